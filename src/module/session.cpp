@@ -1,0 +1,18 @@
+// The one session context of the loaded component.
+#include "session.h"
+
+#include "platform/core/runtimeerror.h"
+
+namespace module {
+
+Session& session() {
+    static Session current;
+    return current;
+}
+
+ado::ConnectionPtr& registerConnection() {
+    if (!session().registerWindow) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    return session().registerWindow->adocon();
+}
+
+} // namespace module

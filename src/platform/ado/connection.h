@@ -1,0 +1,56 @@
+// A database connection: open on a connection string, transactions, statement execution.
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+namespace ado {
+
+class Driver;
+class Connection;
+using ConnectionPtr = std::shared_ptr<Connection>;
+
+enum class ObjectState { Closed = 0, Open = 1 };
+
+class Connection : public std::enable_shared_from_this<Connection> {
+public:
+    // A new, unopened connection.
+    static ConnectionPtr create();
+    ~Connection();
+
+    // Opens the database named by the connection string: "Driver=sqlite;Database=PATH" or a bare
+    // path (an SQLite file). Fails with a driver error when the database cannot be opened.
+    void open(const QString& connectionString);
+    void close();
+    bool isOpen() const;
+    ObjectState state() const;
+    const QString& connectionString() const { return connectionString_; }
+
+    int commandTimeout() const { return commandTimeout_; }
+    void setCommandTimeout(int seconds);
+
+    // Transactions nest as on the server: only the outermost commit makes the work durable.
+    void beginTrans();
+    void commitTrans();
+    void rollbackTrans();
+    int transactionLevel() const;
+
+    // Runs a statement written in the module's dialect; returns the number of rows it changed.
+    long execute(const QString& sql);
+
+    // The engine behind the connection; error 3704 when the connection is not open.
+    Driver& driver() const;
+
+private:
+    Connection() = default;
+    std::unique_ptr<Driver> driver_;
+    QString connectionString_;
+    int commandTimeout_ = 30;
+};
+
+// A text as an SQL literal: enclosed in apostrophes, apostrophes inside doubled. The only way the
+// module puts a user's text into a statement.
+QString quoted(const QString& text);
+
+} // namespace ado

@@ -1,0 +1,60 @@
+// A recordset: rows of one statement, read forward; new rows added to a single table.
+#pragma once
+
+#include "connection.h"
+
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+
+namespace ado {
+
+enum class CursorType { ForwardOnly = 0, Keyset = 1, Dynamic = 2, Static = 3 };
+enum class LockType { ReadOnly = 1, Pessimistic = 2, Optimistic = 3, BatchOptimistic = 4 };
+
+class Cursor;
+
+class Recordset {
+public:
+    Recordset();
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    // Opens the statement. Rows are fetched lazily as the recordset moves; opening
+    // "select * from TABLE where ..." to add a row reads nothing of the table.
+    void open(const QString& sql, const ConnectionPtr& connection, CursorType cursor = CursorType::Keyset,
+              LockType lock = LockType::Optimistic);
+    void close();
+    bool isOpen() const;
+    ObjectState state() const;
+
+    bool eof() const;
+    bool bof() const;
+    void moveNext();
+
+    int fieldCount() const;
+    QString fieldName(int index) const;
+    // Field of the current row, by name without regard to letter case (error 3265 for an unknown
+    // name) or by position; error 3021 without a current row.
+    QVariant field(const QString& name) const;
+    QVariant field(int index) const;
+
+    // Number of rows of the statement (counted on first request).
+    long recordCount() const;
+
+    // Adding a row to the single table of a "select * from TABLE ..." statement.
+    void addNew();
+    void setField(const QString& name, const QVariant& value);
+    void update();
+
+private:
+    std::unique_ptr<Cursor> cursor_;
+    ConnectionPtr connection_;
+    QString sql_;
+    LockType lock_ = LockType::ReadOnly;
+    struct PendingRow;
+    std::unique_ptr<PendingRow> pending_;
+};
+
+} // namespace ado

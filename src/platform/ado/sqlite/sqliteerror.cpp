@@ -1,0 +1,33 @@
+// Mapping of SQLite's result codes to the runtime's database error numbers.
+#include "sqliteerror.h"
+
+#include "platform/core/runtimeerror.h"
+
+#include <sqlite3.h>
+
+namespace ado::sqlite {
+
+qint64 errorNumber(int resultCode, Stage stage) {
+    switch (resultCode & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return rt::err::DbTimeout;
+    case SQLITE_CONSTRAINT:
+        return rt::err::DbConstraintViolation;
+    case SQLITE_ERROR:
+        return stage == Stage::Prepare ? rt::err::DbStatementRejected : rt::err::DbFailure;
+    default:
+        return rt::err::DbFailure;
+    }
+}
+
+void raiseEngineError(sqlite3* db, int resultCode, Stage stage) {
+    QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(resultCode));
+    raiseDriverError(errorNumber(resultCode, stage), message);
+}
+
+void raiseDriverError(qint64 number, const QString& description) {
+    throw rt::RuntimeError(number, description, driverName);
+}
+
+} // namespace ado::sqlite

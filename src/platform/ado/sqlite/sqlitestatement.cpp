@@ -1,0 +1,144 @@
+// Preparing, binding, stepping and reading SQLite statements.
+#include "sqlitestatement.h"
+
+#include "../tsql/datetext.h"
+#include "platform/core/runtimeerror.h"
+#include "sqliteerror.h"
+
+#include <QDateTime>
+#include <sqlite3.h>
+
+namespace ado::sqlite {
+
+namespace {
+
+QString textOfColumn(sqlite3_stmt* stmt, int column) {
+    auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
+}
+
+QVariant textValue(const QString& text, bool dateColumn) {
+    if (dateColumn) {
+        if (auto date = tsql::parseDateText(text)) return localDateTime(*date);
+    } else if (tsql::isCanonicalDateText(text)) {
+        return localDateTime(*tsql::parseDateText(text));
+    }
+    return text;
+}
+
+void bindText(sqlite3_stmt* stmt, int index, const QString& text) {
+    QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+} // namespace
+
+QDateTime localDateTime(const QDateTime& wallClock) { return QDateTime(wallClock.date(), wallClock.time()); }
+
+Statement::Statement(sqlite3* db, const char*& tail, const char* end) : db_(db) {
+    const char* next = nullptr;
+    int rc = sqlite3_prepare_v2(db, tail, int(end - tail), &stmt_, &next);
+    if (rc != SQLITE_OK) raiseEngineError(db, rc, Stage::Prepare);
+    tail = next;
+}
+
+Statement::~Statement() { finalize(); }
+
+void Statement::finalize() {
+    sqlite3_finalize(stmt_);
+    stmt_ = nullptr;
+    finalized_ = true;
+}
+
+int Statement::parameterCount() const { return sqlite3_bind_parameter_count(stmt_); }
+
+void Statement::bind(int index, const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::UnknownType:
+    case QMetaType::Nullptr:
+        sqlite3_bind_null(stmt_, index);
+        break;
+    case QMetaType::Bool:
+        sqlite3_bind_int(stmt_, index, value.toBool() ? 1 : 0);
+        break;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+        sqlite3_bind_int64(stmt_, index, value.toLongLong());
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        sqlite3_bind_double(stmt_, index, value.toDouble());
+        break;
+    case QMetaType::QByteArray: {
+        QByteArray bytes = value.toByteArray();
+        sqlite3_bind_blob(stmt_, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    case QMetaType::QDate:
+        bindText(stmt_, index, tsql::canonicalDateText(value.toDate(), QTime(0, 0)));
+        break;
+    case QMetaType::QDateTime:
+        bindText(stmt_, index, tsql::canonicalDateText(value.toDateTime()));
+        break;
+    default:
+        bindText(stmt_, index, value.toString());
+    }
+}
+
+bool Statement::step() {
+    if (finalized_) throw rt::RuntimeError::of(rt::err::ObjectClosed);
+    int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    raiseEngineError(db_, rc, Stage::Run);
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+
+QString Statement::columnName(int column) const { return QString::fromUtf8(sqlite3_column_name(stmt_, column)); }
+
+bool Statement::isDateColumn(int column) const {
+    const char* declared = sqlite3_column_decltype(stmt_, column);
+    return declared && qstricmp(declared, "DATETEXT") == 0;
+}
+
+QVariant Statement::value(int column, bool dateColumn) const {
+    switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_NULL:
+        return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(stmt_, column)));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt_, column);
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt_, column)),
+                          sqlite3_column_bytes(stmt_, column));
+    default:
+        return textValue(textOfColumn(stmt_, column), dateColumn);
+    }
+}
+
+long runScript(sqlite3* db, const QString& script, const std::function<void(Statement&)>& bind) {
+    QByteArray utf8 = script.toUtf8();
+    const char* tail = utf8.constData();
+    const char* end = tail + utf8.size();
+    long changed = 0;
+    while (tail < end) {
+        Statement statement(db, tail, end);
+        if (statement.isEmpty()) break;
+        if (bind) bind(statement);
+        sqlite3_int64 before = sqlite3_total_changes64(db);
+        while (statement.step()) {
+        }
+        if (sqlite3_total_changes64(db) != before) changed = long(sqlite3_changes64(db));
+    }
+    return changed;
+}
+
+} // namespace ado::sqlite

@@ -1,0 +1,227 @@
+// Reading numbers from texts and values, integer and double conversions, number texts and rounding.
+#include "conversions.h"
+#include "decimalnumber.h"
+#include "runtimeerror.h"
+#include "valuereaders.h"
+
+#include <cmath>
+#include <limits>
+
+namespace rt {
+
+namespace {
+
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool isValBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+// Walks a number text; Val's reading steps over blanks wherever they are.
+class NumberCursor {
+  public:
+    NumberCursor(QStringView text, bool skipBlanks) : text_(text), skipBlanks_(skipBlanks) {}
+
+    QChar peek() {
+        while (skipBlanks_ && pos_ < text_.size() && isValBlank(text_[pos_]))
+            ++pos_;
+        return pos_ < text_.size() ? text_[pos_] : QChar();
+    }
+    void advance() { ++pos_; }
+    bool atEnd() {
+        peek();
+        return pos_ >= text_.size();
+    }
+    qsizetype position() const { return pos_; }
+    void moveTo(qsizetype pos) { pos_ = pos; }
+
+  private:
+    QStringView text_;
+    bool skipBlanks_;
+    qsizetype pos_ = 0;
+};
+
+void appendSign(NumberCursor& cursor, std::string& ascii) {
+    QChar c = cursor.peek();
+    if (c != u'-' && c != u'+') return;
+    if (c == u'-') ascii += '-';
+    cursor.advance();
+}
+
+// A group separator may only stand between two digits; false when one is left dangling.
+bool appendDigits(NumberCursor& cursor, std::string& ascii, QChar groupSeparator = QChar()) {
+    bool afterSeparator = false;
+    for (;; cursor.advance()) {
+        QChar c = cursor.peek();
+        if (isAsciiDigit(c)) {
+            ascii += static_cast<char>(c.unicode());
+            afterSeparator = false;
+        } else if (!groupSeparator.isNull() && c == groupSeparator && !afterSeparator && !ascii.empty() &&
+                   ascii.back() >= '0' && ascii.back() <= '9') {
+            afterSeparator = true;
+        } else {
+            return !afterSeparator;
+        }
+    }
+}
+
+// An exponent counts only with at least one digit; otherwise the cursor stays before the 'e'.
+void appendExponent(NumberCursor& cursor, std::string& ascii) {
+    qsizetype start = cursor.position();
+    QChar c = cursor.peek();
+    if (c != u'e' && c != u'E') return;
+    cursor.advance();
+    std::string exponent = "e";
+    appendSign(cursor, exponent);
+    if (!isAsciiDigit(cursor.peek())) {
+        cursor.moveTo(start);
+        return;
+    }
+    appendDigits(cursor, exponent);
+    ascii += exponent;
+}
+
+bool hasDigit(const std::string& ascii) {
+    return ascii.find_first_of("0123456789") != std::string::npos;
+}
+
+// A whole text as a number in the regional format, blanks around it allowed.
+std::optional<double> regionalNumber(QStringView text) {
+    while (text.startsWith(u' '))
+        text = text.mid(1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    const Regional& settings = regional();
+    NumberCursor cursor(text, false);
+    std::string ascii;
+    appendSign(cursor, ascii);
+    if (!appendDigits(cursor, ascii, settings.thousandsSeparator)) return std::nullopt;
+    if (cursor.peek() == settings.decimalPoint) {
+        ascii += '.';
+        cursor.advance();
+        appendDigits(cursor, ascii);
+    }
+    if (!hasDigit(ascii)) return std::nullopt;
+    appendExponent(cursor, ascii);
+    if (!cursor.atEnd()) return std::nullopt;
+    return DecimalNumber::parse(ascii).toDouble();
+}
+
+bool isNumberType(int typeId) {
+    switch (typeId) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return true;
+    default:
+        return false;
+    }
+}
+
+template <typename Integer> Integer toInteger(const QVariant& value) {
+    // nearbyint rounds halves to even in the default rounding mode.
+    double rounded = std::nearbyint(toDouble(value));
+    if (!(rounded >= std::numeric_limits<Integer>::min() && rounded <= std::numeric_limits<Integer>::max()))
+        throw RuntimeError::of(err::Overflow);
+    return static_cast<Integer>(rounded);
+}
+
+QString scientificText(const DecimalNumber& number) {
+    const std::string& digits = number.digits();
+    QString text(QLatin1Char(digits.front()));
+    if (digits.size() > 1) text += regional().decimalPoint + QLatin1String(digits.substr(1));
+    int exponent = number.decimalExponent();
+    text += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
+    return text + QString::number(std::abs(exponent)).rightJustified(2, u'0');
+}
+
+} // namespace
+
+double val(const QString& text) {
+    NumberCursor cursor(text, true);
+    std::string ascii;
+    appendSign(cursor, ascii);
+    appendDigits(cursor, ascii);
+    if (cursor.peek() == u'.') {
+        ascii += '.';
+        cursor.advance();
+        appendDigits(cursor, ascii);
+    }
+    if (hasDigit(ascii)) appendExponent(cursor, ascii);
+    return DecimalNumber::parse(ascii).toDouble();
+}
+
+double val(const QVariant& value) {
+    return val(toText(value));
+}
+
+std::optional<double> numericValue(const QVariant& value) {
+    if (isNull(value)) throw RuntimeError::of(err::InvalidUseOfNull);
+    int typeId = value.typeId();
+    if (typeId == QMetaType::Bool) return value.toBool() ? -1.0 : 0.0;
+    if (typeId == QMetaType::QString) return regionalNumber(value.toString());
+    if (isNumberType(typeId)) return value.toDouble();
+    return std::nullopt;
+}
+
+qint16 toInt16(const QVariant& value) {
+    return toInteger<qint16>(value);
+}
+
+qint32 toInt32(const QVariant& value) {
+    return toInteger<qint32>(value);
+}
+
+double toDouble(const QVariant& value) {
+    auto number = numericValue(value);
+    if (!number) throw RuntimeError::of(err::TypeMismatch);
+    return *number;
+}
+
+bool isNumeric(const QVariant& value) {
+    try {
+        return numericValue(value).has_value();
+    } catch (const RuntimeError&) {
+        return false; // null, or a number too large for a double
+    }
+}
+
+QString numberText(double value) {
+    if (!std::isfinite(value)) return QString::number(value);
+    DecimalNumber number = DecimalNumber::fromDouble(value);
+    if (number.isZero()) return QStringLiteral("0");
+    QString sign = number.isNegative() ? QStringLiteral("-") : QString();
+    int exponent = number.decimalExponent();
+    if (exponent >= 15 || exponent < -4) return sign + scientificText(number);
+    std::string integer = number.integerDigits();
+    QString text = sign + (integer.empty() ? QStringLiteral("0") : QString::fromLatin1(integer));
+    std::string fraction = number.fractionDigits();
+    if (!fraction.empty()) text += regional().decimalPoint + QString::fromLatin1(fraction);
+    return text;
+}
+
+double roundHalfEven(double value, int decimals) {
+    if (!std::isfinite(value)) return value;
+    return DecimalNumber::fromDouble(value).rounded(decimals, DecimalNumber::Halves::ToEven).toDouble();
+}
+
+double divide(double numerator, double denominator) {
+    if (denominator == 0.0) throw RuntimeError::of(err::DivisionByZero);
+    double quotient = numerator / denominator;
+    if (!std::isfinite(quotient)) throw RuntimeError::of(err::Overflow);
+    return quotient;
+}
+
+} // namespace rt

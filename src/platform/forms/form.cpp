@@ -1,0 +1,132 @@
+// A window's lifecycle: load, modal show with activation, the close check and unload.
+#include "form.h"
+
+#include "control.h"
+#include "platform/core/runtimeerror.h"
+#include "runtime.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace forms {
+
+namespace {
+constexpr qint64 FormAlreadyDisplayed = 400;
+
+// Takes the window off the modal stack however its modal run ends.
+class ModalScope {
+public:
+    explicit ModalScope(Form& form) : form_(form) { Runtime::pushModal(form_); }
+    ~ModalScope() { Runtime::popModal(form_); }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    Form& form_;
+};
+} // namespace
+
+Form::Form(const QString& name, const QString& caption)
+    : name_(name), caption_(caption), designedCaption_(caption) {}
+
+Form::~Form() { Runtime::popModal(*this); }
+
+void Form::setCaption(const QString& caption) { caption_ = caption; }
+
+void Form::setSize(int widthTwips, int heightTwips) {
+    width_ = widthTwips;
+    height_ = heightTwips;
+}
+
+void Form::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    Runtime::backend().formLoaded(*this); // before Form_Load, so a view is bound when handlers run
+    Form_Load();
+}
+
+void Form::showModal(Form* owner) {
+    if (shown_)
+        throw rt::RuntimeError(FormAlreadyDisplayed, QStringLiteral("Form already displayed; can't show modally"));
+    load();
+    if (!loaded_) return; // Form_Load closed the window again
+    owner_ = owner;
+    shown_ = true;
+    {
+        ModalScope scope(*this);
+        activate();
+        if (shown_ && !active_) setActiveControl(nextInTabOrder(nullptr));
+        if (shown_) Runtime::backend().runModal(*this);
+    }
+    // The window below becomes active again once its modal child has gone.
+    Form* below = Runtime::activeForm();
+    if (below && below->isShown()) below->activate();
+}
+
+bool Form::unload(UnloadMode mode) {
+    if (!loaded_) return true;
+    int cancel = 0;
+    Form_QueryUnload(cancel, mode);
+    if (cancel) return false;
+    Form_Unload(cancel);
+    if (cancel) return false;
+    for (Control* control : controls_)
+        control->restoreDesign();
+    caption_ = designedCaption_;
+    active_ = nullptr;
+    owner_ = nullptr;
+    shown_ = loaded_ = false;
+    Runtime::backend().formUnloaded(*this);
+    return true;
+}
+
+Control* Form::findControl(const QString& name) const {
+    auto found = std::find_if(controls_.begin(), controls_.end(), [&](Control* control) {
+        return control->name().compare(name, Qt::CaseInsensitive) == 0;
+    });
+    return found == controls_.end() ? nullptr : *found;
+}
+
+void Form::setActiveControl(Control* control) {
+    Control* previous = std::exchange(active_, control);
+    if (previous == control) return;
+    if (previous && previous->LostFocus) previous->LostFocus();
+    Runtime::backend().focusChanged(*this, control);
+    if (control && control->GotFocus) control->GotFocus();
+}
+
+// Tab order is by tab index, then by the order the controls were laid out.
+Control* Form::nextInTabOrder(Control* from) const {
+    auto position = [this](const Control* control) {
+        auto index = std::find(controls_.begin(), controls_.end(), control) - controls_.begin();
+        return std::pair(control->tabIndex(), index);
+    };
+    const auto start = from ? position(from) : std::pair(0, qsizetype(-1));
+    Control* first = nullptr;
+    Control* next = nullptr;
+    for (Control* control : controls_) {
+        if (control == from || !control->tabStop() || !control->canFocus()) continue;
+        if (!first || position(control) < position(first)) first = control;
+        if (from && position(control) > start && (!next || position(control) < position(next))) next = control;
+    }
+    return next ? next : first;
+}
+
+void Form::popupMenu(Menu& menu) { Runtime::backend().popupMenu(*this, menu); }
+
+void Form::saveDesign() {
+    designedCaption_ = caption_;
+    for (Control* control : controls_)
+        control->saveDesign();
+}
+
+void Form::registerControl(Control* control) { controls_.push_back(control); }
+
+void Form::unregisterControl(Control* control) {
+    std::erase(controls_, control);
+    if (active_ == control) active_ = nullptr;
+}
+
+void Form::activate() { Form_Activate(); }
+
+} // namespace forms

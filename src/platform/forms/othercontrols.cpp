@@ -1,0 +1,93 @@
+// The date picker, the tab control and menu entries.
+#include "othercontrols.h"
+
+#include "internal.h"
+
+namespace forms {
+
+DatePicker::DatePicker(Form& form, const QString& name, Control* container)
+    : Control(form, name, ControlKind::DatePicker, container), value_(QDate::currentDate()) {}
+
+void DatePicker::setValue(const QDate& value) {
+    if (assign(value_, value)) fire(Change);
+}
+
+QString DatePicker::property(const QString& name, const QList<int>& args) const {
+    if (named(name, u"value")) return value_.toString(QStringLiteral("yyyy-MM-dd"));
+    return Control::property(name, args);
+}
+
+QStringList DatePicker::dump() const { return QStringList{entry(QStringLiteral("value"), property(QStringLiteral("value")))} + Control::dump(); }
+
+void DatePicker::saveDesign() {
+    Control::saveDesign();
+    designedValue_ = value_;
+}
+
+void DatePicker::restoreDesign() {
+    value_ = designedValue_;
+    Control::restoreDesign();
+}
+
+TabControl::TabControl(Form& form, const QString& name, Control* container)
+    : Control(form, name, ControlKind::TabControl, container) {}
+
+void TabControl::addTab(const QString& caption) {
+    captions_.push_back(caption);
+    changed();
+}
+
+QString TabControl::tabCaption(int index) const {
+    if (index < 0 || index >= tabCount()) throw outOfRange();
+    return captions_[index];
+}
+
+void TabControl::setTabCaption(int index, const QString& caption) {
+    if (index < 0 || index >= tabCount()) throw outOfRange();
+    assign(captions_[index], caption);
+}
+
+void TabControl::setCurrentTab(int index) {
+    if (index < 0 || index >= tabCount()) throw outOfRange();
+    assign(current_, index);
+}
+
+QString TabControl::property(const QString& name, const QList<int>& args) const {
+    if (named(name, u"tab")) return tabCaption(argument(args, 0));
+    if (named(name, u"value")) return QString::number(current_);
+    return Control::property(name, args);
+}
+
+QStringList TabControl::dump() const {
+    QStringList entries{entry(QStringLiteral("value"), QString::number(current_))};
+    for (int i = 0; i < tabCount(); ++i)
+        entries << entry(QStringLiteral("tab(%1)").arg(i), captions_[i]);
+    return entries + Control::dump();
+}
+
+void TabControl::saveDesign() {
+    Control::saveDesign();
+    designedCaptions_ = captions_;
+}
+
+void TabControl::restoreDesign() {
+    captions_ = designedCaptions_;
+    current_ = 0;
+    Control::restoreDesign();
+}
+
+Menu::Menu(Form& form, const QString& name, const QString& caption, Menu* parent)
+    : Control(form, name, ControlKind::Menu), caption_(caption), parent_(parent) {
+    if (parent_) parent_->entries_.push_back(this);
+}
+
+void Menu::setCaption(const QString& caption) { assign(caption_, caption); }
+
+QString Menu::property(const QString& name, const QList<int>& args) const {
+    if (named(name, u"caption")) return caption_;
+    return Control::property(name, args);
+}
+
+QStringList Menu::dump() const { return QStringList{entry(QStringLiteral("caption"), caption_)} + Control::dump(); }
+
+} // namespace forms

@@ -1,0 +1,75 @@
+// Runtime services every window uses: message boxes, the hourglass, the modal stack, Tab keys.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace forms {
+
+class Form;
+class Menu;
+class Control;
+
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgResult { OK = 1, Cancel = 2, Yes = 6, No = 7 };
+
+struct MessageBoxRequest {
+    QString text;
+    QString title; // the application's name when empty
+    MsgButtons buttons = MsgButtons::OK;
+    MsgIcon icon = MsgIcon::None;
+    int defaultButton = 1; // 1, 2 or 3: which button is the default
+    MsgResult defaultResult() const;
+};
+
+// What shows windows and asks the user: the headless backend in tests and scenarios, the Qt
+// backend in the GUI.
+class Backend {
+public:
+    virtual ~Backend() = default;
+    // The window is loaded and about to be shown modally: present it and process the user's
+    // actions until it is no longer shown, then return.
+    virtual void runModal(Form& form) = 0;
+    virtual MsgResult messageBox(const MessageBoxRequest& request) = 0;
+    // Shows a pop-up menu and lets the user choose; the chosen entry's Click is raised by the
+    // backend (through user::chooseMenu) before it returns.
+    virtual void popupMenu(Form& form, Menu& menu) = 0;
+    virtual void formLoaded(Form& form) {}
+    virtual void formUnloaded(Form& form) {}
+    virtual void busyChanged(bool busy) {}
+    virtual void focusChanged(Form& form, Control* control) {}
+};
+
+class Runtime {
+public:
+    static void setBackend(Backend* backend);
+    static Backend& backend();
+    static void setApplicationName(const QString& name);
+    static const QString& applicationName();
+
+    static MsgResult msgBox(const QString& text, MsgButtons buttons = MsgButtons::OK,
+                            MsgIcon icon = MsgIcon::None, const QString& title = QString(),
+                            int defaultButton = 1);
+
+    // The window on top of the modal stack, or nullptr.
+    static Form* activeForm();
+    // Sends one Tab keystroke to the active window: the focus moves to the next control.
+    static void sendTab();
+
+    // Used by Form.
+    static void pushModal(Form& form);
+    static void popModal(Form& form);
+};
+
+// The hourglass pointer for the lifetime of the object; nested pointers restore in order.
+class HourglassPointer {
+public:
+    HourglassPointer();
+    ~HourglassPointer();
+    HourglassPointer(const HourglassPointer&) = delete;
+    HourglassPointer& operator=(const HourglassPointer&) = delete;
+    static bool busy();
+};
+
+} // namespace forms

@@ -1,0 +1,63 @@
+// What a user does to controls, with the events in the order the runtime raises them. The Qt view
+// and the scenario runner both act through these functions.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace forms {
+
+class Control;
+class Form;
+class Grid;
+class ListView;
+class ComboBox;
+class TextBox;
+class DatePicker;
+class Menu;
+
+// Key codes and characters the module handles.
+namespace keys {
+constexpr int Backspace = 8;
+constexpr int Tab = 9;
+constexpr int CtrlEnter = 10;
+constexpr int Enter = 13;
+constexpr int Escape = 27;
+constexpr int Delete = 46;
+constexpr int F10 = 121;
+constexpr int CtrlD = 4;
+} // namespace keys
+
+namespace user {
+
+// Every function fails with RuntimeError when the control is disabled, hidden, or the item does
+// not exist (the action is impossible for a user).
+void click(Control& control);
+void focus(Control& control);
+// Types each character: KeyDown, KeyPress (the form first when it previews keys; a handler may
+// swallow or change it), the text change, KeyUp.
+void type(Control& control, const QString& text);
+// Presses a key: KeyDown and KeyUp with the key code, KeyPress in between when the key produces a
+// character (character given or implied by the key code). Tab moves the focus; Backspace deletes.
+void pressKey(Control& control, int keyCode, int shift = 0, std::optional<int> character = std::nullopt);
+void typeCharacter(Control& control, int character);
+void clear(TextBox& box);
+void paste(TextBox& box, const QString& text);
+void select(ComboBox& combo, int index);
+void pickDate(DatePicker& picker, const QDate& date);
+void clickItem(ListView& list, int item);
+void doubleClickItem(ListView& list, int item);
+void rightClickItem(ListView& list, int item);
+void clickCell(Grid& grid, int row, int col);
+void doubleClickRow(Grid& grid, int row);
+void dragRows(Grid& grid, int fromRow, int toRow);
+void clickHeader(Grid& grid, int col);
+void hover(Control& control);
+void hoverCell(Grid& grid, int row, int col);
+void chooseMenu(Menu& entry);
+// Closes the window through its frame: QueryUnload runs with UnloadFromFrame.
+void closeWindow(Form& form);
+
+} // namespace user
+} // namespace forms

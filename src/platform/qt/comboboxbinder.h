@@ -1,0 +1,25 @@
+// Binds a combo box to a QComboBox.
+#pragma once
+
+#include "controlbinder.h"
+
+class QComboBox;
+
+namespace forms {
+class ComboBox;
+}
+
+namespace qtview {
+
+class ComboBoxBinder : public ControlBinder {
+public:
+    ComboBoxBinder(forms::ComboBox& combo, QComboBox& widget);
+
+private:
+    void refreshState() override;
+    bool itemsDiffer() const;
+    forms::ComboBox& combo_;
+    QComboBox& view_;
+};
+
+} // namespace qtview

@@ -1,0 +1,18 @@
+// Translation of a toolkit key event into the key code, shift state and character handlers see.
+#pragma once
+
+class QKeyEvent;
+
+namespace qtview {
+
+struct KeyStroke {
+    int keyCode = 0;   // the host's virtual key code; 0 for a key the module cannot see
+    int shift = 0;     // forms::ShiftState bits
+    int character = 0; // the character the key produces (control characters included); 0 for none
+
+    bool isEmpty() const { return keyCode == 0 && character == 0; }
+};
+
+KeyStroke keyStrokeOf(const QKeyEvent& event);
+
+} // namespace qtview

@@ -1,0 +1,14 @@
+#!/bin/sh
+# Installs the Debian 12 packages the build, the tests and the screenshots need (skips what is there).
+set -e
+packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev libqt6sql6-sqlite libsqlite3-dev
+libgl-dev libgtest-dev libgmock-dev xvfb xauth imagemagick"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+as_root=""
+[ "$(id -u)" -eq 0 ] || as_root="sudo"
+$as_root apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq $missing
