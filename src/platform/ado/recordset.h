@@ -3,9 +3,11 @@
 
 #include "connection.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <optional>
 
 namespace ado {
 
@@ -55,6 +57,18 @@ private:
     LockType lock_ = LockType::ReadOnly;
     struct PendingRow;
     std::unique_ptr<PendingRow> pending_;
+    QStringList names_;
+    QHash<QString, int> positions_; // lower-case field name -> position
+    // The first row is fetched when it is first asked for, so opening reads nothing.
+    mutable std::optional<QVariantList> row_;
+    mutable bool positioned_ = false;
+    bool moved_ = false;
+    mutable std::optional<long> count_;
+
+    void requireOpen() const;
+    void ensurePositioned() const;
+    int position(const QString& name) const;
+    int checkedIndex(int index) const;
 };
 
 } // namespace ado

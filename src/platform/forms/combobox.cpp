@@ -17,8 +17,10 @@ void ComboBox::addItem(const QString& text) {
 void ComboBox::removeItem(int index) {
     checkIndex(index);
     items_.erase(items_.begin() + index);
-    if (listIndex_ == index) listIndex_ = -1;
-    else if (listIndex_ > index) --listIndex_;
+    if (listIndex_ == index)
+        listIndex_ = -1;
+    else if (listIndex_ > index)
+        --listIndex_;
     changed();
 }
 
@@ -50,7 +52,9 @@ void ComboBox::setListIndex(int index) {
     fire(Click);
 }
 
-QString ComboBox::text() const { return listIndex_ < 0 ? QString() : items_[listIndex_].text; }
+QString ComboBox::text() const {
+    return listIndex_ < 0 ? QString() : items_[listIndex_].text;
+}
 
 QString ComboBox::property(const QString& name, const QList<int>& args) const {
     if (named(name, u"text")) return text();

@@ -6,20 +6,34 @@
 
 namespace forms {
 
-QString boolText(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
+QString boolText(bool value) {
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
 
 Control::Control(Form& form, const QString& name, ControlKind kind, Control* container)
     : form_(form), name_(name), kind_(kind), container_(container) {
     form_.registerControl(this);
 }
 
-Control::~Control() { form_.unregisterControl(this); }
+Control::~Control() {
+    form_.unregisterControl(this);
+}
 
-void Control::setEnabled(bool enabled) { assign(common_.enabled, enabled); }
-void Control::setVisible(bool visible) { assign(common_.visible, visible); }
-void Control::setToolTipText(const QString& text) { assign(common_.toolTipText, text); }
-void Control::setBackColor(int color) { assign(common_.backColor, color); }
-void Control::setForeColor(int color) { assign(common_.foreColor, color); }
+void Control::setEnabled(bool enabled) {
+    assign(common_.enabled, enabled);
+}
+void Control::setVisible(bool visible) {
+    assign(common_.visible, visible);
+}
+void Control::setToolTipText(const QString& text) {
+    assign(common_.toolTipText, text);
+}
+void Control::setBackColor(int color) {
+    assign(common_.backColor, color);
+}
+void Control::setForeColor(int color) {
+    assign(common_.foreColor, color);
+}
 
 bool Control::isUsable() const {
     for (const Control* control = this; control; control = control->container_)
@@ -45,7 +59,9 @@ void Control::setFocus() {
     form_.setActiveControl(this);
 }
 
-bool Control::hasFocus() const { return form_.activeControl() == this; }
+bool Control::hasFocus() const {
+    return form_.activeControl() == this;
+}
 
 QString Control::property(const QString& name, const QList<int>& args) const {
     if (named(name, u"enabled")) return boolText(enabled());
@@ -60,7 +76,9 @@ QStringList Control::dump() const {
             entry(QStringLiteral("tooltip"), toolTipText())};
 }
 
-void Control::saveDesign() { designedCommon_ = common_; }
+void Control::saveDesign() {
+    designedCommon_ = common_;
+}
 
 void Control::restoreDesign() {
     common_ = designedCommon_;

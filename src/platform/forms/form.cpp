@@ -6,6 +6,7 @@
 #include "runtime.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace forms {
@@ -29,9 +30,13 @@ private:
 Form::Form(const QString& name, const QString& caption)
     : name_(name), caption_(caption), designedCaption_(caption) {}
 
-Form::~Form() { Runtime::popModal(*this); }
+Form::~Form() {
+    Runtime::popModal(*this);
+}
 
-void Form::setCaption(const QString& caption) { caption_ = caption; }
+void Form::setCaption(const QString& caption) {
+    caption_ = caption;
+}
 
 void Form::setSize(int widthTwips, int heightTwips) {
     width_ = widthTwips;
@@ -47,7 +52,8 @@ void Form::load() {
 
 void Form::showModal(Form* owner) {
     if (shown_)
-        throw rt::RuntimeError(FormAlreadyDisplayed, QStringLiteral("Form already displayed; can't show modally"));
+        throw rt::RuntimeError(FormAlreadyDisplayed,
+                               QStringLiteral("Form already displayed; can't show modally"));
     load();
     if (!loaded_) return; // Form_Load closed the window again
     owner_ = owner;
@@ -95,24 +101,26 @@ void Form::setActiveControl(Control* control) {
     if (control && control->GotFocus) control->GotFocus();
 }
 
-// Tab order is by tab index, then by the order the controls were laid out.
+// Tab order is by tab index, then by the order the controls were laid out; after the last control
+// it starts again at the first.
 Control* Form::nextInTabOrder(Control* from) const {
-    auto position = [this](const Control* control) {
-        auto index = std::find(controls_.begin(), controls_.end(), control) - controls_.begin();
-        return std::pair(control->tabIndex(), index);
-    };
-    const auto start = from ? position(from) : std::pair(0, qsizetype(-1));
-    Control* first = nullptr;
-    Control* next = nullptr;
-    for (Control* control : controls_) {
-        if (control == from || !control->tabStop() || !control->canFocus()) continue;
-        if (!first || position(control) < position(first)) first = control;
-        if (from && position(control) > start && (!next || position(control) < position(next))) next = control;
+    auto position = [this](size_t index) { return std::pair(controls_[index]->tabIndex(), index); };
+    const auto fromIndex = size_t(std::find(controls_.begin(), controls_.end(), from) - controls_.begin());
+    const bool hasFrom = fromIndex < controls_.size();
+    std::optional<size_t> first, next;
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        if (i == fromIndex || !controls_[i]->tabStop() || !controls_[i]->canFocus()) continue;
+        if (!first || position(i) < position(*first)) first = i;
+        if (hasFrom && position(i) > position(fromIndex) && (!next || position(i) < position(*next)))
+            next = i;
     }
-    return next ? next : first;
+    if (!next) next = first;
+    return next ? controls_[*next] : nullptr;
 }
 
-void Form::popupMenu(Menu& menu) { Runtime::backend().popupMenu(*this, menu); }
+void Form::popupMenu(Menu& menu) {
+    Runtime::backend().popupMenu(*this, menu);
+}
 
 void Form::saveDesign() {
     designedCaption_ = caption_;
@@ -120,13 +128,17 @@ void Form::saveDesign() {
         control->saveDesign();
 }
 
-void Form::registerControl(Control* control) { controls_.push_back(control); }
+void Form::registerControl(Control* control) {
+    controls_.push_back(control);
+}
 
 void Form::unregisterControl(Control* control) {
     std::erase(controls_, control);
     if (active_ == control) active_ = nullptr;
 }
 
-void Form::activate() { Form_Activate(); }
+void Form::activate() {
+    Form_Activate();
+}
 
 } // namespace forms

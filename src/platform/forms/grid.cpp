@@ -37,15 +37,25 @@ void Grid::setFixedCols(int cols) {
     assign(fixedCols_, cols);
 }
 
-QString Grid::textMatrix(int row, int col) const { return cellAt(row, col).text; }
+QString Grid::textMatrix(int row, int col) const {
+    return cellAt(row, col).text;
+}
 
-void Grid::setTextMatrix(int row, int col, const QString& text) { assign(cellAt(row, col).text, text); }
+void Grid::setTextMatrix(int row, int col, const QString& text) {
+    assign(cellAt(row, col).text, text);
+}
 
-void Grid::setCellForeColor(int color) { assign(cellAt(row_, col_).foreColor, color); }
+void Grid::setCellForeColor(int color) {
+    assign(cellAt(row_, col_).foreColor, color);
+}
 
-int Grid::cellForeColorAt(int row, int col) const { return cellAt(row, col).foreColor; }
+int Grid::cellForeColorAt(int row, int col) const {
+    return cellAt(row, col).foreColor;
+}
 
-void Grid::setForeColorSel(int color) { assign(foreColorSel_, color); }
+void Grid::setForeColorSel(int color) {
+    assign(foreColorSel_, color);
+}
 
 // Setting the current row or column collapses the selection onto the current cell; code that wants
 // a range sets RowSel and ColSel afterwards.
@@ -135,9 +145,11 @@ QStringList Grid::dump() const {
     for (int row = 0; row < rows_; ++row) {
         for (int col = 0; col < cols_; ++col) {
             const Cell& cell = cellAt(row, col);
-            if (!cell.text.isEmpty()) entries << entry(QStringLiteral("cell(%1,%2)").arg(row).arg(col), cell.text);
+            if (!cell.text.isEmpty())
+                entries << entry(QStringLiteral("cell(%1,%2)").arg(row).arg(col), cell.text);
             if (cell.foreColor != 0)
-                entries << entry(QStringLiteral("cellcolor(%1,%2)").arg(row).arg(col), colorText(cell.foreColor));
+                entries << entry(QStringLiteral("cellcolor(%1,%2)").arg(row).arg(col),
+                                 colorText(cell.foreColor));
         }
     }
     return entries + Control::dump();
@@ -169,7 +181,9 @@ Grid::Cell& Grid::cellAt(int row, int col) {
     return cells_[size_t(row) * cols_ + col];
 }
 
-const Grid::Cell& Grid::cellAt(int row, int col) const { return const_cast<Grid*>(this)->cellAt(row, col); }
+const Grid::Cell& Grid::cellAt(int row, int col) const {
+    return const_cast<Grid*>(this)->cellAt(row, col);
+}
 
 void Grid::checkRow(int row) const {
     if (row < 0 || row >= rows_) throw outOfRange();

@@ -41,8 +41,9 @@ void Grid::sort(int code) {
         throw invalidValue();
     const bool generic = code == SortGenericAscending || code == SortGenericDescending;
     const bool descending = code == SortGenericDescending || code == SortStringDescending;
-    auto [first, last] = row_ == rowSel_ ? std::pair(fixedRows_, rows_ - 1) : std::minmax(row_, rowSel_);
-    auto [firstKey, lastKey] = std::minmax(col_, colSel_);
+    const int first = row_ == rowSel_ ? fixedRows_ : std::min(row_, rowSel_);
+    const int last = row_ == rowSel_ ? rows_ - 1 : std::max(row_, rowSel_);
+    const int firstKey = std::min(col_, colSel_), lastKey = std::max(col_, colSel_);
     const int count = last - first + 1, keyCount = lastKey - firstKey + 1;
     if (count < 2) return;
 
@@ -56,7 +57,8 @@ void Grid::sort(int code) {
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         for (int k = 0; k < keyCount; ++k) {
-            int difference = compareKeys(keys[size_t(a) * keyCount + k], keys[size_t(b) * keyCount + k], generic);
+            int difference =
+                compareKeys(keys[size_t(a) * keyCount + k], keys[size_t(b) * keyCount + k], generic);
             if (difference != 0) return descending ? difference > 0 : difference < 0;
         }
         return false;

@@ -11,15 +11,19 @@ constexpr qint64 InvalidPropertyValue = 380;
 
 int argument(const QList<int>& args, int index) {
     if (index >= args.size())
-        throw rt::RuntimeError(WrongArguments, QStringLiteral("Wrong number of arguments or invalid property assignment"));
+        throw rt::RuntimeError(WrongArguments,
+                               QStringLiteral("Wrong number of arguments or invalid property assignment"));
     return args[index];
 }
 
 rt::RuntimeError unsupportedProperty() {
-    return rt::RuntimeError(ObjectDoesNotSupport, QStringLiteral("Object doesn't support this property or method"));
+    return rt::RuntimeError(ObjectDoesNotSupport,
+                            QStringLiteral("Object doesn't support this property or method"));
 }
 
-rt::RuntimeError outOfRange() { return rt::RuntimeError::of(rt::err::SubscriptOutOfRange); }
+rt::RuntimeError outOfRange() {
+    return rt::RuntimeError::of(rt::err::SubscriptOutOfRange);
+}
 
 rt::RuntimeError invalidValue() {
     return rt::RuntimeError(InvalidPropertyValue, QStringLiteral("Invalid property value"));

@@ -17,16 +17,22 @@ void fire(const std::function<void(Params...)>& handler, Args&&... args) {
 }
 
 // Property names are matched as a scenario may write them, in any letter case.
-inline bool named(const QString& name, QStringView key) { return name.compare(key, Qt::CaseInsensitive) == 0; }
+inline bool named(const QString& name, QStringView key) {
+    return name.compare(key, Qt::CaseInsensitive) == 0;
+}
 
 // The number in parentheses at position index of a property such as cell(R,C).
 int argument(const QList<int>& args, int index);
 
 // "name=value", one entry of a dump.
-inline QString entry(const QString& name, const QString& value) { return name + QLatin1Char('=') + value; }
+inline QString entry(const QString& name, const QString& value) {
+    return name + QLatin1Char('=') + value;
+}
 
 // Colours print as the unsigned 32-bit value, so system colours read as 2147483656 and up.
-inline QString colorText(int color) { return QString::number(quint32(color)); }
+inline QString colorText(int color) {
+    return QString::number(quint32(color));
+}
 
 rt::RuntimeError unsupportedProperty();
 rt::RuntimeError outOfRange();

@@ -20,11 +20,19 @@ ColumnHeader& ListView::header(int index) {
     return headers_[index - 1];
 }
 
-const ColumnHeader& ListView::header(int index) const { return const_cast<ListView*>(this)->header(index); }
+const ColumnHeader& ListView::header(int index) const {
+    return const_cast<ListView*>(this)->header(index);
+}
 
-void ListView::setHeaderText(int index, const QString& text) { assign(header(index).text, text); }
-void ListView::setHeaderWidth(int index, int twips) { assign(header(index).width, twips); }
-void ListView::setHeaderAlignment(int index, Alignment alignment) { assign(header(index).alignment, alignment); }
+void ListView::setHeaderText(int index, const QString& text) {
+    assign(header(index).text, text);
+}
+void ListView::setHeaderWidth(int index, int twips) {
+    assign(header(index).width, twips);
+}
+void ListView::setHeaderAlignment(int index, Alignment alignment) {
+    assign(header(index).alignment, alignment);
+}
 
 int ListView::addItem(const QString& text) {
     items_.push_back(QStringList{text});
@@ -35,8 +43,10 @@ int ListView::addItem(const QString& text) {
 void ListView::removeItem(int index) {
     checkItem(index);
     items_.erase(items_.begin() + (index - 1));
-    if (selected_ == index) selected_ = 0;
-    else if (selected_ > index) --selected_;
+    if (selected_ == index)
+        selected_ = 0;
+    else if (selected_ > index)
+        --selected_;
     changed();
 }
 

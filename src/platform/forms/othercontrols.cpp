@@ -17,7 +17,9 @@ QString DatePicker::property(const QString& name, const QList<int>& args) const 
     return Control::property(name, args);
 }
 
-QStringList DatePicker::dump() const { return QStringList{entry(QStringLiteral("value"), property(QStringLiteral("value")))} + Control::dump(); }
+QStringList DatePicker::dump() const {
+    return QStringList{entry(QStringLiteral("value"), property(QStringLiteral("value")))} + Control::dump();
+}
 
 void DatePicker::saveDesign() {
     Control::saveDesign();
@@ -81,13 +83,17 @@ Menu::Menu(Form& form, const QString& name, const QString& caption, Menu* parent
     if (parent_) parent_->entries_.push_back(this);
 }
 
-void Menu::setCaption(const QString& caption) { assign(caption_, caption); }
+void Menu::setCaption(const QString& caption) {
+    assign(caption_, caption);
+}
 
 QString Menu::property(const QString& name, const QList<int>& args) const {
     if (named(name, u"caption")) return caption_;
     return Control::property(name, args);
 }
 
-QStringList Menu::dump() const { return QStringList{entry(QStringLiteral("caption"), caption_)} + Control::dump(); }
+QStringList Menu::dump() const {
+    return QStringList{entry(QStringLiteral("caption"), caption_)} + Control::dump();
+}
 
 } // namespace forms

@@ -42,23 +42,31 @@ std::vector<MsgResult> buttonResults(MsgButtons buttons) {
 // A default button beyond the buttons shown falls back to the first one.
 MsgResult MessageBoxRequest::defaultResult() const {
     std::vector<MsgResult> results = buttonResults(buttons);
-    return defaultButton >= 1 && defaultButton <= int(results.size()) ? results[defaultButton - 1] : results[0];
+    return defaultButton >= 1 && defaultButton <= int(results.size()) ? results[defaultButton - 1]
+                                                                      : results[0];
 }
 
-void Runtime::setBackend(Backend* backend) { state().backend = backend; }
+void Runtime::setBackend(Backend* backend) {
+    state().backend = backend;
+}
 
 Backend& Runtime::backend() {
     static HeadlessBackend headless;
     return state().backend ? *state().backend : headless;
 }
 
-void Runtime::setApplicationName(const QString& name) { state().applicationName = name; }
+void Runtime::setApplicationName(const QString& name) {
+    state().applicationName = name;
+}
 
-const QString& Runtime::applicationName() { return state().applicationName; }
+const QString& Runtime::applicationName() {
+    return state().applicationName;
+}
 
 MsgResult Runtime::msgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
                           int defaultButton) {
-    MessageBoxRequest request{text, title.isEmpty() ? applicationName() : title, buttons, icon, defaultButton};
+    MessageBoxRequest request{text, title.isEmpty() ? applicationName() : title, buttons, icon,
+                              defaultButton};
     return backend().messageBox(request);
 }
 
@@ -73,7 +81,9 @@ void Runtime::sendTab() {
     if (Control* next = form->nextInTabOrder(form->activeControl())) next->setFocus();
 }
 
-void Runtime::pushModal(Form& form) { state().modalStack.push_back(&form); }
+void Runtime::pushModal(Form& form) {
+    state().modalStack.push_back(&form);
+}
 
 void Runtime::popModal(Form& form) {
     auto& stack = state().modalStack;
@@ -89,6 +99,8 @@ HourglassPointer::~HourglassPointer() {
     if (--state().busyDepth == 0) Runtime::backend().busyChanged(false);
 }
 
-bool HourglassPointer::busy() { return state().busyDepth > 0; }
+bool HourglassPointer::busy() {
+    return state().busyDepth > 0;
+}
 
 } // namespace forms

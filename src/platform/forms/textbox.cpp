@@ -23,14 +23,18 @@ void TextBox::setSelStart(int start) {
     assign(selLength_, std::min(selLength_, int(text_.size()) - selStart_));
 }
 
-void TextBox::setSelLength(int length) { assign(selLength_, std::clamp(length, 0, int(text_.size()) - selStart_)); }
+void TextBox::setSelLength(int length) {
+    assign(selLength_, std::clamp(length, 0, int(text_.size()) - selStart_));
+}
 
 QString TextBox::property(const QString& name, const QList<int>& args) const {
     if (named(name, u"text")) return text_;
     return Control::property(name, args);
 }
 
-QStringList TextBox::dump() const { return QStringList{entry(QStringLiteral("text"), text_)} + Control::dump(); }
+QStringList TextBox::dump() const {
+    return QStringList{entry(QStringLiteral("text"), text_)} + Control::dump();
+}
 
 void TextBox::saveDesign() {
     Control::saveDesign();

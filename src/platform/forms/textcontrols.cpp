@@ -6,7 +6,9 @@
 
 namespace forms {
 
-void CaptionedControl::setCaption(const QString& caption) { assign(caption_, caption); }
+void CaptionedControl::setCaption(const QString& caption) {
+    assign(caption_, caption);
+}
 
 QString CaptionedControl::property(const QString& name, const QList<int>& args) const {
     if (named(name, u"caption")) return caption_;
@@ -46,7 +48,8 @@ void OptionButton::setValue(bool value) {
     if (!assign(value_, value) || !value) return;
     // Siblings are cleared before Click runs, so the handler sees one chosen button.
     for (Control* control : form().controls())
-        if (control != this && control->kind() == ControlKind::OptionButton && control->container() == container())
+        if (control != this && control->kind() == ControlKind::OptionButton &&
+            control->container() == container())
             static_cast<OptionButton*>(control)->setValue(false);
     fire(Click);
 }

@@ -10,11 +10,14 @@
 namespace forms {
 
 namespace {
-QString fullName(const Control& control) { return control.form().name() + QLatin1Char('.') + control.name(); }
+QString fullName(const Control& control) {
+    return control.form().name() + QLatin1Char('.') + control.name();
+}
 } // namespace
 
 void failAction(const Control& control, const QString& reason) {
-    throw rt::RuntimeError(rt::err::InvalidCall, QStringLiteral("control %1 %2").arg(fullName(control), reason));
+    throw rt::RuntimeError(rt::err::InvalidCall,
+                           QStringLiteral("control %1 %2").arg(fullName(control), reason));
 }
 
 void requireUsable(const Control& control) {
@@ -23,7 +26,8 @@ void requireUsable(const Control& control) {
         const char* state = !part->visible() ? "hidden" : !part->enabled() ? "disabled" : nullptr;
         if (!state) continue;
         if (part == &control) failAction(control, QStringLiteral("is %1").arg(QLatin1String(state)));
-        failAction(control, QStringLiteral("is inside %1, which is %2").arg(fullName(*part), QLatin1String(state)));
+        failAction(control,
+                   QStringLiteral("is inside %1, which is %2").arg(fullName(*part), QLatin1String(state)));
     }
 }
 
@@ -41,8 +45,10 @@ namespace user {
 
 void click(Control& control) {
     reach(control);
-    if (control.kind() == ControlKind::OptionButton) static_cast<OptionButton&>(control).setValue(true);
-    else fire(control.Click);
+    if (control.kind() == ControlKind::OptionButton)
+        static_cast<OptionButton&>(control).setValue(true);
+    else
+        fire(control.Click);
 }
 
 void focus(Control& control) {
@@ -56,8 +62,10 @@ void select(ComboBox& combo, int index) {
     reach(combo);
     if (index < -1 || index >= combo.listCount())
         failAction(combo, QStringLiteral("has no item %1").arg(index));
-    if (index >= 0 && index == combo.listIndex()) fire(combo.Click);
-    else combo.setListIndex(index);
+    if (index >= 0 && index == combo.listIndex())
+        fire(combo.Click);
+    else
+        combo.setListIndex(index);
 }
 
 void pickDate(DatePicker& picker, const QDate& date) {
@@ -77,7 +85,8 @@ void chooseMenu(Menu& entry) {
 
 void closeWindow(Form& form) {
     if (!form.isLoaded())
-        throw rt::RuntimeError(rt::err::InvalidCall, QStringLiteral("window %1 is not open").arg(form.name()));
+        throw rt::RuntimeError(rt::err::InvalidCall,
+                               QStringLiteral("window %1 is not open").arg(form.name()));
     form.unload(UnloadFromFrame);
 }
 

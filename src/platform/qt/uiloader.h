@@ -1,11 +1,11 @@
 // Builds a window's widgets from a Designer .ui file.
 #pragma once
 
-#include <QDomElement>
 #include <QString>
 #include <utility>
 #include <vector>
 
+class QDomElement;
 class QLabel;
 class QLayout;
 class QWidget;

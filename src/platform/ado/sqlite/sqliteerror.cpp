@@ -7,6 +7,9 @@
 
 namespace ado::sqlite {
 
+namespace {
+
+// Refused texts (syntax, unknown names) fail while preparing; everything else fails while running.
 qint64 errorNumber(int resultCode, Stage stage) {
     switch (resultCode & 0xff) {
     case SQLITE_BUSY:
@@ -21,8 +24,11 @@ qint64 errorNumber(int resultCode, Stage stage) {
     }
 }
 
+} // namespace
+
 void raiseEngineError(sqlite3* db, int resultCode, Stage stage) {
-    QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(resultCode));
+    QString message =
+        db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(resultCode));
     raiseDriverError(errorNumber(resultCode, stage), message);
 }
 

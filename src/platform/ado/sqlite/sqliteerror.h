@@ -12,9 +12,6 @@ inline const QString driverName = QStringLiteral("SQLite");
 // Where a call failed: preparing a statement (its text was refused) or running it.
 enum class Stage { Prepare, Run };
 
-// The runtime's error number for an engine result code.
-qint64 errorNumber(int resultCode, Stage stage);
-
 // Throws the runtime error for a failed engine call with the engine's own message.
 [[noreturn]] void raiseEngineError(sqlite3* db, int resultCode, Stage stage);
 

@@ -12,6 +12,11 @@ namespace ado::sqlite {
 
 namespace {
 
+// The value of a date text as the module sees it: a local date and time.
+QDateTime localDateTime(const QDateTime& wallClock) {
+    return QDateTime(wallClock.date(), wallClock.time());
+}
+
 QString textOfColumn(sqlite3_stmt* stmt, int column) {
     auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
@@ -33,7 +38,9 @@ void bindText(sqlite3_stmt* stmt, int index, const QString& text) {
 
 } // namespace
 
-QDateTime localDateTime(const QDateTime& wallClock) { return QDateTime(wallClock.date(), wallClock.time()); }
+QDateTime localDateTime(const QDateTime& wallClock) {
+    return QDateTime(wallClock.date(), wallClock.time());
+}
 
 Statement::Statement(sqlite3* db, const char*& tail, const char* end) : db_(db) {
     const char* next = nullptr;
@@ -42,7 +49,9 @@ Statement::Statement(sqlite3* db, const char*& tail, const char* end) : db_(db) 
     tail = next;
 }
 
-Statement::~Statement() { finalize(); }
+Statement::~Statement() {
+    finalize();
+}
 
 void Statement::finalize() {
     sqlite3_finalize(stmt_);
@@ -50,7 +59,9 @@ void Statement::finalize() {
     finalized_ = true;
 }
 
-int Statement::parameterCount() const { return sqlite3_bind_parameter_count(stmt_); }
+int Statement::parameterCount() const {
+    return sqlite3_bind_parameter_count(stmt_);
+}
 
 void Statement::bind(int index, const QVariant& value) {
     switch (value.typeId()) {
@@ -99,9 +110,13 @@ bool Statement::step() {
     raiseEngineError(db_, rc, Stage::Run);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(stmt_);
+}
 
-QString Statement::columnName(int column) const { return QString::fromUtf8(sqlite3_column_name(stmt_, column)); }
+QString Statement::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(stmt_, column));
+}
 
 bool Statement::isDateColumn(int column) const {
     const char* declared = sqlite3_column_decltype(stmt_, column);

@@ -49,7 +49,4 @@ private:
 // rows the last statement that changed rows changed.
 long runScript(sqlite3* db, const QString& script, const std::function<void(Statement&)>& bind = {});
 
-// The value of a date text as the module sees it: a local date and time.
-QDateTime localDateTime(const QDateTime& wallClock);
-
 } // namespace ado::sqlite

@@ -10,9 +10,13 @@ namespace {
 // A column found in tables of different kinds; reported as Unknown.
 constexpr auto mixed = ValueKind(-1);
 
-ValueKind merged(ValueKind a, ValueKind b) { return a == b ? a : mixed; }
+ValueKind merged(ValueKind a, ValueKind b) {
+    return a == b ? a : mixed;
+}
 
-ValueKind reported(ValueKind kind) { return kind == mixed ? ValueKind::Unknown : kind; }
+ValueKind reported(ValueKind kind) {
+    return kind == mixed ? ValueKind::Unknown : kind;
+}
 
 } // namespace
 
@@ -43,7 +47,9 @@ void Catalog::clear() {
     anyTable_.clear();
 }
 
-bool Catalog::hasTable(const QString& table) const { return tables_.contains(table.toLower()); }
+bool Catalog::hasTable(const QString& table) const {
+    return tables_.contains(table.toLower());
+}
 
 const Catalog::Column* Catalog::find(const QString& table, const QString& column) const {
     auto columns = tables_.constFind(table.toLower());

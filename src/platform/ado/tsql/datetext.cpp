@@ -5,7 +5,9 @@ namespace tsql {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Reads exactly `width` digits at pos, or fails.
 std::optional<int> readDigits(QStringView text, qsizetype& pos, int width) {
@@ -59,7 +61,8 @@ std::optional<int> readMilliseconds(QStringView text, qsizetype& pos) {
     for (; pos < text.size() && isDigit(text[pos]) && width < 3; ++pos, ++width)
         value = value * 10 + text[pos].digitValue();
     if (width == 0) return std::nullopt;
-    for (; width < 3; ++width) value *= 10;
+    for (; width < 3; ++width)
+        value *= 10;
     return value;
 }
 
@@ -84,7 +87,8 @@ std::optional<QTime> readTime(QStringView text, qsizetype& pos) {
 }
 
 void skipBlanks(QStringView text, qsizetype& pos) {
-    while (pos < text.size() && text[pos] == u' ') ++pos;
+    while (pos < text.size() && text[pos] == u' ')
+        ++pos;
 }
 
 } // namespace
@@ -93,7 +97,9 @@ QString canonicalDateText(const QDate& date, const QTime& time) {
     return date.toString(u"yyyy-MM-dd") + u' ' + time.toString(u"HH:mm:ss.zzz");
 }
 
-QString canonicalDateText(const QDateTime& value) { return canonicalDateText(value.date(), value.time()); }
+QString canonicalDateText(const QDateTime& value) {
+    return canonicalDateText(value.date(), value.time());
+}
 
 bool isCanonicalDateText(QStringView text) {
     static constexpr char16_t shape[] = u"dddd-dd-dd dd:dd:dd.ddd";

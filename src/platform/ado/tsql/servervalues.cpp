@@ -6,19 +6,30 @@
 
 namespace tsql {
 
-ValueError::ValueError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+ValueError::ValueError(const QString& message)
+    : std::runtime_error(message.toStdString()), message_(message) {}
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-bool isSign(QChar c) { return c == u'+' || c == u'-'; }
-bool isCurrency(QChar c) { return c.category() == QChar::Symbol_Currency; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+bool isSign(QChar c) {
+    return c == u'+' || c == u'-';
+}
+bool isCurrency(QChar c) {
+    return c.category() == QChar::Symbol_Currency;
+}
 
 QStringView trimmedBlanks(QStringView text) {
     qsizetype begin = 0, end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
     return text.mid(begin, end - begin);
 }
 
@@ -34,7 +45,8 @@ qsizetype skipNumberPrefix(QStringView text) {
         else
             break;
         ++pos;
-        while (pos < text.size() && isBlank(text[pos])) ++pos;
+        while (pos < text.size() && isBlank(text[pos]))
+            ++pos;
     }
     return pos;
 }
@@ -66,13 +78,14 @@ bool isExponent(QStringView text) {
 }
 
 [[noreturn]] void refuseInt(QStringView text) {
-    throw ValueError(QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.")
-                         .arg(text.toString()));
+    throw ValueError(
+        QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.")
+            .arg(text.toString()));
 }
 
 [[noreturn]] void overflowInt(QStringView text) {
-    throw ValueError(
-        QStringLiteral("The conversion of the varchar value '%1' overflowed an int column.").arg(text.toString()));
+    throw ValueError(QStringLiteral("The conversion of the varchar value '%1' overflowed an int column.")
+                         .arg(text.toString()));
 }
 
 } // namespace
@@ -110,7 +123,8 @@ qint32 convertToInt(double value) {
 
 qsizetype trimmedLength(QStringView text) {
     qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == u' ') --end;
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
     return end;
 }
 
@@ -121,12 +135,12 @@ QString rightPart(const QString& text, qint64 count) {
 
 std::optional<DatePart> datePartNamed(QStringView name) {
     static const std::pair<const char16_t*, DatePart> names[] = {
-        {u"year", DatePart::Year},     {u"yy", DatePart::Year},     {u"yyyy", DatePart::Year},
-        {u"month", DatePart::Month},   {u"mm", DatePart::Month},    {u"m", DatePart::Month},
-        {u"day", DatePart::Day},       {u"dd", DatePart::Day},      {u"d", DatePart::Day},
-        {u"hour", DatePart::Hour},     {u"hh", DatePart::Hour},     {u"minute", DatePart::Minute},
-        {u"mi", DatePart::Minute},     {u"n", DatePart::Minute},    {u"second", DatePart::Second},
-        {u"ss", DatePart::Second},     {u"s", DatePart::Second},
+        {u"year", DatePart::Year},   {u"yy", DatePart::Year},  {u"yyyy", DatePart::Year},
+        {u"month", DatePart::Month}, {u"mm", DatePart::Month}, {u"m", DatePart::Month},
+        {u"day", DatePart::Day},     {u"dd", DatePart::Day},   {u"d", DatePart::Day},
+        {u"hour", DatePart::Hour},   {u"hh", DatePart::Hour},  {u"minute", DatePart::Minute},
+        {u"mi", DatePart::Minute},   {u"n", DatePart::Minute}, {u"second", DatePart::Second},
+        {u"ss", DatePart::Second},   {u"s", DatePart::Second},
     };
     for (const auto& [text, part] : names)
         if (name.compare(QStringView(text), Qt::CaseInsensitive) == 0) return part;

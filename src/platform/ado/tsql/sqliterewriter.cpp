@@ -17,38 +17,43 @@ const QString localNow = QStringLiteral("strftime('%Y-%m-%d %H:%M:%f','now','loc
 // Words after which an operator cannot take an operand on its left, or which cannot start one.
 bool isOperatorWord(const Token& token) {
     static const QSet<QString> words = {
-        QStringLiteral("select"), QStringLiteral("where"),   QStringLiteral("and"),    QStringLiteral("or"),
-        QStringLiteral("not"),    QStringLiteral("when"),    QStringLiteral("then"),   QStringLiteral("else"),
-        QStringLiteral("on"),     QStringLiteral("by"),      QStringLiteral("having"), QStringLiteral("set"),
-        QStringLiteral("values"), QStringLiteral("in"),      QStringLiteral("is"),     QStringLiteral("like"),
-        QStringLiteral("between"), QStringLiteral("return"), QStringLiteral("distinct"), QStringLiteral("all"),
-        QStringLiteral("top"),    QStringLiteral("from"),    QStringLiteral("as"),     QStringLiteral("exists"),
+        QStringLiteral("select"),   QStringLiteral("where"),   QStringLiteral("and"),
+        QStringLiteral("or"),       QStringLiteral("not"),     QStringLiteral("when"),
+        QStringLiteral("then"),     QStringLiteral("else"),    QStringLiteral("on"),
+        QStringLiteral("by"),       QStringLiteral("having"),  QStringLiteral("set"),
+        QStringLiteral("values"),   QStringLiteral("in"),      QStringLiteral("is"),
+        QStringLiteral("like"),     QStringLiteral("between"), QStringLiteral("return"),
+        QStringLiteral("distinct"), QStringLiteral("all"),     QStringLiteral("top"),
+        QStringLiteral("from"),     QStringLiteral("as"),      QStringLiteral("exists"),
         QStringLiteral("escape"),
     };
     return token.kind == TokenKind::Word && words.contains(token.text.toLower());
 }
 
 bool isComparison(const Token& token) {
-    static const QSet<QString> operators = {QStringLiteral("="),  QStringLiteral("<>"), QStringLiteral("!="),
-                                            QStringLiteral("<"),  QStringLiteral(">"),  QStringLiteral("<="),
+    static const QSet<QString> operators = {QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("!="),
+                                            QStringLiteral("<"), QStringLiteral(">"),  QStringLiteral("<="),
                                             QStringLiteral(">=")};
     return token.kind == TokenKind::Symbol && operators.contains(token.text);
 }
 
-bool isIntType(const Token& token) { return token.isWord(u"int") || token.isWord(u"integer"); }
+bool isIntType(const Token& token) {
+    return token.isWord(u"int") || token.isWord(u"integer");
+}
 
 ValueKind kindOfFunction(const QString& name) {
     static const QSet<QString> text = {
-        QStringLiteral("upper"), QStringLiteral("lower"), QStringLiteral("ltrim"),     QStringLiteral("rtrim"),
-        QStringLiteral("trim"),  QStringLiteral("left"),  QStringLiteral("right"),     QStringLiteral("replace"),
-        QStringLiteral("char"),  QStringLiteral("space"), QStringLiteral("substring"), QStringLiteral("str"),
+        QStringLiteral("upper"),     QStringLiteral("lower"),     QStringLiteral("ltrim"),
+        QStringLiteral("rtrim"),     QStringLiteral("trim"),      QStringLiteral("left"),
+        QStringLiteral("right"),     QStringLiteral("replace"),   QStringLiteral("char"),
+        QStringLiteral("space"),     QStringLiteral("substring"), QStringLiteral("str"),
         QStringLiteral("replicate"), QStringLiteral("reverse"),
     };
     static const QSet<QString> number = {
-        QStringLiteral("len"),     QStringLiteral("count"), QStringLiteral("sum"),     QStringLiteral("avg"),
-        QStringLiteral("abs"),     QStringLiteral("round"), QStringLiteral("floor"),   QStringLiteral("ceiling"),
-        QStringLiteral("isnumeric"), QStringLiteral("datediff"), QStringLiteral("charindex"),
-        QStringLiteral("datalength"),
+        QStringLiteral("len"),      QStringLiteral("count"),     QStringLiteral("sum"),
+        QStringLiteral("avg"),      QStringLiteral("abs"),       QStringLiteral("round"),
+        QStringLiteral("floor"),    QStringLiteral("ceiling"),   QStringLiteral("isnumeric"),
+        QStringLiteral("datediff"), QStringLiteral("charindex"), QStringLiteral("datalength"),
     };
     QString lower = name.toLower();
     if (text.contains(lower)) return ValueKind::Text;
@@ -65,10 +70,13 @@ public:
     }
 
     QString run() {
-        for (int i = 0; i < list_.size(); ++i) rewriteOperands(i);
+        for (int i = 0; i < list_.size(); ++i)
+            rewriteOperands(i);
         rewriteInsertedDates();
-        for (int i = 0; i < list_.size(); ++i) rewriteFunction(i);
-        for (int i = 0; i < list_.size(); ++i) rewriteQuoting(i);
+        for (int i = 0; i < list_.size(); ++i)
+            rewriteFunction(i);
+        for (int i = 0; i < list_.size(); ++i)
+            rewriteQuoting(i);
         return list_.toString();
     }
 
@@ -78,7 +86,8 @@ private:
     }
 
     ValueKind kindOfCall(int name) const {
-        if (list_.isWord(name, u"convert")) return isIntType(list_[name + 2]) ? ValueKind::Number : ValueKind::Unknown;
+        if (list_.isWord(name, u"convert"))
+            return isIntType(list_[name + 2]) ? ValueKind::Number : ValueKind::Unknown;
         return kindOfFunction(list_[name].text);
     }
 
@@ -158,7 +167,8 @@ private:
     void rewriteLiteral(int i, ValueKind other) {
         if (other == ValueKind::Number) return;
         if (other == ValueKind::Date) {
-            if (auto canonical = canonicalFormOf(list_[i].value())) list_.setText(i, stringLiteral(*canonical));
+            if (auto canonical = canonicalFormOf(list_[i].value()))
+                list_.setText(i, stringLiteral(*canonical));
             return;
         }
         list_.appendText(i, QStringLiteral(" COLLATE ") + QLatin1String(textCollation));
@@ -171,7 +181,8 @@ private:
         int open = table + 1;
         if (!isName(list_[table]) || !list_.isSymbol(open, u"(")) return;
         QStringList columns;
-        for (int i = open + 1; i < list_.matching(open); i = list_.endOfListItem(i) + 1) columns << list_[i].value();
+        for (int i = open + 1; i < list_.matching(open); i = list_.endOfListItem(i) + 1)
+            columns << list_[i].value();
         int values = list_.matching(open) + 1;
         if (!list_.isWord(values, u"values")) return;
         for (int row = values + 1; list_.isSymbol(row, u"("); row = list_.matching(row) + 2) {
@@ -185,7 +196,8 @@ private:
         for (const QString& column : columns) {
             int end = list_.endOfListItem(item);
             bool literal = end == item + 1 && list_[item].kind == TokenKind::String;
-            if (literal && catalog_.columnKind(table, column) == ValueKind::Date) rewriteLiteral(item, ValueKind::Date);
+            if (literal && catalog_.columnKind(table, column) == ValueKind::Date)
+                rewriteLiteral(item, ValueKind::Date);
             if (!list_.isSymbol(end, u",")) return;
             item = end + 1;
         }
@@ -206,7 +218,8 @@ private:
         for (const auto& [name, function] : renamed)
             if (list_.isWord(i, name)) list_.setText(i, QLatin1String(function));
         if (list_.isWord(i, u"getdate") && list_.isSymbol(i + 2, u")")) rewriteGetDate(i);
-        if (list_.isWord(i, u"convert") && isIntType(list_[i + 2]) && list_.isSymbol(i + 3, u",")) rewriteConvert(i);
+        if (list_.isWord(i, u"convert") && isIntType(list_[i + 2]) && list_.isSymbol(i + 3, u","))
+            rewriteConvert(i);
         if (list_.isWord(i, u"datediff")) rewriteDateFunction(i, sqlitefn::dateDiff);
         if (list_.isWord(i, u"dateadd")) rewriteDateFunction(i, sqlitefn::dateAdd);
     }
@@ -247,6 +260,8 @@ private:
 
 } // namespace
 
-QString SqliteRewriter::translate(const QString& sql) const { return Translation(sql, catalog_).run(); }
+QString SqliteRewriter::translate(const QString& sql) const {
+    return Translation(sql, catalog_).run();
+}
 
 } // namespace tsql

@@ -1,13 +1,21 @@
 // Tokenizer of the module's dialect: literals, quoted names and comments are kept whole.
 #include "token.h"
 
+#include <QStringList>
+
 namespace tsql {
 
 namespace {
 
-bool isWordStart(QChar c) { return c.isLetter() || c == u'_' || c == u'@' || c == u'#'; }
-bool isWordPart(QChar c) { return isWordStart(c) || c.isDigit() || c == u'$'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isWordStart(QChar c) {
+    return c.isLetter() || c == u'_' || c == u'@' || c == u'#';
+}
+bool isWordPart(QChar c) {
+    return isWordStart(c) || c.isDigit() || c == u'$';
+}
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 class Scanner {
 public:
@@ -47,12 +55,14 @@ private:
     }
 
     template <typename Predicate> TokenKind scanWhile(Predicate predicate, TokenKind kind) {
-        while (pos_ < sql_.size() && predicate(sql_[pos_])) ++pos_;
+        while (pos_ < sql_.size() && predicate(sql_[pos_]))
+            ++pos_;
         return kind;
     }
 
     TokenKind scanLineComment() {
-        while (pos_ < sql_.size() && sql_[pos_] != u'\n') ++pos_;
+        while (pos_ < sql_.size() && sql_[pos_] != u'\n')
+            ++pos_;
         return TokenKind::Comment;
     }
 
@@ -94,7 +104,9 @@ private:
     }
 
     TokenKind scanSymbol() {
-        static const QStringList pairs = {QStringLiteral("<="), QStringLiteral(">="), QStringLiteral("<>"), QStringLiteral("!="), QStringLiteral("||"), QStringLiteral("!<"), QStringLiteral("!>")};
+        static const QStringList pairs = {QStringLiteral("<="), QStringLiteral(">="), QStringLiteral("<>"),
+                                          QStringLiteral("!="), QStringLiteral("||"), QStringLiteral("!<"),
+                                          QStringLiteral("!>")};
         QStringView two = QStringView(sql_).mid(pos_, 2);
         pos_ += pairs.contains(two) ? 2 : 1;
         return TokenKind::Symbol;
@@ -127,7 +139,9 @@ QString Token::value() const {
     }
 }
 
-std::vector<Token> tokenize(const QString& sql) { return Scanner(sql).run(); }
+std::vector<Token> tokenize(const QString& sql) {
+    return Scanner(sql).run();
+}
 
 QString stringLiteral(const QString& value) {
     return u'\'' + QString(value).replace(QStringLiteral("'"), QStringLiteral("''")) + u'\'';

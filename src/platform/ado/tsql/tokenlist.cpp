@@ -36,9 +36,13 @@ const Token& TokenList::operator[](int i) const {
     return i >= 0 && i < size() ? items_[i].token : outside;
 }
 
-bool TokenList::isCall(int i) const { return (*this)[i].kind == TokenKind::Word && isSymbol(i + 1, u"("); }
+bool TokenList::isCall(int i) const {
+    return (*this)[i].kind == TokenKind::Word && isSymbol(i + 1, u"(");
+}
 
-int TokenList::matching(int i) const { return i >= 0 && i < size() ? matches_[i] : -1; }
+int TokenList::matching(int i) const {
+    return i >= 0 && i < size() ? matches_[i] : -1;
+}
 
 int TokenList::endOfListItem(int i) const {
     for (; i < size(); ++i) {
@@ -48,9 +52,13 @@ int TokenList::endOfListItem(int i) const {
     return size();
 }
 
-void TokenList::setText(int i, const QString& text) { items_[i].token.text = text; }
+void TokenList::setText(int i, const QString& text) {
+    items_[i].token.text = text;
+}
 
-void TokenList::appendText(int i, const QString& text) { items_[i].token.text += text; }
+void TokenList::appendText(int i, const QString& text) {
+    items_[i].token.text += text;
+}
 
 void TokenList::remove(int i) {
     items_[i].before.clear();
@@ -59,7 +67,8 @@ void TokenList::remove(int i) {
 
 QString TokenList::toString() const {
     QString sql;
-    for (const Item& item : items_) sql += item.before + item.token.text;
+    for (const Item& item : items_)
+        sql += item.before + item.token.text;
     return sql + trailing_;
 }
 

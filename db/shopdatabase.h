@@ -1,0 +1,24 @@
+// Setting up the shop database: the schema, the demo data set and bulk data for benchmarks.
+#pragma once
+
+#include "platform/ado/connection.h"
+
+namespace db {
+
+// Creates every table, view, trigger and stored procedure of the shop database with the catalogue rows
+// the register needs. Harmless on a database that already has them.
+void createSchema(const ado::ConnectionPtr& connection);
+void createSchema(ado::Connection& connection);
+
+// Fills a new schema with the demo data set. Its dates are relative to today, so the register always
+// shows recent receipts.
+void loadDemo(const ado::ConnectionPtr& connection);
+void loadDemo(ado::Connection& connection);
+
+// Adds, in one transaction, `customers` new customers of the shop with `documentsPerCustomer` documents
+// each and `receipts` receipts spread over the last 365 days; a missing shop is created in company 1 with
+// a register window covering every receipt. Needs at least one customer when receipts are asked for.
+void generateLargeDataSet(const ado::ConnectionPtr& connection, int shopId, int receipts, int customers,
+                          int documentsPerCustomer);
+
+} // namespace db

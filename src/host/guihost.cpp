@@ -1,0 +1,62 @@
+// GUI mode of the host.
+#include "guihost.h"
+
+#include "defaultsettings.h"
+#include "hostdatabase.h"
+
+#include "module/clsreceiptsshop.h"
+#include "module/session.h"
+#include "platform/core/conversions.h"
+#include "platform/core/runtimeerror.h"
+#include "platform/forms/runtime.h"
+#include "platform/os/applicationfolder.h"
+#include "platform/qt/qtbackend.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace host {
+
+int GuiHost::run(const HostOptions& options) {
+    const QString folder = prepareFolder(options.folder);
+    os::setApplicationFolder(folder);
+    DefaultSettings::writeIfMissing(folder);
+    applyUserLocale();
+    qtview::QtBackend backend;
+    forms::Runtime::setBackend(&backend);
+    forms::Runtime::setApplicationName(QStringLiteral("Receipts"));
+    const QString database =
+        options.database.isEmpty() ? QDir(folder).filePath(QStringLiteral("receipts.db")) : options.database;
+    int status = 0;
+    try {
+        module::clsReceiptsShop component;
+        options.session.applyTo(component, HostDatabase::openOrCreateDemo(database));
+        component.Show();
+    } catch (const rt::RuntimeError& error) {
+        QMessageBox::critical(
+            nullptr, QStringLiteral("Receipts"),
+            QStringLiteral("The shop database %1 cannot be opened:\n%2").arg(database, error.description()));
+        status = 1;
+    }
+    module::session() = module::Session();
+    forms::Runtime::setBackend(nullptr);
+    return status;
+}
+
+QString GuiHost::prepareFolder(const QString& requested) {
+    const QString folder =
+        requested.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : requested;
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// Dates and numbers as the user writes them.
+void GuiHost::applyUserLocale() {
+    const QLocale locale;
+    rt::setRegional({locale.dateFormat(QLocale::ShortFormat), locale.decimalPoint().at(0),
+                     locale.groupSeparator().isEmpty() ? QChar(u' ') : locale.groupSeparator().at(0)});
+}
+
+} // namespace host

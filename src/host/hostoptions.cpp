@@ -1,0 +1,89 @@
+// Reading the command line.
+#include "hostoptions.h"
+
+#include <functional>
+#include <map>
+
+namespace host {
+namespace {
+
+[[noreturn]] void fail(const QString& message) {
+    throw OptionError(message.toStdString());
+}
+
+qint32 number(const QString& option, const QString& value) {
+    bool ok = false;
+    const qint32 result = value.toInt(&ok);
+    if (!ok) fail(option + QStringLiteral(" needs a whole number, not \"") + value + QLatin1Char('"'));
+    return result;
+}
+
+QDate isoDate(const QString& option, const QString& value) {
+    const QDate date = QDate::fromString(value, Qt::ISODate);
+    if (!date.isValid())
+        fail(option + QStringLiteral(" needs a date written YYYY-MM-DD, not \"") + value + '"');
+    return date;
+}
+
+using Setter = std::function<void(HostOptions&, const QString& option, const QString& value)>;
+
+const std::map<QString, Setter>& valueOptions() {
+    static const std::map<QString, Setter> setters = {
+        {QStringLiteral("--database"),
+         [](HostOptions& o, const QString&, const QString& v) { o.database = v; }},
+        {QStringLiteral("--folder"), [](HostOptions& o, const QString&, const QString& v) { o.folder = v; }},
+        {QStringLiteral("--script"), [](HostOptions& o, const QString&, const QString& v) { o.script = v; }},
+        {QStringLiteral("--caption"),
+         [](HostOptions& o, const QString&, const QString& v) { o.session.caption = v; }},
+        {QStringLiteral("--company"),
+         [](HostOptions& o, const QString& n, const QString& v) { o.session.companyId = number(n, v); }},
+        {QStringLiteral("--shop"),
+         [](HostOptions& o, const QString& n, const QString& v) { o.session.shopId = number(n, v); }},
+        {QStringLiteral("--user"),
+         [](HostOptions& o, const QString& n, const QString& v) { o.session.userId = number(n, v); }},
+        {QStringLiteral("--financial"),
+         [](HostOptions& o, const QString& n, const QString& v) { o.session.financialId = number(n, v); }},
+        {QStringLiteral("--date"),
+         [](HostOptions& o, const QString& n, const QString& v) { o.session.processDate = isoDate(n, v); }},
+    };
+    return setters;
+}
+
+} // namespace
+
+HostOptions HostOptions::parse(const QStringList& arguments) {
+    HostOptions options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& option = arguments[i];
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            options.help = true;
+            continue;
+        }
+        const auto setter = valueOptions().find(option);
+        if (setter == valueOptions().end())
+            fail(QStringLiteral("unknown option \"") + option + QLatin1Char('"'));
+        if (i + 1 >= arguments.size()) fail(option + QStringLiteral(" needs a value"));
+        setter->second(options, option, arguments[++i]);
+    }
+    return options;
+}
+
+QString HostOptions::usage() {
+    return QStringLiteral(
+        "Usage: receipts-host [options]\n"
+        "Opens the receipt register of a shop; with --script, runs a scenario without a screen.\n"
+        "  --database PATH   the shop database (default: receipts.db in the application folder,\n"
+        "                    created with the demo shop when missing)\n"
+        "  --folder DIR      the application folder (default: the user's data folder; for a\n"
+        "                    scenario, a fresh temporary folder)\n"
+        "  --company N       company id (default 1)\n"
+        "  --shop N          shop id (default 1)\n"
+        "  --user N          user id (default 1)\n"
+        "  --financial N     financial-year id (default 1)\n"
+        "  --date YYYY-MM-DD process date (default today)\n"
+        "  --caption TEXT    title of the message boxes (default \"Receipts\")\n"
+        "  --script FILE     run the scenario FILE and print its transcript\n"
+        "  --help            this text\n");
+}
+
+} // namespace host

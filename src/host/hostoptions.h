@@ -1,0 +1,28 @@
+// The host's command line: database, folder, session values and the scenario to run.
+#pragma once
+
+#include "sessionvalues.h"
+
+#include <QStringList>
+#include <stdexcept>
+
+namespace host {
+
+class OptionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct HostOptions {
+    QString database; // empty: receipts.db in the application folder
+    QString folder;   // empty: the user's data folder, or a fresh folder for a scenario
+    QString script;   // empty: the register opens on the screen
+    bool help = false;
+    SessionValues session;
+
+    // The arguments after the program name; OptionError names what is wrong.
+    static HostOptions parse(const QStringList& arguments);
+    static QString usage();
+};
+
+} // namespace host

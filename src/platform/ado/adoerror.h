@@ -1,0 +1,19 @@
+// Errors of the data access objects themselves (not of an engine), as the runtime numbers them.
+#pragma once
+
+#include "platform/core/runtimeerror.h"
+
+namespace ado {
+
+namespace err {
+constexpr qint64 BadArguments = 3001;
+constexpr qint64 NotUpdatable = 3251;
+constexpr qint64 ObjectOpen = 3705;
+constexpr qint64 ProviderNotFound = 3706;
+constexpr qint64 ConnectionUnusable = 3709;
+} // namespace err
+
+// The error with its standard description (the runtime's own numbers included).
+rt::RuntimeError adoError(qint64 number);
+
+} // namespace ado

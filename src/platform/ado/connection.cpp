@@ -1,0 +1,109 @@
+// Connections: the connection string, the driver behind it and the transaction calls.
+#include "connection.h"
+
+#include "adoerror.h"
+#include "driver.h"
+#include "platform/core/runtimeerror.h"
+#include "tsql/token.h"
+
+namespace ado {
+
+namespace {
+
+struct ConnectionTarget {
+    QString driver;
+    QString database;
+};
+
+// "Driver=NAME;Database=PATH" (keys in any letter case, in any order) or a bare path.
+ConnectionTarget parseConnectionString(const QString& text) {
+    if (!text.contains(u'=')) return {QString(), text.trimmed()};
+    ConnectionTarget target;
+    for (const QString& part : text.split(u';', Qt::SkipEmptyParts)) {
+        QString key = part.section(u'=', 0, 0).trimmed().toLower();
+        QString value = part.section(u'=', 1).trimmed();
+        if (key == QLatin1String("driver"))
+            target.driver = value;
+        else if (key == QLatin1String("database") || key == QLatin1String("data source"))
+            target.database = value;
+    }
+    return target;
+}
+
+} // namespace
+
+ConnectionPtr Connection::create() {
+    return ConnectionPtr(new Connection());
+}
+
+Connection::~Connection() {
+    if (!driver_) return;
+    try {
+        driver_->close();
+    } catch (const rt::RuntimeError&) {
+        // Nothing can report a failure while the connection is being released.
+    }
+}
+
+void Connection::open(const QString& connectionString) {
+    if (driver_) throw adoError(err::ObjectOpen);
+    ConnectionTarget target = parseConnectionString(connectionString);
+    std::unique_ptr<Driver> driver = createDriver(target.driver);
+    if (target.database.isEmpty())
+        throw rt::RuntimeError(rt::err::DbFailure,
+                               QStringLiteral("No database is named in the connection string."),
+                               driver->name());
+    driver->setTimeout(commandTimeout_);
+    driver->open(target.database);
+    driver_ = std::move(driver);
+    connectionString_ = connectionString;
+}
+
+void Connection::close() {
+    driver().close();
+    driver_.reset();
+}
+
+bool Connection::isOpen() const {
+    return driver_ != nullptr;
+}
+
+ObjectState Connection::state() const {
+    return isOpen() ? ObjectState::Open : ObjectState::Closed;
+}
+
+void Connection::setCommandTimeout(int seconds) {
+    commandTimeout_ = seconds;
+    if (driver_) driver_->setTimeout(seconds);
+}
+
+void Connection::beginTrans() {
+    driver().begin();
+}
+
+void Connection::commitTrans() {
+    driver().commit();
+}
+
+void Connection::rollbackTrans() {
+    driver().rollback();
+}
+
+int Connection::transactionLevel() const {
+    return driver_ ? driver_->transactionLevel() : 0;
+}
+
+long Connection::execute(const QString& sql) {
+    return driver().execute(sql);
+}
+
+Driver& Connection::driver() const {
+    if (!driver_) throw rt::RuntimeError::of(rt::err::ObjectClosed);
+    return *driver_;
+}
+
+QString quoted(const QString& text) {
+    return tsql::stringLiteral(text);
+}
+
+} // namespace ado

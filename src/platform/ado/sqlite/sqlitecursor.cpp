@@ -1,0 +1,44 @@
+// Lazy stepping of an SQLite query and counting of its rows.
+#include "sqlitecursor.h"
+
+#include "platform/core/runtimeerror.h"
+#include "sqlitestatement.h"
+
+namespace ado::sqlite {
+
+SqliteCursor::SqliteCursor(sqlite3* db, std::shared_ptr<Statement> statement, const QString& sql)
+    : db_(db), statement_(std::move(statement)), sql_(sql) {
+    for (int column = 0; column < statement_->columnCount(); ++column) {
+        names_ << statement_->columnName(column);
+        dateColumns_.push_back(statement_->isDateColumn(column));
+    }
+    // A statement without result columns has already run; stepping it again would run it again.
+    finished_ = names_.isEmpty();
+}
+
+std::optional<QVariantList> SqliteCursor::fetch() {
+    if (finished_) return std::nullopt;
+    if (!statement_->step()) {
+        finished_ = true;
+        return std::nullopt;
+    }
+    QVariantList row;
+    row.reserve(names_.size());
+    for (int column = 0; column < names_.size(); ++column)
+        row << statement_->value(column, dateColumns_[size_t(column)]);
+    return row;
+}
+
+long SqliteCursor::count() {
+    if (statement_->isFinalized()) throw rt::RuntimeError::of(rt::err::ObjectClosed);
+    if (names_.isEmpty()) return 0;
+    QByteArray utf8 = sql_.toUtf8();
+    const char* tail = utf8.constData();
+    Statement counting(db_, tail, tail + utf8.size());
+    long rows = 0;
+    while (counting.step())
+        ++rows;
+    return rows;
+}
+
+} // namespace ado::sqlite

@@ -1,0 +1,234 @@
+// The SQLite driver: connection, transactions, statements, inserts and stored procedures.
+#include "sqlitedriver.h"
+
+#include "../tsql/datetext.h"
+#include "../tsql/sqliterewriter.h"
+#include "platform/core/runtimeerror.h"
+#include "sqlitecatalog.h"
+#include "sqlitecursor.h"
+#include "sqliteerror.h"
+#include "sqlitefunctions.h"
+#include "sqlitestatement.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <atomic>
+#include <climits>
+#include <sqlite3.h>
+
+namespace ado::sqlite {
+
+namespace {
+
+const QString proceduresTable = QStringLiteral("dbprocedures");
+
+QString uniqueConnectionName() {
+    static std::atomic<int> next{0};
+    return QStringLiteral("ado-sqlite-%1").arg(++next);
+}
+
+QString quotedName(const QString& name) {
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+QString savepoint(int level) {
+    return QStringLiteral("ado_level_%1").arg(level);
+}
+
+sqlite3* engineHandle(const QSqlDatabase& database) {
+    QVariant handle = database.driver()->handle();
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+std::shared_ptr<Statement> prepareFirst(sqlite3* db, const QString& sql) {
+    QByteArray utf8 = sql.toUtf8();
+    const char* tail = utf8.constData();
+    auto statement = std::make_shared<Statement>(db, tail, tail + utf8.size());
+    if (statement->isEmpty())
+        raiseDriverError(rt::err::DbStatementRejected, QStringLiteral("no statement to run"));
+    return statement;
+}
+
+// A text written to a date column is stored in the canonical form; the server reads '' as its
+// first day.
+QVariant storedDateText(const QString& text) {
+    if (text.trimmed().isEmpty()) return tsql::canonicalDateText(QDate(1900, 1, 1), QTime(0, 0));
+    if (auto canonical = tsql::canonicalFormOf(text)) return *canonical;
+    raiseDriverError(
+        rt::err::DbFailure,
+        QStringLiteral("Conversion failed when converting date and/or time from character string."));
+}
+
+} // namespace
+
+SqliteDriver::SqliteDriver() = default;
+
+SqliteDriver::~SqliteDriver() {
+    if (db_) close();
+}
+
+QString SqliteDriver::name() const {
+    return driverName;
+}
+
+void SqliteDriver::open(const QString& database) {
+    QString name = uniqueConnectionName();
+    {
+        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        connection.setDatabaseName(database);
+        if (connection.open()) {
+            db_ = engineHandle(connection);
+        } else {
+            QString message = connection.lastError().text();
+            connection = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            raiseDriverError(rt::err::DbFailure, message);
+        }
+    }
+    connectionName_ = name;
+    try {
+        registerDialect(db_);
+        applyTimeout();
+        runScript(db_, QStringLiteral("pragma foreign_keys = on"));
+        schema_ = std::make_unique<SchemaCache>(db_);
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void SqliteDriver::close() {
+    for (auto& cursor : cursors_)
+        if (auto statement = cursor.lock()) statement->finalize();
+    cursors_.clear();
+    schema_.reset();
+    QSqlDatabase::database(connectionName_, false).close();
+    QSqlDatabase::removeDatabase(connectionName_);
+    db_ = nullptr;
+    level_ = 0;
+}
+
+void SqliteDriver::setTimeout(int seconds) {
+    timeout_ = seconds;
+    if (db_) applyTimeout();
+}
+
+void SqliteDriver::applyTimeout() {
+    sqlite3_busy_timeout(db_, timeout_ > 0 && timeout_ < INT_MAX / 1000 ? timeout_ * 1000 : INT_MAX);
+}
+
+sqlite3* SqliteDriver::requireOpen() const {
+    if (!db_) throw rt::RuntimeError::of(rt::err::ObjectClosed);
+    return db_;
+}
+
+void SqliteDriver::begin() {
+    runScript(requireOpen(),
+              level_ == 0 ? QStringLiteral("begin") : QStringLiteral("savepoint ") + savepoint(level_));
+    ++level_;
+}
+
+void SqliteDriver::requireTransaction() const {
+    requireOpen();
+    if (level_ == 0) raiseDriverError(-2147168242, QStringLiteral("No transaction is active."));
+}
+
+bool SqliteDriver::engineRolledBack() const {
+    return sqlite3_get_autocommit(db_) != 0;
+}
+
+void SqliteDriver::commit() {
+    requireTransaction();
+    if (engineRolledBack())
+        raiseDriverError(
+            rt::err::DbFailure,
+            QStringLiteral("The transaction was rolled back after an error; nothing was committed."));
+    runScript(db_,
+              level_ == 1 ? QStringLiteral("commit") : QStringLiteral("release ") + savepoint(level_ - 1));
+    --level_;
+}
+
+void SqliteDriver::rollback() {
+    requireTransaction();
+    QString inner = savepoint(level_ - 1);
+    if (!engineRolledBack())
+        runScript(db_, level_ == 1 ? QStringLiteral("rollback")
+                                   : QStringLiteral("rollback to %1; release %1").arg(inner));
+    --level_;
+}
+
+QString SqliteDriver::translate(const QString& sql) {
+    requireOpen();
+    return tsql::SqliteRewriter(schema_->catalog()).translate(sql);
+}
+
+long SqliteDriver::execute(const QString& sql) {
+    QString translated = translate(sql);
+    return runScript(db_, translated);
+}
+
+std::unique_ptr<Cursor> SqliteDriver::query(const QString& sql) {
+    QString translated = translate(sql);
+    auto statement = prepareFirst(db_, translated);
+    if (statement->columnCount() == 0)
+        while (statement->step()) {
+        }
+    std::erase_if(cursors_, [](const auto& cursor) { return cursor.expired(); });
+    cursors_.push_back(statement);
+    return std::make_unique<SqliteCursor>(db_, statement, translated);
+}
+
+QVariant SqliteDriver::storedValue(const QString& table, const QString& column, const QVariant& value) {
+    bool dateColumn = schema_->catalog().columnKind(table, column) == tsql::ValueKind::Date;
+    if (dateColumn && value.typeId() == QMetaType::QString) return storedDateText(value.toString());
+    return value;
+}
+
+void SqliteDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
+    requireOpen();
+    const tsql::Catalog& catalog = schema_->catalog();
+    if (!catalog.hasTable(table)) raiseDriverError(rt::err::DbStatementRejected, "no such table: " + table);
+    QStringList names, markers;
+    for (const QString& column : columns) {
+        QString name = catalog.columnName(table, column);
+        if (name.isEmpty())
+            raiseDriverError(rt::err::DbStatementRejected,
+                             QStringLiteral("table %1 has no column named %2").arg(table, column));
+        names << quotedName(name);
+        markers << QStringLiteral("?%1").arg(markers.size() + 1);
+    }
+    QString sql = names.isEmpty() ? QStringLiteral("insert into %1 default values").arg(quotedName(table))
+                                  : QStringLiteral("insert into %1 (%2) values (%3)")
+                                        .arg(quotedName(table), names.join(u','), markers.join(u','));
+    runScript(db_, sql, [&](Statement& statement) {
+        for (int i = 0; i < columns.size(); ++i)
+            statement.bind(i + 1, storedValue(table, columns[i], values[i]));
+    });
+}
+
+QString SqliteDriver::procedureBody(const QString& name) {
+    if (schema_->catalog().hasTable(proceduresTable)) {
+        auto statement = prepareFirst(db_, QStringLiteral("select body from dbprocedures where name = ?1"));
+        statement->bind(1, name);
+        if (statement->step()) return statement->value(0, false).toString();
+    }
+    raiseDriverError(rt::err::DbStatementRejected,
+                     QStringLiteral("Could not find stored procedure '%1'.").arg(name));
+}
+
+void SqliteDriver::callProcedure(const QString& name, const QVariantList& parameters) {
+    requireOpen();
+    runScript(db_, procedureBody(name), [&](Statement& statement) {
+        int count = std::min(statement.parameterCount(), int(parameters.size()));
+        for (int i = 0; i < count; ++i)
+            statement.bind(i + 1, parameters[i]);
+    });
+}
+
+void SqliteDriver::executeNative(const QString& script) {
+    requireOpen();
+    runScript(db_, script);
+}
+
+} // namespace ado::sqlite

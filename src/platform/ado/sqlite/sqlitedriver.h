@@ -1,0 +1,63 @@
+// The SQLite driver: a QtSql QSQLITE connection whose engine handle runs the translated statements.
+#pragma once
+
+#include "platform/ado/driver.h"
+
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+
+namespace ado::sqlite {
+
+class Statement;
+class SchemaCache;
+
+class SqliteDriver : public Driver {
+public:
+    SqliteDriver();
+    ~SqliteDriver() override;
+
+    QString name() const override;
+    // Opens (creating when missing) the database file; ":memory:" is a private in-memory database.
+    void open(const QString& database) override;
+    void close() override;
+    // The busy timeout: how long a statement waits for another connection's lock; 0 waits forever.
+    void setTimeout(int seconds) override;
+
+    // The outermost level is BEGIN/COMMIT/ROLLBACK; inner levels are savepoints, so an inner
+    // rollback undoes exactly that level's work and only the outermost commit is durable. When an
+    // error made the engine roll everything back, rollbacks just count down and commits fail.
+    void begin() override;
+    void commit() override;
+    void rollback() override;
+    int transactionLevel() const override { return level_; }
+
+    long execute(const QString& sql) override;
+    // A statement without result columns (an update opened as a recordset) runs at once.
+    std::unique_ptr<Cursor> query(const QString& sql) override;
+    void insert(const QString& table, const QStringList& columns, const QVariantList& values) override;
+    // Runs the body stored in dbprocedures(name, body): its statements in turn on this connection,
+    // each with the parameters bound as ?1, ?2, ...
+    void callProcedure(const QString& name, const QVariantList& parameters) override;
+    void executeNative(const QString& script) override;
+
+private:
+    QString connectionName_;
+    sqlite3* db_ = nullptr;
+    int timeout_ = 30;
+    int level_ = 0;
+    std::unique_ptr<SchemaCache> schema_;
+    std::vector<std::weak_ptr<Statement>> cursors_;
+
+    sqlite3* requireOpen() const;
+    QString translate(const QString& sql);
+    void applyTimeout();
+    void requireTransaction() const;
+    QString procedureBody(const QString& name);
+    QVariant storedValue(const QString& table, const QString& column, const QVariant& value);
+    // Whether an error made the engine end the transaction on its own (the level still counts it).
+    bool engineRolledBack() const;
+};
+
+} // namespace ado::sqlite

@@ -1,0 +1,35 @@
+// Output the module produces that a scenario transcript reports: files written, texts viewed, reports run.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace os {
+
+struct ReportRun {
+    QString file;
+    QString title;
+    QStringList parameters;
+    long records = 0;
+};
+
+// The output code tells of each finished output here; the host decides who listens (nobody in the GUI,
+// the transcript in a scenario).
+class OutputEvents {
+public:
+    using FileWritten = std::function<void(const QString& path, qint64 bytes)>;
+    using TextViewed = std::function<void(const QString& path)>;
+    using ReportDone = std::function<void(const ReportRun& run)>;
+
+    static void setFileWritten(FileWritten listener);
+    static void setTextViewed(TextViewed listener);
+    static void setReportRun(ReportDone listener);
+
+    // path as the module opened it: absolute, or relative to the application folder.
+    static void fileWritten(const QString& path, qint64 bytes);
+    static void textViewed(const QString& path);
+    static void reportRun(const ReportRun& run);
+};
+
+} // namespace os

@@ -1,0 +1,49 @@
+// The top-level window of one form while it is shown: its widgets, binders and modal loop.
+#pragma once
+
+#include <QEventLoop>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+namespace forms {
+class Control;
+class Form;
+} // namespace forms
+
+namespace qtview {
+
+class ControlBinder;
+
+class FormWindow : public QWidget {
+public:
+    // Builds the window from ":/forms/<form name>.ui" and binds every widget whose name is a
+    // control's name (in any letter case). The owner's window, if any, is the parent window.
+    FormWindow(forms::Form& form, QWidget* owner);
+    ~FormWindow() override;
+
+    forms::Form& form() const { return form_; }
+    // Shows the window modally and returns once the form is no longer shown.
+    void runModal();
+    // Ends runModal: the form has unloaded.
+    void endModal();
+    // Moves the keyboard focus to the control's widget.
+    void focusControl(const forms::Control* control);
+    // The widget bound to the control, or nullptr.
+    QWidget* widgetFor(const forms::Control* control) const;
+
+    static QString resourcePath(const QString& formName);
+
+protected:
+    // The close button asks the form, whose QueryUnload may keep it open.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void bindControls();
+
+    forms::Form& form_;
+    std::vector<std::unique_ptr<ControlBinder>> binders_;
+    QEventLoop loop_;
+};
+
+} // namespace qtview

@@ -1,0 +1,78 @@
+// The list view's columns, items and selected item; clicks, double clicks and right clicks on items.
+#include "listviewbinder.h"
+
+#include "platform/forms/listview.h"
+#include "platform/forms/userinput.h"
+
+#include <QHeaderView>
+#include <QScopedValueRollback>
+#include <QTreeView>
+
+namespace qtview {
+
+namespace {
+constexpr int TwipsPerPixel = 15;
+} // namespace
+
+ListViewBinder::ListViewBinder(forms::ListView& list, QTreeView& widget)
+    : ControlBinder(list, widget), list_(list), view_(widget), model_(list) {
+    view_.setModel(&model_);
+    view_.setRootIsDecorated(false);
+    view_.setItemsExpandable(false);
+    view_.setUniformRowHeights(true);
+    view_.setAllColumnsShowFocus(true);
+    view_.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_.setSelectionMode(QAbstractItemView::NoSelection);
+    view_.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_.setContextMenuPolicy(Qt::CustomContextMenu);
+    view_.header()->setStretchLastSection(false);
+    connect(&view_, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { itemAction(index, forms::user::clickItem); });
+    connect(&view_, &QTreeView::doubleClicked, this,
+            [this](const QModelIndex& index) { itemAction(index, forms::user::doubleClickItem); });
+    connect(&view_, &QTreeView::customContextMenuRequested, this, [this](const QPoint& position) {
+        itemAction(view_.indexAt(position), forms::user::rightClickItem);
+    });
+    connect(view_.header(), &QHeaderView::sectionResized, this, &ListViewBinder::userResized);
+}
+
+void ListViewBinder::itemAction(const QModelIndex& index, void (*action)(forms::ListView&, int)) {
+    if (index.isValid())
+        act([this, action, item = model_.controlRow(index.row())] { action(list_, item); });
+}
+
+void ListViewBinder::refreshState() {
+    const QScopedValueRollback<bool> applying(applying_, true);
+    model_.update();
+    refreshColumns();
+    refreshSelection();
+}
+
+void ListViewBinder::refreshColumns() {
+    QHeaderView* header = view_.header();
+    for (int column = 0; column < model_.shape().cols; ++column) {
+        const int pixels = list_.header(column + 1).width / TwipsPerPixel;
+        if (header->sectionSize(column) != pixels)
+            header->resizeSection(column, pixels);
+    }
+}
+
+void ListViewBinder::refreshSelection() {
+    QItemSelectionModel& selection = *view_.selectionModel();
+    const QModelIndex selected = model_.index(model_.modelRow(list_.selectedItem()), 0);
+    if (!selected.isValid()) {
+        selection.clear();
+        return;
+    }
+    if (!selection.isRowSelected(selected.row()) || selection.selectedRows().size() != 1)
+        selection.select(selected, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (selection.currentIndex() != selected)
+        selection.setCurrentIndex(selected, QItemSelectionModel::NoUpdate);
+}
+
+void ListViewBinder::userResized(int column, int, int newPixels) {
+    if (!applying_ && column < list_.columnCount())
+        list_.setHeaderWidth(column + 1, newPixels * TwipsPerPixel);
+}
+
+} // namespace qtview

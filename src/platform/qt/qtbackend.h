@@ -1,0 +1,40 @@
+// The forms runtime's backend for the GUI: windows from Designer files, real message boxes and menus.
+#pragma once
+
+#include "platform/forms/runtime.h"
+
+#include <map>
+
+class QWidget;
+
+namespace qtview {
+
+class FormWindow;
+
+// Install it with forms::Runtime::setBackend once a QApplication exists. Each modal show builds the
+// form's window from ":/forms/<FormName>.ui" (a subsystem embeds its files under that prefix), runs a
+// nested event loop until the form unloads and then destroys the window.
+class QtBackend : public forms::Backend {
+public:
+    QtBackend() = default;
+    ~QtBackend() override;
+    QtBackend(const QtBackend&) = delete;
+    QtBackend& operator=(const QtBackend&) = delete;
+
+    void runModal(forms::Form& form) override;
+    forms::MsgResult messageBox(const forms::MessageBoxRequest& request) override;
+    void popupMenu(forms::Form& form, forms::Menu& menu) override;
+    void formUnloaded(forms::Form& form) override;
+    void busyChanged(bool busy) override;
+    void focusChanged(forms::Form& form, forms::Control* control) override;
+
+    // The window of a form being shown, or nullptr.
+    FormWindow* windowOf(const forms::Form& form) const;
+
+private:
+    QWidget* activeWindow() const;
+
+    std::map<const forms::Form*, FormWindow*> windows_;
+};
+
+} // namespace qtview
