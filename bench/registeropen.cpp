@@ -5,6 +5,7 @@
 #include "platform/core/conversions.h"
 #include "platform/forms/form.h"
 #include "platform/forms/headlessbackend.h"
+#include "platform/suite/errordetails.h"
 #include "register/frmmaster.h"
 
 #include <QCoreApplication>
@@ -35,19 +36,25 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int receipts = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
     QTemporaryDir dir;
+    const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.filePath(QStringLiteral("bench.db"));
     auto connection = ado::Connection::create();
-    connection->open(QStringLiteral("Driver=sqlite;Database=") + dir.filePath(QStringLiteral("bench.db")));
+    connection->open(QStringLiteral("Driver=sqlite;Database=") + path);
     db::createSchema(connection);
     db::generateLargeDataSet(connection, ShopId, receipts, 200, 0);
 
     forms::HeadlessBackend backend;
     double openSeconds = 0;
+    int rows = 0;
     QElapsedTimer timer;
     backend.onModal = [&](forms::Form& form) {
         openSeconds = timer.nsecsElapsed() / 1e9;
+        rows = static_cast<receipts::FrmMaster&>(form).flexMaster.rows() - 1;
         form.unload();
     };
     forms::Runtime::setBackend(&backend);
+    suite::setErrorNotifier([](const suite::ErrorRecord& error) {
+        std::fprintf(stderr, "error in %s: %s\n", qPrintable(error.procedureName), qPrintable(error.description));
+    });
     module::clsReceiptsShop component;
     component.setAdocon(connection);
     component.intCompanyID = 1;
@@ -56,7 +63,6 @@ int main(int argc, char** argv) {
     component.dtProcessDate = QDateTime(QDate::currentDate(), QTime());
     timer.start();
     component.Show();
-    const int rows = component.frmMaster().flexMaster.rows() - 1;
     const double querySeconds = secondsToReadAll(connection, component.frmMaster().strGridQuery);
     std::printf("receipts in the register: %d\n", rows);
     std::printf("open register: %.3f s\nbare grid query: %.3f s\nratio: %.2f (goal under 1.5)\n", openSeconds,

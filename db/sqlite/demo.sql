@@ -168,7 +168,8 @@ INSERT INTO ashopcustomerdetails (shopid, customerid, creditlimit)
 SELECT s.shopid, c.customerid, CASE c.CurrencyID WHEN 1 THEN 25000 ELSE 2000 END
   FROM acustomermaster c
   JOIN ashops s ON (s.shopid = 1 AND c.customerid <= 30)
-                OR (s.shopid = 2 AND ((c.customerid <= 30 AND c.customerid % 2 = 0) OR c.customerid IN (31, 33)))
+                OR (s.shopid = 2 AND ((c.customerid <= 30 AND c.customerid % 2 = 0)
+                                      OR c.customerid IN (31, 33)))
                 OR (s.shopid = 3 AND c.customerid BETWEEN 25 AND 36)
                 OR (s.shopid = 4 AND c.customerid >= 37);
 
@@ -194,7 +195,8 @@ INSERT INTO demo_shopcodes VALUES (1, 'MM'), (2, 'HM'), (3, 'WD'), (4, 'SA');
 -- The rate text a receipt or invoice of the company stores: ids, '-', rates.
 CREATE TEMP TABLE demo_ratetexts AS
 SELECT CompanyID AS companyid,
-       group_concat(CurrencyID || ':', '') || '-' || group_concat(printf('%g', SellingRate) || ':', '') AS rates
+       group_concat(CurrencyID || ':', '') || '-'
+           || group_concat(printf('%g', SellingRate) || ':', '') AS rates
   FROM (SELECT * FROM ExchangeRateDetail ORDER BY CompanyID, CurrencyID)
  GROUP BY CompanyID;
 
@@ -222,11 +224,12 @@ UPDATE demo_docs
                || printf('%05d', docid),
        docdate = (SELECT day FROM demo_calendar WHERE daysago = docday);
 -- Sales are stamped with the time of the sale.
-UPDATE demo_docs SET docdate = strftime('%Y-%m-%d %H:%M:%f', docdate, printf('+%d seconds', 32400 + docid * 1237 % 36000))
+UPDATE demo_docs
+   SET docdate = strftime('%Y-%m-%d %H:%M:%f', docdate, printf('+%d seconds', 32400 + docid * 1237 % 36000))
  WHERE source = 'PCI';
 
-INSERT INTO losinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihtype, ihinvoiceno, ihinvoicedate, ihcustomerid,
-                              ihcurrencyid, ihnetamount, ihexchangerates, ihRemarks)
+INSERT INTO losinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihtype, ihinvoiceno, ihinvoicedate,
+                              ihcustomerid, ihcurrencyid, ihnetamount, ihexchangerates, ihRemarks)
 SELECT d.shopid, d.docid, d.companyid, CASE d.kind WHEN 'RE' THEN 'R' ELSE 'I' END, d.docno, d.docdate,
        d.customerid, d.currency, d.amount, r.rates,
        CASE WHEN d.kind = 'RE' THEN 'Returned damaged goods'
@@ -234,13 +237,13 @@ SELECT d.shopid, d.docid, d.companyid, CASE d.kind WHEN 'RE' THEN 'R' ELSE 'I' E
   FROM demo_docs d JOIN demo_ratetexts r ON r.companyid = d.companyid
  WHERE d.source = 'PCI';
 
-INSERT INTO losaccountsinvoiceheader (aishopid, aiinvoiceid, aicompanyid, aiinvoiceno, aiinvoicedate, aicustomerid,
-                                      ainetamount, airemarks)
+INSERT INTO losaccountsinvoiceheader (aishopid, aiinvoiceid, aicompanyid, aiinvoiceno, aiinvoicedate,
+                                      aicustomerid, ainetamount, airemarks)
 SELECT shopid, docid, companyid, docno, docdate, customerid, amount, 'Repair and service'
   FROM demo_docs WHERE source = 'PSI';
 
-INSERT INTO losspecialinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihinvoiceno, ihinvoicedate, ihcustomerid,
-                                     ihnetamount, ihRemarks)
+INSERT INTO losspecialinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihinvoiceno, ihinvoicedate,
+                                     ihcustomerid, ihnetamount, ihRemarks)
 SELECT shopid, docid, companyid, docno, docdate, customerid, amount, 'Special order'
   FROM demo_docs WHERE source = 'PDI';
 
@@ -248,7 +251,8 @@ INSERT INTO losserviceinvheader (serinvhshopid, serinvhid, serinvhcompanyid, ser
                                  serinvhcustomerid, serinvhnetamount)
 SELECT shopid, docid, companyid, docno, docdate, customerid, amount FROM demo_docs WHERE source = 'SBI';
 
-INSERT INTO afineheader (fhshopid, fhfineid, fhcompanyid, fhfineno, fhfinedate, fhcustomerid, fhamount, fhreason)
+INSERT INTO afineheader (fhshopid, fhfineid, fhcompanyid, fhfineno, fhfinedate, fhcustomerid, fhamount,
+                         fhreason)
 SELECT shopid, docid, companyid, docno, docdate, customerid, amount,
        CASE shopid WHEN 4 THEN 'Damage to apartment fittings' ELSE 'Late return of rented equipment' END
   FROM demo_docs WHERE source = 'FINE';
@@ -258,12 +262,12 @@ INSERT INTO losApartmentBillHeader (abhshopid, abhBillID, abhcompanyid, abhBillN
 SELECT shopid, docid, companyid, docno, docdate, customerid, printf('A-%d', 100 + customerid % 12 * 3), amount
   FROM demo_docs WHERE source = 'RBI';
 
-INSERT INTO losTenantServiceBillHeader (tbhshopid, tbhBillID, tbhcompanyid, tbhBillNo, tbhBillDate, tbhcustomerid,
-                                        tbhnetamount)
+INSERT INTO losTenantServiceBillHeader (tbhshopid, tbhBillID, tbhcompanyid, tbhBillNo, tbhBillDate,
+                                        tbhcustomerid, tbhnetamount)
 SELECT shopid, docid, companyid, docno, docdate, customerid, amount FROM demo_docs WHERE source = 'UTB';
 
-INSERT INTO losPosFandBHeader (poshShopID, poshBillID, poshCompanyID, poshBillNo, poshBillDate, poshCustomerID,
-                               poshNetAmount)
+INSERT INTO losPosFandBHeader (poshShopID, poshBillID, poshCompanyID, poshBillNo, poshBillDate,
+                               poshCustomerID, poshNetAmount)
 SELECT shopid, docid, companyid, docno, docdate, customerid, amount FROM demo_docs WHERE source = 'fandb';
 
 INSERT INTO losdebitcreditnote (dcnshopid, dcnid, dcncompanyid, dcntype, dcnno, dcndate, dcncustomerid,
@@ -286,7 +290,8 @@ SELECT x.*, row_number() OVER (PARTITION BY companyid ORDER BY customerid, nth) 
                CASE WHEN c.customerid <= 30 THEN 1 WHEN c.customerid <= 36 THEN 2 ELSE 3 END AS departmentid
           FROM acustomermaster c
           JOIN (SELECT 1 AS nth UNION ALL SELECT 2) n ON n.nth = 1 OR c.customerid % 5 = 0
-         WHERE (c.customerid <= 36 AND c.customerid % 3 <> 1) OR (c.customerid > 36 AND c.customerid % 2 = 0)) x;
+         WHERE (c.customerid <= 36 AND c.customerid % 3 <> 1)
+            OR (c.customerid > 36 AND c.customerid % 2 = 0)) x;
 
 INSERT INTO AccountsInvoiceHeader (companyid, invoiceid, invoiceno, invoicedate, customerid, departmentid,
                                    FinancialID, currencyid, discount, dueperiod, product, Referenceno)
@@ -397,9 +402,10 @@ SELECT r.shopid, r.drid, r.companyid,
   JOIN ExchangeRateDetail dep ON dep.CompanyID = r.companyid AND dep.CurrencyID = dm.depcurrencyid
   JOIN demo_ratetexts t ON t.companyid = r.companyid;
 
-INSERT INTO LosDummyReceiptDetail (drdshopid, drdid, drdDetailid, drdCompanyid, drdinvoiceid, drdserviceinvoiceid,
-                                   drdsplinvoiceid, drdRoomBillID, drdUtilityBillID, drdbookserinvoiceid, drdfineid,
-                                   drdfandbInvoiceID, drdaccinvoiceid, drdinvoiceamount, drdsettledamount)
+INSERT INTO LosDummyReceiptDetail (drdshopid, drdid, drdDetailid, drdCompanyid, drdinvoiceid,
+                                   drdserviceinvoiceid, drdsplinvoiceid, drdRoomBillID, drdUtilityBillID,
+                                   drdbookserinvoiceid, drdfineid, drdfandbInvoiceID, drdaccinvoiceid,
+                                   drdinvoiceamount, drdsettledamount)
 SELECT shopid, drid, 1, companyid,
        CASE doctype WHEN 'PCI' THEN docid END, CASE doctype WHEN 'PSI' THEN docid END,
        CASE doctype WHEN 'PDI' THEN docid END, CASE doctype WHEN 'RBI' THEN docid END,
@@ -437,17 +443,17 @@ SELECT x.*, row_number() OVER (PARTITION BY companyid ORDER BY vday DESC, shopid
           JOIN LosDummyReceiptHeader h ON h.drShopid = r.shopid AND h.drID = r.drid
          WHERE r.kind = 'S' AND h.drposted = 1 AND r.drid % 4 = 0) x;
 
-INSERT INTO receiptvoucherheader (companyid, receiptid, receiptno, receiptdate, CustomerID, currencyid, amount,
-                                  dummyreceiptid, remarks, cancelled)
+INSERT INTO receiptvoucherheader (companyid, receiptid, receiptno, receiptdate, CustomerID, currencyid,
+                                  amount, dummyreceiptid, remarks, cancelled)
 SELECT v.companyid, v.receiptid, printf('HQ/RV/%05d', v.receiptid), d.day, v.customerid, v.currency, v.amount,
        v.dummyreceiptid,
        CASE WHEN v.dummyreceiptid > 0 THEN 'Taken over from shop receipt' ELSE 'Received at head office' END,
        v.receiptid % 17 = 5
   FROM demo_vouchers v JOIN demo_calendar d ON d.daysago = v.vday;
 
-INSERT INTO receiptvoucherdetails (companyid, receiptid, voucherline, shopid, amountreceived, hqaccountsinvoiceid,
-                                   posinvoiceid, posspinvoiceid, Posserviceinvoiceid, RoomBillID, UtilityBillID,
-                                   fineid, fandbInvoiceID)
+INSERT INTO receiptvoucherdetails (companyid, receiptid, voucherline, shopid, amountreceived,
+                                   hqaccountsinvoiceid, posinvoiceid, posspinvoiceid, Posserviceinvoiceid,
+                                   RoomBillID, UtilityBillID, fineid, fandbInvoiceID)
 SELECT companyid, receiptid, 1, shopid, amount, CASE doctype WHEN 'OPEN' THEN docid END,
        CASE doctype WHEN 'PCI' THEN docid END, CASE doctype WHEN 'PDI' THEN docid END,
        CASE WHEN doctype IN ('PSI', 'SBI') THEN docid END, CASE doctype WHEN 'RBI' THEN docid END,
@@ -469,9 +475,9 @@ SELECT s.companyid, s.csid, printf('CS/%04d', s.csid), d.day, s.customerid, 'Set
        s.csid % 9 = 4
   FROM demo_settlements s JOIN demo_calendar d ON d.daysago = s.sday;
 
-INSERT INTO customersettlementdetail (CompanyID, CSID, settlementline, shopid, settlementamount, ACCinvoiceid,
-                                      posinvoiceid, posspinvoiceid, Posserviceinvoiceid, RoomBillID, UtilityBillID,
-                                      fineid, fandbInvoiceID)
+INSERT INTO customersettlementdetail (CompanyID, CSID, settlementline, shopid, settlementamount,
+                                      ACCinvoiceid, posinvoiceid, posspinvoiceid, Posserviceinvoiceid,
+                                      RoomBillID, UtilityBillID, fineid, fandbInvoiceID)
 SELECT companyid, csid, 1, shopid, amount, CASE doctype WHEN 'OPEN' THEN docid END,
        CASE doctype WHEN 'PCI' THEN docid END, CASE doctype WHEN 'PDI' THEN docid END,
        CASE WHEN doctype IN ('PSI', 'SBI') THEN docid END, CASE doctype WHEN 'RBI' THEN docid END,

@@ -81,7 +81,8 @@ CREATE INDEX IF NOT EXISTS ixReceiptDetailRoomBill ON LosDummyReceiptDetail (drd
     WHERE drdRoomBillID IS NOT NULL;
 CREATE INDEX IF NOT EXISTS ixReceiptDetailUtilityBill ON LosDummyReceiptDetail (drdUtilityBillID, drdshopid)
     WHERE drdUtilityBillID IS NOT NULL;
-CREATE INDEX IF NOT EXISTS ixReceiptDetailBookService ON LosDummyReceiptDetail (drdbookserinvoiceid, drdshopid)
+CREATE INDEX IF NOT EXISTS ixReceiptDetailBookService
+    ON LosDummyReceiptDetail (drdbookserinvoiceid, drdshopid)
     WHERE drdbookserinvoiceid IS NOT NULL;
 CREATE INDEX IF NOT EXISTS ixReceiptDetailFine ON LosDummyReceiptDetail (drdfineid, drdshopid)
     WHERE drdfineid IS NOT NULL;
@@ -428,7 +429,8 @@ CREATE TABLE IF NOT EXISTS AccountsInvoiceHeader (
     cashinvoice INTEGER DEFAULT 0,
     PRIMARY KEY (companyid, invoiceid)
 );
-CREATE INDEX IF NOT EXISTS ixAccountsInvoiceCustomer ON AccountsInvoiceHeader (companyid, customerid, departmentid);
+CREATE INDEX IF NOT EXISTS ixAccountsInvoiceCustomer
+    ON AccountsInvoiceHeader (companyid, customerid, departmentid);
 
 CREATE TABLE IF NOT EXISTS serviceinvoicedetails (
     companyid INTEGER NOT NULL,
@@ -729,8 +731,9 @@ CREATE TRIGGER IF NOT EXISTS trgReceiptPostLedger
 AFTER UPDATE OF drposted ON LosDummyReceiptHeader
 FOR EACH ROW WHEN ifnull(OLD.drposted, 0) = 0 AND NEW.drposted = 1
 BEGIN
-    INSERT INTO aGeneralLedger (companyid, shopid, accountid, customerid, documenttype, documentid, documentno,
-                                documentdate, postingtime, currencyid, currencyamount, debit, credit, narration)
+    INSERT INTO aGeneralLedger (companyid, shopid, accountid, customerid, documenttype, documentid,
+                                documentno, documentdate, postingtime, currencyid, currencyamount, debit,
+                                credit, narration)
     SELECT companyid, shopid, accountid, customerid, 'RCPT', drid, documentno, documentdate,
            ifnull(NEW.drpostedtime, strftime('%Y-%m-%d %H:%M:%f', 'now', 'localtime')), currencyid,
            currencyamount, debit, credit, narration

@@ -2,6 +2,8 @@
 #include "documentkinds.h"
 #include "shopdatabasetest.h"
 
+#include <QDateTime>
+
 using dbtest::ShopDatabaseTest;
 
 namespace {

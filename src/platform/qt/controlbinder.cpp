@@ -14,6 +14,9 @@ namespace qtview {
 ControlBinder::ControlBinder(forms::Control& control, QWidget& widget) : control_(control), widget_(widget) {
     control_.setObserver(this);
     widget_.installEventFilter(this);
+    // Composite widgets such as the date edit take keys and focus in an inner editor.
+    if (QWidget* proxy = widget_.focusProxy())
+        proxy->installEventFilter(this);
 }
 
 ControlBinder::~ControlBinder() { control_.setObserver(nullptr); }
@@ -59,7 +62,7 @@ void ControlBinder::sendKey(const KeyStroke& stroke) {
 }
 
 bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &widget_)
+    if (watched != &widget_ && watched != widget_.focusProxy())
         return false;
     if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);

@@ -7,11 +7,13 @@
 #include <QHeaderView>
 #include <QScopedValueRollback>
 #include <QTreeView>
+#include <algorithm>
 
 namespace qtview {
 
 namespace {
 constexpr int TwipsPerPixel = 15;
+enum MoveKey { End = 35, Home = 36, Up = 38, Down = 40 };
 } // namespace
 
 ListViewBinder::ListViewBinder(forms::ListView& list, QTreeView& widget)
@@ -39,6 +41,38 @@ ListViewBinder::ListViewBinder(forms::ListView& list, QTreeView& widget)
 void ListViewBinder::itemAction(const QModelIndex& index, void (*action)(forms::ListView&, int)) {
     if (index.isValid())
         act([this, action, item = model_.controlRow(index.row())] { action(list_, item); });
+}
+
+bool ListViewBinder::keyPressed(const QKeyEvent&, const KeyStroke& stroke) {
+    sendKey(stroke);
+    const int item = itemAfterKey(stroke.keyCode);
+    if (item == list_.selectedItem() || !list_.isUsable())
+        return stroke.keyCode == forms::keys::Tab;
+    act([this, item] {
+        list_.setSelectedItem(item);
+        if (list_.ItemClick)
+            list_.ItemClick(item);
+    });
+    view_.scrollTo(model_.index(model_.modelRow(item), 0));
+    return true;
+}
+
+int ListViewBinder::itemAfterKey(int keyCode) const {
+    const int selected = list_.selectedItem();
+    if (list_.count() == 0)
+        return selected;
+    switch (keyCode) {
+    case Up:
+        return std::max(selected - 1, 1);
+    case Down:
+        return std::min(selected + 1, list_.count());
+    case Home:
+        return 1;
+    case End:
+        return list_.count();
+    default:
+        return selected;
+    }
 }
 
 void ListViewBinder::refreshState() {

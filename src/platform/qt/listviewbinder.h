@@ -12,8 +12,9 @@ class ListView;
 
 namespace qtview {
 
-// Like the grid, the runtime owns the selected item: clicks become the runtime's item actions and
-// the view then shows the item the runtime selected.
+// Like the grid, the runtime owns the selected item: clicks become the runtime's item actions, the
+// arrow keys select the next item as a click would, and the view then shows the item the runtime
+// selected.
 class ListViewBinder : public ControlBinder {
 public:
     ListViewBinder(forms::ListView& list, QTreeView& widget);
@@ -22,6 +23,8 @@ public:
 private:
     void refreshState() override;
     void afterAction() override { scheduleRefresh(); }
+    bool keyPressed(const QKeyEvent& event, const KeyStroke& stroke) override;
+    int itemAfterKey(int keyCode) const;
     void refreshColumns();
     void refreshSelection();
     void itemAction(const QModelIndex& index, void (*action)(forms::ListView&, int));

@@ -63,6 +63,20 @@ TEST_F(ListViewView, rightClickSelectsTheItemAndRaisesTheMouseEvents) {
     EXPECT_TRUE(form->log.contains(QStringLiteral("lstItems_RightClick 1")));
 }
 
+TEST_F(ListViewView, arrowKeysSelectTheNextItemAsAClickWould) {
+    form->lstItems.setSelectedItem(1);
+    QTest::keyClick(&view(), Qt::Key_Down);
+    EXPECT_EQ(form->lstItems.selectedItem(), 2);
+    EXPECT_TRUE(form->log.contains(QStringLiteral("lstItems_ItemClick 2")));
+    QTest::keyClick(&view(), Qt::Key_End);
+    EXPECT_EQ(form->lstItems.selectedItem(), 3);
+    QTest::keyClick(&view(), Qt::Key_Down);
+    EXPECT_EQ(form->lstItems.selectedItem(), 3);
+    EXPECT_EQ(form->log.filter(QStringLiteral("ItemClick")).size(), 2);
+    QTest::keyClick(&view(), Qt::Key_Home);
+    EXPECT_EQ(form->lstItems.selectedItem(), 1);
+}
+
 TEST_F(ListViewView, clearingLeavesNoItemsAndNoSelection) {
     form->lstItems.setSelectedItem(2);
     settle();

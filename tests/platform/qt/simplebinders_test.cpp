@@ -133,6 +133,16 @@ TEST_F(SimpleBinders, datePickedInTheWidgetRaisesChange) {
     EXPECT_TRUE(widget<QDateEdit>("dtpDate").calendarPopup());
 }
 
+TEST_F(SimpleBinders, keysTypedInTheDatesEditorReachTheDatePicker) {
+    openWindow();
+    int pressed = 0;
+    form->dtpDate.KeyDown = [&](int& keyCode, int) { pressed = keyCode; };
+    auto& date = widget<QDateEdit>("dtpDate");
+    QWidget* editor = date.focusProxy() ? date.focusProxy() : &date;
+    QTest::keyClick(editor, Qt::Key_F10);
+    EXPECT_EQ(pressed, 121);
+}
+
 TEST_F(SimpleBinders, tabSwitchedByTheUserBecomesCurrentAndRaisesClick) {
     openWindow();
     widget<QTabWidget>("tabPages").setCurrentIndex(1);
