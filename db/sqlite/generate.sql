@@ -8,8 +8,8 @@
 
 INSERT OR IGNORE INTO ashops (shopid, companyid, departmentid, shopname, address, shoplocation, CounterLogin,
                               futureint, miscsettings13)
-SELECT shopid, 1, (SELECT min(DepartmentID) FROM adepartmentMaster WHERE CompanyID = 1), 'Bulk Shop ' || shopid,
-       'Bulk address', 'Bulk location', 0, 0, 'b'
+SELECT shopid, 1, (SELECT min(DepartmentID) FROM adepartmentMaster WHERE CompanyID = 1),
+       'Bulk Shop ' || shopid, 'Bulk address', 'Bulk location', 0, 0, 'b'
   FROM gen_args;
 INSERT OR IGNORE INTO LOsSettings (shopid, sNoofBackDays) SELECT shopid, 366 FROM gen_args;
 INSERT OR IGNORE INTO aPrefix (InterfaceID, shopid, financialid, Prefix)
@@ -51,51 +51,56 @@ CREATE TEMP TABLE gen_docs AS
 WITH RECURSIVE n(i) AS (SELECT 0 WHERE (SELECT customers * documents FROM gen_ctx) > 0
                         UNION ALL SELECT i + 1 FROM n
                          WHERE i + 1 < (SELECT customers * documents FROM gen_ctx)),
-     kinds(k, kind, code) AS (VALUES (0, 'PCI', 'INV'), (1, 'PSI', 'SRV'), (2, 'PDI', 'SPI'), (3, 'RBI', 'RB'),
-                                     (4, 'UTB', 'UB'), (5, 'SBI', 'BSI'), (6, 'FINE', 'FIN'), (7, 'fandb', 'FB'))
-SELECT x.*,
-       row_number() OVER (PARTITION BY kind ORDER BY customer, doc) + CASE kind
-           WHEN 'PCI' THEN (SELECT ifnull(max(ihinvoiceid), 0) FROM losinvoiceheader WHERE ihshopid = x.shopid)
-           WHEN 'PSI' THEN (SELECT ifnull(max(aiinvoiceid), 0) FROM losaccountsinvoiceheader WHERE aishopid = x.shopid)
-           WHEN 'PDI' THEN (SELECT ifnull(max(ihinvoiceid), 0) FROM losspecialinvoiceheader WHERE ihshopid = x.shopid)
-           WHEN 'RBI' THEN (SELECT ifnull(max(abhBillID), 0) FROM losApartmentBillHeader WHERE abhshopid = x.shopid)
-           WHEN 'UTB' THEN (SELECT ifnull(max(tbhBillID), 0) FROM losTenantServiceBillHeader WHERE tbhshopid = x.shopid)
-           WHEN 'SBI' THEN (SELECT ifnull(max(serinvhid), 0) FROM losserviceinvheader WHERE serinvhshopid = x.shopid)
-           WHEN 'FINE' THEN (SELECT ifnull(max(fhfineid), 0) FROM afineheader WHERE fhshopid = x.shopid)
-           ELSE (SELECT ifnull(max(poshBillID), 0) FROM losPosFandBHeader WHERE poshShopID = x.shopid) END AS docid
-  FROM (SELECT g.shopid, g.companyid, n.i / g.documents AS customer, n.i % g.documents AS doc,
-               g.lastcustomer + 1 + n.i / g.documents AS customerid, k.kind, k.code,
-               date('now', 'localtime', printf('-%d days', 365 - n.i % g.documents * 365 / g.documents))
-                   || ' 00:00:00.000' AS docdate,
-               1000 + (n.i * 13) % 500 AS amount
-          FROM n, gen_ctx g JOIN kinds k ON k.k = n.i % 8) x;
+     kinds(k, kind, code) AS (VALUES (0, 'PCI', 'INV'), (1, 'PSI', 'SRV'), (2, 'PDI', 'SPI'),
+                                     (3, 'RBI', 'RB'), (4, 'UTB', 'UB'), (5, 'SBI', 'BSI'),
+                                     (6, 'FINE', 'FIN'), (7, 'fandb', 'FB')),
+     shop(id) AS (SELECT shopid FROM gen_ctx),
+     lastids(kind, lastid) AS (
+         SELECT 'PCI', max(ihinvoiceid) FROM losinvoiceheader, shop WHERE ihshopid = shop.id
+         UNION ALL SELECT 'PSI', max(aiinvoiceid) FROM losaccountsinvoiceheader, shop WHERE aishopid = shop.id
+         UNION ALL SELECT 'PDI', max(ihinvoiceid) FROM losspecialinvoiceheader, shop WHERE ihshopid = shop.id
+         UNION ALL SELECT 'RBI', max(abhBillID) FROM losApartmentBillHeader, shop WHERE abhshopid = shop.id
+         UNION ALL SELECT 'UTB', max(tbhBillID) FROM losTenantServiceBillHeader, shop
+                    WHERE tbhshopid = shop.id
+         UNION ALL SELECT 'SBI', max(serinvhid) FROM losserviceinvheader, shop WHERE serinvhshopid = shop.id
+         UNION ALL SELECT 'FINE', max(fhfineid) FROM afineheader, shop WHERE fhshopid = shop.id
+         UNION ALL SELECT 'fandb', max(poshBillID) FROM losPosFandBHeader, shop WHERE poshShopID = shop.id)
+SELECT y.*, 'BK/' || y.code || '/' || y.docid AS docno
+  FROM (SELECT x.*,
+               ifnull(l.lastid, 0) + row_number() OVER (PARTITION BY x.kind ORDER BY customer, doc) AS docid
+          FROM (SELECT g.shopid, g.companyid, n.i / g.documents AS customer, n.i % g.documents AS doc,
+                       g.lastcustomer + 1 + n.i / g.documents AS customerid, k.kind, k.code,
+                       date('now', 'localtime',
+                            printf('-%d days', 365 - n.i % g.documents * 365 / g.documents))
+                           || ' 00:00:00.000' AS docdate,
+                       1000 + (n.i * 13) % 500 AS amount
+                  FROM n, gen_ctx g JOIN kinds k ON k.k = n.i % 8) x
+          JOIN lastids l ON l.kind = x.kind) y;
 CREATE INDEX temp.gen_docs_customer ON gen_docs (customer, doc);
 
-INSERT INTO losinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihtype, ihinvoiceno, ihinvoicedate, ihcustomerid,
-                              ihnetamount)
-SELECT shopid, docid, companyid, 'I', 'BK/' || code || '/' || docid, docdate, customerid, amount FROM gen_docs
- WHERE kind = 'PCI';
-INSERT INTO losaccountsinvoiceheader (aishopid, aiinvoiceid, aicompanyid, aiinvoiceno, aiinvoicedate, aicustomerid,
-                                      ainetamount)
-SELECT shopid, docid, companyid, 'BK/' || code || '/' || docid, docdate, customerid, amount FROM gen_docs WHERE kind = 'PSI';
-INSERT INTO losspecialinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihinvoiceno, ihinvoicedate, ihcustomerid,
-                                     ihnetamount)
-SELECT shopid, docid, companyid, 'BK/' || code || '/' || docid, docdate, customerid, amount FROM gen_docs WHERE kind = 'PDI';
+INSERT INTO losinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihtype, ihinvoiceno, ihinvoicedate,
+                              ihcustomerid, ihnetamount)
+SELECT shopid, docid, companyid, 'I', docno, docdate, customerid, amount FROM gen_docs WHERE kind = 'PCI';
+INSERT INTO losaccountsinvoiceheader (aishopid, aiinvoiceid, aicompanyid, aiinvoiceno, aiinvoicedate,
+                                      aicustomerid, ainetamount)
+SELECT shopid, docid, companyid, docno, docdate, customerid, amount FROM gen_docs WHERE kind = 'PSI';
+INSERT INTO losspecialinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihinvoiceno, ihinvoicedate,
+                                     ihcustomerid, ihnetamount)
+SELECT shopid, docid, companyid, docno, docdate, customerid, amount FROM gen_docs WHERE kind = 'PDI';
 INSERT INTO losApartmentBillHeader (abhshopid, abhBillID, abhcompanyid, abhBillNo, abhBillDate, abhcustomerid,
                                     abhnetamount)
-SELECT shopid, docid, companyid, 'BK/' || code || '/' || docid, docdate, customerid, amount FROM gen_docs WHERE kind = 'RBI';
-INSERT INTO losTenantServiceBillHeader (tbhshopid, tbhBillID, tbhcompanyid, tbhBillNo, tbhBillDate, tbhcustomerid,
-                                        tbhnetamount)
-SELECT shopid, docid, companyid, 'BK/' || code || '/' || docid, docdate, customerid, amount FROM gen_docs WHERE kind = 'UTB';
+SELECT shopid, docid, companyid, docno, docdate, customerid, amount FROM gen_docs WHERE kind = 'RBI';
+INSERT INTO losTenantServiceBillHeader (tbhshopid, tbhBillID, tbhcompanyid, tbhBillNo, tbhBillDate,
+                                        tbhcustomerid, tbhnetamount)
+SELECT shopid, docid, companyid, docno, docdate, customerid, amount FROM gen_docs WHERE kind = 'UTB';
 INSERT INTO losserviceinvheader (serinvhshopid, serinvhid, serinvhcompanyid, serinvno, serinvhdate,
                                  serinvhcustomerid, serinvhnetamount)
-SELECT shopid, docid, companyid, 'BK/' || code || '/' || docid, docdate, customerid, amount FROM gen_docs WHERE kind = 'SBI';
+SELECT shopid, docid, companyid, docno, docdate, customerid, amount FROM gen_docs WHERE kind = 'SBI';
 INSERT INTO afineheader (fhshopid, fhfineid, fhcompanyid, fhfineno, fhfinedate, fhcustomerid, fhamount)
-SELECT shopid, docid, companyid, 'BK/' || code || '/' || docid, docdate, customerid, amount FROM gen_docs WHERE kind = 'FINE';
-INSERT INTO losPosFandBHeader (poshShopID, poshBillID, poshCompanyID, poshBillNo, poshBillDate, poshCustomerID,
-                               poshNetAmount)
-SELECT shopid, docid, companyid, 'BK/' || code || '/' || docid, docdate, customerid, amount FROM gen_docs
- WHERE kind = 'fandb';
+SELECT shopid, docid, companyid, docno, docdate, customerid, amount FROM gen_docs WHERE kind = 'FINE';
+INSERT INTO losPosFandBHeader (poshShopID, poshBillID, poshCompanyID, poshBillNo, poshBillDate,
+                               poshCustomerID, poshNetAmount)
+SELECT shopid, docid, companyid, docno, docdate, customerid, amount FROM gen_docs WHERE kind = 'fandb';
 
 -- Receipt n belongs to customer (n - 1) mod customers and settles that customer's documents in turn.
 CREATE TEMP TABLE gen_receipts AS
@@ -116,7 +121,7 @@ INSERT INTO LosDummyReceiptHeader (drShopid, drID, drCompanyID, drTime, drNo, dr
 SELECT g.shopid, r.drid, g.companyid,
        strftime('%Y-%m-%d %H:%M:%f', r.day, printf('+%d seconds', 30600 + r.drid * 7919 % 34000)),
        g.prefix || r.drid, g.username, g.departmentid, NULL, r.day, g.lastcustomer + 1 + r.customer, 'Cash',
-       CASE WHEN d.docid IS NULL THEN 'Advance payment' ELSE 'Payment against BK/' || d.code || '/' || d.docid END,
+       CASE WHEN d.docid IS NULL THEN 'Advance payment' ELSE 'Payment against ' || d.docno END,
        'Cash', r.day, ifnull(s.settled, 100), g.currency, ifnull(s.settled, 0), 1, 1, r.cancelled, 1,
        g.currency || ':-1:', 1, CASE WHEN r.cancelled THEN 'Duplicate entry' END
   FROM gen_receipts r
@@ -125,9 +130,10 @@ SELECT g.shopid, r.drid, g.companyid,
   LEFT JOIN (SELECT round(1000.0 / (1 + receipts / (customers * max(documents, 1))), 2) AS settled
                FROM gen_ctx) s ON d.docid IS NOT NULL;
 
-INSERT INTO LosDummyReceiptDetail (drdshopid, drdid, drdDetailid, drdCompanyid, drdinvoiceid, drdserviceinvoiceid,
-                                   drdsplinvoiceid, drdRoomBillID, drdUtilityBillID, drdbookserinvoiceid, drdfineid,
-                                   drdfandbInvoiceID, drdinvoiceamount, drdsettledamount)
+INSERT INTO LosDummyReceiptDetail (drdshopid, drdid, drdDetailid, drdCompanyid, drdinvoiceid,
+                                   drdserviceinvoiceid, drdsplinvoiceid, drdRoomBillID, drdUtilityBillID,
+                                   drdbookserinvoiceid, drdfineid, drdfandbInvoiceID, drdinvoiceamount,
+                                   drdsettledamount)
 SELECT g.shopid, h.drID, 1, g.companyid,
        CASE d.kind WHEN 'PCI' THEN d.docid END, CASE d.kind WHEN 'PSI' THEN d.docid END,
        CASE d.kind WHEN 'PDI' THEN d.docid END, CASE d.kind WHEN 'RBI' THEN d.docid END,

@@ -52,11 +52,13 @@ QString GuiHost::prepareFolder(const QString& requested) {
     return folder;
 }
 
-// Dates and numbers as the user writes them.
+// Dates and numbers as the user writes them; a two-digit year would read back in the wrong century,
+// so the year is always shown in full.
 void GuiHost::applyUserLocale() {
     const QLocale locale;
-    rt::setRegional({locale.dateFormat(QLocale::ShortFormat), locale.decimalPoint().at(0),
-                     locale.groupSeparator().isEmpty() ? QChar(u' ') : locale.groupSeparator().at(0)});
+    QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
+    if (!dateFormat.contains(QStringLiteral("yyyy")))
+        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    const QString group = locale.groupSeparator();
+    rt::setRegional({dateFormat, locale.decimalPoint().at(0), group.isEmpty() ? QChar(u' ') : group.at(0)});
 }
-
-} // namespace host

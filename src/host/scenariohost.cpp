@@ -5,6 +5,7 @@
 #include "scenariorunner.h"
 #include "transcript.h"
 
+#include "module/clsreceiptsshop.h"
 #include "module/session.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
@@ -38,7 +39,13 @@ int ScenarioHost::run(const HostOptions& options) {
     forms::Runtime::setApplicationName(QStringLiteral("Receipts"));
     int status = 0;
     {
-        ScenarioRunner runner(script, transcript, options, os::applicationFolder());
+        std::unique_ptr<module::clsReceiptsShop> component;
+        auto show = [&component](const SessionValues& values, const ado::ConnectionPtr& connection) {
+            if (!component) component = std::make_unique<module::clsReceiptsShop>();
+            values.applyTo(*component, connection);
+            component->Show();
+        };
+        ScenarioRunner runner(script, transcript, options, os::applicationFolder(), show);
         status = runner.run();
     }
     // The session's helpers hold the connection; let it go while the application still exists.

@@ -6,8 +6,6 @@
 #include "textescapes.h"
 #include "transcript.h"
 
-#include "module/clsreceiptsshop.h"
-#include "module/session.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/form.h"
 #include "platform/forms/othercontrols.h"
@@ -18,9 +16,10 @@
 namespace host {
 
 ScenarioRunner::ScenarioRunner(const Script& script, Transcript& transcript, const HostOptions& options,
-                               const QString& folder)
+                               const QString& folder, ShowRegister showRegister)
     : script_(script), transcript_(transcript), windows_(transcript), setup_(transcript, options, folder),
-      actions_(windows_), expectations_(transcript, windows_, setup_, errorCount_) {}
+      actions_(windows_), expectations_(transcript, windows_, setup_, errorCount_),
+      showRegister_(std::move(showRegister)) {}
 
 ScenarioRunner::~ScenarioRunner() {
     forms::Runtime::setBackend(nullptr);
@@ -60,7 +59,7 @@ void ScenarioRunner::installHooks() {
     suite::setErrorNotifier([this](const suite::ErrorRecord& record) {
         windows_.announce();
         ++errorCount_;
-        transcript_.error(record, module::session().userId);
+        transcript_.error(record, setup_.values().userId);
     });
     os::OutputEvents::setFileWritten([this](const QString& path, qint64 bytes) {
         windows_.announce();
@@ -125,9 +124,7 @@ void ScenarioRunner::dispatch(const ScenarioCommand& command) {
 
 void ScenarioRunner::show(const ScenarioCommand& command) {
     requireNoWindow(command, "opens the register again");
-    if (!component_) component_ = std::make_unique<module::clsReceiptsShop>();
-    setup_.values().applyTo(*component_, setup_.connection());
-    component_->Show();
+    showRegister_(setup_.values(), setup_.connection());
 }
 
 void ScenarioRunner::requireNoWindow(const ScenarioCommand& command, const char* action) const {

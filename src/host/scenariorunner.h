@@ -12,11 +12,6 @@
 #include "platform/forms/headlessbackend.h"
 
 #include <functional>
-#include <memory>
-
-namespace module {
-class clsReceiptsShop;
-}
 
 namespace host {
 
@@ -53,7 +48,7 @@ private:
     int errorCount_ = 0;
     Expectations expectations_;
     forms::HeadlessBackend backend_;
-    std::unique_ptr<module::clsReceiptsShop> component_;
+    ShowRegister showRegister_;
     size_t next_ = 0;
     int currentLine_ = 0;
     forms::Menu* popup_ = nullptr;

@@ -82,6 +82,8 @@ void FrmMaster::Form_Load() {
 void FrmMaster::loadRegister() {
     module::Session& s = session();
     s.registerWindow = this;
+    rightsRestricted_ = false;
+    RightsText.clear();
     s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
     s.commonDb->adocon = connection;
     s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);

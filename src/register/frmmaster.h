@@ -80,6 +80,8 @@ private:
     void CmdClose_Click();
 
     bool firstActivation_ = false;
+    // Whether the user has a rights row for the receipt screen.
+    bool rightsRestricted_ = false;
 };
 
 } // namespace receipts

@@ -25,6 +25,7 @@ void FrmMaster::UserRights() {
         rs.close();
         return;
     }
+    rightsRestricted_ = true;
     RightsText = rt::nullAsEmpty(rs.field(QStringLiteral("FunctionRights")));
     rs.close();
     cmdnew.setEnabled(fnUserRights(QStringLiteral("N")));
@@ -34,10 +35,12 @@ void FrmMaster::UserRights() {
     cmdPrint.setEnabled(fnUserRights(QStringLiteral("P")));
 }
 
-// "ADMIN" is a role name, not a list of letters: it grants nothing on this screen rather than
+// A user without a rights row for this screen is not restricted, also when the per-row rules ask
+// again. "ADMIN" is a role name, not a list of letters: it grants nothing on this screen rather than
 // New and Delete by accident of its spelling.
 bool FrmMaster::fnUserRights(const QString& letter) {
     try {
+        if (!rightsRestricted_) return true;
         const QString wanted = rt::trimBlanks(letter).toUpper();
         RightsText = rt::trimBlanks(RightsText).toUpper();
         if (RightsText == AdminRights) return false;

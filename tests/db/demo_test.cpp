@@ -12,7 +12,11 @@ using dbtest::ShopDatabaseTest;
 
 namespace {
 
-constexpr int ReceiptInterface = 1505;
+// The register's grid query; %1 is the date bound, %2 the shop.
+const QString gridQuery =
+    "select drid,drno,drdate,customername,dramount, case drcancelled when 1 then 'Yes' "
+    "when 0 then 'No' end from LosDummyReceiptHeader,acustomermaster where drcustomerid = "
+    "customerid and drdate>'%1' and drshopid=%2 order by drid";
 
 class DemoTest : public ShopDatabaseTest {
 protected:
@@ -29,11 +33,7 @@ protected:
         return closed.isNull() ? from : std::max(from, closed.toDateTime().date());
     }
     QString registerQuery(int shop) const {
-        return "select drid,drno,drdate,customername,dramount, case drcancelled when 1 then 'Yes' when 0 "
-               "then 'No' "
-               "end from LosDummyReceiptHeader,acustomermaster where drcustomerid = customerid and drdate>'" +
-               registerBound(shop).toString("yyyyMMdd") + "' and drshopid=" + QString::number(shop) +
-               " order by drid";
+        return gridQuery.arg(registerBound(shop).toString("yyyyMMdd")).arg(shop);
     }
     QString prefixOf(int shop) const {
         return scalar(QString("SELECT Prefix FROM aPrefix WHERE InterfaceID = 1505 and shopid=%1 and "

@@ -165,33 +165,38 @@ TEST_F(ScenarioRun, trappedErrorsAreReportedWithTheSessionUserAndCounted) {
     EXPECT_EQ(status, 0) << lastLine().toStdString();
     // The register's loading fails before the window shows.
     ASSERT_GE(lines.size(), 3);
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("ERROR module=\"FrmMaster\" proc=\"Form_Load \" number=17900 ")))
+    EXPECT_TRUE(
+        lines[1].startsWith(QStringLiteral("ERROR module=\"FrmMaster\" proc=\"Form_Load \" number=17900 ")))
         << lines[1].toStdString();
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral(" user=5 mode=\"\""))) << lines[1].toStdString();
     EXPECT_EQ(lines[2], QStringLiteral("OPEN FrmMaster modal"));
 }
 
 TEST_F(ScenarioRun, counterMessageWithoutTitleShowsTheApplicationName) {
-    run(QStringLiteral("database empty\nsession caption \"Shop Receipts\"\n"
-                       "sql \"insert into ashops (shopid, CounterLogin) values (1, 1)\"\n"
-                       "file \"shopsetting.txt\"\n>DefaultCounter :=9\n"
-                       "answer \"Default counter in the settings file not valid. Can not continue.\" OK\nshow\n"));
+    run(QStringLiteral(
+        "database empty\nsession caption \"Shop Receipts\"\n"
+        "sql \"insert into ashops (shopid, CounterLogin) values (1, 1)\"\n"
+        "file \"shopsetting.txt\"\n>DefaultCounter :=9\n"
+        "answer \"Default counter in the settings file not valid. Can not continue.\" OK\nshow\n"));
     EXPECT_EQ(status, 0) << lastLine().toStdString();
-    EXPECT_EQ(lines.mid(1), QStringList({QStringLiteral("OPEN FrmMaster modal"),
-                                         QStringLiteral("MSGBOX title=\"Receipts\" icon=critical buttons=OK default=OK "
-                                                        "text=\"Default counter in the settings file not valid. Can "
-                                                        "not continue.\" -> OK"),
-                                         QStringLiteral("CLOSE FrmMaster")}));
+    EXPECT_EQ(lines.mid(1),
+              QStringList({QStringLiteral("OPEN FrmMaster modal"),
+                           QStringLiteral("MSGBOX title=\"Receipts\" icon=critical buttons=OK default=OK "
+                                          "text=\"Default counter in the settings file not valid. Can "
+                                          "not continue.\" -> OK"),
+                           QStringLiteral("CLOSE FrmMaster")}));
 }
 
 TEST_F(ScenarioRun, missingSettingsKeyMessageCarriesTheSessionTitle) {
-    run(QStringLiteral("database empty\nsession caption \"Shop Receipts\"\n"
-                       "sql \"insert into ashops (shopid, CounterLogin) values (1, 1)\"\n"
-                       "file \"shopsetting.txt\"\n>port :=LPT1\n"
-                       "answer \"DefaultCounter  invalid parameter in Settings.ini file\" OK\n"
-                       "answer \"Default counter in the settings file not valid. Can not continue.\" OK\nshow\n"));
+    run(QStringLiteral(
+        "database empty\nsession caption \"Shop Receipts\"\n"
+        "sql \"insert into ashops (shopid, CounterLogin) values (1, 1)\"\n"
+        "file \"shopsetting.txt\"\n>port :=LPT1\n"
+        "answer \"DefaultCounter  invalid parameter in Settings.ini file\" OK\n"
+        "answer \"Default counter in the settings file not valid. Can not continue.\" OK\nshow\n"));
     EXPECT_EQ(status, 0) << lastLine().toStdString();
     ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[2], QStringLiteral("MSGBOX title=\"Shop Receipts\" icon=critical buttons=OK default=OK "
-                                       "text=\"DefaultCounter  invalid parameter in Settings.ini file\" -> OK"));
+    EXPECT_EQ(lines[2],
+              QStringLiteral("MSGBOX title=\"Shop Receipts\" icon=critical buttons=OK default=OK "
+                             "text=\"DefaultCounter  invalid parameter in Settings.ini file\" -> OK"));
 }

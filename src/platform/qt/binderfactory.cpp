@@ -37,8 +37,7 @@ namespace {
 template <class Binder, class ControlType, class WidgetType>
 std::unique_ptr<ControlBinder> make(forms::Control& control, QWidget& widget) {
     auto* typed = qobject_cast<WidgetType*>(&widget);
-    if (!typed)
-        return nullptr;
+    if (!typed) return nullptr;
     return std::make_unique<Binder>(static_cast<ControlType&>(control), *typed);
 }
 

@@ -30,8 +30,7 @@ QPalette::ColorRole systemRole(int index) {
 
 QColor toQColor(int value, const QPalette& palette) {
     const quint32 bits = quint32(value);
-    if (bits & 0x80000000u)
-        return palette.color(systemRole(int(bits & 0xFFu)));
+    if (bits & 0x80000000u) return palette.color(systemRole(int(bits & 0xFFu)));
     return QColor(int(bits & 0xFFu), int((bits >> 8) & 0xFFu), int((bits >> 16) & 0xFFu));
 }
 

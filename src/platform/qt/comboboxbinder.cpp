@@ -26,11 +26,9 @@ void ComboBoxBinder::refreshState() {
 }
 
 bool ComboBoxBinder::itemsDiffer() const {
-    if (view_.count() != combo_.listCount())
-        return true;
+    if (view_.count() != combo_.listCount()) return true;
     for (int i = 0; i < view_.count(); ++i)
-        if (view_.itemText(i) != combo_.list(i))
-            return true;
+        if (view_.itemText(i) != combo_.list(i)) return true;
     return false;
 }
 

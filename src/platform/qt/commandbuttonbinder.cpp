@@ -15,6 +15,8 @@ CommandButtonBinder::CommandButtonBinder(forms::CommandButton& button, QPushButt
     connect(&view_, &QPushButton::clicked, this, [this] { act([this] { forms::user::click(button_); }); });
 }
 
-void CommandButtonBinder::refreshState() { view_.setText(button_.caption()); }
+void CommandButtonBinder::refreshState() {
+    view_.setText(button_.caption());
+}
 
 } // namespace qtview

@@ -15,11 +15,12 @@ ControlBinder::ControlBinder(forms::Control& control, QWidget& widget) : control
     control_.setObserver(this);
     widget_.installEventFilter(this);
     // Composite widgets such as the date edit take keys and focus in an inner editor.
-    if (QWidget* proxy = widget_.focusProxy())
-        proxy->installEventFilter(this);
+    if (QWidget* proxy = widget_.focusProxy()) proxy->installEventFilter(this);
 }
 
-ControlBinder::~ControlBinder() { control_.setObserver(nullptr); }
+ControlBinder::~ControlBinder() {
+    control_.setObserver(nullptr);
+}
 
 void ControlBinder::refresh() {
     // The widget's own change signals must not turn the runtime's values back into user actions.
@@ -30,15 +31,12 @@ void ControlBinder::refresh() {
 
 void ControlBinder::refreshCommon() {
     widget_.setEnabled(control_.enabled());
-    if (widget_.isHidden() == control_.visible())
-        widget_.setVisible(control_.visible());
-    if (widget_.toolTip() != control_.toolTipText())
-        widget_.setToolTip(control_.toolTipText());
+    if (widget_.isHidden() == control_.visible()) widget_.setVisible(control_.visible());
+    if (widget_.toolTip() != control_.toolTipText()) widget_.setToolTip(control_.toolTipText());
 }
 
 void ControlBinder::scheduleRefresh() {
-    if (std::exchange(refreshPending_, true))
-        return;
+    if (std::exchange(refreshPending_, true)) return;
     QTimer::singleShot(0, this, [this] {
         refreshPending_ = false;
         refresh();
@@ -62,8 +60,7 @@ void ControlBinder::sendKey(const KeyStroke& stroke) {
 }
 
 bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &widget_ && watched != widget_.focusProxy())
-        return false;
+    if (watched != &widget_ && watched != widget_.focusProxy()) return false;
     if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const KeyStroke stroke = keyStrokeOf(key);

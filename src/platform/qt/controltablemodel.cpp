@@ -11,10 +11,8 @@ void ControlTableModel::update() {
         endResetModel();
         return;
     }
-    if (shape_.cols == 0)
-        return;
-    if (shape_.rows > 0)
-        emit dataChanged(index(0, 0), index(shape_.rows - 1, shape_.cols - 1));
+    if (shape_.cols == 0) return;
+    if (shape_.rows > 0) emit dataChanged(index(0, 0), index(shape_.rows - 1, shape_.cols - 1));
     emit headerDataChanged(Qt::Horizontal, 0, shape_.cols - 1);
 }
 

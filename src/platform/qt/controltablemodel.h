@@ -20,7 +20,9 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : shape_.rows; }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : shape_.cols; }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : shape_.cols;
+    }
 
     // A reset when the shape changed (the view's selection and current cell go with it), else one
     // change of every cell, which the view turns into repainting only what it shows.

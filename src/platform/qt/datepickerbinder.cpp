@@ -16,8 +16,7 @@ DatePickerBinder::DatePickerBinder(forms::DatePicker& picker, QDateEdit& widget)
 }
 
 void DatePickerBinder::refreshState() {
-    if (picker_.value().isValid())
-        view_.setDate(picker_.value());
+    if (picker_.value().isValid()) view_.setDate(picker_.value());
 }
 
 } // namespace qtview

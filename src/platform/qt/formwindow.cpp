@@ -25,17 +25,19 @@ FormWindow::FormWindow(forms::Form& form, QWidget* owner) : QWidget(owner, Qt::D
 }
 
 // The binders go before the widgets they watch.
-FormWindow::~FormWindow() { binders_.clear(); }
+FormWindow::~FormWindow() {
+    binders_.clear();
+}
 
-QString FormWindow::resourcePath(const QString& formName) { return QStringLiteral(":/forms/%1.ui").arg(formName); }
+QString FormWindow::resourcePath(const QString& formName) {
+    return QStringLiteral(":/forms/%1.ui").arg(formName);
+}
 
 void FormWindow::bindControls() {
     for (QWidget* widget : findChildren<QWidget*>()) {
-        if (widget->objectName().isEmpty())
-            continue;
+        if (widget->objectName().isEmpty()) continue;
         if (forms::Control* control = form_.findControl(widget->objectName()))
-            if (auto binder = bindControl(*control, *widget))
-                binders_.push_back(std::move(binder));
+            if (auto binder = bindControl(*control, *widget)) binders_.push_back(std::move(binder));
     }
 }
 
@@ -45,8 +47,7 @@ void FormWindow::runModal() {
     activateWindow();
     focusControl(form_.activeControl());
     // A handler run while showing may already have closed the form.
-    if (form_.isShown())
-        loop_.exec(QEventLoop::DialogExec);
+    if (form_.isShown()) loop_.exec(QEventLoop::DialogExec);
     hide();
 }
 
@@ -56,14 +57,12 @@ void FormWindow::endModal() {
 }
 
 void FormWindow::focusControl(const forms::Control* control) {
-    if (QWidget* widget = widgetFor(control))
-        widget->setFocus(Qt::OtherFocusReason);
+    if (QWidget* widget = widgetFor(control)) widget->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* FormWindow::widgetFor(const forms::Control* control) const {
     for (const auto& binder : binders_)
-        if (&binder->control() == control)
-            return &binder->widget();
+        if (&binder->control() == control) return &binder->widget();
     return nullptr;
 }
 

@@ -10,6 +10,8 @@ namespace qtview {
 FrameBinder::FrameBinder(forms::Frame& frame, QGroupBox& widget)
     : ControlBinder(frame, widget), frame_(frame), view_(widget) {}
 
-void FrameBinder::refreshState() { view_.setTitle(frame_.caption()); }
+void FrameBinder::refreshState() {
+    view_.setTitle(frame_.caption());
+}
 
 } // namespace qtview

@@ -20,8 +20,7 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 
 void raise(const std::function<void()>& handler) {
-    if (handler)
-        handler();
+    if (handler) handler();
 }
 
 } // namespace
@@ -73,10 +72,8 @@ void GridBinder::refreshColumns() {
     QHeaderView* header = view_.horizontalHeader();
     for (int col = 0; col < model_.shape().cols; ++col) {
         const int pixels = grid_.colWidth(col) / TwipsPerPixel;
-        if (view_.isColumnHidden(col) != (pixels == 0))
-            view_.setColumnHidden(col, pixels == 0);
-        if (pixels > 0 && header->sectionSize(col) != pixels)
-            header->resizeSection(col, pixels);
+        if (view_.isColumnHidden(col) != (pixels == 0)) view_.setColumnHidden(col, pixels == 0);
+        if (pixels > 0 && header->sectionSize(col) != pixels) header->resizeSection(col, pixels);
     }
 }
 
@@ -84,8 +81,7 @@ void GridBinder::refreshColumns() {
 void GridBinder::refreshColours() {
     QPalette palette = view_.palette();
     palette.setColor(QPalette::HighlightedText, toQColor(grid_.foreColorSel(), basePalette_));
-    if (palette != view_.palette())
-        view_.setPalette(palette);
+    if (palette != view_.palette()) view_.setPalette(palette);
 }
 
 void GridBinder::refreshSelection() {
@@ -98,8 +94,7 @@ void GridBinder::refreshSelection() {
     }
     const QItemSelection range(model_.index(top, std::min(grid_.col(), grid_.colSel())),
                                model_.index(bottom, std::max(grid_.col(), grid_.colSel())));
-    if (selection.selection() != range)
-        selection.select(range, QItemSelectionModel::ClearAndSelect);
+    if (selection.selection() != range) selection.select(range, QItemSelectionModel::ClearAndSelect);
     const QModelIndex current = model_.index(model_.modelRow(grid_.row()), grid_.col());
     if (current.isValid() && current != selection.currentIndex())
         selection.setCurrentIndex(current, QItemSelectionModel::NoUpdate);
@@ -107,30 +102,25 @@ void GridBinder::refreshSelection() {
 
 // Rows scroll one at a time, so the scroll bar's value is the model row shown at the top.
 void GridBinder::refreshTopRow() {
-    if (grid_.topRow() == shownTopRow_)
-        return;
+    if (grid_.topRow() == shownTopRow_) return;
     shownTopRow_ = grid_.topRow();
     view_.verticalScrollBar()->setValue(model_.modelRow(shownTopRow_));
 }
 
 void GridBinder::userScrolled(int value) {
-    if (applying_)
-        return;
+    if (applying_) return;
     const int top = model_.controlRow(value);
-    if (top >= grid_.rows())
-        return;
+    if (top >= grid_.rows()) return;
     shownTopRow_ = top;
     grid_.setTopRow(top);
 }
 
 void GridBinder::userResized(int col, int, int newPixels) {
-    if (!applying_ && col < grid_.cols())
-        grid_.setColWidth(col, newPixels * TwipsPerPixel);
+    if (!applying_ && col < grid_.cols()) grid_.setColWidth(col, newPixels * TwipsPerPixel);
 }
 
 bool GridBinder::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_.viewport())
-        return viewportEvent(*event);
+    if (watched == view_.viewport()) return viewportEvent(*event);
     if (watched == view_.horizontalHeader()->viewport()) {
         headerViewportEvent(*event);
         return false;
@@ -148,23 +138,20 @@ bool GridBinder::viewportEvent(QEvent& event) {
     if (event.type() == QEvent::MouseMove) {
         const auto& mouse = static_cast<const QMouseEvent&>(event);
         if (mouse.buttons() == Qt::NoButton)
-            if (const auto cell = cellAt(mouse.position().toPoint()))
-                hovered(*cell);
+            if (const auto cell = cellAt(mouse.position().toPoint())) hovered(*cell);
         return false;
     }
     if (event.type() != QEvent::MouseButtonPress && event.type() != QEvent::MouseButtonRelease &&
         event.type() != QEvent::MouseButtonDblClick)
         return false;
     const auto& mouse = static_cast<const QMouseEvent&>(event);
-    if (mouse.button() != Qt::LeftButton)
-        return true;
+    if (mouse.button() != Qt::LeftButton) return true;
     const auto cell = cellAt(mouse.position().toPoint());
     if (event.type() == QEvent::MouseButtonPress) {
         view_.setFocus(Qt::MouseFocusReason);
         pressed_ = cell;
     } else if (event.type() == QEvent::MouseButtonRelease) {
-        if (const auto from = std::exchange(pressed_, std::nullopt); from && cell)
-            released(*from, *cell);
+        if (const auto from = std::exchange(pressed_, std::nullopt); from && cell) released(*from, *cell);
     } else if (cell) {
         act([this, row = cell->row] { forms::user::doubleClickRow(grid_, row); });
     }
@@ -172,18 +159,15 @@ bool GridBinder::viewportEvent(QEvent& event) {
 }
 
 void GridBinder::headerViewportEvent(QEvent& event) {
-    if (event.type() != QEvent::MouseMove || model_.shape().firstRow == 0)
-        return;
+    if (event.type() != QEvent::MouseMove || model_.shape().firstRow == 0) return;
     const auto& mouse = static_cast<const QMouseEvent&>(event);
     const int col = view_.horizontalHeader()->logicalIndexAt(mouse.position().toPoint());
-    if (col >= 0 && mouse.buttons() == Qt::NoButton)
-        hovered({0, col});
+    if (col >= 0 && mouse.buttons() == Qt::NoButton) hovered({0, col});
 }
 
 std::optional<GridCell> GridBinder::cellAt(const QPoint& position) const {
     const QModelIndex index = view_.indexAt(position);
-    if (!index.isValid())
-        return std::nullopt;
+    if (!index.isValid()) return std::nullopt;
     return GridCell{model_.controlRow(index.row()), index.column()};
 }
 
@@ -196,19 +180,19 @@ void GridBinder::released(GridCell from, GridCell to) {
 
 // MouseMove handlers set the tool tip for the cell under the pointer; the model shows it.
 void GridBinder::hovered(GridCell cell) {
-    if (hovered_ == cell)
-        return;
+    if (hovered_ == cell) return;
     hovered_ = cell;
     act([this, cell] { forms::user::hoverCell(grid_, cell.row, cell.col); });
 }
 
 bool GridBinder::keyPressed(const QKeyEvent&, const KeyStroke& stroke) {
     sendKey(stroke);
-    if (!grid_.form().isLoaded() || !grid_.isUsable())
-        return true;
+    if (!grid_.form().isLoaded() || !grid_.isUsable()) return true;
     const bool extend = stroke.shift & forms::ShiftMask;
-    const GridCell from = extend ? GridCell{grid_.rowSel(), grid_.colSel()} : GridCell{grid_.row(), grid_.col()};
-    if (const auto to = cellAfterKey(grid_, from, stroke.keyCode, stroke.shift, pageRows()); to && *to != from)
+    const GridCell from =
+        extend ? GridCell{grid_.rowSel(), grid_.colSel()} : GridCell{grid_.row(), grid_.col()};
+    if (const auto to = cellAfterKey(grid_, from, stroke.keyCode, stroke.shift, pageRows());
+        to && *to != from)
         moveCurrentCell(*to, extend);
     return true;
 }

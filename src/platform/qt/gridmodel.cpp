@@ -25,8 +25,7 @@ ControlTableModel::Shape GridModel::currentShape() const {
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
-    if (!isLive(index))
-        return {};
+    if (!isLive(index)) return {};
     return cellData(controlRow(index.row()), index.column(), role);
 }
 
@@ -37,12 +36,10 @@ QVariant GridModel::cellData(int row, int col, int role) const {
     case Qt::TextAlignmentRole:
         return generalAlignment(grid_.textMatrix(row, col)).toInt();
     case Qt::ForegroundRole:
-        if (const int color = grid_.cellForeColorAt(row, col))
-            return toQColor(color, palette_);
+        if (const int color = grid_.cellForeColorAt(row, col)) return toQColor(color, palette_);
         return {};
     case Qt::BackgroundRole:
-        if (row < grid_.fixedRows() || col < grid_.fixedCols())
-            return palette_.color(QPalette::Button);
+        if (row < grid_.fixedRows() || col < grid_.fixedCols()) return palette_.color(QPalette::Button);
         return {};
     case Qt::ToolTipRole:
         return grid_.toolTipText().isEmpty() ? QVariant() : QVariant(grid_.toolTipText());
@@ -52,12 +49,11 @@ QVariant GridModel::cellData(int row, int col, int role) const {
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || shape().firstRow == 0 || section >= shape().cols || section >= grid_.cols())
+    if (orientation != Qt::Horizontal || shape().firstRow == 0 || section >= shape().cols ||
+        section >= grid_.cols())
         return {};
-    if (role == Qt::ToolTipRole)
-        return cellData(0, section, role);
-    if (role == Qt::DisplayRole)
-        return grid_.textMatrix(0, section);
+    if (role == Qt::ToolTipRole) return cellData(0, section, role);
+    if (role == Qt::DisplayRole) return grid_.textMatrix(0, section);
     return {};
 }
 

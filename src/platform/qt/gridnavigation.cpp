@@ -12,7 +12,8 @@ namespace {
 
 enum MoveKey { PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40 };
 
-std::optional<GridCell> unclamped(const forms::Grid& grid, GridCell from, int keyCode, bool ctrl, int pageRows) {
+std::optional<GridCell> unclamped(const forms::Grid& grid, GridCell from, int keyCode, bool ctrl,
+                                  int pageRows) {
     switch (keyCode) {
     case Up:
         return GridCell{from.row - 1, from.col};
@@ -39,8 +40,7 @@ std::optional<GridCell> unclamped(const forms::Grid& grid, GridCell from, int ke
 
 std::optional<GridCell> cellAfterKey(const forms::Grid& grid, GridCell from, int keyCode, int shift,
                                      int pageRows) {
-    if (grid.rows() <= grid.fixedRows() || grid.cols() <= grid.fixedCols())
-        return std::nullopt;
+    if (grid.rows() <= grid.fixedRows() || grid.cols() <= grid.fixedCols()) return std::nullopt;
     auto cell = unclamped(grid, from, keyCode, shift & forms::CtrlMask, std::max(pageRows, 1));
     if (cell) {
         cell->row = std::clamp(cell->row, grid.fixedRows(), grid.rows() - 1);

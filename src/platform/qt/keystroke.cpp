@@ -14,12 +14,14 @@ namespace {
 
 int punctuationCode(int key) {
     static const QHash<int, int> codes{
-        {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186},      {Qt::Key_Equal, 187},      {Qt::Key_Plus, 187},
-        {Qt::Key_Comma, 188},     {Qt::Key_Less, 188},       {Qt::Key_Minus, 189},      {Qt::Key_Underscore, 189},
-        {Qt::Key_Period, 190},    {Qt::Key_Greater, 190},    {Qt::Key_Slash, 191},      {Qt::Key_Question, 191},
-        {Qt::Key_QuoteLeft, 192}, {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219},
-        {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220},        {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221},
-        {Qt::Key_Apostrophe, 222}, {Qt::Key_QuoteDbl, 222},
+        {Qt::Key_Semicolon, 186},    {Qt::Key_Colon, 186},      {Qt::Key_Equal, 187},
+        {Qt::Key_Plus, 187},         {Qt::Key_Comma, 188},      {Qt::Key_Less, 188},
+        {Qt::Key_Minus, 189},        {Qt::Key_Underscore, 189}, {Qt::Key_Period, 190},
+        {Qt::Key_Greater, 190},      {Qt::Key_Slash, 191},      {Qt::Key_Question, 191},
+        {Qt::Key_QuoteLeft, 192},    {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219},
+        {Qt::Key_BraceLeft, 219},    {Qt::Key_Backslash, 220},  {Qt::Key_Bar, 220},
+        {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222},
+        {Qt::Key_QuoteDbl, 222},
     };
     return codes.value(key);
 }
@@ -50,10 +52,8 @@ int namedKeyCode(int key) {
 int keyCodeOf(int key) {
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return key; // the toolkit numbers these keys by their character, as the host does
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return 112 + (key - Qt::Key_F1);
-    if (const int code = namedKeyCode(key))
-        return code;
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
+    if (const int code = namedKeyCode(key)) return code;
     return punctuationCode(key);
 }
 
@@ -67,11 +67,9 @@ int shiftOf(Qt::KeyboardModifiers modifiers) {
 // and keys without text give none.
 int characterOf(const QKeyEvent& event, int keyCode) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if (modifiers & Qt::AltModifier)
-        return 0;
+    if (modifiers & Qt::AltModifier) return 0;
     if (modifiers & Qt::ControlModifier) {
-        if (keyCode == forms::keys::Enter)
-            return forms::keys::CtrlEnter;
+        if (keyCode == forms::keys::Enter) return forms::keys::CtrlEnter;
         return keyCode >= 'A' && keyCode <= 'Z' ? keyCode - 'A' + 1 : 0;
     }
     switch (keyCode) {
@@ -83,7 +81,8 @@ int characterOf(const QKeyEvent& event, int keyCode) {
         return 0; // Tab moves the focus rather than typing
     }
     const QString text = event.text();
-    return !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127 ? text.at(0).unicode() : 0;
+    return !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127 ? text.at(0).unicode()
+                                                                                        : 0;
 }
 
 } // namespace

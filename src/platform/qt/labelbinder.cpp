@@ -10,6 +10,8 @@ namespace qtview {
 LabelBinder::LabelBinder(forms::Label& label, QLabel& widget)
     : ControlBinder(label, widget), label_(label), view_(widget) {}
 
-void LabelBinder::refreshState() { view_.setText(label_.caption()); }
+void LabelBinder::refreshState() {
+    view_.setText(label_.caption());
+}
 
 } // namespace qtview

@@ -39,19 +39,16 @@ ListViewBinder::ListViewBinder(forms::ListView& list, QTreeView& widget)
 }
 
 void ListViewBinder::itemAction(const QModelIndex& index, void (*action)(forms::ListView&, int)) {
-    if (index.isValid())
-        act([this, action, item = model_.controlRow(index.row())] { action(list_, item); });
+    if (index.isValid()) act([this, action, item = model_.controlRow(index.row())] { action(list_, item); });
 }
 
 bool ListViewBinder::keyPressed(const QKeyEvent&, const KeyStroke& stroke) {
     sendKey(stroke);
     const int item = itemAfterKey(stroke.keyCode);
-    if (item == list_.selectedItem() || !list_.isUsable())
-        return stroke.keyCode == forms::keys::Tab;
+    if (item == list_.selectedItem() || !list_.isUsable()) return stroke.keyCode == forms::keys::Tab;
     act([this, item] {
         list_.setSelectedItem(item);
-        if (list_.ItemClick)
-            list_.ItemClick(item);
+        if (list_.ItemClick) list_.ItemClick(item);
     });
     view_.scrollTo(model_.index(model_.modelRow(item), 0));
     return true;
@@ -59,8 +56,7 @@ bool ListViewBinder::keyPressed(const QKeyEvent&, const KeyStroke& stroke) {
 
 int ListViewBinder::itemAfterKey(int keyCode) const {
     const int selected = list_.selectedItem();
-    if (list_.count() == 0)
-        return selected;
+    if (list_.count() == 0) return selected;
     switch (keyCode) {
     case Up:
         return std::max(selected - 1, 1);
@@ -86,8 +82,7 @@ void ListViewBinder::refreshColumns() {
     QHeaderView* header = view_.header();
     for (int column = 0; column < model_.shape().cols; ++column) {
         const int pixels = list_.header(column + 1).width / TwipsPerPixel;
-        if (header->sectionSize(column) != pixels)
-            header->resizeSection(column, pixels);
+        if (header->sectionSize(column) != pixels) header->resizeSection(column, pixels);
     }
 }
 

@@ -8,7 +8,9 @@ namespace qtview {
 ListViewModel::ListViewModel(const forms::ListView& list, QObject* parent)
     : ControlTableModel(parent), list_(list) {}
 
-ControlTableModel::Shape ListViewModel::currentShape() const { return {list_.count(), list_.columnCount(), 1}; }
+ControlTableModel::Shape ListViewModel::currentShape() const {
+    return {list_.count(), list_.columnCount(), 1};
+}
 
 Qt::Alignment ListViewModel::alignment(int column) const {
     switch (list_.header(column + 1).alignment) {
@@ -23,22 +25,16 @@ Qt::Alignment ListViewModel::alignment(int column) const {
 }
 
 QVariant ListViewModel::data(const QModelIndex& index, int role) const {
-    if (!isLive(index))
-        return {};
-    if (role == Qt::DisplayRole)
-        return list_.cell(controlRow(index.row()), index.column());
-    if (role == Qt::TextAlignmentRole)
-        return alignment(index.column()).toInt();
+    if (!isLive(index)) return {};
+    if (role == Qt::DisplayRole) return list_.cell(controlRow(index.row()), index.column());
+    if (role == Qt::TextAlignmentRole) return alignment(index.column()).toInt();
     return {};
 }
 
 QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section >= shape().cols || section >= list_.columnCount())
-        return {};
-    if (role == Qt::DisplayRole)
-        return list_.header(section + 1).text;
-    if (role == Qt::TextAlignmentRole)
-        return alignment(section).toInt();
+    if (orientation != Qt::Horizontal || section >= shape().cols || section >= list_.columnCount()) return {};
+    if (role == Qt::DisplayRole) return list_.header(section + 1).text;
+    if (role == Qt::TextAlignmentRole) return alignment(section).toInt();
     return {};
 }
 

@@ -50,10 +50,8 @@ forms::MsgResult MessageBox::result(QMessageBox::StandardButton button) {
 }
 
 QString MessageBox::title(const forms::MessageBoxRequest& request) {
-    if (!request.title.isEmpty())
-        return request.title;
-    if (!forms::Runtime::applicationName().isEmpty())
-        return forms::Runtime::applicationName();
+    if (!request.title.isEmpty()) return request.title;
+    if (!forms::Runtime::applicationName().isEmpty()) return forms::Runtime::applicationName();
     return QCoreApplication::applicationName();
 }
 

@@ -5,6 +5,7 @@
 
 namespace qtview {
 
-PictureBoxBinder::PictureBoxBinder(forms::PictureBox& picture, QWidget& widget) : ControlBinder(picture, widget) {}
+PictureBoxBinder::PictureBoxBinder(forms::PictureBox& picture, QWidget& widget)
+    : ControlBinder(picture, widget) {}
 
 } // namespace qtview

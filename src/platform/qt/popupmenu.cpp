@@ -11,8 +11,7 @@ namespace qtview {
 
 void PopupMenu::fill(QMenu& target, const forms::Menu& menu) {
     for (forms::Menu* entry : menu.entries()) {
-        if (!entry->visible())
-            continue;
+        if (!entry->visible()) continue;
         if (entry->caption() == QLatin1String("-")) {
             target.addSeparator();
         } else if (!entry->entries().empty()) {

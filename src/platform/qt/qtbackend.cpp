@@ -13,8 +13,7 @@
 namespace qtview {
 
 QtBackend::~QtBackend() {
-    if (&forms::Runtime::backend() == this)
-        forms::Runtime::setBackend(nullptr);
+    if (&forms::Runtime::backend() == this) forms::Runtime::setBackend(nullptr);
 }
 
 void QtBackend::runModal(forms::Form& form) {
@@ -35,8 +34,7 @@ void QtBackend::popupMenu(forms::Form& form, forms::Menu& menu) {
 }
 
 void QtBackend::formUnloaded(forms::Form& form) {
-    if (FormWindow* window = windowOf(form))
-        window->endModal();
+    if (FormWindow* window = windowOf(form)) window->endModal();
 }
 
 // The runtime reports only the outermost hourglass, so one override cursor is pushed and popped.
@@ -48,8 +46,7 @@ void QtBackend::busyChanged(bool busy) {
 }
 
 void QtBackend::focusChanged(forms::Form& form, forms::Control* control) {
-    if (FormWindow* window = windowOf(form))
-        window->focusControl(control);
+    if (FormWindow* window = windowOf(form)) window->focusControl(control);
 }
 
 FormWindow* QtBackend::windowOf(const forms::Form& form) const {
@@ -58,8 +55,7 @@ FormWindow* QtBackend::windowOf(const forms::Form& form) const {
 }
 
 QWidget* QtBackend::activeWindow() const {
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     return QApplication::activeWindow();
 }
 

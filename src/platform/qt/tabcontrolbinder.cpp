@@ -19,8 +19,7 @@ void TabControlBinder::refreshState() {
     const int pages = std::min(view_.count(), tabs_.tabCount());
     for (int i = 0; i < pages; ++i)
         view_.setTabText(i, tabs_.tabCaption(i));
-    if (tabs_.currentTab() < view_.count())
-        view_.setCurrentIndex(tabs_.currentTab());
+    if (tabs_.currentTab() < view_.count()) view_.setCurrentIndex(tabs_.currentTab());
 }
 
 void TabControlBinder::userSwitched(int index) {

@@ -32,21 +32,18 @@ TextBoxBinder::TextBoxBinder(forms::TextBox& box, QLineEdit& widget)
 }
 
 void TextBoxBinder::controlChanged() {
-    if (!pushing_)
-        refresh();
+    if (!pushing_) refresh();
 }
 
 void TextBoxBinder::refreshState() {
-    if (view_.text() != box_.text())
-        view_.setText(box_.text());
+    if (view_.text() != box_.text()) view_.setText(box_.text());
     view_.setReadOnly(box_.locked);
     view_.setMaxLength(box_.maxLength > 0 ? box_.maxLength : UnlimitedLength);
     showSelection({box_.selStart(), box_.selLength()});
 }
 
 TextBoxBinder::Selection TextBoxBinder::widgetSelection() const {
-    if (view_.hasSelectedText())
-        return {view_.selectionStart(), view_.selectionLength()};
+    if (view_.hasSelectedText()) return {view_.selectionStart(), view_.selectionLength()};
     return {view_.cursorPosition(), 0};
 }
 
@@ -57,7 +54,9 @@ void TextBoxBinder::showSelection(Selection selection) {
         view_.setCursorPosition(selection.start);
 }
 
-void TextBoxBinder::pushSelection() { setSelection(widgetSelection()); }
+void TextBoxBinder::pushSelection() {
+    setSelection(widgetSelection());
+}
 
 void TextBoxBinder::setSelection(Selection selection) {
     const QScopedValueRollback<bool> pushing(pushing_, true);
@@ -79,11 +78,9 @@ bool TextBoxBinder::keyPressed(const QKeyEvent& event, const KeyStroke& stroke) 
 // The shortcut's control character has been through the handlers, and the runtime put the caret at
 // the end; the edit applies to what the user had selected, unless a handler changed the text.
 bool TextBoxBinder::editingShortcut(const QKeyEvent& event, const QString& textBefore, Selection before) {
-    if (box_.text() != textBefore)
-        return true;
+    if (box_.text() != textBefore) return true;
     showSelection(before);
-    if (!event.matches(QKeySequence::Paste))
-        return false;
+    if (!event.matches(QKeySequence::Paste)) return false;
     paste(before);
     return true;
 }

@@ -22,15 +22,13 @@ namespace {
 QString decode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
+    if (utf8.hasError()) text = QString::fromLatin1(bytes);
     return text.remove(QLatin1Char('\r'));
 }
 
 QString readFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw rt::RuntimeError::of(rt::err::FileNotFound);
+    if (!file.open(QIODevice::ReadOnly)) throw rt::RuntimeError::of(rt::err::FileNotFound);
     return decode(file.readAll());
 }
 
@@ -54,15 +52,18 @@ TextViewer::TextViewer(const QString& path, QWidget* parent)
     resize(800, 600);
 }
 
-QString TextViewer::text() const { return editor_->toPlainText(); }
+QString TextViewer::text() const {
+    return editor_->toPlainText();
+}
 
-void TextViewer::print(QPrinter& printer) const { editor_->print(&printer); }
+void TextViewer::print(QPrinter& printer) const {
+    editor_->print(&printer);
+}
 
 void TextViewer::choosePrinterAndPrint() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        print(printer);
+    if (dialog.exec() == QDialog::Accepted) print(printer);
 }
 
 TextViewer* showTextFile(const QString& path) {

@@ -26,7 +26,9 @@ namespace {
 
 using WidgetFactory = QWidget* (*)(QWidget*);
 
-template <class W> QWidget* make(QWidget* parent) { return new W(parent); }
+template <class W> QWidget* make(QWidget* parent) {
+    return new W(parent);
+}
 
 WidgetFactory widgetFactory(const QString& className) {
     static const QHash<QString, WidgetFactory> factories{
@@ -49,26 +51,23 @@ WidgetFactory widgetFactory(const QString& className) {
 }
 
 QLayout* makeLayout(const QString& className) {
-    if (className == QLatin1String("QVBoxLayout"))
-        return new QVBoxLayout;
-    if (className == QLatin1String("QHBoxLayout"))
-        return new QHBoxLayout;
-    if (className == QLatin1String("QGridLayout"))
-        return new QGridLayout;
+    if (className == QLatin1String("QVBoxLayout")) return new QVBoxLayout;
+    if (className == QLatin1String("QHBoxLayout")) return new QHBoxLayout;
+    if (className == QLatin1String("QGridLayout")) return new QGridLayout;
     return nullptr;
 }
 
 QList<QDomElement> childElements(const QDomElement& parent, const QString& tag) {
     QList<QDomElement> result;
-    for (QDomElement child = parent.firstChildElement(tag); !child.isNull(); child = child.nextSiblingElement(tag))
+    for (QDomElement child = parent.firstChildElement(tag); !child.isNull();
+         child = child.nextSiblingElement(tag))
         result.append(child);
     return result;
 }
 
 QDomElement namedChild(const QDomElement& parent, const QString& tag, const QString& name) {
     for (const QDomElement& child : childElements(parent, tag))
-        if (child.attribute(QStringLiteral("name")) == name)
-            return child;
+        if (child.attribute(QStringLiteral("name")) == name) return child;
     return {};
 }
 
@@ -102,8 +101,7 @@ void applyLayoutProperties(QLayout& layout, const QDomElement& element) {
         else
             applyUiProperty(layout, property);
     }
-    if (marginsGiven)
-        layout.setContentsMargins(margins);
+    if (marginsGiven) layout.setContentsMargins(margins);
 }
 
 void applyStretches(QLayout& layout, const QDomElement& element) {
@@ -130,7 +128,8 @@ QSpacerItem* createSpacer(const QDomElement& element) {
     }();
     const QString orientation =
         namedChild(element, QStringLiteral("property"), QStringLiteral("orientation")).text();
-    const QString sizeType = namedChild(element, QStringLiteral("property"), QStringLiteral("sizeType")).text();
+    const QString sizeType =
+        namedChild(element, QStringLiteral("property"), QStringLiteral("sizeType")).text();
     const QSizePolicy::Policy policy = sizeType.endsWith(QLatin1String("Fixed"))     ? QSizePolicy::Fixed
                                        : sizeType.endsWith(QLatin1String("Minimum")) ? QSizePolicy::Minimum
                                                                                      : QSizePolicy::Expanding;
@@ -147,7 +146,8 @@ void UiLoader::loadInto(QWidget& root, const QString& path) {
         throw rt::RuntimeError(rt::err::FileNotFound, QStringLiteral("Window file not found: %1").arg(path));
     QDomDocument document;
     if (!document.setContent(&file))
-        throw rt::RuntimeError(rt::err::BadFileName, QStringLiteral("Window file is not readable: %1").arg(path));
+        throw rt::RuntimeError(rt::err::BadFileName,
+                               QStringLiteral("Window file is not readable: %1").arg(path));
     const QDomElement top = document.documentElement().firstChildElement(QStringLiteral("widget"));
     UiLoader loader(path);
     root.setObjectName(top.attribute(QStringLiteral("name")));
@@ -180,13 +180,11 @@ void UiLoader::applyProperties(QWidget& widget, const QDomElement& element) {
 QWidget* UiLoader::createChild(QWidget& parent, const QDomElement& element) {
     const QString className = element.attribute(QStringLiteral("class"));
     const WidgetFactory factory = widgetFactory(className);
-    if (!factory)
-        fail(QStringLiteral("unknown widget class %1").arg(className));
+    if (!factory) fail(QStringLiteral("unknown widget class %1").arg(className));
     QWidget* widget = factory(&parent);
     widget->setObjectName(element.attribute(QStringLiteral("name")));
     buildWidget(*widget, element);
-    if (qobject_cast<QTabWidget*>(&parent))
-        addToTabs(parent, *widget, element);
+    if (qobject_cast<QTabWidget*>(&parent)) addToTabs(parent, *widget, element);
     return widget;
 }
 
@@ -203,8 +201,7 @@ QLayout* UiLoader::createLayout(const QDomElement& element, QWidget& owner, bool
     if (!layout)
         fail(QStringLiteral("unknown layout class %1").arg(element.attribute(QStringLiteral("class"))));
     layout->setObjectName(element.attribute(QStringLiteral("name")));
-    if (install)
-        owner.setLayout(layout);
+    if (install) owner.setLayout(layout);
     applyLayoutProperties(*layout, element);
     for (const QDomElement& item : childElements(element, QStringLiteral("item")))
         addLayoutItem(*layout, item, owner);

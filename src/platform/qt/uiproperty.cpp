@@ -23,15 +23,13 @@ QByteArray unscoped(const QString& name) {
 }
 
 QVariant enumValue(const QMetaProperty& target, const QString& text) {
-    if (!target.isValid() || !target.isEnumType())
-        return text;
+    if (!target.isValid() || !target.isEnumType()) return text;
     const QMetaEnum meta = target.enumerator();
     int value = 0;
     for (const QString& part : text.split(QLatin1Char('|'))) {
         bool ok = false;
         value |= meta.keyToValue(unscoped(part).constData(), &ok);
-        if (!ok)
-            return {};
+        if (!ok) return {};
     }
     return value;
 }
@@ -60,16 +58,11 @@ QFont font(const QObject& object, const QDomElement& element) {
 QVariant valueOf(const QObject& object, const QMetaProperty& target, const QDomElement& value) {
     const QString kind = value.tagName();
     const QString text = value.text();
-    if (kind == QLatin1String("string") || kind == QLatin1String("cstring"))
-        return text;
-    if (kind == QLatin1String("bool"))
-        return text == QLatin1String("true");
-    if (kind == QLatin1String("number"))
-        return text.toInt();
-    if (kind == QLatin1String("double"))
-        return text.toDouble();
-    if (kind == QLatin1String("enum") || kind == QLatin1String("set"))
-        return enumValue(target, text);
+    if (kind == QLatin1String("string") || kind == QLatin1String("cstring")) return text;
+    if (kind == QLatin1String("bool")) return text == QLatin1String("true");
+    if (kind == QLatin1String("number")) return text.toInt();
+    if (kind == QLatin1String("double")) return text.toDouble();
+    if (kind == QLatin1String("enum") || kind == QLatin1String("set")) return enumValue(target, text);
     if (kind == QLatin1String("rect"))
         return QRect(childInt(value, QStringLiteral("x")), childInt(value, QStringLiteral("y")),
                      childInt(value, QStringLiteral("width")), childInt(value, QStringLiteral("height")));
@@ -77,8 +70,7 @@ QVariant valueOf(const QObject& object, const QMetaProperty& target, const QDomE
         return QSize(childInt(value, QStringLiteral("width")), childInt(value, QStringLiteral("height")));
     if (kind == QLatin1String("sizepolicy"))
         return sizePolicy(value, QMetaEnum::fromType<QSizePolicy::Policy>());
-    if (kind == QLatin1String("font"))
-        return font(object, value);
+    if (kind == QLatin1String("font")) return font(object, value);
     return {};
 }
 
@@ -87,7 +79,8 @@ QVariant valueOf(const QObject& object, const QMetaProperty& target, const QDomE
 QVariant uiPropertyValue(const QObject& object, const QDomElement& property) {
     const QByteArray name = property.attribute(QStringLiteral("name")).toLatin1();
     const QMetaObject& meta = *object.metaObject();
-    return valueOf(object, meta.property(meta.indexOfProperty(name.constData())), property.firstChildElement());
+    return valueOf(object, meta.property(meta.indexOfProperty(name.constData())),
+                   property.firstChildElement());
 }
 
 void applyUiProperty(QObject& object, const QDomElement& property) {

@@ -28,12 +28,14 @@ TEST_F(Backend, modalLoopRunsUntilTheFormUnloads) {
     EXPECT_FALSE(form->isShown());
     EXPECT_TRUE(shown.isNull());
     EXPECT_EQ(backend.windowOf(*form), nullptr);
-    EXPECT_EQ(form->log.mid(0, 2), (QStringList{QStringLiteral("Form_Load"), QStringLiteral("Form_Activate")}));
+    EXPECT_EQ(form->log.mid(0, 2),
+              (QStringList{QStringLiteral("Form_Load"), QStringLiteral("Form_Activate")}));
 }
 
 TEST_F(Backend, handlerThatUnloadsOnClickEndsTheLoop) {
     form->cmdCancel.Click = [this] { form->unload(); };
-    runModal([&](qtview::FormWindow&) { QTest::mouseClick(&widget<QPushButton>("cmdCancel"), Qt::LeftButton); });
+    runModal(
+        [&](qtview::FormWindow&) { QTest::mouseClick(&widget<QPushButton>("cmdCancel"), Qt::LeftButton); });
     EXPECT_FALSE(form->isLoaded());
 }
 
@@ -107,9 +109,7 @@ TEST_F(Backend, hourglassShowsTheWaitCursorUntilTheOutermostEnds) {
         forms::HourglassPointer outer;
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        {
-            forms::HourglassPointer inner;
-        }
+        { forms::HourglassPointer inner; }
         EXPECT_NE(QApplication::overrideCursor(), nullptr);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

@@ -20,8 +20,7 @@ protected:
     }
     template <class W> W& child(const char* name) {
         W* found = root.findChild<W*>(QLatin1String(name));
-        if (!found)
-            throw std::logic_error(std::string("missing ") + name);
+        if (!found) throw std::logic_error(std::string("missing ") + name);
         return *found;
     }
     QWidget root;
@@ -55,8 +54,9 @@ TEST_F(FrmMasterUi, searchRowHasItsLabelComboAndTextBox) {
 TEST_F(FrmMasterUi, buttonsSitInARowInsideThePictureBelowTheGrid) {
     auto& picture = child<QFrame>("Picture1");
     const char* names[] = {"cmdnew", "CmdEdit", "CmdDelete", "cmdUpdate", "cmdPrint", "CmdClose"};
-    const QStringList captions{QStringLiteral("&New"),         QStringLiteral("&Edit"),  QStringLiteral("&Delete"),
-                               QStringLiteral("&Post Ledgers"), QStringLiteral("&Print"), QStringLiteral("&Close")};
+    const QStringList captions{QStringLiteral("&New"),    QStringLiteral("&Edit"),
+                               QStringLiteral("&Delete"), QStringLiteral("&Post Ledgers"),
+                               QStringLiteral("&Print"),  QStringLiteral("&Close")};
     int previousX = -1;
     for (int i = 0; i < 6; ++i) {
         auto& button = child<QPushButton>(names[i]);

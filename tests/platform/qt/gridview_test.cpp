@@ -21,7 +21,9 @@ protected:
     }
     QTableView& view() { return widget<QTableView>("flexList"); }
     QAbstractItemModel& model() { return *view().model(); }
-    QPoint cellCentre(int modelRow, int col) { return view().visualRect(model().index(modelRow, col)).center(); }
+    QPoint cellCentre(int modelRow, int col) {
+        return view().visualRect(model().index(modelRow, col)).center();
+    }
 };
 
 TEST_F(GridView, modelHasTheDataRowsWithTheFirstFixedRowAsHeader) {
@@ -43,7 +45,8 @@ TEST_F(GridView, cellTextColourComesFromTheCellsForeColour) {
 }
 
 TEST_F(GridView, numbersAlignRightAndTextsLeft) {
-    EXPECT_EQ(model().index(0, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(model().index(0, 2).data(Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignRight | Qt::AlignVCenter));
     EXPECT_EQ(model().index(0, 1).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
 }
 

@@ -9,7 +9,8 @@ using qtview::keyStrokeOf;
 
 namespace {
 
-qtview::KeyStroke stroke(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+qtview::KeyStroke stroke(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                         const QString& text = {}) {
     return keyStrokeOf(QKeyEvent(QEvent::KeyPress, key, modifiers, text));
 }
 

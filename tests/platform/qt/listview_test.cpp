@@ -36,7 +36,8 @@ TEST_F(ListViewView, showsItemsSubItemsAndHeaders) {
 TEST_F(ListViewView, columnWidthsAndAlignmentComeFromTheHeaders) {
     EXPECT_EQ(view().header()->sectionSize(0), 100);
     EXPECT_EQ(view().header()->sectionSize(1), 80);
-    EXPECT_EQ(model().index(0, 1).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(model().index(0, 1).data(Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignRight | Qt::AlignVCenter));
     EXPECT_EQ(model().index(0, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
     form->lstItems.setHeaderWidth(1, 3000);
     settle();
@@ -58,7 +59,8 @@ TEST_F(ListViewView, doubleClickRaisesDblClick) {
 }
 
 TEST_F(ListViewView, rightClickSelectsTheItemAndRaisesTheMouseEvents) {
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, itemCentre(1), view().viewport()->mapToGlobal(itemCentre(1)));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, itemCentre(1),
+                           view().viewport()->mapToGlobal(itemCentre(1)));
     QApplication::sendEvent(view().viewport(), &menu);
     EXPECT_TRUE(form->log.contains(QStringLiteral("lstItems_RightClick 1")));
 }

@@ -16,7 +16,8 @@ using Buttons = std::vector<QMessageBox::StandardButton>;
 
 TEST(MessageBoxMapping, buttonsComeInTheOrderTheDefaultButtonCounts) {
     EXPECT_EQ(MessageBox::buttons(forms::MsgButtons::OK), (Buttons{QMessageBox::Ok}));
-    EXPECT_EQ(MessageBox::buttons(forms::MsgButtons::OKCancel), (Buttons{QMessageBox::Ok, QMessageBox::Cancel}));
+    EXPECT_EQ(MessageBox::buttons(forms::MsgButtons::OKCancel),
+              (Buttons{QMessageBox::Ok, QMessageBox::Cancel}));
     EXPECT_EQ(MessageBox::buttons(forms::MsgButtons::YesNo), (Buttons{QMessageBox::Yes, QMessageBox::No}));
     EXPECT_EQ(MessageBox::buttons(forms::MsgButtons::YesNoCancel),
               (Buttons{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}));
@@ -58,8 +59,8 @@ TEST(MessageBoxMapping, preparedBoxCarriesTextIconButtonsAndDefault) {
 
 TEST(MessageBoxMapping, defaultButtonBeyondTheButtonsFallsBackToTheFirst) {
     QMessageBox box;
-    MessageBox::prepare(box, {QStringLiteral("Print?"), QString(), forms::MsgButtons::OKCancel,
-                              forms::MsgIcon::None, 3});
+    MessageBox::prepare(
+        box, {QStringLiteral("Print?"), QString(), forms::MsgButtons::OKCancel, forms::MsgIcon::None, 3});
     EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Ok));
 }
 
@@ -73,8 +74,8 @@ TEST(QtBackendMessageBox, runtimeMessageBoxReturnsTheButtonTheUserPressed) {
         shownText = box->text();
         box->button(QMessageBox::No)->click();
     });
-    const forms::MsgResult answer = forms::Runtime::msgBox(QStringLiteral("Post the ledgers?"),
-                                                           forms::MsgButtons::YesNoCancel, forms::MsgIcon::Question);
+    const forms::MsgResult answer = forms::Runtime::msgBox(
+        QStringLiteral("Post the ledgers?"), forms::MsgButtons::YesNoCancel, forms::MsgIcon::Question);
     EXPECT_EQ(answer, forms::MsgResult::No);
     EXPECT_EQ(shownText, QStringLiteral("Post the ledgers?"));
     forms::Runtime::setBackend(nullptr);

@@ -28,8 +28,7 @@ protected:
 
     template <class W> W& widget(const QString& name) const {
         W* found = window_->findChild<W*>(name);
-        if (!found)
-            throw std::logic_error(("no widget " + name).toStdString());
+        if (!found) throw std::logic_error(("no widget " + name).toStdString());
         return *found;
     }
     // Lets queued refreshes run.

@@ -7,7 +7,8 @@ TestForm::TestForm(int dataRows)
     : forms::Form(QStringLiteral("TestForm"), QStringLiteral("Test window")),
       lblTitle(*this, QStringLiteral("lblTitle")), txtName(*this, QStringLiteral("txtName")),
       cmdOk(*this, QStringLiteral("cmdOk")), cboKind(*this, QStringLiteral("cboKind")),
-      fraOptions(*this, QStringLiteral("fraOptions")), optFirst(*this, QStringLiteral("optFirst"), &fraOptions),
+      fraOptions(*this, QStringLiteral("fraOptions")),
+      optFirst(*this, QStringLiteral("optFirst"), &fraOptions),
       optSecond(*this, QStringLiteral("optSecond"), &fraOptions), flexList(*this, QStringLiteral("flexList")),
       lstItems(*this, QStringLiteral("lstItems")), dtpDate(*this, QStringLiteral("dtpDate")),
       tabPages(*this, QStringLiteral("tabPages")), picButtons(*this, QStringLiteral("picButtons")),
@@ -61,8 +62,7 @@ void TestForm::connectHandlers() {
     txtName.KeyDown = [this](int& keyCode, int) { log << QStringLiteral("txtName_KeyDown %1").arg(keyCode); };
     txtName.KeyPress = [this](int& keyAscii) {
         log << QStringLiteral("txtName_KeyPress %1").arg(keyAscii);
-        if (swallowed.contains(QChar(keyAscii)))
-            keyAscii = 0;
+        if (swallowed.contains(QChar(keyAscii))) keyAscii = 0;
     };
     txtName.Change = [this] { log << QStringLiteral("txtName_Change ") + txtName.text(); };
     txtName.GotFocus = [this] { log << QStringLiteral("txtName_GotFocus"); };
@@ -84,7 +84,8 @@ void TestForm::connectHandlers() {
             log << QStringLiteral("flexList_HeaderClick %1").arg(flexList.mouseCol());
     };
     flexList.MouseMove = [this](int, int, float, float) {
-        flexList.setToolTipText(QStringLiteral("Cell %1,%2").arg(flexList.mouseRow()).arg(flexList.mouseCol()));
+        flexList.setToolTipText(
+            QStringLiteral("Cell %1,%2").arg(flexList.mouseRow()).arg(flexList.mouseCol()));
     };
     lstItems.ItemClick = [this](int item) { log << QStringLiteral("lstItems_ItemClick %1").arg(item); };
     lstItems.DblClick = [this] { log << QStringLiteral("lstItems_DblClick"); };
@@ -92,20 +93,25 @@ void TestForm::connectHandlers() {
         if (button == forms::RightButton)
             log << QStringLiteral("lstItems_RightClick %1").arg(lstItems.selectedItem());
     };
-    dtpDate.Change = [this] { log << QStringLiteral("dtpDate_Change ") + dtpDate.value().toString(Qt::ISODate); };
+    dtpDate.Change = [this] {
+        log << QStringLiteral("dtpDate_Change ") + dtpDate.value().toString(Qt::ISODate);
+    };
     tabPages.Click = [this] { log << QStringLiteral("tabPages_Click %1").arg(tabPages.currentTab()); };
     mnuOpen.Click = [this] { log << QStringLiteral("mnuOpen_Click"); };
     mnuDelete.Click = [this] { log << QStringLiteral("mnuDelete_Click"); };
 }
 
-void TestForm::Form_Load() { log << QStringLiteral("Form_Load"); }
+void TestForm::Form_Load() {
+    log << QStringLiteral("Form_Load");
+}
 
-void TestForm::Form_Activate() { log << QStringLiteral("Form_Activate"); }
+void TestForm::Form_Activate() {
+    log << QStringLiteral("Form_Activate");
+}
 
 void TestForm::Form_QueryUnload(int& cancel, int unloadMode) {
     log << QStringLiteral("Form_QueryUnload %1").arg(unloadMode);
-    if (refuseClose)
-        cancel = 1;
+    if (refuseClose) cancel = 1;
 }
 
 } // namespace qttest

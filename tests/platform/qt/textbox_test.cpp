@@ -21,9 +21,10 @@ TEST_F(TextBoxView, typedKeysReachKeyDownKeyPressAndChange) {
     QTest::keyClicks(&edit(), QStringLiteral("xy"));
     EXPECT_EQ(form->txtName.text(), QStringLiteral("Annaxy"));
     EXPECT_EQ(edit().text(), QStringLiteral("Annaxy"));
-    const QStringList expected{QStringLiteral("txtName_KeyDown 88"), QStringLiteral("txtName_KeyPress 120"),
-                               QStringLiteral("txtName_Change Annax"), QStringLiteral("txtName_KeyDown 89"),
-                               QStringLiteral("txtName_KeyPress 121"), QStringLiteral("txtName_Change Annaxy")};
+    const QStringList expected{
+        QStringLiteral("txtName_KeyDown 88"),   QStringLiteral("txtName_KeyPress 120"),
+        QStringLiteral("txtName_Change Annax"), QStringLiteral("txtName_KeyDown 89"),
+        QStringLiteral("txtName_KeyPress 121"), QStringLiteral("txtName_Change Annaxy")};
     EXPECT_EQ(form->log, expected);
 }
 
