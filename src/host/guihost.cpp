@@ -62,3 +62,5 @@ void GuiHost::applyUserLocale() {
     const QString group = locale.groupSeparator();
     rt::setRegional({dateFormat, locale.decimalPoint().at(0), group.isEmpty() ? QChar(u' ') : group.at(0)});
 }
+
+} // namespace host

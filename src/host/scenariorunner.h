@@ -21,8 +21,12 @@ class Transcript;
 // the lines after `show` act while the register is open; a pop-up menu waits for `menu` the same way.
 class ScenarioRunner {
 public:
+    // What `show` does: the host hands the session to the component and calls Show.
+    using ShowRegister =
+        std::function<void(const SessionValues& values, const ado::ConnectionPtr& connection)>;
+
     ScenarioRunner(const Script& script, Transcript& transcript, const HostOptions& options,
-                   const QString& folder);
+                   const QString& folder, ShowRegister showRegister);
     ~ScenarioRunner();
 
     // 0 when every command ran and every expectation held; 1 after printing the FAIL line.

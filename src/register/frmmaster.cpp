@@ -136,7 +136,7 @@ void FrmMaster::Form_Activate() {
                 return;
             }
         }
-        enterCell();
+        flexMaster_EnterCell();
     });
 }
 

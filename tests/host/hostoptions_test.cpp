@@ -2,6 +2,7 @@
 #include "host/defaultsettings.h"
 #include "host/hostoptions.h"
 #include "module/filecode.h"
+#include "qstringprinter.h"
 
 #include <QDir>
 #include <QFile>

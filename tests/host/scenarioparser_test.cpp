@@ -1,6 +1,7 @@
 // Reading scenario files: words, texts, escapes, blocks and the shape of each command.
 #include "host/argumentvalues.h"
 #include "host/scenarioparser.h"
+#include "qstringprinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 // The runner's behaviours, each checked on a small scenario run by the host program itself.
+#include "qstringprinter.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>

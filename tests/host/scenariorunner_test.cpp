@@ -3,6 +3,7 @@
 #include "host/scenarioparser.h"
 #include "host/scenariorunner.h"
 #include "host/transcript.h"
+#include "qstringprinter.h"
 
 #include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
@@ -13,6 +14,7 @@
 #include "platform/os/applicationfolder.h"
 #include "platform/suite/errordetails.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -94,6 +96,7 @@ protected:
 
     void run(const QString& text) {
         os::setApplicationFolder(folder.path());
+        forms::Runtime::setApplicationName(QStringLiteral("Receipts"));
         const host::Script script = host::ScenarioParser::parse(QStringLiteral("database empty\n") + text);
         QString output;
         QTextStream out(&output);

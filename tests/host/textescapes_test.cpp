@@ -1,5 +1,6 @@
 // Escapes of scenario texts, read and written.
 #include "host/textescapes.h"
+#include "qstringprinter.h"
 
 #include <gtest/gtest.h>
 

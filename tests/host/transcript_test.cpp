@@ -1,5 +1,6 @@
 // Transcript lines, exactly as integrators read them.
 #include "host/transcript.h"
+#include "qstringprinter.h"
 
 #include "platform/forms/runtime.h"
 #include "platform/os/outputevents.h"

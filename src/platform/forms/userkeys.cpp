@@ -5,6 +5,7 @@
 #include "userchecks.h"
 #include "userinput.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -57,17 +58,27 @@ CommandButton* buttonFor(Control& control, int character) {
 }
 
 // What a character that got through the handlers does to the text: typing appends at the end.
+// A typed character replaces the selection at the caret; Backspace removes the selection, or the
+// character before the caret.
 void applyCharacter(Control& control, int character) {
     if (control.kind() != ControlKind::TextBox) return;
     auto& box = static_cast<TextBox&>(control);
     if (box.locked) return;
     QString text = box.text();
-    if (character == keys::Backspace)
-        text.chop(1);
-    else if (character >= ' ' && (box.maxLength == 0 || text.size() < box.maxLength))
-        text += QChar(character);
+    int caret = box.selStart();
+    const int selected = box.selLength();
+    if (character == keys::Backspace) {
+        const int from = selected > 0 ? caret : std::max(caret - 1, 0);
+        text.remove(from, selected > 0 ? selected : caret - from);
+        caret = from;
+    } else if (character >= ' ' && (box.maxLength == 0 || text.size() - selected < box.maxLength)) {
+        text.replace(caret, selected, QChar(character));
+        ++caret;
+    } else {
+        return;
+    }
     box.setText(text);
-    box.setSelStart(int(text.size()));
+    box.setSelStart(caret);
 }
 
 void sendKeyPress(Control& control, int character) {
@@ -112,6 +123,11 @@ void typeCharacter(Control& control, int character) {
 }
 
 void type(Control& control, const QString& text) {
+    if (control.kind() == ControlKind::TextBox) {
+        auto& box = static_cast<TextBox&>(control);
+        box.setSelStart(int(box.text().size()));
+        box.setSelLength(0);
+    }
     for (QChar character : text)
         typeCharacter(control, character.unicode());
 }

@@ -14,6 +14,10 @@ namespace qtview {
 
 namespace {
 constexpr int TwipsPerPixel = 15;
+
+QString resourcePath(const QString& formName) {
+    return QStringLiteral(":/forms/%1.ui").arg(formName);
+}
 } // namespace
 
 FormWindow::FormWindow(forms::Form& form, QWidget* owner) : QWidget(owner, Qt::Dialog), form_(form) {
@@ -27,10 +31,6 @@ FormWindow::FormWindow(forms::Form& form, QWidget* owner) : QWidget(owner, Qt::D
 // The binders go before the widgets they watch.
 FormWindow::~FormWindow() {
     binders_.clear();
-}
-
-QString FormWindow::resourcePath(const QString& formName) {
-    return QStringLiteral(":/forms/%1.ui").arg(formName);
 }
 
 void FormWindow::bindControls() {

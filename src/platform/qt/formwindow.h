@@ -22,7 +22,6 @@ public:
     FormWindow(forms::Form& form, QWidget* owner);
     ~FormWindow() override;
 
-    forms::Form& form() const { return form_; }
     // Shows the window modally and returns once the form is no longer shown.
     void runModal();
     // Ends runModal: the form has unloaded.
@@ -31,8 +30,6 @@ public:
     void focusControl(const forms::Control* control);
     // The widget bound to the control, or nullptr.
     QWidget* widgetFor(const forms::Control* control) const;
-
-    static QString resourcePath(const QString& formName);
 
 protected:
     // The close button asks the form, whose QueryUnload may keep it open.

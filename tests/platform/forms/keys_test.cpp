@@ -118,6 +118,23 @@ TEST(Typing, backspaceDeletesTheLastCharacter) {
     EXPECT_EQ(changes, 4);
 }
 
+TEST(Typing, characterReplacesTheSelectionAtTheCaret) {
+    KeysForm form;
+    form.txtFirst.setText(QStringLiteral("12345"));
+    form.txtFirst.setSelStart(1);
+    form.txtFirst.setSelLength(2);
+    user::typeCharacter(form.txtFirst, '9');
+    EXPECT_EQ(form.txtFirst.text(), "1945");
+    EXPECT_EQ(form.txtFirst.selStart(), 2);
+    user::typeCharacter(form.txtFirst, keys::Backspace);
+    EXPECT_EQ(form.txtFirst.text(), "145");
+    form.txtFirst.setSelStart(0);
+    user::typeCharacter(form.txtFirst, keys::Backspace);
+    EXPECT_EQ(form.txtFirst.text(), "145");
+    user::type(form.txtFirst, "6");
+    EXPECT_EQ(form.txtFirst.text(), "1456");
+}
+
 TEST(Typing, lockedAndFullBoxesKeepTheirText) {
     KeysForm form;
     form.txtFirst.maxLength = 2;

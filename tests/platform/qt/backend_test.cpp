@@ -1,4 +1,5 @@
 // Modal windows, closing, focus, the hourglass and pop-up menus through the Qt backend.
+#include "platform/core/runtimeerror.h"
 #include "qtfixture.h"
 
 #include <QAction>
@@ -30,6 +31,18 @@ TEST_F(Backend, modalLoopRunsUntilTheFormUnloads) {
     EXPECT_EQ(backend.windowOf(*form), nullptr);
     EXPECT_EQ(form->log.mid(0, 2),
               (QStringList{QStringLiteral("Form_Load"), QStringLiteral("Form_Activate")}));
+}
+
+TEST_F(Backend, formWithoutAWindowFileFailsToShow) {
+    forms::Form lonely(QStringLiteral("NoWindowFile"), QStringLiteral("Lonely"));
+    try {
+        lonely.showModal();
+        FAIL() << "no error";
+    } catch (const rt::RuntimeError& error) {
+        EXPECT_EQ(error.number(), rt::err::FileNotFound);
+    }
+    EXPECT_EQ(backend.windowOf(lonely), nullptr);
+    lonely.unload();
 }
 
 TEST_F(Backend, handlerThatUnloadsOnClickEndsTheLoop) {

@@ -36,7 +36,8 @@ TEST(MessageBoxMapping, iconsAndAnswersMap) {
 }
 
 TEST(MessageBoxMapping, emptyTitleShowsTheApplicationsName) {
-    forms::MessageBoxRequest request{QStringLiteral("Saved")};
+    forms::MessageBoxRequest request;
+    request.text = QStringLiteral("Saved");
     forms::Runtime::setApplicationName(QString());
     EXPECT_EQ(MessageBox::title(request), QApplication::applicationName());
     forms::Runtime::setApplicationName(QStringLiteral("Shop Receipts"));
