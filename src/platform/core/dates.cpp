@@ -73,11 +73,22 @@ QTime readTime(QStringView text) {
     return QTime(hour.value, minute.value, second.value);
 }
 
+// The regional short date form taken as it stands, for forms with month names ("6 Dec 2026").
+std::optional<QDateTime> readRegionalDateTime(QStringView text) {
+    const QString& pattern = regional().shortDateFormat;
+    const QString whole = text.toString();
+    for (const QString& withTime : {pattern, pattern + QStringLiteral(" HH:mm:ss"), pattern + QStringLiteral(" H:mm")}) {
+        const QDateTime value = QDateTime::fromString(whole, withTime);
+        if (value.isValid()) return value;
+    }
+    return std::nullopt;
+}
+
 std::optional<QDateTime> readDateTime(QStringView text) {
     text = text.trimmed();
     qsizetype pos = 0;
     QDate date = readDate(text, pos);
-    if (!date.isValid()) return std::nullopt;
+    if (!date.isValid()) return readRegionalDateTime(text);
     QTime time(0, 0);
     if (pos < text.size()) {
         if (text[pos] != u' ' && text[pos] != u'T') return std::nullopt;

@@ -24,6 +24,16 @@ TEST(ToDateTime, regionalShortDateForm) {
     EXPECT_EQ(fromText("06-12-2026"), at(2026, 12, 6));
 }
 
+TEST(ToDateTime, regionalFormWithAMonthName) {
+    rt::Regional named;
+    named.shortDateFormat = QStringLiteral("d MMM yyyy");
+    coretest::ScopedRegional scoped(named);
+    EXPECT_EQ(fromText("6 Dec 2026"), at(2026, 12, 6));
+    EXPECT_EQ(fromText("6 Dec 2026 14:05:09"), at(2026, 12, 6, QTime(14, 5, 9)));
+    EXPECT_EQ(format(QStringLiteral("25 Nov 2026"), QStringLiteral("yyyy/mm/dd")), "2026/11/25");
+    EXPECT_EQ(shortDateText(at(2026, 12, 6)), "6 Dec 2026");
+}
+
 TEST(ToDateTime, twoDigitYearsFallIn1930To2029) {
     EXPECT_EQ(fromText("06/12/26"), at(2026, 12, 6));
     EXPECT_EQ(fromText("06/12/29"), at(2029, 12, 6));
