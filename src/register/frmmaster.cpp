@@ -72,6 +72,7 @@ void FrmMaster::wireEvents() {
     flexMaster.MouseMove = [this](int button, int shift, float x, float y) {
         flexMaster_MouseMove(button, shift, x, y);
     };
+    cmdnew.Click = [this] { cmdnew_Click(); };
     CmdClose.Click = [this] { CmdClose_Click(); };
 }
 
@@ -156,7 +157,7 @@ void FrmMaster::Form_KeyPress(int& keyAscii) {
             flexMaster.setEnabled(true);
             flexMaster.setFocus();
         } else if (keyAscii == 10 && cmdnew.enabled()) {
-            if (cmdnew.Click) cmdnew.Click();
+            cmdnew_Click();
         }
     });
 }
@@ -182,6 +183,21 @@ void FrmMaster::flexMaster_KeyPress(int& keyAscii) {
 
 void FrmMaster::flexMaster_MouseMove(int button, int shift, float x, float y) {
     flexMaster.setToolTipText(flexMaster.textMatrix(flexMaster.mouseRow(), flexMaster.mouseCol()));
+}
+
+frmReceiptShop& FrmMaster::entryWindow() {
+    if (!entryWindow_) entryWindow_ = std::make_unique<frmReceiptShop>();
+    return *entryWindow_;
+}
+
+void FrmMaster::cmdnew_Click() {
+    trapped(name(), QStringLiteral("cmdNew_Click"), [this] {
+        session().EntryMode = QStringLiteral("N");
+        session().userAuditing->LoggedTime = QDateTime::currentDateTime();
+        entryWindow().setAdocon(connection);
+        entryWindow().showModal(this);
+        flexMaster_SelChange();
+    });
 }
 
 void FrmMaster::CmdClose_Click() { unload(); }

@@ -1,6 +1,7 @@
 // The receipt register: the shop's receipts of the date window, sorting, search and commands.
 #pragma once
 
+#include "entry/frmreceiptshop.h"
 #include "module/session.h"
 #include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
@@ -8,6 +9,7 @@
 #include "platform/forms/textcontrols.h"
 
 #include <QDateTime>
+#include <memory>
 #include <vector>
 
 namespace receipts {
@@ -57,6 +59,9 @@ public:
     void flexMaster_EnterCell();
     void flexMaster_SelChange();
 
+    // The windows the register opens, created on first reference.
+    frmReceiptShop& entryWindow();
+
 private:
     void layOutControls();
     void wireEvents();
@@ -77,11 +82,13 @@ private:
     void flexMaster_KeyDown(int& keyCode, int shift);
     void flexMaster_KeyPress(int& keyAscii);
     void flexMaster_MouseMove(int button, int shift, float x, float y);
+    void cmdnew_Click();
     void CmdClose_Click();
 
     bool firstActivation_ = false;
     // Whether the user has a rights row for the receipt screen.
     bool rightsRestricted_ = false;
+    std::unique_ptr<frmReceiptShop> entryWindow_;
 };
 
 } // namespace receipts

@@ -1,0 +1,103 @@
+// The receipt entry window: customer, currency and rates, amounts, and the customer's open documents.
+#pragma once
+
+#include "platform/ado/connection.h"
+#include "platform/forms/combobox.h"
+#include "platform/forms/form.h"
+#include "platform/forms/listview.h"
+#include "platform/forms/othercontrols.h"
+#include "platform/forms/textcontrols.h"
+
+namespace receipts {
+
+class frmReceiptShop : public forms::Form {
+public:
+    frmReceiptShop();
+
+    // Controls, named as the window layout names them.
+    forms::Label lblreceiptno;
+    forms::TextBox txtreceiptno;
+    forms::Label lblDate;
+    forms::TextBox txtProcessDate;
+    forms::Label LblOptCaption;
+    forms::ComboBox cboCustomer;
+    forms::Label lblCurrency;
+    forms::ComboBox cboCurrency;
+    forms::Label lblExBankRate;
+    forms::TextBox txtExchangeRate;
+    forms::TextBox txtCompExchangeRate;
+    forms::TextBox txtdepcurrency;
+    forms::Label lblreceivedamount;
+    forms::TextBox txtrecamount;
+    forms::Label lblCustEquAmount;
+    forms::TextBox txtCustEquAmount;
+    forms::Label lblAmount;
+    forms::TextBox txtAmount;
+    forms::Label lblchequeno;
+    forms::TextBox txtchequeno;
+    forms::Label lblChequedate;
+    forms::DatePicker dtpChequeDate;
+    forms::Label Lblbank;
+    forms::TextBox txtBank;
+    forms::Label lblremarks;
+    forms::TextBox txtRemarks;
+    forms::Frame fradummyreceiptoption;
+    forms::OptionButton optadvance;
+    forms::OptionButton OptSettlement;
+    forms::TabControl sstbInvoices;
+    forms::ListView lvwInvoice;
+    forms::ListView lvwOpeningInvoices;
+    forms::CommandButton cmdok;
+    forms::CommandButton cmdCancel;
+    forms::Menu mnuPopup;
+    forms::Menu mnuPreview;
+    forms::Menu mnuPopupCancel;
+
+    // The window's connection, given by the register before it loads; a new, unopened connection
+    // when none was given.
+    ado::ConnectionPtr& adocon();
+    void setAdocon(const ado::ConnectionPtr& connection) { connection_ = connection; }
+
+    // Window state read by the settlement and the save.
+    bool FirstActivation = false;
+    qint32 PreviousCustomerIndex = -1;
+    qint32 CustomerCurrencyId = 0;
+    qint32 DepartmentCurrencyId = 0;
+    qint32 CompanyCurrencyId = 0;
+    qint16 ActivationItemCount = 0;
+    bool OptionGuard = false;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+
+    void cboCustomer_Click();
+    void ClearEntry();
+
+    // Currency and exchange rates.
+    void cboCurrency_Click();
+    void txtExchangeRate_Change();
+    double ConvertExchangeRate(double& rate, qint32& currencyId);
+    double getInventoryCurrencyExRate();
+
+    // The customer's outstanding documents.
+    void LoadShopInvoices();
+    void LoadOpeningInvoices();
+
+private:
+    void layOutControls();
+    void layOutLists();
+    void wireEvents();
+    void wireRateEvents();
+    void loadWindow();
+    void activateWindow();
+    void chooseCustomer();
+    bool keepPreviousCustomer();
+    void setCurrencyCaptions(const QString& symbol);
+    qint32 selectedCustomerId() const;
+    qint32 shopDepartmentId() const;
+
+    ado::ConnectionPtr connection_;
+};
+
+} // namespace receipts
