@@ -20,6 +20,13 @@ bool IsCurrencyListed(const QStringList& currencyIds, qint32 currencyId);
 // Selling rate of `to` divided by that of `from`, both from ExchangeRatesText; 1 when either is
 // missing.
 double GetConversionRate(qint16 fromCurrency, qint16 toCurrency);
+// The same factor taken from the given rates text instead of the session's.
+double GetConversionRate(const QString& rates, qint16 fromCurrency, qint16 toCurrency);
+
+// The statements of GetPartyCurrency and AddPartyRate for an upper-case letter (an empty text for a
+// letter outside their tables), in the session's company.
+QString partyCurrencyStatement(const QString& letter, qint32 id);
+QString partyRateStatement(const QString& letter, qint32 id);
 
 // The id list and the rate list of a rates text ("3:7:-1:15.42:" gives 3, 7 and 1, 15.42).
 struct RateLists {
