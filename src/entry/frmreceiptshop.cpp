@@ -40,6 +40,8 @@ frmReceiptShop::frmReceiptShop()
     layOutLists();
     wireEvents();
     wireRateEvents();
+    wireSettlementEvents();
+    wireSavingEvents();
     saveDesign();
 }
 

@@ -84,11 +84,43 @@ public:
     void LoadShopInvoices();
     void LoadOpeningInvoices();
 
+    // Settlement: the option handlers, the received amount, opening the settle dialog, the total.
+    qint16 CurrentInvoiceIndex = 0;
+    void optadvance_Click();
+    void OptSettlement_Click();
+    void txtrecamount_Change();
+    void lvwInvoice_DblClick();
+    void lvwOpeningInvoices_DblClick();
+    void lvwInvoice_KeyPress(int& keyAscii);
+    void lvwInvoice_ItemClick(int item);
+    void lvwInvoice_MouseDown(int button, int shift, float x, float y);
+    void mnuPreview_Click();
+    void UpdateSettledTotal();
+
+    // Saving: validation, numbering, the header and detail rows, the close check.
+    qint32 ReceiptId = 0;
+    QString ReceiptNo;
+    double DepartmentFactor = 0;
+    double CompanyFactor = 0;
+    void cmdok_Click();
+    bool ValidateEntry();
+    void SaveReceiptHeader();
+    void SaveReceiptDetails();
+    QString GenerateRecieptNo();
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+
+    // The text voucher of a stored receipt.
+    void printRvoucher(qint32 receiptId);
+    static QString PadSpaces(qint16 count);
+    static QString CentreText(const QString& text, qint16 width);
+
 private:
     void layOutControls();
     void layOutLists();
     void wireEvents();
     void wireRateEvents();
+    void wireSettlementEvents();
+    void wireSavingEvents();
     void loadWindow();
     void activateWindow();
     void chooseCustomer();

@@ -3,13 +3,16 @@
 
 #include "register/frmmaster.h"
 #include "session.h"
+#include "windows.h"
 
 namespace module {
 
 clsReceiptsShop::clsReceiptsShop() = default;
 
+// The windows go with the component.
 clsReceiptsShop::~clsReceiptsShop() {
-    if (session().registerWindow == frmMaster_.get()) session().registerWindow = nullptr;
+    session().registerWindow = nullptr;
+    windows().clear();
 }
 
 ado::ConnectionPtr clsReceiptsShop::adocon() {
@@ -17,10 +20,7 @@ ado::ConnectionPtr clsReceiptsShop::adocon() {
     return adocon_;
 }
 
-receipts::FrmMaster& clsReceiptsShop::frmMaster() {
-    if (!frmMaster_) frmMaster_ = std::make_unique<receipts::FrmMaster>();
-    return *frmMaster_;
-}
+receipts::FrmMaster& clsReceiptsShop::frmMaster() { return windows().get<receipts::FrmMaster>(); }
 
 void clsReceiptsShop::Show() {
     receipts::FrmMaster& master = frmMaster();

@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QString>
-#include <memory>
 
 namespace receipts {
 class FrmMaster;
@@ -37,7 +36,6 @@ public:
 
 private:
     ado::ConnectionPtr adocon_;
-    std::unique_ptr<receipts::FrmMaster> frmMaster_;
 };
 
 } // namespace module

@@ -1,12 +1,19 @@
 // The one session context of the loaded component.
 #include "session.h"
 
+#include "windows.h"
+
 #include "platform/core/runtimeerror.h"
 
 namespace module {
 
 Session& session() {
     static Session current;
+    return current;
+}
+
+Windows& windows() {
+    static Windows current;
     return current;
 }
 

@@ -4,6 +4,7 @@
 #include "module/filecode.h"
 #include "module/formhelpers.h"
 #include "module/reporterror.h"
+#include "module/windows.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
 
@@ -185,10 +186,7 @@ void FrmMaster::flexMaster_MouseMove(int button, int shift, float x, float y) {
     flexMaster.setToolTipText(flexMaster.textMatrix(flexMaster.mouseRow(), flexMaster.mouseCol()));
 }
 
-frmReceiptShop& FrmMaster::entryWindow() {
-    if (!entryWindow_) entryWindow_ = std::make_unique<frmReceiptShop>();
-    return *entryWindow_;
-}
+frmReceiptShop& FrmMaster::entryWindow() { return module::windows().get<frmReceiptShop>(); }
 
 void FrmMaster::cmdnew_Click() {
     trapped(name(), QStringLiteral("cmdNew_Click"), [this] {

@@ -9,7 +9,6 @@
 #include "platform/forms/textcontrols.h"
 
 #include <QDateTime>
-#include <memory>
 #include <vector>
 
 namespace receipts {
@@ -88,7 +87,6 @@ private:
     bool firstActivation_ = false;
     // Whether the user has a rights row for the receipt screen.
     bool rightsRestricted_ = false;
-    std::unique_ptr<frmReceiptShop> entryWindow_;
 };
 
 } // namespace receipts

@@ -1,5 +1,4 @@
-// The entry window in a real Qt window (offscreen), opened from the register: layout, a customer's
-// documents with their balances, currency captions, and closing back to the register.
+// The entry window in a real Qt window (offscreen), opened from the register by New or Ctrl+Enter.
 #include "host/qstringprinter.h"
 #include "module/clsreceiptsshop.h"
 #include "platform/qt/formwindow.h"
