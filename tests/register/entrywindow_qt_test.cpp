@@ -46,18 +46,15 @@ const char* const ShopRows[] = {
     "(7, 1, 'Coral Cafe', 2, 1), (8, 1, 'Reef Traders', 1, 1)",
     "insert into ashopcustomerdetails (shopid, customerid) values (1, 7), (1, 8)",
     "insert into losinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihtype, ihinvoiceno, ihinvoicedate, "
-    "ihcustomerid, ihnetamount, ihRemarks) values "
-    "(1, 11, 1, 'I', 'INV-11', '20240301', 7, 100, 'Lunch'), (1, 12, 1, 'I', 'INV-12', '20240302', 7, 250.5, "
-    "null)",
+    "ihcustomerid, ihnetamount, ihRemarks) values (1, 11, 1, 'I', 'INV-11', '20240301', 7, 100, 'Lunch'), "
+    "(1, 12, 1, 'I', 'INV-12', '20240302', 7, 250.5, null)",
     "insert into receiptvoucherheader (companyid, receiptid, receiptno, CustomerID, cancelled) values "
     "(1, 1, 'HQ-1', 7, 0)",
     "insert into receiptvoucherdetails (companyid, receiptid, voucherline, shopid, amountreceived, "
-    "posinvoiceid) "
-    "values (1, 1, 1, 1, 40, 11)",
+    "posinvoiceid) values (1, 1, 1, 1, 40, 11)",
     "insert into AccountsInvoiceHeader (companyid, invoiceid, invoiceno, invoicedate, customerid, "
-    "departmentid, "
-    "FinancialID, discount, dueperiod, Referenceno) values (1, 31, 'OP-31', '20231215', 7, 1, 0, 10, 30, "
-    "'REF-9')",
+    "departmentid, FinancialID, discount, dueperiod, Referenceno) "
+    "values (1, 31, 'OP-31', '20231215', 7, 1, 0, 10, 30, 'REF-9')",
     "insert into serviceinvoicedetails (companyid, invoiceid, serviceline, servicename, serviceqty, amount) "
     "values (1, 31, 1, 'Rent', 2, 45)",
 };
@@ -99,8 +96,13 @@ protected:
             QTimer::singleShot(0, [&] {
                 QWidget* entryWindow = backend.windowOf(entryForm());
                 ASSERT_NE(entryWindow, nullptr);
-                inspect(*entryWindow);
-                inspected = true;
+                try {
+                    inspect(*entryWindow);
+                    inspected = true;
+                } catch (const std::exception& error) {
+                    ADD_FAILURE() << error.what();
+                    entryForm().unload();
+                }
             });
             openEntry(*registerWindow);
             EXPECT_FALSE(entryForm().isLoaded());
