@@ -1,1 +1,219 @@
-// placeholder
+// The settle dialog: showing a row, the four move commands, Ok, Close and the settle amount's keys.
+#include "frminvoiceentry.h"
+
+#include "frmreceiptshop.h"
+#include "module/formhelpers.h"
+#include "module/reporterror.h"
+#include "module/session.h"
+#include "module/windows.h"
+#include "platform/core/conversions.h"
+#include "platform/forms/runtime.h"
+
+#include <algorithm>
+
+namespace receipts {
+
+using module::session;
+using module::trapped;
+
+namespace {
+const QString FormName = QStringLiteral("frmInvoiceEntry");
+const QString TipFormat = QStringLiteral("###,###,##0.00######");
+constexpr int SettleDigits = 12;
+constexpr int SettleDecimals = 2;
+} // namespace
+
+SettleList settleListOf(frmReceiptShop& entry, const QString& kind) {
+    if (kind == ShopInvoiceList) return {entry.lvwInvoice, 2, 4, 5};
+    return {entry.lvwOpeningInvoices, 3, 5, 6};
+}
+
+frmInvoiceEntry::frmInvoiceEntry()
+    : Form(FormName, QStringLiteral("Invoice Details")), fraBills(*this, "fraBills"),
+      lblInvType(*this, "lblInvType", &fraBills), txtInvType(*this, "txtInvType", &fraBills),
+      lblInvNo(*this, "lblInvNo", &fraBills), txtInvNo(*this, "txtInvNo", &fraBills),
+      lblAmount(*this, "lblAmount", &fraBills), txtAmount(*this, "txtAmount", &fraBills),
+      lblSettleAmt(*this, "lblSettleAmt", &fraBills), txtSettleAmt(*this, "txtSettleAmt", &fraBills),
+      cmdFirst(*this, "cmdFirst"), cmdPrevious(*this, "cmdPrevious"), cmdNext(*this, "cmdNext"),
+      cmdLast(*this, "cmdLast"), cmdok(*this, "cmdok"), cmdCancel(*this, "cmdCancel") {
+    layOutControls();
+    wireEvents();
+    saveDesign();
+}
+
+// The invoice fields only show the row: the focus starts in, and Enter moves on from, the settle amount.
+void frmInvoiceEntry::layOutControls() {
+    setSize(6300, 3900);
+    lblInvType.setCaption(QStringLiteral("Invoice Type :"));
+    lblInvNo.setCaption(QStringLiteral("Invoice No :"));
+    lblAmount.setCaption(QStringLiteral("Amount :"));
+    lblSettleAmt.setCaption(QStringLiteral("Settle Amount :"));
+    // The picture buttons carry arrows instead of pictures.
+    cmdFirst.setCaption(QStringLiteral("|<"));
+    cmdPrevious.setCaption(QStringLiteral("<"));
+    cmdNext.setCaption(QStringLiteral(">"));
+    cmdLast.setCaption(QStringLiteral(">|"));
+    cmdok.setCaption(QStringLiteral("&Ok"));
+    cmdCancel.setCaption(QStringLiteral("&Close"));
+    for (forms::TextBox* box : {&txtInvType, &txtInvNo, &txtAmount}) {
+        box->locked = true;
+        box->setTabStop(false);
+    }
+    int tab = 0;
+    for (forms::Control* control : std::initializer_list<forms::Control*>{
+             &txtInvType, &txtInvNo, &txtAmount, &txtSettleAmt, &cmdok, &cmdCancel, &cmdFirst, &cmdPrevious,
+             &cmdNext, &cmdLast})
+        control->setTabIndex(tab++);
+}
+
+void frmInvoiceEntry::wireEvents() {
+    cmdFirst.Click = [this] { cmdFirst_Click(); };
+    cmdPrevious.Click = [this] { cmdPrevious_Click(); };
+    cmdNext.Click = [this] { cmdNext_Click(); };
+    cmdLast.Click = [this] { cmdLast_Click(); };
+    cmdok.Click = [this] { cmdok_Click(); };
+    cmdCancel.Click = [this] { cmdCancel_Click(); };
+    txtSettleAmt.GotFocus = [this] { txtSettleAmt_GotFocus(); };
+    txtSettleAmt.KeyPress = [this](int& keyAscii) { txtSettleAmt_KeyPress(keyAscii); };
+    const std::pair<forms::TextBox*, const char*> tips[] = {{&txtAmount, "txtAmount_MouseMove"},
+                                                            {&txtSettleAmt, "txtSettleAmt_MouseMove"}};
+    for (const auto& [box, procedure] : tips)
+        box->MouseMove = [this, box, procedure = QString::fromLatin1(procedure)](int, int, float, float) {
+            trapped(name(), procedure, [box] { box->setToolTipText(rt::format(box->text(), TipFormat)); });
+        };
+}
+
+frmReceiptShop& frmInvoiceEntry::entryWindow() const { return module::windows().get<frmReceiptShop>(); }
+
+SettleList frmInvoiceEntry::currentList() const { return settleListOf(entryWindow(), session().SettleListKind); }
+
+void frmInvoiceEntry::showRow(const SettleList& settling, int row) {
+    txtInvType.setText(settling.list.cell(row, 1));
+    txtInvNo.setText(settling.list.cell(row, settling.invoiceNoColumn));
+    txtAmount.setText(settling.list.cell(row, settling.amountColumn));
+    txtSettleAmt.setText(settling.list.cell(row, settling.settlementColumn));
+}
+
+void frmInvoiceEntry::Form_Load() {
+    trapped(name(), QStringLiteral("Form_Load "), [this] {
+        FirstActivation = true;
+        session().formColor->Applyformcolor(*this);
+    });
+}
+
+void frmInvoiceEntry::Form_Activate() {
+    trapped(name(), QStringLiteral("Form_Activate"), [this] {
+        if (!FirstActivation) return;
+        FirstActivation = false;
+        setTag(QStringLiteral("Loaded"));
+        session().userAuditing->SaveInToTag(*this);
+    });
+}
+
+// Each move retakes the snapshot, so that Ok tells a changed row from the row as it was shown.
+void frmInvoiceEntry::moveTo(int position) {
+    frmReceiptShop& entry = entryWindow();
+    entry.CurrentInvoiceIndex = rt::toInt16(position);
+    const SettleList settling = currentList();
+    settling.list.setSelectedItem(entry.CurrentInvoiceIndex);
+    showRow(settling, entry.CurrentInvoiceIndex);
+    session().userAuditing->SaveInToTag(*this);
+}
+
+void frmInvoiceEntry::enableBackward(bool enabled) {
+    cmdFirst.setEnabled(enabled);
+    cmdPrevious.setEnabled(enabled);
+}
+
+void frmInvoiceEntry::enableForward(bool enabled) {
+    cmdNext.setEnabled(enabled);
+    cmdLast.setEnabled(enabled);
+}
+
+void frmInvoiceEntry::cmdFirst_Click() {
+    trapped(name(), QStringLiteral("cmdFirst_Click "), [this] {
+        moveTo(1);
+        enableBackward(false);
+        enableForward(true);
+    });
+}
+
+void frmInvoiceEntry::cmdLast_Click() {
+    trapped(name(), QStringLiteral("cmdLast_Click "), [this] {
+        moveTo(currentList().list.count());
+        enableBackward(true);
+        enableForward(false);
+    });
+}
+
+void frmInvoiceEntry::cmdPrevious_Click() {
+    trapped(name(), QStringLiteral("cmdPrevious_Click "), [this] {
+        frmReceiptShop& entry = entryWindow();
+        const int position = entry.CurrentInvoiceIndex - 1;
+        if (position < 1) {
+            entry.CurrentInvoiceIndex = 1;
+            return;
+        }
+        moveTo(position);
+        enableForward(true);
+        if (position == 1) enableBackward(false);
+    });
+}
+
+void frmInvoiceEntry::cmdNext_Click() {
+    trapped(name(), QStringLiteral("cmdNext_Click "), [this] {
+        const int count = currentList().list.count();
+        moveTo(std::min(entryWindow().CurrentInvoiceIndex + 1, count));
+        enableBackward(true);
+        if (entryWindow().CurrentInvoiceIndex == count) enableForward(false);
+    });
+}
+
+void frmInvoiceEntry::cmdok_Click() {
+    trapped(name(), QStringLiteral("cmdOk_Click "), [this] { settleCurrentRow(); });
+}
+
+void frmInvoiceEntry::settleCurrentRow() {
+    module::Session& s = session();
+    const double billAmount = rt::val(txtAmount.text());
+    const double settleAmount = rt::val(txtSettleAmt.text());
+    if (settleAmount > billAmount) {
+        forms::Runtime::msgBox(QStringLiteral("Settling Amount cannot be greater than Bill Amount"),
+                               forms::MsgButtons::OK, forms::MsgIcon::Information, s.msgboxCaption);
+        txtSettleAmt.setFocus();
+        return;
+    }
+    const SettleList settling = currentList();
+    const int row = settling.list.selectedItem();
+    settling.list.setCell(row, settling.settlementColumn, rt::format(settleAmount, QStringLiteral("0.00")));
+    entryWindow().UpdateSettledTotal();
+    for (forms::TextBox* box : {&txtInvNo, &txtAmount, &txtSettleAmt})
+        box->setText(QString());
+    if (!tag().isEmpty() && s.userAuditing->DataChanged(*this)) s.EntryChanged = true;
+    if (row == settling.list.count()) {
+        unload();
+        return;
+    }
+    cmdNext_Click();
+    txtSettleAmt.setFocus();
+}
+
+void frmInvoiceEntry::cmdCancel_Click() {
+    setTag(QString());
+    unload();
+}
+
+void frmInvoiceEntry::txtSettleAmt_GotFocus() {
+    txtSettleAmt.setSelStart(0);
+    txtSettleAmt.setSelLength(int(txtSettleAmt.text().size()));
+}
+
+void frmInvoiceEntry::txtSettleAmt_KeyPress(int& keyAscii) {
+    trapped(name(), QStringLiteral("txtSettleAmt_KeyPress "), [&] {
+        module::SendTabOnEnter(keyAscii);
+        session().commonGen->textvalidatenum(txtSettleAmt, keyAscii, SettleDigits, SettleDecimals);
+        if (!txtSettleAmt.text().isEmpty()) cmdok.setEnabled(true);
+    });
+}
+
+} // namespace receipts

@@ -8,6 +8,10 @@
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/textcontrols.h"
 
+namespace ado {
+class Recordset;
+}
+
 namespace receipts {
 
 class frmReceiptShop : public forms::Form {
@@ -121,6 +125,15 @@ private:
     void wireRateEvents();
     void wireSettlementEvents();
     void wireSavingEvents();
+    bool saveEntry();
+    void finishSave();
+    void offerVoucher();
+    bool hasUnsavedChanges();
+    bool settledDiffersFromReceived() const;
+    bool refuseUnknownKind();
+    void writeHeaderKeys(ado::Recordset& rs);
+    void writeHeaderEntry(ado::Recordset& rs);
+    qint32 receivedCurrencyId() const;
     void loadWindow();
     void activateWindow();
     void chooseCustomer();

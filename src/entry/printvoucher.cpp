@@ -1,1 +1,245 @@
-// placeholder
+// The text voucher of a stored receipt: the layout keys, the separator line and the copies written.
+#include "frmreceiptshop.h"
+
+#include "module/filecode.h"
+#include "module/reporterror.h"
+#include "module/session.h"
+#include "module/windows.h"
+#include "output/amountinwords.h"
+#include "output/frmprint.h"
+#include "platform/ado/recordset.h"
+#include "platform/core/conversions.h"
+#include "platform/core/runtimeerror.h"
+#include "platform/os/outputfile.h"
+
+#include <cmath>
+
+namespace receipts {
+
+namespace {
+
+const QString ScreenFile = QStringLiteral("c:\\Receipts.txt");
+const QChar ShiftOut = QChar(14);
+const QChar ShiftIn = QChar(15);
+const QChar FormFeed = QChar(12);
+// Width of the amount column at the right of the particulars, and of the date and number blocks.
+constexpr int AmountColumn = 15;
+// Width of the "Received : " and "Bank Name: " labels.
+constexpr int LabelWidth = 11;
+
+QString setting(const char* key) {
+    return module::FileCode(QString::fromLatin1(key), module::settingsFilePath());
+}
+qint16 intSetting(const char* key) { return rt::toInt16(setting(key)); }
+qint16 trimmedIntSetting(const char* key) { return rt::toInt16(rt::trimBlanks(setting(key).toUpper())); }
+qint16 numericIntSetting(const char* key) { return rt::toInt16(rt::val(setting(key))); }
+
+QString pad(qint64 count) { return frmReceiptShop::PadSpaces(rt::toInt16(count)); }
+
+// The layout keys read once per voucher, before anything is written.
+struct VoucherLayout {
+    qint16 headerTopLine = 0;
+    qint16 headerBottomLine = 0;
+    qint16 detailBottomLine = 0;
+    qint16 spaceInLineCode = 0;
+    qint16 leftMargin = 0;
+    qint16 copies = 0;
+    qint16 pageWidth = 0;
+    qint16 chequeLength = 0;
+    qint16 refLength = 0;
+    QString port;
+};
+
+// Keys without effect on the voucher are still read and converted in their place: a missing one
+// stops the voucher like any other.
+VoucherLayout readLayout() {
+    VoucherLayout layout;
+    layout.headerTopLine = trimmedIntSetting("printheadertopline");
+    layout.headerBottomLine = trimmedIntSetting("printheaderbottomline");
+    layout.detailBottomLine = trimmedIntSetting("printdetailbottomline");
+    layout.spaceInLineCode = numericIntSetting("spaceinlinecode");
+    numericIntSetting("printfooterineachpage");
+    layout.leftMargin = trimmedIntSetting("headerleftmargin");
+    layout.copies = intSetting("noofcopiesreceipt");
+    layout.pageWidth = intSetting("Pagewidth");
+    layout.chequeLength = intSetting("clength");
+    layout.refLength = intSetting("reflength");
+    intSetting("nooflinebeforetextReceipt");
+    intSetting("linetoskipatlast");
+    layout.port = setting("port");
+    return layout;
+}
+
+// As many dashes as fit the page with spaceInLineCode blanks after each; a single dash is no line.
+QString separatorLine(const VoucherLayout& layout) {
+    const qint16 dashes = rt::toInt16(rt::divide(layout.pageWidth, layout.spaceInLineCode + 1.0));
+    const QString gap = frmReceiptShop::PadSpaces(layout.spaceInLineCode);
+    QString line;
+    for (int i = 0; i < dashes; ++i)
+        line += line.isEmpty() ? QStringLiteral("-") : gap + QLatin1Char('-');
+    return line == QLatin1String("-") ? QString() : line;
+}
+
+QString receiptQuery(qint32 receiptId) {
+    const module::Session& s = module::session();
+    return QStringLiteral("select drshopid,drcompanyid,drno,drdate,drbankname,drremarks,drchequeno,drchequedate,"
+                          "dramount,customername, s.shopname, s.address, s.shoplocation,  s.telephoneno,s.faxno "
+                          "from losdummyreceiptheader dh, acustomermaster c , ashops s where "
+                          "drcustomerid=customerid and s.shopid=dh.drshopid and s.companyid=dh.drcompanyid and "
+                          "dh.drcompanyid=c.companyid and dh.drcompanyid=") +
+           QString::number(s.companyId) + QStringLiteral(" and dh.drshopid=") + QString::number(s.shopId) +
+           QStringLiteral(" and dh.drId=") + QString::number(receiptId);
+}
+
+// Asking the print dialog loads it when it is not loaded, so its opening defaults decide. A dialog
+// loaded only for the question is unloaded again: a later Print then runs its load afresh, and a
+// later voucher reads the settings again instead of a state no load produced for it.
+bool printsToScreen() {
+    output::frmPrint& dialog = module::windows().get<output::frmPrint>();
+    const bool wasLoaded = dialog.isLoaded();
+    dialog.load();
+    const bool toScreen = dialog.optScreen.value();
+    if (!wasLoaded) dialog.unload();
+    return toScreen;
+}
+
+// Writes the copies of one receipt's voucher. Fields are read where their line needs them, so a
+// failure leaves the lines before it written.
+class VoucherWriter {
+public:
+    VoucherWriter(os::OutputFile& out, const VoucherLayout& layout, const QString& separator,
+                  const ado::Recordset& receipt)
+        : out_(out), layout_(layout), separator_(separator), receipt_(receipt),
+          margin_(frmReceiptShop::PadSpaces(layout.leftMargin)) {}
+
+    void writeCopy() {
+        for (qint16 i = 0, skip = intSetting("linetoskipfirst"); i < skip; ++i)
+            line(QString());
+        writeCompanyLines();
+        writeShopLines();
+        line(QString());
+        line(frmReceiptShop::CentreText(QStringLiteral("CASH RECEIPT"), layout_.pageWidth));
+        line(QString());
+        writeReceivedLines();
+        line(QString());
+        writeParticulars();
+        writeFooter();
+    }
+
+private:
+    void line(const QString& text) { out_.writeLine(text); }
+    void separatorIf(qint16 flag) {
+        if (flag == 1) line(separator_);
+    }
+
+    // A field the voucher prints; a null one fails as a null used as text does.
+    QVariant field(const char* name) const {
+        const QVariant value = receipt_.field(QString::fromLatin1(name));
+        if (rt::isNull(value)) throw rt::RuntimeError::of(rt::err::InvalidUseOfNull);
+        return value;
+    }
+    QString text(const char* name) const { return rt::toText(field(name)); }
+
+    static QString companyField(const char* name) {
+        const auto& commonDb = module::session().commonDb;
+        if (!commonDb) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+        commonDb->strTableName = QStringLiteral("acompanymaster");
+        return rt::toText(commonDb->fnreturnfield(QString::fromLatin1(name)));
+    }
+
+    void writeCompanyLines() {
+        if (intSetting("PrintCompanyName") != 1) return;
+        line(QString(ShiftOut) + ShiftIn + margin_ + companyField("name"));
+        if (intSetting("printadd1") == 1) line(margin_ + companyField("Address1"));
+        if (intSetting("printadd2") == 1) line(margin_ + companyField("Address2"));
+        if (intSetting("printadd3") == 1) line(margin_ + companyField("Address3"));
+    }
+
+    // The shop's name, then its address and location with the date and the number at the right edge.
+    void writeShopLines() {
+        line(margin_ + text("shopname"));
+        const QString date = rt::format(field("drdate"), QStringLiteral("dd/mm/yyyy"));
+        rightAligned(text("address"), QStringLiteral("Date : ") + pad(AmountColumn - date.size()) + date);
+        const QString number = text("drno");
+        rightAligned(text("shoplocation"), QStringLiteral("No : ") + pad(AmountColumn - number.size()) + number);
+    }
+    void rightAligned(const QString& left, const QString& right) {
+        line(margin_ + left + pad(qint64(layout_.pageWidth) - right.size() - left.size() - layout_.leftMargin) +
+             right);
+    }
+
+    void writeReceivedLines() {
+        const QString cheque = text("drchequeno");
+        const QString chequeBlock =
+            pad(qint64(layout_.chequeLength) - 10 - cheque.size()) + QStringLiteral("Cheque No:") + cheque;
+        const QString customer = text("customername");
+        line(QStringLiteral("Received : ") + customer +
+             pad(qint64(layout_.pageWidth) - chequeBlock.size() - LabelWidth - customer.size()) + chequeBlock);
+        const QString number = text("drno");
+        const QString refBlock =
+            pad(qint64(layout_.refLength) - 10 - number.size()) + QStringLiteral("Ref No:   ") + number;
+        const QString bank = text("drbankname");
+        line(QStringLiteral("Bank Name: ") + bank +
+             pad(qint64(layout_.pageWidth) - LabelWidth - refBlock.size() - bank.size()) + refBlock);
+    }
+
+    void writeParticulars() {
+        separatorIf(layout_.headerTopLine);
+        const qint64 headingWidth = qint64(layout_.pageWidth) - AmountColumn;
+        const QString heading = frmReceiptShop::CentreText(QStringLiteral("PARTICULARS"), rt::toInt16(headingWidth));
+        line(heading + pad(headingWidth - heading.size()));
+        separatorIf(layout_.headerBottomLine);
+        line(QString());
+        const QString amount = rt::format(field("dramount"), QStringLiteral("0.00"));
+        const QString amountColumn = pad(AmountColumn - amount.size()) + amount;
+        const QString remarks = text("drremarks");
+        line(remarks + pad(qint64(layout_.pageWidth) - amountColumn.size() - remarks.size()) + amountColumn);
+        separatorIf(layout_.detailBottomLine);
+        line(output::ToWords(amount));
+    }
+
+    void writeFooter() {
+        line(frmReceiptShop::CentreText(QStringLiteral("THANK YOU"), layout_.pageWidth));
+        line(QString());
+        line(pad(qint64(layout_.pageWidth) - 20) + QStringLiteral("Authorised Signature"));
+        line(QString(FormFeed));
+    }
+
+    os::OutputFile& out_;
+    const VoucherLayout& layout_;
+    const QString& separator_;
+    const ado::Recordset& receipt_;
+    const QString margin_;
+};
+
+void writeVoucher(qint32 receiptId) {
+    const VoucherLayout layout = readLayout();
+    // Built before the receipt is read: a spaceinlinecode of -1 stops the voucher before the query runs.
+    const QString separator = separatorLine(layout);
+    ado::Recordset receipt;
+    receipt.open(receiptQuery(receiptId), module::registerConnection(), ado::CursorType::Keyset,
+                 ado::LockType::Pessimistic);
+    if (!receipt.eof()) {
+        os::OutputFile out(printsToScreen() ? ScreenFile : layout.port);
+        VoucherWriter writer(out, layout, separator, receipt);
+        for (int copy = 1; copy <= layout.copies; ++copy)
+            writer.writeCopy();
+        out.close();
+    }
+    receipt.close();
+}
+
+} // namespace
+
+void frmReceiptShop::printRvoucher(qint32 receiptId) {
+    module::trapped(name(), QStringLiteral("printRvoucher"), [receiptId] { writeVoucher(receiptId); });
+}
+
+QString frmReceiptShop::PadSpaces(qint16 count) { return count > 0 ? QString(count, QLatin1Char(' ')) : QString(); }
+
+QString frmReceiptShop::CentreText(const QString& text, qint16 width) {
+    const qint64 trimmedLength = rt::trimBlanks(text).size();
+    return pad(qint64(std::floor(width / 2.0)) - trimmedLength / 2) + text;
+}
+
+} // namespace receipts

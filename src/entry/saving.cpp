@@ -1,6 +1,335 @@
-// placeholder until the save lands
+// The OK command of the entry window: validation, numbering, the stored receipt and the close check.
 #include "frmreceiptshop.h"
+
+#include "module/exchangerates.h"
+#include "module/filecode.h"
+#include "module/formhelpers.h"
+#include "module/reporterror.h"
+#include "module/session.h"
+#include "platform/ado/recordset.h"
+#include "platform/ado/transaction.h"
+#include "platform/core/conversions.h"
+#include "platform/forms/grid.h"
+#include "platform/forms/runtime.h"
+#include "store/invoicekinds.h"
+
+#include <optional>
+
 namespace receipts {
-void frmReceiptShop::wireSavingEvents() {}
-void frmReceiptShop::Form_QueryUnload(int& cancel, int unloadMode) {}
+
+using module::session;
+using module::trapped;
+
+namespace {
+
+// Until the commit a failure leaves nothing stored; after it the receipt stays saved.
+const QString SaveProcedure = QStringLiteral("cmdOk_Click");
+const QString AfterCommitProcedure = QStringLiteral("cmdOk_Click  ");
+
+const QString HeaderStatement = QStringLiteral("select * from LosDummyReceiptHeader where drshopid=");
+const QString DetailStatement = QStringLiteral("select * from LosDummyReceiptDetail where drdshopid=");
+const QString StoredDateFormat = QStringLiteral("yyyy/mm/dd");
+
+// Cells of the shop list and of the opening list.
+constexpr int ShopKindColumn = 1;
+constexpr int ShopNumberColumn = 2;
+constexpr int ShopAmountColumn = 4;
+constexpr int ShopSettlementColumn = 5;
+constexpr int ShopIdColumn = 6;
+constexpr int OpeningAmountColumn = 5;
+constexpr int OpeningSettlementColumn = 6;
+constexpr int OpeningIdColumn = 7;
+
+const QString OpeningKindColumn = QStringLiteral("drdaccinvoiceid");
+
+QString shopText() {
+    return QString::number(session().shopId);
+}
+
+forms::MsgResult tell(const QString& text, forms::MsgButtons buttons = forms::MsgButtons::OK) {
+    return forms::Runtime::msgBox(text, buttons, forms::MsgIcon::Information, session().msgboxCaption);
+}
+
+bool refuse(const QString& message, forms::Control* focus) {
+    tell(message);
+    if (focus) focus->setFocus();
+    return false;
+}
+
+bool isSettled(const QString& settlementCell) {
+    return rt::val(settlementCell) > 0;
+}
+
+// The detail column of a kind text; nothing for a text outside the catalogue.
+std::optional<QString> detailColumnOf(const QString& kindText) {
+    const auto kind = store::kindOfText(kindText);
+    if (!kind) return std::nullopt;
+    return kind->detailColumn;
+}
+
+qint16 asCurrency(qint32 currencyId) {
+    return rt::toInt16(currencyId);
+}
+
+QVariant serverTime(const ado::ConnectionPtr& connection) {
+    ado::Recordset rs;
+    rs.open(QStringLiteral("select CURRENT_TIMESTAMP"), connection);
+    const QVariant now = rs.field(0);
+    rs.close();
+    return now;
+}
+
+QString receiptPrefix(const ado::ConnectionPtr& connection) {
+    const module::Session& s = session();
+    ado::Recordset rs;
+    rs.open(QStringLiteral("SELECT Prefix FROM aPrefix WHERE InterfaceID = ") +
+                QString::number(module::ReceiptInterfaceId) + QStringLiteral(" and shopid=") + shopText() +
+                QStringLiteral(" and financialid = ") + QString::number(s.financialId),
+            connection, ado::CursorType::Static, ado::LockType::ReadOnly);
+    const QString prefix = rs.eof() ? QString() : rt::nullAsEmpty(rs.field(QStringLiteral("Prefix")));
+    rs.close();
+    return prefix;
+}
+
+// The highest numeric tail of the receipt numbers of every shop that start with the prefix. The prefix
+// goes in as a literal so that an apostrophe in it cannot end the text early; any other prefix gives
+// the statement character for character.
+qint64 highestNumberWith(const QString& prefix, const ado::ConnectionPtr& connection) {
+    const QString length = QString::number(prefix.size());
+    const QString literal = ado::quoted(prefix);
+    ado::Recordset rs;
+    rs.open(QStringLiteral("Select isnull(max(convert(int,right(drNo,") + QStringLiteral("len(drNo)-") +
+                length + QStringLiteral("))),0) from LosDummyReceiptHeader where  len(drNo)>len(") + literal +
+                QStringLiteral(") and ") + QStringLiteral(" isnumeric(isnull(right(drNo,len(drNo)-") +
+                length + QStringLiteral("),0)) =1 and substring(drNo,1,len(") + literal +
+                QStringLiteral("))=") + literal,
+            connection);
+    const qint64 highest = rt::toInt32(rs.field(0));
+    rs.close();
+    return highest;
+}
+
+// One settled document as a detail row takes it: cell texts as they stand, the database converts them.
+struct DetailRow {
+    qint16 line;
+    QString kindColumn;
+    QString documentId;
+    QString invoiceAmount;
+    QString settledAmount;
+};
+
+void addDetail(ado::Recordset& rs, qint32 receiptId, const DetailRow& row) {
+    const module::Session& s = session();
+    rs.addNew();
+    rs.setField(QStringLiteral("drdshopid"), s.shopId);
+    rs.setField(QStringLiteral("drdid"), receiptId);
+    rs.setField(QStringLiteral("drdDetailid"), row.line);
+    rs.setField(QStringLiteral("drdCompanyid"), s.companyId);
+    rs.setField(row.kindColumn, row.documentId);
+    rs.setField(QStringLiteral("drdinvoiceamount"), row.invoiceAmount);
+    rs.setField(QStringLiteral("drdsettledamount"), row.settledAmount);
+    rs.update();
+}
+
+} // namespace
+
+void frmReceiptShop::wireSavingEvents() {
+    cmdok.Click = [this] { cmdok_Click(); };
+}
+
+void frmReceiptShop::cmdok_Click() {
+    bool saved = false;
+    if (!trapped(name(), SaveProcedure, [&] { saved = saveEntry(); }) || !saved) return;
+    trapped(name(), AfterCommitProcedure, [this] { finishSave(); });
+}
+
+// Validates and, for a new receipt, stores header and details in one transaction; false when the
+// entry was refused.
+bool frmReceiptShop::saveEntry() {
+    if (!ValidateEntry()) return false;
+    if (session().EntryMode == QLatin1String("N")) {
+        ado::Transaction transaction(adocon());
+        SaveReceiptHeader();
+        if (OptSettlement.value()) SaveReceiptDetails();
+        transaction.commit();
+        cmdok.setEnabled(false);
+    }
+    return true;
+}
+
+void frmReceiptShop::finishSave() {
+    module::UpdateEditedRow(QStringLiteral("drid=") + QString::number(ReceiptId), ReceiptId);
+    setTag(QString());
+    offerVoucher();
+    unload();
+}
+
+void frmReceiptShop::offerVoucher() {
+    const QString setting =
+        rt::trimBlanks(module::FileCode(QStringLiteral("defaultprint"), module::settingsFilePath()));
+    if (setting.toUpper() == QLatin1String("1")) return printRvoucher(ReceiptId);
+    const auto answer = forms::Runtime::msgBox(QStringLiteral("Do you want to print Voucher"),
+                                               forms::MsgButtons::YesNo, forms::MsgIcon::Question);
+    if (answer != forms::MsgResult::Yes) return;
+    const forms::Grid& grid = session().registerWindow->grid();
+    printRvoucher(rt::toInt32(grid.textMatrix(grid.row(), 0)));
+}
+
+qint32 frmReceiptShop::receivedCurrencyId() const {
+    return cboCurrency.itemData(cboCurrency.listIndex());
+}
+
+bool frmReceiptShop::ValidateEntry() {
+    const QString& title = session().msgboxCaption;
+    const bool settlement = OptSettlement.value();
+    if (!module::RequireField(cboCustomer, QStringLiteral("select customer"), title)) return false;
+    if (!module::RequireField(txtBank, QStringLiteral("Enter bank name"), title)) return false;
+    if (!module::RequireField(txtRemarks, QStringLiteral("Enter remarks"), title)) return false;
+    if (!module::RequireField(txtchequeno, QStringLiteral("Enter cheque number"), title)) return false;
+    if (settlement && lvwInvoice.count() == 0 && lvwOpeningInvoices.count() == 0)
+        return refuse(QStringLiteral("Atleast one detail needed"), nullptr);
+    if (settlement && rt::val(txtAmount.text()) == 0)
+        return refuse(QStringLiteral("Atleast one settlement should be done"), &lvwInvoice);
+    if (!module::RequireField(cboCurrency, QStringLiteral("Select the Received Amount Currency "), title))
+        return false;
+    if (rt::val(txtrecamount.text()) == 0)
+        return refuse(QStringLiteral("Enter Received Amount "), &txtrecamount);
+    if (settlement && settledDiffersFromReceived())
+        return refuse(QStringLiteral("Received amount and settled amount should be same"), &txtrecamount);
+    return !settlement || !refuseUnknownKind();
+}
+
+// The settled total must match what was received, in the customer's currency.
+bool frmReceiptShop::settledDiffersFromReceived() const {
+    const double settled = rt::val(txtAmount.text());
+    if (receivedCurrencyId() == CustomerCurrencyId) return settled != rt::val(txtrecamount.text());
+    return settled != rt::val(txtCustEquAmount.text());
+}
+
+// A settled document of a kind the catalogue does not know would be stored without the column that
+// names it, and its payment would be lost to every later balance: such a settlement is refused.
+bool frmReceiptShop::refuseUnknownKind() {
+    for (int item = 1; item <= lvwInvoice.count(); ++item) {
+        if (!isSettled(lvwInvoice.cell(item, ShopSettlementColumn))) continue;
+        if (detailColumnOf(lvwInvoice.cell(item, ShopKindColumn))) continue;
+        lvwInvoice.setSelectedItem(item);
+        refuse(QStringLiteral("The invoice type of ") + lvwInvoice.cell(item, ShopNumberColumn) +
+                   QStringLiteral(" is not known; its settlement cannot be saved"),
+               &lvwInvoice);
+        return true;
+    }
+    return false;
+}
+
+void frmReceiptShop::SaveReceiptHeader() {
+    module::Session& s = session();
+    s.commonDb->adocon = adocon();
+    const qint16 received = asCurrency(receivedCurrencyId());
+    DepartmentFactor = module::GetConversionRate(received, asCurrency(DepartmentCurrencyId));
+    CompanyFactor = module::GetConversionRate(received, asCurrency(CompanyCurrencyId));
+    s.commonDb->strTableName = QStringLiteral("LosDummyReceiptHeader where drshopid=") + shopText();
+    ReceiptId = s.commonDb->fnGetNextMaxNo(QStringLiteral("drid"));
+    ado::Recordset rs;
+    rs.open(HeaderStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
+    rs.addNew();
+    writeHeaderKeys(rs);
+    writeHeaderEntry(rs);
+    s.userAuditing->SaveUserAuditingInfo(QString::number(ReceiptId), ReceiptNo, true, s.EntryMode, this);
+    rs.update();
+    rs.close();
+}
+
+// Who, where and when: the keys, the number, the creating user, department and counter.
+void frmReceiptShop::writeHeaderKeys(ado::Recordset& rs) {
+    module::Session& s = session();
+    rs.setField(QStringLiteral("drShopid"), s.shopId);
+    rs.setField(QStringLiteral("drID"), ReceiptId);
+    rs.setField(QStringLiteral("drCompanyID"), s.companyId);
+    rs.setField(QStringLiteral("drTime"), serverTime(adocon()));
+    ReceiptNo = GenerateRecieptNo();
+    rs.setField(QStringLiteral("drNo"), ReceiptNo);
+    s.commonDb->strTableName = QStringLiteral("Lousers");
+    rs.setField(QStringLiteral("drRecadduser"),
+                s.commonDb->fnreturnfield(QStringLiteral("username"),
+                                          QStringLiteral("userid=") + QString::number(s.userId)));
+    s.commonDb->strTableName = QStringLiteral("ashops");
+    rs.setField(QStringLiteral("drDepartmentid"),
+                rt::toInt32(s.commonDb->fnreturnfield(QStringLiteral("departmentid"),
+                                                      QStringLiteral(" shopid=") + shopText())));
+    rs.setField(QStringLiteral("drCounterID"), s.CounterId);
+}
+
+// What the user entered, with the rates in force. Texts go in as values, never into statement text.
+void frmReceiptShop::writeHeaderEntry(ado::Recordset& rs) {
+    module::Session& s = session();
+    rs.setField(QStringLiteral("drdate"),
+                rt::format(rt::trimBlanks(txtProcessDate.text()), StoredDateFormat));
+    rs.setField(QStringLiteral("drcustomerid"), cboCustomer.itemData(cboCustomer.listIndex()));
+    rs.setField(QStringLiteral("drbankname"), rt::trimBlanks(txtBank.text()));
+    rs.setField(QStringLiteral("drremarks"), rt::trimBlanks(txtRemarks.text()));
+    rs.setField(QStringLiteral("drchequeno"), rt::trimBlanks(txtchequeno.text()));
+    rs.setField(QStringLiteral("drchequedate"), rt::format(dtpChequeDate.value(), StoredDateFormat));
+    rs.setField(QStringLiteral("dramount"), rt::val(txtrecamount.text()));
+    rs.setField(QStringLiteral("drreccurrencyid"), receivedCurrencyId());
+    rs.setField(QStringLiteral("drrecamount"), rt::val(txtAmount.text()));
+    rs.setField(QStringLiteral("drBankExchangeRate"), rt::val(txtExchangeRate.text()));
+    rs.setField(QStringLiteral("drExchangeRate"), CompanyFactor);
+    rs.setField(QStringLiteral("drCancelled"), qint16(0));
+    rs.setField(QStringLiteral("drdepexRate"), DepartmentFactor);
+    rs.setField(QStringLiteral("drexchangerates"), s.ExchangeRatesText);
+    rs.setField(QStringLiteral("drUserID"), s.userId);
+}
+
+// The shop's prefix and the next free sequence number under it. The sequence is held in 32 bits: a
+// prefix serves more than 32,767 receipts.
+QString frmReceiptShop::GenerateRecieptNo() {
+    const QString prefix = receiptPrefix(adocon());
+    const qint32 next = rt::toInt32(highestNumberWith(prefix, adocon()) + 1);
+    return prefix + QString::number(next);
+}
+
+// Line numbers of shop documents are their list positions, so unsettled rows leave gaps; the opening
+// invoices follow the last position without gaps.
+void frmReceiptShop::SaveReceiptDetails() {
+    ado::Recordset rs;
+    rs.open(DetailStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
+    for (int item = 1; item <= lvwInvoice.count(); ++item) {
+        if (!isSettled(lvwInvoice.cell(item, ShopSettlementColumn))) continue;
+        const auto column = detailColumnOf(lvwInvoice.cell(item, ShopKindColumn));
+        if (!column)
+            throw rt::RuntimeError(rt::err::InvalidCall, QStringLiteral("Unknown invoice type of ") +
+                                                             lvwInvoice.cell(item, ShopNumberColumn));
+        addDetail(rs, ReceiptId,
+                  {rt::toInt16(item), *column, lvwInvoice.cell(item, ShopIdColumn),
+                   lvwInvoice.cell(item, ShopAmountColumn), lvwInvoice.cell(item, ShopSettlementColumn)});
+    }
+    int line = lvwInvoice.count() + 1;
+    for (int item = 1; item <= lvwOpeningInvoices.count(); ++item) {
+        if (!isSettled(lvwOpeningInvoices.cell(item, OpeningSettlementColumn))) continue;
+        addDetail(rs, ReceiptId,
+                  {rt::toInt16(line++), OpeningKindColumn, lvwOpeningInvoices.cell(item, OpeningIdColumn),
+                   lvwOpeningInvoices.cell(item, OpeningAmountColumn),
+                   lvwOpeningInvoices.cell(item, OpeningSettlementColumn)});
+    }
+    rs.close();
+}
+
+// Asks only for a new entry that still carries unsaved changes.
+bool frmReceiptShop::hasUnsavedChanges() {
+    const module::Session& s = session();
+    if (!cmdok.enabled() || tag().isEmpty()) return false;
+    return s.userAuditing->DataChanged(*this) || s.EntryChanged || lvwInvoice.count() != ActivationItemCount;
+}
+
+void frmReceiptShop::Form_QueryUnload(int& cancel, int unloadMode) {
+    trapped(name(), QStringLiteral("Form_QueryUnload"), [&] {
+        if (!hasUnsavedChanges()) return;
+        const forms::MsgResult answer = tell(QStringLiteral("Save Changes?"), forms::MsgButtons::YesNoCancel);
+        if (answer == forms::MsgResult::No) return;
+        cancel = 1;
+        // A successful save closes the window itself.
+        if (answer == forms::MsgResult::Yes) cmdok_Click();
+    });
+}
+
 } // namespace receipts

@@ -1,5 +1,180 @@
-// placeholder until the settlement handlers land
+// The entry window's settlement: Advance or Settlement, the received amount, the settle dialog, the total.
+#include "frminvoiceentry.h"
 #include "frmreceiptshop.h"
+
+#include "module/exchangerates.h"
+#include "module/formhelpers.h"
+#include "module/reporterror.h"
+#include "module/session.h"
+#include "module/windows.h"
+#include "platform/core/conversions.h"
+#include "platform/forms/runtime.h"
+
+#include <optional>
+
 namespace receipts {
-void frmReceiptShop::wireSettlementEvents() {}
+
+using module::session;
+using module::trapped;
+
+namespace {
+
+const QString AmountFormat = QStringLiteral("0.00");
+const QString RowTipFormat = QStringLiteral("###,###,##0.00");
+const QString OpenDialogProcedure = QStringLiteral("lvwInvoice_DblClick ");
+constexpr int ReceivedDigits = 18;
+constexpr int ReceivedDecimals = 2;
+constexpr int KeyEnter = 13;
+constexpr int YesButton = 1;
+constexpr int NoButton = 2;
+
+bool confirmDiscard(int defaultButton) {
+    return forms::Runtime::msgBox(QStringLiteral("Related details will be deleted. Do you want to continue?"),
+                                  forms::MsgButtons::YesNo, forms::MsgIcon::Question, session().msgboxCaption,
+                                  defaultButton) == forms::MsgResult::Yes;
+}
+
+void clearCustomer(frmReceiptShop& entry) {
+    entry.cboCustomer.setListIndex(-1);
+    entry.ClearEntry();
+}
+
+// Selects the option again without either option handler acting on it.
+void putOptionBack(frmReceiptShop& entry, forms::OptionButton& option) {
+    entry.OptionGuard = true;
+    option.setValue(true);
+    entry.OptionGuard = false;
+}
+
+// Whether the popup's Preview is on for a kind of document; nothing for the kinds that leave it as it is.
+std::optional<bool> previewFor(const QString& kindText) {
+    for (const char* kind : {"Sales Invoice", "Special Invoice", "Service Invoice"})
+        if (kindText == QLatin1String(kind)) return true;
+    for (const char* kind : {"Book Service Invoice", "Room Bill", "Utility Bill"})
+        if (kindText == QLatin1String(kind)) return false;
+    return std::nullopt;
+}
+
+double settledTotal(const forms::ListView& list, int settlementColumn) {
+    double total = 0;
+    for (int row = 1; row <= list.count(); ++row)
+        total += rt::toDouble(list.cell(row, settlementColumn));
+    return total;
+}
+
+// Settling is open only while the receipt is not yet saved, which the enabled OK button tells.
+void openSettleDialog(frmReceiptShop& entry, const QString& kind) {
+    const SettleList settling = settleListOf(entry, kind);
+    if (!entry.cmdok.enabled() || settling.list.count() < 1) return;
+    frmInvoiceEntry& dialog = module::windows().get<frmInvoiceEntry>();
+    dialog.setAdocon(entry.adocon());
+    dialog.load();
+    entry.CurrentInvoiceIndex = rt::toInt16(settling.list.selectedItem());
+    dialog.showRow(settling, settling.list.selectedItem());
+    session().SettleListKind = kind;
+    dialog.showModal(&entry);
+}
+
+} // namespace
+
+void frmReceiptShop::wireSettlementEvents() {
+    optadvance.Click = [this] { optadvance_Click(); };
+    OptSettlement.Click = [this] { OptSettlement_Click(); };
+    txtrecamount.Change = [this] { txtrecamount_Change(); };
+    txtrecamount.KeyPress = [this](int& keyAscii) {
+        module::SendTabOnEnter(keyAscii);
+        session().commonGen->textvalidatenum(txtrecamount, keyAscii, ReceivedDigits, ReceivedDecimals);
+    };
+    lvwInvoice.DblClick = [this] { lvwInvoice_DblClick(); };
+    lvwOpeningInvoices.DblClick = [this] { lvwOpeningInvoices_DblClick(); };
+    lvwInvoice.KeyPress = [this](int& keyAscii) { lvwInvoice_KeyPress(keyAscii); };
+    lvwInvoice.ItemClick = [this](int item) { lvwInvoice_ItemClick(item); };
+    lvwInvoice.MouseDown = [this](int button, int shift, float x, float y) {
+        lvwInvoice_MouseDown(button, shift, x, y);
+    };
+    mnuPreview.Click = [this] { mnuPreview_Click(); };
+}
+
+void frmReceiptShop::optadvance_Click() {
+    trapped(name(), QStringLiteral("optadvance_Click"), [this] {
+        if (OptionGuard) return;
+        if (lvwInvoice.count() >= 1) {
+            if (!confirmDiscard(NoButton)) return putOptionBack(*this, OptSettlement);
+            clearCustomer(*this);
+        } else if (session().EntryMode == QLatin1String("N")) {
+            clearCustomer(*this);
+        }
+        txtAmount.setEnabled(false);
+    });
+}
+
+void frmReceiptShop::OptSettlement_Click() {
+    trapped(name(), QStringLiteral("OptSettlement_Click"), [this] {
+        if (OptionGuard) return;
+        if (cboCustomer.listIndex() != -1 || rt::val(txtAmount.text()) > 0) {
+            if (confirmDiscard(YesButton))
+                clearCustomer(*this);
+            else
+                putOptionBack(*this, optadvance);
+        } else {
+            txtAmount.setEnabled(false);
+        }
+    });
+}
+
+void frmReceiptShop::txtrecamount_Change() {
+    trapped(name(), QStringLiteral("txtrecamount_Change"), [this] {
+        if (cboCurrency.listIndex() == -1 || cboCustomer.listIndex() == -1) return;
+        const double factor = module::GetConversionRate(rt::toInt16(cboCurrency.itemData(cboCurrency.listIndex())),
+                                                        rt::toInt16(CustomerCurrencyId));
+        txtCustEquAmount.setText(
+            rt::format(rt::roundHalfEven(rt::val(txtrecamount.text()) * factor, 2), AmountFormat));
+    });
+}
+
+void frmReceiptShop::lvwInvoice_DblClick() {
+    trapped(name(), OpenDialogProcedure, [this] { openSettleDialog(*this, ShopInvoiceList); });
+}
+
+void frmReceiptShop::lvwOpeningInvoices_DblClick() {
+    trapped(name(), OpenDialogProcedure, [this] { openSettleDialog(*this, OpeningInvoiceList); });
+}
+
+void frmReceiptShop::lvwInvoice_KeyPress(int& keyAscii) {
+    trapped(name(), QStringLiteral("lvwInvoice_KeyPress"), [&] {
+        if (keyAscii == KeyEnter) lvwInvoice_DblClick();
+    });
+}
+
+void frmReceiptShop::lvwInvoice_ItemClick(int item) {
+    trapped(name(), QStringLiteral("lvwInvoice_ItemClick"), [&] {
+        for (int column : {4, 5}) {
+            const QString text = lvwInvoice.cell(item, column);
+            if (!text.isEmpty()) lvwInvoice.setCellToolTip(item, column, rt::format(text, RowTipFormat));
+        }
+        for (int column : {1, 2, 3}) {
+            const QString text = lvwInvoice.cell(item, column);
+            if (!text.isEmpty()) lvwInvoice.setCellToolTip(item, column, text);
+        }
+    });
+}
+
+void frmReceiptShop::lvwInvoice_MouseDown(int button, int shift, float x, float y) {
+    trapped(name(), QStringLiteral("lvwInvoice_MouseDown"), [&] {
+        if (button != forms::RightButton || lvwInvoice.count() < 1 || lvwInvoice.selectedItem() == 0) return;
+        if (const auto preview = previewFor(lvwInvoice.cell(lvwInvoice.selectedItem(), 1)))
+            mnuPreview.setEnabled(*preview);
+        popupMenu(mnuPopup);
+    });
+}
+
+void frmReceiptShop::mnuPreview_Click() {
+    trapped(name(), QStringLiteral("mnuPreview_Click"), [] {});
+}
+
+void frmReceiptShop::UpdateSettledTotal() {
+    const double total = settledTotal(lvwInvoice, 5) + settledTotal(lvwOpeningInvoices, 6);
+    txtAmount.setText(rt::format(total, AmountFormat));
+}
+
 } // namespace receipts

@@ -14,16 +14,16 @@ namespace {
 
 // Words of 0 to 20; 0 has none.
 constexpr std::array<QStringView, 21> smallWords = {
-    u"",        u"One",     u"Two",       u"Three",    u"Four",     u"Five",    u"Six",
-    u"Seven",   u"Eight",   u"Nine",      u"Ten",      u"Eleven",   u"Twelve",  u"Thirteen",
-    u"Fourteen", u"Fifteen", u"Sixteen",  u"Seventeen", u"Eighteen", u"Nineteen", u"Twenty"};
+    u"",         u"One",     u"Two",     u"Three",     u"Four",     u"Five",     u"Six",
+    u"Seven",    u"Eight",   u"Nine",    u"Ten",       u"Eleven",   u"Twelve",   u"Thirteen",
+    u"Fourteen", u"Fifteen", u"Sixteen", u"Seventeen", u"Eighteen", u"Nineteen", u"Twenty"};
 
 // Words of the tens from twenty on; "Ninty" is how the voucher has always spelled it.
 constexpr std::array<QStringView, 10> tensWords = {u"",      u"",      u"Twenty",  u"Thirty", u"Forty",
                                                    u"Fifty", u"Sixty", u"Seventy", u"Eighty", u"Ninty"};
 
-// Scale words of the groups of three digits counted from the right. Billion and trillion go beyond the
-// original three so that large amounts are not silently spelled as far smaller ones.
+// Scale words of the groups of three digits counted from the right. Billions and trillions get their
+// own words: a group left without one would print a large amount as a far smaller one.
 constexpr std::array<QStringView, 5> scaleWords = {u"", u" Thousand ", u" Million ", u" Billion ",
                                                    u" Trillion "};
 
@@ -88,7 +88,8 @@ QString ToWords(const QString& amount) {
         appendBelowHundred(words, laari);
         words += u" Laari(s)";
     }
-    return words + u" Only.";
+    words += u" Only.";
+    return words;
 }
 
 QString UnitValue(const QString& digits) {

@@ -35,7 +35,7 @@ void ListView::setHeaderAlignment(int index, Alignment alignment) {
 }
 
 int ListView::addItem(const QString& text) {
-    items_.push_back(QStringList{text});
+    items_.push_back({QStringList{text}, {}});
     changed();
     return count();
 }
@@ -56,20 +56,36 @@ void ListView::clear() {
     changed();
 }
 
-QString ListView::cell(int item, int column) const {
-    checkItem(item);
+namespace {
+
+QString columnOf(const QStringList& columns, int column) {
     if (column < 0) throw outOfRange();
-    const QStringList& cells = items_[item - 1];
-    return column < cells.size() ? cells[column] : QString();
+    return column < columns.size() ? columns[column] : QString();
 }
 
-void ListView::setCell(int item, int column, const QString& text) {
-    checkItem(item);
+QString& extendedTo(QStringList& columns, int column) {
     if (column < 0) throw outOfRange();
-    QStringList& cells = items_[item - 1];
-    while (cells.size() <= column)
-        cells.append(QString());
-    assign(cells[column], text);
+    while (columns.size() <= column)
+        columns.append(QString());
+    return columns[column];
+}
+
+} // namespace
+
+QString ListView::cell(int index, int column) const {
+    return columnOf(item(index).cells, column);
+}
+
+void ListView::setCell(int index, int column, const QString& text) {
+    assign(extendedTo(item(index).cells, column), text);
+}
+
+QString ListView::cellToolTip(int index, int column) const {
+    return columnOf(item(index).toolTips, column);
+}
+
+void ListView::setCellToolTip(int index, int column, const QString& text) {
+    assign(extendedTo(item(index).toolTips, column), text);
 }
 
 void ListView::setSelectedItem(int index) {
@@ -81,6 +97,7 @@ QString ListView::property(const QString& name, const QList<int>& args) const {
     if (named(name, u"count")) return QString::number(count());
     if (named(name, u"subitem")) return cell(argument(args, 0), argument(args, 1));
     if (named(name, u"header")) return header(argument(args, 0)).text;
+    if (named(name, u"subitemtooltip")) return cellToolTip(argument(args, 0), argument(args, 1));
     return Control::property(name, args);
 }
 
@@ -89,7 +106,7 @@ QStringList ListView::dump() const {
     for (int m = 1; m <= columnCount(); ++m)
         entries << entry(QStringLiteral("header(%1)").arg(m), headers_[m - 1].text);
     for (int n = 1; n <= count(); ++n) {
-        int columns = std::max(columnCount(), int(items_[n - 1].size()));
+        int columns = std::max(columnCount(), int(items_[n - 1].cells.size()));
         for (int m = 0; m < columns; ++m)
             entries << entry(QStringLiteral("subitem(%1,%2)").arg(n).arg(m), cell(n, m));
     }
@@ -110,6 +127,15 @@ void ListView::restoreDesign() {
 
 void ListView::checkItem(int index) const {
     if (index < 1 || index > count()) throw outOfRange();
+}
+
+ListView::Item& ListView::item(int index) {
+    checkItem(index);
+    return items_[index - 1];
+}
+
+const ListView::Item& ListView::item(int index) const {
+    return const_cast<ListView*>(this)->item(index);
 }
 
 } // namespace forms

@@ -37,6 +37,9 @@ public:
     // Column 0 is the item's text, column i its sub-item i (empty when never set).
     QString cell(int item, int column) const;
     void setCell(int item, int column, const QString& text);
+    // The tool tip shown over one cell (empty when never set).
+    QString cellToolTip(int item, int column) const;
+    void setCellToolTip(int item, int column, const QString& text);
 
     // The selected item (0 for none).
     int selectedItem() const { return selected_; }
@@ -52,9 +55,15 @@ public:
 
 private:
     void checkItem(int index) const;
+    struct Item {
+        QStringList cells;
+        QStringList toolTips;
+    };
+    Item& item(int index);
+    const Item& item(int index) const;
     std::vector<ColumnHeader> headers_;
     std::vector<ColumnHeader> designedHeaders_;
-    std::vector<QStringList> items_;
+    std::vector<Item> items_;
     int selected_ = 0;
 };
 

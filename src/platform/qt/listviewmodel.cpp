@@ -28,6 +28,10 @@ QVariant ListViewModel::data(const QModelIndex& index, int role) const {
     if (!isLive(index)) return {};
     if (role == Qt::DisplayRole) return list_.cell(controlRow(index.row()), index.column());
     if (role == Qt::TextAlignmentRole) return alignment(index.column()).toInt();
+    if (role == Qt::ToolTipRole) {
+        const QString tip = list_.cellToolTip(controlRow(index.row()), index.column());
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     return {};
 }
 

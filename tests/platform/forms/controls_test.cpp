@@ -163,6 +163,26 @@ TEST(ListView, removingAndClearingKeepTheSelectionValid) {
     EXPECT_EQ(form.lvwItems.count(), 0);
 }
 
+TEST(ListView, cellToolTipsBelongToTheirItemAndGoWithIt) {
+    ControlsForm form;
+    for (const char* text : {"a", "b", "c"})
+        form.lvwItems.addItem(text);
+    form.lvwItems.setCellToolTip(2, 4, "1,250.00");
+    form.lvwItems.setCellToolTip(3, 0, "third");
+    EXPECT_EQ(form.lvwItems.cellToolTip(2, 4), "1,250.00");
+    EXPECT_EQ(form.lvwItems.cellToolTip(2, 3), "");
+    EXPECT_EQ(form.lvwItems.cell(2, 4), "");
+    EXPECT_EQ(form.lvwItems.property("subitemtooltip", {3, 0}), "third");
+    form.lvwItems.removeItem(1);
+    EXPECT_EQ(form.lvwItems.cellToolTip(1, 4), "1,250.00");
+    EXPECT_EQ(form.lvwItems.cellToolTip(2, 0), "third");
+    EXPECT_FALSE(failure([&] { form.lvwItems.cellToolTip(3, 0); }, rt::err::SubscriptOutOfRange).isEmpty());
+    EXPECT_FALSE(failure([&] { form.lvwItems.setCellToolTip(1, -1, "x"); }, rt::err::SubscriptOutOfRange).isEmpty());
+    form.lvwItems.clear();
+    form.lvwItems.addItem("d");
+    EXPECT_EQ(form.lvwItems.cellToolTip(1, 4), "");
+}
+
 TEST(DatePicker, changeOnlyOnANewDateAndValuePrintsIsoDate) {
     ControlsForm form;
     int changes = 0;

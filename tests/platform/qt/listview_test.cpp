@@ -33,6 +33,14 @@ TEST_F(ListViewView, showsItemsSubItemsAndHeaders) {
     EXPECT_EQ(model().headerData(1, Qt::Horizontal).toString(), QStringLiteral("Amount"));
 }
 
+TEST_F(ListViewView, cellToolTipsShowOverTheirCellOnly) {
+    form->lstItems.setCellToolTip(2, 1, QStringLiteral("20.00 due"));
+    settle();
+    EXPECT_EQ(model().index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("20.00 due"));
+    EXPECT_FALSE(model().index(1, 0).data(Qt::ToolTipRole).isValid());
+    EXPECT_FALSE(model().index(0, 1).data(Qt::ToolTipRole).isValid());
+}
+
 TEST_F(ListViewView, columnWidthsAndAlignmentComeFromTheHeaders) {
     EXPECT_EQ(view().header()->sectionSize(0), 100);
     EXPECT_EQ(view().header()->sectionSize(1), 80);

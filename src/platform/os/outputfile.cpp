@@ -1,0 +1,132 @@
+// Files, devices and print commands that receive a text output.
+#include "outputfile.h"
+
+#include "applicationfolder.h"
+#include "outputevents.h"
+#include "platform/core/runtimeerror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace os {
+
+namespace {
+
+constexpr QChar CommandMark = u'|';
+constexpr int CommandStartMs = 5000;
+// A print command only hands the text to a spooler; one that takes longer is taken as hung.
+constexpr int CommandFinishMs = 30000;
+constexpr int CommandKillMs = 1000;
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+bool isCommand(const QString& name) { return name.startsWith(CommandMark); }
+
+QString withoutTrailingBlanks(QString name) {
+    while (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    return name;
+}
+
+// The name inside the application folder: the drive letter of a path such as "c:\Receipts.txt" and
+// leading slashes go, backslashes become slashes.
+QString folderRelative(QString name) {
+    if (name.size() >= 2 && name[0].isLetter() && name[1] == QLatin1Char(':')) name.remove(0, 2);
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (name.startsWith(QLatin1Char('/')))
+        name.remove(0, 1);
+    return name;
+}
+
+// The path opened for a file name: absolute as given, or inside the application folder.
+QString filePathOf(const QString& name) {
+    const QString path = withoutTrailingBlanks(name);
+    if (path.startsWith(QLatin1Char('/'))) return path;
+    return inApplicationFolder(folderRelative(path));
+}
+
+rt::RuntimeError accessError(const QString& detail = QString()) {
+    const QString description = rt::standardDescription(rt::err::PathAccess);
+    if (detail.isEmpty()) return rt::RuntimeError(rt::err::PathAccess, description);
+    return rt::RuntimeError(rt::err::PathAccess, description + QStringLiteral(" (") + detail + QLatin1Char(')'));
+}
+
+} // namespace
+
+OutputFile::OutputFile(const QString& name) : reported_(reportedPath(name)) {
+    if (isCommand(name))
+        startCommand(name.mid(1));
+    else
+        openFile(filePathOf(name));
+    open_ = true;
+}
+
+OutputFile::~OutputFile() { release(); }
+
+QString OutputFile::reportedPath(const QString& name) {
+    if (isCommand(name)) return name;
+    const QString path = filePathOf(name);
+    if (withoutTrailingBlanks(name).startsWith(QLatin1Char('/'))) return path;
+    return QDir(applicationFolder()).relativeFilePath(path);
+}
+
+void OutputFile::openFile(const QString& path) {
+    file_ = std::make_unique<QFile>(path);
+    if (!file_->open(QIODevice::WriteOnly | QIODevice::Truncate)) throw accessError();
+}
+
+void OutputFile::startCommand(const QString& command) {
+    process_ = std::make_unique<QProcess>();
+    process_->setWorkingDirectory(applicationFolder());
+    // What the command prints would mix with the host's own output; its error text explains a failure.
+    process_->setStandardOutputFile(QProcess::nullDevice());
+    process_->start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+    if (!process_->waitForStarted(CommandStartMs)) throw accessError(process_->errorString());
+}
+
+void OutputFile::writeLine(const QString& text) {
+    const QByteArray bytes = text.toLatin1() + LineEnd;
+    QIODevice& device = file_ ? static_cast<QIODevice&>(*file_) : *process_;
+    if (device.write(bytes) != bytes.size()) throw accessError(device.errorString());
+    bytes_ += bytes.size();
+}
+
+void OutputFile::close() {
+    if (file_) {
+        const bool flushed = file_->flush();
+        file_->close();
+        open_ = false;
+        if (!flushed) throw accessError(file_->errorString());
+    } else {
+        finishCommand();
+    }
+    OutputEvents::fileWritten(reported_, bytes_);
+}
+
+void OutputFile::finishCommand() {
+    open_ = false;
+    process_->closeWriteChannel();
+    if (!process_->waitForFinished(CommandFinishMs)) {
+        process_->kill();
+        process_->waitForFinished(CommandKillMs);
+        throw accessError(QStringLiteral("print command did not finish"));
+    }
+    if (process_->exitStatus() != QProcess::NormalExit || process_->exitCode() != 0)
+        throw accessError(QString::fromLocal8Bit(process_->readAllStandardError()).trimmed());
+}
+
+void OutputFile::release() noexcept {
+    if (!open_) return;
+    open_ = false;
+    if (file_) {
+        file_->close();
+        return;
+    }
+    process_->closeWriteChannel();
+    if (!process_->waitForFinished(CommandFinishMs)) {
+        process_->kill();
+        process_->waitForFinished(CommandKillMs);
+    }
+}
+
+} // namespace os
