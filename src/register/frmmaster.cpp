@@ -74,6 +74,10 @@ void FrmMaster::wireEvents() {
         flexMaster_MouseMove(button, shift, x, y);
     };
     cmdnew.Click = [this] { cmdnew_Click(); };
+    CmdEdit.Click = [this] { CmdEdit_Click(); };
+    CmdDelete.Click = [this] { CmdDelete_Click(); };
+    cmdUpdate.Click = [this] { cmdUpdate_Click(); };
+    cmdPrint.Click = [this] { cmdPrint_Click(); };
     CmdClose.Click = [this] { CmdClose_Click(); };
 }
 
@@ -165,20 +169,19 @@ void FrmMaster::Form_KeyPress(int& keyAscii) {
 
 void FrmMaster::flexMaster_DblClick() {
     trapped(name(), QStringLiteral("flexMaster_DblClick"), [this] {
-        if (CmdEdit.enabled() && CmdEdit.Click) CmdEdit.Click();
+        if (CmdEdit.enabled()) CmdEdit_Click();
     });
 }
 
 void FrmMaster::flexMaster_KeyDown(int& keyCode, int shift) {
     trapped(name(), QStringLiteral("flexMaster_KeyDown"), [&] {
-        if (keyCode == 46 && CmdDelete.enabled() && CmdDelete.Click) CmdDelete.Click();
+        if (keyCode == 46 && CmdDelete.enabled()) CmdDelete_Click();
     });
 }
 
 void FrmMaster::flexMaster_KeyPress(int& keyAscii) {
     trapped(name(), QStringLiteral("flexMaster_KeyPress"), [&] {
-        if (keyAscii == 13 && CmdEdit.enabled() && !flexMaster.textMatrix(1, 0).isEmpty() && CmdEdit.Click)
-            CmdEdit.Click();
+        if (keyAscii == 13 && CmdEdit.enabled() && !flexMaster.textMatrix(1, 0).isEmpty()) CmdEdit_Click();
     });
 }
 

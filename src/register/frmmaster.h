@@ -61,6 +61,14 @@ public:
     // The windows the register opens, created on first reference.
     frmReceiptShop& entryWindow();
 
+    // Commands on the current row.
+    void CmdEdit_Click();
+    void CmdDelete_Click();
+    void cmdUpdate_Click();
+    void cmdPrint_Click();
+    // Loads the stored receipt's settled documents into the entry window's lists.
+    void DisplayDetails();
+
 private:
     void layOutControls();
     void wireEvents();
