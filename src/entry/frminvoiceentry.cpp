@@ -60,9 +60,9 @@ void frmInvoiceEntry::layOutControls() {
         box->setTabStop(false);
     }
     int tab = 0;
-    for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &txtInvType, &txtInvNo, &txtAmount, &txtSettleAmt, &cmdok, &cmdCancel, &cmdFirst, &cmdPrevious,
-             &cmdNext, &cmdLast})
+    for (forms::Control* control :
+         std::initializer_list<forms::Control*>{&txtInvType, &txtInvNo, &txtAmount, &txtSettleAmt, &cmdok,
+                                                &cmdCancel, &cmdFirst, &cmdPrevious, &cmdNext, &cmdLast})
         control->setTabIndex(tab++);
 }
 
@@ -83,9 +83,13 @@ void frmInvoiceEntry::wireEvents() {
         };
 }
 
-frmReceiptShop& frmInvoiceEntry::entryWindow() const { return module::windows().get<frmReceiptShop>(); }
+frmReceiptShop& frmInvoiceEntry::entryWindow() const {
+    return module::windows().get<frmReceiptShop>();
+}
 
-SettleList frmInvoiceEntry::currentList() const { return settleListOf(entryWindow(), session().SettleListKind); }
+SettleList frmInvoiceEntry::currentList() const {
+    return settleListOf(entryWindow(), session().SettleListKind);
+}
 
 void frmInvoiceEntry::showRow(const SettleList& settling, int row) {
     txtInvType.setText(settling.list.cell(row, 1));

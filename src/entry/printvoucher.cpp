@@ -13,6 +13,7 @@
 #include "platform/os/outputfile.h"
 
 #include <cmath>
+#include <utility>
 
 namespace receipts {
 
@@ -22,19 +23,30 @@ const QString ScreenFile = QStringLiteral("c:\\Receipts.txt");
 const QChar ShiftOut = QChar(14);
 const QChar ShiftIn = QChar(15);
 const QChar FormFeed = QChar(12);
-// Width of the amount column at the right of the particulars, and of the date and number blocks.
-constexpr int AmountColumn = 15;
-// Width of the "Received : " and "Bank Name: " labels.
-constexpr int LabelWidth = 11;
+// Width of the date and number blocks and of the amount column, all at the right edge.
+constexpr int BlockWidth = 15;
+const QString ReceivedLabel = QStringLiteral("Received : ");
+const QString BankLabel = QStringLiteral("Bank Name: ");
+const QString ChequeLabel = QStringLiteral("Cheque No:");
+const QString RefLabel = QStringLiteral("Ref No:   ");
+const QString SignatureLabel = QStringLiteral("Authorised Signature");
 
 QString setting(const char* key) {
     return module::FileCode(QString::fromLatin1(key), module::settingsFilePath());
 }
-qint16 intSetting(const char* key) { return rt::toInt16(setting(key)); }
-qint16 trimmedIntSetting(const char* key) { return rt::toInt16(rt::trimBlanks(setting(key).toUpper())); }
-qint16 numericIntSetting(const char* key) { return rt::toInt16(rt::val(setting(key))); }
+qint16 intSetting(const char* key) {
+    return rt::toInt16(setting(key));
+}
+qint16 trimmedIntSetting(const char* key) {
+    return rt::toInt16(rt::trimBlanks(setting(key).toUpper()));
+}
+qint16 numericIntSetting(const char* key) {
+    return rt::toInt16(rt::val(setting(key)));
+}
 
-QString pad(qint64 count) { return frmReceiptShop::PadSpaces(rt::toInt16(count)); }
+QString pad(qint64 count) {
+    return frmReceiptShop::PadSpaces(rt::toInt16(count));
+}
 
 // The layout keys read once per voucher, before anything is written.
 struct VoucherLayout {
@@ -82,11 +94,12 @@ QString separatorLine(const VoucherLayout& layout) {
 
 QString receiptQuery(qint32 receiptId) {
     const module::Session& s = module::session();
-    return QStringLiteral("select drshopid,drcompanyid,drno,drdate,drbankname,drremarks,drchequeno,drchequedate,"
-                          "dramount,customername, s.shopname, s.address, s.shoplocation,  s.telephoneno,s.faxno "
-                          "from losdummyreceiptheader dh, acustomermaster c , ashops s where "
-                          "drcustomerid=customerid and s.shopid=dh.drshopid and s.companyid=dh.drcompanyid and "
-                          "dh.drcompanyid=c.companyid and dh.drcompanyid=") +
+    return QStringLiteral(
+               "select drshopid,drcompanyid,drno,drdate,drbankname,drremarks,drchequeno,drchequedate,"
+               "dramount,customername, s.shopname, s.address, s.shoplocation,  s.telephoneno,s.faxno "
+               "from losdummyreceiptheader dh, acustomermaster c , ashops s where "
+               "drcustomerid=customerid and s.shopid=dh.drshopid and s.companyid=dh.drcompanyid and "
+               "dh.drcompanyid=c.companyid and dh.drcompanyid=") +
            QString::number(s.companyId) + QStringLiteral(" and dh.drshopid=") + QString::number(s.shopId) +
            QStringLiteral(" and dh.drId=") + QString::number(receiptId);
 }
@@ -150,48 +163,52 @@ private:
     void writeCompanyLines() {
         if (intSetting("PrintCompanyName") != 1) return;
         line(QString(ShiftOut) + ShiftIn + margin_ + companyField("name"));
-        if (intSetting("printadd1") == 1) line(margin_ + companyField("Address1"));
-        if (intSetting("printadd2") == 1) line(margin_ + companyField("Address2"));
-        if (intSetting("printadd3") == 1) line(margin_ + companyField("Address3"));
+        for (const auto& [key, column] :
+             {std::pair{"printadd1", "Address1"}, std::pair{"printadd2", "Address2"},
+              std::pair{"printadd3", "Address3"}})
+            if (intSetting(key) == 1) line(margin_ + companyField(column));
     }
 
     // The shop's name, then its address and location with the date and the number at the right edge.
     void writeShopLines() {
         line(margin_ + text("shopname"));
         const QString date = rt::format(field("drdate"), QStringLiteral("dd/mm/yyyy"));
-        rightAligned(text("address"), QStringLiteral("Date : ") + pad(AmountColumn - date.size()) + date);
+        rightAligned(text("address"), QStringLiteral("Date : ") + pad(BlockWidth - date.size()) + date);
         const QString number = text("drno");
-        rightAligned(text("shoplocation"), QStringLiteral("No : ") + pad(AmountColumn - number.size()) + number);
+        rightAligned(text("shoplocation"),
+                     QStringLiteral("No : ") + pad(BlockWidth - number.size()) + number);
     }
     void rightAligned(const QString& left, const QString& right) {
-        line(margin_ + left + pad(qint64(layout_.pageWidth) - right.size() - left.size() - layout_.leftMargin) +
-             right);
+        line(margin_ + left +
+             pad(qint64(layout_.pageWidth) - right.size() - left.size() - layout_.leftMargin) + right);
     }
 
     void writeReceivedLines() {
         const QString cheque = text("drchequeno");
         const QString chequeBlock =
-            pad(qint64(layout_.chequeLength) - 10 - cheque.size()) + QStringLiteral("Cheque No:") + cheque;
+            pad(qint64(layout_.chequeLength) - ChequeLabel.size() - cheque.size()) + ChequeLabel + cheque;
         const QString customer = text("customername");
-        line(QStringLiteral("Received : ") + customer +
-             pad(qint64(layout_.pageWidth) - chequeBlock.size() - LabelWidth - customer.size()) + chequeBlock);
+        line(ReceivedLabel + customer +
+             pad(qint64(layout_.pageWidth) - chequeBlock.size() - ReceivedLabel.size() - customer.size()) +
+             chequeBlock);
         const QString number = text("drno");
         const QString refBlock =
-            pad(qint64(layout_.refLength) - 10 - number.size()) + QStringLiteral("Ref No:   ") + number;
+            pad(qint64(layout_.refLength) - RefLabel.size() - number.size()) + RefLabel + number;
         const QString bank = text("drbankname");
-        line(QStringLiteral("Bank Name: ") + bank +
-             pad(qint64(layout_.pageWidth) - LabelWidth - refBlock.size() - bank.size()) + refBlock);
+        line(BankLabel + bank +
+             pad(qint64(layout_.pageWidth) - BankLabel.size() - refBlock.size() - bank.size()) + refBlock);
     }
 
     void writeParticulars() {
         separatorIf(layout_.headerTopLine);
-        const qint64 headingWidth = qint64(layout_.pageWidth) - AmountColumn;
-        const QString heading = frmReceiptShop::CentreText(QStringLiteral("PARTICULARS"), rt::toInt16(headingWidth));
+        const qint64 headingWidth = qint64(layout_.pageWidth) - BlockWidth;
+        const QString heading =
+            frmReceiptShop::CentreText(QStringLiteral("PARTICULARS"), rt::toInt16(headingWidth));
         line(heading + pad(headingWidth - heading.size()));
         separatorIf(layout_.headerBottomLine);
         line(QString());
         const QString amount = rt::format(field("dramount"), QStringLiteral("0.00"));
-        const QString amountColumn = pad(AmountColumn - amount.size()) + amount;
+        const QString amountColumn = pad(BlockWidth - amount.size()) + amount;
         const QString remarks = text("drremarks");
         line(remarks + pad(qint64(layout_.pageWidth) - amountColumn.size() - remarks.size()) + amountColumn);
         separatorIf(layout_.detailBottomLine);
@@ -201,7 +218,7 @@ private:
     void writeFooter() {
         line(frmReceiptShop::CentreText(QStringLiteral("THANK YOU"), layout_.pageWidth));
         line(QString());
-        line(pad(qint64(layout_.pageWidth) - 20) + QStringLiteral("Authorised Signature"));
+        line(pad(qint64(layout_.pageWidth) - SignatureLabel.size()) + SignatureLabel);
         line(QString(FormFeed));
     }
 
@@ -235,7 +252,9 @@ void frmReceiptShop::printRvoucher(qint32 receiptId) {
     module::trapped(name(), QStringLiteral("printRvoucher"), [receiptId] { writeVoucher(receiptId); });
 }
 
-QString frmReceiptShop::PadSpaces(qint16 count) { return count > 0 ? QString(count, QLatin1Char(' ')) : QString(); }
+QString frmReceiptShop::PadSpaces(qint16 count) {
+    return count > 0 ? QString(count, QLatin1Char(' ')) : QString();
+}
 
 QString frmReceiptShop::CentreText(const QString& text, qint16 width) {
     const qint64 trimmedLength = rt::trimBlanks(text).size();

@@ -109,7 +109,7 @@ qint64 highestNumberWith(const QString& prefix, const ado::ConnectionPtr& connec
     return highest;
 }
 
-// One settled document as a detail row takes it: cell texts as they stand, the database converts them.
+// A detail row of one settled document; cell texts go in as they stand and the database converts them.
 struct DetailRow {
     qint16 line;
     QString kindColumn;
@@ -323,12 +323,18 @@ bool frmReceiptShop::hasUnsavedChanges() {
 
 void frmReceiptShop::Form_QueryUnload(int& cancel, int unloadMode) {
     trapped(name(), QStringLiteral("Form_QueryUnload"), [&] {
-        if (!hasUnsavedChanges()) return;
-        const forms::MsgResult answer = tell(QStringLiteral("Save Changes?"), forms::MsgButtons::YesNoCancel);
-        if (answer == forms::MsgResult::No) return;
-        cancel = 1;
-        // A successful save closes the window itself.
-        if (answer == forms::MsgResult::Yes) cmdok_Click();
+        if (hasUnsavedChanges()) {
+            const forms::MsgResult answer =
+                tell(QStringLiteral("Save Changes?"), forms::MsgButtons::YesNoCancel);
+            if (answer != forms::MsgResult::No) {
+                cancel = 1;
+                // A successful save closes the window itself.
+                if (answer == forms::MsgResult::Yes) cmdok_Click();
+                return;
+            }
+        }
+        // A settle-dialog change belongs to the entry closing with it; the next entry starts unchanged.
+        session().EntryChanged = false;
     });
 }
 

@@ -99,7 +99,10 @@ void frmReceiptShop::optadvance_Click() {
     trapped(name(), QStringLiteral("optadvance_Click"), [this] {
         if (OptionGuard) return;
         if (lvwInvoice.count() >= 1) {
-            if (!confirmDiscard(NoButton)) return putOptionBack(*this, OptSettlement);
+            if (!confirmDiscard(NoButton)) {
+                putOptionBack(*this, OptSettlement);
+                return;
+            }
             clearCustomer(*this);
         } else if (session().EntryMode == QLatin1String("N")) {
             clearCustomer(*this);
@@ -125,8 +128,8 @@ void frmReceiptShop::OptSettlement_Click() {
 void frmReceiptShop::txtrecamount_Change() {
     trapped(name(), QStringLiteral("txtrecamount_Change"), [this] {
         if (cboCurrency.listIndex() == -1 || cboCustomer.listIndex() == -1) return;
-        const double factor = module::GetConversionRate(rt::toInt16(cboCurrency.itemData(cboCurrency.listIndex())),
-                                                        rt::toInt16(CustomerCurrencyId));
+        const double factor = module::GetConversionRate(
+            rt::toInt16(cboCurrency.itemData(cboCurrency.listIndex())), rt::toInt16(CustomerCurrencyId));
         txtCustEquAmount.setText(
             rt::format(rt::roundHalfEven(rt::val(txtrecamount.text()) * factor, 2), AmountFormat));
     });

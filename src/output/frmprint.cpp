@@ -21,11 +21,12 @@ qint16 numericSetting(const QString& key) {
 } // namespace
 
 frmPrint::frmPrint()
-    : Form(FormName, QStringLiteral("Print")), fraPrint(*this, "fraPrint"), Picture1(*this, "Picture1", &fraPrint),
-      optPrint(*this, "optPrint", &Picture1), optScreen(*this, "optScreen", &Picture1),
-      Optwindowsprint(*this, "Optwindowsprint", &Picture1), fraPaersize(*this, "fraPaersize"),
-      Picture2(*this, "Picture2", &fraPaersize), optA4(*this, "optA4", &Picture2), optA5(*this, "optA5", &Picture2),
-      cmdOK(*this, "cmdOK"), cmdCancel(*this, "cmdCancel") {
+    : Form(FormName, QStringLiteral("Print")), fraPrint(*this, "fraPrint"),
+      Picture1(*this, "Picture1", &fraPrint), optPrint(*this, "optPrint", &Picture1),
+      optScreen(*this, "optScreen", &Picture1), Optwindowsprint(*this, "Optwindowsprint", &Picture1),
+      fraPaersize(*this, "fraPaersize"), Picture2(*this, "Picture2", &fraPaersize),
+      optA4(*this, "optA4", &Picture2), optA5(*this, "optA5", &Picture2), cmdOK(*this, "cmdOK"),
+      cmdCancel(*this, "cmdCancel") {
     layOutControls();
     wireEvents();
     saveDesign();
@@ -66,7 +67,8 @@ void frmPrint::Form_Load() {
         } else {
             Optwindowsprint.setVisible(false);
             Optwindowsprint.setValue(false);
-            forms::OptionButton& start = numericSetting(QStringLiteral("printtoscreen")) == 1 ? optScreen : optPrint;
+            forms::OptionButton& start =
+                numericSetting(QStringLiteral("printtoscreen")) == 1 ? optScreen : optPrint;
             start.setValue(true);
         }
         optA4.setValue(true);

@@ -1,6 +1,42 @@
-// placeholder until Post Ledgers and Print land
+// The register's Post Ledgers and Print commands.
 #include "frmmaster.h"
+
+#include "module/formhelpers.h"
+#include "module/reporterror.h"
+#include "module/windows.h"
+#include "output/frmprint.h"
+#include "output/frmstatus.h"
+#include "platform/forms/runtime.h"
+
 namespace receipts {
-void FrmMaster::cmdUpdate_Click() {}
-void FrmMaster::cmdPrint_Click() {}
+
+using module::session;
+using module::trapped;
+
+namespace {
+const QString PostQuestion = QStringLiteral("Posted entries cannot be deleted or modified") +
+                             QStringLiteral("\r\n") +
+                             QStringLiteral("Are you sure you want to Post the entry(s) ?");
+} // namespace
+
+// The grid is reloaded whether or not the posting committed: the posting window reports its own failure.
+void FrmMaster::cmdUpdate_Click() {
+    trapped(name(), QStringLiteral("cmdUpdate_Click "), [this] {
+        if (forms::Runtime::msgBox(PostQuestion, forms::MsgButtons::YesNo, forms::MsgIcon::Information,
+                                   session().msgboxCaption) == forms::MsgResult::No)
+            return;
+        module::windows().get<output::frmStatus>().showModal(this);
+        GridPopulate(strGridQuery, strGridTable);
+        // The reloaded grid marks its cancelled receipts again, as after loading.
+        module::MarkCancelledRows();
+        cmdUpdate.setEnabled(false);
+        CmdDelete.setEnabled(false);
+    });
+}
+
+void FrmMaster::cmdPrint_Click() {
+    trapped(name(), QStringLiteral("cmdPrint_Click "),
+            [this] { module::windows().get<output::frmPrint>().showModal(this); });
+}
+
 } // namespace receipts

@@ -34,6 +34,7 @@ protected:
         component.strMsgboxCaption = QStringLiteral("Shop");
         component.dtProcessDate = QDateTime(QDate(2026, 12, 6), QTime(0, 0));
         recorder.backend.onModal = [this](forms::Form& form) { onModal(form); };
+        recorder.standingAnswers[QStringLiteral("Save Changes?")] = forms::MsgResult::No;
     }
 
     // The register opens the entry window with New; the test acts in it, then everything closes.
@@ -129,7 +130,7 @@ TEST_F(EntryWindowTest, anotherCustomerAsksBeforeDiscardingAndNoKeepsEverything)
         EXPECT_EQ(entry.lvwInvoice.count(), 0);
         EXPECT_EQ(entry.cboCurrency.text(), "USD");
     });
-    EXPECT_EQ(recorder.messages.size(), 2u);
+    EXPECT_EQ(recorder.messageTexts().count(QStringLiteral("Related details will be deleted. Do you want to continue?")), 2);
 }
 
 TEST_F(EntryWindowTest, sameCustomerAgainAndAdvanceListNothingNew) {
@@ -142,6 +143,7 @@ TEST_F(EntryWindowTest, sameCustomerAgainAndAdvanceListNothingNew) {
         EXPECT_EQ(entry.txtBank.text(), "BML");
         EXPECT_TRUE(recorder.messages.empty());
     });
+    EXPECT_EQ(recorder.messageTexts(), QStringList{QStringLiteral("Save Changes?")});
 }
 
 TEST_F(EntryWindowTest, aliasRenamesTheFirstTab) {

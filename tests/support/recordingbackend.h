@@ -4,7 +4,9 @@
 #include "platform/forms/headlessbackend.h"
 #include "platform/suite/errordetails.h"
 
+#include <QStringList>
 #include <deque>
+#include <map>
 #include <vector>
 
 namespace testing_support {
@@ -17,8 +19,11 @@ public:
     forms::HeadlessBackend backend;
     std::vector<forms::MessageBoxRequest> messages;
     std::vector<suite::ErrorRecord> errors;
-    // Answers for the next message boxes; the default button when none is queued.
+    // Answers for the next message boxes; then the standing answer for the text; then the default button.
     std::deque<forms::MsgResult> answers;
+    std::map<QString, forms::MsgResult> standingAnswers;
+    // The texts of the message boxes shown, in order.
+    QStringList messageTexts() const;
 };
 
 } // namespace testing_support

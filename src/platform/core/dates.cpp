@@ -77,7 +77,9 @@ QTime readTime(QStringView text) {
 std::optional<QDateTime> readRegionalDateTime(QStringView text) {
     const QString& pattern = regional().shortDateFormat;
     const QString whole = text.toString();
-    for (const QString& withTime : {pattern, pattern + QStringLiteral(" HH:mm:ss"), pattern + QStringLiteral(" H:mm")}) {
+    // Besides the regional form, the module's own "yyyy/mmm/dd" ("2024/Mar/05") reads back as a date.
+    for (const QString& withTime : {pattern, pattern + QStringLiteral(" HH:mm:ss"), pattern + QStringLiteral(" H:mm"),
+                                    QStringLiteral("yyyy/MMM/dd")}) {
         const QDateTime value = QDateTime::fromString(whole, withTime);
         if (value.isValid()) return value;
     }

@@ -99,6 +99,7 @@ public:
     std::function<void(int button, int shift, float x, float y)> MouseUp;
 
     void setObserver(ControlObserver* observer) { observer_ = observer; }
+    ControlObserver* observer() const { return observer_; }
 
     // Remembers the current state as the designed one (after the form's constructor laid it out)
     // and restores it when the form unloads.

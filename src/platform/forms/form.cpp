@@ -36,11 +36,13 @@ Form::~Form() {
 
 void Form::setCaption(const QString& caption) {
     caption_ = caption;
+    if (loaded_) Runtime::backend().formChanged(*this);
 }
 
 void Form::setSize(int widthTwips, int heightTwips) {
     width_ = widthTwips;
     height_ = heightTwips;
+    if (loaded_) Runtime::backend().formChanged(*this);
 }
 
 void Form::load() {
@@ -58,9 +60,10 @@ void Form::showModal(Form* owner) {
     if (!loaded_) return; // Form_Load closed the window again
     owner_ = owner;
     shown_ = true;
+    Runtime::backend().formShown(*this);
     {
         ModalScope scope(*this);
-        activate();
+        if (shown_) activate();
         if (shown_ && !active_) setActiveControl(nextInTabOrder(nullptr));
         if (shown_) Runtime::backend().runModal(*this);
     }
@@ -80,9 +83,9 @@ bool Form::unload(UnloadMode mode) {
         control->restoreDesign();
     caption_ = designedCaption_;
     active_ = nullptr;
-    owner_ = nullptr;
     shown_ = loaded_ = false;
     Runtime::backend().formUnloaded(*this);
+    owner_ = nullptr;
     return true;
 }
 

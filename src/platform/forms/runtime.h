@@ -36,7 +36,11 @@ public:
     // backend (through user::chooseMenu) before it returns.
     virtual void popupMenu(Form& form, Menu& menu) = 0;
     virtual void formLoaded(Form& form) {}
+    // The window is about to be shown modally (before its first activation runs).
+    virtual void formShown(Form& form) {}
     virtual void formUnloaded(Form& form) {}
+    // The window's caption or size changed while it is loaded.
+    virtual void formChanged(Form& form) {}
     virtual void busyChanged(bool busy) {}
     virtual void focusChanged(Form& form, Control* control) {}
 };

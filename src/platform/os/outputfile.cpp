@@ -20,7 +20,9 @@ constexpr int CommandFinishMs = 30000;
 constexpr int CommandKillMs = 1000;
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
-bool isCommand(const QString& name) { return name.startsWith(CommandMark); }
+bool isCommand(const QString& name) {
+    return name.startsWith(CommandMark);
+}
 
 QString withoutTrailingBlanks(QString name) {
     while (name.endsWith(QLatin1Char(' ')))
@@ -48,7 +50,8 @@ QString filePathOf(const QString& name) {
 rt::RuntimeError accessError(const QString& detail = QString()) {
     const QString description = rt::standardDescription(rt::err::PathAccess);
     if (detail.isEmpty()) return rt::RuntimeError(rt::err::PathAccess, description);
-    return rt::RuntimeError(rt::err::PathAccess, description + QStringLiteral(" (") + detail + QLatin1Char(')'));
+    return rt::RuntimeError(rt::err::PathAccess,
+                            description + QStringLiteral(" (") + detail + QLatin1Char(')'));
 }
 
 } // namespace
@@ -61,7 +64,9 @@ OutputFile::OutputFile(const QString& name) : reported_(reportedPath(name)) {
     open_ = true;
 }
 
-OutputFile::~OutputFile() { release(); }
+OutputFile::~OutputFile() {
+    release();
+}
 
 QString OutputFile::reportedPath(const QString& name) {
     if (isCommand(name)) return name;

@@ -6,6 +6,7 @@
 #include "datepickerbinder.h"
 #include "framebinder.h"
 #include "gridbinder.h"
+#include "imagebinder.h"
 #include "labelbinder.h"
 #include "listviewbinder.h"
 #include "optionbuttonbinder.h"
@@ -13,6 +14,7 @@
 #include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
 #include "platform/forms/grid.h"
+#include "platform/forms/image.h"
 #include "platform/forms/listview.h"
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/textcontrols.h"
@@ -66,6 +68,8 @@ std::unique_ptr<ControlBinder> create(forms::Control& control, QWidget& widget) 
         return make<DatePickerBinder, forms::DatePicker, QDateEdit>(control, widget);
     case ControlKind::TabControl:
         return make<TabControlBinder, forms::TabControl, QTabWidget>(control, widget);
+    case ControlKind::Image:
+        return make<ImageBinder, forms::Image, QLabel>(control, widget);
     default:
         return nullptr;
     }

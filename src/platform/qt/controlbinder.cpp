@@ -18,8 +18,9 @@ ControlBinder::ControlBinder(forms::Control& control, QWidget& widget) : control
     if (QWidget* proxy = widget_.focusProxy()) proxy->installEventFilter(this);
 }
 
+// A window shown again may already have bound a new binder to the control.
 ControlBinder::~ControlBinder() {
-    control_.setObserver(nullptr);
+    if (control_.observer() == this) control_.setObserver(nullptr);
 }
 
 void ControlBinder::refresh() {

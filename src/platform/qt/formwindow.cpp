@@ -28,6 +28,12 @@ FormWindow::FormWindow(forms::Form& form, QWidget* owner) : QWidget(owner, Qt::D
     bindControls();
 }
 
+// The caption follows the form; sizes set from code stay with the window's own layout, which knows
+// the fonts and widgets actually shown.
+void FormWindow::showFormState() {
+    setWindowTitle(form_.caption());
+}
+
 // The binders go before the widgets they watch.
 FormWindow::~FormWindow() {
     binders_.clear();
@@ -41,14 +47,18 @@ void FormWindow::bindControls() {
     }
 }
 
-void FormWindow::runModal() {
+void FormWindow::present() {
     show();
     raise();
     activateWindow();
+}
+
+void FormWindow::runModal() {
     focusControl(form_.activeControl());
     // A handler run while showing may already have closed the form.
+    running_ = true;
     if (form_.isShown()) loop_.exec(QEventLoop::DialogExec);
-    hide();
+    running_ = false;
 }
 
 void FormWindow::endModal() {

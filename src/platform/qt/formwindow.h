@@ -22,10 +22,16 @@ public:
     FormWindow(forms::Form& form, QWidget* owner);
     ~FormWindow() override;
 
-    // Shows the window modally and returns once the form is no longer shown.
+    // Puts the window on the screen.
+    void present();
+    // Runs the window's modal loop until the form is no longer shown.
     void runModal();
     // Ends runModal: the form has unloaded.
     void endModal();
+    // Whether runModal is under way (its loop may already have been told to quit).
+    bool isRunning() const { return running_; }
+    // Shows the form's caption.
+    void showFormState();
     // Moves the keyboard focus to the control's widget.
     void focusControl(const forms::Control* control);
     // The widget bound to the control, or nullptr.
@@ -41,6 +47,7 @@ private:
     forms::Form& form_;
     std::vector<std::unique_ptr<ControlBinder>> binders_;
     QEventLoop loop_;
+    bool running_ = false;
 };
 
 } // namespace qtview

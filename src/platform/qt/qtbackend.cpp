@@ -8,20 +8,29 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QScopeGuard>
 
 namespace qtview {
+
+QtBackend::QtBackend() = default;
 
 QtBackend::~QtBackend() {
     if (&forms::Runtime::backend() == this) forms::Runtime::setBackend(nullptr);
 }
 
-void QtBackend::runModal(forms::Form& form) {
+// The window is put up before the form's first activation runs, so work done there (posting, a
+// counter check) happens with the window mapped; it paints once events flow again.
+void QtBackend::formShown(forms::Form& form) {
     FormWindow* owner = form.owner() ? windowOf(*form.owner()) : nullptr;
-    FormWindow window(form, owner ? owner : activeWindow());
-    windows_[&form] = &window;
-    const auto forget = qScopeGuard([&] { windows_.erase(&form); });
-    window.runModal();
+    auto& window = windows_[&form];
+    window = std::make_unique<FormWindow>(form, owner ? owner : activeWindow());
+    window->present();
+}
+
+void QtBackend::runModal(forms::Form& form) {
+    FormWindow* window = windowOf(form);
+    if (!window) return;
+    window->runModal();
+    windows_.erase(&form);
 }
 
 forms::MsgResult QtBackend::messageBox(const forms::MessageBoxRequest& request) {
@@ -33,8 +42,19 @@ void QtBackend::popupMenu(forms::Form& form, forms::Menu& menu) {
     PopupMenu::exec(menu, parent ? parent : activeWindow(), QCursor::pos());
 }
 
+// A window whose modal loop runs is ended there and destroyed by runModal; one closed before its
+// loop started goes once control has left the handlers that closed it.
 void QtBackend::formUnloaded(forms::Form& form) {
-    if (FormWindow* window = windowOf(form)) window->endModal();
+    FormWindow* window = windowOf(form);
+    if (!window) return;
+    window->endModal();
+    if (window->isRunning()) return;
+    windows_[&form].release()->deleteLater();
+    windows_.erase(&form);
+}
+
+void QtBackend::formChanged(forms::Form& form) {
+    if (FormWindow* window = windowOf(form)) window->showFormState();
 }
 
 // The runtime reports only the outermost hourglass, so one override cursor is pushed and popped.
@@ -51,7 +71,7 @@ void QtBackend::focusChanged(forms::Form& form, forms::Control* control) {
 
 FormWindow* QtBackend::windowOf(const forms::Form& form) const {
     const auto found = windows_.find(&form);
-    return found == windows_.end() ? nullptr : found->second;
+    return found == windows_.end() ? nullptr : found->second.get();
 }
 
 QWidget* QtBackend::activeWindow() const {

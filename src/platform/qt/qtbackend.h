@@ -4,6 +4,7 @@
 #include "platform/forms/runtime.h"
 
 #include <map>
+#include <memory>
 
 class QWidget;
 
@@ -16,15 +17,17 @@ class FormWindow;
 // nested event loop until the form unloads and then destroys the window.
 class QtBackend : public forms::Backend {
 public:
-    QtBackend() = default;
+    QtBackend();
     ~QtBackend() override;
     QtBackend(const QtBackend&) = delete;
     QtBackend& operator=(const QtBackend&) = delete;
 
+    void formShown(forms::Form& form) override;
     void runModal(forms::Form& form) override;
     forms::MsgResult messageBox(const forms::MessageBoxRequest& request) override;
     void popupMenu(forms::Form& form, forms::Menu& menu) override;
     void formUnloaded(forms::Form& form) override;
+    void formChanged(forms::Form& form) override;
     void busyChanged(bool busy) override;
     void focusChanged(forms::Form& form, forms::Control* control) override;
 
@@ -34,7 +37,7 @@ public:
 private:
     QWidget* activeWindow() const;
 
-    std::map<const forms::Form*, FormWindow*> windows_;
+    std::map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;
 };
 
 } // namespace qtview

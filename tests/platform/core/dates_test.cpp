@@ -34,6 +34,11 @@ TEST(ToDateTime, regionalFormWithAMonthName) {
     EXPECT_EQ(shortDateText(at(2026, 12, 6)), "6 Dec 2026");
 }
 
+TEST(ToDateTime, monthNameFormOfTheModuleReadsBack) {
+    EXPECT_EQ(fromText("2024/Mar/05"), at(2024, 3, 5));
+    EXPECT_EQ(toDateTime(format(at(2026, 12, 6), QStringLiteral("yyyy/mmm/dd"))), at(2026, 12, 6));
+}
+
 TEST(ToDateTime, twoDigitYearsFallIn1930To2029) {
     EXPECT_EQ(fromText("06/12/26"), at(2026, 12, 6));
     EXPECT_EQ(fromText("06/12/29"), at(2029, 12, 6));
