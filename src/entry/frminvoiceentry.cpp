@@ -1,5 +1,6 @@
 // The settle dialog: showing a row, the four move commands, Ok, Close and the settle amount's keys.
 #include "frminvoiceentry.h"
+#include "invoicelists.h"
 
 #include "frmreceiptshop.h"
 #include "module/formhelpers.h"
@@ -24,8 +25,11 @@ constexpr int SettleDecimals = 2;
 } // namespace
 
 SettleList settleListOf(frmReceiptShop& entry, const QString& kind) {
-    if (kind == ShopInvoiceList) return {entry.lvwInvoice, 2, 4, 5};
-    return {entry.lvwOpeningInvoices, 3, 5, 6};
+    // The dialog shows an opening invoice by its reference number.
+    if (kind == ShopInvoiceList)
+        return {entry.lvwInvoice, ShopListColumns.number, ShopListColumns.amount, ShopListColumns.settlement};
+    return {entry.lvwOpeningInvoices, OpeningReferenceColumn, OpeningListColumns.amount,
+            OpeningListColumns.settlement};
 }
 
 frmInvoiceEntry::frmInvoiceEntry()
@@ -92,7 +96,7 @@ SettleList frmInvoiceEntry::currentList() const {
 }
 
 void frmInvoiceEntry::showRow(const SettleList& settling, int row) {
-    txtInvType.setText(settling.list.cell(row, 1));
+    txtInvType.setText(settling.list.cell(row, ShopListColumns.kind));
     txtInvNo.setText(settling.list.cell(row, settling.invoiceNoColumn));
     txtAmount.setText(settling.list.cell(row, settling.amountColumn));
     txtSettleAmt.setText(settling.list.cell(row, settling.settlementColumn));

@@ -1,5 +1,6 @@
 // The customer's outstanding shop documents and opening invoices, listed with what is still open on each.
 #include "frmreceiptshop.h"
+#include "invoicelists.h"
 
 #include "module/session.h"
 #include "platform/ado/recordset.h"
@@ -130,13 +131,13 @@ bool listShopDocument(forms::ListView& list, const ado::Recordset& document, int
     const double outstanding = rt::toDouble(document.field(QStringLiteral("Amount"))) - settled;
     if (!(outstanding > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
-    list.setCell(item, 1, kind.kindText);
-    list.setCell(item, 2, rt::toText(document.field(QStringLiteral("ihInvoiceno"))));
-    list.setCell(item, 3, rt::toText(document.field(QStringLiteral("ihinvoicedate"))));
-    list.setCell(item, 4, rt::format(outstanding, AmountFormat));
-    list.setCell(item, 5, NothingSettled);
-    list.setCell(item, 6, id);
-    list.setCell(item, 7, rt::nullAsEmpty(document.field(QStringLiteral("ihRemarks"))));
+    list.setCell(item, ShopListColumns.kind, kind.kindText);
+    list.setCell(item, ShopListColumns.number, rt::toText(document.field(QStringLiteral("ihInvoiceno"))));
+    list.setCell(item, ShopDateColumn, rt::toText(document.field(QStringLiteral("ihinvoicedate"))));
+    list.setCell(item, ShopListColumns.amount, rt::format(outstanding, AmountFormat));
+    list.setCell(item, ShopListColumns.settlement, NothingSettled);
+    list.setCell(item, ShopListColumns.id, id);
+    list.setCell(item, ShopRemarksColumn, rt::nullAsEmpty(document.field(QStringLiteral("ihRemarks"))));
     return true;
 }
 
@@ -157,13 +158,13 @@ bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qi
     const double balance = amount - (headOffice + settlements + receipts);
     if (!(balance > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
-    list.setCell(item, 1, OpeningKindText);
-    list.setCell(item, 2, rt::toText(invoice.field(QStringLiteral("invoiceno"))));
-    list.setCell(item, 3, rt::toText(invoice.field(QStringLiteral("Referenceno"))));
-    list.setCell(item, 4, rt::toText(invoice.field(QStringLiteral("invoicedate"))));
-    list.setCell(item, 5, rt::format(balance, AmountFormat));
-    list.setCell(item, 6, NothingSettled);
-    list.setCell(item, 7, id);
+    list.setCell(item, OpeningListColumns.kind, OpeningKindText);
+    list.setCell(item, OpeningListColumns.number, rt::toText(invoice.field(QStringLiteral("invoiceno"))));
+    list.setCell(item, OpeningReferenceColumn, rt::toText(invoice.field(QStringLiteral("Referenceno"))));
+    list.setCell(item, OpeningDateColumn, rt::toText(invoice.field(QStringLiteral("invoicedate"))));
+    list.setCell(item, OpeningListColumns.amount, rt::format(balance, AmountFormat));
+    list.setCell(item, OpeningListColumns.settlement, NothingSettled);
+    list.setCell(item, OpeningListColumns.id, id);
     return true;
 }
 

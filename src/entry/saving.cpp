@@ -1,5 +1,6 @@
 // The OK command of the entry window: validation, numbering, the stored receipt and the close check.
 #include "frmreceiptshop.h"
+#include "invoicelists.h"
 
 #include "module/exchangerates.h"
 #include "module/filecode.h"
@@ -29,16 +30,6 @@ const QString AfterCommitProcedure = QStringLiteral("cmdOk_Click  ");
 const QString HeaderStatement = QStringLiteral("select * from LosDummyReceiptHeader where drshopid=");
 const QString DetailStatement = QStringLiteral("select * from LosDummyReceiptDetail where drdshopid=");
 const QString StoredDateFormat = QStringLiteral("yyyy/mm/dd");
-
-// Cells of the shop list and of the opening list.
-constexpr int ShopKindColumn = 1;
-constexpr int ShopNumberColumn = 2;
-constexpr int ShopAmountColumn = 4;
-constexpr int ShopSettlementColumn = 5;
-constexpr int ShopIdColumn = 6;
-constexpr int OpeningAmountColumn = 5;
-constexpr int OpeningSettlementColumn = 6;
-constexpr int OpeningIdColumn = 7;
 
 const QString OpeningKindColumn = QStringLiteral("drdaccinvoiceid");
 
@@ -210,10 +201,10 @@ bool frmReceiptShop::settledDiffersFromReceived() const {
 // names it, and its payment would be lost to every later balance: such a settlement is refused.
 bool frmReceiptShop::refuseUnknownKind() {
     for (int item = 1; item <= lvwInvoice.count(); ++item) {
-        if (!isSettled(lvwInvoice.cell(item, ShopSettlementColumn))) continue;
-        if (detailColumnOf(lvwInvoice.cell(item, ShopKindColumn))) continue;
+        if (!isSettled(lvwInvoice.cell(item, ShopListColumns.settlement))) continue;
+        if (detailColumnOf(lvwInvoice.cell(item, ShopListColumns.kind))) continue;
         lvwInvoice.setSelectedItem(item);
-        refuse(QStringLiteral("The invoice type of ") + lvwInvoice.cell(item, ShopNumberColumn) +
+        refuse(QStringLiteral("The invoice type of ") + lvwInvoice.cell(item, ShopListColumns.number) +
                    QStringLiteral(" is not known; its settlement cannot be saved"),
                &lvwInvoice);
         return true;
@@ -294,22 +285,24 @@ void frmReceiptShop::SaveReceiptDetails() {
     ado::Recordset rs;
     rs.open(DetailStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
     for (int item = 1; item <= lvwInvoice.count(); ++item) {
-        if (!isSettled(lvwInvoice.cell(item, ShopSettlementColumn))) continue;
-        const auto column = detailColumnOf(lvwInvoice.cell(item, ShopKindColumn));
+        if (!isSettled(lvwInvoice.cell(item, ShopListColumns.settlement))) continue;
+        const auto column = detailColumnOf(lvwInvoice.cell(item, ShopListColumns.kind));
         if (!column)
             throw rt::RuntimeError(rt::err::InvalidCall, QStringLiteral("Unknown invoice type of ") +
-                                                             lvwInvoice.cell(item, ShopNumberColumn));
+                                                             lvwInvoice.cell(item, ShopListColumns.number));
         addDetail(rs, ReceiptId,
-                  {rt::toInt16(item), *column, lvwInvoice.cell(item, ShopIdColumn),
-                   lvwInvoice.cell(item, ShopAmountColumn), lvwInvoice.cell(item, ShopSettlementColumn)});
+                  {rt::toInt16(item), *column, lvwInvoice.cell(item, ShopListColumns.id),
+                   lvwInvoice.cell(item, ShopListColumns.amount),
+                   lvwInvoice.cell(item, ShopListColumns.settlement)});
     }
     int line = lvwInvoice.count() + 1;
     for (int item = 1; item <= lvwOpeningInvoices.count(); ++item) {
-        if (!isSettled(lvwOpeningInvoices.cell(item, OpeningSettlementColumn))) continue;
+        if (!isSettled(lvwOpeningInvoices.cell(item, OpeningListColumns.settlement))) continue;
         addDetail(rs, ReceiptId,
-                  {rt::toInt16(line++), OpeningKindColumn, lvwOpeningInvoices.cell(item, OpeningIdColumn),
-                   lvwOpeningInvoices.cell(item, OpeningAmountColumn),
-                   lvwOpeningInvoices.cell(item, OpeningSettlementColumn)});
+                  {rt::toInt16(line++), OpeningKindColumn,
+                   lvwOpeningInvoices.cell(item, OpeningListColumns.id),
+                   lvwOpeningInvoices.cell(item, OpeningListColumns.amount),
+                   lvwOpeningInvoices.cell(item, OpeningListColumns.settlement)});
     }
     rs.close();
 }

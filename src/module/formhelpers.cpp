@@ -1,5 +1,6 @@
 // Shared procedures: list layouts, Enter-to-Tab, cancelled rows, row refresh, required fields.
 #include "formhelpers.h"
+#include "registergrid.h"
 
 #include "filecode.h"
 #include "platform/ado/recordset.h"
@@ -14,13 +15,12 @@
 
 namespace module {
 
-constexpr int CancelledColumn = 5;
-constexpr int LastMarkedColumn = 5;
-
-void ApplyListViewLayout(const QString& transactionName, forms::ListView& listView, const QString& moduleName) {
+void ApplyListViewLayout(const QString& transactionName, forms::ListView& listView,
+                         const QString& moduleName) {
     auto normal = [](const QString& text) { return rt::trimBlanks(text).toUpper(); };
     ado::Recordset rs;
-    rs.open(QStringLiteral("select * from alistviewdetails where lvwdid=(select lvwid from alistviewheader where  ") +
+    rs.open(QStringLiteral(
+                "select * from alistviewdetails where lvwdid=(select lvwid from alistviewheader where  ") +
                 QStringLiteral(" ltrim(rtrim(upper(lvwtransname)))='") + normal(transactionName) +
                 QStringLiteral("' and ltrim(rtrim(upper(lvwname)))='") + normal(listView.name()) +
                 QStringLiteral("' and ltrim(rtrim(upper(lvwmodulename)))='") + normal(moduleName) +
@@ -42,8 +42,8 @@ void SendTabOnEnter(int& keyAscii) {
 void MarkCancelledRows() {
     forms::Grid& grid = session().registerWindow->grid();
     for (int row = 1; row < grid.rows(); ++row) {
-        const bool cancelled = grid.textMatrix(row, CancelledColumn) == QLatin1String("Yes");
-        for (int col = 0; col <= LastMarkedColumn && col < grid.cols(); ++col) {
+        const bool cancelled = grid.textMatrix(row, gridcol::Cancelled) == QLatin1String("Yes");
+        for (int col = 0; col <= gridcol::Cancelled && col < grid.cols(); ++col) {
             grid.setRow(row);
             grid.setCol(col);
             if (cancelled) grid.setCellForeColor(forms::ColorRed);

@@ -1,6 +1,7 @@
 // The register's Delete command: a receipt cancelled with a reason, its row kept and shown in red.
 #include "frmcancelreason.h"
 #include "frmmaster.h"
+#include "module/registergrid.h"
 
 #include "module/formhelpers.h"
 #include "module/reporterror.h"
@@ -15,9 +16,6 @@ using module::session;
 
 namespace {
 
-constexpr int ReceiptIdColumn = 0;
-constexpr int ReceiptNoColumn = 1;
-constexpr int CancelledColumn = 5;
 constexpr int NoButton = 2;
 
 QString shopText() {
@@ -62,19 +60,19 @@ void cancelInDatabase(const ado::ConnectionPtr& connection, const QString& recei
 void FrmMaster::CmdDelete_Click() {
     module::trapped(name(), QStringLiteral("CmdDelete_Click "), [this] {
         const int row = flexMaster.row();
-        const QString receiptId = flexMaster.textMatrix(row, ReceiptIdColumn);
+        const QString receiptId = flexMaster.textMatrix(row, module::gridcol::ReceiptId);
         if (receiptId.isEmpty() || refusedAsProcessed(receiptId)) return;
-        const QString receiptNo = flexMaster.textMatrix(row, ReceiptNoColumn);
+        const QString receiptNo = flexMaster.textMatrix(row, module::gridcol::ReceiptNo);
         if (!confirmed(receiptNo)) return;
         module::windows().get<frmcancelreason>().showModal(this);
         session().userAuditing->LoggedTime = QDateTime::currentDateTime();
         cancelInDatabase(connection, receiptId, receiptNo, CancellationReason);
-        flexMaster.setTextMatrix(row, CancelledColumn, QStringLiteral("Yes"));
+        flexMaster.setTextMatrix(row, module::gridcol::Cancelled, QStringLiteral("Yes"));
         session().EntryMode = QStringLiteral("E");
         module::UpdateEditedRow(QStringLiteral("drid=") + receiptId, rt::toInt32(receiptId));
         // Colouring moves the current cell over every row; the check below reads where it ends.
         module::MarkCancelledRows();
-        if (flexMaster.textMatrix(flexMaster.row(), CancelledColumn) == QLatin1String("Yes"))
+        if (flexMaster.textMatrix(flexMaster.row(), module::gridcol::Cancelled) == QLatin1String("Yes"))
             CmdDelete.setEnabled(false);
         flexMaster.setRow(row);
         flexMaster.setTopRow(row);

@@ -1,5 +1,7 @@
 // The documents a stored receipt settled, loaded into the entry window's two lists.
+#include "entry/invoicelists.h"
 #include "frmmaster.h"
+#include "module/registergrid.h"
 
 #include "module/reporterror.h"
 #include "platform/ado/recordset.h"
@@ -12,7 +14,6 @@ using module::session;
 
 namespace {
 
-constexpr int ReceiptIdColumn = 0;
 const QString OpeningKindColumn = QStringLiteral("drdaccinvoiceid");
 
 // How a stored receipt's row of one kind looks its document up: %1 is the shop (the company for
@@ -67,15 +68,6 @@ const DocumentLookup& lookupOf(const store::InvoiceKind& kind) {
     throw rt::RuntimeError::of(rt::err::InvalidCall);
 }
 
-// Where a list keeps its columns: the hidden id and the two amounts.
-struct ListColumns {
-    int id;
-    int invoiceAmount;
-    int settledAmount;
-};
-constexpr ListColumns ShopColumns{6, 4, 5};
-constexpr ListColumns OpeningColumns{7, 5, 6};
-
 // The first kind column holding a value, in the order the kinds are tested; none when all are null.
 const store::InvoiceKind* kindOfDetail(const ado::Recordset& detail) {
     for (const store::InvoiceKind& kind : store::invoiceKinds())
@@ -86,17 +78,18 @@ const store::InvoiceKind* kindOfDetail(const ado::Recordset& detail) {
 // Numbers and dates of a document must be there: a null stops the loading as a missing row does.
 void fillShopDocument(forms::ListView& list, int item, const store::InvoiceKind& kind,
                       const ado::Recordset& rs) {
-    list.setCell(item, 2, rt::toText(rs.field(kind.numberColumn)));
-    list.setCell(item, 3, kind.dateColumn.isEmpty() ? QString() : rt::toText(rs.field(kind.dateColumn)));
+    list.setCell(item, ShopListColumns.number, rt::toText(rs.field(kind.numberColumn)));
+    list.setCell(item, ShopDateColumn,
+                 kind.dateColumn.isEmpty() ? QString() : rt::toText(rs.field(kind.dateColumn)));
     const QString& remarks = lookupOf(kind).remarksColumn;
-    if (!remarks.isEmpty()) list.setCell(item, 7, rt::nullAsEmpty(rs.field(remarks)));
+    if (!remarks.isEmpty()) list.setCell(item, ShopRemarksColumn, rt::nullAsEmpty(rs.field(remarks)));
 }
 
 void fillOpeningInvoice(forms::ListView& list, int item, const ado::Recordset& rs) {
-    list.setCell(item, 2, rt::toText(rs.field(QStringLiteral("invoiceno"))));
-    list.setCell(item, 3, rt::toText(rs.field(QStringLiteral("Referenceno"))));
-    list.setCell(item, 4, rt::toText(rs.field(QStringLiteral("invoicedate"))));
-    list.setCell(item, OpeningColumns.id, rt::toText(rs.field(QStringLiteral("invoiceid"))));
+    list.setCell(item, OpeningListColumns.number, rt::toText(rs.field(QStringLiteral("invoiceno"))));
+    list.setCell(item, OpeningReferenceColumn, rt::toText(rs.field(QStringLiteral("Referenceno"))));
+    list.setCell(item, OpeningDateColumn, rt::toText(rs.field(QStringLiteral("invoicedate"))));
+    list.setCell(item, OpeningListColumns.id, rt::toText(rs.field(QStringLiteral("invoiceid"))));
 }
 
 void lookUpDocument(forms::ListView& list, int item, const store::InvoiceKind& kind,
@@ -117,17 +110,17 @@ void addStoredDocument(frmReceiptShop& entry, const ado::Recordset& detail,
     const store::InvoiceKind* kind = kindOfDetail(detail);
     const bool opening = kind && kind->detailColumn == OpeningKindColumn;
     forms::ListView& list = opening ? entry.lvwOpeningInvoices : entry.lvwInvoice;
-    const ListColumns& columns = opening ? OpeningColumns : ShopColumns;
+    const InvoiceListColumns& columns = opening ? OpeningListColumns : ShopListColumns;
     const int item = list.addItem(QString::number(list.count() + 1));
     if (kind) {
         const QString documentId = rt::toText(detail.field(kind->detailColumn));
-        list.setCell(item, 1, kind->storedKindText);
+        list.setCell(item, ShopListColumns.kind, kind->storedKindText);
         lookUpDocument(list, item, *kind, documentId, connection);
         if (!opening) list.setCell(item, columns.id, documentId);
     }
-    list.setCell(item, columns.invoiceAmount,
+    list.setCell(item, columns.amount,
                  rt::format(detail.field(QStringLiteral("drdinvoiceamount")), QStringLiteral("#0.00")));
-    list.setCell(item, columns.settledAmount,
+    list.setCell(item, columns.settlement,
                  rt::format(detail.field(QStringLiteral("drdsettledamount")), QStringLiteral("0.00")));
 }
 
@@ -135,7 +128,7 @@ void addStoredDocument(frmReceiptShop& entry, const ado::Recordset& detail,
 
 void FrmMaster::DisplayDetails() {
     module::trapped(name(), QStringLiteral("DisplayDetails"), [this] {
-        const QString receiptId = flexMaster.textMatrix(flexMaster.row(), ReceiptIdColumn);
+        const QString receiptId = flexMaster.textMatrix(flexMaster.row(), module::gridcol::ReceiptId);
         ado::Recordset details;
         details.open(
             QStringLiteral("select drdbookserinvoiceid,drdinvoiceid, drdserviceinvoiceid,  drdsplinvoiceid, "

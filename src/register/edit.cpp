@@ -1,5 +1,6 @@
 // The register's Edit command: the stored receipt of the current row shown read-only in the entry window.
 #include "frmmaster.h"
+#include "module/registergrid.h"
 
 #include "module/reporterror.h"
 #include "platform/ado/recordset.h"
@@ -10,8 +11,6 @@ namespace receipts {
 using module::session;
 
 namespace {
-
-constexpr int ReceiptIdColumn = 0;
 
 QString shopText() {
     return QString::number(session().shopId);
@@ -75,7 +74,7 @@ void FrmMaster::CmdEdit_Click() {
         s.userAuditing->LoggedTime = QDateTime::currentDateTime();
         frmReceiptShop& entry = entryWindow();
         entry.setAdocon(connection);
-        const QString receiptId = flexMaster.textMatrix(flexMaster.row(), ReceiptIdColumn);
+        const QString receiptId = flexMaster.textMatrix(flexMaster.row(), module::gridcol::ReceiptId);
         ado::Recordset rs;
         rs.open(QStringLiteral("select * from LOsDummyReceiptHeader where ") + QStringLiteral(" drshopid=") +
                     shopText() + QStringLiteral(" and drid = '") + receiptId + QStringLiteral("'"),

@@ -1,5 +1,6 @@
 // User rights, the date window and the per-row command rules of the register.
 #include "frmmaster.h"
+#include "module/registergrid.h"
 
 #include "module/reporterror.h"
 #include "platform/ado/recordset.h"
@@ -11,15 +12,13 @@ using module::session;
 
 namespace {
 const QString AdminRights = QStringLiteral("ADMIN");
-constexpr int IdColumn = 0;
-constexpr int DateColumn = 2;
-constexpr int CancelledColumn = 5;
 } // namespace
 
 void FrmMaster::UserRights() {
     ado::Recordset rs;
     rs.open(QStringLiteral("select functionrights from louserrights where userid = ") +
-                QString::number(session().userId) + QStringLiteral(" and interfaceid = ") + QStringLiteral("1505"),
+                QString::number(session().userId) + QStringLiteral(" and interfaceid = ") +
+                QStringLiteral("1505"),
             connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
     if (rs.eof()) {
         rs.close();
@@ -49,7 +48,8 @@ bool FrmMaster::fnUserRights(const QString& letter) {
         session().commonDb->strTableName = QStringLiteral("lousers");
         session().UserName = rt::nullAsEmpty(session().commonDb->fnreturnfield(
             QStringLiteral("username"), QStringLiteral("userID=") + QString::number(session().userId) +
-                                            QStringLiteral(" and shopid=") + QString::number(session().shopId)));
+                                            QStringLiteral(" and shopid=") +
+                                            QString::number(session().shopId)));
         module::reportTrapped(QStringLiteral("Master Form"), QStringLiteral("fnUserRights"), error);
         return false;
     }
@@ -58,13 +58,13 @@ bool FrmMaster::fnUserRights(const QString& letter) {
 QDateTime FrmMaster::fnPopulateDate() {
     module::Session& s = session();
     s.commonDb->strTableName = QStringLiteral("LOsSettings");
-    const QVariant backDaysValue =
-        s.commonDb->fnreturnfield(QStringLiteral("sNoofBackDays"), QStringLiteral(" shopid=") + QString::number(s.shopId));
+    const QVariant backDaysValue = s.commonDb->fnreturnfield(
+        QStringLiteral("sNoofBackDays"), QStringLiteral(" shopid=") + QString::number(s.shopId));
     const int backDays = rt::nullAsEmpty(backDaysValue).isEmpty() ? 0 : rt::toInt32(backDaysValue);
     const QDateTime fromDate = s.processDate.addDays(-backDays);
     s.commonDb->strTableName = QStringLiteral("vwshopCloseDate");
-    const QVariant closeDate =
-        s.commonDb->fnreturnfield(QStringLiteral("closedate"), QStringLiteral(" shopid=") + QString::number(s.shopId));
+    const QVariant closeDate = s.commonDb->fnreturnfield(
+        QStringLiteral("closedate"), QStringLiteral(" shopid=") + QString::number(s.shopId));
     if (rt::isNull(closeDate) || rt::nullAsEmpty(closeDate).isEmpty()) return fromDate;
     const QDateTime close = rt::toDateTime(closeDate);
     return fromDate > close ? fromDate : close;
@@ -76,13 +76,13 @@ void FrmMaster::flexMaster_EnterCell() {
 
 void FrmMaster::enterCell() {
     const int row = flexMaster.row();
-    if (flexMaster.textMatrix(row, IdColumn).isEmpty()) {
+    if (flexMaster.textMatrix(row, module::gridcol::ReceiptId).isEmpty()) {
         CmdDelete.setEnabled(false);
         CmdEdit.setEnabled(false);
         cmdPrint.setEnabled(false);
         return;
     }
-    const bool cancelled = flexMaster.textMatrix(row, CancelledColumn) == QLatin1String("Yes");
+    const bool cancelled = flexMaster.textMatrix(row, module::gridcol::Cancelled) == QLatin1String("Yes");
     CmdDelete.setEnabled(!cancelled && deleteAllowedByDate() && fnUserRights(QStringLiteral("D")));
     CmdEdit.setEnabled(fnUserRights(QStringLiteral("E")));
     cmdPrint.setEnabled(fnUserRights(QStringLiteral("P")));
@@ -95,8 +95,8 @@ bool FrmMaster::deleteAllowedByDate() const {
     const int days = rt::toInt32(session().commonDb->fnreturnfield(
         QStringLiteral("futureint"), QStringLiteral(" shopid=") + QString::number(session().shopId)));
     const QString cutOff = rt::format(session().processDate.addDays(-days), QStringLiteral("yyyy/mm/dd"));
-    const QString receiptDate =
-        rt::format(flexMaster.textMatrix(flexMaster.row(), DateColumn), QStringLiteral("yyyy/mm/dd"));
+    const QString receiptDate = rt::format(
+        flexMaster.textMatrix(flexMaster.row(), module::gridcol::ReceiptDate), QStringLiteral("yyyy/mm/dd"));
     return !(cutOff > receiptDate);
 }
 
@@ -107,7 +107,8 @@ void FrmMaster::flexMaster_SelChange() {
             return;
         }
         const int own = flexMaster.cellForeColor();
-        flexMaster.setForeColorSel(own != 0 && own != forms::SystemWindowText ? own : forms::SystemHighlightText);
+        flexMaster.setForeColorSel(own != 0 && own != forms::SystemWindowText ? own
+                                                                              : forms::SystemHighlightText);
     });
 }
 
