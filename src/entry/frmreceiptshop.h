@@ -101,6 +101,9 @@ public:
     void mnuPreview_Click();
     void UpdateSettledTotal();
 
+    // The report of the selected shop invoice, previewed.
+    void PreviewReport();
+
     // Saving: validation, numbering, the header and detail rows, the close check.
     qint32 ReceiptId = 0;
     QString ReceiptNo;
@@ -115,6 +118,9 @@ public:
 
     // The text voucher of a stored receipt.
     void printRvoucher(qint32 receiptId);
+    // The print dialog's way to the voucher: through the component's entry window, loaded for the
+    // print when it is not loaded.
+    static void printForPrintDialog(qint32 receiptId);
     static QString PadSpaces(qint16 count);
     static QString CentreText(const QString& text, qint16 width);
 
@@ -141,6 +147,7 @@ private:
     void setCurrencyCaptions(const QString& symbol);
     qint32 selectedCustomerId() const;
     qint32 shopDepartmentId() const;
+    void previewSelectedInvoice();
 
     ado::ConnectionPtr connection_;
 };

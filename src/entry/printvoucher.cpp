@@ -19,7 +19,6 @@ namespace receipts {
 
 namespace {
 
-const QString ScreenFile = QStringLiteral("c:\\Receipts.txt");
 const QChar ShiftOut = QChar(14);
 const QChar ShiftIn = QChar(15);
 const QChar FormFeed = QChar(12);
@@ -237,7 +236,7 @@ void writeVoucher(qint32 receiptId) {
     receipt.open(receiptQuery(receiptId), module::registerConnection(), ado::CursorType::Keyset,
                  ado::LockType::Pessimistic);
     if (!receipt.eof()) {
-        os::OutputFile out(printsToScreen() ? ScreenFile : layout.port);
+        os::OutputFile out(printsToScreen() ? output::VoucherScreenFile : layout.port);
         VoucherWriter writer(out, layout, separator, receipt);
         for (int copy = 1; copy <= layout.copies; ++copy)
             writer.writeCopy();
@@ -250,6 +249,18 @@ void writeVoucher(qint32 receiptId) {
 
 void frmReceiptShop::printRvoucher(qint32 receiptId) {
     module::trapped(name(), QStringLiteral("printRvoucher"), [receiptId] { writeVoucher(receiptId); });
+}
+
+// A window loaded only to print is unloaded again, so a later New runs its load for entering.
+void frmReceiptShop::printForPrintDialog(qint32 receiptId) {
+    frmReceiptShop& entry = module::windows().get<frmReceiptShop>();
+    const bool wasLoaded = entry.isLoaded();
+    if (!wasLoaded) {
+        entry.setAdocon(module::registerConnection());
+        entry.load();
+    }
+    entry.printRvoucher(receiptId);
+    if (!wasLoaded) entry.unload();
 }
 
 QString frmReceiptShop::PadSpaces(qint16 count) {

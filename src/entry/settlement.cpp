@@ -172,7 +172,7 @@ void frmReceiptShop::lvwInvoice_MouseDown(int button, int shift, float x, float 
 }
 
 void frmReceiptShop::mnuPreview_Click() {
-    trapped(name(), QStringLiteral("mnuPreview_Click"), [] {});
+    trapped(name(), QStringLiteral("mnuPreview_Click"), [this] { PreviewReport(); });
 }
 
 void frmReceiptShop::UpdateSettledTotal() {

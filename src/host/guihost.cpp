@@ -10,7 +10,11 @@
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/runtime.h"
 #include "platform/os/applicationfolder.h"
+#include "platform/os/outputevents.h"
 #include "platform/qt/qtbackend.h"
+#include "platform/qt/reportpreviewwindow.h"
+#include "platform/qt/textviewer.h"
+#include "platform/report/reportpreview.h"
 
 #include <QDir>
 #include <QLocale>
@@ -18,6 +22,23 @@
 #include <QStandardPaths>
 
 namespace host {
+
+namespace {
+
+// What the module views goes on the screen: text files in the module's viewer, reports in a preview.
+void showOutputOnScreen() {
+    os::OutputEvents::setTextViewed([](const QString& path) {
+        qtview::showTextFile(QDir(os::applicationFolder()).absoluteFilePath(path));
+    });
+    report::ReportPreview::setPresenter(qtview::showReportPreview);
+}
+
+void stopShowingOutput() {
+    os::OutputEvents::setTextViewed(nullptr);
+    report::ReportPreview::setPresenter(nullptr);
+}
+
+} // namespace
 
 int GuiHost::run(const HostOptions& options) {
     const QString folder = prepareFolder(options.folder);
@@ -27,6 +48,7 @@ int GuiHost::run(const HostOptions& options) {
     qtview::QtBackend backend;
     forms::Runtime::setBackend(&backend);
     forms::Runtime::setApplicationName(QStringLiteral("Receipts"));
+    showOutputOnScreen();
     const QString database =
         options.database.isEmpty() ? QDir(folder).filePath(QStringLiteral("receipts.db")) : options.database;
     int status = 0;
@@ -41,6 +63,7 @@ int GuiHost::run(const HostOptions& options) {
         status = 1;
     }
     module::session() = module::Session();
+    stopShowingOutput();
     forms::Runtime::setBackend(nullptr);
     return status;
 }

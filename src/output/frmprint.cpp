@@ -1,21 +1,51 @@
-// The print dialog: its controls, the destination it opens with, and the paper frame of Windows Print.
+// The print dialog: its controls, the destination it opens with, and OK for the voucher and the report.
 #include "frmprint.h"
+
+#include "shopreportengine.h"
 
 #include "module/filecode.h"
 #include "module/reporterror.h"
 #include "module/session.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
+#include "platform/forms/grid.h"
+#include "platform/forms/runtime.h"
+#include "platform/forms/userinput.h"
+#include "platform/os/applicationfolder.h"
+#include "platform/os/outputevents.h"
+#include "platform/os/outputfile.h"
 
 namespace output {
 
 namespace {
 
 const QString FormName = QStringLiteral("frmPrint");
+const QString OkProcedure = QStringLiteral("cmdOK_Click");
+const QString ReceiptReportA4 = QStringLiteral("\\reports\\rptDummyReceipt.rpt");
+const QString ReceiptReportA5 = QStringLiteral("\\reports\\rptDummyReceiptA5.rpt");
 
 // The leading number of a setting, rounded to a whole number; no number (a missing key) gives 0.
 qint16 numericSetting(const QString& key) {
     return rt::toInt16(rt::val(module::FileCode(key, module::settingsFilePath())));
+}
+
+// The receipt in the register grid's current row (column 0); error 91 without a register.
+QString currentReceiptId() {
+    module::RegisterWindow* master = module::session().registerWindow;
+    if (!master) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    const forms::Grid& grid = master->grid();
+    return grid.textMatrix(grid.row(), 0);
+}
+
+// The user's name for the receipt report, kept as the session's UserName too.
+QString reportUserName() {
+    module::Session& s = module::session();
+    if (!s.commonDb) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    s.commonDb->strTableName = QStringLiteral("lousers");
+    s.UserName = rt::toText(s.commonDb->fnreturnfield(
+        QStringLiteral("username"), QStringLiteral("userID=") + QString::number(s.userId) +
+                                        QStringLiteral(" and shopid=") + QString::number(s.shopId)));
+    return s.UserName;
 }
 
 } // namespace
@@ -34,6 +64,8 @@ frmPrint::frmPrint()
 
 void frmPrint::layOutControls() {
     setSize(4800, 3000);
+    // Escape closes the dialog from any of its controls.
+    setKeyPreview(true);
     optPrint.setCaption(QStringLiteral("To Printer"));
     optScreen.setCaption(QStringLiteral("To Screen"));
     Optwindowsprint.setCaption(QStringLiteral("Windows Print"));
@@ -54,6 +86,8 @@ void frmPrint::wireEvents() {
     optPrint.Click = [this] { fraPaersize.setVisible(false); };
     optScreen.Click = [this] { fraPaersize.setVisible(false); };
     Optwindowsprint.Click = [this] { fraPaersize.setVisible(true); };
+    cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdCancel.Click = [this] { cmdCancel_Click(); };
 }
 
 void frmPrint::Form_Load() {
@@ -73,6 +107,55 @@ void frmPrint::Form_Load() {
         }
         optA4.setValue(true);
     });
+}
+
+void frmPrint::Form_KeyPress(int& keyAscii) {
+    if (keyAscii == forms::keys::Escape) unload();
+}
+
+void frmPrint::Form_Unload(int& cancel) {
+    preview_.reset();
+    report_.reset();
+    reportEngine_.reset();
+}
+
+// Windows Print leaves the dialog open; the text voucher closes it.
+void frmPrint::cmdOK_Click() {
+    module::trapped(name(), OkProcedure, [this] {
+        if (Optwindowsprint.value()) return WIndowsPrint();
+        printVoucher();
+    });
+}
+
+void frmPrint::cmdCancel_Click() {
+    unload();
+}
+
+// The voucher reads "To Screen" itself to choose between the screen file and the port; it reports its
+// own failures, after which the dialog goes on as after a success. The screen file opens in the
+// module's own text viewer.
+void frmPrint::printVoucher() {
+    forms::HourglassPointer pointer;
+    const qint32 receiptId = rt::toInt32(currentReceiptId());
+    if (!voucherPrinter) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    voucherPrinter(receiptId);
+    if (optScreen.value()) os::OutputEvents::textViewed(os::OutputFile::reportedPath(VoucherScreenFile));
+    unload();
+}
+
+void frmPrint::WIndowsPrint() {
+    forms::HourglassPointer pointer;
+    const module::Session& s = module::session();
+    const QString file = os::applicationFolder() + (optA4.value() ? ReceiptReportA4 : ReceiptReportA5);
+    reportEngine_ = shopReportEngine(module::registerConnection());
+    reportEngine_->logOnServer(QStringLiteral("pdsodbc.dll"), QStringLiteral("admindsnv2"),
+                               QStringLiteral("adminv2"), QStringLiteral("admin"));
+    report_ = reportEngine_->openReport(file);
+    report_->parameterField(1).setCurrentValue(QStringLiteral("Receipts "));
+    report_->parameterField(2).setCurrentValue(s.shopId);
+    report_->parameterField(3).setCurrentValue(rt::val(currentReceiptId()));
+    report_->parameterField(4).setCurrentValue(reportUserName());
+    preview_ = report_->preview(QStringLiteral("Receipts"), shopPreviewOptions());
 }
 
 } // namespace output

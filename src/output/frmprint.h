@@ -3,8 +3,16 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/textcontrols.h"
+#include "platform/report/report.h"
+#include "platform/report/reportengine.h"
+
+#include <functional>
+#include <memory>
 
 namespace output {
+
+// The file "To Screen" writes the voucher to and shows.
+inline const QString VoucherScreenFile = QStringLiteral("c:\\Receipts.txt");
 
 class frmPrint : public forms::Form {
 public:
@@ -22,11 +30,26 @@ public:
     forms::CommandButton cmdOK;
     forms::CommandButton cmdCancel;
 
+    // The entry window's printRvoucher, which sits in the layer above this dialog: whoever shows the
+    // dialog tells it how to reach the voucher. Without it OK fails with error 91.
+    std::function<void(qint32 receiptId)> voucherPrinter;
+
     void Form_Load() override;
+    void Form_KeyPress(int& keyAscii) override;
+    void Form_Unload(int& cancel) override;
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void WIndowsPrint();
 
 private:
     void layOutControls();
     void wireEvents();
+    void printVoucher();
+
+    // Kept from Windows Print until the dialog closes.
+    std::unique_ptr<report::ReportEngine> reportEngine_;
+    std::unique_ptr<report::Report> report_;
+    std::unique_ptr<report::PreviewWindow> preview_;
 };
 
 } // namespace output

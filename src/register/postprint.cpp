@@ -1,6 +1,7 @@
 // The register's Post Ledgers and Print commands.
 #include "frmmaster.h"
 
+#include "entry/frmreceiptshop.h"
 #include "module/formhelpers.h"
 #include "module/reporterror.h"
 #include "module/windows.h"
@@ -35,8 +36,11 @@ void FrmMaster::cmdUpdate_Click() {
 }
 
 void FrmMaster::cmdPrint_Click() {
-    trapped(name(), QStringLiteral("cmdPrint_Click "),
-            [this] { module::windows().get<output::frmPrint>().showModal(this); });
+    trapped(name(), QStringLiteral("cmdPrint_Click "), [this] {
+        output::frmPrint& dialog = module::windows().get<output::frmPrint>();
+        dialog.voucherPrinter = frmReceiptShop::printForPrintDialog;
+        dialog.showModal(this);
+    });
 }
 
 } // namespace receipts

@@ -14,8 +14,8 @@ struct ReportRun {
     long records = 0;
 };
 
-// The output code tells of each finished output here; the host decides who listens (nobody in the GUI,
-// the transcript in a scenario).
+// The output code tells of each finished output here; the host decides who listens (in the GUI the
+// viewer opens a viewed text; in a scenario the transcript records every kind).
 class OutputEvents {
 public:
     using FileWritten = std::function<void(const QString& path, qint64 bytes)>;
