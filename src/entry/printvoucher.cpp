@@ -260,7 +260,10 @@ void frmReceiptShop::printForPrintDialog(qint32 receiptId) {
         entry.load();
     }
     entry.printRvoucher(receiptId);
-    if (!wasLoaded) entry.unload();
+    if (wasLoaded) return;
+    // Loaded only to print, the window holds no entry: its close check has nothing to ask.
+    entry.setTag(QString());
+    entry.unload();
 }
 
 QString frmReceiptShop::PadSpaces(qint16 count) {
