@@ -105,6 +105,10 @@ typedef K8Result (*K8DllUnregisterServer)(void);
 typedef K8Result (*K8DllGetClassObject)(const K8Guid* clsid, const K8Guid* iid, void** object);
 typedef K8Result (*K8DllCanUnloadNow)(void);
 
+/* The register on the screen keeps its settings, reports and output files in the folder this variable
+   names; otherwise in the user's data folder of the running application. */
+#define K8TR4072_FOLDER_ENV "RECEIPTS_FOLDER"
+
 /* ---- The registry file: an INI file of sections "[ProgID name]" and "[CLSID {...}]". ----
    K8TR4072_REGISTRY names it; otherwise /etc/k8tr4072/registry.ini for root, else
    $XDG_CONFIG_HOME/k8tr4072/registry.ini or ~/.config/k8tr4072/registry.ini. */

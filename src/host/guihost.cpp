@@ -1,89 +1,57 @@
 // GUI mode of the host.
 #include "guihost.h"
 
-#include "defaultsettings.h"
+#include "componentclient.h"
 #include "hostdatabase.h"
+#include "userfolder.h"
 
-#include "module/clsreceiptsshop.h"
-#include "module/session.h"
-#include "platform/core/conversions.h"
+#include "k8tr4072.h"
 #include "platform/core/runtimeerror.h"
-#include "platform/forms/runtime.h"
-#include "platform/os/applicationfolder.h"
-#include "platform/os/outputevents.h"
-#include "platform/qt/qtbackend.h"
-#include "platform/qt/reportpreviewwindow.h"
-#include "platform/qt/textviewer.h"
-#include "platform/report/reportpreview.h"
 
 #include <QDir>
-#include <QLocale>
+#include <QGuiApplication>
 #include <QMessageBox>
-#include <QStandardPaths>
+#include <iostream>
 
 namespace host {
 
 namespace {
 
-// What the module views goes on the screen: text files in the module's viewer, reports in a preview.
-void showOutputOnScreen() {
-    os::OutputEvents::setTextViewed([](const QString& path) {
-        qtview::showTextFile(QDir(os::applicationFolder()).absoluteFilePath(path));
-    });
-    report::ReportPreview::setPresenter(qtview::showReportPreview);
+// On a screen nobody sees the box would wait forever; the message goes to stderr as well.
+int failure(const QString& message) {
+    std::cerr << "receipts-host: " << message.toStdString() << "\n";
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QMessageBox::critical(nullptr, QStringLiteral("Receipts"), message);
+    return 1;
 }
 
-void stopShowingOutput() {
-    os::OutputEvents::setTextViewed(nullptr);
-    report::ReportPreview::setPresenter(nullptr);
+// The component opens its own connection; the host's only creates the demo database on a first run.
+bool databaseReady(const QString& path) {
+    try {
+        HostDatabase::openOrCreateDemo(path);
+        return true;
+    } catch (const rt::RuntimeError& error) {
+        failure(QStringLiteral("The shop database %1 cannot be opened:\n%2").arg(path, error.description()));
+        return false;
+    }
 }
 
 } // namespace
 
 int GuiHost::run(const HostOptions& options) {
-    const QString folder = prepareFolder(options.folder);
-    os::setApplicationFolder(folder);
-    DefaultSettings::writeIfMissing(folder);
-    applyUserLocale();
-    qtview::QtBackend backend;
-    forms::Runtime::setBackend(&backend);
-    forms::Runtime::setApplicationName(QStringLiteral("Receipts"));
-    showOutputOnScreen();
+    const QString folder = UserFolder::prepare(options.folder);
     const QString database =
         options.database.isEmpty() ? QDir(folder).filePath(QStringLiteral("receipts.db")) : options.database;
-    int status = 0;
+    if (!databaseReady(database)) return 1;
+    qputenv(K8TR4072_FOLDER_ENV, QFile::encodeName(folder));
     try {
-        module::clsReceiptsShop component;
-        options.session.applyTo(component, HostDatabase::openOrCreateDemo(database));
-        component.Show();
-    } catch (const rt::RuntimeError& error) {
-        QMessageBox::critical(
-            nullptr, QStringLiteral("Receipts"),
-            QStringLiteral("The shop database %1 cannot be opened:\n%2").arg(database, error.description()));
-        status = 1;
+        ComponentClient::ensureRegistered(options.component.isEmpty() ? QStringLiteral(K8TR4072_LIBRARY)
+                                                                      : options.component);
+        ComponentClient::show(options.session, HostDatabase::connectionString(database));
+    } catch (const ComponentError& error) {
+        return failure(QStringLiteral("The receipts component cannot be shown:\n%1").arg(error.what()));
     }
-    module::session() = module::Session();
-    stopShowingOutput();
-    forms::Runtime::setBackend(nullptr);
-    return status;
-}
-
-QString GuiHost::prepareFolder(const QString& requested) {
-    const QString folder =
-        requested.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : requested;
-    QDir().mkpath(folder);
-    return folder;
-}
-
-// Dates and numbers as the user writes them; a two-digit year would read back in the wrong century,
-// so the year is always shown in full.
-void GuiHost::applyUserLocale() {
-    const QLocale locale;
-    QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
-    if (!dateFormat.contains(QStringLiteral("yyyy")))
-        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    const QString group = locale.groupSeparator();
-    rt::setRegional({dateFormat, locale.decimalPoint().at(0), group.isEmpty() ? QChar(u' ') : group.at(0)});
+    return 0;
 }
 
 } // namespace host

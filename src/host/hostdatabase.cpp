@@ -31,8 +31,12 @@ ado::ConnectionPtr HostDatabase::openExisting(const QString& path) {
 
 ado::ConnectionPtr HostDatabase::open(const QString& path) {
     ado::ConnectionPtr connection = ado::Connection::create();
-    connection->open(QStringLiteral("Driver=sqlite;Database=") + path);
+    connection->open(connectionString(path));
     return connection;
+}
+
+QString HostDatabase::connectionString(const QString& path) {
+    return QStringLiteral("Driver=sqlite;Database=") + path;
 }
 
 } // namespace host

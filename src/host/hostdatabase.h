@@ -13,6 +13,8 @@ public:
     static ado::ConnectionPtr createFresh(const QString& path, bool withDemo);
     // An existing file; error 53 when there is none.
     static ado::ConnectionPtr openExisting(const QString& path);
+    // The connection string that opens the file.
+    static QString connectionString(const QString& path);
 
 private:
     static ado::ConnectionPtr open(const QString& path);

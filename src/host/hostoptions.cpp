@@ -33,6 +33,8 @@ const std::map<QString, Setter>& valueOptions() {
          [](HostOptions& o, const QString&, const QString& v) { o.database = v; }},
         {QStringLiteral("--folder"), [](HostOptions& o, const QString&, const QString& v) { o.folder = v; }},
         {QStringLiteral("--script"), [](HostOptions& o, const QString&, const QString& v) { o.script = v; }},
+        {QStringLiteral("--component"),
+         [](HostOptions& o, const QString&, const QString& v) { o.component = v; }},
         {QStringLiteral("--caption"),
          [](HostOptions& o, const QString&, const QString& v) { o.session.caption = v; }},
         {QStringLiteral("--company"),
@@ -82,6 +84,8 @@ QString HostOptions::usage() {
         "  --financial N     financial-year id (default 1)\n"
         "  --date YYYY-MM-DD process date (default today)\n"
         "  --caption TEXT    title of the message boxes (default \"Receipts\")\n"
+        "  --component PATH  the component library to register when the registry has none\n"
+        "                    (default: the one built with this program)\n"
         "  --script FILE     run the scenario FILE and print its transcript\n"
         "  --help            this text\n");
 }

@@ -1,4 +1,4 @@
-// The host's command line: database, folder, session values and the scenario to run.
+// The host's command line: database, folder, component, session values and the scenario to run.
 #pragma once
 
 #include "sessionvalues.h"
@@ -17,6 +17,7 @@ struct HostOptions {
     QString database; // empty: receipts.db in the application folder
     QString folder;   // empty: the user's data folder, or a fresh folder for a scenario
     QString script;   // empty: the register opens on the screen
+    QString component; // empty: the component library built with the host
     bool help = false;
     SessionValues session;
 

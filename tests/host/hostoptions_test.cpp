@@ -23,16 +23,21 @@ TEST(HostOptions, defaultsAreTheFirstShopOfTodayWithoutScript) {
     EXPECT_TRUE(options.script.isEmpty());
     EXPECT_TRUE(options.database.isEmpty());
     EXPECT_TRUE(options.folder.isEmpty());
+    EXPECT_TRUE(options.component.isEmpty());
 }
 
 TEST(HostOptions, everyOptionSetsItsValue) {
-    const HostOptions options = HostOptions::parse(
-        {QStringLiteral("--database"), QStringLiteral("/tmp/shop.db"), QStringLiteral("--company"),
-         QStringLiteral("2"), QStringLiteral("--shop"), QStringLiteral("3"), QStringLiteral("--user"),
-         QStringLiteral("4"), QStringLiteral("--financial"), QStringLiteral("5"), QStringLiteral("--date"),
-         QStringLiteral("2024-03-10"), QStringLiteral("--caption"), QStringLiteral("Shop 3"),
-         QStringLiteral("--folder"), QStringLiteral("/tmp/app"), QStringLiteral("--script"),
-         QStringLiteral("run.scn")});
+    const HostOptions options =
+        HostOptions::parse({QStringLiteral("--database"),  QStringLiteral("/tmp/shop.db"),
+                            QStringLiteral("--company"),   QStringLiteral("2"),
+                            QStringLiteral("--shop"),      QStringLiteral("3"),
+                            QStringLiteral("--user"),      QStringLiteral("4"),
+                            QStringLiteral("--financial"), QStringLiteral("5"),
+                            QStringLiteral("--date"),      QStringLiteral("2024-03-10"),
+                            QStringLiteral("--caption"),   QStringLiteral("Shop 3"),
+                            QStringLiteral("--folder"),    QStringLiteral("/tmp/app"),
+                            QStringLiteral("--script"),    QStringLiteral("run.scn"),
+                            QStringLiteral("--component"), QStringLiteral("/opt/libk8tr4072.so")});
     EXPECT_EQ(options.database, QStringLiteral("/tmp/shop.db"));
     EXPECT_EQ(options.session.companyId, 2);
     EXPECT_EQ(options.session.shopId, 3);
@@ -42,6 +47,7 @@ TEST(HostOptions, everyOptionSetsItsValue) {
     EXPECT_EQ(options.session.caption, QStringLiteral("Shop 3"));
     EXPECT_EQ(options.folder, QStringLiteral("/tmp/app"));
     EXPECT_EQ(options.script, QStringLiteral("run.scn"));
+    EXPECT_EQ(options.component, QStringLiteral("/opt/libk8tr4072.so"));
 }
 
 TEST(HostOptions, wrongOptionsAreRefused) {
@@ -49,6 +55,7 @@ TEST(HostOptions, wrongOptionsAreRefused) {
     EXPECT_THROW(HostOptions::parse({QStringLiteral("--shop"), QStringLiteral("two")}), OptionError);
     EXPECT_THROW(HostOptions::parse({QStringLiteral("--date"), QStringLiteral("10/03/2024")}), OptionError);
     EXPECT_THROW(HostOptions::parse({QStringLiteral("--colour"), QStringLiteral("red")}), OptionError);
+    EXPECT_THROW(HostOptions::parse({QStringLiteral("--component")}), OptionError);
     EXPECT_TRUE(HostOptions::parse({QStringLiteral("--help")}).help);
 }
 

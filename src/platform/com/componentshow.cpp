@@ -4,6 +4,8 @@
 #include "host/scenarioparser.h"
 #include "host/scenariorunner.h"
 #include "host/transcript.h"
+#include "host/userfolder.h"
+#include "host/userregional.h"
 
 #include "module/clsreceiptsshop.h"
 #include "module/session.h"
@@ -131,9 +133,10 @@ K8Result ComponentShow::showScenario(module::clsReceiptsShop& object, const QStr
     return runScript(object, file, transcript) == 0 ? K8_S_OK : K8_E_FAIL;
 }
 
-// The host application's folder is the one of the running program.
+// The host names the application folder in the environment; without it the user's data folder serves.
 K8Result ComponentShow::showOnScreen(module::clsReceiptsShop& object) {
-    os::setApplicationFolder(QCoreApplication::applicationDirPath());
+    os::setApplicationFolder(host::UserFolder::prepare(qEnvironmentVariable(K8TR4072_FOLDER_ENV)));
+    host::UserRegional::apply();
     ScreenOutput output;
     object.Show();
     return K8_S_OK;

@@ -18,7 +18,8 @@ public:
     // With RECEIPTS_SCENARIO naming a scenario file, runs it headless and prints its transcript: each
     // `show` of the scenario calls the object's Show. The object's properties are the scenario's
     // session until its `session` lines change them; the object's connection serves unless the
-    // scenario names a database. A scenario that fails answers K8_E_FAIL.
+    // scenario names a database. A scenario that fails answers K8_E_FAIL. Otherwise the register opens
+    // on the screen in the folder K8TR4072_FOLDER_ENV names, with the user's regional settings.
     static K8Result show(module::clsReceiptsShop& object);
     // Ends the application the library created; the host's own stays.
     static void releaseApplication();
