@@ -8,6 +8,7 @@
 #include "platform/forms/userinput.h"
 #include "support/recordingbackend.h"
 #include "support/testdatabase.h"
+#include "support/testsession.h"
 
 #include <gtest/gtest.h>
 
@@ -37,19 +38,7 @@ protected:
              })
             database.execute(QString::fromLatin1(sql));
         stub.connection = database.connection();
-        module::Session& s = module::session();
-        s = module::Session();
-        s.companyId = 1;
-        s.shopId = 1;
-        s.userId = 1;
-        s.EntryMode = QStringLiteral("N");
-        s.registerWindow = &stub;
-        s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
-        s.commonDb->adocon = database.connection();
-        s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
-        s.formColor = suite::Factory::create<suite::ClsFormcolor>(suite::progid::FormColor);
-        s.formColor->adocon = database.connection();
-        s.userAuditing = suite::Factory::create<suite::ClsUserAuditing>(suite::progid::UserAuditing);
+        testing_support::startSession(stub, database.connection());
         entry.setAdocon(database.connection());
         entry.load();
         ASSERT_EQ(entry.cboCurrency.listCount(), 5);

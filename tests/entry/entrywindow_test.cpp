@@ -5,6 +5,7 @@
 #include "register/frmmaster.h"
 #include "support/recordingbackend.h"
 #include "support/testdatabase.h"
+#include "support/testsession.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +28,7 @@ protected:
                  "ihcustomerid, ihcompanyid, ihnetamount) values (1, 10, 'I', 'INV-10', '20261201', 3, 1, 100)",
              })
             database.execute(QString::fromLatin1(sql));
-        component.setAdocon(database.connection());
-        component.intCompanyID = 1;
-        component.intShopID = 1;
-        component.intUserID = 1;
-        component.strMsgboxCaption = QStringLiteral("Shop");
-        component.dtProcessDate = QDateTime(QDate(2026, 12, 6), QTime(0, 0));
+        testing_support::prepareComponent(component, database.connection());
         recorder.backend.onModal = [this](forms::Form& form) { onModal(form); };
         recorder.standingAnswers[QStringLiteral("Save Changes?")] = forms::MsgResult::No;
     }

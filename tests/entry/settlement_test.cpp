@@ -8,6 +8,7 @@
 #include "register/frmmaster.h"
 #include "support/recordingbackend.h"
 #include "support/testdatabase.h"
+#include "support/testsession.h"
 
 #include <QFile>
 #include <QXmlStreamReader>
@@ -55,12 +56,7 @@ protected:
         module::session() = module::Session();
         for (const char* sql : Rows)
             database.execute(QString::fromLatin1(sql));
-        component.setAdocon(database.connection());
-        component.intCompanyID = 1;
-        component.intShopID = 1;
-        component.intUserID = 1;
-        component.strMsgboxCaption = QStringLiteral("Shop");
-        component.dtProcessDate = QDateTime(QDate(2026, 12, 6), QTime(0, 0));
+        testing_support::prepareComponent(component, database.connection());
         recorder.backend.onModal = [this](forms::Form& form) { onModal(form); };
     }
 

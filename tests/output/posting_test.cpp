@@ -9,6 +9,7 @@
 #include "register/frmmaster.h"
 #include "support/recordingbackend.h"
 #include "support/testdatabase.h"
+#include "support/testsession.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -46,12 +47,7 @@ protected:
                  "(2, 1, 1, 'S-1', '20261206', 3, 50, 1, 0)",
              })
             database.execute(QString::fromLatin1(sql));
-        component.setAdocon(database.connection());
-        component.intCompanyID = 1;
-        component.intShopID = 1;
-        component.intUserID = 1;
-        component.strMsgboxCaption = QStringLiteral("Shop");
-        component.dtProcessDate = QDateTime(QDate(2026, 12, 6), QTime(0, 0));
+        testing_support::prepareComponent(component, database.connection());
         recorder.backend.onModal = [this](forms::Form& form) { onModal(form); };
         recorder.backend.onLoaded = [this](forms::Form& form) { loaded << form.name(); };
     }

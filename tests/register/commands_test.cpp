@@ -6,6 +6,7 @@
 #include "register/frmmaster.h"
 #include "support/recordingbackend.h"
 #include "support/testdatabase.h"
+#include "support/testsession.h"
 
 #include <gtest/gtest.h>
 
@@ -66,12 +67,7 @@ protected:
                  "(1, 2, 4, null, null, 7, null, 20, 20), (1, 2, 5, null, null, null, 8, 30, 12.25)",
              })
             database.execute(QString::fromLatin1(sql));
-        component.setAdocon(database.connection());
-        component.intCompanyID = 1;
-        component.intShopID = 1;
-        component.intUserID = 1;
-        component.strMsgboxCaption = QStringLiteral("Shop");
-        component.dtProcessDate = QDateTime(QDate(2026, 12, 6), QTime(0, 0));
+        testing_support::prepareComponent(component, database.connection());
         recorder.backend.onModal = [this](forms::Form& form) { onModal(form); };
     }
 
