@@ -1,6 +1,8 @@
 // The shop the report output tests print from.
 #include "reportoutputfixture.h"
 
+#include "support/testsession.h"
+
 #include "module/session.h"
 #include "module/windows.h"
 #include "platform/os/applicationfolder.h"
@@ -95,20 +97,8 @@ ReportOutputTest::ReportOutputTest() {
     for (const char* sql : ShopRows)
         database.execute(QString::fromLatin1(sql));
     master.connection = database.connection();
-    module::Session& s = module::session();
-    s = module::Session();
-    s.companyId = 1;
-    s.shopId = 1;
-    s.userId = 1;
-    s.msgboxCaption = QStringLiteral("Shop");
-    s.EntryMode = QStringLiteral("N");
-    s.registerWindow = &master;
-    s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
-    s.commonDb->adocon = database.connection();
-    s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
-    s.formColor = suite::Factory::create<suite::ClsFormcolor>(suite::progid::FormColor);
-    s.formColor->adocon = database.connection();
-    s.userAuditing = suite::Factory::create<suite::ClsUserAuditing>(suite::progid::UserAuditing);
+    testing_support::startSession(master, database.connection());
+    module::session().msgboxCaption = QStringLiteral("Shop");
     os::OutputEvents::setReportRun([this](const os::ReportRun& run) { runs.push_back(run); });
     os::OutputEvents::setTextViewed([this](const QString& path) { viewed << path; });
     os::OutputEvents::setFileWritten([this](const QString& path, qint64) { written << path; });

@@ -10,6 +10,7 @@
 #include "platform/os/outputevents.h"
 #include "support/recordingbackend.h"
 #include "support/testdatabase.h"
+#include "support/testsession.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,17 +85,7 @@ protected:
         os::setApplicationFolder(folder.path());
         module::windows().clear();
         stub.connection = database.connection();
-        module::Session& s = module::session();
-        s = module::Session();
-        s.companyId = 1;
-        s.shopId = 1;
-        s.userId = 1;
-        s.EntryMode = QStringLiteral("N");
-        s.registerWindow = &stub;
-        s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
-        s.commonDb->adocon = database.connection();
-        s.formColor = suite::Factory::create<suite::ClsFormcolor>(suite::progid::FormColor);
-        s.formColor->adocon = database.connection();
+        testing_support::startSession(stub, database.connection());
         os::OutputEvents::setFileWritten(
             [this](const QString& path, qint64 bytes) { written.emplace_back(path, bytes); });
         seedReceipt();
