@@ -147,6 +147,7 @@ const std::map<QString, std::function<void(const ScenarioCommand&)>>& checks() {
         {QStringLiteral("database"), database},
         {QStringLiteral("session"), session},
         {QStringLiteral("file"), single},
+        {QStringLiteral("include"), single},
         {QStringLiteral("sql"), single},
         {QStringLiteral("show"), none},
         {QStringLiteral("click"), controlOnly},

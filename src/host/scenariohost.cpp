@@ -12,7 +12,6 @@
 #include "platform/os/applicationfolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace host {
@@ -20,14 +19,9 @@ namespace host {
 int ScenarioHost::run(const HostOptions& options) {
     QTextStream out(stdout);
     Transcript transcript(out);
-    QFile file(options.script);
-    if (!file.open(QIODevice::ReadOnly)) {
-        transcript.fail(0, QStringLiteral("cannot read ") + options.script);
-        return 2;
-    }
     Script script;
     try {
-        script = ScenarioParser::parse(QString::fromUtf8(file.readAll()));
+        script = ScenarioParser::parseFile(options.script);
     } catch (const ScenarioParseError& error) {
         transcript.fail(error.line, error.reason);
         return 2;

@@ -21,10 +21,17 @@ bool OleDate::inRange(double days) {
     return std::isfinite(days) && days >= FirstDay && days < LastDay;
 }
 
+// The fraction is the time on the clock, not time elapsed since midnight: on a day when the clocks
+// change, .5 still reads 12:00.
 QDateTime OleDate::toDateTime(double days) {
     const double whole = std::trunc(days);
-    const qint64 milliseconds = std::llround(std::fabs(days - whole) * MillisecondsPerDay);
-    return QDateTime(baseDay().addDays(static_cast<qint64>(whole)), QTime(0, 0)).addMSecs(milliseconds);
+    qint64 milliseconds = std::llround(std::fabs(days - whole) * MillisecondsPerDay);
+    QDate day = baseDay().addDays(static_cast<qint64>(whole));
+    if (milliseconds >= static_cast<qint64>(MillisecondsPerDay)) {
+        day = day.addDays(1);
+        milliseconds -= static_cast<qint64>(MillisecondsPerDay);
+    }
+    return QDateTime(day, QTime::fromMSecsSinceStartOfDay(static_cast<int>(milliseconds)));
 }
 
 double OleDate::fromDateTime(const QDateTime& moment) {
