@@ -3,6 +3,8 @@
 
 #include "platform/ado/connection.h"
 
+#include <QDate>
+
 namespace db {
 
 // Creates every table, view, trigger and stored procedure of the shop database with the catalogue rows
@@ -10,15 +12,16 @@ namespace db {
 void createSchema(const ado::ConnectionPtr& connection);
 void createSchema(ado::Connection& connection);
 
-// Fills a new schema with the demo data set. Its dates are relative to today, so the register always
+// Fills a new schema with the demo data set. Its dates count back from `today`, so the register always
 // shows recent receipts.
-void loadDemo(const ado::ConnectionPtr& connection);
-void loadDemo(ado::Connection& connection);
+void loadDemo(const ado::ConnectionPtr& connection, const QDate& today = QDate::currentDate());
+void loadDemo(ado::Connection& connection, const QDate& today = QDate::currentDate());
 
 // Adds, in one transaction, `customers` new customers of the shop with `documentsPerCustomer` documents
-// each and `receipts` receipts spread over the last 365 days; a missing shop is created in company 1 with
-// a register window covering every receipt. Needs at least one customer when receipts are asked for.
+// each and `receipts` receipts spread over the 365 days up to `today`; a missing shop is created in
+// company 1 with a register window covering every receipt. Needs at least one customer when receipts are
+// asked for.
 void generateLargeDataSet(const ado::ConnectionPtr& connection, int shopId, int receipts, int customers,
-                          int documentsPerCustomer);
+                          int documentsPerCustomer, const QDate& today = QDate::currentDate());
 
 } // namespace db

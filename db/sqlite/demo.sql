@@ -1,6 +1,7 @@
 -- Demo data: two companies, four shops, their customers, documents, receipts and head-office payments.
 --
--- Every date is relative to the day the demo is loaded, so the register always has recent receipts. The
+-- Every date counts back from the day the demo is loaded for, read from the temporary table
+-- demo_args(today) as 'yyyy-MM-dd', so that the register always has recent receipts. The
 -- bulk rows are derived with window functions from small temporary tables and the temporary tables are
 -- dropped at the end. Amounts are in the customer's currency unless a column says otherwise.
 
@@ -25,8 +26,8 @@ INSERT INTO adepartmentMaster (DepartmentID, CompanyID, departmentname, depcurre
     (3, 2, 'Hospitality', 1);
 
 INSERT INTO ExchangeRate (ExchangeID, CompanyID, ratedate, description) VALUES
-    (1, 1, strftime('%Y-%m-%d 00:00:00.000', 'now', 'localtime'), 'Daily rates'),
-    (2, 2, strftime('%Y-%m-%d 00:00:00.000', 'now', 'localtime'), 'Daily rates');
+    (1, 1, (SELECT today FROM demo_args) || ' 00:00:00.000', 'Daily rates'),
+    (2, 2, (SELECT today FROM demo_args) || ' 00:00:00.000', 'Daily rates');
 
 INSERT INTO ExchangeRateDetail (CompanyID, ExchangeID, CurrencyID, SellingRate, BuyingRate) VALUES
     (1, 1, 1, 15.42, 15.38), (1, 1, 2, 1, 1), (1, 1, 3, 0.92, 0.91),
@@ -83,7 +84,8 @@ INSERT INTO LOsSettings (shopid, sNoofBackDays) VALUES (1, 30), (2, 14), (3, 60)
 
 CREATE TEMP TABLE demo_calendar (daysago INTEGER PRIMARY KEY, day TEXT);
 WITH RECURSIVE n(d) AS (SELECT 0 UNION ALL SELECT d + 1 FROM n WHERE d < 500)
-INSERT INTO demo_calendar SELECT d, date('now', 'localtime', printf('-%d days', d)) || ' 00:00:00.000' FROM n;
+INSERT INTO demo_calendar
+SELECT d, date((SELECT today FROM demo_args), printf('-%d days', d)) || ' 00:00:00.000' FROM n;
 
 -- Shop 1 closes weekly, last three weeks ago; shop 3 weekly, last a week ago; shops 2 and 4 never closed.
 INSERT INTO losdayclose (shopid, closedate, closedby, closedtime)

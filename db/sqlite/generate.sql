@@ -1,10 +1,11 @@
 -- Bulk data for benchmarks: customers, documents and receipts of one shop, added to what is already there.
 --
--- Arguments come from the temporary table gen_args(shopid, receipts, customers, documents): the shop, the
--- number of receipts, of new customers, and of documents per new customer. A missing shop is created in the
--- first company. Receipts are spread over the last 365 days, oldest first; every third is an advance, the
--- others settle one document of their customer by a share that never exceeds the document. Every 25th is
--- cancelled. Ids continue after the highest in use.
+-- Arguments come from the temporary table gen_args(shopid, receipts, customers, documents, today): the shop,
+-- the number of receipts, of new customers, of documents per new customer, and the last day as 'yyyy-MM-dd'.
+-- A missing shop is created in the first company. Receipts are spread over the 365 days up to that day,
+-- oldest first, the last on that day; every third is an advance, the others settle one document of their
+-- customer by a share that never exceeds the document. Every 25th is cancelled. Ids continue after the
+-- highest in use.
 
 INSERT OR IGNORE INTO ashops (shopid, companyid, departmentid, shopname, address, shoplocation, CounterLogin,
                               futureint, miscsettings13)
@@ -16,7 +17,7 @@ INSERT OR IGNORE INTO aPrefix (InterfaceID, shopid, financialid, Prefix)
 SELECT 1505, shopid, 1, 'BK' || shopid || '/' FROM gen_args;
 
 CREATE TEMP TABLE gen_ctx AS
-SELECT a.shopid, a.receipts, a.customers, a.documents, s.companyid, s.departmentid,
+SELECT a.shopid, a.receipts, a.customers, a.documents, a.today, s.companyid, s.departmentid,
        ifnull((SELECT CurrencyID FROM acompanymaster WHERE companyID = s.companyid), 1) AS currency,
        ifnull((SELECT Prefix FROM aPrefix WHERE InterfaceID = 1505 AND shopid = a.shopid
                 ORDER BY financialid DESC LIMIT 1), '') AS prefix,
@@ -70,8 +71,7 @@ SELECT y.*, 'BK/' || y.code || '/' || y.docid AS docno
                ifnull(l.lastid, 0) + row_number() OVER (PARTITION BY x.kind ORDER BY customer, doc) AS docid
           FROM (SELECT g.shopid, g.companyid, n.i / g.documents AS customer, n.i % g.documents AS doc,
                        g.lastcustomer + 1 + n.i / g.documents AS customerid, k.kind, k.code,
-                       date('now', 'localtime',
-                            printf('-%d days', 365 - n.i % g.documents * 365 / g.documents))
+                       date(g.today, printf('-%d days', 365 - n.i % g.documents * 365 / g.documents))
                            || ' 00:00:00.000' AS docdate,
                        1000 + (n.i * 13) % 500 AS amount
                   FROM n, gen_ctx g JOIN kinds k ON k.k = n.i % 8) x
@@ -108,7 +108,7 @@ WITH RECURSIVE n(i) AS (SELECT 1 WHERE (SELECT receipts FROM gen_ctx) > 0
                         UNION ALL SELECT i + 1 FROM n WHERE i < (SELECT receipts FROM gen_ctx))
 SELECT g.lastreceipt + n.i AS drid, (n.i - 1) % g.customers AS customer,
        CASE WHEN g.documents > 0 AND n.i % 3 <> 0 THEN (n.i - 1) / g.customers % g.documents END AS doc,
-       date('now', 'localtime', printf('-%d days', (g.receipts - n.i) * 365 / g.receipts)) || ' 00:00:00.000'
+       date(g.today, printf('-%d days', (g.receipts - n.i) * 365 / g.receipts)) || ' 00:00:00.000'
            AS day,
        n.i % 25 = 0 AS cancelled
   FROM n, gen_ctx g;

@@ -14,12 +14,12 @@ ado::ConnectionPtr HostDatabase::openOrCreateDemo(const QString& path) {
     return QFileInfo::exists(path) ? open(path) : createFresh(path, true);
 }
 
-ado::ConnectionPtr HostDatabase::createFresh(const QString& path, bool withDemo) {
+ado::ConnectionPtr HostDatabase::createFresh(const QString& path, bool withDemo, const QDate& demoDay) {
     QFile::remove(path);
     QDir().mkpath(QFileInfo(path).absolutePath());
     ado::ConnectionPtr connection = open(path);
     db::createSchema(*connection);
-    if (withDemo) db::loadDemo(*connection);
+    if (withDemo) db::loadDemo(*connection, demoDay);
     return connection;
 }
 

@@ -3,14 +3,18 @@
 
 #include "platform/ado/connection.h"
 
+#include <QDate>
+
 namespace host {
 
 class HostDatabase {
 public:
     // Opens the file, creating it with the schema and the demo shop when it does not exist yet.
     static ado::ConnectionPtr openOrCreateDemo(const QString& path);
-    // A new database in place of any earlier file: the schema, and the demo shop when asked.
-    static ado::ConnectionPtr createFresh(const QString& path, bool withDemo);
+    // A new database in place of any earlier file: the schema, and when asked the demo shop with its
+    // dates counting back from `demoDay`.
+    static ado::ConnectionPtr createFresh(const QString& path, bool withDemo,
+                                          const QDate& demoDay = QDate::currentDate());
     // An existing file; error 53 when there is none.
     static ado::ConnectionPtr openExisting(const QString& path);
     // The connection string that opens the file.

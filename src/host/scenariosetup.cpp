@@ -38,7 +38,8 @@ void ScenarioSetup::database(const ScenarioCommand& command) {
     if (kind.isWord(u"file"))
         connection_ = HostDatabase::openExisting(inFolder(command.args[1].text));
     else
-        connection_ = HostDatabase::createFresh(inFolder(ScenarioDatabase), kind.isWord(u"demo"));
+        connection_ = HostDatabase::createFresh(inFolder(ScenarioDatabase), kind.isWord(u"demo"),
+                                                values_.processDate);
 }
 
 void ScenarioSetup::session(const ScenarioCommand& command) {

@@ -20,7 +20,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -67,14 +66,9 @@ bool namesDatabase(const host::Script& script) {
 
 // A library's Show has no command line: the scenario's own problems end up in the transcript.
 int runScript(module::clsReceiptsShop& object, const QString& file, host::Transcript& transcript) {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) {
-        transcript.fail(0, QStringLiteral("cannot read ") + file);
-        return 2;
-    }
     host::Script script;
     try {
-        script = host::ScenarioParser::parse(QString::fromUtf8(in.readAll()));
+        script = host::ScenarioParser::parseFile(file);
     } catch (const host::ScenarioParseError& error) {
         transcript.fail(error.line, error.reason);
         return 2;

@@ -12,9 +12,12 @@ namespace ado::sqlite {
 
 namespace {
 
-// The value of a date text as the module sees it: a local date and time.
+// The value of a date text as the module sees it: a local date and time. A time the clocks skip (the
+// hour lost when summer time starts) is no local moment; it keeps its stored reading rather than
+// becoming no date at all.
 QDateTime localDateTime(const QDateTime& wallClock) {
-    return QDateTime(wallClock.date(), wallClock.time());
+    const QDateTime local(wallClock.date(), wallClock.time());
+    return local.isValid() ? local : QDateTime(wallClock.date(), wallClock.time(), Qt::UTC);
 }
 
 QString textOfColumn(sqlite3_stmt* stmt, int column) {
@@ -37,10 +40,6 @@ void bindText(sqlite3_stmt* stmt, int index, const QString& text) {
 }
 
 } // namespace
-
-QDateTime localDateTime(const QDateTime& wallClock) {
-    return QDateTime(wallClock.date(), wallClock.time());
-}
 
 Statement::Statement(sqlite3* db, const char*& tail, const char* end) : db_(db) {
     const char* next = nullptr;
