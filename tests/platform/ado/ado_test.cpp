@@ -1,0 +1,454 @@
+// Tests of the data access layer: the dialect's tokens and dates, its results, connections and recordsets.
+#include "platform/ado/command.h"
+#include "platform/ado/driver.h"
+#include "platform/ado/recordset.h"
+#include "platform/ado/transaction.h"
+#include "platform/ado/tsql/datetext.h"
+#include "platform/ado/tsql/selectall.h"
+#include "platform/ado/tsql/token.h"
+#include "platform/core/conversions.h"
+#include "platform/core/runtimeerror.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { // readable texts in failure messages
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace {
+
+const QString failure = "error -2147467259 from SQLite: ", rejected = "error -2147217900 from SQLite: ";
+
+// A test run once per driver (the parameter) on a new database, dates and texts declared as it needs them.
+class AdoTest : public ::testing::TestWithParam<QString> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_EQ(GetParam(), "sqlite") << "the schema is written for SQLite";
+        connection = openConnection();
+        connection->driver().executeNative(
+            "create table receipt (drID integer not null, drShopID integer not null default 1,"
+            " drNo varchar(20) collate CI, drDate DATETEXT, drCancelled integer, drAmount money,"
+            " primary key (drShopID, drID));"
+            "create table invoice (invoiceid integer, invoicedate DATETEXT, dueperiod integer);"
+            "create table dbprocedures (name TEXT PRIMARY KEY COLLATE NOCASE, body TEXT NOT NULL);"
+            "create table ashops (code numeric(18,0)); insert into ashops values (7);"
+            "create table acurrencymaster (code varchar(3), currencyname text);"
+            "insert into acurrencymaster values ('EUR', 'Euro');");
+    }
+    // "error NUMBER from SOURCE: TEXT" of the runtime error `work` throws, "" when it throws none.
+    template <typename Work> static QString errorText(Work work) {
+        try {
+            work();
+        } catch (const rt::RuntimeError& e) {
+            return QString("error %1 from %2: %3").arg(e.number()).arg(e.source(), e.description());
+        }
+        return {};
+    }
+    template <typename Work> static QString errorOf(Work work) { return errorText(work).section(' ', 0, 1); }
+    // Another connection on the test's database, or on what the connection string names.
+    ado::ConnectionPtr openConnection(const QString& text = {}) const {
+        auto opened = ado::Connection::create();
+        opened->open(text.isEmpty() ? QString("Driver=%1;Database=%2").arg(GetParam(), path()) : text);
+        return opened;
+    }
+    // A statement's rows: values joined by ", ", rows by "; ", texts quoted, dates to the ms; or its error.
+    QString rows(const QString& sql, ado::ConnectionPtr on = {}) const {
+        QStringList rows;
+        const QString error = errorText([&] {
+            ado::Recordset rs;
+            for (rs.open(sql, on ? on : connection); !rs.eof(); rs.moveNext()) {
+                QStringList values;
+                for (int i = 0; i < rs.fieldCount(); ++i)
+                    values << shown(rs.field(i));
+                rows << values.join(", ");
+            }
+        });
+        return error.isEmpty() ? rows.join("; ") : error;
+    }
+    static QString shown(const QVariant& v) {
+        if (rt::isNull(v)) return "null";
+        if (v.typeId() == QMetaType::QDateTime) return v.toDateTime().toString("yyyy-MM-dd hh:mm:ss.zzz");
+        return v.typeId() == QMetaType::QString ? '\'' + v.toString() + '\'' : v.toString();
+    }
+    // The receipts another connection sees: only committed work.
+    QString committed() const { return rows("select drID from receipt order by 1", openConnection()); }
+    void add(int id) { connection->execute(QString("insert into receipt (drID) values (%1)").arg(id)); }
+    void addReceipts() {
+        connection->execute(
+            "insert into receipt (drID, drNo, drDate, drCancelled, drAmount) values "
+            "(1, 'RC-0007', '20261206', 0, 1.5), (2, 'rc-0009', '2026-12-06 10:30', 1, null), "
+            "(3, 'RC-12 ', '2026/12/07', 0, null), (4, 'RC-', '2026-12-05 23:59:59', null, null), "
+            "(5, 'RC-12a', null, 0, null)");
+    }
+
+    QString path() const { return folder.filePath("test.db"); }
+
+    QTemporaryDir folder;
+    ado::ConnectionPtr connection;
+};
+
+} // namespace
+
+// The tables are laid out by hand, several rows to a line.
+// clang-format off
+
+TEST(Tokenizer, splitsStatementsIntoKindsAndValuesAndJoinsThemBackExactly) {
+    // Significant tokens as kind (Word, Number, String, Quoted name, sYmbol) and value, no blank or comment.
+    const std::pair<QString, QString> cases[] = {
+        {"select isnull(a,'x''y') from [my table] where n >= 1.5e3",
+         "Wselect Wisnull Y( Wa Y, Sx'y Y) Wfrom Qmy table Wwhere Wn Y>= N1.5e3"},
+        {"@p1 #temp drNo$ 12 .5 1e5 2.5E-3 0x1F", "W@p1 W#temp WdrNo$ N12 N.5 N1e5 N2.5E-3 N0x1F"},
+        {"a<=b>=c<>d!=e||f", "Wa Y<= Wb Y>= Wc Y<> Wd Y!= We Y|| Wf"},
+        {"N'abc' [a]]b] \"c\"\"d\" `e`", "Sabc Qa]b Qc\"d Qe"},
+        {"a -- b 'c\n d /* x ' y */f", "Wa Wd Wf"},
+        {ado::quoted("it's + ( -- x"), "Sit's + ( -- x"}};
+    for (const auto& [sql, significant] : cases) {
+        QString all;
+        QStringList kept;
+        for (const auto& token : tsql::tokenize(sql)) {
+            all += token.text;
+            if (token.isSignificant()) kept << QString("_CWNSQY"[int(token.kind)]) + token.value();
+        }
+        EXPECT_EQ(kept.join(' '), significant) << sql.toStdString();
+        EXPECT_EQ(all, sql);
+    }
+    // An unterminated literal runs to the end; the engine reports it.
+    EXPECT_EQ(tsql::tokenize("select 'abc").back().text, "'abc");
+}
+
+TEST(DateText, theServersDateTextsTakeTheOneStoredFormAndOnlyThatFormIsCanonical) {
+    const std::pair<const char*, const char*> cases[] = { // "" for no date
+        {" 2026-12-06 ", "2026-12-06 00:00:00.000"}, {"2026/12/6", "2026-12-06 00:00:00.000"},
+        {"20261206 10:30", "2026-12-06 10:30:00.000"}, {"2026-12-06T08:00:01.5", "2026-12-06 08:00:01.500"},
+        {"2026-01-02 09:05:07.045", "2026-01-02 09:05:07.045"},
+        // The wall-clock time even where local clocks skip it (New York, then Europe).
+        {"2026-03-08 02:30", "2026-03-08 02:30:00.000"}, {"2026-03-29 02:30:00.0", "2026-03-29 02:30:00.000"},
+        {"2026-13-06 10:30:00.000", ""}, {"2026-02-30", ""}, {"", ""}, {"soon", ""}, {"2026-12", ""},
+        {"2026-12/06", ""}, {"06/12/2026", ""}, {"2026-12-06 25:00", ""}, {"2026-12-06 10", ""},
+        {"2026-12-06x", ""}, {"202612061", ""}};
+    for (const auto& [text, canonical] : cases) {
+        EXPECT_EQ(tsql::canonicalFormOf(QString(text)).value_or(""), canonical) << text;
+        EXPECT_EQ(tsql::isCanonicalDateText(QString(text)), *text && QString(text) == canonical) << text;
+    }
+}
+
+TEST(SelectAll, onlyASingleTableSelectAllTakesNewRows) {
+    const std::pair<const char*, const char*> cases[] = { // "" when rows cannot be added
+        {"select * from receipt where drshopid=1", "receipt"}, {"SELECT * FROM [Los Detail]", "Los Detail"},
+        {"select * from dbo.T order by a", "T"}, {"select a from T", ""}, {"select * from T, U", ""},
+        {"update T set a = 1", ""}, {"select * from T t join U u on t.a = u.a", ""}};
+    for (const auto& [sql, table] : cases)
+        EXPECT_EQ(tsql::tableOfSelectAll(sql).value_or(""), table) << sql;
+}
+
+TEST_P(AdoTest, theDialectGivesTheServersResults) {
+    addReceipts();
+    connection->execute("insert into invoice (invoiceid, invoicedate, dueperiod) values "
+                        "(1, '2026-12-01 15:00', 10), (2, '2026-12-01 15:00', -10), (3, '2026-12-01', null)");
+    const std::pair<QString, QString> cases[] = {
+        {"select right('RC-0007',4), right('abc',10), right('abc',0), right(null,1), ISNULL (null,'x'), "
+         "isnull('a','x')", "'0007', 'abc', '', null, 'x', 'a'"},
+        {"select right('abc', -1)", failure + "Invalid length parameter passed to the right function."},
+        {"select len('RC-12 '), len('  a'), len(''), len('   '), len(null), right('RC-12 ', len('RC-12 ')-3)",
+         "5, 3, 0, 0, null, '2 '"},
+        {"select convert(int,' 12 '), convert(int,''), convert(int,'+0042'), convert(int,'-2147483648'), "
+         "convert(int,12.9), convert(int,-12.9), convert(int,null), convert(int, right('RC-0007',3))",
+         "12, 0, 42, -2147483648, 12, -12, null, 7"},
+        {"select convert(int,'2147483648')",
+         failure + "The conversion of the varchar value '2147483648' overflowed an int column."},
+        {"select convert(int,'99999999999999999999')",
+         failure + "The conversion of the varchar value '99999999999999999999' overflowed an int column."},
+        {"select convert(int,3e9)",
+         failure + "Arithmetic overflow error converting expression to data type int."},
+        {"select isnumeric(null), isnumeric(12.5), isnumeric(7)", "0, 1, 1"},
+        // '+' joins texts when one side is text and neither is a number; a column's kind comes from the
+        // statement's tables, named in any case; where the tables differ on it the literal decides.
+        {"select 'A'+'->'+'B', 'A'+null, upper(drNo) + rtrim(drNo), drNo + drNo from receipt where drID = 1",
+         "'A->B', null, 'RC-0007RC-0007', 'RC-0007RC-0007'"},
+        {"select 1 + '5', drID + '5', drAmount + '1', len(drNo) + drNo, +'5' from receipt where drID = 1",
+         "6, 6, 2.5, 7, '5'"},
+        {"select c.currencyname + '--->' + c.code, CODE + '1' from ACURRENCYMASTER c",
+         "'Euro--->EUR', 'EUR1'"},
+        {"select code + '1' from ASHOPS", "8"},
+        {"select t.code + 'x' from (select 'EUR' as code) t", "'EURx'"},
+        {"select case drcancelled when 1 then 'Yes' when 0 then 'No' end from receipt order by drID",
+         "'No'; 'Yes'; 'No'; null; 'No'"},
+        // Dates are stored in one form whichever spelling wrote them, so an equal date is not greater.
+        {"select 'x' || drDate from receipt order by drID",
+         "'x2026-12-06 00:00:00.000'; 'x2026-12-06 10:30:00.000'; "
+         "'x2026-12-07 00:00:00.000'; 'x2026-12-05 23:59:59.000'; null"},
+        {"select drID from receipt where drdate > '20261206' and drDate > '2026/12/06' order by 1", "2; 3"},
+        {"select drID from receipt where drdate <= '2026-12-06' order by 1", "1; 4"},
+        {"select drID from receipt where '2026/12/06 10:30' <= drDATE and drdate between '20261206' and "
+         "'2026-12-07' or dateadd(day, 1, drdate) = '20261207' or drDate > 'soon' order by 1", "1; 2; 3"},
+        {"insert into receipt (drID, drDate, drNo) values (6, '2026/12/09', '20261209')", ""},
+        {"select drDate, drNo from receipt where drID = 6", "2026-12-09 00:00:00.000, '20261209'"},
+        {"select datediff(day,'20261206','20261211'), datediff(dd,'2026-12-06 23:59:59','2026-12-07 "
+         "00:00:01'), datediff(d,'2026-12-07 00:00:01','2026-12-06 23:59:59'), "
+         "datediff(day,'2026-12-06','2026-12-06 23:59')", "5, 1, -1, 0"},
+        {"select datediff(yyyy,'2026-12-31 23:00','20270101'), datediff(mm,'2026-01-31','2026-03-01'), "
+         "datediff(hour,'2026-12-06 10:59','2026-12-06 11:00'), datediff(mi,'2026-12-06 "
+         "10:00:59','2026-12-06 10:01'), datediff(second,'2026-12-05 23:59:59','2026-12-06 00:00:01')",
+         "1, 2, 1, 1, 2"},
+        {"select dateadd(day,-10,'2026-12-01 15:00'), dateadd(month,1,'2026-01-31 08:00'), "
+         "dateadd(hh,25,'20261206')",
+         "2026-11-21 15:00:00.000, 2026-02-28 08:00:00.000, 2026-12-07 01:00:00.000"},
+        // Wall-clock arithmetic: a time the clocks skip in New York or Europe still reads as written.
+        {"select dateadd(day,1,'2026-03-07 02:30'), dateadd(day,1,'2026-03-28 02:30'), "
+         "datediff(hour,'2026-03-08 01:00','2026-03-08 03:00')",
+         "2026-03-08 02:30:00.000, 2026-03-29 02:30:00.000, 2"},
+        {"select datediff(day,'20261206',dateadd(day,dueperiod,invoicedate)) from invoice order by 1",
+         "null; -15; 5"},
+        {"select datediff(fortnight, '20261206', '20261207')", rejected + "no such column: fortnight"},
+        {"select convert(varchar, 12)", rejected + "no such column: varchar"}, // only convert(int, x) is read
+        {"select datediff(day, 'soon', '20261207')",
+         failure + "Conversion failed when converting date and/or time from character string."},
+        // Text compares without regard to case or trailing blanks, in columns and in literals alike.
+        {"select drID from receipt where drNo = 'rc-12' or rtrim(drNo) = 'rc-0007' order by 1", "1; 3"},
+        {"select drID, DRNO from RECEIPT where ltrim(rtrim(upper(drNo)))='RC-0009' or DRid='4' order by 1",
+         "2, 'rc-0009'; 4, 'RC-'"},
+        {"select count(*) from receipt where substring(drNo,1,len('rc-'))='rc-'", "5"},
+        {"select 'Émile' = 'éMILE', 'rc-Ä' = 'RC-ä ', '' = '   ', ' a' = 'a', 'a b' = 'ab'", "1, 1, 1, 0, 0"},
+        {"select 'a' < 'B', 'ab' < 'ABC', 'Z' > '_', 'rc-a' < 'RC-ä', 'x' <> upper('X')", "1, 1, 1, 1, 0"},
+        // Literals, comments and the join keyword are left alone; bracketed names and N'' literals are read.
+        {"select [drNo], [a\"b] from receipt a right join invoice b on a.drID = b.invoiceid, (select 1 as "
+         "[a\"b]) where drNo = N'rc-0007' and 'isnull(a,b) + getdate()' /* right(x,1) */ <> '' -- len(x)",
+         "'RC-0007', 1"}};
+
+    for (const auto& [sql, expected] : cases)
+        EXPECT_EQ(rows(sql), expected) << sql.toStdString();
+}
+
+// clang-format on
+
+TEST_P(AdoTest, isnumericAndConvertFollowTheServersRules) {
+    for (const char* text : {"12", " 12 ", "+ 1", "$-1", "-$1", "$24,23.43", "1e5", "1d10", "1E-3", "+", ".",
+                             ",", "$", "-", ".5", "1,000", "£5"})
+        EXPECT_EQ(rows("select isnumeric(" + ado::quoted(text) + ")"), "1") << text;
+    for (const char* text :
+         {"", " ", "0x10", "1 2", "1 .5", "+-", "23$", "e10", "1e", "24.89.43", "12a", "--1", "$$1", "abc"})
+        EXPECT_EQ(rows("select isnumeric(" + ado::quoted(text) + ")"), "0") << text;
+    for (const char* text : {"12.5", "1e5", "$5", "1,000", "1 2", "abc", "- 5"})
+        EXPECT_EQ(rows("select convert(int," + ado::quoted(text) + ")"),
+                  failure + "Conversion failed when converting the varchar value '" + text +
+                      "' to data type int.")
+            << text;
+}
+
+TEST_P(AdoTest, opensOnBareOrKeyedStringsAndRefusesWhatItsStateForbids) {
+    add(1);
+    EXPECT_EQ(rows("select drID from receipt", openConnection(path())), "1");
+    EXPECT_EQ(rows("select drID from receipt", openConnection("database=" + path() + "; DRIVER=sqlite")),
+              "1");
+    EXPECT_EQ(errorOf([&] { openConnection("Driver=nosuch;Database=x"); }), "error 3706");
+    EXPECT_EQ(errorOf([&] { openConnection(folder.filePath("missing/x.db")); }), "error -2147467259");
+    EXPECT_EQ(errorOf([&] { connection->open(path()); }), "error 3705");
+    connection->close();
+    EXPECT_EQ(errorText([&] { connection->beginTrans(); }),
+              "error 3704 from k8tr4072: Operation is not allowed when the object is closed.");
+}
+
+TEST_P(AdoTest, onlyTheOutermostCommitMakesWorkDurableAndRollbackUndoesCommittedInnerLevels) {
+    connection->beginTrans();
+    connection->beginTrans();
+    add(1);
+    connection->commitTrans();
+    EXPECT_EQ(connection->transactionLevel(), 1);
+    EXPECT_EQ(rows("select drID from receipt") + "/" + committed(), "1/");
+    connection->rollbackTrans();
+    EXPECT_EQ(rows("select drID from receipt"), "");
+    connection->beginTrans();
+    connection->beginTrans();
+    add(2);
+    connection->commitTrans();
+    connection->commitTrans();
+    EXPECT_EQ(committed(), "2");
+    EXPECT_EQ(errorText([&] { connection->commitTrans(); }),
+              "error -2147168242 from SQLite: No transaction is active.");
+    EXPECT_EQ(errorOf([&] { connection->rollbackTrans(); }), "error -2147168242");
+    EXPECT_EQ(connection->execute("update receipt set drCancelled = 1"), 1);
+    EXPECT_EQ(connection->execute("create table Other (a integer)"), 0);
+}
+
+TEST_P(AdoTest, aScopedTransactionRollsBackUnlessCommittedEvenAfterTheEngineGaveItUp) {
+    {
+        ado::Transaction outer(connection);
+        add(1);
+        {
+            ado::Transaction inner(connection);
+            add(2);
+        }
+        outer.commit();
+    }
+    EXPECT_EQ(committed(), "1");
+    connection->driver().executeNative("create trigger refuse before insert on receipt when new.drID = 99 "
+                                       "begin select raise(rollback, 'Closed'); end;");
+    {
+        ado::Transaction outer(connection);
+        connection->beginTrans();
+        add(3);
+        EXPECT_EQ(errorText([&] { add(99); }), "error -2147217873 from SQLite: Closed");
+        EXPECT_EQ(errorText([&] { connection->commitTrans(); }),
+                  "error -2147467259 from SQLite: The transaction was rolled back after an error; nothing "
+                  "was committed.");
+        connection->rollbackTrans();
+    } // the scope's own rollback meets a transaction the engine has already ended
+    EXPECT_EQ(connection->transactionLevel(), 0);
+    EXPECT_EQ(committed(), "1");
+}
+
+TEST_P(AdoTest, aLockHeldByAnotherConnectionTimesOut) {
+    auto other = openConnection();
+    other->beginTrans();
+    other->execute("insert into receipt (drID) values (1)");
+    connection->setCommandTimeout(1);
+    EXPECT_EQ(errorText([&] { add(2); }), "error -2147217871 from SQLite: database is locked");
+    other->rollbackTrans();
+    add(2);
+    EXPECT_EQ(committed(), "2");
+}
+
+TEST_P(AdoTest, proceduresRunTheirStatementsWithParametersUntilOneFails) {
+    connection->driver().executeNative(
+        "insert into dbprocedures values ('spAdd', 'insert into receipt (drID, drShopID) values (?1, ?2); "
+        "insert into receipt (drID, drShopID) values (?1 + 1, ?2);\n-- the last statement uses only ?2\n"
+        "update receipt set drCancelled = 1 where drShopID = ?2;')");
+    auto call = [&](const QString& name, const QVariantList& parameters) {
+        ado::Command command;
+        command.setActiveConnection(connection);
+        command.setCommandType(ado::CommandType::StoredProcedure);
+        command.setCommandText(name);
+        for (const QVariant& parameter : parameters)
+            command.appendParameter(parameter);
+        const QString error = errorText([&] { command.execute(); });
+        return error + rows("select drID, drCancelled from receipt order by 1");
+    };
+    connection->beginTrans();
+    EXPECT_EQ(call("SPADD", {7, 3}), "7, 1; 8, 1");
+    connection->rollbackTrans();
+    EXPECT_EQ(call("spadd", {7, 3}), "7, 1; 8, 1");
+    EXPECT_EQ(call("spAdd", {6, 3}), // the failing statement stops the body
+              "error -2147217873 from SQLite: UNIQUE constraint failed: receipt.drShopID, receipt.drID6, "
+              "null; 7, 1; 8, 1");
+    const QString missing = "error -2147217900 from SQLite: Could not find stored procedure 'spNothing'.";
+    EXPECT_EQ(call("spNothing", {1}).left(missing.size()), missing);
+    connection->driver().executeNative("drop table dbprocedures");
+    EXPECT_EQ(call("spNothing", {}).left(missing.size()), missing);
+    ado::Command unconnected;
+    unconnected.setCommandText("insert into receipt (drID) values (5)");
+    EXPECT_EQ(errorOf([&] { unconnected.execute(); }), "error 3709");
+}
+
+TEST_P(AdoTest, tablesMadeAfterTheFirstStatementAreTranslatedToo) {
+    connection->execute("select 1");
+    connection->driver().executeNative("create table Later (name text collate CI, made DATETEXT)");
+    connection->execute("insert into Later (name, made) values ('A', '20261206')");
+    EXPECT_EQ(rows("select name from Later where made = '2026/12/06'"), "'A'");
+}
+
+TEST_P(AdoTest, recordsetsReadForwardUntilEofWithFieldsByNameInAnyCaseOrPosition) {
+    addReceipts();
+    ado::Recordset rs, empty;
+    rs.open("select drID, drNo as ReceiptNo, drAmount, drCancelled from receipt order by drID", connection);
+    EXPECT_FALSE(rs.bof() || rs.eof());
+    EXPECT_EQ(rs.fieldName(1), "ReceiptNo");
+    EXPECT_EQ(rs.field("RECEIPTNO"), rs.field(1));
+    EXPECT_EQ(rs.field("drid"), QVariant(qint64(1)));
+    EXPECT_EQ(rs.field("DrAmount"), QVariant(1.5));
+    EXPECT_EQ(errorOf([&] { rs.field("drShopID"); }) + errorOf([&] { rs.field(4); }), "error 3265error 3265");
+    for (int row = 2; row <= 4; ++row)
+        rs.moveNext();
+    EXPECT_EQ(rs.recordCount(), 5); // the whole statement, wherever the recordset is
+    EXPECT_FALSE(rs.field(2).isValid() || rs.field(3).isValid()); // nulls
+    rs.moveNext();
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof() && !rs.bof());
+    EXPECT_EQ(errorOf([&] { rs.moveNext(); }) + errorOf([&] { rs.field(0); }), "error 3021error 3021");
+    empty.open("select * from receipt where drID > 9", connection);
+    EXPECT_TRUE(empty.bof() && empty.eof() && empty.recordCount() == 0);
+}
+
+TEST_P(AdoTest, recordsetsRefuseWhatTheirStateForbidsAndRunAStatementWithoutColumnsOnceOnOpen) {
+    addReceipts();
+    ado::Recordset rs;
+    rs.open("update receipt set drAmount = drAmount + 1", connection);
+    EXPECT_TRUE(rs.eof() && rs.fieldCount() + rs.recordCount() == 0);
+    EXPECT_EQ(rows("select sum(drAmount) from receipt"), "2.5");
+    EXPECT_EQ(errorOf([&] { rs.open("select 1", connection); }), "error 3705");
+    rs.close();
+    EXPECT_EQ(errorOf([&] { rs.eof(); }) + errorOf([&] { rs.close(); }), "error 3704error 3704");
+    rs.open("select drID from receipt", connection);
+    connection->close();
+    EXPECT_EQ(errorOf([&] { rs.moveNext(); }) + errorOf([&] { rs.open("select 1", connection); }),
+              "error 3704error 3709");
+}
+
+TEST_P(AdoTest, getdateIsTheLocalWallClockWithMilliseconds) {
+    ado::Recordset rs;
+    rs.open("select getdate(), CURRENT_TIMESTAMP, getdate ( )", connection);
+    // Only a complete date text with milliseconds comes back as a date. New York is hours away from
+    // universal time; a minute's leeway keeps off the clock's exact value.
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(rs.field(i).typeId(), QMetaType::QDateTime) << i;
+        EXPECT_EQ(rs.field(i).toDateTime().timeSpec(), Qt::LocalTime) << i;
+        EXPECT_LE(qAbs(rs.field(i).toDateTime().secsTo(QDateTime::currentDateTime())), 60) << i;
+    }
+}
+
+TEST_P(AdoTest, addedRowsTakeBoundValuesIntactAndDatesInTheStoredForm) {
+    const QString text = QString::fromUtf8("O'Brien said \"ça coûte 5 €\" -- ' or 1=1");
+    ado::Recordset rs;
+    rs.open("select * from receipt where drShopID=2", connection);
+    for (const auto& [id, date] : {std::pair<int, QVariant>{1, "2026/12/06"},
+                                   {2, QDate(2026, 12, 7)},
+                                   {3, QDateTime(QDate(2026, 12, 6), QTime(10, 30, 5, 123))}}) {
+        rs.addNew();
+        rs.setField("DRID", id);
+        rs.setField("drshopid", 2);
+        rs.setField("drno", text);
+        rs.setField("drDate", date);
+        EXPECT_EQ(rs.field("drNo"), text); // the pending row is current
+        rs.update();
+        EXPECT_EQ(rs.field("drID"), QVariant(id));
+    }
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_EQ(rows("select distinct drNo from receipt"), "'" + text + "'");
+    EXPECT_EQ(rows("select drDate from receipt"),
+              "2026-12-06 00:00:00.000; 2026-12-07 00:00:00.000; 2026-12-06 10:30:05.123");
+    rs.addNew();
+    rs.setField("drID", 4);
+    rs.setField("drDate", "tomorrow");
+    EXPECT_EQ(errorOf([&] { rs.update(); }), "error -2147467259");
+    EXPECT_EQ(rows("select count(*) from receipt"), "3");
+}
+
+TEST_P(AdoTest, rowsAreAddedOnlyThroughAnUpdatableSingleTableSelectAllWithoutReadingIt) {
+    addReceipts();
+    ado::Recordset columns, readOnly, rs;
+    columns.open("select drID from receipt", connection);
+    readOnly.open("select * from receipt", connection, ado::CursorType::Static, ado::LockType::ReadOnly);
+    EXPECT_EQ(errorOf([&] { columns.addNew(); }) + errorOf([&] { readOnly.addNew(); }),
+              "error 3251error 3251");
+    EXPECT_EQ(errorOf([&] { readOnly.setField("drID", 1); }), "error 3251");
+    EXPECT_EQ(errorOf([&] { readOnly.setField("nosuch", 1); }), "error 3265");
+    // Reading any row would fail the conversion in the condition.
+    const QString sql = "select * from receipt where convert(int, drNo) = 1";
+    rs.open(sql, connection);
+    rs.addNew();
+    rs.setField("drID", 6);
+    rs.update();
+    columns.close();
+    columns.open(sql, connection);
+    EXPECT_EQ(errorOf([&] { columns.eof(); }), "error -2147467259");
+    connection->driver().insert("RECEIPT", {"DRID", "drno"}, {7, "RC-7"});
+    EXPECT_EQ(rows("select drID, drNo from receipt where drID > 5"), "6, null; 7, 'RC-7'");
+    EXPECT_EQ(errorOf([&] { connection->driver().insert("receipt", {"drNothing"}, {1}); }),
+              "error -2147217900");
+}
+
+INSTANTIATE_TEST_SUITE_P(Drivers, AdoTest, ::testing::Values(QStringLiteral("sqlite")));
