@@ -1,93 +1,41 @@
-// The host's command line and the settings file of a first run.
-#include "host/defaultsettings.h"
+// The host's start: its command line, and the folder and settings file of a first run.
 #include "host/hostoptions.h"
+#include "host/userfolder.h"
 #include "module/filecode.h"
-#include "qstringprinter.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using host::HostOptions;
-using host::OptionError;
-
-TEST(HostOptions, defaultsAreTheFirstShopOfTodayWithoutScript) {
-    const HostOptions options = HostOptions::parse({});
-    EXPECT_EQ(options.session.companyId, 1);
-    EXPECT_EQ(options.session.shopId, 1);
-    EXPECT_EQ(options.session.userId, 1);
-    EXPECT_EQ(options.session.financialId, 1);
-    EXPECT_EQ(options.session.processDate, QDate::currentDate());
-    EXPECT_EQ(options.session.caption, QStringLiteral("Receipts"));
-    EXPECT_TRUE(options.script.isEmpty());
-    EXPECT_TRUE(options.database.isEmpty());
-    EXPECT_TRUE(options.folder.isEmpty());
-    EXPECT_TRUE(options.component.isEmpty());
+TEST(HostOptions, eachOptionSetsItsOwnValue) {
+    // The options a scenario cannot show; wrong options and the others are tried on the program itself.
+    const host::HostOptions o = host::HostOptions::parse(
+        QString("--database /s.db --company 2 --shop 3 --user 4 --financial 5 --help").split(u' '));
+    const host::SessionValues& s = o.session;
+    const QString ids =
+        QString("%1 %2 %3 %4").arg(s.companyId).arg(s.shopId).arg(s.userId).arg(s.financialId);
+    EXPECT_EQ(o.database + ' ' + ids + (o.help ? " help" : ""), "/s.db 2 3 4 5 help");
+    // Without --date the register works on today: any valid day will do here.
+    EXPECT_TRUE(host::HostOptions::parse({}).session.processDate.isValid());
 }
 
-TEST(HostOptions, everyOptionSetsItsValue) {
-    const HostOptions options =
-        HostOptions::parse({QStringLiteral("--database"),  QStringLiteral("/tmp/shop.db"),
-                            QStringLiteral("--company"),   QStringLiteral("2"),
-                            QStringLiteral("--shop"),      QStringLiteral("3"),
-                            QStringLiteral("--user"),      QStringLiteral("4"),
-                            QStringLiteral("--financial"), QStringLiteral("5"),
-                            QStringLiteral("--date"),      QStringLiteral("2024-03-10"),
-                            QStringLiteral("--caption"),   QStringLiteral("Shop 3"),
-                            QStringLiteral("--folder"),    QStringLiteral("/tmp/app"),
-                            QStringLiteral("--script"),    QStringLiteral("run.scn"),
-                            QStringLiteral("--component"), QStringLiteral("/opt/libk8tr4072.so")});
-    EXPECT_EQ(options.database, QStringLiteral("/tmp/shop.db"));
-    EXPECT_EQ(options.session.companyId, 2);
-    EXPECT_EQ(options.session.shopId, 3);
-    EXPECT_EQ(options.session.userId, 4);
-    EXPECT_EQ(options.session.financialId, 5);
-    EXPECT_EQ(options.session.processDate, QDate(2024, 3, 10));
-    EXPECT_EQ(options.session.caption, QStringLiteral("Shop 3"));
-    EXPECT_EQ(options.folder, QStringLiteral("/tmp/app"));
-    EXPECT_EQ(options.script, QStringLiteral("run.scn"));
-    EXPECT_EQ(options.component, QStringLiteral("/opt/libk8tr4072.so"));
-}
-
-TEST(HostOptions, wrongOptionsAreRefused) {
-    EXPECT_THROW(HostOptions::parse({QStringLiteral("--shop")}), OptionError);
-    EXPECT_THROW(HostOptions::parse({QStringLiteral("--shop"), QStringLiteral("two")}), OptionError);
-    EXPECT_THROW(HostOptions::parse({QStringLiteral("--date"), QStringLiteral("10/03/2024")}), OptionError);
-    EXPECT_THROW(HostOptions::parse({QStringLiteral("--colour"), QStringLiteral("red")}), OptionError);
-    EXPECT_THROW(HostOptions::parse({QStringLiteral("--component")}), OptionError);
-    EXPECT_TRUE(HostOptions::parse({QStringLiteral("--help")}).help);
-}
-
-TEST(DefaultSettings, everyLineIsKeyBlankAssignValueWithCrLf) {
-    const QString text = QString::fromLatin1(host::DefaultSettings::text());
-    ASSERT_TRUE(text.endsWith(QStringLiteral("\r\n")));
-    EXPECT_EQ(text.count(u'\n'), text.count(QStringLiteral("\r\n")));
-    const QStringList lines = text.chopped(2).split(QStringLiteral("\r\n"));
-    EXPECT_EQ(lines.size(), 22);
-    for (const QString& line : lines) {
-        const qsizetype assign = line.indexOf(QStringLiteral(":="));
-        ASSERT_GT(assign, 1) << line.toStdString();
-        EXPECT_EQ(line[assign - 1], u' ') << line.toStdString();
-        EXPECT_NE(line[assign - 2], u' ') << line.toStdString();
-    }
-}
-
-TEST(DefaultSettings, firstRunWritesAFileTheModuleReadsAndKeepsAnExistingOne) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(host::DefaultSettings::writeIfMissing(folder.path()));
-    const QString path = QDir(folder.path()).filePath(QStringLiteral("shopsetting.txt"));
-    EXPECT_EQ(module::FileCode(QStringLiteral("defaultcounter"), path), QStringLiteral("1"));
-    EXPECT_EQ(module::FileCode(QStringLiteral("printtoscreen"), path), QStringLiteral("1"));
-    EXPECT_EQ(module::FileCode(QStringLiteral("port"), path), QStringLiteral("LPT1"));
-    for (const char* key : {"windowsprint", "defaultprint", "Pagewidth", "clength", "reflength", "printadd3",
-                            "nooflinebeforetextReceipt", "linetoskipatlast", "printfooterineachpage"})
-        EXPECT_NE(module::FileCode(QLatin1String(key), path), module::KeyNotFound) << key;
-
+TEST(UserFolder, aFirstRunWritesSettingsTheModuleReadsAndKeepsAnExistingFile) {
+    QTemporaryDir root;
+    const QString folder = root.filePath("a/b"), path = folder + "/shopsetting.txt";
+    ASSERT_EQ(host::UserFolder::prepare(folder), folder);
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QStringList lines = QString::fromLatin1(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    // Every key of the settings table, each read back as its line's value; counter 1, the voucher on screen.
+    EXPECT_EQ(lines.size(), 22);
+    for (const QString& line : lines)
+        EXPECT_EQ(module::FileCode(line.section(" :=", 0, 0), path), line.section(" :=", 1))
+            << line.toStdString();
+    EXPECT_EQ(module::FileCode("defaultcounter", path) + module::FileCode("PrintToScreen", path), "11");
+    file.resize(0);
     file.write("DefaultCounter :=7\r\n");
     file.close();
-    ASSERT_TRUE(host::DefaultSettings::writeIfMissing(folder.path()));
-    EXPECT_EQ(module::FileCode(QStringLiteral("DefaultCounter"), path), QStringLiteral("7"));
+    host::UserFolder::prepare(folder);
+    EXPECT_EQ(module::FileCode("DefaultCounter", path) + module::FileCode("port", path),
+              "7" + module::KeyNotFound);
 }

@@ -1,224 +1,151 @@
-// The runner driving windows in process: nested modal windows, pop-up menus, message boxes, keys and
-// lists, on a small window made for the purpose.
+// The runner's contract on a small window M made for the purpose, with a modal child C: clicks, pop-up menus,
+// answers to message boxes, set-up commands, the transcript's lines and escapes, and the FAIL line of a run.
 #include "host/scenarioparser.h"
 #include "host/scenariorunner.h"
 #include "host/transcript.h"
-#include "qstringprinter.h"
 
-#include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
-#include "platform/forms/grid.h"
 #include "platform/forms/listview.h"
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/textcontrols.h"
 #include "platform/os/applicationfolder.h"
+#include "platform/os/outputevents.h"
 #include "platform/suite/errordetails.h"
 
-#include <QRegularExpression>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-class ChildWindow : public forms::Form {
+using forms::MsgResult, os::OutputEvents;
+
+class Main : public forms::Form {
 public:
-    ChildWindow()
-        : Form(QStringLiteral("Child"), QStringLiteral("Child")), cmdOk(*this, QStringLiteral("cmdOk")) {
-        cmdOk.Click = [this] { unload(); };
+    Main() : Form("M", "M") {
+        lvw.addItem("one");
+        off.setEnabled(false);
+        ok.Click = [this] { c.unload(); };
+        c.saveDesign();
+        child.Click = [this] { c.showModal(this); };
+        ask.Click = [this] {
+            const auto answer = forms::Runtime::msgBox("Save \"it\"?\nNow", forms::MsgButtons::YesNo,
+                                                       forms::MsgIcon::Question, QString(), 2);
+            lbl.setCaption(answer == MsgResult::Yes ? "yes" : "no");
+        };
+        // An error trapped and reported, then a file written, viewed and a report run.
+        err.Click = [] {
+            suite::DatabaseErrorDetails().ErrorTrack("M", "clerk", "err_Click", 5, "k8tr4072", "Invalid call",
+                                                     "N", true);
+            OutputEvents::fileWritten("Receipts.txt", 812);
+            OutputEvents::textViewed("Receipts.txt");
+            OutputEvents::reportRun({"reports/r.rpt", "Receipt", {"1", "a\tb"}, 3});
+        };
+        done.Click = [this] { unload(); };
+        lvw.MouseDown = [this](int button, int, float, float) {
+            if (button == forms::RightButton) popupMenu(pop);
+        };
+        first.Click = [this] { lbl.setCaption("first entry"); };
+        second.Click = [this] { lbl.setCaption("second"); };
         saveDesign();
     }
-    forms::CommandButton cmdOk;
+    forms::Label lbl{*this, "lbl"};
+    forms::ListView lvw{*this, "lvw"};
+    forms::CommandButton child{*this, "child"}, ask{*this, "ask"}, err{*this, "err"}, off{*this, "off"},
+        done{*this, "done"};
+    forms::Menu pop{*this, "pop", "Popup"}, first{*this, "first", "&First", &pop},
+        second{*this, "second", "&Second", &pop};
+    forms::Form c{"C", "C"};
+    forms::CommandButton ok{c, "ok"};
 };
 
-class MainWindow : public forms::Form {
-public:
-    MainWindow()
-        : Form(QStringLiteral("Main"), QStringLiteral("Main")), lblResult(*this, QStringLiteral("lblResult")),
-          txtCode(*this, QStringLiteral("txtCode")), cboKinds(*this, QStringLiteral("cboKinds")),
-          lvwItems(*this, QStringLiteral("lvwItems")), flexRows(*this, QStringLiteral("flexRows")),
-          cmdChild(*this, QStringLiteral("cmdChild")), cmdAsk(*this, QStringLiteral("cmdAsk")),
-          cmdError(*this, QStringLiteral("cmdError")), cmdClose(*this, QStringLiteral("cmdClose")),
-          mnuPopup(*this, QStringLiteral("mnuPopup"), QStringLiteral("Popup")),
-          mnuFirst(*this, QStringLiteral("mnuFirst"), QStringLiteral("&First"), &mnuPopup),
-          mnuSecond(*this, QStringLiteral("mnuSecond"), QStringLiteral("&Second"), &mnuPopup) {
-        cboKinds.addItem(QStringLiteral("Cash"));
-        cboKinds.addItem(QStringLiteral("Cheque"));
-        lvwItems.addItem(QStringLiteral("one"));
-        flexRows.setRows(4);
-        wire();
-        saveDesign();
-    }
-
-    forms::Label lblResult;
-    forms::TextBox txtCode;
-    forms::ComboBox cboKinds;
-    forms::ListView lvwItems;
-    forms::Grid flexRows;
-    forms::CommandButton cmdChild, cmdAsk, cmdError, cmdClose;
-    forms::Menu mnuPopup, mnuFirst, mnuSecond;
-    ChildWindow child;
-
-private:
-    void wire() {
-        cmdChild.Click = [this] { child.showModal(this); };
-        cmdAsk.Click = [this] {
-            const forms::MsgResult answer = forms::Runtime::msgBox(
-                QStringLiteral("Save?"), forms::MsgButtons::YesNo, forms::MsgIcon::Question, QString(), 2);
-            lblResult.setCaption(answer == forms::MsgResult::Yes ? QStringLiteral("yes")
-                                                                 : QStringLiteral("no"));
-        };
-        cmdError.Click = [] {
-            suite::DatabaseErrorDetails().ErrorTrack(
-                QStringLiteral("Main"), QStringLiteral("clerk"), QStringLiteral("cmdError_Click"), 5,
-                QStringLiteral("k8tr4072"), QStringLiteral("Invalid procedure call"), QStringLiteral("N"),
-                true);
-        };
-        cmdClose.Click = [this] { unload(); };
-        txtCode.KeyPress = [](int& key) {
-            if (key >= '0' && key <= '9') key = 0;
-        };
-        cboKinds.Click = [this] {
-            lblResult.setCaption(cboKinds.listIndex() < 0 ? QStringLiteral("none") : cboKinds.text());
-        };
-        lvwItems.MouseDown = [this](int button, int, float, float) {
-            if (button == forms::RightButton) popupMenu(mnuPopup);
-        };
-        mnuFirst.Click = [this] { lblResult.setCaption(QStringLiteral("first")); };
-        mnuSecond.Click = [this] { child.showModal(this); };
-        flexRows.DblClick = [this] { lblResult.setCaption(QString::number(flexRows.row())); };
-    }
-};
-
-class InProcessRun : public testing::Test {
-protected:
-    int status = -1;
-    QStringList lines;
-
-    void run(const QString& text) {
-        os::setApplicationFolder(folder.path());
-        forms::Runtime::setApplicationName(QStringLiteral("Receipts"));
-        const host::Script script = host::ScenarioParser::parse(QStringLiteral("database empty\n") + text);
-        QString output;
-        QTextStream out(&output);
-        host::Transcript transcript(out);
-        MainWindow window;
-        auto show = [&window](const host::SessionValues&, const ado::ConnectionPtr&) { window.showModal(); };
-        host::ScenarioRunner runner(script, transcript, host::HostOptions(), folder.path(), show);
-        status = runner.run();
-        lines = output.split(u'\n', Qt::SkipEmptyParts);
-    }
-
-    QString lastLine() const { return lines.isEmpty() ? QString() : lines.last(); }
-
-private:
-    QTemporaryDir folder;
-};
+// Runs the scenario after a first line "database empty"; `show` shows M. The status and the transcript.
+std::pair<int, QStringList> run(const QString& text, const QString& folder) {
+    os::setApplicationFolder(folder);
+    forms::Runtime::setApplicationName("Receipts");
+    const host::Script script = host::ScenarioParser::parse("database empty\n" + text);
+    QString output;
+    QTextStream out(&output);
+    host::Transcript transcript(out);
+    Main window;
+    auto show = [&window](const host::SessionValues&, const ado::ConnectionPtr&) { window.showModal(); };
+    const int status = host::ScenarioRunner(script, transcript, host::HostOptions(), folder, show).run();
+    return {status, output.split(u'\n', Qt::SkipEmptyParts)};
+}
 
 } // namespace
 
-TEST_F(InProcessRun, nestedWindowReportsItsOwnerAndBothClose) {
-    run(QStringLiteral(
-        "show\nclick Main.cmdChild\nexpect window Child open\nclick Child.cmdOk\nclick Main.cmdClose\n"));
-    EXPECT_EQ(status, 0) << lastLine().toStdString();
-    EXPECT_EQ(lines,
-              QStringList({QStringLiteral("OPEN Main modal"), QStringLiteral("OPEN Child modal owner=Main"),
-                           QStringLiteral("CLOSE Child"), QStringLiteral("CLOSE Main")}));
+TEST(ScenarioRunner, actionsReachTheWindowsAndTheTranscriptHasALineForEachEvent) {
+    QTemporaryDir folder;
+    const auto [status, lines] = run(
+        "session user 9\nshow\nclick M.child\nexpect window C open\nclick C.ok\n"
+        "answer \"Save \\\"it\\\"?\\nNow\" No\nclick M.ask\nexpect M.lbl caption \"no\"\n"
+        "answer \"Save \\\"it\\\"?\\nNow\" yes\nclick M.ask\nexpect M.lbl caption \"yes\"\n"
+        "rightclick M.lvw 1\nmenu first\ndump M.lbl\nrightclick M.lvw 1\nmenu \"Second\"\n"
+        "rightclick M.lvw 1\nmenu none\nexpect M.lbl caption \"second\"\nexpect M.lvw subitem(1,0) \"one\"\n"
+        "click M.err\nclick M.err\nexpect errors 2\nclick M.done\n"
+        "sql \"insert into acustomermaster (customerid, customername) values (1, 'Abc\\tLtd')\"\n"
+        "sql \"select customerid, customername, address from acustomermaster\"\n"
+        "file \"notes/a.txt\"\n>one\n> two\nexpect file \"notes/a.txt\"\n>one\n> two\n>\n"
+        "expect sql \"select count(*) from acustomermaster\" \"1\"\nprint \"done\\tnow\"\n",
+        folder.path());
+    EXPECT_EQ(status, 0) << lines.join(u'\n').toStdString();
+    // In this order, each line after the one before.
+    QStringList expected = QString(R"(OPEN M modal
+OPEN C modal owner=M
+CLOSE C
+MSGBOX title="Receipts" icon=question buttons=YesNo default=No text="Save \"it\"?\nNow" -> No
+NOTE popup M.pop: first|second
+STATE M.lbl caption="first entry" enabled=true visible=true tooltip=""
+ERROR module="M" proc="err_Click" number=5 source="k8tr4072" description="Invalid call" user=9 mode="N"
+FILE Receipts.txt 812
+VIEW Receipts.txt
+REPORT file="reports/r.rpt" title="Receipt" params=[1|a\tb] records=3
+CLOSE M)")
+                               .split(u'\n');
+    expected << "ROW 1\tAbc\\tLtd\t"
+             << "NOTE done\\tnow";
+    qsizetype at = 0;
+    for (const QString& line : expected)
+        EXPECT_GT(at = lines.indexOf(line, at) + 1, 0) << "no line, in its place, " << line.toStdString();
+    QFile written(folder.filePath("notes/a.txt"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("one\r\n two\r\n"));
 }
 
-TEST_F(InProcessRun, ownerCannotBeUsedWhileItsModalChildIsOpen) {
-    run(QStringLiteral("show\nclick Main.cmdChild\nclick Main.cmdAsk\n"));
-    EXPECT_EQ(status, 1);
-    EXPECT_EQ(lastLine(), QStringLiteral("FAIL line 4: window Main is not the active window (Child is)"));
-}
-
-TEST_F(InProcessRun, scriptEndingInsideNestedWindowsFails) {
-    run(QStringLiteral("show\nclick Main.cmdChild\n"));
-    EXPECT_EQ(status, 1);
-    EXPECT_EQ(lastLine(), QStringLiteral("FAIL line 3: the scenario ended with Main,Child open"));
-}
-
-TEST_F(InProcessRun, popupMenuWaitsForTheChosenEntry) {
-    run(QStringLiteral(
-        "show\nrightclick Main.lvwItems 1\nmenu mnuFirst\nexpect Main.lblResult caption \"first\"\n"
-        "rightclick Main.lvwItems 1\nmenu \"Second\"\nexpect window Child open\nclick Child.cmdOk\n"
-        "rightclick Main.lvwItems 1\nmenu none\nclick Main.cmdClose\n"));
-    EXPECT_EQ(status, 0) << lastLine().toStdString();
-    EXPECT_EQ(lines.count(QStringLiteral("NOTE popup Main.mnuPopup: mnuFirst|mnuSecond")), 3);
-    EXPECT_TRUE(lines.contains(QStringLiteral("OPEN Child modal owner=Main")));
-}
-
-TEST_F(InProcessRun, actingWhileAPopupMenuIsOpenFails) {
-    run(QStringLiteral("show\nrightclick Main.lvwItems 1\nclick Main.cmdAsk\n"));
-    EXPECT_EQ(lastLine(),
-              QStringLiteral("FAIL line 4: a pop-up menu is open; choose an entry with menu first"));
-    run(QStringLiteral("show\nmenu mnuFirst\n"));
-    EXPECT_EQ(lastLine(), QStringLiteral("FAIL line 3: no pop-up menu is open"));
-    run(QStringLiteral("show\nrightclick Main.lvwItems 1\nmenu mnuThird\n"));
-    EXPECT_EQ(lastLine(), QStringLiteral("FAIL line 4: the pop-up menu mnuPopup has no entry \"mnuThird\""));
-    run(QStringLiteral("show\nrightclick Main.lvwItems 1\n"));
-    EXPECT_EQ(lastLine(), QStringLiteral("FAIL line 3: the scenario ended with a pop-up menu open"));
-    EXPECT_EQ(status, 1);
-}
-
-TEST_F(InProcessRun, answerReachesTheWindowAndIsReported) {
-    run(QStringLiteral("show\nanswer \"Save?\" No\nclick Main.cmdAsk\nexpect Main.lblResult caption \"no\"\n"
-                       "answer \"Save?\" yes\nclick Main.cmdAsk\nexpect Main.lblResult caption \"yes\"\n"
-                       "click Main.cmdClose\n"));
-    EXPECT_EQ(status, 0) << lastLine().toStdString();
-    EXPECT_EQ(lines[1], QStringLiteral("MSGBOX title=\"Receipts\" icon=question buttons=YesNo default=No "
-                                       "text=\"Save?\" -> No"));
-}
-
-TEST_F(InProcessRun, typedKeysPassTheKeyHandlers) {
-    run(QStringLiteral(
-        "show\ntype Main.txtCode \"a1b2\"\nexpect Main.txtCode text \"ab\"\n"
-        "key Main.txtCode char 67\nkey Main.txtCode char 55\nexpect Main.txtCode text \"abC\"\n"
-        "key Main.txtCode BACKSPACE\nexpect Main.txtCode text \"ab\"\n"
-        "paste Main.txtCode \"12\"\nexpect Main.txtCode text \"12\"\nclear Main.txtCode\n"
-        "expect Main.txtCode text \"\"\nclick Main.cmdClose\n"));
-    EXPECT_EQ(status, 0) << lastLine().toStdString();
-}
-
-TEST_F(InProcessRun, comboItemsAreChosenByTextPositionOrNone) {
-    run(QStringLiteral("show\nselect Main.cboKinds \"Cheque\"\nexpect Main.lblResult caption \"Cheque\"\n"
-                       "select Main.cboKinds #0\nexpect Main.lblResult caption \"Cash\"\n"
-                       "select Main.cboKinds none\nexpect Main.lblResult caption \"none\"\n"
-                       "expect Main.cboKinds listindex \"-1\"\nclick Main.cmdClose\n"));
-    EXPECT_EQ(status, 0) << lastLine().toStdString();
-    run(QStringLiteral("show\nselect Main.cboKinds \"cash\"\n"));
-    EXPECT_EQ(lastLine(), QStringLiteral("FAIL line 3: Main.cboKinds has no item \"cash\""));
-}
-
-TEST_F(InProcessRun, gridDoubleClickCountsDataRowsBelowTheFixedOnes) {
-    run(QStringLiteral(
-        "show\ndblclick Main.flexRows 2\nexpect Main.lblResult caption \"2\"\nclick Main.cmdClose\n"));
-    EXPECT_EQ(status, 0) << lastLine().toStdString();
-}
-
-TEST_F(InProcessRun, actionOnTheWrongKindOfControlFails) {
-    run(QStringLiteral("show\nclear Main.cmdAsk\n"));
-    EXPECT_EQ(lastLine(), QStringLiteral("FAIL line 3: Main.cmdAsk is not a text box"));
-    run(QStringLiteral("show\ndblclick Main.cmdAsk 1\n"));
-    EXPECT_EQ(lastLine(), QStringLiteral("FAIL line 3: Main.cmdAsk is not a list view or a grid"));
-}
-
-TEST_F(InProcessRun, errorsAreReportedAndCounted) {
-    run(QStringLiteral("session user 9\nshow\nclick Main.cmdError\nclick Main.cmdError\nexpect errors 2\n"
-                       "click Main.cmdClose\n"));
-    EXPECT_EQ(status, 0) << lastLine().toStdString();
-    EXPECT_EQ(lines[1],
-              QStringLiteral("ERROR module=\"Main\" proc=\"cmdError_Click\" number=5 source=\"k8tr4072\" "
-                             "description=\"Invalid procedure call\" user=9 mode=\"N\""));
-    run(QStringLiteral("show\nclick Main.cmdError\nexpect errors 0\n"));
-    EXPECT_EQ(lastLine(), QStringLiteral("FAIL line 4: the number of errors is \"1\", expected \"0\""));
-}
-
-TEST_F(InProcessRun, dumpPrintsOneStateLinePerControl) {
-    run(QStringLiteral("show\ndump Main\ndump Main.cboKinds\nclick Main.cmdClose\n"));
-    EXPECT_EQ(status, 0) << lastLine().toStdString();
-    EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^STATE Main\\."))).size(), 13);
-    EXPECT_TRUE(
-        lines.contains(QStringLiteral("STATE Main.cboKinds text=\"\" listindex=-1 listcount=2 item(0)=Cash "
-                                      "itemdata(0)=0 item(1)=Cheque itemdata(1)=0 enabled=true visible=true "
-                                      "tooltip=\"\"")));
+TEST(ScenarioRunner, aFailingRunEndsWithItsLineAndReason) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"show\nclick M.child\nclick M.ask", "FAIL line 4: window M is not the active window (C is)"},
+        {"show\nclick M.child", "FAIL line 3: the scenario ended with M,C open"},
+        {"click M.ask", "FAIL line 2: window M is not open"},
+        {"show\nclick M.old", "FAIL line 3: window M has no control old"},
+        {"show\nclick M.off\nclick M.done", "FAIL line 3: control M.off is disabled"},
+        {"show\nsession shop 2", "FAIL line 3: session changes the session while M is open"},
+        {"show\nclick M.ask", R"(FAIL line 3: unexpected message box "Save \"it\"?\nNow")"},
+        {"answer \"Other\" Yes\nshow\nclick M.ask",
+         R"(FAIL line 4: unexpected message box "Save \"it\"?\nNow"; the answer of line 2 expects "Other")"},
+        {"show\nanswer \"Save \\\"it\\\"?\\nNow\" OK\nclick M.ask",
+         R"(FAIL line 4: message box "Save \"it\"?\nNow" has no button OK)"},
+        {"answer \"Never\" OK\nshow\nclick M.done", R"(FAIL line 2: no message box "Never" appeared)"},
+        {"show\nrightclick M.lvw 1\nclick M.ask",
+         "FAIL line 4: a pop-up menu is open; choose an entry with menu first"},
+        {"show\nmenu first", "FAIL line 3: no pop-up menu is open"},
+        {"show\nrightclick M.lvw 1\nmenu third", R"(FAIL line 4: the pop-up menu pop has no entry "third")"},
+        {"show\nrightclick M.lvw 1", "FAIL line 3: the scenario ended with a pop-up menu open"},
+        {"show\nclear M.ask", "FAIL line 3: M.ask is not a text box"},
+        {"show\ndblclick M.ask 1", "FAIL line 3: M.ask is not a list view or a grid"},
+        {"show\nclick M.err\nexpect errors 0", R"(FAIL line 4: the number of errors is "1", expected "0")"},
+        {"show\nexpect M.lbl caption \"x\"", R"(FAIL line 3: M.lbl caption is "", expected "x")"},
+        {"show\nexpect M.ask colour \"red\"",
+         "FAIL line 3: cannot read colour of M.ask: Object doesn't support this property or method"},
+        {"expect sql \"select 1\" \"2\"", R"(FAIL line 2: the query is "1", expected "2")"},
+        {"file \"b.txt\"\n>one\n>two\nexpect file \"b.txt\"\n>one\n>Two\n>",
+         R"(FAIL line 5: line 2 of file b.txt is "two", expected "Two")"},
+    };
+    QTemporaryDir folder;
+    for (const auto& [scenario, fail] : rows) {
+        const auto [status, lines] = run(scenario, folder.path());
+        EXPECT_EQ(status, 1) << scenario;
+        EXPECT_EQ(lines.value(lines.size() - 1).toStdString(), fail) << scenario;
+    }
 }
