@@ -1,32 +1,45 @@
-// Shared set-up of the database tests: a new database file holding the schema, and statement helpers.
+// Shared set-up of the database tests: a private in-memory database holding the schema, and statement
+// helpers.
 #pragma once
 
-#include "platform/ado/connection.h"
+#include "db/shopdatabase.h"
+#include "platform/ado/driver.h"
+#include "platform/ado/recordset.h"
 #include "platform/core/runtimeerror.h"
 
-#include <QList>
 #include <QStringList>
 #include <QVariant>
 #include <gtest/gtest.h>
 
 namespace dbtest {
 
-// Opens a private in-memory database with the schema; statements go through the module's dialect unless
-// named native.
+// Statements go through the module's dialect unless named native.
 class ShopDatabaseTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-
-    // The first field of the first row; an invalid value for no row.
-    QVariant scalar(const QString& sql) const;
+    void SetUp() override {
+        connection = ado::Connection::create();
+        connection->open("Driver=sqlite;Database=:memory:");
+        db::createSchema(connection);
+    }
+    QList<QVariantList> rows(const QString& sql) const {
+        QList<QVariantList> result;
+        ado::Recordset rs;
+        for (rs.open(sql, connection); !rs.eof(); rs.moveNext())
+            for (int i = 0; i < rs.fieldCount(); ++i)
+                (i ? result.last() : result.emplace_back()) << rs.field(i);
+        return result;
+    }
+    QVariant scalar(const QString& sql) const { return rows(sql).value(0).value(0); }
     double number(const QString& sql) const { return scalar(sql).toDouble(); }
     long long count(const QString& sql) const { return scalar(sql).toLongLong(); }
-    // Every row, every field.
-    QList<QVariantList> rows(const QString& sql) const;
-    // The first field of every row as text.
-    QStringList texts(const QString& sql) const;
+    QStringList texts(const QString& sql) const {
+        QStringList result;
+        for (const QVariantList& row : rows(sql))
+            result << row.value(0).toString();
+        return result;
+    }
     void execute(const QString& sql) const { connection->execute(sql); }
-    void native(const QString& script) const;
+    void native(const QString& script) const { connection->driver().executeNative(script); }
 
     ado::ConnectionPtr connection;
 };
@@ -52,8 +65,5 @@ inline QString sqlNumber(double value) {
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QVariant& value, std::ostream* out) {
-    *out << value.typeName() << '(' << value.toString().toStdString() << ')';
 }
 QT_END_NAMESPACE
