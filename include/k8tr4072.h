@@ -2,6 +2,7 @@
 #ifndef K8TR4072_H
 #define K8TR4072_H
 
+#include <ctype.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -170,11 +171,17 @@ static inline int k8tr4072_ClsidToPath(const char* clsid, char* path, size_t siz
     return k8tr4072_RegistryValue(section, "InprocServer", path, size);
 }
 
-/* "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" to a class id; 1 when the text is well formed. */
+/* "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" to a class id; 1 when the text is well formed: braces,
+   dashes and hex digits in their places and nothing else, so that no sign, short group or missing
+   brace slips through the scan. */
 static inline int k8tr4072_GuidFromText(const char* text, K8Guid* guid) {
     unsigned int d[11];
     int i;
     char end;
+    if (strlen(text) != 38 || text[0] != '{' || text[37] != '}') return 0;
+    for (i = 1; i < 37; ++i)
+        if (i == 9 || i == 14 || i == 19 || i == 24 ? text[i] != '-' : !isxdigit((unsigned char)text[i]))
+            return 0;
     if (sscanf(text, "{%8x-%4x-%4x-%2x%2x-%2x%2x%2x%2x%2x%2x}%c", &d[0], &d[1], &d[2], &d[3], &d[4], &d[5],
                &d[6], &d[7], &d[8], &d[9], &d[10], &end) != 11)
         return 0;
