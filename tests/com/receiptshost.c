@@ -6,6 +6,10 @@
 #include <ftw.h>
 #include <math.h>
 
+/* Another component's class id, whose entries the registry file holds too; root's registry file. */
+#define OTHER "{00000000-0000-0000-0000-000000000001}"
+#define ETC "/etc/k8tr4072/registry.ini"
+
 static int failures = 0;
 static char folder[4096], registry[4200], scenario[4200];
 static K8Guid clsid;
@@ -184,13 +188,59 @@ static void calls(void) {
     CHECK(CALL(object, Invoke, "Show") == K8_E_POINTER);
 }
 
+/* Class ids only in braces; a look-up needs the whole section and key name, and room for the value. */
+static void registryTexts(void) {
+    char value[64];
+    K8Guid id;
+    CHECK(!k8tr4072_GuidFromText("", &id) &&
+          !k8tr4072_GuidFromText("00000000-0000-0000-0000-000000000001", &id));
+    CHECK(!k8tr4072_GuidFromText(OTHER "x", &id) &&
+          !k8tr4072_GuidFromText("{00000000-0000-0000-0000-0000000000}", &id));
+    CHECK(!k8tr4072_GuidFromText("{00000000-0000-0000-0000000000000001}", &id) &&
+          !k8tr4072_GuidFromText("{00000000-0000-0000-0000-000000000001", &id));
+    CHECK(!k8tr4072_GuidFromText("{+0000000-0000-0000-0000-000000000001}", &id) &&
+          !k8tr4072_GuidFromText("{0-0-0-0000-000000000001}", &id));
+    CHECK(k8tr4072_RegistryValue("ProgID other.Thing", "CLSID", value, 39) && !strcmp(value, OTHER));
+    CHECK(!k8tr4072_RegistryValue("ProgID other.Thing", "CLSID", value, 38));
+    CHECK(!k8tr4072_RegistryValue("ProgID other", "CLSID", value, 64) &&
+          !k8tr4072_RegistryValue("ProgID other.Things", "CLSID", value, 64));
+    CHECK(!k8tr4072_RegistryValue("ProgID other.Thing", "CLS", value, 64));
+    CHECK(!k8tr4072_RegistryValue("ProgID other.Thing", "InprocServer", value, 64));
+}
+
+/* The registry file a host reads: the variable's, else root's, else the one in the user's configuration
+   folder; none where nothing is named or the name does not fit. Only the names chosen are compared: as
+   root, the rows are tried again as nobody. */
+static void registryPath(void) {
+    static const char* const rows[][5] = {/* variable, XDG_CONFIG_HOME, HOME: the file of a user, of root */
+                                          {"", "/c", "/h", "/c/k8tr4072/registry.ini", ETC},
+                                          {NULL, "", "/h", "/h/.config/k8tr4072/registry.ini", ETC},
+                                          {NULL, NULL, "", "none", ETC},
+                                          {"/r/x.ini", "/c", "/h", "/r/x.ini", "/r/x.ini"}};
+    const char* const names[] = {K8TR4072_REGISTRY_ENV, "XDG_CONFIG_HOME", "HOME"};
+    char path[64];
+    int row, i;
+    if (geteuid() != 0) fprintf(stderr, "not run as root: root's registry file is not tried\n");
+    do
+        for (row = 0; row < 4; ++row) {
+            for (i = 0; i < 3; ++i)
+                rows[row][i] ? setenv(names[i], rows[row][i], 1) : unsetenv(names[i]);
+            if (!k8tr4072_RegistryPath(path, sizeof path)) strcpy(path, "none");
+            if (strcmp(path, rows[row][geteuid() == 0 ? 4 : 3]))
+                failures += fprintf(stderr, "registry path row %d as user %d: %s\n", row + 1, (int)geteuid(),
+                                    path) > 0;
+        }
+    while (geteuid() == 0 && seteuid(65534) == 0);
+    CHECK(k8tr4072_RegistryPath(path, 9) && !k8tr4072_RegistryPath(path, 8) && seteuid(getuid()) == 0);
+}
+
 static int removeEntry(const char* path, const struct stat* info, int flag, struct FTW* at) {
     return (void)info, (void)flag, (void)at, remove(path);
 }
 
 int main(int argc, char** argv) {
     static const char other[] =
-        "; kept\n[ProgID other.Thing]\nCLSID={00000000-0000-0000-0000-000000000001}\n";
+        "; kept\n[ProgID other.Thing]\nCLSID=" OTHER "\n\n[CLSID " OTHER "]\nInprocServer=/o.so\n";
     const char* temp = getenv("TMPDIR");
     void* library;
     if (argc != 3 || (strcmp(argv[1], "host") && strcmp(argv[1], "calls")))
@@ -206,13 +256,14 @@ int main(int argc, char** argv) {
     if ((library = load(argv[2])) != NULL) {
         CHECK(canUnloadNow() == K8_S_OK);
         if (!strcmp(argv[1], "host")) host();
-        if (!strcmp(argv[1], "calls")) calls();
+        if (!strcmp(argv[1], "calls")) registryTexts(), calls();
         /* Unregistration leaves other entries word for word, however often, with or without a file. */
         CHECK(canUnloadNow() == K8_S_OK && unregisterServer() == K8_S_OK && unregisterServer() == K8_S_OK);
         CHECK(!strcmp(fileText(), other) && remove(registry) == 0);
         CHECK(unregisterServer() == K8_S_OK && access(registry, F_OK) != 0);
         dlclose(library);
     }
+    if (!strcmp(argv[1], "calls")) registryPath();
     fprintf(stderr, "%s: %d failed checks\n", argv[1], failures);
     if (!library || failures) return fprintf(stderr, "the run's folder is kept: %s\n", folder), 1;
     return nftw(folder, removeEntry, 8, FTW_DEPTH | FTW_PHYS) == 0 ? 0 : 1;

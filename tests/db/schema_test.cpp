@@ -34,4 +34,28 @@ TEST_F(SchemaTest, datesWrittenInAnyFormCompareAsTheSameDay) {
     }
 }
 
+// A grid's columns come back in their order to a join that asks for none, however they were written.
+TEST_F(SchemaTest, gridColumnsComeBackInTheirOrderWhateverOrderTheyWereWrittenIn) {
+    execute("insert into atables (tableid, tablename) values (7, 'aLaterGrid'), (5, 'aEarlierGrid')");
+    execute("insert into atablecolumns (tableid, columnorder, columnheader) values (7, 3, 'c3'), (7, 1, "
+            "'c1'), (5, 1, 'x'), (7, 4, 'c4'), (7, 2, 'c2')");
+    EXPECT_EQ(texts("select columnheader from atables t, atablecolumns c where t.tableid = c.tableid and "
+                    "tablename = 'aLaterGrid'"),
+              (QStringList{"c1", "c2", "c3", "c4"}));
+}
+
+// Every column but the key has a default or takes null, so a row naming only its key can be written to any
+// table as the database lists them; only a stored procedure needs its body.
+TEST_F(SchemaTest, everyTableTakesARowNamingOnlyItsKeyColumns) {
+    for (const QVariantList& key :
+         rows("select m.name, group_concat(k.name), group_concat(case k.type when 'DATETEXT' then "
+              "'''20261206''' else 900000 + k.pk end) from sqlite_master m left join "
+              "pragma_table_info(m.name) k on k.pk > 0 where m.type = 'table' and m.name not like 'sqlite%' "
+              "and m.name <> 'dbprocedures' group by 1")) {
+        const QString insert = "insert into " + key[0].toString() + " (" + key[1].toString() + ") values (" +
+                               key[2].toString() + ")";
+        EXPECT_NO_THROW(execute(insert)) << insert.toStdString();
+    }
+}
+
 } // namespace

@@ -30,7 +30,6 @@ protected:
         return result;
     }
     QVariant scalar(const QString& sql) const { return rows(sql).value(0).value(0); }
-    double number(const QString& sql) const { return scalar(sql).toDouble(); }
     long long count(const QString& sql) const { return scalar(sql).toLongLong(); }
     QStringList texts(const QString& sql) const {
         QStringList result;
@@ -53,11 +52,6 @@ template <typename Work> rt::RuntimeError errorOf(Work work) {
     }
     ADD_FAILURE() << "no runtime error was raised";
     return rt::RuntimeError(0, QString());
-}
-
-// A decimal as the module writes ids and amounts into statement texts.
-inline QString sqlNumber(double value) {
-    return QString::number(value, 'g', 15);
 }
 
 } // namespace dbtest

@@ -1,4 +1,5 @@
-// What the entry window lists as still open on a customer's shop documents and opening invoices.
+// What the entry window lists as still open on a customer's documents; its rows' tool tips and Preview.
+#include "platform/forms/userinput.h"
 #include "support/entrywindow.h"
 
 namespace {
@@ -126,6 +127,7 @@ struct BalanceCase {
     QStringList setup;
     QStringList shopRows;
     QStringList openingRows = {};
+    size_t errors = 0;
 };
 
 QString salesRow(int number, int id, const char* amount) {
@@ -193,6 +195,20 @@ std::vector<BalanceCase> balanceCases() {
           "line 7 1 1 25"},
          {},
          {openingRow(1, 7, "25.00")}},
+        // A failing statement is reported and ends the listing; the shop list's failure ends the opening's.
+        {"aFailingDocumentStatementLeavesTheEarlierRowsListed",
+         {"sale 1 10", "sale 2 30", "update losinvoiceheader set ihinvoiceid = 'x9' where ihinvoiceid = 2",
+          "opening 11", "line 11 1 1 50"},
+         {salesRow(1, 1, "10.00")},
+         {},
+         1},
+        {"aFailingOpeningInvoiceStatementLeavesTheEarlierRowsListed",
+         {"opening 11", "line 11 1 1 50", "opening 12",
+          "update AccountsInvoiceHeader set invoiceid = 'x9' where invoiceid = 12"},
+         {},
+         {openingRow(1, 11, "50.00")},
+         1},
+        {"theListsFailWithoutTheView", {"sale 1 10", "drop view vwTotalInvoiceReceiptAmount"}, {}, {}, 1},
     };
     // Of every kind head office's vouchers (25, and 15 taking a shop receipt over) and settlement (5) and
     // the shop's live receipt (20) are taken off; the receipt taken over and a cancelled one are not.
@@ -220,10 +236,37 @@ TEST_P(Balance, choosingTheCustomerListsWhatIsStillOpen) {
         EXPECT_EQ(rows(entry.lvwInvoice), c.shopRows);
         EXPECT_EQ(rows(entry.lvwOpeningInvoices), c.openingRows);
     });
-    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_EQ(ui.errors.size(), c.errors);
+    for (const auto& error : ui.errors)
+        EXPECT_EQ(error.procedureName, "cboCustomer_Click ");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Balance, ::testing::Range<size_t>(0, balanceCases().size()),
                          [](const auto& info) { return balanceCases()[info.param].name; });
+
+// A clicked row shows its kind, number, date, balance and settlement as tool tips, amounts with thousands.
+// A right-click pops up the menu, Preview on (1) or off (0) by the row's kind, as it was for other kinds.
+using ShopList = testing_support::EntryWindowTest;
+
+TEST_F(ShopList, rowsShowToolTipsAndOfferPreviewByTheirKind) {
+    for (int id = 1; id <= 8; ++id)
+        sql(document(Kinds[id - 1], id, 1250.5));
+    int popups = 0;
+    ui.backend.onPopup = [&](forms::Form&, forms::Menu& menu) { popups += menu.name() == "mnuPopup"; };
+    const std::pair<int, bool> clicks[] = {{4, 0}, {1, 1}, {7, 1}, {5, 0}, {8, 0}, {2, 1}, {6, 0}, {3, 1}};
+    inEntry([&](frmReceiptShop& entry) {
+        pick(entry.cboCustomer, "Abc Ltd");
+        for (const auto& [item, preview] : clicks) {
+            forms::user::rightClickItem(entry.lvwInvoice, item);
+            EXPECT_EQ(entry.mnuPreview.enabled(), preview) << Kinds[item - 1].text;
+        }
+        forms::user::clickItem(entry.lvwInvoice, 2);
+        QStringList tips; // the eight cells of the rows 1 and 2
+        for (int cell = 8; cell < 24; ++cell)
+            tips << entry.lvwInvoice.cellToolTip(cell / 8, cell % 8);
+        EXPECT_EQ(tips.join('|'), "|||||||||Service Invoice|PSI-2|01/03/2024|1,250.50|0.00||");
+    });
+    EXPECT_EQ(popups, 8);
+}
 
 } // namespace

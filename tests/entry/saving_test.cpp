@@ -1,4 +1,4 @@
-// The checks OK makes in order, the next receipt number, where the focus goes, the settle dialog's file.
+// The checks OK makes in order, the next receipt number, the focus, what fields take, the dialog's file.
 #include "entry/frminvoiceentry.h"
 #include "platform/ado/driver.h"
 #include "platform/core/runtimeerror.h"
@@ -131,15 +131,41 @@ TEST_F(Validation, okRefusesAnIncompleteEntryCheckByCheckInOrderAndStoresNothing
     EXPECT_TRUE(ui.errors.empty());
 }
 
-// The settle amount has the focus with its text selected when the dialog opens, after a refusal and on
-// the next row; Enter moves to Ok, and on from the received amount.
+// The settle amount has the focus with its text selected when the dialog opens, after a refusal and on the
+// next row; Enter moves to Ok, and on from the received amount. Each field (rows: field, typed, kept, tip,
+// selected) keeps digits and one point up to its length and decimals, tips on hover, may select on focus.
 using Focus = EntryWindowTest;
 
-TEST_F(Focus, goesWhereTheUserTypesNext) {
+TEST_F(Focus, goesWhereTheUserTypesNextAndEachFieldTakesTheKeysItAllows) {
+    const std::tuple<const char*, QString, QString, const char*, bool> fields[] = {
+        {"frmReceiptShop.txtExchangeRate", "1a2345.123456789", "12345.12345678", "12,345.12345678", true},
+        {"frmReceiptShop.txtExchangeRate", QString(30, '0'), QString(28, '0'), "0.00", true},
+        {"frmReceiptShop.txtCompExchangeRate", "0.123456789", "0.123456789", "0.12345679", true},
+        {"frmReceiptShop.txtAmount", "1234.5", "1234.5", "1,234.50", false},
+        {"frmReceiptShop.txtrecamount", "1x2.345", "12.34", "", false},
+        {"frmReceiptShop.txtrecamount", QString(20, '9'), QString(18, '9'), "", false},
+        {"frmInvoiceEntry.txtSettleAmt", "12a.345", "12.34", "12.34", true},
+        {"frmInvoiceEntry.txtSettleAmt", QString(13, '9'), QString(12, '9'), "999,999,999,999.00", true},
+        {"frmInvoiceEntry.txtAmount", "9", "1250.50", "1,250.50", false}};
+    size_t typedInto = 0;
+    const auto typeInto = [&](forms::Form& form) {
+        for (const auto& [field, typed, kept, tip, selects] : fields) {
+            if (QString(field).section('.', 0, 0) != form.name()) continue;
+            auto& box = dynamic_cast<forms::TextBox&>(*form.findControl(QString(field).section('.', 1)));
+            if (!box.locked) user::clear(box);
+            user::type(box, typed);
+            user::hover(box);
+            user::focus(*form.nextInTabOrder(&box));
+            user::focus(box);
+            EXPECT_EQ(QStringList({box.text(), box.toolTipText()}), QStringList({kept, tip})) << field;
+            EXPECT_EQ(box.selLength(), selects ? kept.size() : 0) << field;
+            ++typedInto;
+        }
+    };
     sql("insert into losinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihinvoiceno, ihinvoicedate, "
         "ihcustomerid, ihnetamount) values (1, 10, 1, 'INV-10', '20240301', 1, 100), (1, 11, 1, 'INV-11', "
-        "'20240302', 1, 40)");
-    inDialog = [](forms::Form& form) {
+        "'20240302', 1, 1250.5)");
+    inDialog = [&](forms::Form& form) {
         auto& dialog = dynamic_cast<frmInvoiceEntry&>(form);
         EXPECT_TRUE(dialog.txtSettleAmt.hasFocus());
         EXPECT_EQ(dialog.txtSettleAmt.selLength(), 4);
@@ -152,16 +178,19 @@ TEST_F(Focus, goesWhereTheUserTypesNext) {
         EXPECT_TRUE(dialog.txtSettleAmt.hasFocus()) << "on the next row";
         user::pressKey(dialog.txtSettleAmt, forms::keys::Enter);
         EXPECT_TRUE(dialog.cmdok.hasFocus());
+        typeInto(dialog);
         user::click(dialog.cmdCancel);
     };
     ui.answers = {forms::MsgResult::OK};
-    inEntry([](frmReceiptShop& entry) {
+    inEntry([&](frmReceiptShop& entry) {
+        typeInto(entry);
         pick(entry.cboCustomer, "Abc Ltd");
         user::doubleClickItem(entry.lvwInvoice, 1);
         user::pressKey(entry.txtrecamount, forms::keys::Enter);
         EXPECT_TRUE(entry.txtCustEquAmount.hasFocus());
     });
     EXPECT_EQ(ui.messageTexts(), QStringList{"Settling Amount cannot be greater than Bill Amount"});
+    EXPECT_EQ(typedInto, std::size(fields));
 }
 
 // The Qt view binds the settle dialog's controls to the widgets of its window file by name: each control

@@ -1,6 +1,7 @@
-// The host's start: its command line, and the folder and settings file of a first run.
+// The host's start: its command line, the folder and settings file of a first run, its regional settings.
 #include "host/hostoptions.h"
 #include "host/userfolder.h"
+#include "host/userregional.h"
 #include "module/filecode.h"
 
 #include <QFile>
@@ -38,4 +39,15 @@ TEST(UserFolder, aFirstRunWritesSettingsTheModuleReadsAndKeepsAnExistingFile) {
     host::UserFolder::prepare(folder);
     EXPECT_EQ(module::FileCode("DefaultCounter", path) + module::FileCode("port", path),
               "7" + module::KeyNotFound);
+}
+
+TEST(UserRegional, yearsAreShownInFullAndTheSeparatorsFollowTheLocale) {
+    // Locales named, so that the machine's own does not count; Japanese writes the year in full already.
+    for (const QString row : {"en_US M/d/yyyy . ,", "de_DE dd.MM.yyyy , .", "ja_JP yyyy/MM/dd . ,"}) {
+        const QString name = row.section(u' ', 0, 0);
+        const rt::Regional r = host::UserRegional::of(QLocale(name));
+        const QString got =
+            QString("%1 %2 %3 %4").arg(name, r.shortDateFormat, r.decimalPoint, r.thousandsSeparator);
+        EXPECT_EQ(got.toStdString(), row.toStdString());
+    }
 }

@@ -57,6 +57,20 @@ TEST(ScenarioParser, aWrongLineIsReportedWithItsNumber) {
         EXPECT_EQ(errorOf(text).line, text.count(u'\n') + 1) << text.toStdString();
 }
 
+TEST(ScenarioParser, acceptsEveryFormOfEachCommand) {
+    // The forms the tests above do not read.
+    const QString texts =
+        "database demo|database file \"shop.db\"|session company 1 shop 2 financial 4 date 2024-02-29|"
+        "session caption \"S\"|select W.C #0|select W.C none|paste W.C \"12\"|key W.C ENTER|key W.C TAB|"
+        "key W.C ESC|key W.C DELETE|key W.C F10|key W.C CTRL+D|key W.C ctrl+enter|key W.C BACKSPACE|"
+        "key W.C code 46|key W.C char 39|focus W.C|date W.C 2024-03-10|item W.C 1|cell W.C 1 2|drag W.C 1 3|"
+        "hover W.C|hover W.C 1 2|close W|dump W|expect window W closed|expect W.C cellColor(2,-1) \"x\"";
+    for (const QString& text : texts.split(u'|')) {
+        const ScenarioParseError error = errorOf(text);
+        EXPECT_EQ(error.line, 0) << text.toStdString() << ": " << error.reason.toStdString();
+    }
+}
+
 TEST(ScenarioParser, includeTakesTheFilesCommandsInPlaceAtTheIncludesLine) {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath("shared");

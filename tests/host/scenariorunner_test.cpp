@@ -1,10 +1,12 @@
 // The runner's contract on a small window M made for the purpose, with a modal child C: clicks, pop-up menus,
-// answers to message boxes, set-up commands, the transcript's lines and escapes, and the FAIL line of a run.
+// answers to message boxes, keys, lists, set-up commands, the transcript's lines and escapes, the FAIL line.
 #include "host/scenarioparser.h"
 #include "host/scenariorunner.h"
 #include "host/transcript.h"
 
+#include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
+#include "platform/forms/grid.h"
 #include "platform/forms/listview.h"
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/textcontrols.h"
@@ -47,6 +49,13 @@ public:
         };
         first.Click = [this] { lbl.setCaption("first entry"); };
         second.Click = [this] { lbl.setCaption("second"); };
+        // The text box takes no digits; the combo box and the grid add what was chosen to the label.
+        txt.KeyPress = [](int& key) { key = key >= '0' && key <= '9' ? 0 : key; };
+        cbo.addItem("Cash"), cbo.addItem("Cheque"), grid.setRows(5), grid.setFixedRows(2);
+        cbo.Click = [this] {
+            lbl.setCaption(lbl.caption() + ' ' + (cbo.listIndex() < 0 ? "none" : cbo.text()));
+        };
+        grid.DblClick = [this] { lbl.setCaption(lbl.caption() + ' ' + QString::number(grid.row())); };
         saveDesign();
     }
     forms::Label lbl{*this, "lbl"};
@@ -55,6 +64,9 @@ public:
         done{*this, "done"};
     forms::Menu pop{*this, "pop", "Popup"}, first{*this, "first", "&First", &pop},
         second{*this, "second", "&Second", &pop};
+    forms::TextBox txt{*this, "txt"};
+    forms::ComboBox cbo{*this, "cbo"};
+    forms::Grid grid{*this, "grid"};
     forms::Form c{"C", "C"};
     forms::CommandButton ok{c, "ok"};
 };
@@ -83,6 +95,8 @@ TEST(ScenarioRunner, actionsReachTheWindowsAndTheTranscriptHasALineForEachEvent)
         "answer \"Save \\\"it\\\"?\\nNow\" yes\nclick M.ask\nexpect M.lbl caption \"yes\"\n"
         "rightclick M.lvw 1\nmenu first\ndump M.lbl\nrightclick M.lvw 1\nmenu \"Second\"\n"
         "rightclick M.lvw 1\nmenu none\nexpect M.lbl caption \"second\"\nexpect M.lvw subitem(1,0) \"one\"\n"
+        "type M.txt \"a1b2\"\nkey M.txt char 55\nkey M.txt BACKSPACE\nkey M.txt char 67\n"
+        "select M.cbo \"Cheque\"\nselect M.cbo #0\nselect M.cbo none\ndblclick M.grid 2\ndump M\n"
         "click M.err\nclick M.err\nexpect errors 2\nclick M.done\n"
         "sql \"insert into acustomermaster (customerid, customername) values (1, 'Abc\\tLtd')\"\n"
         "sql \"select customerid, customername, address from acustomermaster\"\n"
@@ -97,6 +111,8 @@ CLOSE C
 MSGBOX title="Receipts" icon=question buttons=YesNo default=No text="Save \"it\"?\nNow" -> No
 NOTE popup M.pop: first|second
 STATE M.lbl caption="first entry" enabled=true visible=true tooltip=""
+STATE M.lbl caption="second Cheque Cash none 3" enabled=true visible=true tooltip=""
+STATE M.txt text=aC enabled=true visible=true tooltip=""
 ERROR module="M" proc="err_Click" number=5 source="k8tr4072" description="Invalid call" user=9 mode="N"
 FILE Receipts.txt 812
 VIEW Receipts.txt
@@ -108,6 +124,7 @@ CLOSE M)")
     qsizetype at = 0;
     for (const QString& line : expected)
         EXPECT_GT(at = lines.indexOf(line, at) + 1, 0) << "no line, in its place, " << line.toStdString();
+    EXPECT_EQ(lines.filter("STATE M.").size(), 1 + 13) << "dump M.lbl, then dump M of its 13 controls";
     QFile written(folder.filePath("notes/a.txt"));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), QByteArray("one\r\n two\r\n"));
@@ -133,6 +150,7 @@ TEST(ScenarioRunner, aFailingRunEndsWithItsLineAndReason) {
         {"show\nrightclick M.lvw 1\nmenu third", R"(FAIL line 4: the pop-up menu pop has no entry "third")"},
         {"show\nrightclick M.lvw 1", "FAIL line 3: the scenario ended with a pop-up menu open"},
         {"show\nclear M.ask", "FAIL line 3: M.ask is not a text box"},
+        {"show\nselect M.cbo \"cash\"", R"(FAIL line 3: M.cbo has no item "cash")"},
         {"show\ndblclick M.ask 1", "FAIL line 3: M.ask is not a list view or a grid"},
         {"show\nclick M.err\nexpect errors 0", R"(FAIL line 4: the number of errors is "1", expected "0")"},
         {"show\nexpect M.lbl caption \"x\"", R"(FAIL line 3: M.lbl caption is "", expected "x")"},

@@ -80,7 +80,13 @@ protected:
     StubRegister stub;
 };
 
-// The number is shortened to the last five characters of its decimal text.
+// A reported number keeps the last five characters of its decimal text, a minus sign among them.
+TEST(ShortenErrorNumber, keepsTheLastFiveCharactersOfTheDecimalText) {
+    const qint64 numbers[][2] = {{-2147217900, 17900}, {-12345, 12345}, {3265, 3265}, {53, 53}, {-5, -5}};
+    for (const auto& [number, shortened] : numbers)
+        EXPECT_EQ(module::shortenErrorNumber(number), shortened) << number;
+}
+
 TEST_F(SharedModuleTest, trappedErrorEndsTheBodyAndIsLoggedAndToldEvenWithoutAConnection) {
     bool after = false;
     EXPECT_FALSE(module::trapped("FrmMaster", "Form_Load ", [&] {

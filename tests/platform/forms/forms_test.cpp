@@ -30,6 +30,7 @@ struct ShopForm : Form {
         cbo.addItem("one"), cbo.addItem("two"), lvw.addItem("first"), lvw.addItem("second"),
             lvw.addItem("third");
         flex.setRows(4), flex.setCols(3), txtA.setText("designed"), img.setPicture("information");
+        tab.addTab("General"), tab.addTab("Invoices");
         saveDesign();
         for (Control* control : controls()) {
             const QString n = control->name() + '.';
@@ -101,6 +102,15 @@ std::string rowsOf(const Grid& grid) { // data rows by " ", cells by ","; "*" ma
     return cells.join("").trimmed().toStdString();
 }
 
+// What an action returns, or "error NUMBER" of the error it raises.
+std::string outcome(const std::function<QString()>& action) {
+    try {
+        return action().toStdString();
+    } catch (const rt::RuntimeError& error) {
+        return "error " + std::to_string(error.number());
+    }
+}
+
 const auto the = [](ShopForm& f, const QString& name) -> Control& { return *f.findControl(name); };
 const auto num = [](const QStringList& a, int i) { return a.value(i).toInt(); };
 
@@ -166,6 +176,8 @@ const std::map<QString, std::function<void(ShopForm&, const QStringList&)>> verb
      }},
     {"keycloses", [](auto& f, auto& a) { f.txtA.KeyDown = [&](auto&&...) { f.unload(); }; }},
     {"click", [](auto& f, auto& a) { user::click(the(f, a[1])); }},
+    {"focus", [](auto& f, auto& a) { user::focus(the(f, a[1])); }},
+    {"choose", [](auto& f, auto& a) { user::chooseMenu(dynamic_cast<Menu&>(the(f, a[1]))); }},
     {"close", [](auto& f, auto& a) { user::closeWindow(f); }},
     {"select", [](auto& f, auto& a) { user::select(f.cbo, num(a, 1)); }},
     {"pick", [](auto& f, auto& a) { user::pickDate(f.dtp, QDate::fromString(a[1], Qt::ISODate)); }},
@@ -235,6 +247,20 @@ const std::pair<const char*, const char*> rows[] = {
     {"mousecell; drag 1 3; hover 2 1; header 2; cell 0 1",
      "flex.GotFocus flex.EnterCell(1,1) flex.SelChange(1,3) flex.MouseMove(2,1) flex.MouseDown(1) "
      "flex.MouseUp(1) flex.Click(0,2) error(5,control frmShop.flex cell (0, 1) is a fixed cell)"},
+    // Refused: what a user cannot reach, a window that is not open, an item or a cell that is not there.
+    {"disable cmdOk; click cmdOk", "error(5,control frmShop.cmdOk is disabled)"},
+    {"hide cmdOk; click cmdOk", "error(5,control frmShop.cmdOk is hidden)"},
+    {"unload; click cmdOk",
+     "frmShop.QueryUnload(1) frmShop.Unload unloaded(1) error(5,control frmShop.cmdOk is on a window that is "
+     "not open)"},
+    {"unload; close",
+     "frmShop.QueryUnload(1) frmShop.Unload unloaded(1) error(5,window frmShop is not open)"},
+    {"focus fra", "error(5,control frmShop.fra cannot take the focus)"},
+    {"select 2", "cbo.GotFocus error(5,control frmShop.cbo has no item 2)"},
+    {"item 4", "lvw.GotFocus error(5,control frmShop.lvw has no item 4)"},
+    {"rightitem 0", "lvw.GotFocus error(5,control frmShop.lvw has no item 0)"},
+    {"cell 4 0", "flex.GotFocus error(5,control frmShop.flex has no cell (4, 0))"},
+    {"disable mnuPreview; choose mnuPreview", "error(5,control frmShop.mnuPreview is disabled)"},
     // Message boxes: the application's title when untitled; answered with the default button, else the first.
     {"ask 2 2; ask 3 3 Shop; ask 1 3",
      "asked(Receipts) answer(7) asked(Shop) answer(2) asked(Receipts) answer(1)"},
@@ -254,6 +280,10 @@ const std::pair<const char*, const char*> rows[] = {
     {"tabindex cmdCancel 1; tabindex txtA 2; hide fra; tabstop lvw; show; sendtab; taborder; close",
      "frmShop.Activate txtB.GotFocus txtB.LostFocus optOutside.GotFocus optOutside cmdOk cbo flex dtp tab "
      "cmdCancel txtA txtB frmShop.QueryUnload(0) frmShop.Unload"},
+    // Ctrl+Enter and Ctrl+D give characters of their own; F10 and Delete give none.
+    {"key flex 13 2; key flex 68 2; key flex 121; key flex 46",
+     "flex.GotFocus flex.KeyDown(13,2) flex.KeyPress(10) flex.KeyUp(13) flex.KeyDown(68,2) flex.KeyPress(4) "
+     "flex.KeyUp(68) flex.KeyDown(121,0) flex.KeyUp(121) flex.KeyDown(46,0) flex.KeyUp(46)"},
     {"keycloses; type txtA q", "txtA.GotFocus frmShop.QueryUnload(1) frmShop.Unload"}, // the key ends there
     // Typing appends; keys edit at the caret, replacing the selection, within limits; "caret" clears the log.
     {"text txtB 124; sel 0 2; type txtB 3.5; caret", "txtB(1243.5,6,0)"},
@@ -338,8 +368,6 @@ TEST(GridSort, sortsTheSelectedRowsByTheKeyColumnsAsItsCodeSaysMovingWholeRows) 
                   std::string(expected) + " fixed")
             << lines;
     }
-    ShopForm f;
-    EXPECT_THROW(f.flex.sort(3), rt::RuntimeError); // no such code
 }
 
 TEST(GridSort, keepsTheOrderOfEqualKeysInLargeGrids) {
@@ -375,4 +403,107 @@ TEST(Lists, itemsSubItemsToolTipsAndTheChoiceFollowAddingAndRemoving) {
         "1 c 25");
     f.cbo.removeItem(1);
     EXPECT_EQ(f.cbo.listIndex(), -1);
+}
+
+TEST(Indexes, badIndexesSetFromCodeRaiseInvalidPropertyValueOrSubscriptOutOfRange) {
+    const std::tuple<const char*, const char*, std::function<void(ShopForm&)>> rows[] = {
+        {"cbo.setListIndex(2)", "error 380", [](auto& f) { f.cbo.setListIndex(2); }},
+        {"cbo.setListIndex(-2)", "error 380", [](auto& f) { f.cbo.setListIndex(-2); }},
+        {"cbo.setItemData(2)", "error 9", [](auto& f) { f.cbo.setItemData(2, 5); }},
+        {"cbo.removeItem(-1)", "error 9", [](auto& f) { f.cbo.removeItem(-1); }},
+        {"lvw.header(0)", "error 9", [](auto& f) { f.lvw.addColumn("Name", 900), f.lvw.header(0); }},
+        {"lvw.setHeaderText(2)", "error 9",
+         [](auto& f) { f.lvw.addColumn("Name", 900), f.lvw.setHeaderText(2, "x"); }},
+        {"lvw.cellToolTip(4, 0)", "error 9", [](auto& f) { f.lvw.cellToolTip(4, 0); }},
+        {"lvw.setCellToolTip(1, -1)", "error 9", [](auto& f) { f.lvw.setCellToolTip(1, -1, "x"); }},
+        {"tab.setCurrentTab(2)", "error 9", [](auto& f) { f.tab.setCurrentTab(2); }},
+        {"tab.setCurrentTab(-1)", "error 9", [](auto& f) { f.tab.setCurrentTab(-1); }},
+        {"flex.textMatrix(4, 0)", "error 9", [](auto& f) { f.flex.textMatrix(4, 0); }},
+        {"flex.setTextMatrix(0, 3)", "error 9", [](auto& f) { f.flex.setTextMatrix(0, 3, "x"); }},
+        {"flex.setRows(0)", "error 380", [](auto& f) { f.flex.setRows(0); }},
+        {"flex.sort(3)", "error 380", [](auto& f) { f.flex.sort(3); }}, // no such sort code
+        {"flex.setRows(1)", "", [](auto& f) { f.flex.setRows(1); }},    // the fixed row alone is allowed
+    };
+    for (const auto& [action, expected, run] : rows) {
+        ShopForm f;
+        EXPECT_EQ(outcome([&] { return run(f), QString(); }), expected) << action;
+    }
+}
+
+// What a scenario reads: "CONTROL PROPERTY [ARGUMENTS]" -> the text, all of "dump", or "error NUMBER".
+TEST(Properties, readAsScenariosSeeThemWithTheirErrors) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"flex cellcolor 1 1", "255"},
+        {"flex selcolor", "2147483656"}, // system colours unsigned
+        {"txtA tooltip", "1,234.50"},
+        {"optFirst caption", "&First"},
+        {"cbo item 1", "two"},
+        {"cbo itemdata 1", "42"},
+        {"CBO ListCount", "2"}, // names in any letter case
+        {"lvw header 2", "Amount"},
+        {"lvw subitem 2 3", "far"},
+        {"lvw subitemtooltip 3 0", "third"},
+        {"tab tab 0", "General"}, // tabs count from 0
+        {"fra text", "error 438"},
+        {"cbo item", "error 450"},
+        {"cbo dump",
+         "text=two listindex=1 listcount=2 item(0)=one itemdata(0)=0 item(1)=two itemdata(1)=42 enabled=true "
+         "visible=true tooltip="},
+        {"lvw dump",
+         "count=3 header(1)=Name header(2)=Amount subitem(1,0)=first subitem(1,1)= subitem(2,0)=second "
+         "subitem(2,1)= subitem(2,2)= subitem(2,3)=far subitem(3,0)=third subitem(3,1)= enabled=true "
+         "visible=true tooltip="},
+        {"flex dump", // cells only with a text or a colour of their own
+         "rows=4 cols=3 row=1 col=1 rowsel=1 colsel=1 toprow=1 selcolor=2147483656 colwidth(0)=960 "
+         "colwidth(1)=0 colwidth(2)=960 cell(1,1)=here cellcolor(1,1)=255 cell(3,2)=x enabled=true "
+         "visible=true tooltip="},
+        {"tab dump", "value=1 tab(0)=General tab(1)=Invoices enabled=true visible=true tooltip="},
+        {"img dump", "picture=information enabled=true visible=true tooltip="},
+    };
+    ShopForm f;
+    f.cbo.setItemData(1, 42), f.cbo.setListIndex(1), f.optFirst.setCaption("&First");
+    f.txtA.setToolTipText("1,234.50"), f.tab.setCurrentTab(1);
+    f.lvw.addColumn("Name", 1500), f.lvw.addColumn("Amount", 900), f.lvw.setCell(2, 3, "far");
+    f.lvw.setCellToolTip(3, 0, "third"), f.flex.setColWidth(1, 0), f.flex.setTextMatrix(3, 2, "x");
+    f.flex.setRow(1), f.flex.setCol(1), f.flex.setText("here"), f.flex.setCellForeColor(ColorRed);
+    f.flex.setForeColorSel(SystemWindowText);
+    for (const auto& [read, expected] : rows) {
+        const QStringList w = QString(read).split(' ');
+        QList<int> args;
+        for (const QString& number : w.mid(2))
+            args << number.toInt();
+        EXPECT_EQ(outcome([&] {
+                      const Control* control = f.findControl(w[0]);
+                      return !control         ? QString("no control " + w[0])
+                             : w[1] == "dump" ? control->dump().join(' ')
+                                              : control->property(w[1], args);
+                  }),
+                  expected)
+            << read;
+    }
+}
+
+TEST(Runtime, tellsTheBackendOfLoadsUnloadsAndTheHourglassOnlyAtItsOuterEdges) {
+    {
+        struct Told : BackendScope {
+            QStringList log;
+            void busyChanged(bool busy) override { log << (busy ? "busy" : "idle"); }
+        } backend;
+        backend.onLoaded = [&](Form& w) { backend.log << "loaded " + w.name(); };
+        backend.onUnloaded = [&](Form& w) { backend.log << "unloaded " + w.name(); };
+        ShopForm form("frmShop", &backend.log);
+        form.load(), form.load();
+        {
+            HourglassPointer outer;
+            { HourglassPointer inner; }
+            backend.log << QString("still %1").arg(HourglassPointer::busy());
+        }
+        backend.log << QString("then %1").arg(HourglassPointer::busy());
+        form.unload(), form.unload();
+        EXPECT_EQ(backend.log.join(' '), "loaded frmShop frmShop.Load busy still 1 idle then 0 "
+                                         "frmShop.QueryUnload(1) frmShop.Unload unloaded frmShop");
+    }
+    // With no backend set, a screenless one answers with the default button.
+    EXPECT_NE(dynamic_cast<HeadlessBackend*>(&Runtime::backend()), nullptr);
+    EXPECT_EQ(Runtime::msgBox("Delete?", MsgButtons::YesNo, MsgIcon::Question, "", 2), MsgResult::No);
 }

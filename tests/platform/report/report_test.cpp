@@ -115,6 +115,15 @@ TEST_F(Reports, definitionsAreReadWithTheirRelatedFilesOrRefusedNamingTheFileAnd
         {"[report]\nlayout = chained.rpt\n",
          "5: chained.rpt: a layout file cannot take its layout from another"},
         {"[report]\ntitle = x\ncolour = red\n", "5: test.rpt, line 3: unknown setting colour"},
+        {"select 1\n[query]\n", "5: test.rpt, line 1: text before the first [part]"},
+        {"[query]\nselect 1\n[QUERY]\n", "5: test.rpt, line 3: [query] appears twice"},
+        {"[report]\npage = B7\n", "5: test.rpt, line 2: unknown page size B7"},
+        {"[report]\norientation = sideways\n", "5: test.rpt, line 2: orientation is portrait or landscape"},
+        {"[report]\nmargins = -1\n", "5: test.rpt, line 2: margins must be millimetres"},
+        {"[parameters]\nintShopID\n", "5: test.rpt, line 2: expected NAME = VALUE"},
+        {"[parameters]\nshop id = number\n", "5: test.rpt, line 2: bad parameter name shop id"},
+        {"[query]\nselect 1\n", "5: test.rpt: no [layout]"},
+        {"[query]\nselect 1\n[section a]\n[layout]\nx\n", "5: test.rpt: [section a] is empty"},
         {"[section a]\nx\n[section A]\n", "5: test.rpt, line 3: [section a] appears twice"},
         {"[parameters]\nid = integer\n", "5: test.rpt, line 2: parameter type is text or number"},
         {"[layout]\nx\n", "5: test.rpt: no [query]"},
@@ -132,6 +141,7 @@ TEST_F(Reports, parametersTakeTheValuesOfTheirTypeAndEnterQueriesAsLiterals) {
         {ParameterType::Number, " 1,234.5 ", "1234.5|1234.5"},
         {ParameterType::Number, "5; drop table x", "13: Type mismatch"},
         {ParameterType::Text, "O'Neil ", "O'Neil |'O''Neil '"},
+        {ParameterType::Text, 12, "12|'12'"}, // a number given to a text enters as text
         {ParameterType::Text, QVariant(), "94: Invalid use of Null"},
         {ParameterType::Number, QVariant(), "94: Invalid use of Null"},
     };
@@ -222,6 +232,32 @@ TEST_F(Reports, theEngineOpensFilesAfterALogOnRunsThemAndCountsTheRecordsOfTheLa
     write("nested.rpt", "[query]\nselect 1\n[section a]\nselect 2\n[layout]\n{{#a}}{{#b}}{{/b}}{{/a}}");
     EXPECT_EQ(outcome([&] { return engine.openReport("reports/nested.rpt"), ""; }),
               "5: nested.rpt: the layout repeats {{#b}}, which has no [section b]");
+}
+
+TEST_F(Reports, logOnTakesAConfiguredDataSourceElseTheOpenSessionDatabase) {
+    testing_support::TestDatabase other;
+    other.execute(
+        "insert into acustomermaster (customerid, CompanyID, customername) values (1, 1, 'Elsewhere')");
+    write("datasources.ini",
+          "; the head office\nsomewhere = Driver=sqlite;Database=/no/such.db\nADMINDSNV2 = "
+          "Driver=sqlite;Database=" +
+              QDir(other.folder()).filePath("test.db") + "\n");
+    write("customers.rpt", customers + "[layout]\n{{customername}}");
+    const auto names = [&](const char* dataSource) {
+        engine.logOnServer("pdsodbc.dll", dataSource, "adminv2", "admin");
+        std::unique_ptr<Report> report = engine.openReport("reports/customers.rpt");
+        report->parameterField(1).setCurrentValue(1), report->parameterField(2).setCurrentValue("");
+        const QString text = report->run()->document().toPlainText();
+        return text + QString(" %1").arg(report->recordCount());
+    };
+    EXPECT_EQ(outcome([&] { return names("admindsnv2"); }), "Elsewhere 1");
+    EXPECT_EQ(outcome([&] { return names("otherdsn"); }), "Ali Hassan 3"); // the session's database
+    EXPECT_EQ(outcome([&] { return names("Somewhere"); }).substr(0, 12), "-2147467259:");
+    EXPECT_EQ(
+        outcome([&] {
+            return ReportEngine(ado::Connection::create()).logOnServer("pdsodbc.dll", "dsn", "db", "me"), "";
+        }),
+        "-2147467259: Log-on to dsn (pdsodbc.dll, database db, user me) failed: the database is not open");
 }
 
 } // namespace

@@ -1,13 +1,15 @@
-// The suite's services that keep their state in the database: audit trail, colour scheme, grid widths.
+// The suite's services: their factory, look-ups, the numeric key filter, audit, colours, grid widths.
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/textcontrols.h"
+#include "platform/suite/realservices.h"
 #include "platform/suite/servicesinterfaces.h"
 #include "support/testdatabase.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -75,6 +77,47 @@ TEST_F(ServicesTest, storedLookAppliesTheWindowsColourSchemeAndTheUsersGridWidth
         ->fnGridSettings(4, 1, form.flexList, connection);
     EXPECT_EQ(form.flexList.colWidth(1), 1500);
     EXPECT_EQ(form.flexList.colWidth(2), designedWidth);
+}
+
+// The number of the runtime error `work` raises; 0 when it raises none.
+template <typename Work> qint64 errorNumber(Work work) try {
+    work();
+    return 0;
+} catch (const rt::RuntimeError& error) {
+    return error.number();
+}
+
+// A host or a test may put its own class under any ProgID, the suite's own among them; a ProgID nobody
+// registered cannot be created, and a look-up with no connection set is "object not set".
+TEST(ServiceFactory, takesOverridesRefusesUnknownProgIdsAndLookUpsNeedAConnection) {
+    const auto own = std::make_shared<suite::ServiceObject>();
+    suite::Factory::registerClass("COMMONMODULE.clscommongen", [own] { return own; });
+    EXPECT_EQ(suite::Factory::createObject(suite::progid::CommonGen), own);
+    for (const auto& [progId, creator] : suite::realServiceCreators())
+        suite::Factory::registerClass(progId, creator);
+    EXPECT_EQ(errorNumber([] { suite::Factory::createObject("No.Such"); }), 429);
+    auto lookUp = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
+    lookUp->strTableName = "LOusers";
+    EXPECT_EQ(errorNumber([&] { lookUp->fnreturnfield("username"); }), 91);
+}
+
+// Each row: the box's text, the selection the key is typed over (start, length), the key, the length limit
+// and the key the filter lets through (0: refused); two decimals are allowed.
+const std::tuple<const char*, int, int, char, int, int> keys[] = {{"12345678901", 11, 0, '2', 12, '2'},
+                                                                  {"123456789012", 12, 0, '3', 12, 0},
+                                                                  {"123456789012", 4, 3, '9', 12, '9'},
+                                                                  {"12.55", 3, 2, '9', 18, '9'}};
+
+TEST_F(ServicesTest, numericKeyFilterKeepsTheLengthLimitAndJudgesTheTextWithTheSelectionReplaced) {
+    auto filter = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
+    for (const auto& [text, start, length, typed, limit, passed] : keys) {
+        form.txtBank.setText(text);
+        form.txtBank.setSelStart(start);
+        form.txtBank.setSelLength(length);
+        int key = typed;
+        filter->textvalidatenum(form.txtBank, key, limit, 2);
+        EXPECT_EQ(key, passed) << text << " [" << start << ',' << length << "] " << typed;
+    }
 }
 
 } // namespace
