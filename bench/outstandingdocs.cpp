@@ -2,11 +2,11 @@
 // balances.
 #include "db/shopdatabase.h"
 #include "entry/frmreceiptshop.h"
-#include "module/session.h"
 #include "platform/ado/driver.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/headlessbackend.h"
+#include "shared/session.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -156,12 +156,12 @@ double bestOf(const std::function<double()>& run) {
 double columnTotal(const forms::ListView& list, int column) {
     double total = 0;
     for (int item = 1; item <= list.count(); ++item)
-        total += rt::val(list.cell(item, column));
+        total += core::val(list.cell(item, column));
     return total;
 }
 
 // Both loaders of the entry window, timed together and each on its own.
-Listing timeLoaders(receipts::frmReceiptShop& window, double& shopSeconds, double& openingSeconds) {
+Listing timeLoaders(entry::frmReceiptShop& window, double& shopSeconds, double& openingSeconds) {
     Listing listing;
     shopSeconds = bestOf([&] {
         window.lvwInvoice.clear();
@@ -194,7 +194,7 @@ Listing timeAggregate(const ado::ConnectionPtr& connection, int customerId) {
             ado::Recordset rs;
             rs.open(sql, connection, ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
             for (; !rs.eof(); rs.moveNext()) {
-                listing.total += rt::roundHalfEven(rt::toDouble(rs.field(0)), 2);
+                listing.total += core::roundHalfEven(core::toDouble(rs.field(0)), 2);
                 ++listing.rows;
             }
             rs.close();
@@ -216,7 +216,7 @@ int buildShop(const ado::ConnectionPtr& connection, int documents) {
     db::generateLargeDataSet(connection, ShopId, shopDocuments, 1, shopDocuments);
     ado::Recordset rs;
     rs.open(QStringLiteral("select max(customerid) from acustomermaster"), connection);
-    const int customerId = rt::toInt32(rs.field(0));
+    const int customerId = core::toInt32(rs.field(0));
     rs.close();
     connection->driver().executeNative(QString::fromLatin1(TakeOverScript).arg(ShopId).arg(CompanyId));
     connection->driver().executeNative(QString::fromLatin1(OpeningInvoicesScript)
@@ -229,7 +229,7 @@ int buildShop(const ado::ConnectionPtr& connection, int documents) {
 }
 
 void prepareSession(const ado::ConnectionPtr& connection) {
-    module::Session& s = module::session();
+    shared::Session& s = shared::session();
     s.companyId = CompanyId;
     s.shopId = ShopId;
     s.userId = 1;
@@ -238,7 +238,7 @@ void prepareSession(const ado::ConnectionPtr& connection) {
     s.commonDb->adocon = connection;
 }
 
-void chooseCustomer(receipts::frmReceiptShop& window, int customerId) {
+void chooseCustomer(entry::frmReceiptShop& window, int customerId) {
     window.cboCustomer.Click = nullptr; // the loaders are timed on their own
     window.cboCustomer.addItem(QStringLiteral("Bench customer"));
     window.cboCustomer.setItemData(0, customerId);
@@ -251,7 +251,7 @@ void benchmark(int documents) {
     connection->open(QStringLiteral("Driver=sqlite;Database=") + dir.filePath(QStringLiteral("bench.db")));
     const int customerId = buildShop(connection, documents);
     prepareSession(connection);
-    receipts::frmReceiptShop window;
+    entry::frmReceiptShop window;
     window.setAdocon(connection);
     chooseCustomer(window, customerId);
 
@@ -283,6 +283,6 @@ int main(int argc, char** argv) {
     for (int documents : sizes)
         benchmark(documents);
     forms::Runtime::setBackend(nullptr);
-    module::session() = module::Session();
+    shared::session() = shared::Session();
     return 0;
 }

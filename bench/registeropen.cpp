@@ -1,12 +1,12 @@
 // Times opening the register over a large shop against the bare grid query through the same driver.
+#include "component/clsreceiptsshop.h"
 #include "db/shopdatabase.h"
-#include "module/clsreceiptsshop.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/form.h"
 #include "platform/forms/headlessbackend.h"
 #include "platform/suite/errordetails.h"
-#include "register/frmmaster.h"
+#include "receiptregister/frmmaster.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -25,7 +25,7 @@ double secondsToReadAll(const ado::ConnectionPtr& connection, const QString& sql
     long cells = 0;
     for (; !rs.eof(); rs.moveNext())
         for (int i = 0; i < rs.fieldCount(); ++i)
-            cells += rt::nullAsEmpty(rs.field(i)).size() > 0;
+            cells += core::nullAsEmpty(rs.field(i)).size() > 0;
     rs.close();
     return timer.nsecsElapsed() / 1e9;
 }
@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int receipts = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
     QTemporaryDir dir;
-    const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.filePath(QStringLiteral("bench.db"));
+    const QString path =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.filePath(QStringLiteral("bench.db"));
     auto connection = ado::Connection::create();
     connection->open(QStringLiteral("Driver=sqlite;Database=") + path);
     db::createSchema(connection);
@@ -48,14 +49,15 @@ int main(int argc, char** argv) {
     QElapsedTimer timer;
     backend.onModal = [&](forms::Form& form) {
         openSeconds = timer.nsecsElapsed() / 1e9;
-        rows = static_cast<receipts::FrmMaster&>(form).flexMaster.rows() - 1;
+        rows = static_cast<receiptregister::FrmMaster&>(form).flexMaster.rows() - 1;
         form.unload();
     };
     forms::Runtime::setBackend(&backend);
     suite::setErrorNotifier([](const suite::ErrorRecord& error) {
-        std::fprintf(stderr, "error in %s: %s\n", qPrintable(error.procedureName), qPrintable(error.description));
+        std::fprintf(stderr, "error in %s: %s\n", qPrintable(error.procedureName),
+                     qPrintable(error.description));
     });
-    module::clsReceiptsShop component;
+    component::clsReceiptsShop component;
     component.setAdocon(connection);
     component.intCompanyID = 1;
     component.intShopID = ShopId;

@@ -1,14 +1,14 @@
 // Times saving a settlement of 50 documents into shops holding few and very many receipts.
+#include "component/clsreceiptsshop.h"
 #include "db/shopdatabase.h"
 #include "entry/frmreceiptshop.h"
-#include "module/clsreceiptsshop.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/headlessbackend.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/applicationfolder.h"
 #include "platform/suite/errordetails.h"
-#include "register/frmmaster.h"
+#include "receiptregister/frmmaster.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,7 +55,7 @@ ado::ConnectionPtr prepareDatabase(const QString& path, int receipts) {
     return connection;
 }
 
-qint32 lastCustomerIndex(const receipts::frmReceiptShop& entry) {
+qint32 lastCustomerIndex(const entry::frmReceiptShop& entry) {
     int best = 0;
     for (int i = 1; i < entry.cboCustomer.listCount(); ++i)
         if (entry.cboCustomer.itemData(i) > entry.cboCustomer.itemData(best)) best = i;
@@ -63,7 +63,7 @@ qint32 lastCustomerIndex(const receipts::frmReceiptShop& entry) {
 }
 
 // Settles the first 50 listed documents in full and saves, timing the OK command alone.
-void saveSettlement(receipts::frmReceiptShop& entry, Timings& timings) {
+void saveSettlement(entry::frmReceiptShop& entry, Timings& timings) {
     forms::user::select(entry.cboCustomer, lastCustomerIndex(entry));
     entry.txtBank.setText(QStringLiteral("Bank of Maldives"));
     entry.txtRemarks.setText(QStringLiteral("bench settlement"));
@@ -71,9 +71,9 @@ void saveSettlement(receipts::frmReceiptShop& entry, Timings& timings) {
     double total = 0;
     for (int item = 1; item <= SettledDocuments && item <= entry.lvwInvoice.count(); ++item) {
         entry.lvwInvoice.setCell(item, 5, entry.lvwInvoice.cell(item, 4));
-        total += rt::val(entry.lvwInvoice.cell(item, 4));
+        total += core::val(entry.lvwInvoice.cell(item, 4));
     }
-    const QString amount = rt::format(total, QStringLiteral("0.00"));
+    const QString amount = core::format(total, QStringLiteral("0.00"));
     entry.txtAmount.setText(amount);
     entry.txtrecamount.setText(amount);
     timings.numbering.push_back(secondsOf([&] { entry.GenerateRecieptNo(); }));
@@ -94,18 +94,18 @@ Timings run(int receipts, const QString& folder) {
         return forms::MsgResult::No;
     };
     backend.onModal = [&](forms::Form& form) {
-        if (auto* master = dynamic_cast<receipts::FrmMaster*>(&form)) {
+        if (auto* master = dynamic_cast<receiptregister::FrmMaster*>(&form)) {
             for (int save = 0; save < Saves; ++save)
                 forms::user::click(master->cmdnew);
             master->unload();
             return;
         }
-        auto& entry = static_cast<receipts::frmReceiptShop&>(form);
+        auto& entry = static_cast<entry::frmReceiptShop&>(form);
         saveSettlement(entry, timings);
         if (entry.isShown()) entry.unload();
     };
     forms::Runtime::setBackend(&backend);
-    module::clsReceiptsShop component;
+    component::clsReceiptsShop component;
     component.setAdocon(connection);
     component.intCompanyID = 1;
     component.intShopID = BenchShop;
@@ -119,7 +119,7 @@ Timings run(int receipts, const QString& folder) {
                 .arg(BenchShop)
                 .arg(receipts),
             connection);
-    timings.storedDetails = rt::nullAsEmpty(rs.field(0));
+    timings.storedDetails = core::nullAsEmpty(rs.field(0));
     return timings;
 }
 

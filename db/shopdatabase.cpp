@@ -1,5 +1,5 @@
 // Setting up the shop database by running the embedded scripts through the connection's engine.
-#include "db/shopdatabase.h"
+#include "shopdatabase.h"
 
 #include "platform/ado/driver.h"
 #include "platform/ado/transaction.h"
@@ -63,7 +63,7 @@ void loadDemo(ado::Connection& connection, const QDate& today) {
 void generateLargeDataSet(const ado::ConnectionPtr& connection, int shopId, int receipts, int customers,
                           int documentsPerCustomer, const QDate& today) {
     if (receipts < 0 || customers < 0 || documentsPerCustomer < 0 || (receipts > 0 && customers == 0))
-        throw rt::RuntimeError::of(rt::err::InvalidCall);
+        throw core::RuntimeError::of(core::err::InvalidCall);
     runInTransaction(connection,
                      generatorArguments(shopId, receipts, customers, documentsPerCustomer, today) +
                          QString::fromUtf8(scripts::generate) +

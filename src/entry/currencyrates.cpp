@@ -1,17 +1,17 @@
 // The entry window's received currency, its bank, company and department rates, and the rate fields' help.
 #include "frmreceiptshop.h"
 
-#include "module/exchangerates.h"
-#include "module/reporterror.h"
-#include "module/session.h"
 #include "platform/core/conversions.h"
+#include "shared/exchangerates.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
 
 #include <cmath>
 
-namespace receipts {
+namespace entry {
 
-using module::session;
-using module::trapped;
+using shared::session;
+using shared::trapped;
 
 namespace {
 
@@ -24,7 +24,7 @@ constexpr int RateDecimals = 8;
 
 // A look-up that found no row gives an empty text, which counts as zero.
 QVariant emptyAsZero(const QVariant& value) {
-    const bool empty = value.typeId() == QMetaType::QString && rt::trimBlanks(value.toString()).isEmpty();
+    const bool empty = value.typeId() == QMetaType::QString && core::trimBlanks(value.toString()).isEmpty();
     return empty ? QVariant(0) : value;
 }
 
@@ -35,13 +35,13 @@ QVariant lookUp(const QString& table, const QString& field, const QString& condi
 }
 
 qint32 lookUpId(const QString& table, const QString& field, const QString& condition) {
-    return rt::toInt32(emptyAsZero(lookUp(table, field, condition)));
+    return core::toInt32(emptyAsZero(lookUp(table, field, condition)));
 }
 
 // A product beyond the range of a double is an overflow, as a division's is; no field shows "inf".
 double product(double left, double right) {
     const double result = left * right;
-    if (!std::isfinite(result)) throw rt::RuntimeError::of(rt::err::Overflow);
+    if (!std::isfinite(result)) throw core::RuntimeError::of(core::err::Overflow);
     return result;
 }
 
@@ -70,33 +70,34 @@ void frmReceiptShop::wireRateEvents() {
         {&txtExchangeRate, "txtExchangeRate_MouseMove"}};
     for (const auto& [box, procedure] : tips)
         box->MouseMove = [this, box, procedure = QString::fromLatin1(procedure)](int, int, float, float) {
-            trapped(name(), procedure, [box] { box->setToolTipText(rt::format(box->text(), TipFormat)); });
+            trapped(name(), procedure, [box] { box->setToolTipText(core::format(box->text(), TipFormat)); });
         };
 }
 
 void frmReceiptShop::cboCurrency_Click() {
     trapped(name(), QStringLiteral("cbocurrency_click"), [this] {
         if (cboCurrency.listIndex() == -1) return;
-        module::Session& s = session();
+        shared::Session& s = session();
         const qint32 currencyId = cboCurrency.itemData(cboCurrency.listIndex());
         const QString currencyText = QString::number(currencyId);
         // Each text set below runs the bank-rate handler at once, so the company and department
         // rates end up computed from the last bank rate written.
         txtExchangeRate.setText(QString());
-        txtExchangeRate.setText(rt::toText(lookUp(
+        txtExchangeRate.setText(core::toText(lookUp(
             QStringLiteral("ExchangeRate EH, ExchangeRatEDetail ED "), QStringLiteral("ED.sellingrate"),
             QStringLiteral("EH.CompanyID = ED.CompanyID and ") +
                 QStringLiteral(" EH.ExchangeID = ED.ExchangeID and ") + QStringLiteral(" EH.CompanyID = ") +
                 companyText() + QStringLiteral("  and ED.CurrencyID = ") + currencyText)));
-        if (rt::val(txtExchangeRate.text()) == 0) txtExchangeRate.setText(QStringLiteral("1.00"));
-        s.ExchangeRatesText = module::AddPartyRate(s.ExchangeRatesText, LetterCurrency, currencyId);
-        const QString symbol = rt::toText(lookUp(QStringLiteral("acurrencymaster"), QStringLiteral("symbol"),
-                                                 QStringLiteral("currencyid=") + currencyText));
+        if (core::val(txtExchangeRate.text()) == 0) txtExchangeRate.setText(QStringLiteral("1.00"));
+        s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, LetterCurrency, currencyId);
+        const QString symbol =
+            core::toText(lookUp(QStringLiteral("acurrencymaster"), QStringLiteral("symbol"),
+                                QStringLiteral("currencyid=") + currencyText));
         lblreceivedamount.setCaption(QStringLiteral("Recived Amount(") + symbol + QStringLiteral("):"));
         const double factor =
-            module::GetConversionRate(rt::toInt16(currencyId), rt::toInt16(CustomerCurrencyId));
+            shared::GetConversionRate(core::toInt16(currencyId), core::toInt16(CustomerCurrencyId));
         txtCustEquAmount.setText(
-            rt::numberText(rt::roundHalfEven(product(factor, rt::val(txtrecamount.text())), 2)));
+            core::numberText(core::roundHalfEven(product(factor, core::val(txtrecamount.text())), 2)));
     });
 }
 
@@ -108,9 +109,9 @@ void frmReceiptShop::txtExchangeRate_Change() {
         qint32 cashGroup = lookUpId(QStringLiteral("asettings"), QStringLiteral("cashgroupid"),
                                     QStringLiteral("companyid=") + companyText());
         const qint32 selected = cboCurrency.itemData(cboCurrency.listIndex());
-        double bankRate = rt::val(txtExchangeRate.text());
+        double bankRate = core::val(txtExchangeRate.text());
         const auto inverseText = [this](double& rate, qint32& currency) {
-            return rt::numberText(rt::divide(1, ConvertExchangeRate(rate, currency)));
+            return core::numberText(core::divide(1, ConvertExchangeRate(rate, currency)));
         };
         if (selected == cashGroup || selected == companyCurrency) {
             txtCompExchangeRate.setText(inverseText(bankRate, companyCurrency));
@@ -131,7 +132,7 @@ void frmReceiptShop::txtExchangeRate_Change() {
 }
 
 double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {
-    double sellingRate = rt::toDouble(emptyAsZero(
+    double sellingRate = core::toDouble(emptyAsZero(
         lookUp(QStringLiteral(" ExchangeRate EH, ExchangeRateDetail ED"), QStringLiteral("ED.sellingrate"),
                QStringLiteral("EH.CompanyID = ") +
                    QStringLiteral(" ED.CompanyID and EH.ExchangeID = ED.ExchangeID and ") +
@@ -139,23 +140,23 @@ double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {
                    QStringLiteral("  and ED.CurrencyID = ") + QString::number(currencyId))));
     if (rate == 0) rate = 1;
     if (sellingRate == 0) sellingRate = 1;
-    return product(rt::divide(1, rate), sellingRate);
+    return product(core::divide(1, rate), sellingRate);
 }
 
 // The rates are taken from the invoice's own stored list with the inventory currency's current rate
 // added. That list is only borrowed: the session keeps its own, which later receipts store.
 double frmReceiptShop::getInventoryCurrencyExRate() {
-    const QString invoiceId = rt::numberText(rt::val(lvwInvoice.cell(lvwInvoice.selectedItem(), 6)));
+    const QString invoiceId = core::numberText(core::val(lvwInvoice.cell(lvwInvoice.selectedItem(), 6)));
     const QString invoice = QStringLiteral("ihinvoiceid=") + invoiceId + QStringLiteral(" and ihshopid= ") +
                             QString::number(session().shopId);
     const qint32 customerId =
         lookUpId(QStringLiteral("losinvoiceheader"), QStringLiteral("ihcustomerid"), invoice);
     QString invoiceRates =
-        rt::toText(lookUp(QStringLiteral("losinvoiceheader"), QStringLiteral("ihexchangerates"), invoice));
-    invoiceRates = module::AddPartyRate(invoiceRates, LetterInventory, 1);
-    const qint16 customerCurrency = module::GetPartyCurrency(LetterCustomer, customerId);
-    const qint16 inventoryCurrency = module::GetPartyCurrency(LetterInventory, 1);
-    return module::GetConversionRate(invoiceRates, customerCurrency, inventoryCurrency);
+        core::toText(lookUp(QStringLiteral("losinvoiceheader"), QStringLiteral("ihexchangerates"), invoice));
+    invoiceRates = shared::AddPartyRate(invoiceRates, LetterInventory, 1);
+    const qint16 customerCurrency = shared::GetPartyCurrency(LetterCustomer, customerId);
+    const qint16 inventoryCurrency = shared::GetPartyCurrency(LetterInventory, 1);
+    return shared::GetConversionRate(invoiceRates, customerCurrency, inventoryCurrency);
 }
 
-} // namespace receipts
+} // namespace entry

@@ -3,19 +3,19 @@
 #include "invoicelists.h"
 
 #include "frmreceiptshop.h"
-#include "module/formhelpers.h"
-#include "module/reporterror.h"
-#include "module/session.h"
-#include "module/windows.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
+#include "shared/formhelpers.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
+#include "shared/windows.h"
 
 #include <algorithm>
 
-namespace receipts {
+namespace entry {
 
-using module::session;
-using module::trapped;
+using shared::session;
+using shared::trapped;
 
 namespace {
 const QString FormName = QStringLiteral("frmInvoiceEntry");
@@ -83,12 +83,12 @@ void frmInvoiceEntry::wireEvents() {
                                                             {&txtSettleAmt, "txtSettleAmt_MouseMove"}};
     for (const auto& [box, procedure] : tips)
         box->MouseMove = [this, box, procedure = QString::fromLatin1(procedure)](int, int, float, float) {
-            trapped(name(), procedure, [box] { box->setToolTipText(rt::format(box->text(), TipFormat)); });
+            trapped(name(), procedure, [box] { box->setToolTipText(core::format(box->text(), TipFormat)); });
         };
 }
 
 frmReceiptShop& frmInvoiceEntry::entryWindow() const {
-    return module::windows().get<frmReceiptShop>();
+    return shared::windows().get<frmReceiptShop>();
 }
 
 SettleList frmInvoiceEntry::currentList() const {
@@ -121,7 +121,7 @@ void frmInvoiceEntry::Form_Activate() {
 // Each move retakes the snapshot, so that Ok tells a changed row from the row as it was shown.
 void frmInvoiceEntry::moveTo(int position) {
     frmReceiptShop& entry = entryWindow();
-    entry.CurrentInvoiceIndex = rt::toInt16(position);
+    entry.CurrentInvoiceIndex = core::toInt16(position);
     const SettleList settling = currentList();
     settling.list.setSelectedItem(entry.CurrentInvoiceIndex);
     showRow(settling, entry.CurrentInvoiceIndex);
@@ -182,9 +182,9 @@ void frmInvoiceEntry::cmdok_Click() {
 }
 
 void frmInvoiceEntry::settleCurrentRow() {
-    module::Session& s = session();
-    const double billAmount = rt::val(txtAmount.text());
-    const double settleAmount = rt::val(txtSettleAmt.text());
+    shared::Session& s = session();
+    const double billAmount = core::val(txtAmount.text());
+    const double settleAmount = core::val(txtSettleAmt.text());
     if (settleAmount > billAmount) {
         forms::Runtime::msgBox(QStringLiteral("Settling Amount cannot be greater than Bill Amount"),
                                forms::MsgButtons::OK, forms::MsgIcon::Information, s.msgboxCaption);
@@ -193,7 +193,7 @@ void frmInvoiceEntry::settleCurrentRow() {
     }
     const SettleList settling = currentList();
     const int row = settling.list.selectedItem();
-    settling.list.setCell(row, settling.settlementColumn, rt::format(settleAmount, QStringLiteral("0.00")));
+    settling.list.setCell(row, settling.settlementColumn, core::format(settleAmount, QStringLiteral("0.00")));
     entryWindow().UpdateSettledTotal();
     for (forms::TextBox* box : {&txtInvNo, &txtAmount, &txtSettleAmt})
         box->setText(QString());
@@ -218,10 +218,10 @@ void frmInvoiceEntry::txtSettleAmt_GotFocus() {
 
 void frmInvoiceEntry::txtSettleAmt_KeyPress(int& keyAscii) {
     trapped(name(), QStringLiteral("txtSettleAmt_KeyPress "), [&] {
-        module::SendTabOnEnter(keyAscii);
+        shared::SendTabOnEnter(keyAscii);
         session().commonGen->textvalidatenum(txtSettleAmt, keyAscii, SettleDigits, SettleDecimals);
         if (!txtSettleAmt.text().isEmpty()) cmdok.setEnabled(true);
     });
 }
 
-} // namespace receipts
+} // namespace entry

@@ -6,7 +6,7 @@
 #include "platform/forms/listview.h"
 #include "platform/forms/textcontrols.h"
 
-namespace receipts {
+namespace entry {
 
 class frmReceiptShop;
 
@@ -78,4 +78,4 @@ private:
     ado::ConnectionPtr connection_;
 };
 
-} // namespace receipts
+} // namespace entry

@@ -1,17 +1,17 @@
 // The entry window: layout, loading, activation, the customer choice and the keyboard.
 #include "frmreceiptshop.h"
 
-#include "module/exchangerates.h"
-#include "module/formhelpers.h"
-#include "module/reporterror.h"
-#include "module/session.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
+#include "shared/exchangerates.h"
+#include "shared/formhelpers.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
 
-namespace receipts {
+namespace entry {
 
-using module::session;
-using module::trapped;
+using shared::session;
+using shared::trapped;
 
 namespace {
 const QString FormName = QStringLiteral("frmReceiptShop");
@@ -22,20 +22,24 @@ constexpr int KeyF10 = 121;
 frmReceiptShop::frmReceiptShop()
     : Form(FormName, QStringLiteral("Receipts")), lblreceiptno(*this, "lblreceiptno"),
       txtreceiptno(*this, "txtreceiptno"), lblDate(*this, "lblDate"), txtProcessDate(*this, "txtProcessDate"),
-      LblOptCaption(*this, "LblOptCaption"), cboCustomer(*this, "cboCustomer"), lblCurrency(*this, "lblCurrency"),
-      cboCurrency(*this, "cboCurrency"), lblExBankRate(*this, "lblExBankRate"),
-      txtExchangeRate(*this, "txtExchangeRate"), txtCompExchangeRate(*this, "txtCompExchangeRate"),
-      txtdepcurrency(*this, "txtdepcurrency"), lblreceivedamount(*this, "lblreceivedamount"),
-      txtrecamount(*this, "txtrecamount"), lblCustEquAmount(*this, "lblCustEquAmount"),
-      txtCustEquAmount(*this, "txtCustEquAmount"), lblAmount(*this, "lblAmount"), txtAmount(*this, "txtAmount"),
-      lblchequeno(*this, "lblchequeno"), txtchequeno(*this, "txtchequeno"), lblChequedate(*this, "lblChequedate"),
+      LblOptCaption(*this, "LblOptCaption"), cboCustomer(*this, "cboCustomer"),
+      lblCurrency(*this, "lblCurrency"), cboCurrency(*this, "cboCurrency"),
+      lblExBankRate(*this, "lblExBankRate"), txtExchangeRate(*this, "txtExchangeRate"),
+      txtCompExchangeRate(*this, "txtCompExchangeRate"), txtdepcurrency(*this, "txtdepcurrency"),
+      lblreceivedamount(*this, "lblreceivedamount"), txtrecamount(*this, "txtrecamount"),
+      lblCustEquAmount(*this, "lblCustEquAmount"), txtCustEquAmount(*this, "txtCustEquAmount"),
+      lblAmount(*this, "lblAmount"), txtAmount(*this, "txtAmount"), lblchequeno(*this, "lblchequeno"),
+      txtchequeno(*this, "txtchequeno"), lblChequedate(*this, "lblChequedate"),
       dtpChequeDate(*this, "dtpChequeDate"), Lblbank(*this, "Lblbank"), txtBank(*this, "txtBank"),
       lblremarks(*this, "lblremarks"), txtRemarks(*this, "txtRemarks"),
-      fradummyreceiptoption(*this, "fradummyreceiptoption"), optadvance(*this, "optadvance", &fradummyreceiptoption),
+      fradummyreceiptoption(*this, "fradummyreceiptoption"),
+      optadvance(*this, "optadvance", &fradummyreceiptoption),
       OptSettlement(*this, "OptSettlement", &fradummyreceiptoption), sstbInvoices(*this, "sstbInvoices"),
-      lvwInvoice(*this, "lvwInvoice", &sstbInvoices), lvwOpeningInvoices(*this, "lvwOpeningInvoices", &sstbInvoices),
-      cmdok(*this, "cmdok"), cmdCancel(*this, "cmdCancel"), mnuPopup(*this, "mnuPopup", "Popup"),
-      mnuPreview(*this, "mnuPreview", "Preview", &mnuPopup), mnuPopupCancel(*this, "mnuPopupCancel", "Cancel", &mnuPopup) {
+      lvwInvoice(*this, "lvwInvoice", &sstbInvoices),
+      lvwOpeningInvoices(*this, "lvwOpeningInvoices", &sstbInvoices), cmdok(*this, "cmdok"),
+      cmdCancel(*this, "cmdCancel"), mnuPopup(*this, "mnuPopup", "Popup"),
+      mnuPreview(*this, "mnuPreview", "Preview", &mnuPopup),
+      mnuPopupCancel(*this, "mnuPopupCancel", "Cancel", &mnuPopup) {
     layOutControls();
     layOutLists();
     wireEvents();
@@ -69,9 +73,11 @@ void frmReceiptShop::layOutControls() {
     cmdCancel.setCaption(QStringLiteral("&Close"));
     int tab = 0;
     for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &txtreceiptno, &txtProcessDate, &cboCustomer, &cboCurrency, &txtExchangeRate, &txtCompExchangeRate,
-             &txtdepcurrency, &txtrecamount, &txtCustEquAmount, &txtAmount, &txtchequeno, &dtpChequeDate, &txtBank,
-             &txtRemarks, &optadvance, &OptSettlement, &lvwInvoice, &lvwOpeningInvoices, &cmdok, &cmdCancel})
+             &txtreceiptno,     &txtProcessDate,      &cboCustomer,    &cboCurrency,
+             &txtExchangeRate,  &txtCompExchangeRate, &txtdepcurrency, &txtrecamount,
+             &txtCustEquAmount, &txtAmount,           &txtchequeno,    &dtpChequeDate,
+             &txtBank,          &txtRemarks,          &optadvance,     &OptSettlement,
+             &lvwInvoice,       &lvwOpeningInvoices,  &cmdok,          &cmdCancel})
         control->setTabIndex(tab++);
 }
 
@@ -81,10 +87,14 @@ void frmReceiptShop::layOutLists() {
         const char* header;
         Alignment alignment;
         int width;
-    } shopColumns[] = {{"SlNo", Alignment::Left, 1058},          {"Invoice Type", Alignment::Left, 3688},
-                       {"Invoice No.", Alignment::Left, 3352},   {"Invoice Date", Alignment::Left, 2117},
-                       {"Invoice Amt", Alignment::Right, 2646},  {"Settlement", Alignment::Right, 2646},
-                       {"id", Alignment::Left, 0},               {"Invoice Remarks", Alignment::Left, 8819}},
+    } shopColumns[] = {{"SlNo", Alignment::Left, 1058},
+                       {"Invoice Type", Alignment::Left, 3688},
+                       {"Invoice No.", Alignment::Left, 3352},
+                       {"Invoice Date", Alignment::Left, 2117},
+                       {"Invoice Amt", Alignment::Right, 2646},
+                       {"Settlement", Alignment::Right, 2646},
+                       {"id", Alignment::Left, 0},
+                       {"Invoice Remarks", Alignment::Left, 8819}},
       openingColumns[] = {{"SlNo", Alignment::Left, 1685},         {"Invoice Type", Alignment::Left, 3528},
                           {"Invoice No.", Alignment::Left, 4410},  {"Reference No.", Alignment::Left, 4410},
                           {"Invoice Date", Alignment::Left, 2469}, {"Invoice Amt", Alignment::Right, 3881},
@@ -99,7 +109,7 @@ void frmReceiptShop::wireEvents() {
     cboCustomer.Click = [this] { cboCustomer_Click(); };
     for (forms::Control* control : std::initializer_list<forms::Control*>{
              &cboCustomer, &txtBank, &txtchequeno, &txtRemarks, &cboCurrency, &txtAmount, &dtpChequeDate})
-        control->KeyPress = [](int& keyAscii) { module::SendTabOnEnter(keyAscii); };
+        control->KeyPress = [](int& keyAscii) { shared::SendTabOnEnter(keyAscii); };
     cmdCancel.Click = [this] { unload(); };
 }
 
@@ -113,7 +123,7 @@ void frmReceiptShop::Form_Load() {
 }
 
 void frmReceiptShop::loadWindow() {
-    module::Session& s = session();
+    shared::Session& s = session();
     s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
     s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
     adocon()->setCommandTimeout(EntryTimeoutSeconds);
@@ -121,22 +131,22 @@ void frmReceiptShop::loadWindow() {
     s.formColor->Applyformcolor(*this);
     s.formColor->Applytabcolor(sstbInvoices);
     FirstActivation = true;
-    module::ApplyListViewLayout(QStringLiteral("posReceipts"), lvwInvoice, name());
+    shared::ApplyListViewLayout(QStringLiteral("posReceipts"), lvwInvoice, name());
     if (s.EntryMode == QLatin1String("N")) {
-        txtProcessDate.setText(rt::shortDateText(s.processDate));
+        txtProcessDate.setText(core::shortDateText(s.processDate));
         dtpChequeDate.setValue(s.processDate.date());
     }
     s.commonDb->strTableName = QStringLiteral("ashopcustomerdetails s, aCustomermaster c,acurrencymaster b");
-    s.commonDb->populatecomboorlist(cboCustomer, QStringLiteral("c.customerid"),
-                                    QStringLiteral("c.customername+'--->'+b.currencyname"),
-                                    QStringLiteral("c.customerid = s.customerid and s.shopid = ") +
-                                        QString::number(s.shopId) +
-                                        QStringLiteral(" and c.currencyid=b.currencyid and c.Active=1"));
+    s.commonDb->populatecomboorlist(
+        cboCustomer, QStringLiteral("c.customerid"), QStringLiteral("c.customername+'--->'+b.currencyname"),
+        QStringLiteral("c.customerid = s.customerid and s.shopid = ") + QString::number(s.shopId) +
+            QStringLiteral(" and c.currencyid=b.currencyid and c.Active=1"));
     s.commonDb->strTableName = QStringLiteral("acurrencymaster");
-    s.commonDb->populatecomboorlist(cboCurrency, QStringLiteral("currencyid"), QStringLiteral("currencyname"));
+    s.commonDb->populatecomboorlist(cboCurrency, QStringLiteral("currencyid"),
+                                    QStringLiteral("currencyname"));
     s.commonDb->strTableName = QStringLiteral("ashops");
-    const QString features = rt::nullAsEmpty(
-        s.commonDb->fnreturnfield(QStringLiteral("miscsettings13"), QStringLiteral(" shopid=") + QString::number(s.shopId)));
+    const QString features = core::nullAsEmpty(s.commonDb->fnreturnfield(
+        QStringLiteral("miscsettings13"), QStringLiteral(" shopid=") + QString::number(s.shopId)));
     if (!features.contains(QLatin1Char('b'), Qt::CaseSensitive)) {
         txtExchangeRate.setVisible(false);
         lblExBankRate.setVisible(false);
@@ -152,18 +162,19 @@ void frmReceiptShop::Form_Activate() {
 
 // A true value of the package setting: a non-zero number or the word True.
 static bool isTrue(const QVariant& value) {
-    const QString text = rt::trimBlanks(rt::nullAsEmpty(value));
-    if (rt::isNumeric(text)) return rt::toDouble(text) != 0;
+    const QString text = core::trimBlanks(core::nullAsEmpty(value));
+    if (core::isNumeric(text)) return core::toDouble(text) != 0;
     return text.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0;
 }
 
 void frmReceiptShop::activateWindow() {
-    module::Session& s = session();
+    shared::Session& s = session();
     s.commonDb->strTableName = QStringLiteral("apackagesettings");
     s.AliasEnabled = isTrue(s.commonDb->fnreturnfield(QStringLiteral("alias")));
     if (s.AliasEnabled) {
         s.commonDb->strTableName = QStringLiteral("aalias");
-        s.AliasName = rt::nullAsEmpty(s.commonDb->fnreturnfield(QStringLiteral("Alias"), QStringLiteral("aliasid =1")));
+        s.AliasName = core::nullAsEmpty(
+            s.commonDb->fnreturnfield(QStringLiteral("Alias"), QStringLiteral("aliasid =1")));
         sstbInvoices.setTabCaption(0, s.AliasName + QStringLiteral(" Invoices"));
     }
     if (FirstActivation) {
@@ -195,41 +206,43 @@ void frmReceiptShop::cboCustomer_Click() {
 // customer is selected again.
 bool frmReceiptShop::keepPreviousCustomer() {
     if (lvwInvoice.count() < 1) return false;
-    const auto answer = forms::Runtime::msgBox(QStringLiteral("Related details will be deleted. Do you want to continue?"),
-                                               forms::MsgButtons::YesNo, forms::MsgIcon::Question,
-                                               session().msgboxCaption);
+    const auto answer =
+        forms::Runtime::msgBox(QStringLiteral("Related details will be deleted. Do you want to continue?"),
+                               forms::MsgButtons::YesNo, forms::MsgIcon::Question, session().msgboxCaption);
     if (answer != forms::MsgResult::No) return false;
     cboCustomer.setListIndex(PreviousCustomerIndex);
     return true;
 }
 
-qint32 frmReceiptShop::selectedCustomerId() const { return cboCustomer.itemData(cboCustomer.listIndex()); }
+qint32 frmReceiptShop::selectedCustomerId() const {
+    return cboCustomer.itemData(cboCustomer.listIndex());
+}
 
 qint32 frmReceiptShop::shopDepartmentId() const {
-    module::Session& s = session();
+    shared::Session& s = session();
     s.commonDb->strTableName = QStringLiteral("ashops");
-    return rt::toInt32(
-        s.commonDb->fnreturnfield(QStringLiteral("departmentid"), QStringLiteral("shopid= ") + QString::number(s.shopId)));
+    return core::toInt32(s.commonDb->fnreturnfield(QStringLiteral("departmentid"),
+                                                   QStringLiteral("shopid= ") + QString::number(s.shopId)));
 }
 
 void frmReceiptShop::chooseCustomer() {
-    module::Session& s = session();
+    shared::Session& s = session();
     ClearEntry();
     lvwInvoice.clear();
     lvwOpeningInvoices.clear();
     const qint32 customerId = selectedCustomerId();
     qint32 departmentId = shopDepartmentId();
-    s.ExchangeRatesText = module::AddPartyRate(s.ExchangeRatesText, QStringLiteral("D"), departmentId);
-    s.ExchangeRatesText = module::AddPartyRate(s.ExchangeRatesText, QStringLiteral("B"), departmentId);
-    s.ExchangeRatesText = module::AddPartyRate(s.ExchangeRatesText, QStringLiteral("C"), customerId);
+    s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("D"), departmentId);
+    s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("B"), departmentId);
+    s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("C"), customerId);
     departmentId = shopDepartmentId();
-    DepartmentCurrencyId = module::GetPartyCurrency(QStringLiteral("D"), departmentId);
-    CompanyCurrencyId = module::GetPartyCurrency(QStringLiteral("Z"), s.companyId);
-    CustomerCurrencyId = module::GetPartyCurrency(QStringLiteral("C"), customerId);
+    DepartmentCurrencyId = shared::GetPartyCurrency(QStringLiteral("D"), departmentId);
+    CompanyCurrencyId = shared::GetPartyCurrency(QStringLiteral("Z"), s.companyId);
+    CustomerCurrencyId = shared::GetPartyCurrency(QStringLiteral("C"), customerId);
     s.commonDb->strTableName = QStringLiteral("acurrencymaster");
     s.commonGen->SelectComboItemByValue(cboCurrency, CustomerCurrencyId);
     s.commonDb->strTableName = QStringLiteral("acurrencymaster");
-    setCurrencyCaptions(rt::nullAsEmpty(s.commonDb->fnreturnfield(
+    setCurrencyCaptions(core::nullAsEmpty(s.commonDb->fnreturnfield(
         QStringLiteral("symbol"), QStringLiteral("currencyid=") + QString::number(CustomerCurrencyId))));
     if (s.EntryMode == QLatin1String("N") && OptSettlement.value() && cboCustomer.listIndex() != -1) {
         LoadShopInvoices();
@@ -252,4 +265,4 @@ void frmReceiptShop::ClearEntry() {
     cboCurrency.setListIndex(-1);
 }
 
-} // namespace receipts
+} // namespace entry

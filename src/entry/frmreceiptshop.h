@@ -12,7 +12,7 @@ namespace ado {
 class Recordset;
 }
 
-namespace receipts {
+namespace entry {
 
 class frmReceiptShop : public forms::Form {
 public:
@@ -152,4 +152,4 @@ private:
     ado::ConnectionPtr connection_;
 };
 
-} // namespace receipts
+} // namespace entry

@@ -1,7 +1,7 @@
 // The columns of the entry window's two invoice lists; column 0 is the running number.
 #pragma once
 
-namespace receipts {
+namespace entry {
 
 struct InvoiceListColumns {
     int kind;
@@ -18,4 +18,4 @@ constexpr int ShopRemarksColumn = 7;
 constexpr int OpeningReferenceColumn = 3;
 constexpr int OpeningDateColumn = 4;
 
-} // namespace receipts
+} // namespace entry

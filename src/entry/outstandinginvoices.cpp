@@ -2,14 +2,14 @@
 #include "frmreceiptshop.h"
 #include "invoicelists.h"
 
-#include "module/session.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
+#include "shared/session.h"
 #include "store/invoicekinds.h"
 
-namespace receipts {
+namespace entry {
 
-using module::session;
+using shared::session;
 
 namespace {
 
@@ -40,7 +40,7 @@ QString takenOverReceipts(const QString& company) {
 double sumOf(const QString& sql, const QString& field, const ado::ConnectionPtr& connection) {
     ado::Recordset rs;
     rs.open(sql, connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
-    const double value = rt::toDouble(rs.field(field));
+    const double value = core::toDouble(rs.field(field));
     rs.close();
     return value;
 }
@@ -79,7 +79,8 @@ QString shopReceiptsSettledSql(const ViewKind& kind, const QString& document, co
 
 QString openingInvoicesSql(const QString& company, const QString& customer, const QString& department) {
     return QStringLiteral("select invoiceid,invoiceno,invoicedate,isnull(discount,0) discount,") +
-           QStringLiteral(" datediff(day,'") + rt::format(session().processDate, QStringLiteral("yyyymmdd")) +
+           QStringLiteral(" datediff(day,'") +
+           core::format(session().processDate, QStringLiteral("yyyymmdd")) +
            QStringLiteral("',dateadd(day,dueperiod,invoicedate)) as dueperiod,product, Referenceno from ") +
            QStringLiteral(" AccountsInvoiceHeader where  cancelled = 0 and proforma = 0 and ") +
            QStringLiteral(" cashinvoice = 0 and companyid = ") + company + QStringLiteral(" ") +
@@ -112,7 +113,7 @@ QString openingReceiptsSettledSql(const QString& invoice, const QString& shop, c
 double openingSettlements(const QString& invoice, const QString& company) {
     suite::ClsCommonDb& commonDb = *session().commonDb;
     commonDb.strTableName = QStringLiteral("customersettlementheader csh,customersettlementdetail csd");
-    return rt::toDouble(commonDb.fnreturnfield(
+    return core::toDouble(commonDb.fnreturnfield(
         QStringLiteral("IsNull(Sum(settlementamount), 0)"),
         QStringLiteral(" csh.CSID=csd.CSID and csh.CompanyID=csd.CompanyID and ") +
             QStringLiteral(" csh.companyid=") + company + QStringLiteral(" And csd.ACCinvoiceid =") +
@@ -123,21 +124,21 @@ double openingSettlements(const QString& invoice, const QString& company) {
 // nothing is left, so that the document takes no running number.
 bool listShopDocument(forms::ListView& list, const ado::Recordset& document, int runningNumber,
                       const ado::ConnectionPtr& connection) {
-    const module::Session& s = session();
-    const ViewKind kind = viewKindOf(rt::nullAsEmpty(document.field(QStringLiteral("type"))));
-    const QString id = rt::toText(document.field(QStringLiteral("ihInvoiceId")));
+    const shared::Session& s = session();
+    const ViewKind kind = viewKindOf(core::nullAsEmpty(document.field(QStringLiteral("type"))));
+    const QString id = core::toText(document.field(QStringLiteral("ihInvoiceId")));
     const double settled = sumOf(shopReceiptsSettledSql(kind, id, number(s.shopId), number(s.companyId)),
                                  QStringLiteral("Amt"), connection);
-    const double outstanding = rt::toDouble(document.field(QStringLiteral("Amount"))) - settled;
+    const double outstanding = core::toDouble(document.field(QStringLiteral("Amount"))) - settled;
     if (!(outstanding > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
     list.setCell(item, ShopListColumns.kind, kind.kindText);
-    list.setCell(item, ShopListColumns.number, rt::toText(document.field(QStringLiteral("ihInvoiceno"))));
-    list.setCell(item, ShopDateColumn, rt::toText(document.field(QStringLiteral("ihinvoicedate"))));
-    list.setCell(item, ShopListColumns.amount, rt::format(outstanding, AmountFormat));
+    list.setCell(item, ShopListColumns.number, core::toText(document.field(QStringLiteral("ihInvoiceno"))));
+    list.setCell(item, ShopDateColumn, core::toText(document.field(QStringLiteral("ihinvoicedate"))));
+    list.setCell(item, ShopListColumns.amount, core::format(outstanding, AmountFormat));
     list.setCell(item, ShopListColumns.settlement, NothingSettled);
     list.setCell(item, ShopListColumns.id, id);
-    list.setCell(item, ShopRemarksColumn, rt::nullAsEmpty(document.field(QStringLiteral("ihRemarks"))));
+    list.setCell(item, ShopRemarksColumn, core::nullAsEmpty(document.field(QStringLiteral("ihRemarks"))));
     return true;
 }
 
@@ -145,11 +146,11 @@ bool listShopDocument(forms::ListView& list, const ado::Recordset& document, int
 // received, what settlements took and what the module's receipts settled; false when nothing is left.
 bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qint32 customerId,
                         int runningNumber, const ado::ConnectionPtr& connection) {
-    const module::Session& s = session();
-    const QString id = rt::toText(invoice.field(QStringLiteral("invoiceid")));
+    const shared::Session& s = session();
+    const QString id = core::toText(invoice.field(QStringLiteral("invoiceid")));
     const QString company = number(s.companyId);
     const double amount = sumOf(serviceLinesSql(id, company), QStringLiteral("prodamount"), connection) -
-                          rt::toDouble(invoice.field(QStringLiteral("discount")));
+                          core::toDouble(invoice.field(QStringLiteral("discount")));
     const double headOffice =
         sumOf(headOfficeReceiptsSql(id, company, number(customerId)), QStringLiteral("Amt"), connection);
     const double settlements = openingSettlements(id, company);
@@ -159,10 +160,10 @@ bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qi
     if (!(balance > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
     list.setCell(item, OpeningListColumns.kind, OpeningKindText);
-    list.setCell(item, OpeningListColumns.number, rt::toText(invoice.field(QStringLiteral("invoiceno"))));
-    list.setCell(item, OpeningReferenceColumn, rt::toText(invoice.field(QStringLiteral("Referenceno"))));
-    list.setCell(item, OpeningDateColumn, rt::toText(invoice.field(QStringLiteral("invoicedate"))));
-    list.setCell(item, OpeningListColumns.amount, rt::format(balance, AmountFormat));
+    list.setCell(item, OpeningListColumns.number, core::toText(invoice.field(QStringLiteral("invoiceno"))));
+    list.setCell(item, OpeningReferenceColumn, core::toText(invoice.field(QStringLiteral("Referenceno"))));
+    list.setCell(item, OpeningDateColumn, core::toText(invoice.field(QStringLiteral("invoicedate"))));
+    list.setCell(item, OpeningListColumns.amount, core::format(balance, AmountFormat));
     list.setCell(item, OpeningListColumns.settlement, NothingSettled);
     list.setCell(item, OpeningListColumns.id, id);
     return true;
@@ -171,7 +172,7 @@ bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qi
 } // namespace
 
 void frmReceiptShop::LoadShopInvoices() {
-    const module::Session& s = session();
+    const shared::Session& s = session();
     ado::Recordset documents;
     documents.open(shopDocumentsSql(number(s.shopId), number(selectedCustomerId())), adocon(),
                    ado::CursorType::Keyset, ado::LockType::Optimistic);
@@ -182,9 +183,9 @@ void frmReceiptShop::LoadShopInvoices() {
 }
 
 void frmReceiptShop::LoadOpeningInvoices() {
-    module::Session& s = session();
+    shared::Session& s = session();
     s.commonDb->strTableName = QStringLiteral("aShops where shopId= ") + number(s.shopId);
-    const qint16 department = rt::toInt16(s.commonDb->fnreturnfield(QStringLiteral("DepartmentID")));
+    const qint16 department = core::toInt16(s.commonDb->fnreturnfield(QStringLiteral("DepartmentID")));
     const qint32 customerId = selectedCustomerId();
     ado::Recordset invoices;
     invoices.open(openingInvoicesSql(number(s.companyId), number(customerId), QString::number(department)),
@@ -196,4 +197,4 @@ void frmReceiptShop::LoadOpeningInvoices() {
     invoices.close();
 }
 
-} // namespace receipts
+} // namespace entry

@@ -1,21 +1,21 @@
 // The report preview of an outstanding shop invoice: the report of its kind with its parameters.
 #include "frmreceiptshop.h"
 
-#include "module/reporterror.h"
-#include "module/session.h"
 #include "output/shopreportengine.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/runtime.h"
 #include "platform/os/applicationfolder.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
 
 #include <functional>
 #include <utility>
 #include <vector>
 
-namespace receipts {
+namespace entry {
 
-using module::session;
+using shared::session;
 
 namespace {
 
@@ -33,10 +33,10 @@ struct InvoiceReport {
 };
 
 QString previewUserName() {
-    module::Session& s = session();
-    if (!s.commonDb) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    shared::Session& s = session();
+    if (!s.commonDb) throw core::RuntimeError::of(core::err::ObjectNotSet);
     s.commonDb->strTableName = QStringLiteral("lousers where userid=") + QString::number(s.userId);
-    return rt::toText(s.commonDb->fnreturnfield(QStringLiteral("UserName"))).toUpper();
+    return core::toText(s.commonDb->fnreturnfield(QStringLiteral("UserName"))).toUpper();
 }
 
 // A special and a service invoice print with the same parameters, the window title naming the report.
@@ -59,7 +59,7 @@ InvoiceReport reportOfKind(const QString& kind, const QString& invoiceId, const 
                 QStringLiteral("Credit Invoice"),
                 {{QStringLiteral("intShopID"), QString::number(session().shopId)},
                  {QStringLiteral("intInvoiceID"), invoiceId},
-                 {QStringLiteral("intInventoryCurrExRate"), rt::numberText(inventoryRate())},
+                 {QStringLiteral("intInventoryCurrExRate"), core::numberText(inventoryRate())},
                  {QStringLiteral("strUserName"), userName}}};
     if (kind == SpecialInvoice)
         return specialOrServiceReport(QStringLiteral("\\reports\\rptSpecialInvReturn.rpt"), SpecialInvoice,
@@ -74,7 +74,7 @@ InvoiceReport reportOfKind(const QString& kind, const QString& invoiceId, const 
 
 void frmReceiptShop::PreviewReport() {
     forms::HourglassPointer pointer;
-    module::trapped(name(), QStringLiteral("PreviewReport"), [this] { previewSelectedInvoice(); });
+    shared::trapped(name(), QStringLiteral("PreviewReport"), [this] { previewSelectedInvoice(); });
 }
 
 // A report that finds no rows closes its preview again and says so.
@@ -85,8 +85,8 @@ void frmReceiptShop::previewSelectedInvoice() {
                         QStringLiteral("Adminv2"), QStringLiteral("Admin"));
     const int item = lvwInvoice.selectedItem();
     const InvoiceReport chosen =
-        reportOfKind(lvwInvoice.cell(item, 1), rt::numberText(rt::val(lvwInvoice.cell(item, 6))), userName,
-                     [this] { return getInventoryCurrencyExRate(); });
+        reportOfKind(lvwInvoice.cell(item, 1), core::numberText(core::val(lvwInvoice.cell(item, 6))),
+                     userName, [this] { return getInventoryCurrencyExRate(); });
     const std::unique_ptr<report::Report> report =
         engine->openReport(chosen.file.isEmpty() ? QString() : os::applicationFolder() + chosen.file);
     for (const auto& [parameter, value] : chosen.parameters)
@@ -101,4 +101,4 @@ void frmReceiptShop::previewSelectedInvoice() {
     preview->bringToTop();
 }
 
-} // namespace receipts
+} // namespace entry

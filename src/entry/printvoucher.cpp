@@ -1,21 +1,21 @@
 // The text voucher of a stored receipt: the layout keys, the separator line and the copies written.
 #include "frmreceiptshop.h"
 
-#include "module/filecode.h"
-#include "module/reporterror.h"
-#include "module/session.h"
-#include "module/windows.h"
 #include "output/amountinwords.h"
 #include "output/frmprint.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/os/outputfile.h"
+#include "shared/filecode.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
+#include "shared/windows.h"
 
 #include <cmath>
 #include <utility>
 
-namespace receipts {
+namespace entry {
 
 namespace {
 
@@ -31,20 +31,20 @@ const QString RefLabel = QStringLiteral("Ref No:   ");
 const QString SignatureLabel = QStringLiteral("Authorised Signature");
 
 QString setting(const char* key) {
-    return module::FileCode(QString::fromLatin1(key), module::settingsFilePath());
+    return shared::FileCode(QString::fromLatin1(key), shared::settingsFilePath());
 }
 qint16 intSetting(const char* key) {
-    return rt::toInt16(setting(key));
+    return core::toInt16(setting(key));
 }
 qint16 trimmedIntSetting(const char* key) {
-    return rt::toInt16(rt::trimBlanks(setting(key).toUpper()));
+    return core::toInt16(core::trimBlanks(setting(key).toUpper()));
 }
 qint16 numericIntSetting(const char* key) {
-    return rt::toInt16(rt::val(setting(key)));
+    return core::toInt16(core::val(setting(key)));
 }
 
 QString pad(qint64 count) {
-    return frmReceiptShop::PadSpaces(rt::toInt16(count));
+    return frmReceiptShop::PadSpaces(core::toInt16(count));
 }
 
 // The layout keys read once per voucher, before anything is written.
@@ -83,7 +83,7 @@ VoucherLayout readLayout() {
 
 // As many dashes as fit the page with spaceInLineCode blanks after each; a single dash is no line.
 QString separatorLine(const VoucherLayout& layout) {
-    const qint16 dashes = rt::toInt16(rt::divide(layout.pageWidth, layout.spaceInLineCode + 1.0));
+    const qint16 dashes = core::toInt16(core::divide(layout.pageWidth, layout.spaceInLineCode + 1.0));
     const QString gap = frmReceiptShop::PadSpaces(layout.spaceInLineCode);
     QString line;
     for (int i = 0; i < dashes; ++i)
@@ -92,7 +92,7 @@ QString separatorLine(const VoucherLayout& layout) {
 }
 
 QString receiptQuery(qint32 receiptId) {
-    const module::Session& s = module::session();
+    const shared::Session& s = shared::session();
     return QStringLiteral(
                "select drshopid,drcompanyid,drno,drdate,drbankname,drremarks,drchequeno,drchequedate,"
                "dramount,customername, s.shopname, s.address, s.shoplocation,  s.telephoneno,s.faxno "
@@ -107,7 +107,7 @@ QString receiptQuery(qint32 receiptId) {
 // loaded only for the question is unloaded again: a later Print then runs its load afresh, and a
 // later voucher reads the settings again instead of a state no load produced for it.
 bool printsToScreen() {
-    output::frmPrint& dialog = module::windows().get<output::frmPrint>();
+    output::frmPrint& dialog = shared::windows().get<output::frmPrint>();
     const bool wasLoaded = dialog.isLoaded();
     dialog.load();
     const bool toScreen = dialog.optScreen.value();
@@ -147,16 +147,16 @@ private:
     // A field the voucher prints; a null one fails as a null used as text does.
     QVariant field(const char* name) const {
         const QVariant value = receipt_.field(QString::fromLatin1(name));
-        if (rt::isNull(value)) throw rt::RuntimeError::of(rt::err::InvalidUseOfNull);
+        if (core::isNull(value)) throw core::RuntimeError::of(core::err::InvalidUseOfNull);
         return value;
     }
-    QString text(const char* name) const { return rt::toText(field(name)); }
+    QString text(const char* name) const { return core::toText(field(name)); }
 
     static QString companyField(const char* name) {
-        const auto& commonDb = module::session().commonDb;
-        if (!commonDb) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+        const auto& commonDb = shared::session().commonDb;
+        if (!commonDb) throw core::RuntimeError::of(core::err::ObjectNotSet);
         commonDb->strTableName = QStringLiteral("acompanymaster");
-        return rt::toText(commonDb->fnreturnfield(QString::fromLatin1(name)));
+        return core::toText(commonDb->fnreturnfield(QString::fromLatin1(name)));
     }
 
     void writeCompanyLines() {
@@ -171,7 +171,7 @@ private:
     // The shop's name, then its address and location with the date and the number at the right edge.
     void writeShopLines() {
         line(margin_ + text("shopname"));
-        const QString date = rt::format(field("drdate"), QStringLiteral("dd/mm/yyyy"));
+        const QString date = core::format(field("drdate"), QStringLiteral("dd/mm/yyyy"));
         rightAligned(text("address"), QStringLiteral("Date : ") + pad(BlockWidth - date.size()) + date);
         const QString number = text("drno");
         rightAligned(text("shoplocation"),
@@ -202,11 +202,11 @@ private:
         separatorIf(layout_.headerTopLine);
         const qint64 headingWidth = qint64(layout_.pageWidth) - BlockWidth;
         const QString heading =
-            frmReceiptShop::CentreText(QStringLiteral("PARTICULARS"), rt::toInt16(headingWidth));
+            frmReceiptShop::CentreText(QStringLiteral("PARTICULARS"), core::toInt16(headingWidth));
         line(heading + pad(headingWidth - heading.size()));
         separatorIf(layout_.headerBottomLine);
         line(QString());
-        const QString amount = rt::format(field("dramount"), QStringLiteral("0.00"));
+        const QString amount = core::format(field("dramount"), QStringLiteral("0.00"));
         const QString amountColumn = pad(BlockWidth - amount.size()) + amount;
         const QString remarks = text("drremarks");
         line(remarks + pad(qint64(layout_.pageWidth) - amountColumn.size() - remarks.size()) + amountColumn);
@@ -233,7 +233,7 @@ void writeVoucher(qint32 receiptId) {
     // Built before the receipt is read: a spaceinlinecode of -1 stops the voucher before the query runs.
     const QString separator = separatorLine(layout);
     ado::Recordset receipt;
-    receipt.open(receiptQuery(receiptId), module::registerConnection(), ado::CursorType::Keyset,
+    receipt.open(receiptQuery(receiptId), shared::registerConnection(), ado::CursorType::Keyset,
                  ado::LockType::Pessimistic);
     if (!receipt.eof()) {
         os::OutputFile out(printsToScreen() ? output::VoucherScreenFile : layout.port);
@@ -248,15 +248,15 @@ void writeVoucher(qint32 receiptId) {
 } // namespace
 
 void frmReceiptShop::printRvoucher(qint32 receiptId) {
-    module::trapped(name(), QStringLiteral("printRvoucher"), [receiptId] { writeVoucher(receiptId); });
+    shared::trapped(name(), QStringLiteral("printRvoucher"), [receiptId] { writeVoucher(receiptId); });
 }
 
 // A window loaded only to print is unloaded again, so a later New runs its load for entering.
 void frmReceiptShop::printForPrintDialog(qint32 receiptId) {
-    frmReceiptShop& entry = module::windows().get<frmReceiptShop>();
+    frmReceiptShop& entry = shared::windows().get<frmReceiptShop>();
     const bool wasLoaded = entry.isLoaded();
     if (!wasLoaded) {
-        entry.setAdocon(module::registerConnection());
+        entry.setAdocon(shared::registerConnection());
         entry.load();
     }
     entry.printRvoucher(receiptId);
@@ -271,8 +271,8 @@ QString frmReceiptShop::PadSpaces(qint16 count) {
 }
 
 QString frmReceiptShop::CentreText(const QString& text, qint16 width) {
-    const qint64 trimmedLength = rt::trimBlanks(text).size();
+    const qint64 trimmedLength = core::trimBlanks(text).size();
     return pad(qint64(std::floor(width / 2.0)) - trimmedLength / 2) + text;
 }
 
-} // namespace receipts
+} // namespace entry

@@ -2,24 +2,24 @@
 #include "frmreceiptshop.h"
 #include "invoicelists.h"
 
-#include "module/exchangerates.h"
-#include "module/filecode.h"
-#include "module/formhelpers.h"
-#include "module/reporterror.h"
-#include "module/session.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/runtime.h"
+#include "shared/exchangerates.h"
+#include "shared/filecode.h"
+#include "shared/formhelpers.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
 #include "store/invoicekinds.h"
 
 #include <optional>
 
-namespace receipts {
+namespace entry {
 
-using module::session;
-using module::trapped;
+using shared::session;
+using shared::trapped;
 
 namespace {
 
@@ -48,7 +48,7 @@ bool refuse(const QString& message, forms::Control* focus) {
 }
 
 bool isSettled(const QString& settlementCell) {
-    return rt::val(settlementCell) > 0;
+    return core::val(settlementCell) > 0;
 }
 
 // The detail column of a kind text; nothing for a text outside the catalogue.
@@ -59,7 +59,7 @@ std::optional<QString> detailColumnOf(const QString& kindText) {
 }
 
 qint16 asCurrency(qint32 currencyId) {
-    return rt::toInt16(currencyId);
+    return core::toInt16(currencyId);
 }
 
 QVariant serverTime(const ado::ConnectionPtr& connection) {
@@ -71,13 +71,13 @@ QVariant serverTime(const ado::ConnectionPtr& connection) {
 }
 
 QString receiptPrefix(const ado::ConnectionPtr& connection) {
-    const module::Session& s = session();
+    const shared::Session& s = session();
     ado::Recordset rs;
     rs.open(QStringLiteral("SELECT Prefix FROM aPrefix WHERE InterfaceID = ") +
-                QString::number(module::ReceiptInterfaceId) + QStringLiteral(" and shopid=") + shopText() +
+                QString::number(shared::ReceiptInterfaceId) + QStringLiteral(" and shopid=") + shopText() +
                 QStringLiteral(" and financialid = ") + QString::number(s.financialId),
             connection, ado::CursorType::Static, ado::LockType::ReadOnly);
-    const QString prefix = rs.eof() ? QString() : rt::nullAsEmpty(rs.field(QStringLiteral("Prefix")));
+    const QString prefix = rs.eof() ? QString() : core::nullAsEmpty(rs.field(QStringLiteral("Prefix")));
     rs.close();
     return prefix;
 }
@@ -95,7 +95,7 @@ qint64 highestNumberWith(const QString& prefix, const ado::ConnectionPtr& connec
                 length + QStringLiteral("),0)) =1 and substring(drNo,1,len(") + literal +
                 QStringLiteral("))=") + literal,
             connection);
-    const qint64 highest = rt::toInt32(rs.field(0));
+    const qint64 highest = core::toInt32(rs.field(0));
     rs.close();
     return highest;
 }
@@ -110,7 +110,7 @@ struct DetailRow {
 };
 
 void addDetail(ado::Recordset& rs, qint32 receiptId, const DetailRow& row) {
-    const module::Session& s = session();
+    const shared::Session& s = session();
     rs.addNew();
     rs.setField(QStringLiteral("drdshopid"), s.shopId);
     rs.setField(QStringLiteral("drdid"), receiptId);
@@ -149,7 +149,7 @@ bool frmReceiptShop::saveEntry() {
 }
 
 void frmReceiptShop::finishSave() {
-    module::UpdateEditedRow(QStringLiteral("drid=") + QString::number(ReceiptId), ReceiptId);
+    shared::UpdateEditedRow(QStringLiteral("drid=") + QString::number(ReceiptId), ReceiptId);
     setTag(QString());
     offerVoucher();
     unload();
@@ -157,13 +157,13 @@ void frmReceiptShop::finishSave() {
 
 void frmReceiptShop::offerVoucher() {
     const QString setting =
-        rt::trimBlanks(module::FileCode(QStringLiteral("defaultprint"), module::settingsFilePath()));
+        core::trimBlanks(shared::FileCode(QStringLiteral("defaultprint"), shared::settingsFilePath()));
     if (setting.toUpper() == QLatin1String("1")) return printRvoucher(ReceiptId);
     const auto answer = forms::Runtime::msgBox(QStringLiteral("Do you want to print Voucher"),
                                                forms::MsgButtons::YesNo, forms::MsgIcon::Question);
     if (answer != forms::MsgResult::Yes) return;
     const forms::Grid& grid = session().registerWindow->grid();
-    printRvoucher(rt::toInt32(grid.textMatrix(grid.row(), 0)));
+    printRvoucher(core::toInt32(grid.textMatrix(grid.row(), 0)));
 }
 
 qint32 frmReceiptShop::receivedCurrencyId() const {
@@ -173,17 +173,17 @@ qint32 frmReceiptShop::receivedCurrencyId() const {
 bool frmReceiptShop::ValidateEntry() {
     const QString& title = session().msgboxCaption;
     const bool settlement = OptSettlement.value();
-    if (!module::RequireField(cboCustomer, QStringLiteral("select customer"), title)) return false;
-    if (!module::RequireField(txtBank, QStringLiteral("Enter bank name"), title)) return false;
-    if (!module::RequireField(txtRemarks, QStringLiteral("Enter remarks"), title)) return false;
-    if (!module::RequireField(txtchequeno, QStringLiteral("Enter cheque number"), title)) return false;
+    if (!shared::RequireField(cboCustomer, QStringLiteral("select customer"), title)) return false;
+    if (!shared::RequireField(txtBank, QStringLiteral("Enter bank name"), title)) return false;
+    if (!shared::RequireField(txtRemarks, QStringLiteral("Enter remarks"), title)) return false;
+    if (!shared::RequireField(txtchequeno, QStringLiteral("Enter cheque number"), title)) return false;
     if (settlement && lvwInvoice.count() == 0 && lvwOpeningInvoices.count() == 0)
         return refuse(QStringLiteral("Atleast one detail needed"), nullptr);
-    if (settlement && rt::val(txtAmount.text()) == 0)
+    if (settlement && core::val(txtAmount.text()) == 0)
         return refuse(QStringLiteral("Atleast one settlement should be done"), &lvwInvoice);
-    if (!module::RequireField(cboCurrency, QStringLiteral("Select the Received Amount Currency "), title))
+    if (!shared::RequireField(cboCurrency, QStringLiteral("Select the Received Amount Currency "), title))
         return false;
-    if (rt::val(txtrecamount.text()) == 0)
+    if (core::val(txtrecamount.text()) == 0)
         return refuse(QStringLiteral("Enter Received Amount "), &txtrecamount);
     if (settlement && settledDiffersFromReceived())
         return refuse(QStringLiteral("Received amount and settled amount should be same"), &txtrecamount);
@@ -192,9 +192,9 @@ bool frmReceiptShop::ValidateEntry() {
 
 // The settled total must match what was received, in the customer's currency.
 bool frmReceiptShop::settledDiffersFromReceived() const {
-    const double settled = rt::val(txtAmount.text());
-    if (receivedCurrencyId() == CustomerCurrencyId) return settled != rt::val(txtrecamount.text());
-    return settled != rt::val(txtCustEquAmount.text());
+    const double settled = core::val(txtAmount.text());
+    if (receivedCurrencyId() == CustomerCurrencyId) return settled != core::val(txtrecamount.text());
+    return settled != core::val(txtCustEquAmount.text());
 }
 
 // A settled document of a kind the catalogue does not know would be stored without the column that
@@ -213,11 +213,11 @@ bool frmReceiptShop::refuseUnknownKind() {
 }
 
 void frmReceiptShop::SaveReceiptHeader() {
-    module::Session& s = session();
+    shared::Session& s = session();
     s.commonDb->adocon = adocon();
     const qint16 received = asCurrency(receivedCurrencyId());
-    DepartmentFactor = module::GetConversionRate(received, asCurrency(DepartmentCurrencyId));
-    CompanyFactor = module::GetConversionRate(received, asCurrency(CompanyCurrencyId));
+    DepartmentFactor = shared::GetConversionRate(received, asCurrency(DepartmentCurrencyId));
+    CompanyFactor = shared::GetConversionRate(received, asCurrency(CompanyCurrencyId));
     s.commonDb->strTableName = QStringLiteral("LosDummyReceiptHeader where drshopid=") + shopText();
     ReceiptId = s.commonDb->fnGetNextMaxNo(QStringLiteral("drid"));
     ado::Recordset rs;
@@ -232,7 +232,7 @@ void frmReceiptShop::SaveReceiptHeader() {
 
 // Who, where and when: the keys, the number, the creating user, department and counter.
 void frmReceiptShop::writeHeaderKeys(ado::Recordset& rs) {
-    module::Session& s = session();
+    shared::Session& s = session();
     rs.setField(QStringLiteral("drShopid"), s.shopId);
     rs.setField(QStringLiteral("drID"), ReceiptId);
     rs.setField(QStringLiteral("drCompanyID"), s.companyId);
@@ -245,25 +245,25 @@ void frmReceiptShop::writeHeaderKeys(ado::Recordset& rs) {
                                           QStringLiteral("userid=") + QString::number(s.userId)));
     s.commonDb->strTableName = QStringLiteral("ashops");
     rs.setField(QStringLiteral("drDepartmentid"),
-                rt::toInt32(s.commonDb->fnreturnfield(QStringLiteral("departmentid"),
-                                                      QStringLiteral(" shopid=") + shopText())));
+                core::toInt32(s.commonDb->fnreturnfield(QStringLiteral("departmentid"),
+                                                        QStringLiteral(" shopid=") + shopText())));
     rs.setField(QStringLiteral("drCounterID"), s.CounterId);
 }
 
 // What the user entered, with the rates in force. Texts go in as values, never into statement text.
 void frmReceiptShop::writeHeaderEntry(ado::Recordset& rs) {
-    module::Session& s = session();
+    shared::Session& s = session();
     rs.setField(QStringLiteral("drdate"),
-                rt::format(rt::trimBlanks(txtProcessDate.text()), StoredDateFormat));
+                core::format(core::trimBlanks(txtProcessDate.text()), StoredDateFormat));
     rs.setField(QStringLiteral("drcustomerid"), cboCustomer.itemData(cboCustomer.listIndex()));
-    rs.setField(QStringLiteral("drbankname"), rt::trimBlanks(txtBank.text()));
-    rs.setField(QStringLiteral("drremarks"), rt::trimBlanks(txtRemarks.text()));
-    rs.setField(QStringLiteral("drchequeno"), rt::trimBlanks(txtchequeno.text()));
-    rs.setField(QStringLiteral("drchequedate"), rt::format(dtpChequeDate.value(), StoredDateFormat));
-    rs.setField(QStringLiteral("dramount"), rt::val(txtrecamount.text()));
+    rs.setField(QStringLiteral("drbankname"), core::trimBlanks(txtBank.text()));
+    rs.setField(QStringLiteral("drremarks"), core::trimBlanks(txtRemarks.text()));
+    rs.setField(QStringLiteral("drchequeno"), core::trimBlanks(txtchequeno.text()));
+    rs.setField(QStringLiteral("drchequedate"), core::format(dtpChequeDate.value(), StoredDateFormat));
+    rs.setField(QStringLiteral("dramount"), core::val(txtrecamount.text()));
     rs.setField(QStringLiteral("drreccurrencyid"), receivedCurrencyId());
-    rs.setField(QStringLiteral("drrecamount"), rt::val(txtAmount.text()));
-    rs.setField(QStringLiteral("drBankExchangeRate"), rt::val(txtExchangeRate.text()));
+    rs.setField(QStringLiteral("drrecamount"), core::val(txtAmount.text()));
+    rs.setField(QStringLiteral("drBankExchangeRate"), core::val(txtExchangeRate.text()));
     rs.setField(QStringLiteral("drExchangeRate"), CompanyFactor);
     rs.setField(QStringLiteral("drCancelled"), qint16(0));
     rs.setField(QStringLiteral("drdepexRate"), DepartmentFactor);
@@ -275,7 +275,7 @@ void frmReceiptShop::writeHeaderEntry(ado::Recordset& rs) {
 // prefix serves more than 32,767 receipts.
 QString frmReceiptShop::GenerateRecieptNo() {
     const QString prefix = receiptPrefix(adocon());
-    const qint32 next = rt::toInt32(highestNumberWith(prefix, adocon()) + 1);
+    const qint32 next = core::toInt32(highestNumberWith(prefix, adocon()) + 1);
     return prefix + QString::number(next);
 }
 
@@ -288,10 +288,11 @@ void frmReceiptShop::SaveReceiptDetails() {
         if (!isSettled(lvwInvoice.cell(item, ShopListColumns.settlement))) continue;
         const auto column = detailColumnOf(lvwInvoice.cell(item, ShopListColumns.kind));
         if (!column)
-            throw rt::RuntimeError(rt::err::InvalidCall, QStringLiteral("Unknown invoice type of ") +
-                                                             lvwInvoice.cell(item, ShopListColumns.number));
+            throw core::RuntimeError(core::err::InvalidCall,
+                                     QStringLiteral("Unknown invoice type of ") +
+                                         lvwInvoice.cell(item, ShopListColumns.number));
         addDetail(rs, ReceiptId,
-                  {rt::toInt16(item), *column, lvwInvoice.cell(item, ShopListColumns.id),
+                  {core::toInt16(item), *column, lvwInvoice.cell(item, ShopListColumns.id),
                    lvwInvoice.cell(item, ShopListColumns.amount),
                    lvwInvoice.cell(item, ShopListColumns.settlement)});
     }
@@ -299,7 +300,7 @@ void frmReceiptShop::SaveReceiptDetails() {
     for (int item = 1; item <= lvwOpeningInvoices.count(); ++item) {
         if (!isSettled(lvwOpeningInvoices.cell(item, OpeningListColumns.settlement))) continue;
         addDetail(rs, ReceiptId,
-                  {rt::toInt16(line++), OpeningKindColumn,
+                  {core::toInt16(line++), OpeningKindColumn,
                    lvwOpeningInvoices.cell(item, OpeningListColumns.id),
                    lvwOpeningInvoices.cell(item, OpeningListColumns.amount),
                    lvwOpeningInvoices.cell(item, OpeningListColumns.settlement)});
@@ -309,7 +310,7 @@ void frmReceiptShop::SaveReceiptDetails() {
 
 // Asks only for a new entry that still carries unsaved changes.
 bool frmReceiptShop::hasUnsavedChanges() {
-    const module::Session& s = session();
+    const shared::Session& s = session();
     if (!cmdok.enabled() || tag().isEmpty()) return false;
     return s.userAuditing->DataChanged(*this) || s.EntryChanged || lvwInvoice.count() != ActivationItemCount;
 }
@@ -331,4 +332,4 @@ void frmReceiptShop::Form_QueryUnload(int& cancel, int unloadMode) {
     });
 }
 
-} // namespace receipts
+} // namespace entry

@@ -2,20 +2,20 @@
 #include "frminvoiceentry.h"
 #include "frmreceiptshop.h"
 
-#include "module/exchangerates.h"
-#include "module/formhelpers.h"
-#include "module/reporterror.h"
-#include "module/session.h"
-#include "module/windows.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
+#include "shared/exchangerates.h"
+#include "shared/formhelpers.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
+#include "shared/windows.h"
 
 #include <optional>
 
-namespace receipts {
+namespace entry {
 
-using module::session;
-using module::trapped;
+using shared::session;
+using shared::trapped;
 
 namespace {
 
@@ -58,7 +58,7 @@ std::optional<bool> previewFor(const QString& kindText) {
 double settledTotal(const forms::ListView& list, int settlementColumn) {
     double total = 0;
     for (int row = 1; row <= list.count(); ++row)
-        total += rt::toDouble(list.cell(row, settlementColumn));
+        total += core::toDouble(list.cell(row, settlementColumn));
     return total;
 }
 
@@ -66,10 +66,10 @@ double settledTotal(const forms::ListView& list, int settlementColumn) {
 void openSettleDialog(frmReceiptShop& entry, const QString& kind) {
     const SettleList settling = settleListOf(entry, kind);
     if (!entry.cmdok.enabled() || settling.list.count() < 1) return;
-    frmInvoiceEntry& dialog = module::windows().get<frmInvoiceEntry>();
+    frmInvoiceEntry& dialog = shared::windows().get<frmInvoiceEntry>();
     dialog.setAdocon(entry.adocon());
     dialog.load();
-    entry.CurrentInvoiceIndex = rt::toInt16(settling.list.selectedItem());
+    entry.CurrentInvoiceIndex = core::toInt16(settling.list.selectedItem());
     dialog.showRow(settling, settling.list.selectedItem());
     session().SettleListKind = kind;
     dialog.showModal(&entry);
@@ -82,7 +82,7 @@ void frmReceiptShop::wireSettlementEvents() {
     OptSettlement.Click = [this] { OptSettlement_Click(); };
     txtrecamount.Change = [this] { txtrecamount_Change(); };
     txtrecamount.KeyPress = [this](int& keyAscii) {
-        module::SendTabOnEnter(keyAscii);
+        shared::SendTabOnEnter(keyAscii);
         session().commonGen->textvalidatenum(txtrecamount, keyAscii, ReceivedDigits, ReceivedDecimals);
     };
     lvwInvoice.DblClick = [this] { lvwInvoice_DblClick(); };
@@ -114,7 +114,7 @@ void frmReceiptShop::optadvance_Click() {
 void frmReceiptShop::OptSettlement_Click() {
     trapped(name(), QStringLiteral("OptSettlement_Click"), [this] {
         if (OptionGuard) return;
-        if (cboCustomer.listIndex() != -1 || rt::val(txtAmount.text()) > 0) {
+        if (cboCustomer.listIndex() != -1 || core::val(txtAmount.text()) > 0) {
             if (confirmDiscard(YesButton))
                 clearCustomer(*this);
             else
@@ -128,10 +128,10 @@ void frmReceiptShop::OptSettlement_Click() {
 void frmReceiptShop::txtrecamount_Change() {
     trapped(name(), QStringLiteral("txtrecamount_Change"), [this] {
         if (cboCurrency.listIndex() == -1 || cboCustomer.listIndex() == -1) return;
-        const double factor = module::GetConversionRate(
-            rt::toInt16(cboCurrency.itemData(cboCurrency.listIndex())), rt::toInt16(CustomerCurrencyId));
+        const double factor = shared::GetConversionRate(
+            core::toInt16(cboCurrency.itemData(cboCurrency.listIndex())), core::toInt16(CustomerCurrencyId));
         txtCustEquAmount.setText(
-            rt::format(rt::roundHalfEven(rt::val(txtrecamount.text()) * factor, 2), AmountFormat));
+            core::format(core::roundHalfEven(core::val(txtrecamount.text()) * factor, 2), AmountFormat));
     });
 }
 
@@ -153,7 +153,7 @@ void frmReceiptShop::lvwInvoice_ItemClick(int item) {
     trapped(name(), QStringLiteral("lvwInvoice_ItemClick"), [&] {
         for (int column : {4, 5}) {
             const QString text = lvwInvoice.cell(item, column);
-            if (!text.isEmpty()) lvwInvoice.setCellToolTip(item, column, rt::format(text, RowTipFormat));
+            if (!text.isEmpty()) lvwInvoice.setCellToolTip(item, column, core::format(text, RowTipFormat));
         }
         for (int column : {1, 2, 3}) {
             const QString text = lvwInvoice.cell(item, column);
@@ -177,7 +177,7 @@ void frmReceiptShop::mnuPreview_Click() {
 
 void frmReceiptShop::UpdateSettledTotal() {
     const double total = settledTotal(lvwInvoice, 5) + settledTotal(lvwOpeningInvoices, 6);
-    txtAmount.setText(rt::format(total, AmountFormat));
+    txtAmount.setText(core::format(total, AmountFormat));
 }
 
-} // namespace receipts
+} // namespace entry

@@ -1,8 +1,8 @@
 // Registration, look-up by ProgID, loading and driving the component through its C interface.
 #include "componentclient.h"
 
+#include "component/oledate.h"
 #include "k8tr4072.h"
-#include "platform/com/oledate.h"
 
 #include <QByteArray>
 #include <QFileInfo>
@@ -92,7 +92,7 @@ void putNumber(K8ReceiptsShop* object, const char* name, qint32 number) {
 
 void putDate(K8ReceiptsShop* object, const QDate& day) {
     K8Value value{K8_VT_DATE, {}};
-    value.u.date = com::OleDate::fromDateTime(QDateTime(day, QTime(0, 0)));
+    value.u.date = component::OleDate::fromDateTime(QDateTime(day, QTime(0, 0)));
     put(object, "dtProcessDate", value);
 }
 
@@ -105,7 +105,7 @@ void ComponentClient::ensureRegistered(const QString& library) {
     check(registerServer(), QStringLiteral("DllRegisterServer of ") + library);
 }
 
-void ComponentClient::show(const SessionValues& session, const QString& connectionString) {
+void ComponentClient::show(const scenario::SessionValues& session, const QString& connectionString) {
     const ObjectPtr object = createInstance();
     putText(object.get(), "adocon", connectionString);
     putNumber(object.get(), "intCompanyID", session.companyId);

@@ -1,7 +1,7 @@
 // The component as receipts-host obtains it, like any other host: through the registry and the entry points.
 #pragma once
 
-#include "sessionvalues.h"
+#include "scenario/sessionvalues.h"
 
 #include <QString>
 #include <stdexcept>
@@ -19,7 +19,7 @@ public:
     static void ensureRegistered(const QString& library);
     // Creates an instance of the registered class, hands it the session and the connection string,
     // shows it and releases it. ComponentError says which step failed.
-    static void show(const SessionValues& session, const QString& connectionString);
+    static void show(const scenario::SessionValues& session, const QString& connectionString);
 };
 
 } // namespace host

@@ -2,8 +2,8 @@
 #include "guihost.h"
 
 #include "componentclient.h"
-#include "hostdatabase.h"
-#include "userfolder.h"
+#include "db/databasefile.h"
+#include "shared/userfolder.h"
 
 #include "k8tr4072.h"
 #include "platform/core/runtimeerror.h"
@@ -28,9 +28,9 @@ int failure(const QString& message) {
 // The component opens its own connection; the host's only creates the demo database on a first run.
 bool databaseReady(const QString& path) {
     try {
-        HostDatabase::openOrCreateDemo(path);
+        db::DatabaseFile::openOrCreateDemo(path);
         return true;
-    } catch (const rt::RuntimeError& error) {
+    } catch (const core::RuntimeError& error) {
         failure(QStringLiteral("The shop database %1 cannot be opened:\n%2").arg(path, error.description()));
         return false;
     }
@@ -39,7 +39,7 @@ bool databaseReady(const QString& path) {
 } // namespace
 
 int GuiHost::run(const HostOptions& options) {
-    const QString folder = UserFolder::prepare(options.folder);
+    const QString folder = shared::UserFolder::prepare(options.folder);
     const QString database =
         options.database.isEmpty() ? QDir(folder).filePath(QStringLiteral("receipts.db")) : options.database;
     if (!databaseReady(database)) return 1;
@@ -47,7 +47,7 @@ int GuiHost::run(const HostOptions& options) {
     try {
         ComponentClient::ensureRegistered(options.component.isEmpty() ? QStringLiteral(K8TR4072_LIBRARY)
                                                                       : options.component);
-        ComponentClient::show(options.session, HostDatabase::connectionString(database));
+        ComponentClient::show(options.session, db::DatabaseFile::connectionString(database));
     } catch (const ComponentError& error) {
         return failure(QStringLiteral("The receipts component cannot be shown:\n%1").arg(error.what()));
     }

@@ -1,7 +1,7 @@
 // The host's command line: database, folder, component, session values and the scenario to run.
 #pragma once
 
-#include "sessionvalues.h"
+#include "scenario/sessionvalues.h"
 
 #include <QStringList>
 #include <stdexcept>
@@ -14,12 +14,12 @@ public:
 };
 
 struct HostOptions {
-    QString database; // empty: receipts.db in the application folder
-    QString folder;   // empty: the user's data folder, or a fresh folder for a scenario
-    QString script;   // empty: the register opens on the screen
+    QString database;  // empty: receipts.db in the application folder
+    QString folder;    // empty: the user's data folder, or a fresh folder for a scenario
+    QString script;    // empty: the register opens on the screen
     QString component; // empty: the component library built with the host
     bool help = false;
-    SessionValues session;
+    scenario::SessionValues session;
 
     // The arguments after the program name; OptionError names what is wrong.
     static HostOptions parse(const QStringList& arguments);

@@ -1,15 +1,15 @@
 // Scenario mode of the host.
 #include "scenariohost.h"
 
-#include "scenarioparser.h"
-#include "scenariorunner.h"
-#include "transcript.h"
+#include "scenario/scenarioparser.h"
+#include "scenario/scenariorunner.h"
+#include "scenario/transcript.h"
 
-#include "module/clsreceiptsshop.h"
-#include "module/session.h"
+#include "component/clsreceiptsshop.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
 #include "platform/os/applicationfolder.h"
+#include "shared/session.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,32 +18,34 @@ namespace host {
 
 int ScenarioHost::run(const HostOptions& options) {
     QTextStream out(stdout);
-    Transcript transcript(out);
-    Script script;
+    scenario::Transcript transcript(out);
+    scenario::Script script;
     try {
-        script = ScenarioParser::parseFile(options.script);
-    } catch (const ScenarioParseError& error) {
+        script = scenario::ScenarioParser::parseFile(options.script);
+    } catch (const scenario::ScenarioParseError& error) {
         transcript.fail(error.line, error.reason);
         return 2;
     }
     const QString folder = prepareFolder(options.folder);
     os::setApplicationFolder(folder);
     transcript.folder(os::applicationFolder());
-    rt::setRegional({QStringLiteral("dd/MM/yyyy"), QLatin1Char('.'), QLatin1Char(',')});
+    core::setRegional({QStringLiteral("dd/MM/yyyy"), QLatin1Char('.'), QLatin1Char(',')});
     forms::Runtime::setApplicationName(QStringLiteral("Receipts"));
     int status = 0;
     {
-        std::unique_ptr<module::clsReceiptsShop> component;
-        auto show = [&component](const SessionValues& values, const ado::ConnectionPtr& connection) {
-            if (!component) component = std::make_unique<module::clsReceiptsShop>();
+        std::unique_ptr<component::clsReceiptsShop> component;
+        auto show = [&component](const scenario::SessionValues& values,
+                                 const ado::ConnectionPtr& connection) {
+            if (!component) component = std::make_unique<component::clsReceiptsShop>();
             values.applyTo(*component, connection);
             component->Show();
         };
-        ScenarioRunner runner(script, transcript, options, os::applicationFolder(), show);
+        scenario::ScenarioRunner runner(script, transcript, options.session, options.database,
+                                        os::applicationFolder(), show);
         status = runner.run();
     }
     // The session's helpers hold the connection; let it go while the application still exists.
-    module::session() = module::Session();
+    shared::session() = shared::Session();
     return status;
 }
 

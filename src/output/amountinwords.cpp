@@ -75,10 +75,10 @@ bool isDigit(QChar c) {
 } // namespace
 
 QString ToWords(const QString& amount) {
-    double rounded = rt::roundHalfEven(rt::toDouble(amount), 2);
+    double rounded = core::roundHalfEven(core::toDouble(amount), 2);
     // A receipt amount is never negative; refusing one beats printing words that mean nothing.
-    if (rounded < 0) throw rt::RuntimeError::of(rt::err::InvalidCall);
-    if (rounded >= firstUnspellable) throw rt::RuntimeError::of(rt::err::Overflow);
+    if (rounded < 0) throw core::RuntimeError::of(core::err::InvalidCall);
+    if (rounded >= firstUnspellable) throw core::RuntimeError::of(core::err::Overflow);
     double whole = std::floor(rounded);
     // The fraction of a double is close to, not exactly, its hundredths: 1234.56 leaves 0.5599999...
     int laari = static_cast<int>(std::lround((rounded - whole) * 100));
@@ -94,7 +94,7 @@ QString ToWords(const QString& amount) {
 
 QString UnitValue(const QString& digits) {
     if (digits.isEmpty() || digits.size() > 2 || !std::all_of(digits.begin(), digits.end(), isDigit))
-        throw rt::RuntimeError::of(rt::err::InvalidCall);
+        throw core::RuntimeError::of(core::err::InvalidCall);
     int value = 0;
     for (QChar digit : digits)
         value = value * 10 + (digit.unicode() - u'0');

@@ -3,9 +3,6 @@
 
 #include "shopreportengine.h"
 
-#include "module/filecode.h"
-#include "module/reporterror.h"
-#include "module/session.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/grid.h"
@@ -14,6 +11,9 @@
 #include "platform/os/applicationfolder.h"
 #include "platform/os/outputevents.h"
 #include "platform/os/outputfile.h"
+#include "shared/filecode.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
 
 namespace output {
 
@@ -26,23 +26,23 @@ const QString ReceiptReportA5 = QStringLiteral("\\reports\\rptDummyReceiptA5.rpt
 
 // The leading number of a setting, rounded to a whole number; no number (a missing key) gives 0.
 qint16 numericSetting(const QString& key) {
-    return rt::toInt16(rt::val(module::FileCode(key, module::settingsFilePath())));
+    return core::toInt16(core::val(shared::FileCode(key, shared::settingsFilePath())));
 }
 
 // The receipt in the register grid's current row (column 0); error 91 without a register.
 QString currentReceiptId() {
-    module::RegisterWindow* master = module::session().registerWindow;
-    if (!master) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    shared::RegisterWindow* master = shared::session().registerWindow;
+    if (!master) throw core::RuntimeError::of(core::err::ObjectNotSet);
     const forms::Grid& grid = master->grid();
     return grid.textMatrix(grid.row(), 0);
 }
 
 // The user's name for the receipt report, kept as the session's UserName too.
 QString reportUserName() {
-    module::Session& s = module::session();
-    if (!s.commonDb) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    shared::Session& s = shared::session();
+    if (!s.commonDb) throw core::RuntimeError::of(core::err::ObjectNotSet);
     s.commonDb->strTableName = QStringLiteral("lousers");
-    s.UserName = rt::toText(s.commonDb->fnreturnfield(
+    s.UserName = core::toText(s.commonDb->fnreturnfield(
         QStringLiteral("username"), QStringLiteral("userID=") + QString::number(s.userId) +
                                         QStringLiteral(" and shopid=") + QString::number(s.shopId)));
     return s.UserName;
@@ -91,9 +91,9 @@ void frmPrint::wireEvents() {
 }
 
 void frmPrint::Form_Load() {
-    module::trapped(name(), QStringLiteral("Form_Load"), [this] {
-        module::Session& s = module::session();
-        if (!s.formColor) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    shared::trapped(name(), QStringLiteral("Form_Load"), [this] {
+        shared::Session& s = shared::session();
+        if (!s.formColor) throw core::RuntimeError::of(core::err::ObjectNotSet);
         s.formColor->Applyformcolor(*this);
         if (numericSetting(QStringLiteral("windowsprint")) == 1) {
             Optwindowsprint.setVisible(true);
@@ -121,7 +121,7 @@ void frmPrint::Form_Unload(int& cancel) {
 
 // Windows Print leaves the dialog open; the text voucher closes it.
 void frmPrint::cmdOK_Click() {
-    module::trapped(name(), OkProcedure, [this] {
+    shared::trapped(name(), OkProcedure, [this] {
         if (Optwindowsprint.value()) return WIndowsPrint();
         printVoucher();
     });
@@ -136,8 +136,8 @@ void frmPrint::cmdCancel_Click() {
 // module's own text viewer.
 void frmPrint::printVoucher() {
     forms::HourglassPointer pointer;
-    const qint32 receiptId = rt::toInt32(currentReceiptId());
-    if (!voucherPrinter) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    const qint32 receiptId = core::toInt32(currentReceiptId());
+    if (!voucherPrinter) throw core::RuntimeError::of(core::err::ObjectNotSet);
     voucherPrinter(receiptId);
     if (optScreen.value()) os::OutputEvents::textViewed(os::OutputFile::reportedPath(VoucherScreenFile));
     unload();
@@ -145,15 +145,15 @@ void frmPrint::printVoucher() {
 
 void frmPrint::WIndowsPrint() {
     forms::HourglassPointer pointer;
-    const module::Session& s = module::session();
+    const shared::Session& s = shared::session();
     const QString file = os::applicationFolder() + (optA4.value() ? ReceiptReportA4 : ReceiptReportA5);
-    reportEngine_ = shopReportEngine(module::registerConnection());
+    reportEngine_ = shopReportEngine(shared::registerConnection());
     reportEngine_->logOnServer(QStringLiteral("pdsodbc.dll"), QStringLiteral("admindsnv2"),
                                QStringLiteral("adminv2"), QStringLiteral("admin"));
     report_ = reportEngine_->openReport(file);
     report_->parameterField(1).setCurrentValue(QStringLiteral("Receipts "));
     report_->parameterField(2).setCurrentValue(s.shopId);
-    report_->parameterField(3).setCurrentValue(rt::val(currentReceiptId()));
+    report_->parameterField(3).setCurrentValue(core::val(currentReceiptId()));
     report_->parameterField(4).setCurrentValue(reportUserName());
     preview_ = report_->preview(QStringLiteral("Receipts"), shopPreviewOptions());
 }

@@ -1,11 +1,11 @@
 // The posting window: its wait message and the ledger posting procedure it runs when it becomes active.
 #include "frmstatus.h"
 
-#include "module/reporterror.h"
-#include "module/session.h"
 #include "platform/ado/command.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/runtimeerror.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
 
 namespace output {
 
@@ -28,22 +28,22 @@ void frmStatus::layOutControls() {
 }
 
 void frmStatus::Form_Load() {
-    module::trapped(name(), QStringLiteral("Form_Load"), [this] {
-        module::Session& s = module::session();
-        if (!s.formColor) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    shared::trapped(name(), QStringLiteral("Form_Load"), [this] {
+        shared::Session& s = shared::session();
+        if (!s.formColor) throw core::RuntimeError::of(core::err::ObjectNotSet);
         s.formColor->Applyformcolor(*this);
     });
 }
 
 void frmStatus::Form_Activate() {
-    module::trapped(name(), QStringLiteral("Form_Activate"), [this] { updateledgers(); });
+    shared::trapped(name(), QStringLiteral("Form_Activate"), [this] { updateledgers(); });
 }
 
 // The procedure decides which receipts it posts; the window only hands it the company and shop.
 void frmStatus::updateledgers() {
-    module::trapped(name(), QStringLiteral("updateledgers "), [this] {
-        const module::Session& s = module::session();
-        const ado::ConnectionPtr connection = module::registerConnection();
+    shared::trapped(name(), QStringLiteral("updateledgers "), [this] {
+        const shared::Session& s = shared::session();
+        const ado::ConnectionPtr connection = shared::registerConnection();
         ado::Transaction transaction(connection);
         ado::Command command;
         command.setActiveConnection(connection);

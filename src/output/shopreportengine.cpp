@@ -11,7 +11,7 @@ std::unique_ptr<report::ReportEngine> shopReportEngine(const ado::ConnectionPtr&
     auto engine = std::make_unique<report::ReportEngine>(sessionDatabase);
     // Spelled from the amount as the voucher prints it, so both say the same words.
     engine->defineFunction(QStringLiteral("words"), [](const QVariant& amount) {
-        return ToWords(rt::format(amount, QStringLiteral("0.00")));
+        return ToWords(core::format(amount, QStringLiteral("0.00")));
     });
     return engine;
 }

@@ -62,8 +62,8 @@ TEST_F(GeneratorTest, continuesAfterTheIdsInUseAndKeepsItsRowsInsideTheYearUpToT
                        "shopid = 9"),
                   run.onDemo ? "" : "1 1");
     }
-    EXPECT_THROW(db::generateLargeDataSet(connection, 9, 10, 0, 1), rt::RuntimeError);
-    EXPECT_THROW(db::generateLargeDataSet(connection, 9, -1, 5, 1), rt::RuntimeError);
+    EXPECT_THROW(db::generateLargeDataSet(connection, 9, 10, 0, 1), core::RuntimeError);
+    EXPECT_THROW(db::generateLargeDataSet(connection, 9, -1, 5, 1), core::RuntimeError);
 }
 
 } // namespace

@@ -49,8 +49,8 @@ TEST_F(PostedReceipt, refusesEveryChangeWhileAnOpenReceiptTakesThem) {
             EXPECT_NO_THROW(execute(statement)) << row.statement;
             continue;
         }
-        const rt::RuntimeError error = errorOf([&] { execute(statement); });
-        EXPECT_EQ(error.number(), rt::err::DbConstraintViolation) << row.statement;
+        const core::RuntimeError error = errorOf([&] { execute(statement); });
+        EXPECT_EQ(error.number(), core::err::DbConstraintViolation) << row.statement;
         EXPECT_TRUE(error.description().contains(QLatin1String(row.refusal)))
             << error.description().toStdString();
     }

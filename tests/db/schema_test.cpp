@@ -9,7 +9,7 @@ TEST_F(SchemaTest, receiptKeyIsShopAndIdAndANewReceiptIsActiveAndUnposted) {
     execute("insert into LosDummyReceiptHeader (drShopid, drID) values (1, 1), (2, 1)");
     auto again =
         dbtest::errorOf([&] { execute("insert into LosDummyReceiptHeader (drShopid, drID) values (2, 1)"); });
-    EXPECT_EQ(again.number(), rt::err::DbConstraintViolation);
+    EXPECT_EQ(again.number(), core::err::DbConstraintViolation);
     EXPECT_EQ(count("select count(*) from LosDummyReceiptHeader where drCancelled = 0 and drposted = 0"), 2);
 }
 

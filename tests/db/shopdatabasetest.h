@@ -44,14 +44,14 @@ protected:
 };
 
 // The runtime error `work` throws; the test fails when it throws none.
-template <typename Work> rt::RuntimeError errorOf(Work work) {
+template <typename Work> core::RuntimeError errorOf(Work work) {
     try {
         work();
-    } catch (const rt::RuntimeError& error) {
+    } catch (const core::RuntimeError& error) {
         return error;
     }
     ADD_FAILURE() << "no runtime error was raised";
-    return rt::RuntimeError(0, QString());
+    return core::RuntimeError(0, QString());
 }
 
 } // namespace dbtest

@@ -4,7 +4,7 @@
 
 namespace {
 
-using receipts::frmReceiptShop;
+using entry::frmReceiptShop;
 
 // A kind of shop document: its view code, table and columns (shop, id, company, number, date, customer,
 // amount), the columns head office and the shop's receipts name it by, and the kind text listed.

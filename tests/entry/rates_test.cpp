@@ -1,16 +1,16 @@
 // The received currency's rates, the customer's equivalent, an invoice's inventory rate, party currencies.
-#include "module/exchangerates.h"
-#include "module/session.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/userinput.h"
+#include "shared/exchangerates.h"
+#include "shared/session.h"
 #include "support/entrywindow.h"
 
 namespace {
 
-using receipts::frmReceiptShop;
+using entry::frmReceiptShop;
 using testing_support::failsWith;
 using testing_support::outcome;
-namespace err = rt::err;
+namespace err = core::err;
 
 const QString overflow = failsWith(err::Overflow), rejected = failsWith(err::DbStatementRejected),
               outOfRange = failsWith(err::SubscriptOutOfRange), mismatch = failsWith(err::TypeMismatch);
@@ -78,10 +78,10 @@ const RateCase RateCases[] = {
     {"withoutACurrencyATypedRateChangesNothing", nullptr, "", "4", "4  ", ""},
     {"aQuotientBeyondADoubleIsADivisionByZero",
      "update ExchangeRateDetail set SellingRate = 1e-30 where CurrencyID = 1", "US Dollar", "1e300",
-     "1e300 1E+30 1", "2:-1:", rt::err::DivisionByZero},
+     "1e300 1E+30 1", "2:-1:", core::err::DivisionByZero},
     {"aProductBeyondADoubleIsAnOverflowNotInfinity",
      "update ExchangeRateDetail set SellingRate = 1e300 where CurrencyID = 2", "Euro", "1e-300",
-     "1e-300 7.04900468053911E+298 7.04900468053911E+298", "3:-0.92:", rt::err::Overflow}};
+     "1e-300 7.04900468053911E+298 7.04900468053911E+298", "3:-0.92:", core::err::Overflow}};
 
 class ReceivedCurrency : public Rates, public ::testing::WithParamInterface<size_t> {};
 
@@ -94,7 +94,7 @@ TEST_P(ReceivedCurrency, proposesTheBankRateAndDerivesTheCompanyAndDepartmentRat
         EXPECT_EQ(entry.txtExchangeRate.text() + " " + entry.txtCompExchangeRate.text() + " " +
                       entry.txtdepcurrency.text(),
                   c.rates);
-        EXPECT_EQ(module::session().ExchangeRatesText, c.listed);
+        EXPECT_EQ(shared::session().ExchangeRatesText, c.listed);
     });
     QList<qint64> reported;
     for (const auto& error : ui.errors)
@@ -149,13 +149,13 @@ TEST_F(Rates, inventoryRateOfAnInvoiceComesFromItsOwnRatesWithTheInventoryCurren
             c.invoice, c.stored));
     inEntry([&](frmReceiptShop& entry) {
         pick(entry.cboCustomer, "Abc Ltd");
-        const QString sessionRates = module::session().ExchangeRatesText;
+        const QString sessionRates = shared::session().ExchangeRatesText;
         for (int item = 1; item <= 3; ++item) {
             entry.lvwInvoice.setSelectedItem(item);
             EXPECT_DOUBLE_EQ(entry.getInventoryCurrencyExRate(), cases[item - 1].factor)
                 << "invoice " << item;
         }
-        EXPECT_EQ(module::session().ExchangeRatesText, sessionRates);
+        EXPECT_EQ(shared::session().ExchangeRatesText, sessionRates);
     });
 }
 
@@ -184,10 +184,10 @@ TEST_F(Rates, partyCurrencyAndRateByLetter) {
     };
     inEntry([&](frmReceiptShop&) {
         for (const auto& c : cases) {
-            EXPECT_EQ(outcome([&] { return QString::number(module::GetPartyCurrency(c.letter, c.id)); }),
+            EXPECT_EQ(outcome([&] { return QString::number(shared::GetPartyCurrency(c.letter, c.id)); }),
                       c.currency)
                 << c.letter << c.id;
-            EXPECT_EQ(outcome([&] { return module::AddPartyRate(c.rates, c.letter, c.id); }), c.added)
+            EXPECT_EQ(outcome([&] { return shared::AddPartyRate(c.rates, c.letter, c.id); }), c.added)
                 << c.rates << " " << c.letter << c.id;
         }
     });
@@ -207,7 +207,7 @@ TEST(ConversionRate, isTheRateOfTheTargetOverTheRateOfTheSource) {
         {"2:5:-0:4:", 2, 5, "1"},      {"2:5:2:-1:4:2:", 2, 5, "2"},      {"2:5:-1:", 2, 9, "1"},
         {"2:5:-1:", 2, 5, outOfRange}, {"70000:5:-1:4:", 2, 5, overflow}, {"2:x:-1:4:", 2, 5, mismatch}};
     for (const auto& c : cases)
-        EXPECT_EQ(outcome([&] { return QString::number(module::GetConversionRate(c.rates, c.from, c.to)); }),
+        EXPECT_EQ(outcome([&] { return QString::number(shared::GetConversionRate(c.rates, c.from, c.to)); }),
                   c.factor)
             << c.rates << " " << c.from << "->" << c.to;
 }

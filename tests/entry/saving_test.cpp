@@ -10,8 +10,8 @@
 
 namespace {
 
-using receipts::frmInvoiceEntry;
-using receipts::frmReceiptShop;
+using entry::frmInvoiceEntry;
+using entry::frmReceiptShop;
 namespace user = forms::user;
 using testing_support::EntryWindowTest;
 
@@ -28,7 +28,7 @@ TEST_F(EntryWindowTest, nextNumberContinuesTheHighestUnderTheShopsPrefix) {
                  {"RC-", {"RC-3", "2:RC-51"}, "RC-52"},
                  {"RC-", {"RC-32767"}, "RC-32768"},
                  {"RC-", {"2:rc-00099999"}, "RC-100000"},
-                 {"RC-", {"RC-2147483647"}, testing_support::failsWith(rt::err::Overflow)},
+                 {"RC-", {"RC-2147483647"}, testing_support::failsWith(core::err::Overflow)},
                  {"O'R-", {"O'R-4", "OR-9"}, "O'R-5"}};
     inEntry([&](frmReceiptShop& entry) {
         for (const auto& c : cases) {

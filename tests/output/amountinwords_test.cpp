@@ -19,7 +19,7 @@ template <typename Function> void check(Function function, Spelled spelled, Refu
             qint64 number = 0;
             try {
                 function(QString::fromLatin1(text));
-            } catch (const rt::RuntimeError& failure) {
+            } catch (const core::RuntimeError& failure) {
                 number = failure.number();
             }
             EXPECT_EQ(number, error) << '"' << text << '"';
@@ -66,9 +66,9 @@ TEST(ToWords, spellsEachAmountOfTheTableToTheBlank) {
                             "Hundred Ninty Nine Million  Nine Hundred Ninty Nine Thousand  Nine Hundred "
                             "Ninty Nine Only."}},
         // No number, a negative amount, one thousand trillion and more.
-        {{rt::err::TypeMismatch, {"", " ", "abc", "12.5x", "1.2.3", "--1", "1,", "Rf 10.00"}},
-         {rt::err::InvalidCall, {"-0.01", "-0.006", "-5.00", "-1234.50"}},
-         {rt::err::Overflow, {"1000000000000000", "999999999999999.995", "1e20"}}});
+        {{core::err::TypeMismatch, {"", " ", "abc", "12.5x", "1.2.3", "--1", "1,", "Rf 10.00"}},
+         {core::err::InvalidCall, {"-0.01", "-0.006", "-5.00", "-1234.50"}},
+         {core::err::Overflow, {"1000000000000000", "999999999999999.995", "1e20"}}});
 }
 
 TEST(UnitValue, spellsOneOrTwoDigitsAndRefusesAnythingElse) {
@@ -80,19 +80,19 @@ TEST(UnitValue, spellsOneOrTwoDigitsAndRefusesAnythingElse) {
         {"30", "Thirty"}, {"40", "Forty"}, {"90", "Ninty"}, {"21", "Twenty One"}, {"34", "Thirty Four"},
         {"58", "Fifty Eight"}, {"67", "Sixty Seven"}, {"73", "Seventy Three"}, {"86", "Eighty Six"},
         {"99", "Ninty Nine"}, {"05", "Five"}, {"00", ""}},
-        {{rt::err::InvalidCall, {"", "100", "005", "-5", " 5", "5 ", "4a", "x", "5.0"}}});
+        {{core::err::InvalidCall, {"", "100", "005", "-5", " 5", "5 ", "4a", "x", "5.0"}}});
 }
 // clang-format on
 
 TEST(ToWords, followsTheRegionalDecimalPointAndSeparator) {
-    const rt::Regional saved = rt::regional();
-    rt::Regional continental = saved;
+    const core::Regional saved = core::regional();
+    core::Regional continental = saved;
     continental.decimalPoint = QLatin1Char(',');
     continental.thousandsSeparator = QLatin1Char('.');
-    rt::setRegional(continental);
+    core::setRegional(continental);
     check(output::ToWords,
           {{"1.234,56", "One Thousand  Two Hundred Thirty Four and Fifty Six Laari(s) Only."}});
-    rt::setRegional(saved);
+    core::setRegional(saved);
 }
 
 } // namespace

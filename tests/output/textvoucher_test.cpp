@@ -2,11 +2,11 @@
 #include "outputshop.h"
 
 #include "entry/frmreceiptshop.h"
-#include "module/windows.h"
 #include "output/frmprint.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/outputevents.h"
-#include "register/frmmaster.h"
+#include "receiptregister/frmmaster.h"
+#include "shared/windows.h"
 #include "support/entrywindow.h"
 
 #include <QDir>
@@ -15,7 +15,7 @@
 
 namespace {
 
-using receipts::frmReceiptShop;
+using entry::frmReceiptShop;
 using Written = std::vector<std::pair<QString, qint64>>;
 
 // The voucher's usual settings; a test changes them with "key=value" words ("key=" with nothing after
@@ -95,7 +95,7 @@ protected:
             EXPECT_EQ(ui.errors[0].number, error);
             EXPECT_TRUE(ui.errors[0].description.contains(QString::fromLatin1(described)));
         }
-        EXPECT_FALSE(module::windows().get<output::frmPrint>().isLoaded());
+        EXPECT_FALSE(shared::windows().get<output::frmPrint>().isLoaded());
     }
 
     const QDir folder;
@@ -218,9 +218,9 @@ TEST_F(Voucher, toPrinterFromTheRegisterViewsNothingAndLeavesNoEntryWindowLoaded
     QStringList viewed;
     os::OutputEvents::setTextViewed([&](const QString& path) { viewed << path; });
     ui.backend.onModal = [](forms::Form& form) {
-        if (auto* master = dynamic_cast<receipts::FrmMaster*>(&form)) {
+        if (auto* master = dynamic_cast<receiptregister::FrmMaster*>(&form)) {
             forms::user::click(master->cmdPrint);
-            EXPECT_FALSE(module::windows().get<frmReceiptShop>().isLoaded());
+            EXPECT_FALSE(shared::windows().get<frmReceiptShop>().isLoaded());
             master->unload();
         } else if (auto* dialog = dynamic_cast<output::frmPrint*>(&form)) {
             forms::user::click(dialog->cmdOK);

@@ -1,14 +1,14 @@
 // The entry window fixture: the shop's rows, the component's session, the register's New.
 #include "entrywindow.h"
 
-#include "host/argumentvalues.h"
-#include "host/scenarioparser.h"
-#include "module/session.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/applicationfolder.h"
-#include "register/frmmaster.h"
-#include "support/testsession.h"
+#include "receiptregister/frmmaster.h"
+#include "scenario/argumentvalues.h"
+#include "scenario/scenarioparser.h"
+#include "shared/session.h"
+#include "testsession.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,21 +18,21 @@ namespace testing_support {
 namespace {
 
 // The shop's rows and process date, read from the scenarios' shared set-up so that both start alike.
-void seedShop(module::clsReceiptsShop& component, const TestDatabase& database) {
-    const host::Script seed = host::ScenarioParser::parseFile(QStringLiteral(SHOP_SEED));
-    for (const host::ScenarioCommand& command : seed.commands) {
+void seedShop(component::clsReceiptsShop& component, const TestDatabase& database) {
+    const scenario::Script seed = scenario::ScenarioParser::parseFile(QStringLiteral(SHOP_SEED));
+    for (const scenario::ScenarioCommand& command : seed.commands) {
         if (command.name == u"sql") database.execute(command.args[0].text);
         for (qsizetype i = 0; command.name == u"session" && i + 1 < command.args.size(); i += 2)
             if (command.args[i].isWord(u"date"))
                 component.dtProcessDate =
-                    QDateTime(*host::ArgumentValues::isoDate(command.args[i + 1]), QTime(0, 0));
+                    QDateTime(*scenario::ArgumentValues::isoDate(command.args[i + 1]), QTime(0, 0));
     }
 }
 
 } // namespace
 
 EntryWindowTest::EntryWindowTest() {
-    module::session() = module::Session();
+    shared::session() = shared::Session();
     os::setApplicationFolder(database.folder());
     QFile settings(QDir(database.folder()).filePath(QStringLiteral("shopsetting.txt")));
     EXPECT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write("defaultprint :=0\r\n") > 0);
@@ -42,9 +42,9 @@ EntryWindowTest::EntryWindowTest() {
     ui.backend.onModal = [this](forms::Form& form) { onModal(form); };
 }
 
-void EntryWindowTest::inEntry(const std::function<void(receipts::frmReceiptShop&)>& act) {
+void EntryWindowTest::inEntry(const std::function<void(entry::frmReceiptShop&)>& act) {
     bool done = false;
-    act_ = [&](receipts::frmReceiptShop& entry) {
+    act_ = [&](entry::frmReceiptShop& entry) {
         act(entry);
         done = true;
     };
@@ -58,10 +58,10 @@ void EntryWindowTest::inEntry(const std::function<void(receipts::frmReceiptShop&
 }
 
 void EntryWindowTest::onModal(forms::Form& form) {
-    if (auto* master = dynamic_cast<receipts::FrmMaster*>(&form)) {
+    if (auto* master = dynamic_cast<receiptregister::FrmMaster*>(&form)) {
         forms::user::click(master->cmdnew);
         master->unload();
-    } else if (auto* entry = dynamic_cast<receipts::frmReceiptShop*>(&form)) {
+    } else if (auto* entry = dynamic_cast<entry::frmReceiptShop*>(&form)) {
         act_(*entry);
         if (!entry->isShown()) return;
         entry->cmdok.setEnabled(false);
@@ -83,7 +83,7 @@ void EntryWindowTest::pick(forms::ComboBox& combo, const QString& startOfText) {
 QString outcome(const std::function<QString()>& call) {
     try {
         return call();
-    } catch (const rt::RuntimeError& error) {
+    } catch (const core::RuntimeError& error) {
         return failsWith(error.number());
     }
 }

@@ -1,10 +1,10 @@
 // The entry window as a user reaches it, New in the register, on the shop most tests start from.
 #pragma once
 
+#include "component/clsreceiptsshop.h"
 #include "entry/frmreceiptshop.h"
-#include "module/clsreceiptsshop.h"
-#include "support/recordingbackend.h"
-#include "support/testdatabase.h"
+#include "recordingbackend.h"
+#include "testdatabase.h"
 
 #include <QVariant>
 #include <functional>
@@ -28,17 +28,17 @@ protected:
 
     // Opens the register, presses New and runs act in the entry window. A window still open afterwards
     // closes without its close check, then the register closes.
-    void inEntry(const std::function<void(receipts::frmReceiptShop&)>& act);
+    void inEntry(const std::function<void(entry::frmReceiptShop&)>& act);
     // Runs for each modal window the entry window opens (the settle dialog), which must close by then.
     std::function<void(forms::Form&)> inDialog;
 
     TestDatabase database;
     RecordingBackend ui;
-    module::clsReceiptsShop component;
+    component::clsReceiptsShop component;
 
 private:
     void onModal(forms::Form& form);
-    std::function<void(receipts::frmReceiptShop&)> act_;
+    std::function<void(entry::frmReceiptShop&)> act_;
 };
 
 // What a call returns as text, or "error N" for the run-time error it fails with.

@@ -15,7 +15,7 @@ TestDatabase::TestDatabase() : connection_(ado::Connection::create()) {
 QString TestDatabase::scalar(const QString& sql) const {
     ado::Recordset rs;
     rs.open(sql, connection_);
-    return rs.eof() ? QString() : rt::nullAsEmpty(rs.field(0));
+    return rs.eof() ? QString() : core::nullAsEmpty(rs.field(0));
 }
 
 } // namespace testing_support

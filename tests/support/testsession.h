@@ -2,15 +2,15 @@
 // bound to the test database.
 #pragma once
 
-#include "module/clsreceiptsshop.h"
-#include "module/session.h"
+#include "component/clsreceiptsshop.h"
 #include "platform/suite/servicesinterfaces.h"
+#include "shared/session.h"
 
 namespace testing_support {
 
-inline void startSession(module::RegisterWindow& registerWindow, const ado::ConnectionPtr& connection) {
-    module::Session& s = module::session();
-    s = module::Session();
+inline void startSession(shared::RegisterWindow& registerWindow, const ado::ConnectionPtr& connection) {
+    shared::Session& s = shared::session();
+    s = shared::Session();
     s.companyId = 1;
     s.shopId = 1;
     s.userId = 1;
@@ -25,7 +25,7 @@ inline void startSession(module::RegisterWindow& registerWindow, const ado::Conn
 }
 
 // The properties a host sets before Show: company, shop and user 1, caption "Shop", 6 December 2026.
-inline void prepareComponent(module::clsReceiptsShop& component, const ado::ConnectionPtr& connection) {
+inline void prepareComponent(component::clsReceiptsShop& component, const ado::ConnectionPtr& connection) {
     component.setAdocon(connection);
     component.intCompanyID = 1;
     component.intShopID = 1;

@@ -3,7 +3,7 @@
 
 namespace ado {
 
-rt::RuntimeError adoError(qint64 number) {
+core::RuntimeError adoError(qint64 number) {
     switch (number) {
     case err::BadArguments:
         return {number,
@@ -22,7 +22,7 @@ rt::RuntimeError adoError(qint64 number) {
                 QStringLiteral("The connection cannot be used to perform this operation. It is either "
                                "closed or invalid in this context.")};
     default:
-        return rt::RuntimeError::of(number);
+        return core::RuntimeError::of(number);
     }
 }
 

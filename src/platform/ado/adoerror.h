@@ -14,6 +14,6 @@ constexpr qint64 ConnectionUnusable = 3709;
 } // namespace err
 
 // The error with its standard description (the runtime's own numbers included).
-rt::RuntimeError adoError(qint64 number);
+core::RuntimeError adoError(qint64 number);
 
 } // namespace ado

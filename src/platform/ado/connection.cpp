@@ -3,8 +3,8 @@
 
 #include "adoerror.h"
 #include "driver.h"
+#include "platform/ado/dialect/token.h"
 #include "platform/core/runtimeerror.h"
-#include "tsql/token.h"
 
 namespace ado {
 
@@ -40,7 +40,7 @@ Connection::~Connection() {
     if (!driver_) return;
     try {
         driver_->close();
-    } catch (const rt::RuntimeError&) {
+    } catch (const core::RuntimeError&) {
         // Nothing can report a failure while the connection is being released.
     }
 }
@@ -50,9 +50,9 @@ void Connection::open(const QString& connectionString) {
     ConnectionTarget target = parseConnectionString(connectionString);
     std::unique_ptr<Driver> driver = createDriver(target.driver);
     if (target.database.isEmpty())
-        throw rt::RuntimeError(rt::err::DbFailure,
-                               QStringLiteral("No database is named in the connection string."),
-                               driver->name());
+        throw core::RuntimeError(core::err::DbFailure,
+                                 QStringLiteral("No database is named in the connection string."),
+                                 driver->name());
     driver->setTimeout(commandTimeout_);
     driver->open(target.database);
     driver_ = std::move(driver);
@@ -98,12 +98,12 @@ long Connection::execute(const QString& sql) {
 }
 
 Driver& Connection::driver() const {
-    if (!driver_) throw rt::RuntimeError::of(rt::err::ObjectClosed);
+    if (!driver_) throw core::RuntimeError::of(core::err::ObjectClosed);
     return *driver_;
 }
 
 QString quoted(const QString& text) {
-    return tsql::stringLiteral(text);
+    return dialect::stringLiteral(text);
 }
 
 } // namespace ado

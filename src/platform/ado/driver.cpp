@@ -2,7 +2,7 @@
 #include "driver.h"
 
 #include "adoerror.h"
-#include "sqlite/sqlitedriver.h"
+#include "platform/ado/sqlite/sqlitedriver.h"
 
 namespace ado {
 

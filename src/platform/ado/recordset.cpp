@@ -3,7 +3,7 @@
 
 #include "adoerror.h"
 #include "driver.h"
-#include "tsql/selectall.h"
+#include "platform/ado/dialect/selectall.h"
 
 namespace ado {
 
@@ -55,7 +55,7 @@ ObjectState Recordset::state() const {
 }
 
 void Recordset::requireOpen() const {
-    if (!isOpen()) throw rt::RuntimeError::of(rt::err::ObjectClosed);
+    if (!isOpen()) throw core::RuntimeError::of(core::err::ObjectClosed);
 }
 
 void Recordset::ensurePositioned() const {
@@ -84,7 +84,7 @@ void Recordset::moveNext() {
         positioned_ = moved_ = true;
         return;
     }
-    if (eof()) throw rt::RuntimeError::of(rt::err::NoCurrentRecord);
+    if (eof()) throw core::RuntimeError::of(core::err::NoCurrentRecord);
     row_ = cursor_->fetch();
     moved_ = true;
 }
@@ -96,14 +96,14 @@ int Recordset::fieldCount() const {
 
 int Recordset::checkedIndex(int index) const {
     requireOpen();
-    if (index < 0 || index >= names_.size()) throw rt::RuntimeError::of(rt::err::ItemNotFound);
+    if (index < 0 || index >= names_.size()) throw core::RuntimeError::of(core::err::ItemNotFound);
     return index;
 }
 
 int Recordset::position(const QString& name) const {
     requireOpen();
     auto found = positions_.constFind(name.toLower());
-    if (found == positions_.constEnd()) throw rt::RuntimeError::of(rt::err::ItemNotFound);
+    if (found == positions_.constEnd()) throw core::RuntimeError::of(core::err::ItemNotFound);
     return *found;
 }
 
@@ -118,7 +118,7 @@ QVariant Recordset::field(const QString& name) const {
 QVariant Recordset::field(int index) const {
     checkedIndex(index);
     if (pending_) return pending_->values[index];
-    if (eof()) throw rt::RuntimeError::of(rt::err::NoCurrentRecord);
+    if (eof()) throw core::RuntimeError::of(core::err::NoCurrentRecord);
     return (*row_)[index];
 }
 
@@ -130,7 +130,7 @@ long Recordset::recordCount() const {
 
 void Recordset::addNew() {
     requireOpen();
-    std::optional<QString> table = tsql::tableOfSelectAll(sql_);
+    std::optional<QString> table = dialect::tableOfSelectAll(sql_);
     if (lock_ == LockType::ReadOnly || !table) throw adoError(err::NotUpdatable);
     pending_ = std::make_unique<PendingRow>();
     pending_->table = *table;

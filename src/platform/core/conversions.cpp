@@ -4,7 +4,7 @@
 #include "runtimeerror.h"
 #include "valuereaders.h"
 
-namespace rt {
+namespace core {
 
 namespace {
 
@@ -74,4 +74,4 @@ QString trimBlanks(const QString& text) {
     return begin == 0 && end == text.size() ? text : text.mid(begin, end - begin);
 }
 
-} // namespace rt
+} // namespace core

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QVariant>
 
-namespace rt {
+namespace core {
 
 // Regional settings the conversions and formats follow. The GUI takes them from the user's
 // locale; scenarios and tests use dd/MM/yyyy, "." and ",".
@@ -62,4 +62,4 @@ QString shortDateText(const QDateTime& value);
 // Trim of blanks only (the space character).
 QString trimBlanks(const QString& text);
 
-} // namespace rt
+} // namespace core

@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace rt {
+namespace core {
 
 namespace {
 
@@ -100,4 +100,4 @@ QString DatePattern::apply(const QDate& date) const {
     return text;
 }
 
-} // namespace rt
+} // namespace core

@@ -6,17 +6,17 @@
 #include <optional>
 #include <vector>
 
-namespace rt {
+namespace core {
 
 // "yyyy" and "yy" years; "m", "mm" months as numbers, "mmm" and "mmmm" as English names; "d" and
 // "dd" days. Other characters are written as they are, except letters, which no pattern holds.
 class DatePattern {
-  public:
+public:
     static std::optional<DatePattern> parse(QStringView pattern);
 
     QString apply(const QDate& date) const;
 
-  private:
+private:
     enum class Token { Literal, Year2, Year4, Month, Month2, MonthAbbreviation, MonthName, Day, Day2 };
     struct Part {
         Token token;
@@ -28,4 +28,4 @@ class DatePattern {
     std::vector<Part> parts_;
 };
 
-} // namespace rt
+} // namespace core

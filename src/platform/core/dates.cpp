@@ -3,7 +3,7 @@
 #include "runtimeerror.h"
 #include "valuereaders.h"
 
-namespace rt {
+namespace core {
 
 namespace {
 
@@ -78,8 +78,8 @@ std::optional<QDateTime> readRegionalDateTime(QStringView text) {
     const QString& pattern = regional().shortDateFormat;
     const QString whole = text.toString();
     // Besides the regional form, the module's own "yyyy/mmm/dd" ("2024/Mar/05") reads back as a date.
-    for (const QString& withTime : {pattern, pattern + QStringLiteral(" HH:mm:ss"), pattern + QStringLiteral(" H:mm"),
-                                    QStringLiteral("yyyy/MMM/dd")}) {
+    for (const QString& withTime : {pattern, pattern + QStringLiteral(" HH:mm:ss"),
+                                    pattern + QStringLiteral(" H:mm"), QStringLiteral("yyyy/MMM/dd")}) {
         const QDateTime value = QDateTime::fromString(whole, withTime);
         if (value.isValid()) return value;
     }
@@ -132,4 +132,4 @@ QString shortDateText(const QDateTime& value) {
     return text;
 }
 
-} // namespace rt
+} // namespace core

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <charconv>
 
-namespace rt {
+namespace core {
 
 namespace {
 
@@ -115,4 +115,4 @@ std::string DecimalNumber::fractionDigits() const {
     return std::string(std::max(0, -pointPosition_), '0') + digits_.substr(std::max(0, pointPosition_));
 }
 
-} // namespace rt
+} // namespace core

@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
-namespace rt {
+namespace core {
 
 // Value = (negative ? -1 : 1) * 0.d1d2...dn * 10^pointPosition, digits without leading or trailing zeros.
 // Rounding on these digits rather than on the binary double is what makes 0.135 round up like the
 // runtime does.
 class DecimalNumber {
-  public:
+public:
     enum class Halves { ToEven, AwayFromZero };
 
     // Zero.
@@ -35,7 +35,7 @@ class DecimalNumber {
     // Digits after the point, without trailing zeros.
     std::string fractionDigits() const;
 
-  private:
+private:
     void normalize();
 
     bool negative_ = false;
@@ -43,4 +43,4 @@ class DecimalNumber {
     int pointPosition_ = 0;
 };
 
-} // namespace rt
+} // namespace core

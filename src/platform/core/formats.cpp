@@ -4,7 +4,7 @@
 #include "numberpattern.h"
 #include "valuereaders.h"
 
-namespace rt {
+namespace core {
 
 QString format(const QVariant& value, const QString& pattern) {
     if (isNull(value)) return {};
@@ -16,4 +16,4 @@ QString format(const QVariant& value, const QString& pattern) {
     return toText(value);
 }
 
-} // namespace rt
+} // namespace core

@@ -3,7 +3,7 @@
 #include "conversions.h"
 #include "decimalnumber.h"
 
-namespace rt {
+namespace core {
 
 namespace {
 
@@ -58,4 +58,4 @@ QString NumberPattern::apply(double value) const {
     return text;
 }
 
-} // namespace rt
+} // namespace core

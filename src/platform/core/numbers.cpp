@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-namespace rt {
+namespace core {
 
 namespace {
 
@@ -21,7 +21,7 @@ bool isValBlank(QChar c) {
 
 // Walks a number text; Val's reading steps over blanks wherever they are.
 class NumberCursor {
-  public:
+public:
     NumberCursor(QStringView text, bool skipBlanks) : text_(text), skipBlanks_(skipBlanks) {}
 
     QChar peek() {
@@ -37,7 +37,7 @@ class NumberCursor {
     qsizetype position() const { return pos_; }
     void moveTo(qsizetype pos) { pos_ = pos; }
 
-  private:
+private:
     QStringView text_;
     bool skipBlanks_;
     qsizetype pos_ = 0;
@@ -224,4 +224,4 @@ double divide(double numerator, double denominator) {
     return quotient;
 }
 
-} // namespace rt
+} // namespace core

@@ -3,13 +3,15 @@
 
 #include <map>
 
-namespace rt {
+namespace core {
 
 RuntimeError::RuntimeError(qint64 number, const QString& description, const QString& source)
     : std::runtime_error(description.toStdString()), number_(number), source_(source),
       description_(description) {}
 
-RuntimeError RuntimeError::of(qint64 number) { return RuntimeError(number, standardDescription(number)); }
+RuntimeError RuntimeError::of(qint64 number) {
+    return RuntimeError(number, standardDescription(number));
+}
 
 QString standardDescription(qint64 number) {
     static const std::map<qint64, const char*> texts = {
@@ -36,4 +38,4 @@ QString standardDescription(qint64 number) {
                                 : QString::fromLatin1(found->second);
 }
 
-} // namespace rt
+} // namespace core

@@ -4,7 +4,7 @@
 #include <QString>
 #include <stdexcept>
 
-namespace rt {
+namespace core {
 
 // Source of errors raised by the module's own code.
 inline const QString componentName = QStringLiteral("k8tr4072");
@@ -51,4 +51,4 @@ private:
 // The runtime's standard description of an error number ("Type mismatch", ...).
 QString standardDescription(qint64 number);
 
-} // namespace rt
+} // namespace core

@@ -5,7 +5,7 @@
 #include <QVariant>
 #include <optional>
 
-namespace rt {
+namespace core {
 
 // A number, a bool (-1 or 0) or a text that is a number in the regional format. Null is error 94.
 std::optional<double> numericValue(const QVariant& value);
@@ -13,4 +13,4 @@ std::optional<double> numericValue(const QVariant& value);
 // A date, a date and time, or a text in the regional short date form or an ISO-like form.
 std::optional<QDateTime> dateTimeValue(const QVariant& value);
 
-} // namespace rt
+} // namespace core

@@ -55,7 +55,7 @@ bool Control::canFocus() const {
 }
 
 void Control::setFocus() {
-    if (!canFocus()) throw rt::RuntimeError::of(rt::err::InvalidCall);
+    if (!canFocus()) throw core::RuntimeError::of(core::err::InvalidCall);
     form_.setActiveControl(this);
 }
 

@@ -54,8 +54,8 @@ void Form::load() {
 
 void Form::showModal(Form* owner) {
     if (shown_)
-        throw rt::RuntimeError(FormAlreadyDisplayed,
-                               QStringLiteral("Form already displayed; can't show modally"));
+        throw core::RuntimeError(FormAlreadyDisplayed,
+                                 QStringLiteral("Form already displayed; can't show modally"));
     load();
     if (!loaded_) return; // Form_Load closed the window again
     owner_ = owner;

@@ -19,9 +19,9 @@ struct SortKey {
 
 SortKey sortKey(const QString& text, bool generic) {
     SortKey key{&text};
-    if (generic && !text.isEmpty() && rt::isNumeric(text)) {
+    if (generic && !text.isEmpty() && core::isNumeric(text)) {
         key.numeric = true;
-        key.number = rt::toDouble(text);
+        key.number = core::toDouble(text);
     }
     return key;
 }

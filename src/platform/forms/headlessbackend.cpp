@@ -8,12 +8,12 @@ namespace forms {
 
 void HeadlessBackend::runModal(Form& form) {
     if (!onModal)
-        throw rt::RuntimeError(rt::err::InvalidCall,
-                               QStringLiteral("window %1 stays open: nothing acts on it").arg(form.name()));
+        throw core::RuntimeError(core::err::InvalidCall,
+                                 QStringLiteral("window %1 stays open: nothing acts on it").arg(form.name()));
     onModal(form);
     if (form.isShown())
-        throw rt::RuntimeError(rt::err::InvalidCall,
-                               QStringLiteral("window %1 is still open").arg(form.name()));
+        throw core::RuntimeError(core::err::InvalidCall,
+                                 QStringLiteral("window %1 is still open").arg(form.name()));
 }
 
 MsgResult HeadlessBackend::messageBox(const MessageBoxRequest& request) {

@@ -11,22 +11,22 @@ constexpr qint64 InvalidPropertyValue = 380;
 
 int argument(const QList<int>& args, int index) {
     if (index >= args.size())
-        throw rt::RuntimeError(WrongArguments,
-                               QStringLiteral("Wrong number of arguments or invalid property assignment"));
+        throw core::RuntimeError(WrongArguments,
+                                 QStringLiteral("Wrong number of arguments or invalid property assignment"));
     return args[index];
 }
 
-rt::RuntimeError unsupportedProperty() {
-    return rt::RuntimeError(ObjectDoesNotSupport,
-                            QStringLiteral("Object doesn't support this property or method"));
+core::RuntimeError unsupportedProperty() {
+    return core::RuntimeError(ObjectDoesNotSupport,
+                              QStringLiteral("Object doesn't support this property or method"));
 }
 
-rt::RuntimeError outOfRange() {
-    return rt::RuntimeError::of(rt::err::SubscriptOutOfRange);
+core::RuntimeError outOfRange() {
+    return core::RuntimeError::of(core::err::SubscriptOutOfRange);
 }
 
-rt::RuntimeError invalidValue() {
-    return rt::RuntimeError(InvalidPropertyValue, QStringLiteral("Invalid property value"));
+core::RuntimeError invalidValue() {
+    return core::RuntimeError(InvalidPropertyValue, QStringLiteral("Invalid property value"));
 }
 
 } // namespace forms

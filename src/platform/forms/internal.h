@@ -34,8 +34,8 @@ inline QString colorText(int color) {
     return QString::number(quint32(color));
 }
 
-rt::RuntimeError unsupportedProperty();
-rt::RuntimeError outOfRange();
-rt::RuntimeError invalidValue();
+core::RuntimeError unsupportedProperty();
+core::RuntimeError outOfRange();
+core::RuntimeError invalidValue();
 
 } // namespace forms

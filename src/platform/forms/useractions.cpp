@@ -16,8 +16,8 @@ QString fullName(const Control& control) {
 } // namespace
 
 void failAction(const Control& control, const QString& reason) {
-    throw rt::RuntimeError(rt::err::InvalidCall,
-                           QStringLiteral("control %1 %2").arg(fullName(control), reason));
+    throw core::RuntimeError(core::err::InvalidCall,
+                             QStringLiteral("control %1 %2").arg(fullName(control), reason));
 }
 
 void requireUsable(const Control& control) {
@@ -85,8 +85,8 @@ void chooseMenu(Menu& entry) {
 
 void closeWindow(Form& form) {
     if (!form.isLoaded())
-        throw rt::RuntimeError(rt::err::InvalidCall,
-                               QStringLiteral("window %1 is not open").arg(form.name()));
+        throw core::RuntimeError(core::err::InvalidCall,
+                                 QStringLiteral("window %1 is not open").arg(form.name()));
     form.unload(UnloadFromFrame);
 }
 

@@ -47,11 +47,11 @@ QString filePathOf(const QString& name) {
     return inApplicationFolder(folderRelative(path));
 }
 
-rt::RuntimeError accessError(const QString& detail = QString()) {
-    const QString description = rt::standardDescription(rt::err::PathAccess);
-    if (detail.isEmpty()) return rt::RuntimeError(rt::err::PathAccess, description);
-    return rt::RuntimeError(rt::err::PathAccess,
-                            description + QStringLiteral(" (") + detail + QLatin1Char(')'));
+core::RuntimeError accessError(const QString& detail = QString()) {
+    const QString description = core::standardDescription(core::err::PathAccess);
+    if (detail.isEmpty()) return core::RuntimeError(core::err::PathAccess, description);
+    return core::RuntimeError(core::err::PathAccess,
+                              description + QStringLiteral(" (") + detail + QLatin1Char(')'));
 }
 
 } // namespace

@@ -13,17 +13,17 @@ ParameterField::ParameterField(const ParameterDeclaration& declaration)
 
 void ParameterField::setCurrentValue(const QVariant& value) {
     if (type_ == ParameterType::Number) {
-        number_ = rt::toDouble(value);
-        text_ = rt::numberText(number_);
+        number_ = core::toDouble(value);
+        text_ = core::numberText(number_);
     } else {
-        text_ = rt::toText(value);
+        text_ = core::toText(value);
     }
     hasValue_ = true;
 }
 
 QString ParameterField::sqlLiteral() const {
     if (!hasValue_)
-        throw failure(rt::err::InvalidCall,
+        throw failure(core::err::InvalidCall,
                       QStringLiteral("The report parameter %1 has no current value").arg(name_));
     if (type_ == ParameterType::Text) return ado::quoted(text_);
     // The queries' decimal point is "." whatever the user's regional settings say.

@@ -47,7 +47,7 @@ void RenderedReport::print(QPagedPaintDevice& device) const {
 void RenderedReport::writePdf(const QString& path) const {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw detailedFailure(rt::err::PathAccess, path);
+        throw detailedFailure(core::err::PathAccess, path);
     {
         QPdfWriter writer(&file);
         writer.setResolution(Resolution);
@@ -55,7 +55,7 @@ void RenderedReport::writePdf(const QString& path) const {
         writer.setCreator(QStringLiteral("Receipts"));
         print(writer);
     }
-    if (file.error() != QFileDevice::NoError) throw detailedFailure(rt::err::PathAccess, path);
+    if (file.error() != QFileDevice::NoError) throw detailedFailure(core::err::PathAccess, path);
     file.close();
 }
 

@@ -13,8 +13,8 @@ namespace report {
 
 namespace {
 
-rt::RuntimeError noSuchParameter(const QString& which) {
-    return detailedFailure(rt::err::SubscriptOutOfRange, QStringLiteral("report parameter ") + which);
+core::RuntimeError noSuchParameter(const QString& which) {
+    return detailedFailure(core::err::SubscriptOutOfRange, QStringLiteral("report parameter ") + which);
 }
 
 } // namespace
@@ -28,7 +28,7 @@ Report::Report(const QString& fileName, const QString& path, ReportDefinition de
             definition_.sections.begin(), definition_.sections.end(),
             [&](const SectionQuery& query) { return query.name.compare(section, Qt::CaseInsensitive) == 0; });
         if (!defined)
-            throw failure(rt::err::InvalidCall,
+            throw failure(core::err::InvalidCall,
                           QStringLiteral("%1: the layout repeats {{#%2}}, which has no [section %2]")
                               .arg(QFileInfo(path_).fileName(), section));
     }

@@ -14,7 +14,7 @@ namespace {
 const ParameterField& fieldNamed(const std::vector<ParameterField>& parameters, const QString& name) {
     for (const ParameterField& parameter : parameters)
         if (parameter.name().compare(name, Qt::CaseInsensitive) == 0) return parameter;
-    throw failure(rt::err::InvalidCall, QStringLiteral("{?%1} is not a parameter of the report").arg(name));
+    throw failure(core::err::InvalidCall, QStringLiteral("{?%1} is not a parameter of the report").arg(name));
 }
 
 // Values go in as literals: the engine passes no statement parameters, as the module's own SQL does not.
@@ -51,7 +51,7 @@ RowSet RowSet::fetch(const QString& sql, const ado::ConnectionPtr& connection) {
 
 QVariant RowSet::value(int row, const QString& name) const {
     const auto found = positions_.constFind(name.toLower());
-    if (found == positions_.constEnd()) throw detailedFailure(rt::err::ItemNotFound, name);
+    if (found == positions_.constEnd()) throw detailedFailure(core::err::ItemNotFound, name);
     return rows_.at(std::size_t(row)).at(*found);
 }
 

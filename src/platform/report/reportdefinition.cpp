@@ -59,8 +59,8 @@ public:
     }
 
 private:
-    rt::RuntimeError invalid(const QString& reason) const {
-        return failure(rt::err::InvalidCall,
+    core::RuntimeError invalid(const QString& reason) const {
+        return failure(core::err::InvalidCall,
                        QStringLiteral("%1, line %2: %3").arg(fileName_).arg(line_).arg(reason));
     }
 
@@ -168,8 +168,8 @@ private:
     ReportDefinition definition_;
 };
 
-rt::RuntimeError incomplete(const QString& fileName, const QString& reason) {
-    return failure(rt::err::InvalidCall, fileName + QStringLiteral(": ") + reason);
+core::RuntimeError incomplete(const QString& fileName, const QString& reason) {
+    return failure(core::err::InvalidCall, fileName + QStringLiteral(": ") + reason);
 }
 
 } // namespace

@@ -18,15 +18,15 @@ void ReportEngine::logOnServer(const QString& driver, const QString& dataSource,
         connection->open(*configured);
     }
     if (!connection || !connection->isOpen())
-        throw failure(rt::err::DbFailure, QStringLiteral("Log-on to %1 (%2, database %3, user %4) failed: "
-                                                         "the database is not open")
-                                              .arg(dataSource, driver, database, user));
+        throw failure(core::err::DbFailure, QStringLiteral("Log-on to %1 (%2, database %3, user %4) failed: "
+                                                           "the database is not open")
+                                                .arg(dataSource, driver, database, user));
     connection_ = std::move(connection);
 }
 
 std::unique_ptr<Report> ReportEngine::openReport(const QString& fileName) {
     if (!connection_)
-        throw failure(rt::err::InvalidCall,
+        throw failure(core::err::InvalidCall,
                       QStringLiteral("The report engine is not logged on to a data source"));
     const QString path = ReportFiles::locate(fileName);
     return std::make_unique<Report>(ReportFiles::displayName(fileName), path, ReportFiles::load(path),

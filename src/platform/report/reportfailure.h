@@ -7,14 +7,14 @@ namespace report {
 
 inline const QString ErrorSource = QStringLiteral("Report engine");
 
-inline rt::RuntimeError failure(qint64 number, const QString& description) {
-    return rt::RuntimeError(number, description, ErrorSource);
+inline core::RuntimeError failure(qint64 number, const QString& description) {
+    return core::RuntimeError(number, description, ErrorSource);
 }
 
 // The runtime's text for the number with the detail after it: "File not found (reports/x.rpt)".
-inline rt::RuntimeError detailedFailure(qint64 number, const QString& detail) {
+inline core::RuntimeError detailedFailure(qint64 number, const QString& detail) {
     return failure(number,
-                   rt::standardDescription(number) + QStringLiteral(" (") + detail + QLatin1Char(')'));
+                   core::standardDescription(number) + QStringLiteral(" (") + detail + QLatin1Char(')'));
 }
 
 } // namespace report

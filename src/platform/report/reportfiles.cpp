@@ -49,7 +49,7 @@ QString installedCounterpart(const QString& path) {
 
 QString readText(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw detailedFailure(rt::err::FileNotFound, path);
+    if (!file.open(QIODevice::ReadOnly)) throw detailedFailure(core::err::FileNotFound, path);
     return QString::fromUtf8(file.readAll());
 }
 
@@ -61,7 +61,7 @@ ReportDefinition parsed(const QString& path) {
 QString relatedPath(const QString& reportPath, const QString& relatedName) {
     QString found = existingFile(QFileInfo(reportPath).dir().filePath(relatedName));
     if (found.isEmpty()) found = existingFile(QDir(installed()).filePath(relatedName));
-    if (found.isEmpty()) throw detailedFailure(rt::err::FileNotFound, relatedName);
+    if (found.isEmpty()) throw detailedFailure(core::err::FileNotFound, relatedName);
     return found;
 }
 
@@ -69,12 +69,12 @@ QString relatedPath(const QString& reportPath, const QString& relatedName) {
 
 QString ReportFiles::locate(const QString& name) {
     if (name.trimmed().isEmpty())
-        throw detailedFailure(rt::err::BadFileName, QStringLiteral("no report file named"));
+        throw detailedFailure(core::err::BadFileName, QStringLiteral("no report file named"));
     const QString normalised = withSlashes(name);
     const QString path = isAbsolute(normalised) ? normalised : os::inApplicationFolder(normalised);
     QString found = existingFile(path);
     if (found.isEmpty()) found = installedCounterpart(path);
-    if (found.isEmpty()) throw detailedFailure(rt::err::FileNotFound, displayName(name));
+    if (found.isEmpty()) throw detailedFailure(core::err::FileNotFound, displayName(name));
     return found;
 }
 

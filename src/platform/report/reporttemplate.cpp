@@ -21,8 +21,8 @@ public:
     std::vector<Node> parse() { return until(QString()); }
 
 private:
-    static rt::RuntimeError invalid(const QString& reason) {
-        return failure(rt::err::InvalidCall, QStringLiteral("Report layout: ") + reason);
+    static core::RuntimeError invalid(const QString& reason) {
+        return failure(core::err::InvalidCall, QStringLiteral("Report layout: ") + reason);
     }
 
     // Nodes up to the end of the layout, or up to {{/closing}} when a section is open.
@@ -126,16 +126,16 @@ private:
     QVariant parameterValue(const QString& name) const {
         for (const ParameterField& parameter : parameters_)
             if (parameter.name().compare(name, Qt::CaseInsensitive) == 0) return parameter.text();
-        throw failure(rt::err::InvalidCall,
+        throw failure(core::err::InvalidCall,
                       QStringLiteral("{{?%1}} is not a parameter of the report").arg(name));
     }
 
     QString formatted(const QVariant& value, const QString& format) const {
-        if (rt::isNull(value)) return QString();
-        if (format.isEmpty()) return rt::toText(value);
+        if (core::isNull(value)) return QString();
+        if (format.isEmpty()) return core::toText(value);
         const auto function = functions_.find(format.toLower());
         if (function != functions_.end()) return function->second(value);
-        return rt::format(value, format);
+        return core::format(value, format);
     }
 
     const ReportData& data_;

@@ -10,13 +10,13 @@ namespace suite {
 
 QString CommonDb::statement(const QString& fields, const QString& condition) const {
     QString sql = QStringLiteral("select ") + fields + QStringLiteral(" from ") + strTableName;
-    if (rt::trimBlanks(condition).isEmpty()) return sql;
+    if (core::trimBlanks(condition).isEmpty()) return sql;
     const bool hasWhere = strTableName.contains(QStringLiteral(" where "), Qt::CaseInsensitive);
     return sql + (hasWhere ? QStringLiteral(" and ") : QStringLiteral(" where ")) + condition;
 }
 
 static void requireConnection(const ado::ConnectionPtr& connection) {
-    if (!connection) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    if (!connection) throw core::RuntimeError::of(core::err::ObjectNotSet);
 }
 
 QVariant CommonDb::fnreturnfield(const QString& field, const QString& condition) {
@@ -25,7 +25,7 @@ QVariant CommonDb::fnreturnfield(const QString& field, const QString& condition)
     rs.open(statement(field, condition), adocon, ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
     QVariant value = rs.eof() ? QVariant() : rs.field(0);
     rs.close();
-    return rt::isNull(value) ? QVariant(QString()) : value;
+    return core::isNull(value) ? QVariant(QString()) : value;
 }
 
 qint32 CommonDb::fnGetNextMaxNo(const QString& field) {
@@ -35,7 +35,7 @@ qint32 CommonDb::fnGetNextMaxNo(const QString& field) {
             ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
     const QVariant highest = rs.eof() ? QVariant() : rs.field(0);
     rs.close();
-    return rt::isNull(highest) ? 1 : rt::toInt32(highest) + 1;
+    return core::isNull(highest) ? 1 : core::toInt32(highest) + 1;
 }
 
 void CommonDb::populatecomboorlist(forms::ComboBox& combo, const QString& idField, const QString& textField,
@@ -46,8 +46,8 @@ void CommonDb::populatecomboorlist(forms::ComboBox& combo, const QString& idFiel
             ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
     combo.clear();
     for (; !rs.eof(); rs.moveNext()) {
-        combo.addItem(rt::nullAsEmpty(rs.field(1)));
-        combo.setItemData(combo.newIndex(), rt::toInt32(rs.field(0)));
+        combo.addItem(core::nullAsEmpty(rs.field(1)));
+        combo.setItemData(combo.newIndex(), core::toInt32(rs.field(0)));
     }
     rs.close();
 }

@@ -21,7 +21,9 @@ ErrorNotifier& notifier() {
 
 } // namespace
 
-void setErrorNotifier(ErrorNotifier newNotifier) { notifier() = std::move(newNotifier); }
+void setErrorNotifier(ErrorNotifier newNotifier) {
+    notifier() = std::move(newNotifier);
+}
 
 QString errorMessageText(const ErrorRecord& record) {
     return QStringLiteral("Error %1 in %2 (%3):\n%4")
@@ -33,7 +35,8 @@ bool DatabaseErrorDetails::ErrorTrack(const QString& moduleName, const QString& 
                                       const QString& procedureName, qint64 errorNumber,
                                       const QString& errorSource, const QString& errorDescription,
                                       const QString& mode, bool showMessage) {
-    const ErrorRecord record{moduleName, userName, procedureName, errorNumber, errorSource, errorDescription, mode};
+    const ErrorRecord record{moduleName,  userName,         procedureName, errorNumber,
+                             errorSource, errorDescription, mode};
     storeInDatabase(record);
     appendToLogFile(record);
     if (showMessage && notifier()) notifier()(record);
@@ -56,7 +59,7 @@ void DatabaseErrorDetails::storeInDatabase(const ErrorRecord& record) {
         rs.setField(QStringLiteral("mode"), record.mode);
         rs.update();
         rs.close();
-    } catch (const rt::RuntimeError&) {
+    } catch (const core::RuntimeError&) {
         // The log file still has the error.
     }
 }

@@ -21,18 +21,20 @@ std::map<QString, Creator>& registry() {
 
 } // namespace
 
-void Factory::registerClass(const QString& progId, Creator creator) { registry()[progId.toLower()] = creator; }
+void Factory::registerClass(const QString& progId, Creator creator) {
+    registry()[progId.toLower()] = creator;
+}
 
 std::shared_ptr<ServiceObject> Factory::createObject(const QString& progId) {
     auto found = registry().find(progId.toLower());
     if (found == registry().end())
-        throw rt::RuntimeError(429, QStringLiteral("ActiveX component can't create object"));
+        throw core::RuntimeError(429, QStringLiteral("ActiveX component can't create object"));
     return found->second();
 }
 
 void Factory::throwWrongInterface(const QString& progId) {
-    throw rt::RuntimeError(430, QStringLiteral("Class does not support Automation or does not support "
-                                               "expected interface"));
+    throw core::RuntimeError(430, QStringLiteral("Class does not support Automation or does not support "
+                                                 "expected interface"));
 }
 
 } // namespace suite

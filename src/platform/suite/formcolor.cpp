@@ -13,10 +13,11 @@ std::optional<FormColor::Scheme> FormColor::schemeFor(const QString& formName) {
     if (!adocon || !adocon->isOpen()) return std::nullopt;
     ado::Recordset rs;
     rs.open(QStringLiteral("select backcolor, forecolor from aFormColor where formname in (") +
-                ado::quoted(formName) + QStringLiteral(",'*') order by case formname when '*' then 1 else 0 end"),
+                ado::quoted(formName) +
+                QStringLiteral(",'*') order by case formname when '*' then 1 else 0 end"),
             adocon, ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
     std::optional<Scheme> scheme;
-    if (!rs.eof()) scheme = Scheme{rt::toInt32(rs.field(0)), rt::toInt32(rs.field(1))};
+    if (!rs.eof()) scheme = Scheme{core::toInt32(rs.field(0)), core::toInt32(rs.field(1))};
     rs.close();
     return scheme;
 }

@@ -13,15 +13,16 @@ void MasterGridSetting::fnGridSettings(qint16 userId, qint16 companyId, forms::G
     if (!connection || !connection->isOpen()) return;
     const QString gridName = grid.form().name() + QLatin1Char('.') + grid.name();
     ado::Recordset rs;
-    rs.open(QStringLiteral("select colindex, colwidth from aGridSettings where userid=%1 and companyid=%2 and "
-                           "gridname=%3")
-                .arg(userId)
-                .arg(companyId)
-                .arg(ado::quoted(gridName)),
-            connection, ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
+    rs.open(
+        QStringLiteral("select colindex, colwidth from aGridSettings where userid=%1 and companyid=%2 and "
+                       "gridname=%3")
+            .arg(userId)
+            .arg(companyId)
+            .arg(ado::quoted(gridName)),
+        connection, ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
     for (; !rs.eof(); rs.moveNext()) {
-        const int column = rt::toInt32(rs.field(0));
-        if (column >= 0 && column < grid.cols()) grid.setColWidth(column, rt::toInt32(rs.field(1)));
+        const int column = core::toInt32(rs.field(0));
+        if (column >= 0 && column < grid.cols()) grid.setColWidth(column, core::toInt32(rs.field(1)));
     }
     rs.close();
 }

@@ -37,7 +37,9 @@ UserAuditing::Snapshot UserAuditing::snapshotOf(const forms::Form& form) {
     return snapshot;
 }
 
-void UserAuditing::SaveInToTag(forms::Form& form) { snapshots_[form.name()] = snapshotOf(form); }
+void UserAuditing::SaveInToTag(forms::Form& form) {
+    snapshots_[form.name()] = snapshotOf(form);
+}
 
 bool UserAuditing::DataChanged(forms::Form& form) {
     const auto saved = snapshots_.find(form.name());
@@ -54,7 +56,7 @@ QString UserAuditing::describeChanges(const Snapshot& before, const Snapshot& af
 
 void UserAuditing::SaveUserAuditingInfo(const QString& documentId, const QString& documentNo, bool saved,
                                         const QString& mode, forms::Form* form) {
-    if (!connection_) throw rt::RuntimeError::of(rt::err::ObjectNotSet);
+    if (!connection_) throw core::RuntimeError::of(core::err::ObjectNotSet);
     ado::Recordset rs;
     rs.open(QStringLiteral("select * from aUserAuditing where 1=0"), connection_);
     rs.addNew();
@@ -68,7 +70,9 @@ void UserAuditing::SaveUserAuditingInfo(const QString& documentId, const QString
     rs.setField(QStringLiteral("documentid"), documentId);
     rs.setField(QStringLiteral("documentno"), documentNo);
     rs.setField(QStringLiteral("mode"), saved ? mode : mode + QStringLiteral(" (not saved)"));
-    if (form) rs.setField(QStringLiteral("details"), describeChanges(snapshots_.value(form->name()), snapshotOf(*form)));
+    if (form)
+        rs.setField(QStringLiteral("details"),
+                    describeChanges(snapshots_.value(form->name()), snapshotOf(*form)));
     rs.update();
     rs.close();
 }

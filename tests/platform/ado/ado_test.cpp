@@ -1,11 +1,11 @@
 // Tests of the data access layer: the dialect's tokens and dates, its results, connections and recordsets.
 #include "platform/ado/command.h"
+#include "platform/ado/dialect/datetext.h"
+#include "platform/ado/dialect/selectall.h"
+#include "platform/ado/dialect/token.h"
 #include "platform/ado/driver.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/transaction.h"
-#include "platform/ado/tsql/datetext.h"
-#include "platform/ado/tsql/selectall.h"
-#include "platform/ado/tsql/token.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 
@@ -43,7 +43,7 @@ protected:
     template <typename Work> static QString errorText(Work work) {
         try {
             work();
-        } catch (const rt::RuntimeError& e) {
+        } catch (const core::RuntimeError& e) {
             return QString("error %1 from %2: %3").arg(e.number()).arg(e.source(), e.description());
         }
         return {};
@@ -70,7 +70,7 @@ protected:
         return error.isEmpty() ? rows.join("; ") : error;
     }
     static QString shown(const QVariant& v) {
-        if (rt::isNull(v)) return "null";
+        if (core::isNull(v)) return "null";
         if (v.typeId() == QMetaType::QDateTime) return v.toDateTime().toString("yyyy-MM-dd hh:mm:ss.zzz");
         return v.typeId() == QMetaType::QString ? '\'' + v.toString() + '\'' : v.toString();
     }
@@ -109,7 +109,7 @@ TEST(Tokenizer, splitsStatementsIntoKindsAndValuesAndJoinsThemBackExactly) {
     for (const auto& [sql, significant] : cases) {
         QString all;
         QStringList kept;
-        for (const auto& token : tsql::tokenize(sql)) {
+        for (const auto& token : ado::dialect::tokenize(sql)) {
             all += token.text;
             if (token.isSignificant()) kept << QString("_CWNSQY"[int(token.kind)]) + token.value();
         }
@@ -117,7 +117,7 @@ TEST(Tokenizer, splitsStatementsIntoKindsAndValuesAndJoinsThemBackExactly) {
         EXPECT_EQ(all, sql);
     }
     // An unterminated literal runs to the end; the engine reports it.
-    EXPECT_EQ(tsql::tokenize("select 'abc").back().text, "'abc");
+    EXPECT_EQ(ado::dialect::tokenize("select 'abc").back().text, "'abc");
 }
 
 TEST(DateText, theServersDateTextsTakeTheOneStoredFormAndOnlyThatFormIsCanonical) {
@@ -131,8 +131,8 @@ TEST(DateText, theServersDateTextsTakeTheOneStoredFormAndOnlyThatFormIsCanonical
         {"2026-12/06", ""}, {"06/12/2026", ""}, {"2026-12-06 25:00", ""}, {"2026-12-06 10", ""},
         {"2026-12-06x", ""}, {"202612061", ""}};
     for (const auto& [text, canonical] : cases) {
-        EXPECT_EQ(tsql::canonicalFormOf(QString(text)).value_or(""), canonical) << text;
-        EXPECT_EQ(tsql::isCanonicalDateText(QString(text)), *text && QString(text) == canonical) << text;
+        EXPECT_EQ(ado::dialect::canonicalFormOf(QString(text)).value_or(""), canonical) << text;
+        EXPECT_EQ(ado::dialect::isCanonicalDateText(QString(text)), *text && QString(text) == canonical) << text;
     }
 }
 
@@ -142,7 +142,7 @@ TEST(SelectAll, onlyASingleTableSelectAllTakesNewRows) {
         {"select * from dbo.T order by a", "T"}, {"select a from T", ""}, {"select * from T, U", ""},
         {"update T set a = 1", ""}, {"select * from T t join U u on t.a = u.a", ""}};
     for (const auto& [sql, table] : cases)
-        EXPECT_EQ(tsql::tableOfSelectAll(sql).value_or(""), table) << sql;
+        EXPECT_EQ(ado::dialect::tableOfSelectAll(sql).value_or(""), table) << sql;
 }
 
 TEST_P(AdoTest, theDialectGivesTheServersResults) {

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-using namespace rt;
+using namespace core;
 
 namespace {
 

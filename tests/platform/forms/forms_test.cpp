@@ -106,7 +106,7 @@ std::string rowsOf(const Grid& grid) { // data rows by " ", cells by ","; "*" ma
 std::string outcome(const std::function<QString()>& action) {
     try {
         return action().toStdString();
-    } catch (const rt::RuntimeError& error) {
+    } catch (const core::RuntimeError& error) {
         return "error " + std::to_string(error.number());
     }
 }
@@ -318,7 +318,7 @@ TEST(Events, eachScriptRaisesItsEventsInOrder) {
         form.log.clear();
         try {
             run(QString(script).split("; "));
-        } catch (const rt::RuntimeError& error) {
+        } catch (const core::RuntimeError& error) {
             form.say("error", int(error.number()), error.description());
         }
         EXPECT_EQ(form.log.join(' ').toStdString(), expected) << script;
@@ -396,7 +396,7 @@ TEST(Lists, itemsSubItemsToolTipsAndTheChoiceFollowAddingAndRemoving) {
               "second,,far,,tip,,,Amount,2");
     f.lvw.removeItem(2), f.lvw.clear(), f.lvw.addItem("new");
     EXPECT_EQ(f.lvw.cellToolTip(1, 4).toStdString() + std::to_string(f.lvw.selectedItem()), "0");
-    EXPECT_THROW(f.lvw.cell(2, 0), rt::RuntimeError);
+    EXPECT_THROW(f.lvw.cell(2, 0), core::RuntimeError);
     f.cbo.addItem("c"), f.cbo.setItemData(f.cbo.newIndex(), 25), f.cbo.setListIndex(2), f.cbo.removeItem(0);
     EXPECT_EQ(
         QString("%1 %2 %3").arg(f.cbo.listIndex()).arg(f.cbo.list(-1)).arg(f.cbo.itemData(1)).toStdString(),

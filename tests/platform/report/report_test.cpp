@@ -23,7 +23,7 @@ using namespace report;
 std::string outcome(const std::function<QString()>& action) {
     try {
         return action().toStdString();
-    } catch (const rt::RuntimeError& error) {
+    } catch (const core::RuntimeError& error) {
         return QString("%1: %2").arg(error.number()).arg(error.description()).toStdString();
     }
 }
@@ -153,11 +153,11 @@ TEST_F(Reports, parametersTakeTheValuesOfTheirTypeAndEnterQueriesAsLiterals) {
     }
     ParameterField field({"strName", ParameterType::Number});
     EXPECT_EQ(outcome([&] { return show(field); }), "5: The report parameter strName has no current value");
-    const rt::Regional saved = rt::regional();
-    rt::setRegional({"dd.MM.yyyy", ',', '.'});
+    const core::Regional saved = core::regional();
+    core::setRegional({"dd.MM.yyyy", ',', '.'});
     field.setCurrentValue("15,42");
     const QString regional = show(field);
-    rt::setRegional(saved);
+    core::setRegional(saved);
     EXPECT_EQ(regional, "15,42|15.42"); // queries see a point whatever the regional settings
 }
 

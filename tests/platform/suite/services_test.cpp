@@ -44,7 +44,7 @@ TEST_F(ServicesTest, auditNoticesChangedValuesAndRecordsTheSessionDocumentAndMod
     form.txtBank.setText("");
     form.cboCurrency.setListIndex(0);
     EXPECT_TRUE(audit->DataChanged(form));
-    EXPECT_THROW(audit->SaveUserAuditingInfo("1", "R", true, "N"), rt::RuntimeError);
+    EXPECT_THROW(audit->SaveUserAuditingInfo("1", "R", true, "N"), core::RuntimeError);
     audit->OpenObject(connection, 1, 2, 3, 1505, QDateTime(QDate(2026, 12, 6), QTime(9, 0)));
     audit->LoggedTime = QDateTime(QDate(2026, 12, 6), QTime(9, 30));
     audit->SaveUserAuditingInfo("12", "RC-12", true, "D");
@@ -83,7 +83,7 @@ TEST_F(ServicesTest, storedLookAppliesTheWindowsColourSchemeAndTheUsersGridWidth
 template <typename Work> qint64 errorNumber(Work work) try {
     work();
     return 0;
-} catch (const rt::RuntimeError& error) {
+} catch (const core::RuntimeError& error) {
     return error.number();
 }
 

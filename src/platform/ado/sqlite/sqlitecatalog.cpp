@@ -19,7 +19,7 @@ SchemaCache::SchemaCache(sqlite3* db) : db_(db), versionQuery_(prepare(db, "prag
 
 SchemaCache::~SchemaCache() = default;
 
-const tsql::Catalog& SchemaCache::catalog() {
+const dialect::Catalog& SchemaCache::catalog() {
     int version = schemaVersion();
     if (version != version_) {
         load();
@@ -49,9 +49,9 @@ void SchemaCache::loadColumns(const QString& table) {
         columns->bind(1, table);
         while (columns->step()) {
             QString type = columns->value(1, false).toString();
-            catalog_.addColumn(table, columns->value(0, false).toString(), tsql::kindOfDeclaredType(type));
+            catalog_.addColumn(table, columns->value(0, false).toString(), dialect::kindOfDeclaredType(type));
         }
-    } catch (const rt::RuntimeError&) {
+    } catch (const core::RuntimeError&) {
         // A view over a missing table has no columns to know; statements on it fail on their own.
     }
 }

@@ -1,7 +1,7 @@
 // The column kinds of an SQLite database, read from its schema and read again when it changes.
 #pragma once
 
-#include "../tsql/catalog.h"
+#include "platform/ado/dialect/catalog.h"
 
 #include <memory>
 
@@ -17,13 +17,13 @@ public:
     ~SchemaCache();
 
     // The tables and views with their columns; read once per schema version of the database.
-    const tsql::Catalog& catalog();
+    const dialect::Catalog& catalog();
 
 private:
     sqlite3* db_;
     std::unique_ptr<Statement> versionQuery_;
     int version_ = -1;
-    tsql::Catalog catalog_;
+    dialect::Catalog catalog_;
     int schemaVersion();
     void load();
     void loadColumns(const QString& table);

@@ -30,7 +30,7 @@ std::optional<QVariantList> SqliteCursor::fetch() {
 }
 
 long SqliteCursor::count() {
-    if (statement_->isFinalized()) throw rt::RuntimeError::of(rt::err::ObjectClosed);
+    if (statement_->isFinalized()) throw core::RuntimeError::of(core::err::ObjectClosed);
     if (names_.isEmpty()) return 0;
     QByteArray utf8 = sql_.toUtf8();
     const char* tail = utf8.constData();

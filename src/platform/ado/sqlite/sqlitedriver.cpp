@@ -1,13 +1,13 @@
 // The SQLite driver: connection, transactions, statements, inserts and stored procedures.
 #include "sqlitedriver.h"
 
-#include "../tsql/datetext.h"
-#include "../tsql/sqliterewriter.h"
+#include "platform/ado/dialect/datetext.h"
 #include "platform/core/runtimeerror.h"
 #include "sqlitecatalog.h"
 #include "sqlitecursor.h"
 #include "sqliteerror.h"
 #include "sqlitefunctions.h"
+#include "sqliterewriter.h"
 #include "sqlitestatement.h"
 
 #include <QSqlDatabase>
@@ -46,17 +46,17 @@ std::shared_ptr<Statement> prepareFirst(sqlite3* db, const QString& sql) {
     const char* tail = utf8.constData();
     auto statement = std::make_shared<Statement>(db, tail, tail + utf8.size());
     if (statement->isEmpty())
-        raiseDriverError(rt::err::DbStatementRejected, QStringLiteral("no statement to run"));
+        raiseDriverError(core::err::DbStatementRejected, QStringLiteral("no statement to run"));
     return statement;
 }
 
 // A text written to a date column is stored in the canonical form; the server reads '' as its
 // first day.
 QVariant storedDateText(const QString& text) {
-    if (text.trimmed().isEmpty()) return tsql::canonicalDateText(QDate(1900, 1, 1), QTime(0, 0));
-    if (auto canonical = tsql::canonicalFormOf(text)) return *canonical;
+    if (text.trimmed().isEmpty()) return dialect::canonicalDateText(QDate(1900, 1, 1), QTime(0, 0));
+    if (auto canonical = dialect::canonicalFormOf(text)) return *canonical;
     raiseDriverError(
-        rt::err::DbFailure,
+        core::err::DbFailure,
         QStringLiteral("Conversion failed when converting date and/or time from character string."));
 }
 
@@ -83,7 +83,7 @@ void SqliteDriver::open(const QString& database) {
             QString message = connection.lastError().text();
             connection = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
-            raiseDriverError(rt::err::DbFailure, message);
+            raiseDriverError(core::err::DbFailure, message);
         }
     }
     connectionName_ = name;
@@ -119,7 +119,7 @@ void SqliteDriver::applyTimeout() {
 }
 
 sqlite3* SqliteDriver::requireOpen() const {
-    if (!db_) throw rt::RuntimeError::of(rt::err::ObjectClosed);
+    if (!db_) throw core::RuntimeError::of(core::err::ObjectClosed);
     return db_;
 }
 
@@ -142,7 +142,7 @@ void SqliteDriver::commit() {
     requireTransaction();
     if (engineRolledBack())
         raiseDriverError(
-            rt::err::DbFailure,
+            core::err::DbFailure,
             QStringLiteral("The transaction was rolled back after an error; nothing was committed."));
     runScript(db_,
               level_ == 1 ? QStringLiteral("commit") : QStringLiteral("release ") + savepoint(level_ - 1));
@@ -160,7 +160,7 @@ void SqliteDriver::rollback() {
 
 QString SqliteDriver::translate(const QString& sql) {
     requireOpen();
-    return tsql::SqliteRewriter(schema_->catalog()).translate(sql);
+    return SqliteRewriter(schema_->catalog()).translate(sql);
 }
 
 long SqliteDriver::execute(const QString& sql) {
@@ -180,20 +180,20 @@ std::unique_ptr<Cursor> SqliteDriver::query(const QString& sql) {
 }
 
 QVariant SqliteDriver::storedValue(const QString& table, const QString& column, const QVariant& value) {
-    bool dateColumn = schema_->catalog().columnKind(table, column) == tsql::ValueKind::Date;
+    bool dateColumn = schema_->catalog().columnKind(table, column) == dialect::ValueKind::Date;
     if (dateColumn && value.typeId() == QMetaType::QString) return storedDateText(value.toString());
     return value;
 }
 
 void SqliteDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
     requireOpen();
-    const tsql::Catalog& catalog = schema_->catalog();
-    if (!catalog.hasTable(table)) raiseDriverError(rt::err::DbStatementRejected, "no such table: " + table);
+    const dialect::Catalog& catalog = schema_->catalog();
+    if (!catalog.hasTable(table)) raiseDriverError(core::err::DbStatementRejected, "no such table: " + table);
     QStringList names, markers;
     for (const QString& column : columns) {
         QString name = catalog.columnName(table, column);
         if (name.isEmpty())
-            raiseDriverError(rt::err::DbStatementRejected,
+            raiseDriverError(core::err::DbStatementRejected,
                              QStringLiteral("table %1 has no column named %2").arg(table, column));
         names << quotedName(name);
         markers << QStringLiteral("?%1").arg(markers.size() + 1);
@@ -213,7 +213,7 @@ QString SqliteDriver::procedureBody(const QString& name) {
         statement->bind(1, name);
         if (statement->step()) return statement->value(0, false).toString();
     }
-    raiseDriverError(rt::err::DbStatementRejected,
+    raiseDriverError(core::err::DbStatementRejected,
                      QStringLiteral("Could not find stored procedure '%1'.").arg(name));
 }
 

@@ -14,13 +14,13 @@ qint64 errorNumber(int resultCode, Stage stage) {
     switch (resultCode & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return rt::err::DbTimeout;
+        return core::err::DbTimeout;
     case SQLITE_CONSTRAINT:
-        return rt::err::DbConstraintViolation;
+        return core::err::DbConstraintViolation;
     case SQLITE_ERROR:
-        return stage == Stage::Prepare ? rt::err::DbStatementRejected : rt::err::DbFailure;
+        return stage == Stage::Prepare ? core::err::DbStatementRejected : core::err::DbFailure;
     default:
-        return rt::err::DbFailure;
+        return core::err::DbFailure;
     }
 }
 
@@ -33,7 +33,7 @@ void raiseEngineError(sqlite3* db, int resultCode, Stage stage) {
 }
 
 void raiseDriverError(qint64 number, const QString& description) {
-    throw rt::RuntimeError(number, description, driverName);
+    throw core::RuntimeError(number, description, driverName);
 }
 
 } // namespace ado::sqlite

@@ -1,10 +1,10 @@
 // SQLite implementations of the dialect's functions on top of the server's rules.
 #include "sqlitefunctions.h"
 
-#include "../tsql/datetext.h"
-#include "../tsql/servervalues.h"
-#include "../tsql/sqliterewriter.h"
+#include "platform/ado/dialect/datetext.h"
+#include "platform/ado/dialect/servervalues.h"
 #include "sqliteerror.h"
+#include "sqliterewriter.h"
 
 #include <sqlite3.h>
 
@@ -27,17 +27,18 @@ void resultText(sqlite3_context* context, const QString& text) {
 }
 
 QDateTime dateOf(sqlite3_value* value) {
-    auto date = sqlite3_value_type(value) == SQLITE_TEXT ? tsql::parseDateText(textOf(value)) : std::nullopt;
+    auto date =
+        sqlite3_value_type(value) == SQLITE_TEXT ? dialect::parseDateText(textOf(value)) : std::nullopt;
     if (!date)
-        throw tsql::ValueError(
+        throw dialect::ValueError(
             QStringLiteral("Conversion failed when converting date and/or time from character string."));
     return *date;
 }
 
-tsql::DatePart partOf(sqlite3_value* value) {
+dialect::DatePart partOf(sqlite3_value* value) {
     QString name = textOf(value);
-    auto part = tsql::datePartNamed(name);
-    if (!part) throw tsql::ValueError(QStringLiteral("'%1' is not a recognized date part.").arg(name));
+    auto part = dialect::datePartNamed(name);
+    if (!part) throw dialect::ValueError(QStringLiteral("'%1' is not a recognized date part.").arg(name));
     return *part;
 }
 
@@ -45,7 +46,7 @@ tsql::DatePart partOf(sqlite3_value* value) {
 template <typename Body> void guarded(sqlite3_context* context, Body body) {
     try {
         body();
-    } catch (const tsql::ValueError& error) {
+    } catch (const dialect::ValueError& error) {
         sqlite3_result_error(context, error.what(), -1);
     }
 }
@@ -55,19 +56,19 @@ void isNullFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 }
 
 void lenFunction(sqlite3_context* context, int, sqlite3_value** argv) {
-    if (!isNull(argv[0])) sqlite3_result_int64(context, tsql::trimmedLength(textOf(argv[0])));
+    if (!isNull(argv[0])) sqlite3_result_int64(context, dialect::trimmedLength(textOf(argv[0])));
 }
 
 void rightFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     if (isNull(argv[0]) || isNull(argv[1])) return;
     guarded(context,
-            [&] { resultText(context, tsql::rightPart(textOf(argv[0]), sqlite3_value_int64(argv[1]))); });
+            [&] { resultText(context, dialect::rightPart(textOf(argv[0]), sqlite3_value_int64(argv[1]))); });
 }
 
 void isNumericFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     int type = sqlite3_value_type(argv[0]);
     bool numeric = type == SQLITE_INTEGER || type == SQLITE_FLOAT ||
-                   (type == SQLITE_TEXT && tsql::isNumericText(textOf(argv[0])));
+                   (type == SQLITE_TEXT && dialect::isNumericText(textOf(argv[0])));
     sqlite3_result_int(context, numeric ? 1 : 0);
 }
 
@@ -77,26 +78,26 @@ void toIntFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     guarded(context, [&] {
         int type = sqlite3_value_type(value);
         qint32 result = type == SQLITE_INTEGER || type == SQLITE_FLOAT
-                            ? tsql::convertToInt(sqlite3_value_double(value))
-                            : tsql::convertToInt(textOf(value));
+                            ? dialect::convertToInt(sqlite3_value_double(value))
+                            : dialect::convertToInt(textOf(value));
         sqlite3_result_int(context, result);
     });
 }
 
 void dateDiffFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     guarded(context, [&] {
-        tsql::DatePart part = partOf(argv[0]);
+        dialect::DatePart part = partOf(argv[0]);
         if (isNull(argv[1]) || isNull(argv[2])) return;
-        sqlite3_result_int64(context, tsql::dateDifference(part, dateOf(argv[1]), dateOf(argv[2])));
+        sqlite3_result_int64(context, dialect::dateDifference(part, dateOf(argv[1]), dateOf(argv[2])));
     });
 }
 
 void dateAddFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     guarded(context, [&] {
-        tsql::DatePart part = partOf(argv[0]);
+        dialect::DatePart part = partOf(argv[0]);
         if (isNull(argv[1]) || isNull(argv[2])) return;
-        QDateTime moved = tsql::dateAdded(part, sqlite3_value_int64(argv[1]), dateOf(argv[2]));
-        resultText(context, tsql::canonicalDateText(moved));
+        QDateTime moved = dialect::dateAdded(part, sqlite3_value_int64(argv[1]), dateOf(argv[2]));
+        resultText(context, dialect::canonicalDateText(moved));
     });
 }
 
@@ -143,7 +144,7 @@ int compareIgnoringCase(int leftLength, const void* left, int rightLength, const
 }
 
 void registerDialect(sqlite3* db) {
-    namespace name = tsql::sqlitefn;
+    namespace name = fn;
     addFunction(db, name::isNull, 2, isNullFunction);
     addFunction(db, name::len, 1, lenFunction);
     addFunction(db, name::right, 2, rightFunction);
@@ -151,8 +152,7 @@ void registerDialect(sqlite3* db) {
     addFunction(db, name::toInt, 1, toIntFunction);
     addFunction(db, name::dateDiff, 3, dateDiffFunction);
     addFunction(db, name::dateAdd, 3, dateAddFunction);
-    int rc = sqlite3_create_collation_v2(db, tsql::textCollation, SQLITE_UTF8, nullptr, collationCallback,
-                                         nullptr);
+    int rc = sqlite3_create_collation_v2(db, textCollation, SQLITE_UTF8, nullptr, collationCallback, nullptr);
     if (rc != SQLITE_OK) raiseEngineError(db, rc, Stage::Run);
 }
 

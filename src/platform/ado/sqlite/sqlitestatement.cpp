@@ -1,7 +1,7 @@
 // Preparing, binding, stepping and reading SQLite statements.
 #include "sqlitestatement.h"
 
-#include "../tsql/datetext.h"
+#include "platform/ado/dialect/datetext.h"
 #include "platform/core/runtimeerror.h"
 #include "sqliteerror.h"
 
@@ -27,9 +27,9 @@ QString textOfColumn(sqlite3_stmt* stmt, int column) {
 
 QVariant textValue(const QString& text, bool dateColumn) {
     if (dateColumn) {
-        if (auto date = tsql::parseDateText(text)) return localDateTime(*date);
-    } else if (tsql::isCanonicalDateText(text)) {
-        return localDateTime(*tsql::parseDateText(text));
+        if (auto date = dialect::parseDateText(text)) return localDateTime(*date);
+    } else if (dialect::isCanonicalDateText(text)) {
+        return localDateTime(*dialect::parseDateText(text));
     }
     return text;
 }
@@ -91,10 +91,10 @@ void Statement::bind(int index, const QVariant& value) {
         break;
     }
     case QMetaType::QDate:
-        bindText(stmt_, index, tsql::canonicalDateText(value.toDate(), QTime(0, 0)));
+        bindText(stmt_, index, dialect::canonicalDateText(value.toDate(), QTime(0, 0)));
         break;
     case QMetaType::QDateTime:
-        bindText(stmt_, index, tsql::canonicalDateText(value.toDateTime()));
+        bindText(stmt_, index, dialect::canonicalDateText(value.toDateTime()));
         break;
     default:
         bindText(stmt_, index, value.toString());
@@ -102,7 +102,7 @@ void Statement::bind(int index, const QVariant& value) {
 }
 
 bool Statement::step() {
-    if (finalized_) throw rt::RuntimeError::of(rt::err::ObjectClosed);
+    if (finalized_) throw core::RuntimeError::of(core::err::ObjectClosed);
     int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;

@@ -1,0 +1,108 @@
+// The object's vtable. A host's pointer stays valid after the last Release, so that a second Release or
+// a late call answers an error code instead of touching freed memory.
+#include "componentobject.h"
+
+#include "componentshow.h"
+#include "objectproperties.h"
+#include "serverlifetime.h"
+
+#include "clsreceiptsshop.h"
+
+#include <QString>
+#include <memory>
+#include <unordered_map>
+#include <utility>
+
+namespace component {
+
+namespace {
+
+struct ObjectShell {
+    K8ReceiptsShop base; // first, so the host's pointer is the shell's
+    uint32_t references;
+    component::clsReceiptsShop* object;
+};
+
+// Every shell ever handed out, keyed by the host's pointer; a dead one keeps its place.
+std::unordered_map<const K8ReceiptsShop*, std::unique_ptr<ObjectShell>>& shells() {
+    static std::unordered_map<const K8ReceiptsShop*, std::unique_ptr<ObjectShell>> all;
+    return all;
+}
+
+// The live instance behind a host's pointer; null for a null, foreign or released pointer.
+ObjectShell* live(K8ReceiptsShop* self) {
+    const auto found = shells().find(self);
+    return found != shells().end() && found->second->object ? found->second.get() : nullptr;
+}
+
+uint32_t addRef(K8ReceiptsShop* self) {
+    ObjectShell* shell = live(self);
+    return shell ? ++shell->references : 0;
+}
+
+uint32_t release(K8ReceiptsShop* self) {
+    ObjectShell* shell = live(self);
+    if (!shell) return 0;
+    if (--shell->references > 0) return shell->references;
+    delete std::exchange(shell->object, nullptr);
+    ServerLifetime::objectDestroyed();
+    return 0;
+}
+
+K8Result queryInterface(K8ReceiptsShop* self, const K8Guid* iid, void** object) {
+    if (!object) return K8_E_POINTER;
+    *object = nullptr;
+    if (!live(self) || !iid) return K8_E_POINTER;
+    if (!k8tr4072_GuidEqual(iid, &K8_IID_IUnknown) && !k8tr4072_GuidEqual(iid, &K8_IID__clsReceiptsShop))
+        return K8_E_NOINTERFACE;
+    addRef(self);
+    *object = self;
+    return K8_S_OK;
+}
+
+K8Result getProperty(K8ReceiptsShop* self, const char* name, K8Value* value) {
+    ObjectShell* shell = live(self);
+    if (!shell || !name || !value) return K8_E_POINTER;
+    return ObjectProperties::get(*shell->object, name, *value);
+}
+
+K8Result putProperty(K8ReceiptsShop* self, const char* name, const K8Value* value) {
+    ObjectShell* shell = live(self);
+    if (!shell || !name || !value) return K8_E_POINTER;
+    return ObjectProperties::put(*shell->object, name, *value);
+}
+
+// The host may release the object from inside Show; a reference of our own keeps it until Show returns.
+K8Result invoke(K8ReceiptsShop* self, const char* name) {
+    ObjectShell* shell = live(self);
+    if (!shell || !name) return K8_E_POINTER;
+    if (QString::fromUtf8(name).compare(QLatin1String("Show"), Qt::CaseInsensitive) != 0)
+        return K8_DISP_E_UNKNOWNNAME;
+    addRef(self);
+    K8Result result = K8_DISP_E_EXCEPTION;
+    try {
+        result = ComponentShow::show(*shell->object);
+    } catch (const std::exception&) {
+        // A failure the module did not trap stays inside the library: the host gets the error code.
+    }
+    release(self);
+    return result;
+}
+
+const K8ReceiptsShopVtbl vtable = {queryInterface, addRef, release, getProperty, putProperty, invoke};
+
+} // namespace
+
+K8ReceiptsShop* ComponentObject::create() {
+    auto shell = std::make_unique<ObjectShell>(ObjectShell{{&vtable}, 1, new component::clsReceiptsShop()});
+    K8ReceiptsShop* pointer = &shell->base;
+    shells().emplace(pointer, std::move(shell));
+    ServerLifetime::objectCreated();
+    return pointer;
+}
+
+void ServerLifetime::objectDestroyed() {
+    if (--objects_ == 0) ComponentShow::releaseApplication();
+}
+
+} // namespace component

@@ -1,0 +1,37 @@
+// The tokens of a statement in the module's dialect.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace ado::dialect {
+
+enum class TokenKind {
+    Space,      // blanks and line ends
+    Comment,    // -- to the end of the line, or /* ... */
+    Word,       // a name or a keyword
+    Number,     // 12, 1.5, 1e5, 0x1F
+    String,     // 'text' with '' inside, or N'text'
+    QuotedName, // "name", [name] or `name`
+    Symbol,     // operators and punctuation: = <> != <= >= || ( ) , . + - * / ? ...
+};
+
+struct Token {
+    TokenKind kind;
+    QString text; // exactly as written
+
+    bool isSignificant() const { return kind != TokenKind::Space && kind != TokenKind::Comment; }
+    bool isWord(QStringView word) const;
+    bool isSymbol(QStringView symbol) const { return kind == TokenKind::Symbol && text == symbol; }
+    // The value of a string literal, the name of a word or quoted name.
+    QString value() const;
+};
+
+// Splits a statement into tokens; concatenating their texts gives the statement back. An
+// unterminated literal or comment runs to the end of the text (the engine reports it).
+std::vector<Token> tokenize(const QString& sql);
+
+// A text as a string literal, apostrophes doubled.
+QString stringLiteral(const QString& value);
+
+} // namespace ado::dialect

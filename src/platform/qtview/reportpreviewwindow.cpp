@@ -1,0 +1,163 @@
+// The report preview window: pages drawn by the report itself, the tool bar and the window handle.
+#include "reportpreviewwindow.h"
+
+#include "platform/core/runtimeerror.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace qtview {
+
+namespace {
+
+constexpr double ZoomStep = 1.25;
+
+// The engine's handle on a preview that may already have been closed by the user.
+class PreviewHandle : public report::PreviewWindow {
+public:
+    explicit PreviewHandle(ReportPreviewWindow* window) : window_(window) {}
+    bool isOpen() const override { return window_ && window_->isVisible(); }
+    void close() override {
+        if (window_) window_->close();
+    }
+    void bringToTop() override {
+        if (!window_) return;
+        window_->raise();
+        window_->activateWindow();
+    }
+
+private:
+    QPointer<ReportPreviewWindow> window_;
+};
+
+} // namespace
+
+ReportPreviewWindow::ReportPreviewWindow(std::shared_ptr<const report::RenderedReport> report,
+                                         const report::WindowOptions& options, QWidget* parent)
+    : QWidget(parent, Qt::Window), report_(std::move(report)), printer_(QPrinter::HighResolution),
+      toolBar_(new QToolBar(this)) {
+    printer_.setPageLayout(report_->pageLayout());
+    pages_ = new QPrintPreviewWidget(&printer_, this);
+    connect(pages_, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* printer) { report_->print(*printer); });
+    if (options.printButton) addTool(QStringLiteral("print"), tr("&Print..."), &ReportPreviewWindow::print);
+    if (options.exportButton)
+        addTool(QStringLiteral("export"), tr("&Export PDF..."), &ReportPreviewWindow::exportPdf);
+    if (options.zoomControl) addZoomTools();
+    if (options.pageNavigation) addPageTools();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(toolBar_);
+    layout->addWidget(pages_);
+    setWindowTitle(report_->title());
+    resize(900, 700);
+    pages_->updatePreview();
+    showPageNumber();
+}
+
+QAction* ReportPreviewWindow::tool(const QString& name) const {
+    for (QAction* action : toolBar_->actions())
+        if (action->objectName() == name) return action;
+    return nullptr;
+}
+
+QAction* ReportPreviewWindow::addTool(const QString& name, const QString& text,
+                                      void (ReportPreviewWindow::*slot)()) {
+    QAction* action = toolBar_->addAction(text, this, slot);
+    action->setObjectName(name);
+    return action;
+}
+
+void ReportPreviewWindow::addZoomTools() {
+    toolBar_->addSeparator();
+    addTool(QStringLiteral("zoomIn"), tr("Zoom &in"), &ReportPreviewWindow::zoomIn);
+    addTool(QStringLiteral("zoomOut"), tr("Zoom &out"), &ReportPreviewWindow::zoomOut);
+    addTool(QStringLiteral("fitWidth"), tr("Fit &width"), &ReportPreviewWindow::fitWidth);
+}
+
+void ReportPreviewWindow::addPageTools() {
+    toolBar_->addSeparator();
+    addTool(QStringLiteral("firstPage"), tr("First"), &ReportPreviewWindow::firstPage);
+    addTool(QStringLiteral("previousPage"), tr("Previous"), &ReportPreviewWindow::previousPage);
+    addTool(QStringLiteral("nextPage"), tr("Next"), &ReportPreviewWindow::nextPage);
+    addTool(QStringLiteral("lastPage"), tr("Last"), &ReportPreviewWindow::lastPage);
+    pageNumber_ = new QLabel(this);
+    toolBar_->addWidget(pageNumber_);
+    connect(pages_, &QPrintPreviewWidget::previewChanged, this, &ReportPreviewWindow::showPageNumber);
+}
+
+void ReportPreviewWindow::print() {
+    QPrintDialog dialog(&printer_, this);
+    if (dialog.exec() == QDialog::Accepted) report_->print(printer_);
+    pages_->updatePreview();
+}
+
+void ReportPreviewWindow::exportPdf() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export PDF"), report_->name() + QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
+    if (path.isEmpty()) return;
+    try {
+        report_->writePdf(path);
+    } catch (const core::RuntimeError& error) {
+        QMessageBox::warning(this, windowTitle(), error.description());
+    }
+}
+
+void ReportPreviewWindow::zoomIn() {
+    pages_->zoomIn(ZoomStep);
+}
+
+void ReportPreviewWindow::zoomOut() {
+    pages_->zoomOut(ZoomStep);
+}
+
+void ReportPreviewWindow::fitWidth() {
+    pages_->fitToWidth();
+}
+
+void ReportPreviewWindow::firstPage() {
+    pages_->setCurrentPage(1);
+    showPageNumber();
+}
+
+void ReportPreviewWindow::previousPage() {
+    pages_->setCurrentPage(pages_->currentPage() - 1);
+    showPageNumber();
+}
+
+void ReportPreviewWindow::nextPage() {
+    pages_->setCurrentPage(pages_->currentPage() + 1);
+    showPageNumber();
+}
+
+void ReportPreviewWindow::lastPage() {
+    pages_->setCurrentPage(pages_->pageCount());
+    showPageNumber();
+}
+
+void ReportPreviewWindow::showPageNumber() {
+    if (pageNumber_)
+        pageNumber_->setText(tr("  Page %1 of %2").arg(pages_->currentPage()).arg(pages_->pageCount()));
+}
+
+std::unique_ptr<report::PreviewWindow> showReportPreview(std::shared_ptr<const report::RenderedReport> report,
+                                                         const report::WindowOptions& options) {
+    auto* window = new ReportPreviewWindow(std::move(report), options);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // The windows that print are modal; the preview must take input above them.
+    window->setWindowModality(Qt::ApplicationModal);
+    if (options.maximised)
+        window->showMaximized();
+    else
+        window->show();
+    return std::make_unique<PreviewHandle>(window);
+}
+
+} // namespace qtview

@@ -1,0 +1,96 @@
+// The deletion reason dialog: the reason's keys, OK and the close through the window frame.
+#include "frmcancelreason.h"
+
+#include "frmmaster.h"
+#include "platform/core/conversions.h"
+#include "platform/forms/runtime.h"
+#include "shared/formhelpers.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
+#include "shared/windows.h"
+
+namespace receiptregister {
+
+using shared::session;
+using shared::trapped;
+
+namespace {
+const QString FormName = QStringLiteral("frmcancelreason");
+constexpr int Apostrophe = 39;
+constexpr int ActiveWidthTwips = 6480;
+constexpr int ActiveHeightTwips = 915;
+
+// The reason goes back to the one register of the component, which Delete then reads.
+QString& cancellationReason() {
+    return shared::windows().get<FrmMaster>().CancellationReason;
+}
+} // namespace
+
+frmcancelreason::frmcancelreason()
+    : Form(FormName, QStringLiteral("Reason For Deletion")), Label1(*this, QStringLiteral("Label1")),
+      txtcanreason(*this, QStringLiteral("txtcanreason")), cmdok(*this, QStringLiteral("cmdok")) {
+    layOutControls();
+    txtcanreason.KeyPress = [this](int& keyAscii) { txtcanreason_KeyPress(keyAscii); };
+    txtcanreason.KeyUp = [this](int& keyCode, int shift) { txtcanreason_KeyUp(keyCode, shift); };
+    cmdok.Click = [this] { cmdOk_Click(); };
+    saveDesign();
+}
+
+// OK starts disabled: it is enabled once the reason holds more than blanks.
+void frmcancelreason::layOutControls() {
+    setSize(ActiveWidthTwips, ActiveHeightTwips);
+    Label1.setCaption(QStringLiteral("&Reason :"));
+    cmdok.setCaption(QStringLiteral("&OK"));
+    cmdok.setEnabled(false);
+    txtcanreason.setTabIndex(0);
+    cmdok.setTabIndex(1);
+}
+
+void frmcancelreason::Form_Load() {
+    trapped(name(), QStringLiteral("Form_Load"), [this] { session().formColor->Applyformcolor(*this); });
+}
+
+void frmcancelreason::Form_Activate() {
+    cancellationReason().clear();
+    setSize(ActiveWidthTwips, ActiveHeightTwips);
+    setCaption(QStringLiteral("Reason for deletion"));
+}
+
+// The apostrophe would end the reason's literal in the cancellation statement.
+void frmcancelreason::txtcanreason_KeyPress(int& keyAscii) {
+    shared::SendTabOnEnter(keyAscii);
+    if (keyAscii == Apostrophe) keyAscii = 0;
+}
+
+void frmcancelreason::txtcanreason_KeyUp(int& keyCode, int shift) {
+    cmdok.setEnabled(!core::trimBlanks(txtcanreason.text()).isEmpty());
+}
+
+void frmcancelreason::cmdOk_Click() {
+    trapped(name(), QStringLiteral("cmdOk_Click"), [this] {
+        if (acceptReason()) unload();
+    });
+}
+
+// Stores the reason as typed, leading blanks included; false after telling the user it is missing.
+bool frmcancelreason::acceptReason() {
+    if (core::trimBlanks(txtcanreason.text()).isEmpty()) {
+        forms::Runtime::msgBox(QStringLiteral("Enter reason for deletion"), forms::MsgButtons::OK,
+                               forms::MsgIcon::Information, session().msgboxCaption);
+        txtcanreason.setFocus();
+        return false;
+    }
+    cancellationReason() = txtcanreason.text();
+    cmdok.setEnabled(false);
+    return true;
+}
+
+// Closing through the frame with OK enabled counts as OK; OK itself disables the button before it
+// closes, so its own unload passes here without acting twice.
+void frmcancelreason::Form_QueryUnload(int& cancel, int unloadMode) {
+    trapped(name(), QStringLiteral("Form_QueryUnload"), [this] {
+        if (cmdok.enabled()) acceptReason();
+    });
+}
+
+} // namespace receiptregister

@@ -1,0 +1,216 @@
+// The register window: layout, loading, activation and the counter check, keyboard and mouse.
+#include "frmmaster.h"
+
+#include "platform/core/conversions.h"
+#include "platform/forms/runtime.h"
+#include "shared/filecode.h"
+#include "shared/formhelpers.h"
+#include "shared/reporterror.h"
+#include "shared/windows.h"
+
+namespace receiptregister {
+
+using shared::session;
+using shared::trapped;
+
+namespace {
+const QString FormName = QStringLiteral("FrmMaster");
+const QString GridTable = QStringLiteral("LosDummyReceiptHeader");
+constexpr int GridWidthTwips = 13200;
+} // namespace
+
+FrmMaster::FrmMaster()
+    : Form(FormName, QStringLiteral("Receipts")), Picture1(*this, QStringLiteral("Picture1")),
+      flexMaster(*this, QStringLiteral("flexMaster")), fraBrowse(*this, QStringLiteral("fraBrowse")),
+      cboColNames(*this, QStringLiteral("cboColNames"), &fraBrowse),
+      optAscend(*this, QStringLiteral("optAscend"), &fraBrowse),
+      optDescend(*this, QStringLiteral("optDescend"), &fraBrowse),
+      lblsearch(*this, QStringLiteral("lblsearch")), cboSearch(*this, QStringLiteral("cboSearch")),
+      txtsearch(*this, QStringLiteral("txtsearch")), cmdnew(*this, QStringLiteral("cmdnew"), &Picture1),
+      CmdEdit(*this, QStringLiteral("CmdEdit"), &Picture1),
+      CmdDelete(*this, QStringLiteral("CmdDelete"), &Picture1),
+      cmdUpdate(*this, QStringLiteral("cmdUpdate"), &Picture1),
+      cmdPrint(*this, QStringLiteral("cmdPrint"), &Picture1),
+      CmdClose(*this, QStringLiteral("CmdClose"), &Picture1) {
+    layOutControls();
+    wireEvents();
+    saveDesign();
+}
+
+void FrmMaster::layOutControls() {
+    setKeyPreview(true);
+    setSize(13500, 9000);
+    fraBrowse.setCaption(QStringLiteral("Browse"));
+    optAscend.setCaption(QStringLiteral("Ascending"));
+    optAscend.setValue(true);
+    optDescend.setCaption(QStringLiteral("Descending"));
+    lblsearch.setCaption(QStringLiteral("&Search On:"));
+    cmdnew.setCaption(QStringLiteral("&New"));
+    CmdEdit.setCaption(QStringLiteral("&Edit"));
+    CmdDelete.setCaption(QStringLiteral("&Delete"));
+    cmdUpdate.setCaption(QStringLiteral("&Post Ledgers"));
+    cmdPrint.setCaption(QStringLiteral("&Print"));
+    CmdClose.setCaption(QStringLiteral("&Close"));
+    flexMaster.setWidth(GridWidthTwips);
+    int tab = 0;
+    for (forms::Control* control : std::initializer_list<forms::Control*>{
+             &cboColNames, &optAscend, &optDescend, &cboSearch, &txtsearch, &flexMaster, &cmdnew, &CmdEdit,
+             &CmdDelete, &cmdUpdate, &cmdPrint, &CmdClose})
+        control->setTabIndex(tab++);
+}
+
+void FrmMaster::wireEvents() {
+    cboColNames.Click = [this] { cboColNames_Click(); };
+    optAscend.Click = [this] { cboColNames.setListIndex(-1); };
+    optDescend.Click = [this] { cboColNames.setListIndex(-1); };
+    for (forms::Control* control : std::initializer_list<forms::Control*>{
+             &cboColNames, &cboSearch, &optAscend, &optDescend, &txtsearch})
+        control->KeyPress = [](int& keyAscii) { shared::SendTabOnEnter(keyAscii); };
+    txtsearch.KeyUp = [this](int& keyCode, int shift) { txtsearch_KeyUp(keyCode, shift); };
+    flexMaster.EnterCell = [this] { flexMaster_EnterCell(); };
+    flexMaster.SelChange = [this] { flexMaster_SelChange(); };
+    flexMaster.DblClick = [this] { flexMaster_DblClick(); };
+    flexMaster.KeyDown = [this](int& keyCode, int shift) { flexMaster_KeyDown(keyCode, shift); };
+    flexMaster.KeyPress = [this](int& keyAscii) { flexMaster_KeyPress(keyAscii); };
+    flexMaster.MouseMove = [this](int button, int shift, float x, float y) {
+        flexMaster_MouseMove(button, shift, x, y);
+    };
+    cmdnew.Click = [this] { cmdnew_Click(); };
+    CmdEdit.Click = [this] { CmdEdit_Click(); };
+    CmdDelete.Click = [this] { CmdDelete_Click(); };
+    cmdUpdate.Click = [this] { cmdUpdate_Click(); };
+    cmdPrint.Click = [this] { cmdPrint_Click(); };
+    CmdClose.Click = [this] { CmdClose_Click(); };
+}
+
+void FrmMaster::Form_Load() {
+    trapped(name(), QStringLiteral("Form_Load "), [this] { loadRegister(); });
+}
+
+void FrmMaster::loadRegister() {
+    shared::Session& s = session();
+    s.registerWindow = this;
+    rightsRestricted_ = false;
+    RightsText.clear();
+    s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
+    s.commonDb->adocon = connection;
+    s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
+    s.formColor = suite::Factory::create<suite::ClsFormcolor>(suite::progid::FormColor);
+    s.formColor->adocon = connection;
+    s.formColor->Applyformcolor(*this);
+    s.userAuditing = suite::Factory::create<suite::ClsUserAuditing>(suite::progid::UserAuditing);
+    s.userAuditing->OpenObject(connection, s.companyId, s.shopId, s.userId, shared::ReceiptInterfaceId,
+                               QDateTime::currentDateTime());
+    s.commonDb->strTableName = QStringLiteral("aShops");
+    if (core::val(s.commonDb->fnreturnfield(QStringLiteral("CounterLogin"),
+                                            QStringLiteral("ShopId=") + QString::number(s.shopId))) == 1)
+        s.CounterLoginEnabled = true;
+    DateBound = fnPopulateDate();
+    strGridTable = GridTable;
+    strGridQuery =
+        QStringLiteral("select drid,drno,drdate,customername,dramount, case drcancelled when 1 then "
+                       "'Yes' when 0 then 'No' end from ") +
+        strGridTable + QStringLiteral(",acustomermaster where drcustomerid = customerid and drdate>'") +
+        core::format(DateBound, QStringLiteral("yyyymmdd")) + QStringLiteral("' and drshopid=") +
+        QString::number(s.shopId) + QStringLiteral(" order by drid");
+    GridPopulate(strGridQuery, strGridTable);
+    UserRights();
+    if (flexMaster.textMatrix(1, 1).isEmpty()) {
+        CmdEdit.setEnabled(false);
+        CmdDelete.setEnabled(false);
+        cmdUpdate.setEnabled(false);
+    }
+    shared::MarkCancelledRows();
+    selectLastRow();
+    flexMaster_SelChange();
+    firstActivation_ = true;
+}
+
+void FrmMaster::selectLastRow() {
+    flexMaster.setRow(flexMaster.rows() - 1);
+    flexMaster.setTopRow(flexMaster.row());
+    flexMaster.setCol(0);
+    flexMaster.setColSel(flexMaster.cols() - 1);
+}
+
+void FrmMaster::Form_Activate() {
+    trapped(name(), QStringLiteral("Form_Activate"), [this] {
+        if (firstActivation_) {
+            firstActivation_ = false;
+            if (session().CounterLoginEnabled && counterCheckFails()) {
+                forms::Runtime::msgBox(
+                    QStringLiteral("Default counter in the settings file not valid. Can not "
+                                   "continue."),
+                    forms::MsgButtons::OK, forms::MsgIcon::Critical);
+                unload();
+                return;
+            }
+        }
+        flexMaster_EnterCell();
+    });
+}
+
+bool FrmMaster::counterCheckFails() {
+    shared::Session& s = session();
+    s.CounterId = core::toInt32(
+        core::val(shared::FileCode(QStringLiteral("DefaultCounter"), shared::settingsFilePath())));
+    s.commonDb->strTableName = QStringLiteral("aCounterMaster");
+    return s.commonDb
+        ->fnreturnfield(QStringLiteral("CounterName"),
+                        QStringLiteral("CounterId=") + QString::number(s.CounterId))
+        .toString()
+        .isEmpty();
+}
+
+void FrmMaster::Form_KeyPress(int& keyAscii) {
+    trapped(name(), QStringLiteral("Form_KeyPress"), [&] {
+        if (keyAscii == 4) {
+            flexMaster.setEnabled(true);
+            flexMaster.setFocus();
+        } else if (keyAscii == 10 && cmdnew.enabled()) {
+            cmdnew_Click();
+        }
+    });
+}
+
+void FrmMaster::flexMaster_DblClick() {
+    trapped(name(), QStringLiteral("flexMaster_DblClick"), [this] {
+        if (CmdEdit.enabled()) CmdEdit_Click();
+    });
+}
+
+void FrmMaster::flexMaster_KeyDown(int& keyCode, int shift) {
+    trapped(name(), QStringLiteral("flexMaster_KeyDown"), [&] {
+        if (keyCode == 46 && CmdDelete.enabled()) CmdDelete_Click();
+    });
+}
+
+void FrmMaster::flexMaster_KeyPress(int& keyAscii) {
+    trapped(name(), QStringLiteral("flexMaster_KeyPress"), [&] {
+        if (keyAscii == 13 && CmdEdit.enabled() && !flexMaster.textMatrix(1, 0).isEmpty()) CmdEdit_Click();
+    });
+}
+
+void FrmMaster::flexMaster_MouseMove(int button, int shift, float x, float y) {
+    flexMaster.setToolTipText(flexMaster.textMatrix(flexMaster.mouseRow(), flexMaster.mouseCol()));
+}
+
+entry::frmReceiptShop& FrmMaster::entryWindow() {
+    return shared::windows().get<entry::frmReceiptShop>();
+}
+
+void FrmMaster::cmdnew_Click() {
+    trapped(name(), QStringLiteral("cmdNew_Click"), [this] {
+        session().EntryMode = QStringLiteral("N");
+        session().userAuditing->LoggedTime = QDateTime::currentDateTime();
+        entryWindow().setAdocon(connection);
+        entryWindow().showModal(this);
+        flexMaster_SelChange();
+    });
+}
+
+void FrmMaster::CmdClose_Click() {
+    unload();
+}
+
+} // namespace receiptregister

@@ -1,0 +1,152 @@
+// Filling the register grid, its column layout, sorting and search.
+#include "frmmaster.h"
+
+#include "platform/ado/recordset.h"
+#include "platform/core/conversions.h"
+#include "platform/forms/runtime.h"
+#include "shared/reporterror.h"
+
+namespace receiptregister {
+
+using shared::session;
+
+namespace {
+constexpr int TwipsPerCharacter = 130;
+constexpr int SpareWidthMargin = 315;
+} // namespace
+
+void FrmMaster::GridPopulate(const QString& sqlText, const QString& tableName) {
+    flexMaster.clear();
+    flexMaster.setFixedRows(1);
+    flexMaster.setFixedCols(0);
+    flexMaster.setColWidth(0, 960);
+    flexMaster.setCols(1);
+    flexMaster.setRows(2);
+    ado::Recordset rs;
+    rs.open(sqlText, connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
+    flexMaster.setCols(rs.fieldCount());
+    std::vector<int> lengths(rs.fieldCount(), 0);
+    for (int row = 1; !rs.eof(); rs.moveNext(), ++row) {
+        if (row > 1) flexMaster.setRows(row + 1);
+        for (int i = 0; i < rs.fieldCount(); ++i) {
+            const QString text = core::trimBlanks(core::nullAsEmpty(rs.field(i)));
+            flexMaster.setTextMatrix(row, i, text);
+            lengths[i] = std::max(lengths[i], int(text.size()));
+        }
+    }
+    FormatColumns(tableName, lengths);
+    flexMaster.setColWidth(0, 0);
+    flexMaster.setColWidth(2, 2500);
+    rs.close();
+}
+
+void FrmMaster::FormatColumns(const QString& tableName, std::vector<int>& lengths) {
+    cboColNames.clear();
+    cboSearch.clear();
+    int headerRows = 0;
+    fillHeaders(tableName, lengths, headerRows);
+    widenColumns(lengths, headerRows);
+    auto gridSetting = suite::Factory::create<suite::ClsMasterGridSetting>(suite::progid::MasterGridSetting);
+    gridSetting->fnGridSettings(core::toInt16(session().userId), core::toInt16(session().companyId),
+                                flexMaster, connection);
+    flexMaster.setRow(flexMaster.rows() - 1);
+    flexMaster.setTopRow(flexMaster.row());
+}
+
+// Header texts from atablecolumns: the first row (the hidden id) is skipped.
+void FrmMaster::fillHeaders(const QString& tableName, std::vector<int>& lengths, int& headerRows) {
+    ado::Recordset rs;
+    rs.open(QStringLiteral(
+                "select tc.columnheader,tc.columnname from atables t,atablecolumns tc where t.tableid = "
+                "tc.tableid and tablename ='") +
+                tableName + QStringLiteral("'"),
+            connection);
+    headerRows = int(rs.recordCount());
+    if (!rs.eof()) rs.moveNext();
+    for (int column = 1; !rs.eof(); rs.moveNext(), ++column) {
+        const QString header = core::nullAsEmpty(rs.field(QStringLiteral("columnheader")));
+        if (column < flexMaster.cols()) flexMaster.setTextMatrix(0, column, header);
+        for (forms::ComboBox* combo : {&cboColNames, &cboSearch}) {
+            combo->addItem(header);
+            combo->setItemData(combo->newIndex(), column);
+        }
+        if (column < int(lengths.size())) lengths[column] = std::max(lengths[column], int(header.size()));
+    }
+    rs.close();
+}
+
+void FrmMaster::widenColumns(const std::vector<int>& lengths, int headerRows) {
+    for (int column = 0; column < headerRows && column < flexMaster.cols(); ++column) {
+        const int wanted = (column < int(lengths.size()) ? lengths[column] : 0) * TwipsPerCharacter;
+        if (wanted > flexMaster.colWidth(column)) flexMaster.setColWidth(column, wanted);
+    }
+    int total = 0;
+    for (int column = 0; column < flexMaster.cols(); ++column)
+        total += flexMaster.colWidth(column);
+    const int spare = flexMaster.width() - total - SpareWidthMargin;
+    if (spare > 0) {
+        const int share = int(core::roundHalfEven(double(spare) / flexMaster.cols(), 0));
+        for (int column = 0; column < flexMaster.cols(); ++column)
+            flexMaster.setColWidth(column, flexMaster.colWidth(column) + share);
+    }
+}
+
+void FrmMaster::cboColNames_Click() {
+    shared::trapped(name(), QStringLiteral("cboColNames_Click"), [this] { sortOnChosenColumn(); });
+}
+
+void FrmMaster::sortOnChosenColumn() {
+    forms::HourglassPointer hourglass;
+    if (cboColNames.listIndex() == -1) return;
+    const bool byDate = cboColNames.text().contains(QStringLiteral("date"), Qt::CaseInsensitive);
+    const int column = byDate ? 0 : cboColNames.itemData(cboColNames.listIndex());
+    flexMaster.setCol(column);
+    flexMaster.setColSel(column);
+    const bool numeric = core::isNumeric(flexMaster.textMatrix(flexMaster.row(), column));
+    const bool ascending = optAscend.value();
+    if (numeric)
+        flexMaster.sort(ascending ? forms::SortGenericAscending : forms::SortGenericDescending);
+    else
+        flexMaster.sort(ascending ? forms::SortStringAscending : forms::SortStringDescending);
+}
+
+void FrmMaster::txtsearch_KeyUp(int& keyCode, int shift) {
+    shared::trapped(name(), QStringLiteral("txtsearch_KeyUp"), [this] {
+        if (cboSearch.listIndex() != -1 && !core::trimBlanks(txtsearch.text()).isEmpty()) searchGrid();
+        flexMaster_EnterCell();
+    });
+}
+
+// A binary search over the grid sorted on the search column; the first matching row wins.
+void FrmMaster::searchGrid() {
+    const int column = cboSearch.itemData(cboSearch.listIndex());
+    flexMaster.setCol(column);
+    flexMaster.setColSel(column);
+    flexMaster.sort(forms::SortStringAscending);
+    const QString typed = txtsearch.text();
+    const QString sought = core::trimBlanks(typed);
+    const bool numeric = core::isNumeric(flexMaster.textMatrix(flexMaster.rows() / 2, column));
+    int low = 1, high = flexMaster.rows() - 1, found = 0;
+    while (low <= high) {
+        const int mid = (low + high) / 2;
+        const QString cell = core::trimBlanks(flexMaster.textMatrix(mid, column)).left(typed.size());
+        const int order = numeric
+                              ? (core::val(cell) > core::val(sought)) - (core::val(cell) < core::val(sought))
+                              : cell.toUpper().compare(sought.toUpper());
+        if (order > 0) {
+            high = mid - 1;
+        } else if (order < 0) {
+            low = mid + 1;
+        } else {
+            found = mid;
+            high = mid - 1;
+        }
+    }
+    if (found == 0) return;
+    flexMaster.setRow(found);
+    flexMaster.setCol(0);
+    flexMaster.setColSel(flexMaster.cols() - 1);
+    flexMaster.setTopRow(found);
+}
+
+} // namespace receiptregister

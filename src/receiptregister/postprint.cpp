@@ -1,0 +1,46 @@
+// The register's Post Ledgers and Print commands.
+#include "frmmaster.h"
+
+#include "entry/frmreceiptshop.h"
+#include "output/frmprint.h"
+#include "output/frmstatus.h"
+#include "platform/forms/runtime.h"
+#include "shared/formhelpers.h"
+#include "shared/reporterror.h"
+#include "shared/windows.h"
+
+namespace receiptregister {
+
+using shared::session;
+using shared::trapped;
+
+namespace {
+const QString PostQuestion = QStringLiteral("Posted entries cannot be deleted or modified") +
+                             QStringLiteral("\r\n") +
+                             QStringLiteral("Are you sure you want to Post the entry(s) ?");
+} // namespace
+
+// The grid is reloaded whether or not the posting committed: the posting window reports its own failure.
+void FrmMaster::cmdUpdate_Click() {
+    trapped(name(), QStringLiteral("cmdUpdate_Click "), [this] {
+        if (forms::Runtime::msgBox(PostQuestion, forms::MsgButtons::YesNo, forms::MsgIcon::Information,
+                                   session().msgboxCaption) == forms::MsgResult::No)
+            return;
+        shared::windows().get<output::frmStatus>().showModal(this);
+        GridPopulate(strGridQuery, strGridTable);
+        // The reloaded grid marks its cancelled receipts again, as after loading.
+        shared::MarkCancelledRows();
+        cmdUpdate.setEnabled(false);
+        CmdDelete.setEnabled(false);
+    });
+}
+
+void FrmMaster::cmdPrint_Click() {
+    trapped(name(), QStringLiteral("cmdPrint_Click "), [this] {
+        output::frmPrint& dialog = shared::windows().get<output::frmPrint>();
+        dialog.voucherPrinter = entry::frmReceiptShop::printForPrintDialog;
+        dialog.showModal(this);
+    });
+}
+
+} // namespace receiptregister

@@ -1,0 +1,115 @@
+// User rights, the date window and the per-row command rules of the register.
+#include "frmmaster.h"
+#include "shared/registergrid.h"
+
+#include "platform/ado/recordset.h"
+#include "platform/core/conversions.h"
+#include "shared/reporterror.h"
+
+namespace receiptregister {
+
+using shared::session;
+
+namespace {
+const QString AdminRights = QStringLiteral("ADMIN");
+} // namespace
+
+void FrmMaster::UserRights() {
+    ado::Recordset rs;
+    rs.open(QStringLiteral("select functionrights from louserrights where userid = ") +
+                QString::number(session().userId) + QStringLiteral(" and interfaceid = ") +
+                QStringLiteral("1505"),
+            connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
+    if (rs.eof()) {
+        rs.close();
+        return;
+    }
+    rightsRestricted_ = true;
+    RightsText = core::nullAsEmpty(rs.field(QStringLiteral("FunctionRights")));
+    rs.close();
+    cmdnew.setEnabled(fnUserRights(QStringLiteral("N")));
+    CmdEdit.setEnabled(fnUserRights(QStringLiteral("E")));
+    CmdDelete.setEnabled(fnUserRights(QStringLiteral("D")));
+    cmdUpdate.setEnabled(fnUserRights(QStringLiteral("U")));
+    cmdPrint.setEnabled(fnUserRights(QStringLiteral("P")));
+}
+
+// A user without a rights row for this screen is not restricted, also when the per-row rules ask
+// again. "ADMIN" is a role name, not a list of letters: it grants nothing on this screen rather than
+// New and Delete by accident of its spelling.
+bool FrmMaster::fnUserRights(const QString& letter) {
+    try {
+        if (!rightsRestricted_) return true;
+        const QString wanted = core::trimBlanks(letter).toUpper();
+        RightsText = core::trimBlanks(RightsText).toUpper();
+        if (RightsText == AdminRights) return false;
+        return !wanted.isEmpty() && RightsText.contains(wanted, Qt::CaseSensitive);
+    } catch (const core::RuntimeError& error) {
+        session().commonDb->strTableName = QStringLiteral("lousers");
+        session().UserName = core::nullAsEmpty(session().commonDb->fnreturnfield(
+            QStringLiteral("username"), QStringLiteral("userID=") + QString::number(session().userId) +
+                                            QStringLiteral(" and shopid=") +
+                                            QString::number(session().shopId)));
+        shared::reportTrapped(QStringLiteral("Master Form"), QStringLiteral("fnUserRights"), error);
+        return false;
+    }
+}
+
+QDateTime FrmMaster::fnPopulateDate() {
+    shared::Session& s = session();
+    s.commonDb->strTableName = QStringLiteral("LOsSettings");
+    const QVariant backDaysValue = s.commonDb->fnreturnfield(
+        QStringLiteral("sNoofBackDays"), QStringLiteral(" shopid=") + QString::number(s.shopId));
+    const int backDays = core::nullAsEmpty(backDaysValue).isEmpty() ? 0 : core::toInt32(backDaysValue);
+    const QDateTime fromDate = s.processDate.addDays(-backDays);
+    s.commonDb->strTableName = QStringLiteral("vwshopCloseDate");
+    const QVariant closeDate = s.commonDb->fnreturnfield(
+        QStringLiteral("closedate"), QStringLiteral(" shopid=") + QString::number(s.shopId));
+    if (core::isNull(closeDate) || core::nullAsEmpty(closeDate).isEmpty()) return fromDate;
+    const QDateTime close = core::toDateTime(closeDate);
+    return fromDate > close ? fromDate : close;
+}
+
+void FrmMaster::flexMaster_EnterCell() {
+    shared::trapped(name(), QStringLiteral("flexMaster_EnterCell"), [this] { enterCell(); });
+}
+
+void FrmMaster::enterCell() {
+    const int row = flexMaster.row();
+    if (flexMaster.textMatrix(row, shared::gridcol::ReceiptId).isEmpty()) {
+        CmdDelete.setEnabled(false);
+        CmdEdit.setEnabled(false);
+        cmdPrint.setEnabled(false);
+        return;
+    }
+    const bool cancelled = flexMaster.textMatrix(row, shared::gridcol::Cancelled) == QLatin1String("Yes");
+    CmdDelete.setEnabled(!cancelled && deleteAllowedByDate() && fnUserRights(QStringLiteral("D")));
+    CmdEdit.setEnabled(fnUserRights(QStringLiteral("E")));
+    cmdPrint.setEnabled(fnUserRights(QStringLiteral("P")));
+}
+
+// A receipt older than the shop's cancellation window (futureint days before the process date)
+// can no longer be cancelled.
+bool FrmMaster::deleteAllowedByDate() const {
+    session().commonDb->strTableName = QStringLiteral("ashops");
+    const int days = core::toInt32(session().commonDb->fnreturnfield(
+        QStringLiteral("futureint"), QStringLiteral(" shopid=") + QString::number(session().shopId)));
+    const QString cutOff = core::format(session().processDate.addDays(-days), QStringLiteral("yyyy/mm/dd"));
+    const QString receiptDate = core::format(
+        flexMaster.textMatrix(flexMaster.row(), shared::gridcol::ReceiptDate), QStringLiteral("yyyy/mm/dd"));
+    return !(cutOff > receiptDate);
+}
+
+void FrmMaster::flexMaster_SelChange() {
+    shared::trapped(name(), QStringLiteral("flexMaster_SelChange"), [this] {
+        if (flexMaster.rowSel() != flexMaster.row()) {
+            flexMaster.setForeColorSel(forms::ColorCyan);
+            return;
+        }
+        const int own = flexMaster.cellForeColor();
+        flexMaster.setForeColorSel(own != 0 && own != forms::SystemWindowText ? own
+                                                                              : forms::SystemHighlightText);
+    });
+}
+
+} // namespace receiptregister

@@ -1,0 +1,31 @@
+// The message boxes a scenario expects, in order, with the button that answers each.
+#pragma once
+
+#include "platform/forms/runtime.h"
+
+#include <QString>
+#include <deque>
+#include <optional>
+
+namespace scenario {
+
+class AnswerQueue {
+public:
+    struct Answer {
+        int line = 0;
+        QString text;
+        forms::MsgResult button = forms::MsgResult::OK;
+    };
+
+    void add(const Answer& answer) { answers_.push_back(answer); }
+    // The next answer if it matches the box exactly and names one of its buttons; throws
+    // ScenarioAbort at the given line otherwise.
+    forms::MsgResult take(const forms::MessageBoxRequest& request, int line);
+    // The first answer no message box has used.
+    std::optional<Answer> firstLeft() const;
+
+private:
+    std::deque<Answer> answers_;
+};
+
+} // namespace scenario

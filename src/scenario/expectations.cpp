@@ -1,0 +1,107 @@
+// Comparing what the module shows with what the scenario expects.
+#include "expectations.h"
+
+#include "argumentvalues.h"
+#include "scenarioabort.h"
+#include "scenariosetup.h"
+#include "textescapes.h"
+#include "transcript.h"
+#include "windowregistry.h"
+
+#include "platform/core/runtimeerror.h"
+#include "platform/forms/control.h"
+#include "platform/forms/form.h"
+
+#include <QFile>
+
+namespace scenario {
+
+bool Expectations::handles(const QString& name) {
+    return name == u"dump" || name == u"expect" || name == u"print";
+}
+
+void Expectations::run(const ScenarioCommand& command) {
+    if (command.name == u"dump")
+        dump(command);
+    else if (command.name == u"expect")
+        expect(command);
+    else
+        transcript_.note(command.args[0].text);
+}
+
+void Expectations::dump(const ScenarioCommand& command) {
+    const ControlName name = *ArgumentValues::windowOrControl(command.args[0]);
+    forms::Form& form = windows_.loadedWindow(name.window, command.line);
+    if (!name.control.isEmpty()) {
+        forms::Control& control = windows_.lookAt(name.window, name.control, command.line);
+        return transcript_.state(form.name() + u'.' + control.name(), control.dump());
+    }
+    for (const forms::Control* control : form.controls())
+        transcript_.state(form.name() + u'.' + control->name(), control->dump());
+}
+
+void Expectations::expect(const ScenarioCommand& command) {
+    const ScenarioArgument& first = command.args[0];
+    if (first.isWord(u"window")) return expectWindow(command);
+    if (first.isWord(u"file")) return expectFile(command);
+    if (first.isWord(u"sql"))
+        return compare(command, QStringLiteral("the query"), setup_.firstValue(command.args[1].text),
+                       command.args[2].text);
+    if (first.isWord(u"errors"))
+        return compare(command, QStringLiteral("the number of errors"), QString::number(errorCount_),
+                       command.args[1].text);
+    expectProperty(command);
+}
+
+void Expectations::expectProperty(const ScenarioCommand& command) {
+    const ControlName name = *ArgumentValues::control(command.args[0]);
+    const PropertyName property = *ArgumentValues::property(command.args[1]);
+    forms::Control& control = windows_.lookAt(name.window, name.control, command.line);
+    QString value;
+    try {
+        value = control.property(property.name, property.args);
+    } catch (const core::RuntimeError& error) {
+        throw ScenarioAbort{command.line, QStringLiteral("cannot read %1 of %2: %3")
+                                              .arg(command.args[1].text, name.text(), error.description())};
+    }
+    compare(command, name.text() + u' ' + command.args[1].text, value, command.args[2].text);
+}
+
+void Expectations::expectWindow(const ScenarioCommand& command) {
+    const bool open = windows_.isOpen(command.args[1].text);
+    const bool wanted = command.args[2].isWord(u"open");
+    if (open != wanted)
+        throw ScenarioAbort{command.line, QStringLiteral("window %1 is %2, expected %3")
+                                              .arg(command.args[1].text, open ? u"open" : u"closed",
+                                                   wanted ? u"open" : u"closed")};
+}
+
+void Expectations::expectFile(const ScenarioCommand& command) {
+    QFile file(setup_.inFolder(command.args[1].text));
+    if (!file.open(QIODevice::ReadOnly))
+        throw ScenarioAbort{command.line, QStringLiteral("file %1 cannot be read").arg(file.fileName())};
+    const QString content = QString::fromLatin1(file.readAll());
+    const QStringList& wanted = command.block;
+    if (content == wanted.join(QStringLiteral("\r\n"))) return;
+    // Name the first line that differs.
+    const QStringList got = content.split(QStringLiteral("\r\n"));
+    qsizetype i = 0;
+    while (i < got.size() && i < wanted.size() && got[i] == wanted[i])
+        ++i;
+    const QString where = QStringLiteral("line %1 of file %2").arg(i + 1).arg(command.args[1].text);
+    if (i >= got.size()) throw ScenarioAbort{command.line, where + QStringLiteral(" is missing")};
+    if (i >= wanted.size())
+        throw ScenarioAbort{command.line,
+                            where +
+                                QStringLiteral(" is %1, expected the end").arg(TextEscapes::quoted(got[i]))};
+    compare(command, where, got[i], wanted[i]);
+}
+
+void Expectations::compare(const ScenarioCommand& command, const QString& what, const QString& got,
+                           const QString& wanted) {
+    if (got == wanted) return;
+    throw ScenarioAbort{command.line, QStringLiteral("%1 is %2, expected %3")
+                                          .arg(what, TextEscapes::quoted(got), TextEscapes::quoted(wanted))};
+}
+
+} // namespace scenario

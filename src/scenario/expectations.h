@@ -1,0 +1,36 @@
+// The looking commands: dump, expect and print.
+#pragma once
+
+#include "scenariocommand.h"
+
+namespace scenario {
+
+class ScenarioSetup;
+class Transcript;
+class WindowRegistry;
+
+class Expectations {
+public:
+    Expectations(Transcript& transcript, WindowRegistry& windows, ScenarioSetup& setup, const int& errorCount)
+        : transcript_(transcript), windows_(windows), setup_(setup), errorCount_(errorCount) {}
+
+    static bool handles(const QString& name);
+    // Runs a looking command; an expectation that does not hold throws ScenarioAbort.
+    void run(const ScenarioCommand& command);
+
+private:
+    void dump(const ScenarioCommand& command);
+    void expect(const ScenarioCommand& command);
+    void expectProperty(const ScenarioCommand& command);
+    void expectWindow(const ScenarioCommand& command);
+    void expectFile(const ScenarioCommand& command);
+    static void compare(const ScenarioCommand& command, const QString& what, const QString& got,
+                        const QString& wanted);
+
+    Transcript& transcript_;
+    WindowRegistry& windows_;
+    ScenarioSetup& setup_;
+    const int& errorCount_;
+};
+
+} // namespace scenario

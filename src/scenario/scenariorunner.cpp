@@ -1,0 +1,169 @@
+// The scenario loop, the backend's callbacks and the commands that steer the run itself.
+#include "scenariorunner.h"
+
+#include "argumentvalues.h"
+#include "scenarioabort.h"
+#include "textescapes.h"
+#include "transcript.h"
+
+#include "platform/core/runtimeerror.h"
+#include "platform/forms/form.h"
+#include "platform/forms/othercontrols.h"
+#include "platform/forms/userinput.h"
+#include "platform/os/outputevents.h"
+#include "platform/suite/errordetails.h"
+
+namespace scenario {
+
+ScenarioRunner::ScenarioRunner(const Script& script, Transcript& transcript, const SessionValues& session,
+                               const QString& database, const QString& folder, ShowRegister showRegister)
+    : script_(script), transcript_(transcript), windows_(transcript),
+      setup_(transcript, session, database, folder), actions_(windows_),
+      expectations_(transcript, windows_, setup_, errorCount_), showRegister_(std::move(showRegister)) {}
+
+ScenarioRunner::~ScenarioRunner() {
+    forms::Runtime::setBackend(nullptr);
+    suite::setErrorNotifier(nullptr);
+    os::OutputEvents::setFileWritten(nullptr);
+    os::OutputEvents::setTextViewed(nullptr);
+    os::OutputEvents::setReportRun(nullptr);
+}
+
+int ScenarioRunner::run() {
+    installHooks();
+    try {
+        runUntil([this] { return next_ >= script_.commands.size(); });
+        finish();
+        return 0;
+    } catch (const ScenarioAbort& abort) {
+        transcript_.fail(abort.line, abort.reason);
+        return 1;
+    }
+}
+
+void ScenarioRunner::installHooks() {
+    backend_.onLoaded = [this](forms::Form& form) { windows_.loaded(form); };
+    backend_.onUnloaded = [this](forms::Form& form) { windows_.unloaded(form); };
+    backend_.onModal = [this](forms::Form& form) {
+        windows_.announce();
+        runUntil([&form] { return !form.isShown(); });
+    };
+    backend_.onMessage = [this](const forms::MessageBoxRequest& request) {
+        windows_.announce();
+        const forms::MsgResult answer = answers_.take(request, currentLine_);
+        transcript_.messageBox(request, answer);
+        return answer;
+    };
+    backend_.onPopup = [this](forms::Form& form, forms::Menu& menu) { popup(form, menu); };
+    forms::Runtime::setBackend(&backend_);
+    suite::setErrorNotifier([this](const suite::ErrorRecord& record) {
+        windows_.announce();
+        ++errorCount_;
+        transcript_.error(record, setup_.values().userId);
+    });
+    os::OutputEvents::setFileWritten([this](const QString& path, qint64 bytes) {
+        windows_.announce();
+        transcript_.fileWritten(path, bytes);
+    });
+    os::OutputEvents::setTextViewed([this](const QString& path) {
+        windows_.announce();
+        transcript_.viewed(path);
+    });
+    os::OutputEvents::setReportRun([this](const os::ReportRun& run) {
+        windows_.announce();
+        transcript_.report(run);
+    });
+}
+
+void ScenarioRunner::runUntil(const std::function<bool()>& done) {
+    while (!done()) {
+        if (next_ >= script_.commands.size()) {
+            const QString what = popup_ ? QStringLiteral("a pop-up menu") : windows_.openWindows().join(u',');
+            throw ScenarioAbort{script_.lineCount,
+                                QStringLiteral("the scenario ended with %1 open").arg(what)};
+        }
+        execute(script_.commands[next_++]);
+    }
+}
+
+// A run-time error that reaches the runner is an action the user could not do, or an error the
+// module did not trap.
+void ScenarioRunner::execute(const ScenarioCommand& command) {
+    currentLine_ = command.line;
+    try {
+        dispatch(command);
+    } catch (const core::RuntimeError& error) {
+        throw ScenarioAbort{command.line, error.description()};
+    } catch (const std::exception& error) {
+        throw ScenarioAbort{command.line, QString::fromLocal8Bit(error.what())};
+    }
+}
+
+void ScenarioRunner::dispatch(const ScenarioCommand& command) {
+    const QString& name = command.name;
+    const bool acting = name == u"show" || actions_.handles(name);
+    if (popup_ && acting)
+        throw ScenarioAbort{command.line,
+                            QStringLiteral("a pop-up menu is open; choose an entry with menu first")};
+    if (name == u"show") return show(command);
+    if (name == u"menu") return menu(command);
+    if (name == u"answer")
+        return answers_.add({command.line, command.args[0].text, *ArgumentValues::button(command.args[1])});
+    if (actions_.handles(name)) return actions_.run(command);
+    if (Expectations::handles(name)) return expectations_.run(command);
+    if (name == u"database" || name == u"session") requireNoWindow(command, "changes the session");
+    if (name == u"database")
+        setup_.database(command);
+    else if (name == u"session")
+        setup_.session(command);
+    else if (name == u"file")
+        setup_.file(command);
+    else
+        setup_.sql(command);
+}
+
+void ScenarioRunner::show(const ScenarioCommand& command) {
+    requireNoWindow(command, "opens the register again");
+    showRegister_(setup_.values(), setup_.connection());
+}
+
+void ScenarioRunner::requireNoWindow(const ScenarioCommand& command, const char* action) const {
+    const QStringList open = windows_.openWindows();
+    if (!open.isEmpty())
+        throw ScenarioAbort{command.line, QStringLiteral("%1 %2 while %3 is open")
+                                              .arg(command.name, QLatin1String(action), open.join(u','))};
+}
+
+void ScenarioRunner::popup(forms::Form& form, forms::Menu& menu) {
+    windows_.announce();
+    QStringList entries;
+    for (const forms::Menu* entry : menu.entries())
+        entries << entry->name();
+    transcript_.note(QStringLiteral("popup %1.%2: %3").arg(form.name(), menu.name(), entries.join(u'|')));
+    popup_ = &menu;
+    runUntil([this] { return popup_ == nullptr; });
+}
+
+// The chosen entry's Click may open windows that run further commands: the menu is gone by then.
+void ScenarioRunner::menu(const ScenarioCommand& command) {
+    if (!popup_) throw ScenarioAbort{command.line, QStringLiteral("no pop-up menu is open")};
+    forms::Menu* menu = std::exchange(popup_, nullptr);
+    const ScenarioArgument& choice = command.args[0];
+    if (choice.isWord(u"none")) return;
+    for (forms::Menu* entry : menu->entries()) {
+        QString caption = entry->caption();
+        caption.remove(u'&');
+        if (entry->name().compare(choice.text, Qt::CaseInsensitive) == 0 || caption == choice.text)
+            return forms::user::chooseMenu(*entry);
+    }
+    throw ScenarioAbort{command.line, QStringLiteral("the pop-up menu %1 has no entry %2")
+                                          .arg(menu->name(), TextEscapes::quoted(choice.text))};
+}
+
+void ScenarioRunner::finish() const {
+    if (const std::optional<AnswerQueue::Answer> left = answers_.firstLeft())
+        throw ScenarioAbort{
+            left->line, QStringLiteral("no message box %1 appeared").arg(TextEscapes::quoted(left->text))};
+}
+
+} // namespace scenario

@@ -1,0 +1,62 @@
+// Runs a parsed scenario against the module through the headless backend.
+#pragma once
+
+#include "answerqueue.h"
+#include "expectations.h"
+#include "scenariocommand.h"
+#include "scenariosetup.h"
+#include "useractions.h"
+#include "windowregistry.h"
+
+#include "platform/forms/headlessbackend.h"
+
+#include <functional>
+
+namespace scenario {
+
+class Transcript;
+
+// Commands run in order. A modal window keeps running the following commands until it closes, so
+// the lines after `show` act while the register is open; a pop-up menu waits for `menu` the same way.
+class ScenarioRunner {
+public:
+    // What `show` does: the host hands the session to the component and calls Show.
+    using ShowRegister =
+        std::function<void(const SessionValues& values, const ado::ConnectionPtr& connection)>;
+
+    // `session` holds the values before any `session` line; `database` is the file used when no
+    // `database` line comes (empty: receipts.db in the folder).
+    ScenarioRunner(const Script& script, Transcript& transcript, const SessionValues& session,
+                   const QString& database, const QString& folder, ShowRegister showRegister);
+    ~ScenarioRunner();
+
+    // 0 when every command ran and every expectation held; 1 after printing the FAIL line.
+    int run();
+
+private:
+    void installHooks();
+    void runUntil(const std::function<bool()>& done);
+    void execute(const ScenarioCommand& command);
+    void dispatch(const ScenarioCommand& command);
+    void show(const ScenarioCommand& command);
+    void menu(const ScenarioCommand& command);
+    void popup(forms::Form& form, forms::Menu& menu);
+    void requireNoWindow(const ScenarioCommand& command, const char* action) const;
+    void finish() const;
+
+    const Script& script_;
+    Transcript& transcript_;
+    WindowRegistry windows_;
+    AnswerQueue answers_;
+    ScenarioSetup setup_;
+    UserActions actions_;
+    int errorCount_ = 0;
+    Expectations expectations_;
+    forms::HeadlessBackend backend_;
+    ShowRegister showRegister_;
+    size_t next_ = 0;
+    int currentLine_ = 0;
+    forms::Menu* popup_ = nullptr;
+};
+
+} // namespace scenario

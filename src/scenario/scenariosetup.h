@@ -1,0 +1,38 @@
+// The setting-up commands of a scenario: database, session values, files in the folder, SQL.
+#pragma once
+
+#include "scenariocommand.h"
+#include "sessionvalues.h"
+
+#include "platform/ado/connection.h"
+
+namespace scenario {
+
+class Transcript;
+
+class ScenarioSetup {
+public:
+    ScenarioSetup(Transcript& transcript, const SessionValues& session, const QString& database,
+                  const QString& folder);
+
+    void database(const ScenarioCommand& command);
+    void session(const ScenarioCommand& command);
+    void file(const ScenarioCommand& command);
+    void sql(const ScenarioCommand& command);
+
+    // The scenario's database; without a database command, the host's default database.
+    const ado::ConnectionPtr& connection();
+    const SessionValues& values() const { return values_; }
+    QString inFolder(const QString& name) const;
+    // The first column of the query's first row as text; empty for no row or null.
+    QString firstValue(const QString& query);
+
+private:
+    Transcript& transcript_;
+    QString folder_;
+    QString defaultDatabase_;
+    SessionValues values_;
+    ado::ConnectionPtr connection_;
+};
+
+} // namespace scenario

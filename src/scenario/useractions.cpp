@@ -1,0 +1,136 @@
+// Acting on controls through the runtime's user actions.
+#include "useractions.h"
+
+#include "argumentvalues.h"
+#include "scenarioabort.h"
+#include "windowregistry.h"
+
+#include "platform/forms/combobox.h"
+#include "platform/forms/form.h"
+#include "platform/forms/grid.h"
+#include "platform/forms/listview.h"
+#include "platform/forms/othercontrols.h"
+#include "platform/forms/textcontrols.h"
+#include "platform/forms/userinput.h"
+
+namespace scenario {
+namespace {
+
+int number(const ScenarioCommand& command, qsizetype index) {
+    return *ArgumentValues::integer(command.args[index]);
+}
+
+template <class Kind> constexpr forms::ControlKind kindOf();
+template <> constexpr forms::ControlKind kindOf<forms::TextBox>() {
+    return forms::ControlKind::TextBox;
+}
+template <> constexpr forms::ControlKind kindOf<forms::ComboBox>() {
+    return forms::ControlKind::ComboBox;
+}
+template <> constexpr forms::ControlKind kindOf<forms::DatePicker>() {
+    return forms::ControlKind::DatePicker;
+}
+template <> constexpr forms::ControlKind kindOf<forms::ListView>() {
+    return forms::ControlKind::ListView;
+}
+template <> constexpr forms::ControlKind kindOf<forms::Grid>() {
+    return forms::ControlKind::Grid;
+}
+
+} // namespace
+
+UserActions::UserActions(WindowRegistry& windows) : windows_(windows) {
+    using C = const ScenarioCommand&;
+    actions_ = {
+        {QStringLiteral("click"), [this](C c) { forms::user::click(target(c)); }},
+        {QStringLiteral("select"), [this](C c) { select(c); }},
+        {QStringLiteral("type"), [this](C c) { forms::user::type(target(c), c.args[1].text); }},
+        {QStringLiteral("clear"), [this](C c) { forms::user::clear(as<forms::TextBox>(c, "a text box")); }},
+        {QStringLiteral("paste"),
+         [this](C c) { forms::user::paste(as<forms::TextBox>(c, "a text box"), c.args[1].text); }},
+        {QStringLiteral("key"), [this](C c) { key(c); }},
+        {QStringLiteral("focus"), [this](C c) { forms::user::focus(target(c)); }},
+        {QStringLiteral("date"),
+         [this](C c) {
+             forms::user::pickDate(as<forms::DatePicker>(c, "a date picker"),
+                                   *ArgumentValues::isoDate(c.args[1]));
+         }},
+        {QStringLiteral("item"),
+         [this](C c) { forms::user::clickItem(as<forms::ListView>(c, "a list view"), number(c, 1)); }},
+        {QStringLiteral("rightclick"),
+         [this](C c) { forms::user::rightClickItem(as<forms::ListView>(c, "a list view"), number(c, 1)); }},
+        {QStringLiteral("dblclick"), [this](C c) { doubleClick(c); }},
+        {QStringLiteral("cell"),
+         [this](C c) { forms::user::clickCell(as<forms::Grid>(c, "a grid"), number(c, 1), number(c, 2)); }},
+        {QStringLiteral("drag"),
+         [this](C c) { forms::user::dragRows(as<forms::Grid>(c, "a grid"), number(c, 1), number(c, 2)); }},
+        {QStringLiteral("hover"), [this](C c) { hover(c); }},
+        {QStringLiteral("close"), [this](C c) { close(c); }},
+    };
+}
+
+void UserActions::run(const ScenarioCommand& command) {
+    actions_.at(command.name)(command);
+}
+
+forms::Control& UserActions::target(const ScenarioCommand& command) const {
+    const ControlName name = *ArgumentValues::control(command.args[0]);
+    return windows_.actOn(name.window, name.control, command.line);
+}
+
+template <class Kind> Kind& UserActions::as(const ScenarioCommand& command, const char* what) const {
+    forms::Control& control = target(command);
+    if (control.kind() != kindOf<Kind>())
+        throw ScenarioAbort{command.line,
+                            QStringLiteral("%1 is not %2").arg(command.args[0].text, QLatin1String(what))};
+    return static_cast<Kind&>(control);
+}
+
+void UserActions::select(const ScenarioCommand& command) {
+    auto& combo = as<forms::ComboBox>(command, "a combo box");
+    const ScenarioArgument& item = command.args[1];
+    int index = -1;
+    if (std::optional<int> position = ArgumentValues::itemNumber(item)) {
+        index = *position;
+    } else if (!item.isWord(u"none")) {
+        for (index = 0; index < combo.listCount() && combo.list(index) != item.text; ++index) {
+        }
+        if (index == combo.listCount())
+            throw ScenarioAbort{command.line,
+                                QStringLiteral("%1 has no item \"%2\"").arg(command.args[0].text, item.text)};
+    }
+    forms::user::select(combo, index);
+}
+
+void UserActions::key(const ScenarioCommand& command) {
+    const KeyStroke stroke = *ArgumentValues::key(command.args, 1);
+    forms::Control& control = target(command);
+    if (stroke.typed)
+        forms::user::typeCharacter(control, *stroke.character);
+    else
+        forms::user::pressKey(control, stroke.keyCode, stroke.shift, stroke.character);
+}
+
+// A list view's item N, or a grid's data row N (counted from 1 below the fixed rows).
+void UserActions::doubleClick(const ScenarioCommand& command) {
+    forms::Control& control = target(command);
+    const int n = number(command, 1);
+    if (control.kind() == forms::ControlKind::ListView)
+        return forms::user::doubleClickItem(static_cast<forms::ListView&>(control), n);
+    if (control.kind() != forms::ControlKind::Grid)
+        throw ScenarioAbort{command.line,
+                            command.args[0].text + QStringLiteral(" is not a list view or a grid")};
+    auto& grid = static_cast<forms::Grid&>(control);
+    forms::user::doubleClickRow(grid, grid.fixedRows() + n - 1);
+}
+
+void UserActions::hover(const ScenarioCommand& command) {
+    if (command.args.size() == 1) return forms::user::hover(target(command));
+    forms::user::hoverCell(as<forms::Grid>(command, "a grid"), number(command, 1), number(command, 2));
+}
+
+void UserActions::close(const ScenarioCommand& command) {
+    forms::user::closeWindow(windows_.activeWindow(command.args[0].text, command.line));
+}
+
+} // namespace scenario

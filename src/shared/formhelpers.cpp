@@ -1,0 +1,113 @@
+// Shared procedures: list layouts, Enter-to-Tab, cancelled rows, row refresh, required fields.
+#include "formhelpers.h"
+#include "registergrid.h"
+
+#include "filecode.h"
+#include "platform/ado/recordset.h"
+#include "platform/core/conversions.h"
+#include "platform/forms/combobox.h"
+#include "platform/forms/grid.h"
+#include "platform/forms/listview.h"
+#include "platform/forms/runtime.h"
+#include "platform/forms/textcontrols.h"
+#include "reporterror.h"
+#include "session.h"
+
+namespace shared {
+
+void ApplyListViewLayout(const QString& transactionName, forms::ListView& listView,
+                         const QString& moduleName) {
+    auto normal = [](const QString& text) { return core::trimBlanks(text).toUpper(); };
+    ado::Recordset rs;
+    rs.open(QStringLiteral(
+                "select * from alistviewdetails where lvwdid=(select lvwid from alistviewheader where  ") +
+                QStringLiteral(" ltrim(rtrim(upper(lvwtransname)))='") + normal(transactionName) +
+                QStringLiteral("' and ltrim(rtrim(upper(lvwname)))='") + normal(listView.name()) +
+                QStringLiteral("' and ltrim(rtrim(upper(lvwmodulename)))='") + normal(moduleName) +
+                QStringLiteral("')"),
+            registerConnection());
+    for (; !rs.eof(); rs.moveNext()) {
+        const int header = int(core::val(rs.field(QStringLiteral("lvwcolid"))));
+        listView.setHeaderWidth(header, core::toInt32(rs.field(QStringLiteral("lvwdcolwidth"))));
+        listView.setHeaderAlignment(
+            header, forms::Alignment(core::toInt32(rs.field(QStringLiteral("lvwdcolalign")))));
+    }
+    rs.close();
+}
+
+void SendTabOnEnter(int& keyAscii) {
+    if (keyAscii == 13) forms::Runtime::sendTab();
+}
+
+void MarkCancelledRows() {
+    forms::Grid& grid = session().registerWindow->grid();
+    for (int row = 1; row < grid.rows(); ++row) {
+        const bool cancelled = grid.textMatrix(row, gridcol::Cancelled) == QLatin1String("Yes");
+        for (int col = 0; col <= gridcol::Cancelled && col < grid.cols(); ++col) {
+            grid.setRow(row);
+            grid.setCol(col);
+            if (cancelled) grid.setCellForeColor(forms::ColorRed);
+        }
+    }
+}
+
+QString restrictedGridQuery(const QString& gridQuery, const QString& condition) {
+    QString query = gridQuery;
+    const int orderBy = query.indexOf(QStringLiteral("order by"), 0, Qt::CaseInsensitive);
+    if (orderBy >= 0) query.truncate(orderBy);
+    const bool hasWhere = query.contains(QStringLiteral("where"), Qt::CaseInsensitive);
+    return query + (hasWhere ? QStringLiteral(" and ") : QStringLiteral(" where ")) + condition;
+}
+
+static QStringList rowTexts(const ado::Recordset& rs) {
+    QStringList texts;
+    for (int i = 0; i < rs.fieldCount(); ++i)
+        texts << core::nullAsEmpty(rs.field(i));
+    return texts;
+}
+
+static void selectLastRow(forms::Grid& grid) {
+    grid.setRow(grid.rows() - 1);
+    grid.setTopRow(grid.row());
+    grid.setCol(0);
+    grid.setColSel(grid.cols() - 1);
+}
+
+static void fillRow(forms::Grid& grid, int row, const QStringList& texts, int firstColumn) {
+    for (int col = firstColumn; col < texts.size() && col < grid.cols(); ++col)
+        grid.setTextMatrix(row, col, texts[col]);
+}
+
+void UpdateEditedRow(const QString& condition, qint32 receiptId) {
+    trapped(SharedModuleName, QStringLiteral("UpdateEditedRow"), [&] {
+        forms::Grid& grid = session().registerWindow->grid();
+        ado::Recordset rs;
+        rs.open(restrictedGridQuery(session().registerWindow->gridQuery(), condition), registerConnection());
+        if (rs.eof()) return;
+        const QStringList texts = rowTexts(rs);
+        rs.close();
+        if (session().EntryMode == QLatin1String("E")) {
+            fillRow(grid, grid.row(), texts, 1);
+        } else if (grid.rows() == 2 && grid.textMatrix(1, 0).isEmpty()) {
+            fillRow(grid, 1, texts, 0);
+        } else {
+            QStringList row = texts;
+            row[0] = QString::number(receiptId);
+            grid.addItem(row.join(QLatin1Char('\t')));
+            selectLastRow(grid);
+        }
+    });
+}
+
+bool RequireField(forms::Control& control, const QString& message, const QString& title) {
+    bool missing = false;
+    if (auto* box = dynamic_cast<forms::TextBox*>(&control))
+        missing = core::trimBlanks(box->text()).isEmpty();
+    if (auto* combo = dynamic_cast<forms::ComboBox*>(&control)) missing = combo->listIndex() == -1;
+    if (!missing) return true;
+    forms::Runtime::msgBox(message, forms::MsgButtons::OK, forms::MsgIcon::Information, title);
+    control.setFocus();
+    return false;
+}
+
+} // namespace shared

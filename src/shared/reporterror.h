@@ -1,0 +1,36 @@
+// The central error reporter and the trap every handler runs its body in.
+#pragma once
+
+#include "platform/core/runtimeerror.h"
+
+#include <QString>
+#include <exception>
+
+namespace shared {
+
+// The number formed by the last five characters of the decimal text: -2147217900 gives 17900.
+qint64 shortenErrorNumber(qint64 number);
+
+void ReportError(const QString& moduleName, qint32 userId, const QString& procedureName, qint64 errorNumber,
+                 const QString& errorSource, const QString& errorDescription, const QString& mode);
+
+// Reports an error under the session's user and entry mode.
+void reportTrapped(const QString& moduleName, const QString& procedureName, const core::RuntimeError& error);
+
+// Runs a handler's body. A run-time error ends the body and is reported under the window's (or the
+// shared module's) name and the procedure's name text, exactly as given. Transactions begun in
+// the body are rolled back by their guards before the report. Returns whether the body completed.
+template <class Body> bool trapped(const QString& moduleName, const QString& procedureName, Body&& body) {
+    try {
+        body();
+        return true;
+    } catch (const core::RuntimeError& error) {
+        reportTrapped(moduleName, procedureName, error);
+    } catch (const std::exception& error) {
+        reportTrapped(moduleName, procedureName,
+                      core::RuntimeError(core::err::InvalidCall, QString::fromLocal8Bit(error.what())));
+    }
+    return false;
+}
+
+} // namespace shared

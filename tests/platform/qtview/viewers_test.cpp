@@ -1,0 +1,103 @@
+// The text viewer showing and printing a file, and the report preview window with its tools and pages.
+#include "platform/core/runtimeerror.h"
+#include "platform/qtview/reportpreviewwindow.h"
+#include "platform/qtview/textviewer.h"
+#include "platform/report/renderedreport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QPrintPreviewWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+using qtview::ReportPreviewWindow;
+using qtview::TextViewer;
+
+// Output files are single-byte text with CR LF line ends, unless they are valid UTF-8.
+TEST(TextViewer, showsTheFileAndPrintsIt) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Receipts.txt"), pdf = folder.filePath("out.pdf");
+    for (const auto& [bytes, text] :
+         {std::pair<QByteArray, QString>{"RECEIPT\r\n12.50\r\n", "RECEIPT\n12.50\n"},
+          {"Total \xA3 5", "Total \u00A3 5"},
+          {"Total \xC2\xA3 5", "Total \u00A3 5"}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        EXPECT_EQ(TextViewer(path).text(), text) << bytes.toStdString();
+    }
+    TextViewer viewer(path);
+    EXPECT_EQ(viewer.windowTitle(), "Receipts.txt");
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    viewer.print(printer);
+    EXPECT_GT(QFile(pdf).size(), 0);
+    QPointer<TextViewer> shown = qtview::showTextFile(path);
+    EXPECT_TRUE(shown->isVisible() && shown->windowModality() == Qt::ApplicationModal);
+    shown->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(shown.isNull());
+    try {
+        TextViewer missing("/nonexistent/Receipts.txt");
+        ADD_FAILURE() << "a missing file opened";
+    } catch (const core::RuntimeError& error) {
+        EXPECT_EQ(error.number(), core::err::FileNotFound);
+    }
+}
+
+std::shared_ptr<const report::RenderedReport> twoPageReport() {
+    return std::make_shared<const report::RenderedReport>(
+        "rptDummyReceiptA5", "Receipts", QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait, {}),
+        "<p>first page</p><p style=\"page-break-before: always\">second page</p>");
+}
+
+TEST(ReportPreviewWindow, offersTheToolsItsOptionsAllowAndMovesThroughThePages) {
+    for (const auto& [options, tools] : {std::pair<report::WindowOptions, QString>{{}, ""},
+                                         {{.zoomControl = true}, "zoomIn zoomOut fitWidth"},
+                                         {{.printButton = true, .exportButton = true, .pageNavigation = true},
+                                          "print export firstPage previousPage nextPage lastPage"}}) {
+        ReportPreviewWindow window(twoPageReport(), options);
+        QStringList names;
+        for (QAction* action : window.toolBar().actions())
+            if (!action->objectName().isEmpty()) names << action->objectName();
+        EXPECT_EQ(names.join(' '), tools);
+        EXPECT_EQ(window.windowTitle(), "Receipts");
+        EXPECT_EQ(window.pages().pageCount(), 2);
+    }
+    ReportPreviewWindow window(twoPageReport(), {.zoomControl = true, .pageNavigation = true});
+    for (const auto& [tool, page] :
+         {std::pair{"lastPage", 2}, {"previousPage", 1}, {"nextPage", 2}, {"firstPage", 1}}) {
+        window.tool(tool)->trigger();
+        EXPECT_EQ(window.pages().currentPage(), page) << tool;
+    }
+    const qreal before = window.pages().zoomFactor();
+    window.tool("zoomIn")->trigger();
+    EXPECT_GT(window.pages().zoomFactor(), before);
+}
+
+TEST(ReportPreviewWindow, opensMaximisedAboveModalWindowsAndTheHandleFollowsTheWindow) {
+    std::unique_ptr<report::PreviewWindow> handle =
+        qtview::showReportPreview(twoPageReport(), {.maximised = true});
+    QWidget* shown = nullptr;
+    for (QWidget* candidate : QApplication::topLevelWidgets())
+        if (dynamic_cast<ReportPreviewWindow*>(candidate) && candidate->isVisible()) shown = candidate;
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(shown->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(handle->isOpen());
+    handle->bringToTop();
+    handle->close();
+    EXPECT_FALSE(handle->isOpen());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(handle->isOpen());
+    handle->close(); // the window is gone: nothing to do
+    handle->bringToTop();
+}
+
+} // namespace
