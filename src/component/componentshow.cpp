@@ -1,28 +1,21 @@
 // The two ways Show runs inside a host: a scenario without a screen, or the register on the screen.
 #include "componentshow.h"
 
-#include "platform/os/userregional.h"
-#include "scenario/scenarioparser.h"
-#include "scenario/scenariorunner.h"
-#include "scenario/transcript.h"
-#include "shared/userfolder.h"
-
 #include "clsreceiptsshop.h"
-#include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
 #include "platform/os/applicationfolder.h"
 #include "platform/os/outputevents.h"
+#include "platform/os/userregional.h"
 #include "platform/qtview/qtbackend.h"
 #include "platform/qtview/reportpreviewwindow.h"
 #include "platform/qtview/textviewer.h"
 #include "platform/report/reportpreview.h"
 #include "shared/session.h"
+#include "shared/userfolder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QTemporaryDir>
-#include <algorithm>
 #include <memory>
 
 namespace component {
@@ -48,43 +41,10 @@ void ensureApplication(bool headless) {
     }
 }
 
-scenario::SessionValues sessionOf(const component::clsReceiptsShop& object) {
-    scenario::SessionValues values;
-    values.companyId = object.intCompanyID;
-    values.shopId = object.intShopID;
-    values.userId = object.intUserID;
-    values.financialId = object.intFinancialID;
-    values.processDate = object.dtProcessDate.date();
-    values.caption = object.strMsgboxCaption;
-    return values;
-}
-
-bool namesDatabase(const scenario::Script& script) {
-    return std::any_of(script.commands.begin(), script.commands.end(),
-                       [](const scenario::ScenarioCommand& command) { return command.name == u"database"; });
-}
-
-// A library's Show has no command line: the scenario's own problems end up in the transcript.
-int runScript(component::clsReceiptsShop& object, const QString& file, scenario::Transcript& transcript) {
-    scenario::Script script;
-    try {
-        script = scenario::ScenarioParser::parseFile(file);
-    } catch (const scenario::ScenarioParseError& error) {
-        transcript.fail(error.line, error.reason);
-        return 2;
-    }
-    QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("k8tr4072-scenario-XXXXXX")));
-    os::setApplicationFolder(folder.path());
-    transcript.folder(os::applicationFolder());
-    const ado::ConnectionPtr hostConnection = object.adocon();
-    const bool ownDatabase = namesDatabase(script);
-    auto show = [&](const scenario::SessionValues& values, const ado::ConnectionPtr& connection) {
-        values.applyTo(object, ownDatabase ? connection : hostConnection);
-        object.Show();
-    };
-    scenario::ScenarioRunner runner(script, transcript, sessionOf(object), QString(), os::applicationFolder(),
-                                    show);
-    return runner.run();
+// Set when the library is built with the scenario runner.
+ComponentShow::ScenarioShow& scenarioShow() {
+    static ComponentShow::ScenarioShow run;
+    return run;
 }
 
 // What the module views goes on the screen while the register is open, even when Show fails.
@@ -119,11 +79,18 @@ K8Result ComponentShow::show(component::clsReceiptsShop& object) {
     return result;
 }
 
+// A library built without the scenario runner says so instead of opening a window nobody asked for.
 K8Result ComponentShow::showScenario(component::clsReceiptsShop& object, const QString& file) {
-    core::setRegional({QStringLiteral("dd/MM/yyyy"), QLatin1Char('.'), QLatin1Char(',')});
-    QTextStream out(stdout);
-    scenario::Transcript transcript(out);
-    return runScript(object, file, transcript) == 0 ? K8_S_OK : K8_E_FAIL;
+    if (!scenarioShow()) {
+        QTextStream(stderr) << "k8tr4072: this library runs no scenarios (" K8TR4072_SCENARIO_ENV
+                               " is set); use the library built with the scenario runner\n";
+        return K8_E_FAIL;
+    }
+    return scenarioShow()(object, file) ? K8_S_OK : K8_E_FAIL;
+}
+
+void ComponentShow::setScenarioShow(ScenarioShow run) {
+    scenarioShow() = std::move(run);
 }
 
 // The host names the application folder in the environment; without it the user's data folder serves.
