@@ -1,10 +1,12 @@
 // The entry window's received currency, its bank, company and department rates, and the rate fields' help.
 #include "frmreceiptshop.h"
+#include "invoicelists.h"
 
 #include "platform/core/conversions.h"
 #include "shared/exchangerates.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
+#include "shared/statement.h"
 
 #include <cmath>
 
@@ -21,6 +23,17 @@ const QString LetterInventory = QStringLiteral("I");
 const QString LetterCustomer = QStringLiteral("C");
 constexpr int RateDigits = 28;
 constexpr int RateDecimals = 8;
+
+// The selling rate of :currency in the company's exchange rate list; the two look-ups differ in blanks
+// and in the letter case of the table.
+const char* const SellingRateTables = "ExchangeRate EH, ExchangeRatEDetail ED ";
+const char* const SellingRateCondition =
+    "EH.CompanyID = ED.CompanyID and  EH.ExchangeID = ED.ExchangeID and  EH.CompanyID = :company  and "
+    "ED.CurrencyID = :currency";
+const char* const ConversionRateTables = " ExchangeRate EH, ExchangeRateDetail ED";
+const char* const ConversionRateCondition =
+    "EH.CompanyID =  ED.CompanyID and EH.ExchangeID = ED.ExchangeID and  EH.CompanyID = :company  and "
+    "ED.CurrencyID = :currency";
 
 // A look-up that found no row gives an empty text, which counts as zero.
 QVariant emptyAsZero(const QVariant& value) {
@@ -83,11 +96,10 @@ void frmReceiptShop::cboCurrency_Click() {
         // Each text set below runs the bank-rate handler at once, so the company and department
         // rates end up computed from the last bank rate written.
         txtExchangeRate.setText(QString());
-        txtExchangeRate.setText(core::toText(lookUp(
-            QStringLiteral("ExchangeRate EH, ExchangeRatEDetail ED "), QStringLiteral("ED.sellingrate"),
-            QStringLiteral("EH.CompanyID = ED.CompanyID and ") +
-                QStringLiteral(" EH.ExchangeID = ED.ExchangeID and ") + QStringLiteral(" EH.CompanyID = ") +
-                companyText() + QStringLiteral("  and ED.CurrencyID = ") + currencyText)));
+        txtExchangeRate.setText(
+            core::toText(lookUp(SellingRateTables, QStringLiteral("ED.sellingrate"),
+                                shared::statement(SellingRateCondition, {{"company", companyText()},
+                                                                         {"currency", currencyText}}))));
         if (core::val(txtExchangeRate.text()) == 0) txtExchangeRate.setText(QStringLiteral("1.00"));
         s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, LetterCurrency, currencyId);
         const QString symbol =
@@ -133,11 +145,9 @@ void frmReceiptShop::txtExchangeRate_Change() {
 
 double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {
     double sellingRate = core::toDouble(emptyAsZero(
-        lookUp(QStringLiteral(" ExchangeRate EH, ExchangeRateDetail ED"), QStringLiteral("ED.sellingrate"),
-               QStringLiteral("EH.CompanyID = ") +
-                   QStringLiteral(" ED.CompanyID and EH.ExchangeID = ED.ExchangeID and ") +
-                   QStringLiteral(" EH.CompanyID = ") + companyText() +
-                   QStringLiteral("  and ED.CurrencyID = ") + QString::number(currencyId))));
+        lookUp(ConversionRateTables, QStringLiteral("ED.sellingrate"),
+               shared::statement(ConversionRateCondition,
+                                 {{"company", companyText()}, {"currency", QString::number(currencyId)}}))));
     if (rate == 0) rate = 1;
     if (sellingRate == 0) sellingRate = 1;
     return product(core::divide(1, rate), sellingRate);
@@ -146,7 +156,8 @@ double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {
 // The rates are taken from the invoice's own stored list with the inventory currency's current rate
 // added. That list is only borrowed: the session keeps its own, which later receipts store.
 double frmReceiptShop::getInventoryCurrencyExRate() {
-    const QString invoiceId = core::numberText(core::val(lvwInvoice.cell(lvwInvoice.selectedItem(), 6)));
+    const QString invoiceId =
+        core::numberText(core::val(lvwInvoice.cell(lvwInvoice.selectedItem(), ShopListColumns.id)));
     const QString invoice = QStringLiteral("ihinvoiceid=") + invoiceId + QStringLiteral(" and ihshopid= ") +
                             QString::number(session().shopId);
     const qint32 customerId =

@@ -3,10 +3,13 @@
 
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
+#include "platform/forms/userinput.h"
 #include "shared/exchangerates.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
+#include "shared/statement.h"
+#include "shared/windows.h"
 
 namespace entry {
 
@@ -14,13 +17,14 @@ using shared::session;
 using shared::trapped;
 
 namespace {
-const QString FormName = QStringLiteral("frmReceiptShop");
 constexpr int EntryTimeoutSeconds = 12000;
-constexpr int KeyF10 = 121;
+// The shop's active customers, with their currencies.
+const char* const CustomerCondition =
+    "c.customerid = s.customerid and s.shopid = :shop and c.currencyid=b.currencyid and c.Active=1";
 } // namespace
 
 frmReceiptShop::frmReceiptShop()
-    : Form(FormName, QStringLiteral("Receipts")), lblreceiptno(*this, "lblreceiptno"),
+    : Form(shared::EntryWindowName, QStringLiteral("Receipts")), lblreceiptno(*this, "lblreceiptno"),
       txtreceiptno(*this, "txtreceiptno"), lblDate(*this, "lblDate"), txtProcessDate(*this, "txtProcessDate"),
       LblOptCaption(*this, "LblOptCaption"), cboCustomer(*this, "cboCustomer"),
       lblCurrency(*this, "lblCurrency"), cboCurrency(*this, "cboCurrency"),
@@ -139,8 +143,7 @@ void frmReceiptShop::loadWindow() {
     s.commonDb->strTableName = QStringLiteral("ashopcustomerdetails s, aCustomermaster c,acurrencymaster b");
     s.commonDb->populatecomboorlist(
         cboCustomer, QStringLiteral("c.customerid"), QStringLiteral("c.customername+'--->'+b.currencyname"),
-        QStringLiteral("c.customerid = s.customerid and s.shopid = ") + QString::number(s.shopId) +
-            QStringLiteral(" and c.currencyid=b.currencyid and c.Active=1"));
+        shared::statement(CustomerCondition, {{"shop", QString::number(s.shopId)}}));
     s.commonDb->strTableName = QStringLiteral("acurrencymaster");
     s.commonDb->populatecomboorlist(cboCurrency, QStringLiteral("currencyid"),
                                     QStringLiteral("currencyname"));
@@ -187,7 +190,7 @@ void frmReceiptShop::activateWindow() {
 
 void frmReceiptShop::Form_KeyDown(int& keyCode, int shift) {
     trapped(name(), QStringLiteral("Form_KeyDown "), [&] {
-        if (keyCode == KeyF10 && lvwInvoice.DblClick) lvwInvoice.DblClick();
+        if (keyCode == forms::keys::F10 && lvwInvoice.DblClick) lvwInvoice.DblClick();
     });
 }
 

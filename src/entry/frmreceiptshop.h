@@ -104,6 +104,11 @@ public:
     // The report of the selected shop invoice, previewed.
     void PreviewReport();
 
+    // Edit from the register: the stored receipt loaded into the window, its settled documents listed
+    // and everything locked that would change it, ready to be shown. A failure before the documents
+    // travels to the caller.
+    void showStoredReceipt(const QString& receiptId);
+
     // Saving: validation, numbering, the header and detail rows, the close check.
     qint32 ReceiptId = 0;
     QString ReceiptNo;
@@ -115,14 +120,6 @@ public:
     void SaveReceiptDetails();
     QString GenerateRecieptNo();
     void Form_QueryUnload(int& cancel, int unloadMode) override;
-
-    // The text voucher of a stored receipt.
-    void printRvoucher(qint32 receiptId);
-    // The print dialog's way to the voucher: through the component's entry window, loaded for the
-    // print when it is not loaded.
-    static void printForPrintDialog(qint32 receiptId);
-    static QString PadSpaces(qint16 count);
-    static QString CentreText(const QString& text, qint16 width);
 
 private:
     void layOutControls();
@@ -147,7 +144,7 @@ private:
     void setCurrencyCaptions(const QString& symbol);
     qint32 selectedCustomerId() const;
     qint32 shopDepartmentId() const;
-    void previewSelectedInvoice();
+    void DisplayDetails(const QString& receiptId);
 
     ado::ConnectionPtr connection_;
 };

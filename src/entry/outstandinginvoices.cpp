@@ -5,6 +5,7 @@
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "shared/session.h"
+#include "shared/statement.h"
 #include "store/invoicekinds.h"
 
 namespace entry {
@@ -15,25 +16,54 @@ namespace {
 
 const QString AmountFormat = QStringLiteral("#0.00");
 const QString NothingSettled = QStringLiteral("0.00");
-const QString OpeningKindText = QStringLiteral("Opening Invoice");
 
-// The module's live receipts on one document; the document's condition and the voucher exclusion follow.
-const QString ReceiptsSettledHead =
-    QStringLiteral("select isnull(sum(drdsettledamount),0) as amt ") +
-    QStringLiteral(" from losdummyreceiptdetail rd,losdummyreceiptheader rh where ") +
-    QStringLiteral(" rd.drdid = rh.drid and rh.drcancelled = 0 and rd.drdshopid= rh.drshopid");
+// The customer's documents of the view that still have an open amount in the shop.
+const char* const ShopDocumentsStatement =
+    " Select invoiceId ihInvoiceId, invoiceno ihInvoiceno, invoicedate  ihinvoicedate, invoiceamt - settled "
+    "Amount, shopid ihShopId, type, ihRemarks from  vwTotalInvoiceReceiptAmount vw left join "
+    "losInvoiceHeader ih  on vw.Type='PCI' and vw.shopid=ih.ihShopId and vw.invoiceid=ih.ihInvoiceId  where "
+    "Type not in ('PAYMENT', 'RE', 'HQI', 'SDEBIT', 'HDEBIT') and  invoiceamt > settled and shopid = :shop "
+    "and CUstomerId = :customer Order by InvoiceId, shopid";
+
+// The module's live receipts on one document: the detail rows the :detail condition names, of receipts
+// that no live head-office voucher of the company took over whose rows the :voucher condition names.
+const char* const ReceiptsSettledStatement =
+    "select isnull(sum(drdsettledamount),0) as amt  from losdummyreceiptdetail rd,losdummyreceiptheader rh "
+    "where  rd.drdid = rh.drid and rh.drcancelled = 0 and rd.drdshopid= rh.drshopid and :detail and  "
+    "rh.drid not in(select rh.dummyreceiptid from receiptvoucherdetails rd,receiptvoucherheader rh where "
+    "rd.companyid = :company and  rd.receiptid = rh.receiptid and rd.companyid = rh.companyid and cancelled "
+    "= 0  and :voucher )";
+const char* const ShopDetailCondition = ":column=:document and  rd.drdshopid=:shop";
+const char* const ShopVoucherCondition = ":column= :document and rd.shopid=:shop ";
+const char* const OpeningDetailCondition = "drdaccInvoiceID =:document and rd.drdshopid=:shop";
+const char* const OpeningVoucherCondition = "hqaccountsinvoiceid = :document";
+
+// The customer's opening invoices of the department, with their days to the due date.
+const char* const OpeningInvoicesStatement =
+    "select invoiceid,invoiceno,invoicedate,isnull(discount,0) discount, "
+    "datediff(day,':processDate',dateadd(day,dueperiod,invoicedate)) as dueperiod,product, Referenceno "
+    "from  AccountsInvoiceHeader where  cancelled = 0 and proforma = 0 and  cashinvoice = 0 and companyid = "
+    ":company  and customerid = :customer and departmentid = :department and FinancialID=0";
+
+const char* const ServiceLinesStatement =
+    " select isnull(sum(serviceqty * amount),0) prodamount  from serviceinvoicedetails where invoiceid = "
+    ":invoice  and companyid = :company ";
+
+const char* const HeadOfficeReceiptsStatement =
+    "select isnull(sum(amountreceived),0) as amt from receiptvoucherdetails rd,receiptvoucherheader rh "
+    "where rd.companyid = :company and  rd.receiptid = rh.receiptid and rd.companyid = rh.companyid and  "
+    "cancelled = 0 and hqaccountsinvoiceid = :invoice and CustomerID=:customer";
+
+const char* const OpeningSettlementsCondition =
+    " csh.CSID=csd.CSID and csh.CompanyID=csd.CompanyID and  csh.companyid=:company And csd.ACCinvoiceid "
+    "=:invoice  and csh.cancelled=0";
 
 QString number(qint32 value) {
     return QString::number(value);
 }
 
-// Receipts that a live head-office voucher of the company took over; the voucher's document condition
-// follows.
-QString takenOverReceipts(const QString& company) {
-    return QStringLiteral(" and  rh.drid not in(select rh.dummyreceiptid from receiptvoucherdetails "
-                          "rd,receiptvoucherheader rh where rd.companyid = ") +
-           company + QStringLiteral(" and ") +
-           QStringLiteral(" rd.receiptid = rh.receiptid and rd.companyid = rh.companyid and cancelled = 0 ");
+QString companyText() {
+    return number(session().companyId);
 }
 
 // One sum of a statement that always returns one row.
@@ -58,66 +88,33 @@ ViewKind viewKindOf(const QString& type) {
     return {QString(), store::DetailIdFallback, store::ViewIdFallback};
 }
 
-QString shopDocumentsSql(const QString& shop, const QString& customer) {
-    return QStringLiteral(" Select invoiceId ihInvoiceId, invoiceno ihInvoiceno, invoicedate ") +
-           QStringLiteral(
-               " ihinvoicedate, invoiceamt - settled Amount, shopid ihShopId, type, ihRemarks from ") +
-           QStringLiteral(" vwTotalInvoiceReceiptAmount vw left join losInvoiceHeader ih ") +
-           QStringLiteral(" on vw.Type='PCI' and vw.shopid=ih.ihShopId and vw.invoiceid=ih.ihInvoiceId ") +
-           QStringLiteral(" where Type not in ('PAYMENT', 'RE', 'HQI', 'SDEBIT', 'HDEBIT') and ") +
-           QStringLiteral(" invoiceamt > settled and shopid = ") + shop +
-           QStringLiteral(" and CUstomerId = ") + customer + QStringLiteral(" Order by InvoiceId, shopid");
+QString receiptsSettledSql(const QString& detailCondition, const QString& voucherCondition) {
+    return shared::statement(
+        ReceiptsSettledStatement,
+        {{"detail", detailCondition}, {"voucher", voucherCondition}, {"company", companyText()}});
 }
 
-QString shopReceiptsSettledSql(const ViewKind& kind, const QString& document, const QString& shop,
-                               const QString& company) {
-    return ReceiptsSettledHead + QStringLiteral(" and ") + kind.detailColumn + QStringLiteral("=") +
-           document + QStringLiteral(" and  rd.drdshopid=") + shop + takenOverReceipts(company) +
-           QStringLiteral(" and ") + kind.headOfficeColumn + QStringLiteral("= ") + document +
-           QStringLiteral(" and rd.shopid=") + shop + QStringLiteral("  )");
+QString shopReceiptsSettledSql(const ViewKind& kind, const QString& document, const QString& shop) {
+    return receiptsSettledSql(
+        shared::statement(ShopDetailCondition,
+                          {{"column", kind.detailColumn}, {"document", document}, {"shop", shop}}),
+        shared::statement(ShopVoucherCondition,
+                          {{"column", kind.headOfficeColumn}, {"document", document}, {"shop", shop}}));
 }
 
-QString openingInvoicesSql(const QString& company, const QString& customer, const QString& department) {
-    return QStringLiteral("select invoiceid,invoiceno,invoicedate,isnull(discount,0) discount,") +
-           QStringLiteral(" datediff(day,'") +
-           core::format(session().processDate, QStringLiteral("yyyymmdd")) +
-           QStringLiteral("',dateadd(day,dueperiod,invoicedate)) as dueperiod,product, Referenceno from ") +
-           QStringLiteral(" AccountsInvoiceHeader where  cancelled = 0 and proforma = 0 and ") +
-           QStringLiteral(" cashinvoice = 0 and companyid = ") + company + QStringLiteral(" ") +
-           QStringLiteral(" and customerid = ") + customer + QStringLiteral(" and departmentid = ") +
-           department + QStringLiteral(" and FinancialID=0");
-}
-
-QString serviceLinesSql(const QString& invoice, const QString& company) {
-    return QStringLiteral(" select isnull(sum(serviceqty * amount),0) prodamount ") +
-           QStringLiteral(" from serviceinvoicedetails where invoiceid = ") + invoice + QStringLiteral(" ") +
-           QStringLiteral(" and companyid = ") + company + QStringLiteral(" ");
-}
-
-QString headOfficeReceiptsSql(const QString& invoice, const QString& company, const QString& customer) {
-    return QStringLiteral("select isnull(sum(amountreceived),0) as amt from receiptvoucherdetails "
-                          "rd,receiptvoucherheader rh where rd.companyid = ") +
-           company + QStringLiteral(" and ") +
-           QStringLiteral(" rd.receiptid = rh.receiptid and rd.companyid = rh.companyid and ") +
-           QStringLiteral(" cancelled = 0 and hqaccountsinvoiceid = ") + invoice +
-           QStringLiteral(" and CustomerID=") + customer;
-}
-
-QString openingReceiptsSettledSql(const QString& invoice, const QString& shop, const QString& company) {
-    return ReceiptsSettledHead + QStringLiteral(" and drdaccInvoiceID =") + invoice +
-           QStringLiteral(" and rd.drdshopid=") + shop + takenOverReceipts(company) +
-           QStringLiteral(" and hqaccountsinvoiceid = ") + invoice + QStringLiteral(" )");
+QString openingReceiptsSettledSql(const QString& invoice, const QString& shop) {
+    return receiptsSettledSql(
+        shared::statement(OpeningDetailCondition, {{"document", invoice}, {"shop", shop}}),
+        shared::statement(OpeningVoucherCondition, {{"document", invoice}}));
 }
 
 // Customer settlements of an opening invoice, through the common database helper.
-double openingSettlements(const QString& invoice, const QString& company) {
+double openingSettlements(const QString& invoice) {
     suite::ClsCommonDb& commonDb = *session().commonDb;
     commonDb.strTableName = QStringLiteral("customersettlementheader csh,customersettlementdetail csd");
     return core::toDouble(commonDb.fnreturnfield(
         QStringLiteral("IsNull(Sum(settlementamount), 0)"),
-        QStringLiteral(" csh.CSID=csd.CSID and csh.CompanyID=csd.CompanyID and ") +
-            QStringLiteral(" csh.companyid=") + company + QStringLiteral(" And csd.ACCinvoiceid =") +
-            invoice + QStringLiteral("  and csh.cancelled=0")));
+        shared::statement(OpeningSettlementsCondition, {{"company", companyText()}, {"invoice", invoice}})));
 }
 
 // Adds the current document of the view with what the module's receipts leave open on it; false when
@@ -127,8 +124,8 @@ bool listShopDocument(forms::ListView& list, const ado::Recordset& document, int
     const shared::Session& s = session();
     const ViewKind kind = viewKindOf(core::nullAsEmpty(document.field(QStringLiteral("type"))));
     const QString id = core::toText(document.field(QStringLiteral("ihInvoiceId")));
-    const double settled = sumOf(shopReceiptsSettledSql(kind, id, number(s.shopId), number(s.companyId)),
-                                 QStringLiteral("Amt"), connection);
+    const double settled =
+        sumOf(shopReceiptsSettledSql(kind, id, number(s.shopId)), QStringLiteral("Amt"), connection);
     const double outstanding = core::toDouble(document.field(QStringLiteral("Amount"))) - settled;
     if (!(outstanding > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
@@ -148,18 +145,22 @@ bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qi
                         int runningNumber, const ado::ConnectionPtr& connection) {
     const shared::Session& s = session();
     const QString id = core::toText(invoice.field(QStringLiteral("invoiceid")));
-    const QString company = number(s.companyId);
-    const double amount = sumOf(serviceLinesSql(id, company), QStringLiteral("prodamount"), connection) -
-                          core::toDouble(invoice.field(QStringLiteral("discount")));
+    const QString company = companyText();
+    const double amount =
+        sumOf(shared::statement(ServiceLinesStatement, {{"invoice", id}, {"company", company}}),
+              QStringLiteral("prodamount"), connection) -
+        core::toDouble(invoice.field(QStringLiteral("discount")));
     const double headOffice =
-        sumOf(headOfficeReceiptsSql(id, company, number(customerId)), QStringLiteral("Amt"), connection);
-    const double settlements = openingSettlements(id, company);
+        sumOf(shared::statement(HeadOfficeReceiptsStatement,
+                                {{"company", company}, {"invoice", id}, {"customer", number(customerId)}}),
+              QStringLiteral("Amt"), connection);
+    const double settlements = openingSettlements(id);
     const double receipts =
-        sumOf(openingReceiptsSettledSql(id, number(s.shopId), company), QStringLiteral("Amt"), connection);
+        sumOf(openingReceiptsSettledSql(id, number(s.shopId)), QStringLiteral("Amt"), connection);
     const double balance = amount - (headOffice + settlements + receipts);
     if (!(balance > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
-    list.setCell(item, OpeningListColumns.kind, OpeningKindText);
+    list.setCell(item, OpeningListColumns.kind, store::openingInvoiceKind().kindText);
     list.setCell(item, OpeningListColumns.number, core::toText(invoice.field(QStringLiteral("invoiceno"))));
     list.setCell(item, OpeningReferenceColumn, core::toText(invoice.field(QStringLiteral("Referenceno"))));
     list.setCell(item, OpeningDateColumn, core::toText(invoice.field(QStringLiteral("invoicedate"))));
@@ -174,8 +175,9 @@ bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qi
 void frmReceiptShop::LoadShopInvoices() {
     const shared::Session& s = session();
     ado::Recordset documents;
-    documents.open(shopDocumentsSql(number(s.shopId), number(selectedCustomerId())), adocon(),
-                   ado::CursorType::Keyset, ado::LockType::Optimistic);
+    documents.open(shared::statement(ShopDocumentsStatement, {{"shop", number(s.shopId)},
+                                                              {"customer", number(selectedCustomerId())}}),
+                   adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
     int runningNumber = 1;
     for (; !documents.eof(); documents.moveNext())
         if (listShopDocument(lvwInvoice, documents, runningNumber, adocon())) ++runningNumber;
@@ -188,7 +190,11 @@ void frmReceiptShop::LoadOpeningInvoices() {
     const qint16 department = core::toInt16(s.commonDb->fnreturnfield(QStringLiteral("DepartmentID")));
     const qint32 customerId = selectedCustomerId();
     ado::Recordset invoices;
-    invoices.open(openingInvoicesSql(number(s.companyId), number(customerId), QString::number(department)),
+    invoices.open(shared::statement(OpeningInvoicesStatement,
+                                    {{"processDate", core::format(s.processDate, QStringLiteral("yyyymmdd"))},
+                                     {"company", companyText()},
+                                     {"customer", number(customerId)},
+                                     {"department", QString::number(department)}}),
                   adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
     int runningNumber = 1;
     for (; !invoices.eof(); invoices.moveNext())

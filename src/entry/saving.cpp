@@ -2,6 +2,7 @@
 #include "frmreceiptshop.h"
 #include "invoicelists.h"
 
+#include "output/textvoucher.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/conversions.h"
@@ -10,8 +11,10 @@
 #include "shared/exchangerates.h"
 #include "shared/filecode.h"
 #include "shared/formhelpers.h"
+#include "shared/registergrid.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
+#include "shared/statement.h"
 #include "store/invoicekinds.h"
 
 #include <optional>
@@ -31,7 +34,13 @@ const QString HeaderStatement = QStringLiteral("select * from LosDummyReceiptHea
 const QString DetailStatement = QStringLiteral("select * from LosDummyReceiptDetail where drdshopid=");
 const QString StoredDateFormat = QStringLiteral("yyyy/mm/dd");
 
-const QString OpeningKindColumn = QStringLiteral("drdaccinvoiceid");
+const char* const PrefixStatement =
+    "SELECT Prefix FROM aPrefix WHERE InterfaceID = :interface and shopid=:shop and financialid = :financial";
+// :length is the prefix's length, :prefix the prefix as a literal.
+const char* const HighestNumberStatement =
+    "Select isnull(max(convert(int,right(drNo,len(drNo)-:length))),0) from LosDummyReceiptHeader where  "
+    "len(drNo)>len(:prefix) and  isnumeric(isnull(right(drNo,len(drNo)-:length),0)) =1 and "
+    "substring(drNo,1,len(:prefix))=:prefix";
 
 QString shopText() {
     return QString::number(session().shopId);
@@ -73,9 +82,9 @@ QVariant serverTime(const ado::ConnectionPtr& connection) {
 QString receiptPrefix(const ado::ConnectionPtr& connection) {
     const shared::Session& s = session();
     ado::Recordset rs;
-    rs.open(QStringLiteral("SELECT Prefix FROM aPrefix WHERE InterfaceID = ") +
-                QString::number(shared::ReceiptInterfaceId) + QStringLiteral(" and shopid=") + shopText() +
-                QStringLiteral(" and financialid = ") + QString::number(s.financialId),
+    rs.open(shared::statement(PrefixStatement, {{"interface", QString::number(shared::ReceiptInterfaceId)},
+                                                {"shop", shopText()},
+                                                {"financial", QString::number(s.financialId)}}),
             connection, ado::CursorType::Static, ado::LockType::ReadOnly);
     const QString prefix = rs.eof() ? QString() : core::nullAsEmpty(rs.field(QStringLiteral("Prefix")));
     rs.close();
@@ -86,14 +95,9 @@ QString receiptPrefix(const ado::ConnectionPtr& connection) {
 // goes in as a literal so that an apostrophe in it cannot end the text early; any other prefix gives
 // the statement character for character.
 qint64 highestNumberWith(const QString& prefix, const ado::ConnectionPtr& connection) {
-    const QString length = QString::number(prefix.size());
-    const QString literal = ado::quoted(prefix);
     ado::Recordset rs;
-    rs.open(QStringLiteral("Select isnull(max(convert(int,right(drNo,") + QStringLiteral("len(drNo)-") +
-                length + QStringLiteral("))),0) from LosDummyReceiptHeader where  len(drNo)>len(") + literal +
-                QStringLiteral(") and ") + QStringLiteral(" isnumeric(isnull(right(drNo,len(drNo)-") +
-                length + QStringLiteral("),0)) =1 and substring(drNo,1,len(") + literal +
-                QStringLiteral("))=") + literal,
+    rs.open(shared::statement(HighestNumberStatement,
+                              {{"length", QString::number(prefix.size())}, {"prefix", ado::quoted(prefix)}}),
             connection);
     const qint64 highest = core::toInt32(rs.field(0));
     rs.close();
@@ -158,12 +162,12 @@ void frmReceiptShop::finishSave() {
 void frmReceiptShop::offerVoucher() {
     const QString setting =
         core::trimBlanks(shared::FileCode(QStringLiteral("defaultprint"), shared::settingsFilePath()));
-    if (setting.toUpper() == QLatin1String("1")) return printRvoucher(ReceiptId);
+    if (setting.toUpper() == QLatin1String("1")) return output::printRvoucher(ReceiptId);
     const auto answer = forms::Runtime::msgBox(QStringLiteral("Do you want to print Voucher"),
                                                forms::MsgButtons::YesNo, forms::MsgIcon::Question);
     if (answer != forms::MsgResult::Yes) return;
     const forms::Grid& grid = session().registerWindow->grid();
-    printRvoucher(core::toInt32(grid.textMatrix(grid.row(), 0)));
+    output::printRvoucher(core::toInt32(grid.textMatrix(grid.row(), shared::gridcol::ReceiptId)));
 }
 
 qint32 frmReceiptShop::receivedCurrencyId() const {
@@ -300,7 +304,7 @@ void frmReceiptShop::SaveReceiptDetails() {
     for (int item = 1; item <= lvwOpeningInvoices.count(); ++item) {
         if (!isSettled(lvwOpeningInvoices.cell(item, OpeningListColumns.settlement))) continue;
         addDetail(rs, ReceiptId,
-                  {core::toInt16(line++), OpeningKindColumn,
+                  {core::toInt16(line++), store::openingInvoiceKind().detailColumn,
                    lvwOpeningInvoices.cell(item, OpeningListColumns.id),
                    lvwOpeningInvoices.cell(item, OpeningListColumns.amount),
                    lvwOpeningInvoices.cell(item, OpeningListColumns.settlement)});

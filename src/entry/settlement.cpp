@@ -1,9 +1,13 @@
-// The entry window's settlement: Advance or Settlement, the received amount, the settle dialog, the total.
+// The entry window's settlement: Advance or Settlement, the received amount, the settle dialog, the total,
+// the preview of a listed invoice.
 #include "frminvoiceentry.h"
 #include "frmreceiptshop.h"
+#include "invoicelists.h"
 
+#include "output/invoicepreview.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
+#include "platform/forms/userinput.h"
 #include "shared/exchangerates.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
@@ -24,7 +28,6 @@ const QString RowTipFormat = QStringLiteral("###,###,##0.00");
 const QString OpenDialogProcedure = QStringLiteral("lvwInvoice_DblClick ");
 constexpr int ReceivedDigits = 18;
 constexpr int ReceivedDecimals = 2;
-constexpr int KeyEnter = 13;
 constexpr int YesButton = 1;
 constexpr int NoButton = 2;
 
@@ -145,17 +148,17 @@ void frmReceiptShop::lvwOpeningInvoices_DblClick() {
 
 void frmReceiptShop::lvwInvoice_KeyPress(int& keyAscii) {
     trapped(name(), QStringLiteral("lvwInvoice_KeyPress"), [&] {
-        if (keyAscii == KeyEnter) lvwInvoice_DblClick();
+        if (keyAscii == forms::keys::Enter) lvwInvoice_DblClick();
     });
 }
 
 void frmReceiptShop::lvwInvoice_ItemClick(int item) {
     trapped(name(), QStringLiteral("lvwInvoice_ItemClick"), [&] {
-        for (int column : {4, 5}) {
+        for (int column : {ShopListColumns.amount, ShopListColumns.settlement}) {
             const QString text = lvwInvoice.cell(item, column);
             if (!text.isEmpty()) lvwInvoice.setCellToolTip(item, column, core::format(text, RowTipFormat));
         }
-        for (int column : {1, 2, 3}) {
+        for (int column : {ShopListColumns.kind, ShopListColumns.number, ShopDateColumn}) {
             const QString text = lvwInvoice.cell(item, column);
             if (!text.isEmpty()) lvwInvoice.setCellToolTip(item, column, text);
         }
@@ -165,7 +168,7 @@ void frmReceiptShop::lvwInvoice_ItemClick(int item) {
 void frmReceiptShop::lvwInvoice_MouseDown(int button, int shift, float x, float y) {
     trapped(name(), QStringLiteral("lvwInvoice_MouseDown"), [&] {
         if (button != forms::RightButton || lvwInvoice.count() < 1 || lvwInvoice.selectedItem() == 0) return;
-        if (const auto preview = previewFor(lvwInvoice.cell(lvwInvoice.selectedItem(), 1)))
+        if (const auto preview = previewFor(lvwInvoice.cell(lvwInvoice.selectedItem(), ShopListColumns.kind)))
             mnuPreview.setEnabled(*preview);
         popupMenu(mnuPopup);
     });
@@ -175,8 +178,20 @@ void frmReceiptShop::mnuPreview_Click() {
     trapped(name(), QStringLiteral("mnuPreview_Click"), [this] { PreviewReport(); });
 }
 
+void frmReceiptShop::PreviewReport() {
+    forms::HourglassPointer pointer;
+    trapped(name(), QStringLiteral("PreviewReport"), [this] {
+        output::InvoicePreview preview(adocon());
+        const int item = lvwInvoice.selectedItem();
+        preview.show(lvwInvoice.cell(item, ShopListColumns.kind),
+                     core::numberText(core::val(lvwInvoice.cell(item, ShopListColumns.id))),
+                     [this] { return getInventoryCurrencyExRate(); });
+    });
+}
+
 void frmReceiptShop::UpdateSettledTotal() {
-    const double total = settledTotal(lvwInvoice, 5) + settledTotal(lvwOpeningInvoices, 6);
+    const double total = settledTotal(lvwInvoice, ShopListColumns.settlement) +
+                         settledTotal(lvwOpeningInvoices, OpeningListColumns.settlement);
     txtAmount.setText(core::format(total, AmountFormat));
 }
 

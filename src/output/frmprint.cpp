@@ -2,6 +2,7 @@
 #include "frmprint.h"
 
 #include "shopreportengine.h"
+#include "textvoucher.h"
 
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
@@ -137,7 +138,6 @@ void frmPrint::cmdCancel_Click() {
 void frmPrint::printVoucher() {
     forms::HourglassPointer pointer;
     const qint32 receiptId = core::toInt32(currentReceiptId());
-    if (!voucherPrinter) throw core::RuntimeError::of(core::err::ObjectNotSet);
     voucherPrinter(receiptId);
     if (optScreen.value()) os::OutputEvents::textViewed(os::OutputFile::reportedPath(VoucherScreenFile));
     unload();

@@ -5,8 +5,10 @@
 #include "platform/forms/textcontrols.h"
 #include "platform/report/report.h"
 #include "platform/report/reportengine.h"
+#include "textvoucher.h"
 
 #include <functional>
+
 #include <memory>
 
 namespace output {
@@ -30,16 +32,16 @@ public:
     forms::CommandButton cmdOK;
     forms::CommandButton cmdCancel;
 
-    // The entry window's printRvoucher, which sits in the layer above this dialog: whoever shows the
-    // dialog tells it how to reach the voucher. Without it OK fails with error 91.
-    std::function<void(qint32 receiptId)> voucherPrinter;
-
     void Form_Load() override;
     void Form_KeyPress(int& keyAscii) override;
     void Form_Unload(int& cancel) override;
     void cmdOK_Click();
     void cmdCancel_Click();
     void WIndowsPrint();
+
+    // Writes the voucher of a receipt; the register prints through its entry window, which loads
+    // (without showing) for it.
+    std::function<void(qint32 receiptId)> voucherPrinter = printRvoucher;
 
 private:
     void layOutControls();

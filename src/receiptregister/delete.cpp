@@ -8,6 +8,7 @@
 #include "platform/forms/runtime.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
+#include "shared/statement.h"
 #include "shared/windows.h"
 
 namespace receiptregister {
@@ -17,6 +18,10 @@ using shared::session;
 namespace {
 
 constexpr int NoButton = 2;
+
+const char* const CancelStatement =
+    "update LosDummyReceiptHeader set drcancelled = 1 ,drCancelledRemarks = :reason where drshopid=:shop "
+    "and drid = ':receipt'";
 
 QString shopText() {
     return QString::number(session().shopId);
@@ -48,10 +53,8 @@ bool confirmed(const QString& receiptNo) {
 void cancelInDatabase(const ado::ConnectionPtr& connection, const QString& receiptId,
                       const QString& receiptNo, const QString& reason) {
     ado::Transaction transaction(connection);
-    connection->execute(
-        QStringLiteral("update LosDummyReceiptHeader set drcancelled = 1 ,drCancelledRemarks = ") +
-        ado::quoted(reason) + QStringLiteral(" where drshopid=") + shopText() +
-        QStringLiteral(" and drid = '") + receiptId + QStringLiteral("'"));
+    connection->execute(shared::statement(
+        CancelStatement, {{"reason", ado::quoted(reason)}, {"shop", shopText()}, {"receipt", receiptId}}));
     session().userAuditing->SaveUserAuditingInfo(receiptId, receiptNo, true, QStringLiteral("D"));
     transaction.commit();
 }

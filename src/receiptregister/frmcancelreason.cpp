@@ -16,7 +16,6 @@ using shared::trapped;
 
 namespace {
 const QString FormName = QStringLiteral("frmcancelreason");
-constexpr int Apostrophe = 39;
 constexpr int ActiveWidthTwips = 6480;
 constexpr int ActiveHeightTwips = 915;
 
@@ -59,7 +58,7 @@ void frmcancelreason::Form_Activate() {
 // The apostrophe would end the reason's literal in the cancellation statement.
 void frmcancelreason::txtcanreason_KeyPress(int& keyAscii) {
     shared::SendTabOnEnter(keyAscii);
-    if (keyAscii == Apostrophe) keyAscii = 0;
+    if (keyAscii == '\'') keyAscii = 0;
 }
 
 void frmcancelreason::txtcanreason_KeyUp(int& keyCode, int shift) {

@@ -1,11 +1,14 @@
 // The register window: layout, loading, activation and the counter check, keyboard and mouse.
 #include "frmmaster.h"
 
+#include "entry/entrycommands.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
+#include "platform/forms/userinput.h"
 #include "shared/filecode.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
+#include "shared/statement.h"
 #include "shared/windows.h"
 
 namespace receiptregister {
@@ -14,14 +17,19 @@ using shared::session;
 using shared::trapped;
 
 namespace {
-const QString FormName = QStringLiteral("FrmMaster");
 const QString GridTable = QStringLiteral("LosDummyReceiptHeader");
+// The shop's receipts after the date bound, cancelled ones saying so.
+const char* const GridStatement =
+    "select drid,drno,drdate,customername,dramount, case drcancelled when 1 then 'Yes' when 0 then 'No' end "
+    "from :table,acustomermaster where drcustomerid = customerid and drdate>':bound' and drshopid=:shop "
+    "order by drid";
 constexpr int GridWidthTwips = 13200;
 } // namespace
 
 FrmMaster::FrmMaster()
-    : Form(FormName, QStringLiteral("Receipts")), Picture1(*this, QStringLiteral("Picture1")),
-      flexMaster(*this, QStringLiteral("flexMaster")), fraBrowse(*this, QStringLiteral("fraBrowse")),
+    : Form(shared::RegisterWindowName, QStringLiteral("Receipts")),
+      Picture1(*this, QStringLiteral("Picture1")), flexMaster(*this, QStringLiteral("flexMaster")),
+      fraBrowse(*this, QStringLiteral("fraBrowse")),
       cboColNames(*this, QStringLiteral("cboColNames"), &fraBrowse),
       optAscend(*this, QStringLiteral("optAscend"), &fraBrowse),
       optDescend(*this, QStringLiteral("optDescend"), &fraBrowse),
@@ -108,11 +116,9 @@ void FrmMaster::loadRegister() {
     DateBound = fnPopulateDate();
     strGridTable = GridTable;
     strGridQuery =
-        QStringLiteral("select drid,drno,drdate,customername,dramount, case drcancelled when 1 then "
-                       "'Yes' when 0 then 'No' end from ") +
-        strGridTable + QStringLiteral(",acustomermaster where drcustomerid = customerid and drdate>'") +
-        core::format(DateBound, QStringLiteral("yyyymmdd")) + QStringLiteral("' and drshopid=") +
-        QString::number(s.shopId) + QStringLiteral(" order by drid");
+        shared::statement(GridStatement, {{"table", strGridTable},
+                                          {"bound", core::format(DateBound, QStringLiteral("yyyymmdd"))},
+                                          {"shop", QString::number(s.shopId)}});
     GridPopulate(strGridQuery, strGridTable);
     UserRights();
     if (flexMaster.textMatrix(1, 1).isEmpty()) {
@@ -164,10 +170,10 @@ bool FrmMaster::counterCheckFails() {
 
 void FrmMaster::Form_KeyPress(int& keyAscii) {
     trapped(name(), QStringLiteral("Form_KeyPress"), [&] {
-        if (keyAscii == 4) {
+        if (keyAscii == forms::keys::CtrlD) {
             flexMaster.setEnabled(true);
             flexMaster.setFocus();
-        } else if (keyAscii == 10 && cmdnew.enabled()) {
+        } else if (keyAscii == forms::keys::CtrlEnter && cmdnew.enabled()) {
             cmdnew_Click();
         }
     });
@@ -181,13 +187,14 @@ void FrmMaster::flexMaster_DblClick() {
 
 void FrmMaster::flexMaster_KeyDown(int& keyCode, int shift) {
     trapped(name(), QStringLiteral("flexMaster_KeyDown"), [&] {
-        if (keyCode == 46 && CmdDelete.enabled()) CmdDelete_Click();
+        if (keyCode == forms::keys::Delete && CmdDelete.enabled()) CmdDelete_Click();
     });
 }
 
 void FrmMaster::flexMaster_KeyPress(int& keyAscii) {
     trapped(name(), QStringLiteral("flexMaster_KeyPress"), [&] {
-        if (keyAscii == 13 && CmdEdit.enabled() && !flexMaster.textMatrix(1, 0).isEmpty()) CmdEdit_Click();
+        if (keyAscii == forms::keys::Enter && CmdEdit.enabled() && !flexMaster.textMatrix(1, 0).isEmpty())
+            CmdEdit_Click();
     });
 }
 
@@ -195,16 +202,11 @@ void FrmMaster::flexMaster_MouseMove(int button, int shift, float x, float y) {
     flexMaster.setToolTipText(flexMaster.textMatrix(flexMaster.mouseRow(), flexMaster.mouseCol()));
 }
 
-entry::frmReceiptShop& FrmMaster::entryWindow() {
-    return shared::windows().get<entry::frmReceiptShop>();
-}
-
 void FrmMaster::cmdnew_Click() {
     trapped(name(), QStringLiteral("cmdNew_Click"), [this] {
         session().EntryMode = QStringLiteral("N");
         session().userAuditing->LoggedTime = QDateTime::currentDateTime();
-        entryWindow().setAdocon(connection);
-        entryWindow().showModal(this);
+        entry::enterNewReceipt(connection, *this);
         flexMaster_SelChange();
     });
 }

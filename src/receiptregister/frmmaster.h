@@ -1,7 +1,6 @@
 // The receipt register: the shop's receipts of the date window, sorting, search and commands.
 #pragma once
 
-#include "entry/frmreceiptshop.h"
 #include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
 #include "platform/forms/grid.h"
@@ -58,16 +57,11 @@ public:
     void flexMaster_EnterCell();
     void flexMaster_SelChange();
 
-    // The windows the register opens, created on first reference.
-    entry::frmReceiptShop& entryWindow();
-
     // Commands on the current row.
     void CmdEdit_Click();
     void CmdDelete_Click();
     void cmdUpdate_Click();
     void cmdPrint_Click();
-    // Loads the stored receipt's settled documents into the entry window's lists.
-    void DisplayDetails();
 
 private:
     void layOutControls();

@@ -5,6 +5,7 @@
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
 #include "shared/reporterror.h"
+#include "shared/statement.h"
 
 namespace receiptregister {
 
@@ -13,6 +14,9 @@ using shared::session;
 namespace {
 constexpr int TwipsPerCharacter = 130;
 constexpr int SpareWidthMargin = 315;
+const char* const HeadersStatement =
+    "select tc.columnheader,tc.columnname from atables t,atablecolumns tc where t.tableid = tc.tableid and "
+    "tablename =':table'";
 } // namespace
 
 void FrmMaster::GridPopulate(const QString& sqlText, const QString& tableName) {
@@ -56,11 +60,7 @@ void FrmMaster::FormatColumns(const QString& tableName, std::vector<int>& length
 // Header texts from atablecolumns: the first row (the hidden id) is skipped.
 void FrmMaster::fillHeaders(const QString& tableName, std::vector<int>& lengths, int& headerRows) {
     ado::Recordset rs;
-    rs.open(QStringLiteral(
-                "select tc.columnheader,tc.columnname from atables t,atablecolumns tc where t.tableid = "
-                "tc.tableid and tablename ='") +
-                tableName + QStringLiteral("'"),
-            connection);
+    rs.open(shared::statement(HeadersStatement, {{"table", tableName}}), connection);
     headerRows = int(rs.recordCount());
     if (!rs.eof()) rs.moveNext();
     for (int column = 1; !rs.eof(); rs.moveNext(), ++column) {

@@ -1,7 +1,7 @@
 // The register's Post Ledgers and Print commands.
 #include "frmmaster.h"
 
-#include "entry/frmreceiptshop.h"
+#include "entry/entrycommands.h"
 #include "output/frmprint.h"
 #include "output/frmstatus.h"
 #include "platform/forms/runtime.h"
@@ -38,7 +38,9 @@ void FrmMaster::cmdUpdate_Click() {
 void FrmMaster::cmdPrint_Click() {
     trapped(name(), QStringLiteral("cmdPrint_Click "), [this] {
         output::frmPrint& dialog = shared::windows().get<output::frmPrint>();
-        dialog.voucherPrinter = entry::frmReceiptShop::printForPrintDialog;
+        dialog.voucherPrinter = [](qint32 receiptId) {
+            entry::printThroughEntryWindow(shared::registerConnection(), receiptId);
+        };
         dialog.showModal(this);
     });
 }

@@ -5,6 +5,7 @@
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "shared/reporterror.h"
+#include "shared/statement.h"
 
 namespace receiptregister {
 
@@ -12,13 +13,14 @@ using shared::session;
 
 namespace {
 const QString AdminRights = QStringLiteral("ADMIN");
+const char* const RightsStatement =
+    "select functionrights from louserrights where userid = :user and interfaceid = :interface";
 } // namespace
 
 void FrmMaster::UserRights() {
     ado::Recordset rs;
-    rs.open(QStringLiteral("select functionrights from louserrights where userid = ") +
-                QString::number(session().userId) + QStringLiteral(" and interfaceid = ") +
-                QStringLiteral("1505"),
+    rs.open(shared::statement(RightsStatement, {{"user", QString::number(session().userId)},
+                                                {"interface", QString::number(shared::ReceiptInterfaceId)}}),
             connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
     if (rs.eof()) {
         rs.close();

@@ -5,6 +5,9 @@
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 #include "session.h"
+#include "statement.h"
+
+#include <map>
 
 namespace shared {
 
@@ -15,13 +18,18 @@ QString companyText() {
 }
 
 // The party's currency joined with its selling rate; four master tables share this statement.
+const char* const MasterRateStatement =
+    "select :selected CurID,SellingRate from :table a, ExchangeRateDetail b Where a.CompanyID = b.CompanyID "
+    "And a.:currencyColumn = b.CurrencyID and a.:partyColumn=:party and a.companyid=:company";
+
 QString masterRateStatement(const QString& selected, const QString& table, const QString& currencyColumn,
                             const QString& partyColumn, const QString& party) {
-    return QStringLiteral("select ") + selected + QStringLiteral(" CurID,SellingRate from ") + table +
-           QStringLiteral(" a, ExchangeRateDetail b ") +
-           QStringLiteral("Where a.CompanyID = b.CompanyID And a.") + currencyColumn +
-           QStringLiteral(" = b.CurrencyID ") + QStringLiteral("and a.") + partyColumn + QStringLiteral("=") +
-           party + QStringLiteral(" and a.companyid=") + companyText();
+    return statement(MasterRateStatement, {{"selected", selected},
+                                           {"table", table},
+                                           {"currencyColumn", currencyColumn},
+                                           {"partyColumn", partyColumn},
+                                           {"party", party},
+                                           {"company", companyText()}});
 }
 
 // The elements before the last separator; the text always ends in one.
@@ -36,35 +44,48 @@ double rateAt(const RateLists& lists, qsizetype position) {
     return core::toDouble(lists.rates[position]);
 }
 
+// The statements of the parties' currencies and of their rates by letter, :party standing for the
+// party's id and :company for the session's company.
+const std::map<QString, const char*> CurrencyStatements = {
+    {"Z", "select CurrencyID curID from acompanyMaster where companyID=:company"},
+    {"D",
+     "select depcurrencyid curID from adepartmentMaster where DepartmentID=:party and CompanyID=:company"},
+    {"V", "select CurrencyID curID from avendorMaster where companyid=:company and vendorID=:party"},
+    {"A", "select CurrencyID curID from aaccountmaster where companyid=:company and accountid=:party"},
+    {"C", "select CurrencyID curID from acustomermaster where CompanyID=:company and CustomerID=:party"},
+    {"I",
+     "select currencyid curid from aaccountmaster a,apackagesettings b  Where accountid = inventoryid and "
+     "a.companyid=b.companyid and a.companyid=:company"}};
+const std::map<QString, const char*> OwnRateStatements = {
+    {"Z",
+     "select a.CurrencyID CurID,SellingRate from acompanymaster a, ExchangeRateDetail b  Where a.CompanyID "
+     "= b.CompanyID And a.currencyid = b.CurrencyID  and a.Companyid=:party"},
+    {"B",
+     "select a.CashGroupID CurID,SellingRate from aSettings a, ExchangeRateDetail b  Where a.CompanyID = "
+     "b.CompanyID And a.CashGroupID = b.CurrencyID  and a.companyid=:company"},
+    {"M",
+     "select m.Currencyid CurID,SellingRate from aCurrencymaster m,  exchangeratedetail e where m.currencyid "
+     "= e.currencyid and m.companyid =  e.companyid and e.Currencyid = :party and e.Companyid = :company"},
+    {"I",
+     "select a.currencyid CurID,SellingRate from   aaccountmaster a,apackagesettings b, ExchangeRateDetail c "
+     "Where a.accountid = b.inventoryid And a.companyid = b.companyid and a.currencyid=c.currencyid and "
+     "a.companyid=:company"}};
+
+// The statement of the letter filled for the party; an empty text for a letter without one.
+QString partyStatement(const std::map<QString, const char*>& statements, const QString& letter, qint32 id) {
+    const auto found = statements.find(letter);
+    if (found == statements.end()) return QString();
+    return statement(found->second, {{"party", QString::number(id)}, {"company", companyText()}});
+}
+
 } // namespace
 
 // An unknown letter yields an empty statement, which the database refuses.
 QString partyCurrencyStatement(const QString& letter, qint32 id) {
-    const QString c = companyText();
-    const QString party = QString::number(id);
-    if (letter == QLatin1String("Z"))
-        return QStringLiteral("select CurrencyID curID from acompanyMaster where companyID=") + c;
-    if (letter == QLatin1String("D"))
-        return QStringLiteral("select depcurrencyid curID from adepartmentMaster where DepartmentID=") +
-               party + QStringLiteral(" and CompanyID=") + c;
-    if (letter == QLatin1String("V"))
-        return QStringLiteral("select CurrencyID curID from avendorMaster where companyid=") + c +
-               QStringLiteral(" and vendorID=") + party;
-    if (letter == QLatin1String("A"))
-        return QStringLiteral("select CurrencyID curID from aaccountmaster where companyid=") + c +
-               QStringLiteral(" and accountid=") + party;
-    if (letter == QLatin1String("C"))
-        return QStringLiteral("select CurrencyID curID from acustomermaster where CompanyID=") + c +
-               QStringLiteral(" and CustomerID=") + party;
-    if (letter == QLatin1String("I"))
-        return QStringLiteral("select currencyid curid from aaccountmaster a,apackagesettings b ") +
-               QStringLiteral(" Where accountid = inventoryid and a.companyid=b.companyid and a.companyid=") +
-               c;
-    return QString();
+    return partyStatement(CurrencyStatements, letter, id);
 }
 
 QString partyRateStatement(const QString& letter, qint32 id) {
-    const QString c = companyText();
     const QString party = QString::number(id);
     if (letter == QLatin1String("V"))
         return masterRateStatement(QStringLiteral("a.currencyid"), QStringLiteral("avendormaster"),
@@ -78,28 +99,7 @@ QString partyRateStatement(const QString& letter, qint32 id) {
     if (letter == QLatin1String("A"))
         return masterRateStatement(QStringLiteral("a.currencyid"), QStringLiteral("aaccountmaster"),
                                    QStringLiteral("currencyid"), QStringLiteral("accountID"), party);
-    if (letter == QLatin1String("Z"))
-        return QStringLiteral(
-                   "select a.CurrencyID CurID,SellingRate from acompanymaster a, ExchangeRateDetail b ") +
-               QStringLiteral(" Where a.CompanyID = b.CompanyID And a.currencyid = b.CurrencyID ") +
-               QStringLiteral(" and a.Companyid=") + party;
-    if (letter == QLatin1String("B"))
-        return QStringLiteral(
-                   "select a.CashGroupID CurID,SellingRate from aSettings a, ExchangeRateDetail b ") +
-               QStringLiteral(" Where a.CompanyID = b.CompanyID And a.CashGroupID = b.CurrencyID ") +
-               QStringLiteral(" and a.companyid=") + c;
-    if (letter == QLatin1String("M"))
-        return QStringLiteral("select m.Currencyid CurID,SellingRate from aCurrencymaster m, ") +
-               QStringLiteral(" exchangeratedetail e where m.currencyid = e.currencyid and m.companyid = ") +
-               QStringLiteral(" e.companyid and e.Currencyid = ") + party +
-               QStringLiteral(" and e.Companyid = ") + c;
-    if (letter == QLatin1String("I"))
-        return QStringLiteral(
-                   "select a.currencyid CurID,SellingRate from   aaccountmaster a,apackagesettings b,") +
-               QStringLiteral(
-                   " ExchangeRateDetail c Where a.accountid = b.inventoryid And a.companyid = b.companyid") +
-               QStringLiteral(" and a.currencyid=c.currencyid and a.companyid=") + c;
-    return QString();
+    return partyStatement(OwnRateStatements, letter, id);
 }
 
 RateLists parseRates(const QString& rates) {

@@ -10,21 +10,29 @@
 #include "platform/forms/listview.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/textcontrols.h"
+#include "platform/forms/userinput.h"
 #include "reporterror.h"
 #include "session.h"
+#include "statement.h"
 
 namespace shared {
+
+namespace {
+// The stored columns of one list of one window of one transaction, the names compared trimmed and in
+// capitals.
+const char* const ListLayoutStatement =
+    "select * from alistviewdetails where lvwdid=(select lvwid from alistviewheader where   "
+    "ltrim(rtrim(upper(lvwtransname)))=':transaction' and ltrim(rtrim(upper(lvwname)))=':list' and "
+    "ltrim(rtrim(upper(lvwmodulename)))=':module')";
+} // namespace
 
 void ApplyListViewLayout(const QString& transactionName, forms::ListView& listView,
                          const QString& moduleName) {
     auto normal = [](const QString& text) { return core::trimBlanks(text).toUpper(); };
     ado::Recordset rs;
-    rs.open(QStringLiteral(
-                "select * from alistviewdetails where lvwdid=(select lvwid from alistviewheader where  ") +
-                QStringLiteral(" ltrim(rtrim(upper(lvwtransname)))='") + normal(transactionName) +
-                QStringLiteral("' and ltrim(rtrim(upper(lvwname)))='") + normal(listView.name()) +
-                QStringLiteral("' and ltrim(rtrim(upper(lvwmodulename)))='") + normal(moduleName) +
-                QStringLiteral("')"),
+    rs.open(statement(ListLayoutStatement, {{"transaction", normal(transactionName)},
+                                            {"list", normal(listView.name())},
+                                            {"module", normal(moduleName)}}),
             registerConnection());
     for (; !rs.eof(); rs.moveNext()) {
         const int header = int(core::val(rs.field(QStringLiteral("lvwcolid"))));
@@ -36,7 +44,7 @@ void ApplyListViewLayout(const QString& transactionName, forms::ListView& listVi
 }
 
 void SendTabOnEnter(int& keyAscii) {
-    if (keyAscii == 13) forms::Runtime::sendTab();
+    if (keyAscii == forms::keys::Enter) forms::Runtime::sendTab();
 }
 
 void MarkCancelledRows() {

@@ -9,6 +9,11 @@
 
 namespace shared {
 
+// The names of the register and the entry window, which their error reports carry also for their
+// procedures that run outside their classes (the voucher, the stored receipt's documents).
+inline const QString RegisterWindowName = QStringLiteral("FrmMaster");
+inline const QString EntryWindowName = QStringLiteral("frmReceiptShop");
+
 class Windows {
 public:
     template <class W> W& get() {

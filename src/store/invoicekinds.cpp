@@ -1,29 +1,122 @@
 // The catalogue of invoice kinds.
 #include "invoicekinds.h"
 
-#include <QStringList>
-
 namespace store {
+
+namespace {
+
+// The look-ups of the shop kinds differ only in their blanks and in what they show; each keeps the text
+// its kind has always run.
+const char* const ShopLookup = "select :number, :date from :table where :shop = :scope and :id = :document";
+const char* const ShopBillLookup =
+    "select :number, :date from :table where :shop = :scope and :id= :document";
+
+} // namespace
 
 const std::vector<InvoiceKind>& invoiceKinds() {
     static const std::vector<InvoiceKind> kinds = {
-        {"Opening Invoice", "Opening Invoice", "drdaccinvoiceid", "", "hqaccountsinvoiceid", "AccountsInvoiceHeader",
-         "companyid", "invoiceid", "invoiceno", "invoicedate"},
-        {"Sales Invoice", "Sales Invoice", "drdinvoiceid", "PCI", "posinvoiceid", "losinvoiceheader", "ihshopid",
-         "ihinvoiceid", "ihinvoiceno", "ihinvoicedate"},
-        {"Service Invoice", "Service Invoice", "drdserviceinvoiceid", "PSI", "Posserviceinvoiceid",
-         "losaccountsinvoiceheader", "aishopid", "aiinvoiceid", "aiinvoiceno", "aiinvoicedate"},
-        {"Special Invoice", "Special Invoice", "drdsplinvoiceid", "PDI", "posspinvoiceid", "losspecialinvoiceheader",
-         "ihshopid", "ihinvoiceid", "ihinvoiceno", "ihinvoicedate"},
-        {"Room Bill", "Room Bill", "drdRoomBillID", "RBI", "RoomBillID", "losApartmentBillHeader", "abhshopid",
-         "abhBillID", "abhBillNo", "abhBillDate"},
-        {"Utility Bill", "Utility Bill", "drdUtilityBillID", "UTB", "UtilityBillID", "losTenantServiceBillHeader",
-         "tbhshopid", "tbhBillID", "tbhBillNo", "tbhBillDate"},
-        {"Book Service Invoice", "Book Service Invoice", "drdbookserinvoiceid", "SBI", "Posserviceinvoiceid",
-         "losserviceinvheader", "serinvhshopid", "serinvhid", "serinvno", "serinvhdate"},
-        {"Fine", "Fine", "drdfineid", "FINE", "fineid", "afineheader", "fhshopid", "fhfineid", "fhfineno", ""},
-        {"FandB", "FandB Invoice", "drdfandbInvoiceID", "fandb", "fandbInvoiceID", "losPosFandBHeader", "poshShopID",
-         "poshBillID", "poshBillNo", "poshBillDate"},
+        {.kindText = "Opening Invoice",
+         .storedKindText = "Opening Invoice",
+         .detailColumn = "drdaccinvoiceid",
+         .headOfficeColumn = "hqaccountsinvoiceid",
+         .sourceTable = "AccountsInvoiceHeader",
+         .shopColumn = "companyid",
+         .idColumn = "invoiceid",
+         .numberColumn = "invoiceno",
+         .dateColumn = "invoicedate",
+         .referenceColumn = "Referenceno",
+         .companyWide = true,
+         .lookupStatement = "select :id,:number,:date, :reference from  :table where  :id = :document  and "
+                            "cashinvoice = 0 and :shop = :scope  and FinancialID=0"},
+        {.kindText = "Sales Invoice",
+         .storedKindText = "Sales Invoice",
+         .detailColumn = "drdinvoiceid",
+         .viewType = "PCI",
+         .headOfficeColumn = "posinvoiceid",
+         .sourceTable = "losinvoiceheader",
+         .shopColumn = "ihshopid",
+         .idColumn = "ihinvoiceid",
+         .numberColumn = "ihinvoiceno",
+         .dateColumn = "ihinvoicedate",
+         .remarksColumn = "ihRemarks",
+         .lookupStatement = "select :number, :date,:remarks from :table where ihtype='I' and :shop = :scope "
+                            "and :id = :document"},
+        {.kindText = "Service Invoice",
+         .storedKindText = "Service Invoice",
+         .detailColumn = "drdserviceinvoiceid",
+         .viewType = "PSI",
+         .headOfficeColumn = "Posserviceinvoiceid",
+         .sourceTable = "losaccountsinvoiceheader",
+         .shopColumn = "aishopid",
+         .idColumn = "aiinvoiceid",
+         .numberColumn = "aiinvoiceno",
+         .dateColumn = "aiinvoicedate",
+         .lookupStatement = ShopLookup},
+        {.kindText = "Special Invoice",
+         .storedKindText = "Special Invoice",
+         .detailColumn = "drdsplinvoiceid",
+         .viewType = "PDI",
+         .headOfficeColumn = "posspinvoiceid",
+         .sourceTable = "losspecialinvoiceheader",
+         .shopColumn = "ihshopid",
+         .idColumn = "ihinvoiceid",
+         .numberColumn = "ihinvoiceno",
+         .dateColumn = "ihinvoicedate",
+         .lookupStatement = ShopLookup},
+        {.kindText = "Room Bill",
+         .storedKindText = "Room Bill",
+         .detailColumn = "drdRoomBillID",
+         .viewType = "RBI",
+         .headOfficeColumn = "RoomBillID",
+         .sourceTable = "losApartmentBillHeader",
+         .shopColumn = "abhshopid",
+         .idColumn = "abhBillID",
+         .numberColumn = "abhBillNo",
+         .dateColumn = "abhBillDate",
+         .lookupStatement = ShopBillLookup},
+        {.kindText = "Utility Bill",
+         .storedKindText = "Utility Bill",
+         .detailColumn = "drdUtilityBillID",
+         .viewType = "UTB",
+         .headOfficeColumn = "UtilityBillID",
+         .sourceTable = "losTenantServiceBillHeader",
+         .shopColumn = "tbhshopid",
+         .idColumn = "tbhBillID",
+         .numberColumn = "tbhBillNo",
+         .dateColumn = "tbhBillDate",
+         .lookupStatement = ShopBillLookup},
+        {.kindText = "Book Service Invoice",
+         .storedKindText = "Book Service Invoice",
+         .detailColumn = "drdbookserinvoiceid",
+         .viewType = "SBI",
+         .headOfficeColumn = "Posserviceinvoiceid",
+         .sourceTable = "losserviceinvheader",
+         .shopColumn = "serinvhshopid",
+         .idColumn = "serinvhid",
+         .numberColumn = "serinvno",
+         .dateColumn = "serinvhdate",
+         .lookupStatement = ShopBillLookup},
+        {.kindText = "Fine",
+         .storedKindText = "Fine",
+         .detailColumn = "drdfineid",
+         .viewType = "FINE",
+         .headOfficeColumn = "fineid",
+         .sourceTable = "afineheader",
+         .shopColumn = "fhshopid",
+         .idColumn = "fhfineid",
+         .numberColumn = "fhfineno",
+         .lookupStatement = "select :number from :table where :shop = :scope and :id= :document"},
+        {.kindText = "FandB",
+         .storedKindText = "FandB Invoice",
+         .detailColumn = "drdfandbInvoiceID",
+         .viewType = "fandb",
+         .headOfficeColumn = "fandbInvoiceID",
+         .sourceTable = "losPosFandBHeader",
+         .shopColumn = "poshShopID",
+         .idColumn = "poshBillID",
+         .numberColumn = "poshBillNo",
+         .dateColumn = "poshBillDate",
+         .lookupStatement = "select :number,:date from :table where :shop = :scope and :id= :document"},
     };
     return kinds;
 }
@@ -40,9 +133,9 @@ std::optional<InvoiceKind> kindOfViewType(const QString& viewType) {
     return std::nullopt;
 }
 
-bool isUnlistedViewType(const QString& viewType) {
-    static const QStringList unlisted = {"PAYMENT", "RE", "HQI", "SDEBIT", "HDEBIT"};
-    return unlisted.contains(viewType);
+// Tested first, the opening invoices head the catalogue.
+const InvoiceKind& openingInvoiceKind() {
+    return invoiceKinds().front();
 }
 
 } // namespace store

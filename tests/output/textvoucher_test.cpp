@@ -3,6 +3,7 @@
 
 #include "entry/frmreceiptshop.h"
 #include "output/frmprint.h"
+#include "output/textvoucher.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/outputevents.h"
 #include "receiptregister/frmmaster.h"
@@ -39,8 +40,8 @@ TEST(VoucherText, padsAndCentresTheWayTheLayoutNeeds) {
         {"ab", 2, "ab"}};
     // clang-format on
     for (const auto& row : rows) {
-        const QString result = row.text ? frmReceiptShop::CentreText(QString::fromLatin1(row.text), row.width)
-                                        : frmReceiptShop::PadSpaces(row.width);
+        const QString result = row.text ? output::CentreText(QString::fromLatin1(row.text), row.width)
+                                        : output::PadSpaces(row.width);
         EXPECT_EQ(result, QString::fromLatin1(row.expected))
             << (row.text ? row.text : "") << ' ' << row.width;
     }
@@ -72,7 +73,7 @@ protected:
     // Prints receipt 7 with the changed settings; what reached the file.
     std::string print(const QString& changes, const QString& file = QStringLiteral("voucher.prn")) {
         settle(changes);
-        inEntry([](frmReceiptShop& entry) { entry.printRvoucher(7); });
+        inEntry([](frmReceiptShop&) { output::printRvoucher(7); });
         QFile out(QDir(folder.path()).absoluteFilePath(QString(file).replace("%1", folder.path())));
         return out.open(QIODevice::ReadOnly) ? out.readAll().toStdString() : std::string();
     }
@@ -211,10 +212,12 @@ TEST_F(Voucher, separatorFitsThePageWidth) {
     }
 }
 
-// The register's Print on To Printer writes the voucher to the port and views nothing; it loads the entry
-// window only to print and unloads it again, without asking anything.
+// The register's Print on To Printer writes the voucher to the port and views nothing, without the entry
+// window and without asking anything.
+// The entry window writes the voucher: it loads unseen (its load sets the long command time-out) and unloads.
 TEST_F(Voucher, toPrinterFromTheRegisterViewsNothingAndLeavesNoEntryWindowLoaded) {
     settle(QString());
+    database.connection()->setCommandTimeout(30);
     QStringList viewed;
     os::OutputEvents::setTextViewed([&](const QString& path) { viewed << path; });
     ui.backend.onModal = [](forms::Form& form) {
@@ -230,6 +233,7 @@ TEST_F(Voucher, toPrinterFromTheRegisterViewsNothingAndLeavesNoEntryWindowLoaded
     os::OutputEvents::setTextViewed(nullptr);
     EXPECT_EQ(written.size(), 1u);
     EXPECT_EQ(written[0].first, "voucher.prn");
+    EXPECT_EQ(database.connection()->commandTimeout(), 12000);
     EXPECT_TRUE(viewed.isEmpty());
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ui.errors.empty());

@@ -129,7 +129,7 @@ TEST_F(WindowsQtTest, registerGridShowsTheRowsAndTakesClicksAndTheSortChoice) {
 
 TEST_F(WindowsQtTest, ctrlEnterOpensTheEntryWindowWhoseCustomerChoiceFillsTheLists) {
     bool inspected = false;
-    whenShown(component.frmMaster().entryWindow(), [&](QWidget& window) {
+    whenShown(shared::windows().get<entry::frmReceiptShop>(), [&](QWidget& window) {
         auto& customers = child<QComboBox>(window, "cboCustomer");
         customers.setCurrentIndex(0);
         emit customers.activated(0);

@@ -11,7 +11,8 @@ TEST(InvoiceKinds, everyTableAndColumnOfTheCatalogueExistsInTheSchema) {
     testing_support::TestDatabase database;
     for (const store::InvoiceKind& kind : store::invoiceKinds()) {
         QString columns = kind.shopColumn + "," + kind.idColumn + "," + kind.numberColumn;
-        if (!kind.dateColumn.isEmpty()) columns += "," + kind.dateColumn;
+        for (const QString& shown : {kind.dateColumn, kind.remarksColumn, kind.referenceColumn})
+            if (!shown.isEmpty()) columns += "," + shown;
         EXPECT_NO_THROW(database.scalar("select " + columns + " from " + kind.sourceTable))
             << kind.kindText.toStdString();
         EXPECT_NO_THROW(database.scalar("select " + kind.detailColumn + " from " + store::ReceiptDetailTable))

@@ -1,19 +1,18 @@
 // The report preview of an outstanding shop invoice: the report of its kind with its parameters.
-#include "frmreceiptshop.h"
+#include "invoicepreview.h"
 
-#include "output/shopreportengine.h"
+#include "shopreportengine.h"
+
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/runtime.h"
 #include "platform/os/applicationfolder.h"
-#include "shared/reporterror.h"
 #include "shared/session.h"
 
-#include <functional>
 #include <utility>
 #include <vector>
 
-namespace entry {
+namespace output {
 
 using shared::session;
 
@@ -72,27 +71,21 @@ InvoiceReport reportOfKind(const QString& kind, const QString& invoiceId, const 
 
 } // namespace
 
-void frmReceiptShop::PreviewReport() {
-    forms::HourglassPointer pointer;
-    shared::trapped(name(), QStringLiteral("PreviewReport"), [this] { previewSelectedInvoice(); });
+InvoicePreview::InvoicePreview(const ado::ConnectionPtr& connection)
+    : userName_(previewUserName()), engine_(shopReportEngine(connection)) {
+    engine_->logOnServer(QStringLiteral("pdsodbc.dll"), QStringLiteral("admindsnv2"),
+                         QStringLiteral("Adminv2"), QStringLiteral("Admin"));
 }
 
-// A report that finds no rows closes its preview again and says so.
-void frmReceiptShop::previewSelectedInvoice() {
-    const QString userName = previewUserName();
-    const std::unique_ptr<report::ReportEngine> engine = output::shopReportEngine(adocon());
-    engine->logOnServer(QStringLiteral("pdsodbc.dll"), QStringLiteral("admindsnv2"),
-                        QStringLiteral("Adminv2"), QStringLiteral("Admin"));
-    const int item = lvwInvoice.selectedItem();
-    const InvoiceReport chosen =
-        reportOfKind(lvwInvoice.cell(item, 1), core::numberText(core::val(lvwInvoice.cell(item, 6))),
-                     userName, [this] { return getInventoryCurrencyExRate(); });
+void InvoicePreview::show(const QString& kindText, const QString& invoiceId,
+                          const std::function<double()>& inventoryRate) {
+    const InvoiceReport chosen = reportOfKind(kindText, invoiceId, userName_, inventoryRate);
     const std::unique_ptr<report::Report> report =
-        engine->openReport(chosen.file.isEmpty() ? QString() : os::applicationFolder() + chosen.file);
+        engine_->openReport(chosen.file.isEmpty() ? QString() : os::applicationFolder() + chosen.file);
     for (const auto& [parameter, value] : chosen.parameters)
         report->parameterField(parameter).setCurrentValue(value);
     const std::unique_ptr<report::PreviewWindow> preview =
-        report->preview(chosen.title, output::shopPreviewOptions());
+        report->preview(chosen.title, shopPreviewOptions());
     if (report->recordCount() == 0) {
         preview->close();
         forms::Runtime::msgBox(NoDetailsMessage, forms::MsgButtons::OK, forms::MsgIcon::Information,
@@ -101,4 +94,4 @@ void frmReceiptShop::previewSelectedInvoice() {
     preview->bringToTop();
 }
 
-} // namespace entry
+} // namespace output

@@ -1,8 +1,9 @@
 // The text voucher of a stored receipt: the layout keys, the separator line and the copies written.
-#include "frmreceiptshop.h"
+#include "textvoucher.h"
 
-#include "output/amountinwords.h"
-#include "output/frmprint.h"
+#include "amountinwords.h"
+#include "frmprint.h"
+
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
@@ -10,12 +11,13 @@
 #include "shared/filecode.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
+#include "shared/statement.h"
 #include "shared/windows.h"
 
 #include <cmath>
 #include <utility>
 
-namespace entry {
+namespace output {
 
 namespace {
 
@@ -29,6 +31,15 @@ const QString BankLabel = QStringLiteral("Bank Name: ");
 const QString ChequeLabel = QStringLiteral("Cheque No:");
 const QString RefLabel = QStringLiteral("Ref No:   ");
 const QString SignatureLabel = QStringLiteral("Authorised Signature");
+
+// The receipt with its customer and its shop, in the session's company and shop.
+const char* const ReceiptStatement =
+    "select "
+    "drshopid,drcompanyid,drno,drdate,drbankname,drremarks,drchequeno,drchequedate,dramount,customername, "
+    "s.shopname, s.address, s.shoplocation,  s.telephoneno,s.faxno from losdummyreceiptheader dh, "
+    "acustomermaster c , ashops s where drcustomerid=customerid and s.shopid=dh.drshopid and "
+    "s.companyid=dh.drcompanyid and dh.drcompanyid=c.companyid and dh.drcompanyid=:company and "
+    "dh.drshopid=:shop and dh.drId=:receipt";
 
 QString setting(const char* key) {
     return shared::FileCode(QString::fromLatin1(key), shared::settingsFilePath());
@@ -44,7 +55,7 @@ qint16 numericIntSetting(const char* key) {
 }
 
 QString pad(qint64 count) {
-    return frmReceiptShop::PadSpaces(core::toInt16(count));
+    return PadSpaces(core::toInt16(count));
 }
 
 // The layout keys read once per voucher, before anything is written.
@@ -84,7 +95,7 @@ VoucherLayout readLayout() {
 // As many dashes as fit the page with spaceInLineCode blanks after each; a single dash is no line.
 QString separatorLine(const VoucherLayout& layout) {
     const qint16 dashes = core::toInt16(core::divide(layout.pageWidth, layout.spaceInLineCode + 1.0));
-    const QString gap = frmReceiptShop::PadSpaces(layout.spaceInLineCode);
+    const QString gap = PadSpaces(layout.spaceInLineCode);
     QString line;
     for (int i = 0; i < dashes; ++i)
         line += line.isEmpty() ? QStringLiteral("-") : gap + QLatin1Char('-');
@@ -93,14 +104,9 @@ QString separatorLine(const VoucherLayout& layout) {
 
 QString receiptQuery(qint32 receiptId) {
     const shared::Session& s = shared::session();
-    return QStringLiteral(
-               "select drshopid,drcompanyid,drno,drdate,drbankname,drremarks,drchequeno,drchequedate,"
-               "dramount,customername, s.shopname, s.address, s.shoplocation,  s.telephoneno,s.faxno "
-               "from losdummyreceiptheader dh, acustomermaster c , ashops s where "
-               "drcustomerid=customerid and s.shopid=dh.drshopid and s.companyid=dh.drcompanyid and "
-               "dh.drcompanyid=c.companyid and dh.drcompanyid=") +
-           QString::number(s.companyId) + QStringLiteral(" and dh.drshopid=") + QString::number(s.shopId) +
-           QStringLiteral(" and dh.drId=") + QString::number(receiptId);
+    return shared::statement(ReceiptStatement, {{"company", QString::number(s.companyId)},
+                                                {"shop", QString::number(s.shopId)},
+                                                {"receipt", QString::number(receiptId)}});
 }
 
 // Asking the print dialog loads it when it is not loaded, so its opening defaults decide. A dialog
@@ -122,7 +128,7 @@ public:
     VoucherWriter(os::OutputFile& out, const VoucherLayout& layout, const QString& separator,
                   const ado::Recordset& receipt)
         : out_(out), layout_(layout), separator_(separator), receipt_(receipt),
-          margin_(frmReceiptShop::PadSpaces(layout.leftMargin)) {}
+          margin_(PadSpaces(layout.leftMargin)) {}
 
     void writeCopy() {
         for (qint16 i = 0, skip = intSetting("linetoskipfirst"); i < skip; ++i)
@@ -130,7 +136,7 @@ public:
         writeCompanyLines();
         writeShopLines();
         line(QString());
-        line(frmReceiptShop::CentreText(QStringLiteral("CASH RECEIPT"), layout_.pageWidth));
+        line(CentreText(QStringLiteral("CASH RECEIPT"), layout_.pageWidth));
         line(QString());
         writeReceivedLines();
         line(QString());
@@ -201,8 +207,7 @@ private:
     void writeParticulars() {
         separatorIf(layout_.headerTopLine);
         const qint64 headingWidth = qint64(layout_.pageWidth) - BlockWidth;
-        const QString heading =
-            frmReceiptShop::CentreText(QStringLiteral("PARTICULARS"), core::toInt16(headingWidth));
+        const QString heading = CentreText(QStringLiteral("PARTICULARS"), core::toInt16(headingWidth));
         line(heading + pad(headingWidth - heading.size()));
         separatorIf(layout_.headerBottomLine);
         line(QString());
@@ -215,7 +220,7 @@ private:
     }
 
     void writeFooter() {
-        line(frmReceiptShop::CentreText(QStringLiteral("THANK YOU"), layout_.pageWidth));
+        line(CentreText(QStringLiteral("THANK YOU"), layout_.pageWidth));
         line(QString());
         line(pad(qint64(layout_.pageWidth) - SignatureLabel.size()) + SignatureLabel);
         line(QString(FormFeed));
@@ -247,32 +252,18 @@ void writeVoucher(qint32 receiptId) {
 
 } // namespace
 
-void frmReceiptShop::printRvoucher(qint32 receiptId) {
-    shared::trapped(name(), QStringLiteral("printRvoucher"), [receiptId] { writeVoucher(receiptId); });
+void printRvoucher(qint32 receiptId) {
+    shared::trapped(shared::EntryWindowName, QStringLiteral("printRvoucher"),
+                    [receiptId] { writeVoucher(receiptId); });
 }
 
-// A window loaded only to print is unloaded again, so a later New runs its load for entering.
-void frmReceiptShop::printForPrintDialog(qint32 receiptId) {
-    frmReceiptShop& entry = shared::windows().get<frmReceiptShop>();
-    const bool wasLoaded = entry.isLoaded();
-    if (!wasLoaded) {
-        entry.setAdocon(shared::registerConnection());
-        entry.load();
-    }
-    entry.printRvoucher(receiptId);
-    if (wasLoaded) return;
-    // Loaded only to print, the window holds no entry: its close check has nothing to ask.
-    entry.setTag(QString());
-    entry.unload();
-}
-
-QString frmReceiptShop::PadSpaces(qint16 count) {
+QString PadSpaces(qint16 count) {
     return count > 0 ? QString(count, QLatin1Char(' ')) : QString();
 }
 
-QString frmReceiptShop::CentreText(const QString& text, qint16 width) {
+QString CentreText(const QString& text, qint16 width) {
     const qint64 trimmedLength = core::trimBlanks(text).size();
     return pad(qint64(std::floor(width / 2.0)) - trimmedLength / 2) + text;
 }
 
-} // namespace entry
+} // namespace output

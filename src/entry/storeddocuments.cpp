@@ -1,0 +1,110 @@
+// The documents a stored receipt settled, listed in the entry window's two invoice lists.
+#include "frmreceiptshop.h"
+#include "invoicelists.h"
+
+#include "platform/ado/recordset.h"
+#include "platform/core/conversions.h"
+#include "shared/reporterror.h"
+#include "shared/session.h"
+#include "shared/statement.h"
+#include "shared/windows.h"
+#include "store/invoicekinds.h"
+
+namespace entry {
+
+using shared::session;
+
+namespace {
+
+// The detail rows in the order they were saved; the kind columns as the receipt tables spell them.
+const char* const DetailsStatement =
+    "select drdbookserinvoiceid,drdinvoiceid, drdserviceinvoiceid,  drdsplinvoiceid, drdinvoiceamount, "
+    "drdsettledamount, drdRoomBillID,  drdUtilityBillID,drdaccInvoiceID,drdFineid,drdfandbInvoiceID from "
+    "losdummyreceiptdetail  where drdshopid = :shop and  drdid = ':receipt' order by drddetailid";
+
+// The first kind column holding a value, in the order the kinds are tested; none when all are null.
+const store::InvoiceKind* kindOfDetail(const ado::Recordset& detail) {
+    for (const store::InvoiceKind& kind : store::invoiceKinds())
+        if (!core::isNull(detail.field(kind.detailColumn))) return &kind;
+    return nullptr;
+}
+
+// A company-wide document is looked up in the session's company, any other in its shop.
+QString lookupStatement(const store::InvoiceKind& kind, const QString& documentId) {
+    const shared::Session& s = session();
+    const qint32 scope = kind.companyWide ? s.companyId : s.shopId;
+    return shared::statement(kind.lookupStatement, {{"table", kind.sourceTable},
+                                                    {"shop", kind.shopColumn},
+                                                    {"id", kind.idColumn},
+                                                    {"number", kind.numberColumn},
+                                                    {"date", kind.dateColumn},
+                                                    {"remarks", kind.remarksColumn},
+                                                    {"reference", kind.referenceColumn},
+                                                    {"scope", QString::number(scope)},
+                                                    {"document", documentId}});
+}
+
+// Numbers and dates of a document must be there: a null stops the loading as a missing row does.
+void fillShopDocument(forms::ListView& list, int item, const store::InvoiceKind& kind,
+                      const ado::Recordset& rs) {
+    list.setCell(item, ShopListColumns.number, core::toText(rs.field(kind.numberColumn)));
+    list.setCell(item, ShopDateColumn,
+                 kind.dateColumn.isEmpty() ? QString() : core::toText(rs.field(kind.dateColumn)));
+    if (!kind.remarksColumn.isEmpty())
+        list.setCell(item, ShopRemarksColumn, core::nullAsEmpty(rs.field(kind.remarksColumn)));
+}
+
+void fillOpeningInvoice(forms::ListView& list, int item, const store::InvoiceKind& kind,
+                        const ado::Recordset& rs) {
+    list.setCell(item, OpeningListColumns.number, core::toText(rs.field(kind.numberColumn)));
+    list.setCell(item, OpeningReferenceColumn, core::toText(rs.field(kind.referenceColumn)));
+    list.setCell(item, OpeningDateColumn, core::toText(rs.field(kind.dateColumn)));
+    list.setCell(item, OpeningListColumns.id, core::toText(rs.field(kind.idColumn)));
+}
+
+void lookUpDocument(forms::ListView& list, int item, const store::InvoiceKind& kind,
+                    const QString& documentId, const ado::ConnectionPtr& connection) {
+    ado::Recordset rs;
+    rs.open(lookupStatement(kind, documentId), connection);
+    if (kind.companyWide)
+        fillOpeningInvoice(list, item, kind, rs);
+    else
+        fillShopDocument(list, item, kind, rs);
+    rs.close();
+}
+
+void addStoredDocument(frmReceiptShop& entry, const ado::Recordset& detail) {
+    const store::InvoiceKind* kind = kindOfDetail(detail);
+    const bool opening = kind && kind->companyWide;
+    forms::ListView& list = opening ? entry.lvwOpeningInvoices : entry.lvwInvoice;
+    const InvoiceListColumns& columns = opening ? OpeningListColumns : ShopListColumns;
+    const int item = list.addItem(QString::number(list.count() + 1));
+    if (kind) {
+        const QString documentId = core::toText(detail.field(kind->detailColumn));
+        list.setCell(item, columns.kind, kind->storedKindText);
+        lookUpDocument(list, item, *kind, documentId, entry.adocon());
+        if (!opening) list.setCell(item, columns.id, documentId);
+    }
+    list.setCell(item, columns.amount,
+                 core::format(detail.field(QStringLiteral("drdinvoiceamount")), QStringLiteral("#0.00")));
+    list.setCell(item, columns.settlement,
+                 core::format(detail.field(QStringLiteral("drdsettledamount")), QStringLiteral("0.00")));
+}
+
+} // namespace
+
+// Listing the documents is the register's part of Edit: a failure is reported under the register's
+// name, keeps the rows listed before it and lets the rest of Edit go on.
+void frmReceiptShop::DisplayDetails(const QString& receiptId) {
+    shared::trapped(shared::RegisterWindowName, QStringLiteral("DisplayDetails"), [this, &receiptId] {
+        ado::Recordset details;
+        details.open(shared::statement(DetailsStatement,
+                                       {{"shop", QString::number(session().shopId)}, {"receipt", receiptId}}),
+                     adocon());
+        for (; !details.eof(); details.moveNext())
+            addStoredDocument(*this, details);
+        details.close();
+    });
+}
+
+} // namespace entry

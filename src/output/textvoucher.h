@@ -1,0 +1,20 @@
+// The text voucher of a stored receipt, as a shop's line printer prints it.
+#pragma once
+
+#include <QString>
+
+namespace output {
+
+// Writes the voucher of the session shop's receipt, laid out by the settings file, to the print
+// dialog's destination: the screen file on "To Screen", else the settings' port. The voucher is the
+// entry window's procedure: a failure stops it where it is, leaves the lines before it written and is
+// reported under the entry window's name as "printRvoucher".
+void printRvoucher(qint32 receiptId);
+
+// count blanks; none for a count below 1.
+QString PadSpaces(qint16 count);
+// The text after as many blanks as put its trimmed middle at the middle of width, both halves rounded
+// down; the text's own outer blanks stay.
+QString CentreText(const QString& text, qint16 width);
+
+} // namespace output
