@@ -1,6 +1,7 @@
 // Setting up the shop database by running the embedded scripts through the connection's engine.
 #include "shopdatabase.h"
 
+#include "platform/ado/connection.h"
 #include "platform/ado/driver.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/runtimeerror.h"
@@ -18,7 +19,7 @@ void runInTransaction(const ado::ConnectionPtr& connection, const QString& scrip
 
 // A day as the scripts' date functions read it: a quoted 'yyyy-MM-dd' literal.
 QString dayText(const QDate& day) {
-    return QLatin1Char('\'') + day.toString(Qt::ISODate) + QLatin1Char('\'');
+    return ado::quoted(day.toString(Qt::ISODate));
 }
 
 // The scripts read their arguments from a temporary table, so that they stay plain SQL.

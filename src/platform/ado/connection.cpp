@@ -3,7 +3,6 @@
 
 #include "adoerror.h"
 #include "driver.h"
-#include "platform/ado/dialect/token.h"
 #include "platform/core/runtimeerror.h"
 
 namespace ado {
@@ -102,8 +101,20 @@ Driver& Connection::driver() const {
     return *driver_;
 }
 
+namespace {
+
+QString enclosed(const QString& text, QChar mark) {
+    return mark + QString(text).replace(mark, QString(2, mark)) + mark;
+}
+
+} // namespace
+
 QString quoted(const QString& text) {
-    return dialect::stringLiteral(text);
+    return enclosed(text, u'\'');
+}
+
+QString quotedName(const QString& name) {
+    return enclosed(name, u'"');
 }
 
 } // namespace ado

@@ -50,7 +50,10 @@ private:
 };
 
 // A text as an SQL literal: enclosed in apostrophes, apostrophes inside doubled. The only way the
-// module puts a user's text into a statement.
+// module and the drivers put a text into a statement.
 QString quoted(const QString& text);
+// A table or column name as standard SQL quotes it: enclosed in double quotes, double quotes inside
+// doubled. The only way the drivers put a name of their own making into a statement.
+QString quotedName(const QString& name);
 
 } // namespace ado

@@ -7,7 +7,9 @@ namespace ado {
 
 class Transaction {
 public:
-    explicit Transaction(const ConnectionPtr& connection) : connection_(connection) { connection_->beginTrans(); }
+    explicit Transaction(const ConnectionPtr& connection) : connection_(connection) {
+        connection_->beginTrans();
+    }
     ~Transaction() {
         if (open_) {
             try {

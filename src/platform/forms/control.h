@@ -26,6 +26,10 @@ enum class ControlKind {
     Image,
 };
 
+// Sizes and positions are kept in twips, as the window layouts give them; the views draw a pixel for
+// every 15 twips (96 pixels an inch).
+constexpr int TwipsPerPixel = 15;
+
 // Mouse buttons and shift state as event arguments carry them.
 enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 enum ShiftState { NoShift = 0, ShiftMask = 1, CtrlMask = 2, AltMask = 4 };

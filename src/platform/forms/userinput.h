@@ -17,16 +17,28 @@ class TextBox;
 class DatePicker;
 class Menu;
 
-// Key codes and characters the module handles.
+// Key codes and characters the module and the views handle.
 namespace keys {
+constexpr int CtrlD = 4;
 constexpr int Backspace = 8;
 constexpr int Tab = 9;
 constexpr int CtrlEnter = 10;
 constexpr int Enter = 13;
 constexpr int Escape = 27;
+constexpr int Space = 32;
+constexpr int PageUp = 33;
+constexpr int PageDown = 34;
+constexpr int End = 35;
+constexpr int Home = 36;
+constexpr int Left = 37;
+constexpr int Up = 38;
+constexpr int Right = 39;
+constexpr int Down = 40;
+constexpr int Insert = 45;
 constexpr int Delete = 46;
+// F2 to F24 follow F1.
+constexpr int F1 = 112;
 constexpr int F10 = 121;
-constexpr int CtrlD = 4;
 } // namespace keys
 
 namespace user {

@@ -12,9 +12,13 @@ QString& folder() {
 }
 } // namespace
 
-QString applicationFolder() { return folder(); }
+QString applicationFolder() {
+    return folder();
+}
 
-void setApplicationFolder(const QString& path) { folder() = QDir(path).absolutePath(); }
+void setApplicationFolder(const QString& path) {
+    folder() = QDir(path).absolutePath();
+}
 
 QString inApplicationFolder(const QString& name) {
     QString relative = name;

@@ -13,15 +13,13 @@
 namespace qtview {
 
 namespace {
-constexpr int TwipsPerPixel = 15;
-
 QString resourcePath(const QString& formName) {
     return QStringLiteral(":/forms/%1.ui").arg(formName);
 }
 } // namespace
 
 FormWindow::FormWindow(forms::Form& form, QWidget* owner) : QWidget(owner, Qt::Dialog), form_(form) {
-    resize(form.width() / TwipsPerPixel, form.height() / TwipsPerPixel);
+    resize(form.width() / forms::TwipsPerPixel, form.height() / forms::TwipsPerPixel);
     UiLoader::loadInto(*this, resourcePath(form.name()));
     setWindowTitle(form.caption());
     setWindowModality(Qt::ApplicationModal);

@@ -17,8 +17,6 @@ namespace qtview {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-
 void raise(const std::function<void()>& handler) {
     if (handler) handler();
 }
@@ -71,7 +69,7 @@ void GridBinder::refreshState() {
 void GridBinder::refreshColumns() {
     QHeaderView* header = view_.horizontalHeader();
     for (int col = 0; col < model_.shape().cols; ++col) {
-        const int pixels = grid_.colWidth(col) / TwipsPerPixel;
+        const int pixels = grid_.colWidth(col) / forms::TwipsPerPixel;
         if (view_.isColumnHidden(col) != (pixels == 0)) view_.setColumnHidden(col, pixels == 0);
         if (pixels > 0 && header->sectionSize(col) != pixels) header->resizeSection(col, pixels);
     }
@@ -116,7 +114,7 @@ void GridBinder::userScrolled(int value) {
 }
 
 void GridBinder::userResized(int col, int, int newPixels) {
-    if (!applying_ && col < grid_.cols()) grid_.setColWidth(col, newPixels * TwipsPerPixel);
+    if (!applying_ && col < grid_.cols()) grid_.setColWidth(col, newPixels * forms::TwipsPerPixel);
 }
 
 bool GridBinder::eventFilter(QObject* watched, QEvent* event) {

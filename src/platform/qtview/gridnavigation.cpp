@@ -3,6 +3,7 @@
 
 #include "platform/forms/control.h"
 #include "platform/forms/grid.h"
+#include "platform/forms/userinput.h"
 
 #include <algorithm>
 
@@ -10,26 +11,24 @@ namespace qtview {
 
 namespace {
 
-enum MoveKey { PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40 };
-
 std::optional<GridCell> unclamped(const forms::Grid& grid, GridCell from, int keyCode, bool ctrl,
                                   int pageRows) {
     switch (keyCode) {
-    case Up:
+    case forms::keys::Up:
         return GridCell{from.row - 1, from.col};
-    case Down:
+    case forms::keys::Down:
         return GridCell{from.row + 1, from.col};
-    case Left:
+    case forms::keys::Left:
         return GridCell{from.row, from.col - 1};
-    case Right:
+    case forms::keys::Right:
         return GridCell{from.row, from.col + 1};
-    case PageUp:
+    case forms::keys::PageUp:
         return GridCell{from.row - pageRows, from.col};
-    case PageDown:
+    case forms::keys::PageDown:
         return GridCell{from.row + pageRows, from.col};
-    case Home:
+    case forms::keys::Home:
         return ctrl ? GridCell{grid.fixedRows(), from.col} : GridCell{from.row, grid.fixedCols()};
-    case End:
+    case forms::keys::End:
         return ctrl ? GridCell{grid.rows() - 1, from.col} : GridCell{from.row, grid.cols() - 1};
     default:
         return std::nullopt;

@@ -1,5 +1,5 @@
 // Key codes follow the host's virtual key numbering: letters and digits are their upper-case
-// character codes, F1 is 112, the punctuation keys of a US keyboard are 186 and up.
+// character codes, the function keys count up from F1, the punctuation keys of a US keyboard are 186 and up.
 #include "keystroke.h"
 
 #include "platform/forms/control.h"
@@ -34,16 +34,16 @@ int namedKeyCode(int key) {
         {Qt::Key_Return, forms::keys::Enter},
         {Qt::Key_Enter, forms::keys::Enter},
         {Qt::Key_Escape, forms::keys::Escape},
-        {Qt::Key_Space, 32},
-        {Qt::Key_PageUp, 33},
-        {Qt::Key_PageDown, 34},
-        {Qt::Key_End, 35},
-        {Qt::Key_Home, 36},
-        {Qt::Key_Left, 37},
-        {Qt::Key_Up, 38},
-        {Qt::Key_Right, 39},
-        {Qt::Key_Down, 40},
-        {Qt::Key_Insert, 45},
+        {Qt::Key_Space, forms::keys::Space},
+        {Qt::Key_PageUp, forms::keys::PageUp},
+        {Qt::Key_PageDown, forms::keys::PageDown},
+        {Qt::Key_End, forms::keys::End},
+        {Qt::Key_Home, forms::keys::Home},
+        {Qt::Key_Left, forms::keys::Left},
+        {Qt::Key_Up, forms::keys::Up},
+        {Qt::Key_Right, forms::keys::Right},
+        {Qt::Key_Down, forms::keys::Down},
+        {Qt::Key_Insert, forms::keys::Insert},
         {Qt::Key_Delete, forms::keys::Delete},
     };
     return codes.value(key);
@@ -52,7 +52,7 @@ int namedKeyCode(int key) {
 int keyCodeOf(int key) {
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return key; // the toolkit numbers these keys by their character, as the host does
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return forms::keys::F1 + (key - Qt::Key_F1);
     if (const int code = namedKeyCode(key)) return code;
     return punctuationCode(key);
 }

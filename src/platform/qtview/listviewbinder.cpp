@@ -11,11 +11,6 @@
 
 namespace qtview {
 
-namespace {
-constexpr int TwipsPerPixel = 15;
-enum MoveKey { End = 35, Home = 36, Up = 38, Down = 40 };
-} // namespace
-
 ListViewBinder::ListViewBinder(forms::ListView& list, QTreeView& widget)
     : ControlBinder(list, widget), list_(list), view_(widget), model_(list) {
     view_.setModel(&model_);
@@ -58,13 +53,13 @@ int ListViewBinder::itemAfterKey(int keyCode) const {
     const int selected = list_.selectedItem();
     if (list_.count() == 0) return selected;
     switch (keyCode) {
-    case Up:
+    case forms::keys::Up:
         return std::max(selected - 1, 1);
-    case Down:
+    case forms::keys::Down:
         return std::min(selected + 1, list_.count());
-    case Home:
+    case forms::keys::Home:
         return 1;
-    case End:
+    case forms::keys::End:
         return list_.count();
     default:
         return selected;
@@ -81,7 +76,7 @@ void ListViewBinder::refreshState() {
 void ListViewBinder::refreshColumns() {
     QHeaderView* header = view_.header();
     for (int column = 0; column < model_.shape().cols; ++column) {
-        const int pixels = list_.header(column + 1).width / TwipsPerPixel;
+        const int pixels = list_.header(column + 1).width / forms::TwipsPerPixel;
         if (header->sectionSize(column) != pixels) header->resizeSection(column, pixels);
     }
 }
@@ -101,7 +96,7 @@ void ListViewBinder::refreshSelection() {
 
 void ListViewBinder::userResized(int column, int, int newPixels) {
     if (!applying_ && column < list_.columnCount())
-        list_.setHeaderWidth(column + 1, newPixels * TwipsPerPixel);
+        list_.setHeaderWidth(column + 1, newPixels * forms::TwipsPerPixel);
 }
 
 } // namespace qtview

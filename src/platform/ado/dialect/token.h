@@ -31,7 +31,4 @@ struct Token {
 // unterminated literal or comment runs to the end of the text (the engine reports it).
 std::vector<Token> tokenize(const QString& sql);
 
-// A text as a string literal, apostrophes doubled.
-QString stringLiteral(const QString& value);
-
 } // namespace ado::dialect

@@ -143,8 +143,4 @@ std::vector<Token> tokenize(const QString& sql) {
     return Scanner(sql).run();
 }
 
-QString stringLiteral(const QString& value) {
-    return u'\'' + QString(value).replace(QStringLiteral("'"), QStringLiteral("''")) + u'\'';
-}
-
 } // namespace ado::dialect

@@ -4,6 +4,8 @@
 #include "platform/core/runtimeerror.h"
 #include "sqlitestatement.h"
 
+#include <memory>
+
 namespace ado::sqlite {
 
 namespace {
@@ -15,10 +17,6 @@ std::unique_ptr<Statement> prepare(sqlite3* db, const char* sql) {
 
 } // namespace
 
-SchemaCache::SchemaCache(sqlite3* db) : db_(db), versionQuery_(prepare(db, "pragma schema_version")) {}
-
-SchemaCache::~SchemaCache() = default;
-
 const dialect::Catalog& SchemaCache::catalog() {
     int version = schemaVersion();
     if (version != version_) {
@@ -29,11 +27,9 @@ const dialect::Catalog& SchemaCache::catalog() {
 }
 
 int SchemaCache::schemaVersion() {
-    versionQuery_->step();
-    int version = versionQuery_->value(0, false).toInt();
-    while (versionQuery_->step()) {
-    }
-    return version;
+    auto versionQuery = prepare(db_, "pragma schema_version");
+    versionQuery->step();
+    return versionQuery->value(0, false).toInt();
 }
 
 void SchemaCache::load() {

@@ -3,25 +3,21 @@
 
 #include "platform/ado/dialect/catalog.h"
 
-#include <memory>
-
 struct sqlite3;
 
 namespace ado::sqlite {
 
-class Statement;
-
+// Holds no prepared statement between calls: QtSql closes a connection still open when the application
+// object goes, and the engine refuses to close (and so keeps its memory) while a statement is prepared.
 class SchemaCache {
 public:
-    explicit SchemaCache(sqlite3* db);
-    ~SchemaCache();
+    explicit SchemaCache(sqlite3* db) : db_(db) {}
 
     // The tables and views with their columns; read once per schema version of the database.
     const dialect::Catalog& catalog();
 
 private:
     sqlite3* db_;
-    std::unique_ptr<Statement> versionQuery_;
     int version_ = -1;
     dialect::Catalog catalog_;
     int schemaVersion();

@@ -1,6 +1,7 @@
 // The SQLite driver: connection, transactions, statements, inserts and stored procedures.
 #include "sqlitedriver.h"
 
+#include "platform/ado/connection.h"
 #include "platform/ado/dialect/datetext.h"
 #include "platform/core/runtimeerror.h"
 #include "sqlitecatalog.h"
@@ -26,10 +27,6 @@ const QString proceduresTable = QStringLiteral("dbprocedures");
 QString uniqueConnectionName() {
     static std::atomic<int> next{0};
     return QStringLiteral("ado-sqlite-%1").arg(++next);
-}
-
-QString quotedName(const QString& name) {
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
 QString savepoint(int level) {

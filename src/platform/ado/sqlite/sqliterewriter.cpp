@@ -1,6 +1,7 @@
 // The token-level rewriting of the module's dialect for SQLite.
 #include "sqliterewriter.h"
 
+#include "platform/ado/connection.h"
 #include "platform/ado/dialect/datetext.h"
 #include "platform/ado/dialect/servervalues.h"
 #include "platform/ado/dialect/tokenlist.h"
@@ -169,8 +170,7 @@ private:
     void rewriteLiteral(int i, ValueKind other) {
         if (other == ValueKind::Number) return;
         if (other == ValueKind::Date) {
-            if (auto canonical = canonicalFormOf(list_[i].value()))
-                list_.setText(i, stringLiteral(*canonical));
+            if (auto canonical = canonicalFormOf(list_[i].value())) list_.setText(i, quoted(*canonical));
             return;
         }
         list_.appendText(i, QStringLiteral(" COLLATE ") + QLatin1String(textCollation));
@@ -244,13 +244,13 @@ private:
         const Token& part = list_[i + 2];
         if (part.kind != TokenKind::Word || !datePartNamed(part.text) || !list_.isSymbol(i + 3, u",")) return;
         list_.setText(i, QLatin1String(function));
-        list_.setText(i + 2, stringLiteral(part.text.toLower()));
+        list_.setText(i + 2, quoted(part.text.toLower()));
     }
 
     void rewriteQuoting(int i) {
         const Token& token = list_[i];
         if (token.kind == TokenKind::QuotedName && token.text.startsWith(u'['))
-            list_.setText(i, u'"' + token.value().replace(u'"', QStringLiteral("\"\"")) + u'"');
+            list_.setText(i, quotedName(token.value()));
         else if (token.kind == TokenKind::String && !token.text.startsWith(u'\''))
             list_.setText(i, token.text.mid(1));
     }
