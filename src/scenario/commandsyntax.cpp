@@ -1,16 +1,12 @@
-// Argument shapes of the commands.
+// The argument shapes of the scenario commands.
 #include "commandsyntax.h"
 
 #include "argumentvalues.h"
 
-#include <functional>
-#include <map>
 #include <set>
 
-namespace scenario {
+namespace scenario::syntax {
 namespace {
-
-using Args = QList<ScenarioArgument>;
 
 [[noreturn]] void fail(const ScenarioCommand& command, const QString& reason) {
     throw ScenarioParseError{command.line, command.name + QStringLiteral(": ") + reason};
@@ -37,9 +33,25 @@ void needInteger(const ScenarioCommand& c, qsizetype i) {
     need(c, i, ArgumentValues::integer, "a whole number");
 }
 
-void controlOnly(const ScenarioCommand& c) {
-    count(c, 1, 1);
+void controlAndNumbers(const ScenarioCommand& c, qsizetype numbers) {
+    count(c, 1 + numbers, 1 + numbers);
     needControl(c, 0);
+    for (qsizetype i = 1; i <= numbers; ++i)
+        needInteger(c, i);
+}
+
+} // namespace
+
+void none(const ScenarioCommand& c) {
+    count(c, 0, 0);
+}
+
+void single(const ScenarioCommand& c) {
+    count(c, 1, 1);
+}
+
+void control(const ScenarioCommand& c) {
+    controlAndNumbers(c, 0);
 }
 
 void controlAndText(const ScenarioCommand& c) {
@@ -47,11 +59,17 @@ void controlAndText(const ScenarioCommand& c) {
     needControl(c, 0);
 }
 
-void controlAndNumbers(const ScenarioCommand& c, qsizetype numbers) {
-    count(c, 1 + numbers, 1 + numbers);
-    needControl(c, 0);
-    for (qsizetype i = 1; i <= numbers; ++i)
-        needInteger(c, i);
+void controlAndNumber(const ScenarioCommand& c) {
+    controlAndNumbers(c, 1);
+}
+
+void controlAndTwoNumbers(const ScenarioCommand& c) {
+    controlAndNumbers(c, 2);
+}
+
+void date(const ScenarioCommand& c) {
+    controlAndText(c);
+    need(c, 1, ArgumentValues::isoDate, "a date written YYYY-MM-DD");
 }
 
 void database(const ScenarioCommand& c) {
@@ -135,62 +153,4 @@ void expect(const ScenarioCommand& c) {
     }
 }
 
-void single(const ScenarioCommand& c) {
-    count(c, 1, 1);
-}
-void none(const ScenarioCommand& c) {
-    count(c, 0, 0);
-}
-
-const std::map<QString, std::function<void(const ScenarioCommand&)>>& checks() {
-    static const std::map<QString, std::function<void(const ScenarioCommand&)>> table = {
-        {QStringLiteral("database"), database},
-        {QStringLiteral("session"), session},
-        {QStringLiteral("file"), single},
-        {QStringLiteral("include"), single},
-        {QStringLiteral("sql"), single},
-        {QStringLiteral("show"), none},
-        {QStringLiteral("click"), controlOnly},
-        {QStringLiteral("select"), select},
-        {QStringLiteral("type"), controlAndText},
-        {QStringLiteral("clear"), controlOnly},
-        {QStringLiteral("paste"), controlAndText},
-        {QStringLiteral("key"), key},
-        {QStringLiteral("focus"), controlOnly},
-        {QStringLiteral("date"),
-         [](const ScenarioCommand& c) {
-             controlAndText(c);
-             need(c, 1, ArgumentValues::isoDate, "a date written YYYY-MM-DD");
-         }},
-        {QStringLiteral("item"), [](const ScenarioCommand& c) { controlAndNumbers(c, 1); }},
-        {QStringLiteral("dblclick"), [](const ScenarioCommand& c) { controlAndNumbers(c, 1); }},
-        {QStringLiteral("rightclick"), [](const ScenarioCommand& c) { controlAndNumbers(c, 1); }},
-        {QStringLiteral("cell"), [](const ScenarioCommand& c) { controlAndNumbers(c, 2); }},
-        {QStringLiteral("drag"), [](const ScenarioCommand& c) { controlAndNumbers(c, 2); }},
-        {QStringLiteral("hover"), hover},
-        {QStringLiteral("menu"), single},
-        {QStringLiteral("close"), window},
-        {QStringLiteral("answer"), answer},
-        {QStringLiteral("dump"), dump},
-        {QStringLiteral("expect"), expect},
-        {QStringLiteral("print"), single},
-    };
-    return table;
-}
-
-} // namespace
-
-void CommandSyntax::check(const ScenarioCommand& command) {
-    const auto found = checks().find(command.name);
-    if (found == checks().end())
-        throw ScenarioParseError{command.line, QStringLiteral("unknown command ") + command.name};
-    found->second(command);
-}
-
-BlockKind CommandSyntax::block(const ScenarioCommand& command) {
-    if (command.name == u"file") return BlockKind::Plain;
-    if (command.name == u"expect" && command.args.value(0).isWord(u"file")) return BlockKind::Escaped;
-    return BlockKind::None;
-}
-
-} // namespace scenario
+} // namespace scenario::syntax

@@ -1,18 +1,27 @@
-// The shape of every scenario command, checked before anything runs.
+// The shapes of the commands' arguments, checked before anything runs.
 #pragma once
 
 #include "scenariocommand.h"
 
-namespace scenario {
+// Each check throws ScenarioParseError when the command's arguments do not fit its shape.
+namespace scenario::syntax {
 
-enum class BlockKind { None, Plain, Escaped };
+void none(const ScenarioCommand& command);
+// One argument of any kind.
+void single(const ScenarioCommand& command);
+void database(const ScenarioCommand& command);
+void session(const ScenarioCommand& command);
+void control(const ScenarioCommand& command);
+void controlAndText(const ScenarioCommand& command);
+void controlAndNumber(const ScenarioCommand& command);
+void controlAndTwoNumbers(const ScenarioCommand& command);
+void date(const ScenarioCommand& command);
+void select(const ScenarioCommand& command);
+void key(const ScenarioCommand& command);
+void hover(const ScenarioCommand& command);
+void window(const ScenarioCommand& command);
+void answer(const ScenarioCommand& command);
+void dump(const ScenarioCommand& command);
+void expect(const ScenarioCommand& command);
 
-class CommandSyntax {
-public:
-    // Throws ScenarioParseError when the command is unknown or its arguments do not fit it.
-    static void check(const ScenarioCommand& command);
-    // Whether ">" lines may follow the command, and whether escapes count in them.
-    static BlockKind block(const ScenarioCommand& command);
-};
-
-} // namespace scenario
+} // namespace scenario::syntax

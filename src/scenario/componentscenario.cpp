@@ -1,5 +1,6 @@
 // A scenario run inside the component's Show, for a library built with the scenario runner: hosts in any
 // language run the module headless by naming a scenario file in RECEIPTS_SCENARIO.
+#include "commandtable.h"
 #include "scenarioparser.h"
 #include "scenariorunner.h"
 #include "transcript.h"
@@ -11,7 +12,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <algorithm>
 
 namespace scenario {
 
@@ -26,11 +26,6 @@ SessionValues sessionOf(const component::clsReceiptsShop& object) {
     values.processDate = object.dtProcessDate.date();
     values.caption = object.strMsgboxCaption;
     return values;
-}
-
-bool namesDatabase(const Script& script) {
-    return std::any_of(script.commands.begin(), script.commands.end(),
-                       [](const ScenarioCommand& command) { return command.name == u"database"; });
 }
 
 // A library's Show has no command line: the scenario's own problems end up in the transcript. The
@@ -48,7 +43,7 @@ int runScript(component::clsReceiptsShop& object, const QString& file, Transcrip
     os::setApplicationFolder(folder.path());
     transcript.folder(os::applicationFolder());
     const ado::ConnectionPtr hostConnection = object.adocon();
-    const bool ownDatabase = namesDatabase(script);
+    const bool ownDatabase = CommandTable::choosesDatabase(script);
     auto show = [&](const SessionValues& values, const ado::ConnectionPtr& connection) {
         values.applyTo(object, ownDatabase ? connection : hostConnection);
         object.Show();

@@ -16,19 +16,6 @@
 
 namespace scenario {
 
-bool Expectations::handles(const QString& name) {
-    return name == u"dump" || name == u"expect" || name == u"print";
-}
-
-void Expectations::run(const ScenarioCommand& command) {
-    if (command.name == u"dump")
-        dump(command);
-    else if (command.name == u"expect")
-        expect(command);
-    else
-        transcript_.note(command.args[0].text);
-}
-
 void Expectations::dump(const ScenarioCommand& command) {
     const ControlName name = *ArgumentValues::windowOrControl(command.args[0]);
     forms::Form& form = windows_.loadedWindow(name.window, command.line);
@@ -38,6 +25,10 @@ void Expectations::dump(const ScenarioCommand& command) {
     }
     for (const forms::Control* control : form.controls())
         transcript_.state(form.name() + u'.' + control->name(), control->dump());
+}
+
+void Expectations::print(const ScenarioCommand& command) {
+    transcript_.note(command.args[0].text);
 }
 
 void Expectations::expect(const ScenarioCommand& command) {

@@ -14,13 +14,12 @@ public:
     Expectations(Transcript& transcript, WindowRegistry& windows, ScenarioSetup& setup, const int& errorCount)
         : transcript_(transcript), windows_(windows), setup_(setup), errorCount_(errorCount) {}
 
-    static bool handles(const QString& name);
-    // Runs a looking command; an expectation that does not hold throws ScenarioAbort.
-    void run(const ScenarioCommand& command);
+    void dump(const ScenarioCommand& command);
+    // Throws ScenarioAbort when the expectation does not hold.
+    void expect(const ScenarioCommand& command);
+    void print(const ScenarioCommand& command);
 
 private:
-    void dump(const ScenarioCommand& command);
-    void expect(const ScenarioCommand& command);
     void expectProperty(const ScenarioCommand& command);
     void expectWindow(const ScenarioCommand& command);
     void expectFile(const ScenarioCommand& command);

@@ -1,7 +1,7 @@
 // Lines, comments, commands and ">" blocks.
 #include "scenarioparser.h"
 
-#include "commandsyntax.h"
+#include "commandtable.h"
 #include "linetokenizer.h"
 #include "textescapes.h"
 
@@ -50,8 +50,9 @@ Script ScenarioParser::parse(const QString& text, const QString& folder, int dep
             continue;
         }
         const ScenarioCommand next = command(content, index + 1);
-        blockOpen = CommandSyntax::block(next) != BlockKind::None;
-        if (next.name == u"include")
+        const CommandDefinition& definition = CommandTable::checked(next);
+        blockOpen = definition.blockOf(next) != BlockKind::None;
+        if (definition.moment == CommandMoment::WhileParsing)
             include(script, next, folder, depth);
         else
             script.commands.push_back(next);
@@ -84,7 +85,7 @@ void ScenarioParser::addBlockLine(Script& script, bool blockOpen, const QString&
     if (!blockOpen)
         throw ScenarioParseError{lineNumber, QStringLiteral("a \">\" line must follow file or expect file")};
     ScenarioCommand& owner = script.commands.back();
-    if (CommandSyntax::block(owner) == BlockKind::Plain) {
+    if (CommandTable::definition(owner).blockOf(owner) == BlockKind::Plain) {
         owner.block << line;
         return;
     }
@@ -97,9 +98,7 @@ ScenarioCommand ScenarioParser::command(const QString& line, int lineNumber) {
     QList<ScenarioArgument> words = LineTokenizer::split(line, lineNumber);
     if (words.first().quoted)
         throw ScenarioParseError{lineNumber, QStringLiteral("a line starts with a command")};
-    ScenarioCommand command{lineNumber, words.takeFirst().text.toLower(), words, {}};
-    CommandSyntax::check(command);
-    return command;
+    return ScenarioCommand{lineNumber, words.takeFirst().text.toLower(), words, {}};
 }
 
 } // namespace scenario

@@ -2,6 +2,7 @@
 #include "scenariorunner.h"
 
 #include "argumentvalues.h"
+#include "commandtable.h"
 #include "scenarioabort.h"
 #include "textescapes.h"
 #include "transcript.h"
@@ -100,31 +101,21 @@ void ScenarioRunner::execute(const ScenarioCommand& command) {
 }
 
 void ScenarioRunner::dispatch(const ScenarioCommand& command) {
-    const QString& name = command.name;
-    const bool acting = name == u"show" || actions_.handles(name);
-    if (popup_ && acting)
+    const CommandDefinition& definition = CommandTable::definition(command);
+    if (popup_ && definition.moment == CommandMoment::NoPopupOpen)
         throw ScenarioAbort{command.line,
                             QStringLiteral("a pop-up menu is open; choose an entry with menu first")};
-    if (name == u"show") return show(command);
-    if (name == u"menu") return menu(command);
-    if (name == u"answer")
-        return answers_.add({command.line, command.args[0].text, *ArgumentValues::button(command.args[1])});
-    if (actions_.handles(name)) return actions_.run(command);
-    if (Expectations::handles(name)) return expectations_.run(command);
-    if (name == u"database" || name == u"session") requireNoWindow(command, "changes the session");
-    if (name == u"database")
-        setup_.database(command);
-    else if (name == u"session")
-        setup_.session(command);
-    else if (name == u"file")
-        setup_.file(command);
-    else
-        setup_.sql(command);
+    if (definition.moment == CommandMoment::NoWindowOpen) requireNoWindow(command, "changes the session");
+    definition.run({*this, setup_, actions_, expectations_}, command);
 }
 
 void ScenarioRunner::show(const ScenarioCommand& command) {
     requireNoWindow(command, "opens the register again");
     showRegister_(setup_.values(), setup_.connection());
+}
+
+void ScenarioRunner::answer(const ScenarioCommand& command) {
+    answers_.add({command.line, command.args[0].text, *ArgumentValues::button(command.args[1])});
 }
 
 void ScenarioRunner::requireNoWindow(const ScenarioCommand& command, const char* action) const {

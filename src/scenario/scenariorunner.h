@@ -33,13 +33,16 @@ public:
     // 0 when every command ran and every expectation held; 1 after printing the FAIL line.
     int run();
 
+    // The commands that steer the run itself.
+    void show(const ScenarioCommand& command);
+    void menu(const ScenarioCommand& command);
+    void answer(const ScenarioCommand& command);
+
 private:
     void installHooks();
     void runUntil(const std::function<bool()>& done);
     void execute(const ScenarioCommand& command);
     void dispatch(const ScenarioCommand& command);
-    void show(const ScenarioCommand& command);
-    void menu(const ScenarioCommand& command);
     void popup(forms::Form& form, forms::Menu& menu);
     void requireNoWindow(const ScenarioCommand& command, const char* action) const;
     void finish() const;

@@ -39,40 +39,6 @@ template <> constexpr forms::ControlKind kindOf<forms::Grid>() {
 
 } // namespace
 
-UserActions::UserActions(WindowRegistry& windows) : windows_(windows) {
-    using C = const ScenarioCommand&;
-    actions_ = {
-        {QStringLiteral("click"), [this](C c) { forms::user::click(target(c)); }},
-        {QStringLiteral("select"), [this](C c) { select(c); }},
-        {QStringLiteral("type"), [this](C c) { forms::user::type(target(c), c.args[1].text); }},
-        {QStringLiteral("clear"), [this](C c) { forms::user::clear(as<forms::TextBox>(c, "a text box")); }},
-        {QStringLiteral("paste"),
-         [this](C c) { forms::user::paste(as<forms::TextBox>(c, "a text box"), c.args[1].text); }},
-        {QStringLiteral("key"), [this](C c) { key(c); }},
-        {QStringLiteral("focus"), [this](C c) { forms::user::focus(target(c)); }},
-        {QStringLiteral("date"),
-         [this](C c) {
-             forms::user::pickDate(as<forms::DatePicker>(c, "a date picker"),
-                                   *ArgumentValues::isoDate(c.args[1]));
-         }},
-        {QStringLiteral("item"),
-         [this](C c) { forms::user::clickItem(as<forms::ListView>(c, "a list view"), number(c, 1)); }},
-        {QStringLiteral("rightclick"),
-         [this](C c) { forms::user::rightClickItem(as<forms::ListView>(c, "a list view"), number(c, 1)); }},
-        {QStringLiteral("dblclick"), [this](C c) { doubleClick(c); }},
-        {QStringLiteral("cell"),
-         [this](C c) { forms::user::clickCell(as<forms::Grid>(c, "a grid"), number(c, 1), number(c, 2)); }},
-        {QStringLiteral("drag"),
-         [this](C c) { forms::user::dragRows(as<forms::Grid>(c, "a grid"), number(c, 1), number(c, 2)); }},
-        {QStringLiteral("hover"), [this](C c) { hover(c); }},
-        {QStringLiteral("close"), [this](C c) { close(c); }},
-    };
-}
-
-void UserActions::run(const ScenarioCommand& command) {
-    actions_.at(command.name)(command);
-}
-
 forms::Control& UserActions::target(const ScenarioCommand& command) const {
     const ControlName name = *ArgumentValues::control(command.args[0]);
     return windows_.actOn(name.window, name.control, command.line);
@@ -84,6 +50,47 @@ template <class Kind> Kind& UserActions::as(const ScenarioCommand& command, cons
         throw ScenarioAbort{command.line,
                             QStringLiteral("%1 is not %2").arg(command.args[0].text, QLatin1String(what))};
     return static_cast<Kind&>(control);
+}
+
+void UserActions::click(const ScenarioCommand& command) {
+    forms::user::click(target(command));
+}
+
+void UserActions::type(const ScenarioCommand& command) {
+    forms::user::type(target(command), command.args[1].text);
+}
+
+void UserActions::clear(const ScenarioCommand& command) {
+    forms::user::clear(as<forms::TextBox>(command, "a text box"));
+}
+
+void UserActions::paste(const ScenarioCommand& command) {
+    forms::user::paste(as<forms::TextBox>(command, "a text box"), command.args[1].text);
+}
+
+void UserActions::focus(const ScenarioCommand& command) {
+    forms::user::focus(target(command));
+}
+
+void UserActions::pickDate(const ScenarioCommand& command) {
+    forms::user::pickDate(as<forms::DatePicker>(command, "a date picker"),
+                          *ArgumentValues::isoDate(command.args[1]));
+}
+
+void UserActions::clickItem(const ScenarioCommand& command) {
+    forms::user::clickItem(as<forms::ListView>(command, "a list view"), number(command, 1));
+}
+
+void UserActions::rightClickItem(const ScenarioCommand& command) {
+    forms::user::rightClickItem(as<forms::ListView>(command, "a list view"), number(command, 1));
+}
+
+void UserActions::clickCell(const ScenarioCommand& command) {
+    forms::user::clickCell(as<forms::Grid>(command, "a grid"), number(command, 1), number(command, 2));
+}
+
+void UserActions::dragRows(const ScenarioCommand& command) {
+    forms::user::dragRows(as<forms::Grid>(command, "a grid"), number(command, 1), number(command, 2));
 }
 
 void UserActions::select(const ScenarioCommand& command) {

@@ -3,9 +3,6 @@
 
 #include "scenariocommand.h"
 
-#include <functional>
-#include <map>
-
 namespace forms {
 class Control;
 }
@@ -14,26 +11,32 @@ namespace scenario {
 
 class WindowRegistry;
 
+// Each action throws core::RuntimeError or ScenarioAbort when the user could not do it.
 class UserActions {
 public:
-    explicit UserActions(WindowRegistry& windows);
+    explicit UserActions(WindowRegistry& windows) : windows_(windows) {}
 
-    bool handles(const QString& name) const { return actions_.count(name) != 0; }
-    // Runs an acting command; a user action that is impossible throws core::RuntimeError or ScenarioAbort.
-    void run(const ScenarioCommand& command);
+    void click(const ScenarioCommand& command);
+    void select(const ScenarioCommand& command);
+    void type(const ScenarioCommand& command);
+    void clear(const ScenarioCommand& command);
+    void paste(const ScenarioCommand& command);
+    void key(const ScenarioCommand& command);
+    void focus(const ScenarioCommand& command);
+    void pickDate(const ScenarioCommand& command);
+    void clickItem(const ScenarioCommand& command);
+    void rightClickItem(const ScenarioCommand& command);
+    void doubleClick(const ScenarioCommand& command);
+    void clickCell(const ScenarioCommand& command);
+    void dragRows(const ScenarioCommand& command);
+    void hover(const ScenarioCommand& command);
+    void close(const ScenarioCommand& command);
 
 private:
     forms::Control& target(const ScenarioCommand& command) const;
     template <class Kind> Kind& as(const ScenarioCommand& command, const char* what) const;
 
-    void select(const ScenarioCommand& command);
-    void key(const ScenarioCommand& command);
-    void doubleClick(const ScenarioCommand& command);
-    void hover(const ScenarioCommand& command);
-    void close(const ScenarioCommand& command);
-
     WindowRegistry& windows_;
-    std::map<QString, std::function<void(const ScenarioCommand&)>> actions_;
 };
 
 } // namespace scenario

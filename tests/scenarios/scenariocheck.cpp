@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
     QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("receipts-scenario-XXXXXX")));
     QProcess host;
     host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    host.start(arguments[1], {QStringLiteral("--script"), arguments[2], QStringLiteral("--folder"), folder.path()});
+    host.start(arguments[1],
+               {QStringLiteral("--script"), arguments[2], QStringLiteral("--folder"), folder.path()});
     if (!host.waitForFinished(-1)) {
         out << "the host did not run: " << host.errorString() << '\n';
         return 1;
