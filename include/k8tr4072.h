@@ -15,22 +15,29 @@ extern "C" {
 
 typedef int32_t K8Result;
 
-#define K8_S_OK ((K8Result)0)
-#define K8_S_FALSE ((K8Result)1)
-#define K8_E_NOTIMPL ((K8Result)0x80004001)
-#define K8_E_NOINTERFACE ((K8Result)0x80004002)
-#define K8_E_POINTER ((K8Result)0x80004003)
-#define K8_E_FAIL ((K8Result)0x80004005)
-#define K8_E_UNEXPECTED ((K8Result)0x8000FFFF)
-#define K8_E_INVALIDARG ((K8Result)0x80070057)
-#define K8_DISP_E_UNKNOWNNAME ((K8Result)0x80020006)
-#define K8_DISP_E_TYPEMISMATCH ((K8Result)0x80020005)
-#define K8_DISP_E_EXCEPTION ((K8Result)0x80020009)
-#define K8_CLASS_E_NOAGGREGATION ((K8Result)0x80040110)
-#define K8_CLASS_E_CLASSNOTAVAILABLE ((K8Result)0x80040111)
-#define K8_SELFREG_E_CLASS ((K8Result)0x80040201)
-#define K8_REGDB_E_CLASSNOTREG ((K8Result)0x80040154)
-#define K8_FAILED(r) ((K8Result)(r) < 0)
+/* A result code of the type K8Result, written as the cast each language reads without complaint. */
+#ifdef __cplusplus
+#define K8_RESULT(code) static_cast<K8Result>(code)
+#else
+#define K8_RESULT(code) ((K8Result)(code))
+#endif
+
+#define K8_S_OK K8_RESULT(0)
+#define K8_S_FALSE K8_RESULT(1)
+#define K8_E_NOTIMPL K8_RESULT(0x80004001)
+#define K8_E_NOINTERFACE K8_RESULT(0x80004002)
+#define K8_E_POINTER K8_RESULT(0x80004003)
+#define K8_E_FAIL K8_RESULT(0x80004005)
+#define K8_E_UNEXPECTED K8_RESULT(0x8000FFFF)
+#define K8_E_INVALIDARG K8_RESULT(0x80070057)
+#define K8_DISP_E_UNKNOWNNAME K8_RESULT(0x80020006)
+#define K8_DISP_E_TYPEMISMATCH K8_RESULT(0x80020005)
+#define K8_DISP_E_EXCEPTION K8_RESULT(0x80020009)
+#define K8_CLASS_E_NOAGGREGATION K8_RESULT(0x80040110)
+#define K8_CLASS_E_CLASSNOTAVAILABLE K8_RESULT(0x80040111)
+#define K8_SELFREG_E_CLASS K8_RESULT(0x80040201)
+#define K8_REGDB_E_CLASSNOTREG K8_RESULT(0x80040154)
+#define K8_FAILED(r) (K8_RESULT(r) < 0)
 
 typedef struct K8Guid {
     uint32_t data1;

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build, the tests and the screenshots need (skips what is there).
 set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
-libgl-dev libgtest-dev libgmock-dev xvfb xauth imagemagick xdotool valgrind tzdata"
+libgl-dev libgtest-dev libgmock-dev xvfb xauth imagemagick xdotool valgrind tzdata clang-format"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -242,7 +242,7 @@ TEST_P(Balance, choosingTheCustomerListsWhatIsStillOpen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Balance, ::testing::Range<size_t>(0, balanceCases().size()),
-                         [](const auto& info) { return balanceCases()[info.param].name; });
+                         [](const auto& row) { return balanceCases()[row.param].name; });
 
 // A clicked row shows its kind, number, date, balance and settlement as tool tips, amounts with thousands.
 // A right-click pops up the menu, Preview on (1) or off (0) by the row's kind, as it was for other kinds.

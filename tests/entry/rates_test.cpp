@@ -103,7 +103,7 @@ TEST_P(ReceivedCurrency, proposesTheBankRateAndDerivesTheCompanyAndDepartmentRat
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReceivedCurrency, ::testing::Range<size_t>(0, std::size(RateCases)),
-                         [](const auto& info) { return std::string(RateCases[info.param].name); });
+                         [](const auto& row) { return std::string(RateCases[row.param].name); });
 
 // The received amount times s(customer currency) / s(received currency), rounded to cents with the half
 // going to the even neighbour: in its shortest form when the currency is picked, with two decimals when

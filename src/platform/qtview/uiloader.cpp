@@ -214,12 +214,15 @@ void UiLoader::addLayoutItem(QLayout& layout, const QDomElement& item, QWidget& 
     QWidget* widget = nullptr;
     QLayout* child = nullptr;
     QSpacerItem* spacer = nullptr;
-    if (const QDomElement element = item.firstChildElement(QStringLiteral("widget")); !element.isNull())
-        widget = createChild(owner, element);
-    else if (const QDomElement element = item.firstChildElement(QStringLiteral("layout")); !element.isNull())
-        child = createLayout(element, owner, false);
-    else if (const QDomElement element = item.firstChildElement(QStringLiteral("spacer")); !element.isNull())
-        spacer = createSpacer(element);
+    const QDomElement widgetElement = item.firstChildElement(QStringLiteral("widget"));
+    const QDomElement layoutElement = item.firstChildElement(QStringLiteral("layout"));
+    const QDomElement spacerElement = item.firstChildElement(QStringLiteral("spacer"));
+    if (!widgetElement.isNull())
+        widget = createChild(owner, widgetElement);
+    else if (!layoutElement.isNull())
+        child = createLayout(layoutElement, owner, false);
+    else if (!spacerElement.isNull())
+        spacer = createSpacer(spacerElement);
     if (auto grid = qobject_cast<QGridLayout*>(&layout)) {
         const int row = item.attribute(QStringLiteral("row")).toInt();
         const int column = item.attribute(QStringLiteral("column")).toInt();
