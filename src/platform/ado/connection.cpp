@@ -7,30 +7,6 @@
 
 namespace ado {
 
-namespace {
-
-struct ConnectionTarget {
-    QString driver;
-    QString database;
-};
-
-// "Driver=NAME;Database=PATH" (keys in any letter case, in any order) or a bare path.
-ConnectionTarget parseConnectionString(const QString& text) {
-    if (!text.contains(u'=')) return {QString(), text.trimmed()};
-    ConnectionTarget target;
-    for (const QString& part : text.split(u';', Qt::SkipEmptyParts)) {
-        QString key = part.section(u'=', 0, 0).trimmed().toLower();
-        QString value = part.section(u'=', 1).trimmed();
-        if (key == QLatin1String("driver"))
-            target.driver = value;
-        else if (key == QLatin1String("database") || key == QLatin1String("data source"))
-            target.database = value;
-    }
-    return target;
-}
-
-} // namespace
-
 ConnectionPtr Connection::create() {
     return ConnectionPtr(new Connection());
 }
@@ -46,14 +22,10 @@ Connection::~Connection() {
 
 void Connection::open(const QString& connectionString) {
     if (driver_) throw adoError(err::ObjectOpen);
-    ConnectionTarget target = parseConnectionString(connectionString);
-    std::unique_ptr<Driver> driver = createDriver(target.driver);
-    if (target.database.isEmpty())
-        throw core::RuntimeError(core::err::DbFailure,
-                                 QStringLiteral("No database is named in the connection string."),
-                                 driver->name());
+    ConnectionString target = ConnectionString::parse(connectionString);
+    std::unique_ptr<Driver> driver = createDriver(target);
     driver->setTimeout(commandTimeout_);
-    driver->open(target.database);
+    driver->open(target);
     driver_ = std::move(driver);
     connectionString_ = connectionString;
 }
@@ -99,22 +71,6 @@ long Connection::execute(const QString& sql) {
 Driver& Connection::driver() const {
     if (!driver_) throw core::RuntimeError::of(core::err::ObjectClosed);
     return *driver_;
-}
-
-namespace {
-
-QString enclosed(const QString& text, QChar mark) {
-    return mark + QString(text).replace(mark, QString(2, mark)) + mark;
-}
-
-} // namespace
-
-QString quoted(const QString& text) {
-    return enclosed(text, u'\'');
-}
-
-QString quotedName(const QString& name) {
-    return enclosed(name, u'"');
 }
 
 } // namespace ado

@@ -1,6 +1,8 @@
 // A database connection: open on a connection string, transactions, statement execution.
 #pragma once
 
+#include "quoting.h" // how the module puts its texts into the statements it runs here
+
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -19,8 +21,9 @@ public:
     static ConnectionPtr create();
     ~Connection();
 
-    // Opens the database named by the connection string: "Driver=sqlite;Database=PATH" or a bare
-    // path (an SQLite file). Fails with a driver error when the database cannot be opened.
+    // Opens what the connection string names through the driver its "Driver=" key names:
+    // "Driver=sqlite;Database=PATH", a bare path (an SQLite file), or a server's host, database and
+    // user. Fails with a driver error when the database cannot be opened.
     void open(const QString& connectionString);
     void close();
     bool isOpen() const;
@@ -48,12 +51,5 @@ private:
     QString connectionString_;
     int commandTimeout_ = 30;
 };
-
-// A text as an SQL literal: enclosed in apostrophes, apostrophes inside doubled. The only way the
-// module and the drivers put a text into a statement.
-QString quoted(const QString& text);
-// A table or column name as standard SQL quotes it: enclosed in double quotes, double quotes inside
-// doubled. The only way the drivers put a name of their own making into a statement.
-QString quotedName(const QString& name);
 
 } // namespace ado

@@ -2,13 +2,20 @@
 #include "driver.h"
 
 #include "adoerror.h"
-#include "platform/ado/sqlite/sqlitedriver.h"
 
 namespace ado {
 
-std::unique_ptr<Driver> createDriver(const QString& driverName) {
-    if (driverName.isEmpty() || driverName.compare(u"sqlite", Qt::CaseInsensitive) == 0)
-        return std::make_unique<sqlite::SqliteDriver>();
+namespace {
+
+// The embedded database: what a bare path or a string without "Driver=" opens.
+const QString defaultDriver = QStringLiteral("sqlite");
+
+} // namespace
+
+std::unique_ptr<Driver> createDriver(const ConnectionString& target) {
+    const QString& name = target.driver.isEmpty() ? defaultDriver : target.driver;
+    for (const DriverEntry& entry : enabledDrivers())
+        if (entry.name.compare(name, Qt::CaseInsensitive) == 0) return entry.create();
     throw adoError(err::ProviderNotFound);
 }
 

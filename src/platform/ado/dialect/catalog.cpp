@@ -20,18 +20,6 @@ ValueKind reported(ValueKind kind) {
 
 } // namespace
 
-ValueKind kindOfDeclaredType(const QString& type) {
-    QString upper = type.toUpper();
-    auto has = [&](const char* word) { return upper.contains(QLatin1String(word)); };
-    if (upper.trimmed() == QLatin1String("DATETEXT")) return ValueKind::Date;
-    if (has("INT")) return ValueKind::Number;
-    if (has("CHAR") || has("CLOB") || has("TEXT")) return ValueKind::Text;
-    if (has("REAL") || has("FLOA") || has("DOUB") || has("NUM") || has("DEC") || has("MONEY") || has("BIT") ||
-        has("BOOL"))
-        return ValueKind::Number;
-    return ValueKind::Unknown;
-}
-
 void Catalog::addColumn(const QString& table, const QString& column, ValueKind kind) {
     QString key = column.toLower();
     tables_[table.toLower()].insert(key, {column, kind});

@@ -9,10 +9,6 @@ namespace ado::dialect {
 
 enum class ValueKind { Unknown, Text, Number, Date };
 
-// The kind of value a column declared with this type holds: DATETEXT is a date; the other types
-// follow the engine's affinity words (INT, CHAR/CLOB/TEXT, REAL/FLOA/DOUB, NUM/DEC/MONEY/BIT/BOOL).
-ValueKind kindOfDeclaredType(const QString& type);
-
 // Tables and columns, looked up without regard to letter case.
 class Catalog {
 public:

@@ -1,4 +1,4 @@
-// Reading the tables' column types with pragma table_info.
+// Reading the tables' column types with pragma table_info, and their kinds by SQLite's affinity.
 #include "sqlitecatalog.h"
 
 #include "platform/core/runtimeerror.h"
@@ -9,6 +9,21 @@
 namespace ado::sqlite {
 
 namespace {
+
+// The kind of value a column declared with this type holds: DATETEXT is the dates' own type; the other
+// types follow SQLite's affinity words (INT, CHAR/CLOB/TEXT, REAL/FLOA/DOUB, NUM/DEC/MONEY/BIT/BOOL).
+dialect::ValueKind kindOfDeclaredType(const QString& type) {
+    using dialect::ValueKind;
+    QString upper = type.toUpper();
+    auto has = [&](const char* word) { return upper.contains(QLatin1String(word)); };
+    if (upper.trimmed() == QLatin1String("DATETEXT")) return ValueKind::Date;
+    if (has("INT")) return ValueKind::Number;
+    if (has("CHAR") || has("CLOB") || has("TEXT")) return ValueKind::Text;
+    if (has("REAL") || has("FLOA") || has("DOUB") || has("NUM") || has("DEC") || has("MONEY") || has("BIT") ||
+        has("BOOL"))
+        return ValueKind::Number;
+    return ValueKind::Unknown;
+}
 
 std::unique_ptr<Statement> prepare(sqlite3* db, const char* sql) {
     const char* tail = sql;
@@ -45,7 +60,7 @@ void SchemaCache::loadColumns(const QString& table) {
         columns->bind(1, table);
         while (columns->step()) {
             QString type = columns->value(1, false).toString();
-            catalog_.addColumn(table, columns->value(0, false).toString(), dialect::kindOfDeclaredType(type));
+            catalog_.addColumn(table, columns->value(0, false).toString(), kindOfDeclaredType(type));
         }
     } catch (const core::RuntimeError&) {
         // A view over a missing table has no columns to know; statements on it fail on their own.

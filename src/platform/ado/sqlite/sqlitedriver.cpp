@@ -1,8 +1,8 @@
 // The SQLite driver: connection, transactions, statements, inserts and stored procedures.
 #include "sqlitedriver.h"
 
-#include "platform/ado/connection.h"
 #include "platform/ado/dialect/datetext.h"
+#include "platform/ado/quoting.h"
 #include "platform/core/runtimeerror.h"
 #include "sqlitecatalog.h"
 #include "sqlitecursor.h"
@@ -69,11 +69,12 @@ QString SqliteDriver::name() const {
     return driverName;
 }
 
-void SqliteDriver::open(const QString& database) {
+void SqliteDriver::open(const ConnectionString& target) {
+    if (target.database.isEmpty()) raiseDriverError(core::err::DbFailure, noDatabaseNamed);
     QString name = uniqueConnectionName();
     {
         QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        connection.setDatabaseName(database);
+        connection.setDatabaseName(target.database);
         if (connection.open()) {
             db_ = engineHandle(connection);
         } else {
@@ -226,6 +227,11 @@ void SqliteDriver::callProcedure(const QString& name, const QVariantList& parame
 void SqliteDriver::executeNative(const QString& script) {
     requireOpen();
     runScript(db_, script);
+}
+
+DriverEntry driverEntry() {
+    return {QStringLiteral("sqlite"),
+            []() -> std::unique_ptr<Driver> { return std::make_unique<SqliteDriver>(); }};
 }
 
 } // namespace ado::sqlite

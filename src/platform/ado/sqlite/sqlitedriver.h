@@ -19,8 +19,9 @@ public:
     ~SqliteDriver() override;
 
     QString name() const override;
-    // Opens (creating when missing) the database file; ":memory:" is a private in-memory database.
-    void open(const QString& database) override;
+    // Opens (creating when missing) the database file the connection string names; ":memory:" is a
+    // private in-memory database. Every other key is left unread.
+    void open(const ConnectionString& target) override;
     void close() override;
     // The busy timeout: how long a statement waits for another connection's lock; 0 waits forever.
     void setTimeout(int seconds) override;
@@ -59,5 +60,8 @@ private:
     // Whether an error made the engine end the transaction on its own (the level still counts it).
     bool engineRolledBack() const;
 };
+
+// The registry's entry: "Driver=sqlite", the driver of a connection string that names none.
+DriverEntry driverEntry();
 
 } // namespace ado::sqlite

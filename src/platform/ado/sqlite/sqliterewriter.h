@@ -22,7 +22,8 @@ inline constexpr char dateAdd[] = "tsql_dateadd";
 // literals compared with expressions get.
 inline constexpr char textCollation[] = "CI";
 
-// Rewrites a statement token by token; literals, quoted names and comments are never searched.
+// Rewrites a statement token by token on the shared translation pass; literals, quoted names and
+// comments are never searched.
 // - isnull, len, right, isnumeric, convert(int, x), datediff and dateadd call functions of ours;
 //   the date part becomes a literal ('day').
 // - getdate() and CURRENT_TIMESTAMP give the local time with milliseconds in the canonical form.

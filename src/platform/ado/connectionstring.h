@@ -1,0 +1,29 @@
+// The connection string a host hands over, read once into what the drivers need of it.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <utility>
+
+namespace ado {
+
+// "Key=value;Key=value" or a bare path (an SQLite file). Keys are read in any letter case and in any
+// order, values trimmed; the synonyms of a key fill one field, the last of them counts. Every other key
+// stays in `options` as written, in its order, for the driver to read.
+struct ConnectionString {
+    QString driver;   // Driver
+    QString database; // Database, Data Source, Initial Catalog; the bare path
+    QString host;     // Host, Server
+    QString port;     // Port
+    QString user;     // User, User ID, UID
+    QString password; // Password, PWD
+    QString dsn;      // DSN
+    QList<std::pair<QString, QString>> options;
+
+    static ConnectionString parse(const QString& text);
+};
+
+// What a driver says when the connection string names no database it can open.
+inline const QString noDatabaseNamed = QStringLiteral("No database is named in the connection string.");
+
+} // namespace ado

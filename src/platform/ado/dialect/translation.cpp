@@ -1,0 +1,116 @@
+// The shared translation pass: operators, inserted values, the dialect's functions and its quoting.
+#include "translation.h"
+
+#include "platform/ado/quoting.h"
+#include "servervalues.h"
+
+namespace ado::dialect {
+
+Translation::Translation(const QString& sql, const Catalog& catalog)
+    : list_(sql), catalog_(catalog), kinds_(list_, catalog) {}
+
+QString Translation::run() {
+    for (int i = 0; i < list_.size(); ++i)
+        readOperator(i);
+    readInsertedValues();
+    for (int i = 0; i < list_.size(); ++i)
+        if (auto function = functionAt(i)) callFunction(*function, i);
+    for (int i = 0; i < list_.size(); ++i)
+        requote(i);
+    return list_.toString();
+}
+
+void Translation::readOperator(int i) {
+    if (list_.isSymbol(i, u"+"))
+        readPlus(i);
+    else if (isComparison(list_[i]))
+        readComparison(i);
+    else if (list_.isWord(i, u"between"))
+        readBetween(i);
+}
+
+void Translation::readPlus(int i) {
+    auto left = kinds_.endingAt(i - 1), right = kinds_.startingAt(i + 1);
+    if (!left || !right) return;
+    auto numeric = [](ValueKind kind) { return kind == ValueKind::Number || kind == ValueKind::Date; };
+    bool text = *left == ValueKind::Text || *right == ValueKind::Text;
+    if (text && !numeric(*left) && !numeric(*right)) joinTexts(i);
+}
+
+void Translation::readComparison(int i) {
+    if (list_[i + 1].kind == TokenKind::String)
+        compareLiteral(i + 1, kinds_.endingAt(i - 1).value_or(ValueKind::Unknown));
+    else if (list_[i - 1].kind == TokenKind::String)
+        compareLiteral(i - 1, kinds_.startingAt(i + 1).value_or(ValueKind::Unknown));
+}
+
+void Translation::readBetween(int i) {
+    ValueKind kind = kinds_.endingAt(i - 1).value_or(ValueKind::Unknown);
+    bool literals = list_[i + 1].kind == TokenKind::String && list_.isWord(i + 2, u"and") &&
+                    list_[i + 3].kind == TokenKind::String;
+    if (!literals) return;
+    compareLiteral(i + 1, kind);
+    compareLiteral(i + 3, kind);
+}
+
+// insert into T (c1, c2, ...) values (v1, v2, ...)[, (...)]
+void Translation::readInsertedValues() {
+    if (!list_.isWord(0, u"insert")) return;
+    int table = list_.isWord(1, u"into") ? 2 : 1;
+    int open = table + 1;
+    if (!isName(list_[table]) || !list_.isSymbol(open, u"(")) return;
+    QStringList columns;
+    for (int i = open + 1; i < list_.matching(open); i = list_.endOfListItem(i) + 1)
+        columns << list_[i].value();
+    int values = list_.matching(open) + 1;
+    if (!list_.isWord(values, u"values")) return;
+    for (int row = values + 1; list_.isSymbol(row, u"("); row = list_.matching(row) + 2) {
+        readRow(list_[table].value(), columns, row);
+        if (!list_.isSymbol(list_.matching(row) + 1, u",")) break;
+    }
+}
+
+// The literals of one row of values, each alone in its place, with the kinds of their columns.
+void Translation::readRow(const QString& table, const QStringList& columns, int open) {
+    int item = open + 1;
+    for (const QString& column : columns) {
+        int end = list_.endOfListItem(item);
+        if (end == item + 1 && list_[item].kind == TokenKind::String)
+            storeLiteral(item, catalog_.columnKind(table, column));
+        if (!list_.isSymbol(end, u",")) return;
+        item = end + 1;
+    }
+}
+
+std::optional<Function> Translation::functionAt(int i) const {
+    if (list_.isWord(i, u"CURRENT_TIMESTAMP") && !list_.isCall(i)) return Function::CurrentTimestamp;
+    if (!list_.isCall(i)) return std::nullopt;
+    static const std::pair<const char16_t*, Function> named[] = {
+        {u"isnull", Function::IsNull},
+        {u"len", Function::Len},
+        {u"right", Function::Right},
+        {u"isnumeric", Function::IsNumeric},
+    };
+    for (const auto& [name, function] : named)
+        if (list_.isWord(i, name)) return function;
+    if (list_.isWord(i, u"getdate") && list_.isSymbol(i + 2, u")")) return Function::GetDate;
+    if (list_.isWord(i, u"convert") && isIntType(list_[i + 2]) && list_.isSymbol(i + 3, u","))
+        return Function::ConvertToInt;
+    // An unknown date part is left for the engine to refuse.
+    const Token& part = list_[i + 2];
+    if (part.kind != TokenKind::Word || !datePartNamed(part.text) || !list_.isSymbol(i + 3, u","))
+        return std::nullopt;
+    if (list_.isWord(i, u"datediff")) return Function::DateDiff;
+    if (list_.isWord(i, u"dateadd")) return Function::DateAdd;
+    return std::nullopt;
+}
+
+void Translation::requote(int i) {
+    const Token& token = list_[i];
+    if (token.kind == TokenKind::QuotedName && token.text.startsWith(u'['))
+        list_.setText(i, quotedName(token.value()));
+    else if (token.kind == TokenKind::String && !token.text.startsWith(u'\''))
+        list_.setText(i, token.text.mid(1));
+}
+
+} // namespace ado::dialect
