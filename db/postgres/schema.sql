@@ -10,8 +10,8 @@
 --     rates numeric without a fixed scale, keeping whatever the writer computed as SQLite's REAL does;
 --   * the ids SQLite numbers itself (AUTOINCREMENT) are identity columns.
 -- Only key columns are NOT NULL; every other column is nullable or has a default, so any row can be written
--- naming just the columns its writer knows. The script may run again on an existing database; the functions
--- of db/postgres/dialect.sql go with it.
+-- naming just the columns its writer knows. The script may run again on an existing database. The dialect's
+-- functions the statements call are the driver's: it installs them when it opens the database.
 
 CREATE COLLATION IF NOT EXISTS ci (provider = icu, locale = 'und-u-ks-level2', deterministic = false);
 

@@ -6,6 +6,10 @@
 -- may come from a column with the case-blind collation, under which the engine refuses patterns: patterns
 -- match under "C". The database must be in UTF8 (the currency symbols below). The script may run again.
 
+-- Texts compare without regard to letter case: the text columns are declared with this collation, and the
+-- driver gives it to a literal compared with a text. Unlike the server's it counts trailing blanks.
+CREATE COLLATION IF NOT EXISTS ci (provider = icu, locale = 'und-u-ks-level2', deterministic = false);
+
 -- Characters after the trailing blanks are cut (leading blanks count); null for null.
 CREATE OR REPLACE FUNCTION tsql_len(value text) RETURNS integer
 LANGUAGE sql IMMUTABLE STRICT PARALLEL SAFE

@@ -1,0 +1,26 @@
+// The column kinds of a PostgreSQL database, read once and again after its schema changed.
+#pragma once
+
+#include "platform/ado/dialect/catalog.h"
+
+#include <QSqlDatabase>
+
+namespace ado::postgres {
+
+class SchemaCache {
+public:
+    explicit SchemaCache(QSqlDatabase database) : database_(std::move(database)) {}
+
+    // The tables and views of the schemas on the search path, with their columns.
+    const dialect::Catalog& catalog();
+    // Read the schema again before the next statement: this connection changed it.
+    void invalidate() { loaded_ = false; }
+
+private:
+    QSqlDatabase database_;
+    bool loaded_ = false;
+    dialect::Catalog catalog_;
+    void load();
+};
+
+} // namespace ado::postgres

@@ -1,0 +1,74 @@
+// Running a query on demand, reading its rows and naming its fields as the statement does.
+#include "postgrescursor.h"
+
+#include "platform/ado/dialect/token.h"
+#include "platform/core/runtimeerror.h"
+#include "postgreserror.h"
+#include "postgresstatement.h"
+#include "postgresvalues.h"
+
+#include <QHash>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
+
+namespace ado::postgres {
+
+namespace {
+
+// The first spelling of each name the statement writes (a word or a quoted name), by its lower case.
+QHash<QString, QString> spellings(const QString& sql) {
+    QHash<QString, QString> names;
+    for (const dialect::Token& token : dialect::tokenize(sql)) {
+        if (token.kind != dialect::TokenKind::Word && token.kind != dialect::TokenKind::QuotedName) continue;
+        const QString key = token.value().toLower();
+        if (!names.contains(key)) names.insert(key, token.value());
+    }
+    return names;
+}
+
+} // namespace
+
+PostgresCursor::PostgresCursor(std::shared_ptr<QueryResult> result, const QStringList& names,
+                               const QString& sql)
+    : result_(std::move(result)) {
+    const QHash<QString, QString> spelled = spellings(sql);
+    for (const QString& name : names)
+        names_ << spelled.value(name.toLower(), name);
+    if (result_->ran) noteDateColumns();
+}
+
+void PostgresCursor::noteDateColumns() {
+    const QSqlRecord record = result_->query.record();
+    for (int column = 0; column < record.count(); ++column)
+        dateColumns_.push_back(record.field(column).metaType().id() == QMetaType::QDateTime);
+}
+
+QSqlQuery& PostgresCursor::ran() {
+    if (result_->released) throw core::RuntimeError::of(core::err::ObjectClosed);
+    QSqlQuery& query = result_->query;
+    if (result_->ran) return query;
+    query.setForwardOnly(false);
+    if (!query.exec(result_->sql)) raiseEngineError(query.lastError());
+    result_->ran = true;
+    noteDateColumns();
+    return query;
+}
+
+std::optional<QVariantList> PostgresCursor::fetch() {
+    QSqlQuery& query = ran();
+    if (names_.isEmpty() || !query.next()) return std::nullopt;
+    QVariantList row;
+    row.reserve(names_.size());
+    for (int column = 0; column < names_.size(); ++column)
+        row << (dateColumns_[size_t(column)] ? dateValue(sentText(query, column))
+                                             : moduleValue(query.value(column)));
+    return row;
+}
+
+long PostgresCursor::count() {
+    QSqlQuery& query = ran();
+    return names_.isEmpty() ? 0 : query.size();
+}
+
+} // namespace ado::postgres

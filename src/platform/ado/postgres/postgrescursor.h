@@ -1,0 +1,40 @@
+// Rows of one PostgreSQL query, run when the first row or the count is asked for.
+#pragma once
+
+#include "platform/ado/driver.h"
+
+#include <QSqlQuery>
+#include <memory>
+#include <vector>
+
+namespace ado::postgres {
+
+// A query's result, held on the client; the driver releases it when the connection closes.
+struct QueryResult {
+    QSqlQuery query;
+    QString sql; // the translated statement
+    bool ran = false;
+    bool released = false;
+};
+
+class PostgresCursor : public Cursor {
+public:
+    // `names` are the result's columns as the engine names them; `sql` is the statement as the module
+    // wrote it.
+    PostgresCursor(std::shared_ptr<QueryResult> result, const QStringList& names, const QString& sql);
+
+    // The names as the statement spelled them: the engine folds unquoted names to lower case.
+    QStringList fieldNames() const override { return names_; }
+    std::optional<QVariantList> fetch() override;
+    long count() override;
+
+private:
+    std::shared_ptr<QueryResult> result_;
+    QStringList names_;
+    std::vector<bool> dateColumns_;
+    // The query, run on the first call.
+    QSqlQuery& ran();
+    void noteDateColumns();
+};
+
+} // namespace ado::postgres

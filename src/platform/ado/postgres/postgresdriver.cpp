@@ -1,0 +1,253 @@
+// The PostgreSQL driver: connection, transactions, statements, inserts and stored procedures.
+#include "postgresdriver.h"
+
+#include "platform/ado/dialect/token.h"
+#include "platform/ado/quoting.h"
+#include "platform/core/runtimeerror.h"
+#include "postgrescatalog.h"
+#include "postgrescursor.h"
+#include "postgresdialect.h"
+#include "postgreserror.h"
+#include "postgresrewriter.h"
+#include "postgresstatement.h"
+#include "postgresvalues.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTimeZone>
+#include <atomic>
+
+namespace ado::postgres {
+
+namespace {
+
+QString uniqueConnectionName() {
+    static std::atomic<int> next{0};
+    return QStringLiteral("ado-postgres-%1").arg(++next);
+}
+
+QString savepoint(int level) {
+    return QStringLiteral("ado_level_%1").arg(level);
+}
+
+// The connection string's other keys as the client library names them ("Application Name" is
+// application_name).
+QString connectOptions(const ConnectionString& target) {
+    QStringList options;
+    for (const auto& [key, value] : target.options)
+        options << key.toLower().replace(u' ', u'_') + u'=' + value;
+    return options.join(u';');
+}
+
+// The first word of a statement, in lower case.
+QString firstWord(const QString& sql) {
+    for (const dialect::Token& token : dialect::tokenize(sql))
+        if (token.isSignificant()) return token.text.toLower();
+    return {};
+}
+
+// A procedure's name as written into CALL: a plain name stays unquoted, so that the engine folds its case.
+QString procedureName(const QString& name) {
+    static const QRegularExpression plain(
+        QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(\\.[A-Za-z_][A-Za-z0-9_]*)?$"));
+    return plain.match(name).hasMatch() ? name : quotedName(name.toLower());
+}
+
+QStringList fieldNamesOf(const QSqlQuery& query) {
+    const QSqlRecord record = query.record();
+    QStringList names;
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
+    return names;
+}
+
+} // namespace
+
+PostgresDriver::PostgresDriver() = default;
+
+PostgresDriver::~PostgresDriver() {
+    if (!connectionName_.isEmpty()) close();
+}
+
+QString PostgresDriver::name() const {
+    return driverName;
+}
+
+QSqlDatabase PostgresDriver::database() const {
+    if (connectionName_.isEmpty()) throw core::RuntimeError::of(core::err::ObjectClosed);
+    return QSqlDatabase::database(connectionName_, false);
+}
+
+void PostgresDriver::open(const ConnectionString& target) {
+    if (target.database.isEmpty()) raiseDriverError(core::err::DbFailure, noDatabaseNamed);
+    connect(target);
+    try {
+        QByteArray zone = QTimeZone::systemTimeZoneId();
+        if (!zone.isEmpty()) run(QStringLiteral("set time zone ") + quoted(QString::fromUtf8(zone)));
+        // The engine's notices (a table dropped "if exists" was not there) are no concern of the module.
+        run(QStringLiteral("set client_min_messages = warning"));
+        applyTimeout();
+        ensureDialect(database());
+        schema_ = std::make_unique<SchemaCache>(database());
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void PostgresDriver::connect(const ConnectionString& target) {
+    QString name = uniqueConnectionName();
+    {
+        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        connection.setHostName(target.host);
+        if (!target.port.isEmpty()) connection.setPort(target.port.toInt());
+        connection.setDatabaseName(target.database);
+        connection.setUserName(target.user);
+        connection.setPassword(target.password);
+        connection.setConnectOptions(connectOptions(target));
+        if (!connection.open()) {
+            QString message = connection.lastError().databaseText().trimmed();
+            if (message.isEmpty()) message = connection.lastError().text();
+            connection = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            raiseDriverError(core::err::DbFailure, message);
+        }
+    }
+    connectionName_ = name;
+}
+
+void PostgresDriver::close() {
+    for (auto& cursor : cursors_)
+        if (auto result = cursor.lock()) {
+            result->query = QSqlQuery();
+            result->released = true;
+        }
+    cursors_.clear();
+    schema_.reset();
+    QSqlDatabase::database(connectionName_, false).close();
+    QSqlDatabase::removeDatabase(connectionName_);
+    connectionName_.clear();
+    level_ = 0;
+}
+
+void PostgresDriver::setTimeout(int seconds) {
+    timeout_ = seconds;
+    if (!connectionName_.isEmpty()) applyTimeout();
+}
+
+void PostgresDriver::applyTimeout() {
+    run(QStringLiteral("set statement_timeout = %1").arg(qint64(qMax(timeout_, 0)) * 1000));
+}
+
+QSqlQuery PostgresDriver::run(const QString& sql) {
+    return runText(database(), sql);
+}
+
+void PostgresDriver::begin() {
+    run(level_ == 0 ? QStringLiteral("begin") : QStringLiteral("savepoint ") + savepoint(level_));
+    ++level_;
+}
+
+void PostgresDriver::requireTransaction() const {
+    database();
+    if (level_ == 0) raiseDriverError(-2147168242, QStringLiteral("No transaction is active."));
+}
+
+void PostgresDriver::commit() {
+    requireTransaction();
+    if (transactionFailed(database()))
+        raiseDriverError(
+            core::err::DbFailure,
+            QStringLiteral("The transaction was rolled back after an error; nothing was committed."));
+    run(level_ == 1 ? QStringLiteral("commit") : QStringLiteral("release ") + savepoint(level_ - 1));
+    --level_;
+}
+
+void PostgresDriver::rollback() {
+    requireTransaction();
+    // Rolling back to the savepoint also ends the failed state a statement after it left.
+    run(level_ == 1 ? QStringLiteral("rollback")
+                    : QStringLiteral("rollback to %1; release %1").arg(savepoint(level_ - 1)));
+    --level_;
+}
+
+QString PostgresDriver::translate(const QString& sql) {
+    database();
+    return PostgresRewriter(schema_->catalog()).translate(sql);
+}
+
+void PostgresDriver::noteSchemaChange(const QString& sql) {
+    static const QStringList changing = {QStringLiteral("create"), QStringLiteral("alter"),
+                                         QStringLiteral("drop")};
+    if (changing.contains(firstWord(sql))) schema_->invalidate();
+}
+
+long PostgresDriver::execute(const QString& sql) {
+    QSqlQuery done = run(translate(sql));
+    noteSchemaChange(sql);
+    return qMax(done.numRowsAffected(), 0);
+}
+
+QStringList PostgresDriver::describe(const QString& translated) {
+    QString statement = translated.trimmed();
+    while (statement.endsWith(u';'))
+        statement.chop(1);
+    return fieldNamesOf(run(QStringLiteral("select * from (%1\n) as described limit 0").arg(statement)));
+}
+
+std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
+    auto result = std::make_shared<QueryResult>(QueryResult{QSqlQuery(database()), translate(sql)});
+    const QString word = firstWord(sql);
+    QStringList names;
+    if (word == QLatin1String("select") || word == QLatin1String("with")) {
+        names = describe(result->sql);
+    } else {
+        result->query = run(result->sql);
+        result->ran = true;
+        noteSchemaChange(sql);
+        names = fieldNamesOf(result->query);
+    }
+    std::erase_if(cursors_, [](const auto& cursor) { return cursor.expired(); });
+    cursors_.push_back(result);
+    return std::make_unique<PostgresCursor>(result, names, sql);
+}
+
+void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
+    database();
+    const dialect::Catalog& catalog = schema_->catalog();
+    QStringList names, markers;
+    QVariantList bound;
+    for (int i = 0; i < columns.size(); ++i) {
+        bool date = catalog.columnKind(table, columns[i]) == dialect::ValueKind::Date;
+        names << quotedName(columns[i].toLower());
+        markers << QStringLiteral("?");
+        bound << (date ? storedDate(values[i]) : boundValue(values[i]));
+    }
+    QString target = quotedName(table.toLower());
+    runBound(database(),
+             names.isEmpty() ? QStringLiteral("insert into %1 default values").arg(target)
+                             : QStringLiteral("insert into %1 (%2) values (%3)")
+                                   .arg(target, names.join(u','), markers.join(u',')),
+             bound);
+}
+
+void PostgresDriver::callProcedure(const QString& name, const QVariantList& parameters) {
+    QStringList values;
+    for (const QVariant& parameter : parameters)
+        values << literal(parameter);
+    run(QStringLiteral("CALL %1(%2)").arg(procedureName(name), values.join(QStringLiteral(", "))));
+}
+
+void PostgresDriver::executeNative(const QString& script) {
+    run(script);
+    if (schema_) schema_->invalidate();
+}
+
+DriverEntry driverEntry() {
+    return {QStringLiteral("postgres"),
+            []() -> std::unique_ptr<Driver> { return std::make_unique<PostgresDriver>(); }};
+}
+
+} // namespace ado::postgres

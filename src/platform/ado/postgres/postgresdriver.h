@@ -1,0 +1,70 @@
+// The PostgreSQL driver: a QtSql QPSQL connection running the statements translated for PostgreSQL.
+#pragma once
+
+#include "platform/ado/driver.h"
+
+#include <memory>
+#include <vector>
+
+class QSqlDatabase;
+class QSqlQuery;
+
+namespace ado::postgres {
+
+class SchemaCache;
+struct QueryResult;
+
+class PostgresDriver : public Driver {
+public:
+    PostgresDriver();
+    ~PostgresDriver() override;
+
+    QString name() const override;
+    // Opens the database on the server the connection string names (Host, Port, Database, User,
+    // Password); every other key goes to the client library as a connection option (sslmode=require,
+    // connect_timeout=5, ...). Installs the dialect's functions when the database lacks them and sets
+    // the session's time zone to this machine's.
+    void open(const ConnectionString& target) override;
+    void close() override;
+    // The statement time-out: a statement running longer is cancelled; 0 waits forever.
+    void setTimeout(int seconds) override;
+
+    // The outermost level is BEGIN/COMMIT/ROLLBACK; inner levels are savepoints, as the SQLite driver
+    // nests. After a failed statement the engine refuses all but a rollback: a commit then fails.
+    void begin() override;
+    void commit() override;
+    void rollback() override;
+    int transactionLevel() const override { return level_; }
+
+    long execute(const QString& sql) override;
+    // A query (select, with) runs when its first row or its count is read; any other statement at once.
+    std::unique_ptr<Cursor> query(const QString& sql) override;
+    void insert(const QString& table, const QStringList& columns, const QVariantList& values) override;
+    // CALL name(...) inside the caller's transaction. The plugin prepares every statement with PREPARE,
+    // which refuses CALL: the call is sent unprepared with its values written as literals.
+    void callProcedure(const QString& name, const QVariantList& parameters) override;
+    void executeNative(const QString& script) override;
+
+private:
+    QString connectionName_;
+    int timeout_ = 30;
+    int level_ = 0;
+    std::unique_ptr<SchemaCache> schema_;
+    std::vector<std::weak_ptr<QueryResult>> cursors_;
+
+    QSqlDatabase database() const;
+    QSqlQuery run(const QString& sql);
+    // The engine's names of the columns a query gives, found without reading a row of it.
+    QStringList describe(const QString& translated);
+    void connect(const ConnectionString& target);
+    void applyTimeout();
+    void requireTransaction() const;
+    QString translate(const QString& sql);
+    // A statement that changes tables or views makes the schema cache read them again.
+    void noteSchemaChange(const QString& sql);
+};
+
+// The registry's entry: "Driver=postgres".
+DriverEntry driverEntry();
+
+} // namespace ado::postgres

@@ -1,0 +1,122 @@
+// The token-level rewriting of the module's dialect for PostgreSQL.
+#include "postgresrewriter.h"
+
+#include "platform/ado/dialect/datetext.h"
+#include "platform/ado/dialect/tokenlist.h"
+#include "platform/ado/dialect/translation.h"
+#include "platform/ado/quoting.h"
+
+namespace ado::postgres {
+
+using namespace dialect;
+
+namespace {
+
+// statement_timestamp() is taken per statement (CURRENT_TIMESTAMP holds for the whole transaction); the
+// session's time zone is the counter's, so without its zone it is the counter's wall clock.
+const QString localNow = QStringLiteral("statement_timestamp()::timestamp(3)");
+
+class PostgresTranslation : public Translation {
+public:
+    PostgresTranslation(const QString& sql, const Catalog& catalog) : Translation(sql, catalog) {
+        for (int i = 0; i < tokens().size(); ++i)
+            if (tokens()[i].kind == TokenKind::QuotedName) foldName(i);
+    }
+
+private:
+    // [name] in lower case; the shared pass puts the engine's quotes on it.
+    void foldName(int i) {
+        tokens().setText(i, u'[' + tokens()[i].value().toLower().replace(u']', QStringLiteral("]]")) + u']');
+    }
+
+    void joinTexts(int plus) override { tokens().setText(plus, QStringLiteral("||")); }
+
+    void compareLiteral(int i, ValueKind other) override {
+        if (other == ValueKind::Date)
+            toStoredDate(i);
+        else if (other == ValueKind::Text)
+            tokens().appendText(i, QStringLiteral(" COLLATE ") + QLatin1String(textCollation));
+    }
+
+    void storeLiteral(int i, ValueKind column) override {
+        if (column == ValueKind::Date) toStoredDate(i);
+    }
+
+    void toStoredDate(int i) {
+        if (auto canonical = canonicalFormOf(tokens()[i].value())) tokens().setText(i, quoted(*canonical));
+    }
+
+    void callFunction(Function function, int i) override {
+        switch (function) {
+        case Function::IsNull:
+            return rewriteIsNull(i);
+        case Function::Len:
+            return rename(i, "tsql_len");
+        case Function::Right:
+            return rename(i, "tsql_right");
+        case Function::IsNumeric:
+            return rename(i, "tsql_isnumeric");
+        case Function::ConvertToInt:
+            rename(i, "tsql_int");
+            tokens().remove(i + 2);
+            return tokens().remove(i + 3);
+        case Function::DateDiff:
+            return rewriteDateFunction(i, "tsql_datediff");
+        case Function::DateAdd:
+            return rewriteDateFunction(i, "tsql_dateadd");
+        case Function::GetDate:
+            tokens().remove(i + 1);
+            tokens().remove(i + 2);
+            [[fallthrough]];
+        case Function::CurrentTimestamp:
+            return tokens().setText(i, localNow);
+        }
+    }
+
+    void rename(int i, const char* function) { tokens().setText(i, QLatin1String(function)); }
+
+    // isnull(a, b) -> coalesce(a, b); the engine matches no text with a number, the server converts b to
+    // a's type.
+    void rewriteIsNull(int i) {
+        rename(i, "coalesce");
+        int comma = tokens().endOfListItem(i + 2), close = tokens().matching(i + 1);
+        if (!tokens().isSymbol(comma, u",") || close < 0) return;
+        if (kinds().endingAt(comma - 1) != ValueKind::Text ||
+            kinds().startingAt(comma + 1) != ValueKind::Number)
+            return;
+        tokens().setText(comma + 1, QStringLiteral("cast(") + tokens()[comma + 1].text);
+        tokens().appendText(close - 1, QStringLiteral(" as text)"));
+    }
+
+    // datediff(day, a, b) -> tsql_datediff('day', a, b)
+    void rewriteDateFunction(int i, const char* function) {
+        rename(i, function);
+        tokens().setText(i + 2, quoted(tokens()[i + 2].text.toLower()));
+    }
+};
+
+// The server sorts nulls first, the engine last: each item of an order by says where its nulls go (an
+// ascending item first, a descending one last).
+QString withServerNullOrder(const QString& sql) {
+    TokenList list(sql);
+    for (int i = 0; i + 1 < list.size(); ++i) {
+        if (!list.isWord(i, u"order") || !list.isWord(i + 1, u"by")) continue;
+        for (int item = i + 2; item < list.size(); item = list.endOfListItem(item) + 1) {
+            int end = list.endOfListItem(item), last = end - 1;
+            while (list.isSymbol(last, u";"))
+                --last;
+            list.appendText(last, list.isWord(last, u"desc") ? QStringLiteral(" NULLS LAST")
+                                                             : QStringLiteral(" NULLS FIRST"));
+            if (!list.isSymbol(end, u",")) break;
+        }
+    }
+    return list.toString();
+}
+
+} // namespace
+
+QString PostgresRewriter::translate(const QString& sql) const {
+    return withServerNullOrder(PostgresTranslation(sql, catalog_).run());
+}
+
+} // namespace ado::postgres

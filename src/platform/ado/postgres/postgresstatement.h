@@ -1,0 +1,25 @@
+// Running statements on a QPSQL connection, the engine's refusals raised as runtime errors.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariantList>
+#include <optional>
+
+namespace ado::postgres {
+
+// Runs a text of one or more statements as it is, unprepared; its result stays on the client, so that
+// rows can be read while other statements run on the connection.
+QSqlQuery runText(const QSqlDatabase& database, const QString& sql);
+
+// Prepares a statement with ? for each value and runs it with the values bound.
+QSqlQuery runBound(const QSqlDatabase& database, const QString& sql, const QVariantList& values);
+
+// Whether a statement failed inside the open transaction: the engine then refuses all but a rollback, and
+// would answer a COMMIT by rolling back without an error.
+bool transactionFailed(const QSqlDatabase& database);
+
+// The text the engine sent for a column of the query's current row; nothing for a null.
+std::optional<QString> sentText(const QSqlQuery& query, int column);
+
+} // namespace ado::postgres

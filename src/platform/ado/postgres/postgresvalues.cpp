@@ -1,0 +1,65 @@
+// Conversions of bound, literal and read values for PostgreSQL.
+#include "postgresvalues.h"
+
+#include "platform/ado/dialect/datetext.h"
+#include "platform/ado/quoting.h"
+#include "platform/core/runtimeerror.h"
+#include "postgreserror.h"
+
+#include <QDateTime>
+
+namespace ado::postgres {
+
+QVariant boundValue(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return int(value.toBool());
+    case QMetaType::QDate:
+        return dialect::canonicalDateText(value.toDate(), QTime(0, 0));
+    case QMetaType::QDateTime:
+        return dialect::canonicalDateText(value.toDateTime());
+    default:
+        return value;
+    }
+}
+
+QVariant storedDate(const QVariant& value) {
+    if (value.typeId() != QMetaType::QString) return boundValue(value);
+    const QString text = value.toString();
+    if (text.trimmed().isEmpty()) return dialect::canonicalDateText(QDate(1900, 1, 1), QTime(0, 0));
+    if (auto canonical = dialect::canonicalFormOf(text)) return *canonical;
+    raiseDriverError(
+        core::err::DbFailure,
+        QStringLiteral("Conversion failed when converting date and/or time from character string."));
+}
+
+QString literal(const QVariant& value) {
+    QVariant bound = boundValue(value);
+    if (bound.isNull()) return QStringLiteral("NULL");
+    switch (bound.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+        return bound.toString();
+    default:
+        return quoted(bound.toString());
+    }
+}
+
+QVariant moduleValue(const QVariant& value) {
+    if (value.isNull()) return {};
+    if (value.typeId() == QMetaType::Bool) return int(value.toBool());
+    return value;
+}
+
+QVariant dateValue(const std::optional<QString>& sent) {
+    if (!sent) return {};
+    auto wallClock = dialect::parseDateText(*sent);
+    if (!wallClock) return QDateTime::fromString(*sent, Qt::ISODate);
+    const QDateTime local(wallClock->date(), wallClock->time());
+    return local.isValid() ? local : *wallClock;
+}
+
+} // namespace ado::postgres
