@@ -2,6 +2,7 @@
 #include "shopdatabase.h"
 
 #include "platform/ado/connection.h"
+#include "platform/ado/connectionstring.h"
 #include "platform/ado/driver.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/runtimeerror.h"
@@ -10,6 +11,10 @@
 namespace db {
 
 namespace {
+
+const SqlScripts& scriptsOf(const ado::ConnectionPtr& connection) {
+    return scriptsFor(ado::ConnectionString::parse(connection->connectionString()).driver);
+}
 
 void runInTransaction(const ado::ConnectionPtr& connection, const QString& script) {
     ado::Transaction transaction(connection);
@@ -22,9 +27,10 @@ QString dayText(const QDate& day) {
     return ado::quoted(day.toString(Qt::ISODate));
 }
 
-// The scripts read their arguments from a temporary table, so that they stay plain SQL.
+// The scripts read their arguments from a temporary table, so that they stay plain SQL. The tables are
+// named without a schema: each engine looks for a table among its temporary ones first.
 QString demoArguments(const QDate& today) {
-    return QStringLiteral("DROP TABLE IF EXISTS temp.demo_args;\n"
+    return QStringLiteral("DROP TABLE IF EXISTS demo_args;\n"
                           "CREATE TEMP TABLE demo_args AS SELECT %1 AS today;\n")
         .arg(dayText(today));
 }
@@ -32,7 +38,7 @@ QString demoArguments(const QDate& today) {
 QString generatorArguments(int shopId, int receipts, int customers, int documentsPerCustomer,
                            const QDate& today) {
     return QStringLiteral(
-               "DROP TABLE IF EXISTS temp.gen_args;\n"
+               "DROP TABLE IF EXISTS gen_args;\n"
                "CREATE TEMP TABLE gen_args AS SELECT %1 AS shopid, %2 AS receipts, %3 AS customers, "
                "%4 AS documents, %5 AS today;\n")
         .arg(shopId)
@@ -45,16 +51,26 @@ QString generatorArguments(int shopId, int receipts, int customers, int document
 } // namespace
 
 void createSchema(const ado::ConnectionPtr& connection) {
-    runInTransaction(connection, QString::fromUtf8(scripts::schema));
+    runInTransaction(connection, QString::fromUtf8(scriptsOf(connection).schema));
 }
 
 void createSchema(ado::Connection& connection) {
     createSchema(connection.shared_from_this());
 }
 
+// Asks for no row of the receipts table, which fails only where there is no such table.
+bool hasSchema(const ado::ConnectionPtr& connection) {
+    try {
+        connection->driver().query(QStringLiteral("select 1 from LosDummyReceiptHeader where 1 = 0"));
+        return true;
+    } catch (const core::RuntimeError&) {
+        return false;
+    }
+}
+
 void loadDemo(const ado::ConnectionPtr& connection, const QDate& today) {
-    runInTransaction(connection, demoArguments(today) + QString::fromUtf8(scripts::demo) +
-                                     QStringLiteral("\nDROP TABLE temp.demo_args;\n"));
+    runInTransaction(connection, demoArguments(today) + QString::fromUtf8(scriptsOf(connection).demo) +
+                                     QStringLiteral("\nDROP TABLE demo_args;\n"));
 }
 
 void loadDemo(ado::Connection& connection, const QDate& today) {
@@ -67,8 +83,8 @@ void generateLargeDataSet(const ado::ConnectionPtr& connection, int shopId, int 
         throw core::RuntimeError::of(core::err::InvalidCall);
     runInTransaction(connection,
                      generatorArguments(shopId, receipts, customers, documentsPerCustomer, today) +
-                         QString::fromUtf8(scripts::generate) +
-                         QStringLiteral("\nDROP TABLE temp.gen_args;\n"));
+                         QString::fromUtf8(scriptsOf(connection).generate) +
+                         QStringLiteral("\nDROP TABLE gen_args;\n"));
 }
 
 } // namespace db

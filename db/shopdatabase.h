@@ -12,6 +12,9 @@ namespace db {
 void createSchema(const ado::ConnectionPtr& connection);
 void createSchema(ado::Connection& connection);
 
+// Whether the database already holds the shop's tables (a database set up by createSchema).
+bool hasSchema(const ado::ConnectionPtr& connection);
+
 // Fills a new schema with the demo data set. Its dates count back from `today`, so the register always
 // shows recent receipts.
 void loadDemo(const ado::ConnectionPtr& connection, const QDate& today = QDate::currentDate());

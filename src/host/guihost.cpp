@@ -2,13 +2,14 @@
 #include "guihost.h"
 
 #include "componentclient.h"
+#include "databasetarget.h"
 #include "db/databasefile.h"
+#include "db/shopdatabase.h"
 #include "shared/userfolder.h"
 
 #include "k8tr4072.h"
 #include "platform/core/runtimeerror.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <iostream>
@@ -25,29 +26,37 @@ int failure(const QString& message) {
     return 1;
 }
 
-// The component opens its own connection; the host's only creates the demo database on a first run.
-bool databaseReady(const QString& path) {
+// The component opens its own connection; the host's only creates the demo file on a first run, and
+// checks that a database named by a connection string holds the shop's tables.
+bool databaseReady(const DatabaseTarget& target) {
     try {
-        db::DatabaseFile::openOrCreateDemo(path);
-        return true;
+        if (target.isFile()) {
+            db::DatabaseFile::openOrCreateDemo(target.name());
+            return true;
+        }
+        ado::ConnectionPtr connection = ado::Connection::create();
+        connection->open(target.connectionString());
+        if (db::hasSchema(connection)) return true;
+        failure(QStringLiteral("The database %1 holds no shop database; --create-demo sets up the demo shop.")
+                    .arg(target.name()));
     } catch (const core::RuntimeError& error) {
-        failure(QStringLiteral("The shop database %1 cannot be opened:\n%2").arg(path, error.description()));
-        return false;
+        failure(QStringLiteral("The shop database %1 cannot be opened:\n%2")
+                    .arg(target.name(), error.description()));
     }
+    return false;
 }
 
 } // namespace
 
 int GuiHost::run(const HostOptions& options) {
     const QString folder = shared::UserFolder::prepare(options.folder);
-    const QString database =
-        options.database.isEmpty() ? QDir(folder).filePath(QStringLiteral("receipts.db")) : options.database;
+    const DatabaseTarget database = DatabaseTarget::of(options.database, folder);
     if (!databaseReady(database)) return 1;
     qputenv(K8TR4072_FOLDER_ENV, QFile::encodeName(folder));
     try {
         ComponentClient::ensureRegistered(options.component.isEmpty() ? QStringLiteral(K8TR4072_LIBRARY)
                                                                       : options.component);
-        ComponentClient::show(options.session, db::DatabaseFile::connectionString(database));
+        ComponentClient::show(options.session, database.connectionString());
     } catch (const ComponentError& error) {
         return failure(QStringLiteral("The receipts component cannot be shown:\n%1").arg(error.what()));
     }

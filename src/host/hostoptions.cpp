@@ -61,6 +61,10 @@ HostOptions HostOptions::parse(const QStringList& arguments) {
             options.help = true;
             continue;
         }
+        if (option == QLatin1String("--create-demo")) {
+            options.createDemo = true;
+            continue;
+        }
         const auto setter = valueOptions().find(option);
         if (setter == valueOptions().end())
             fail(QStringLiteral("unknown option \"") + option + QLatin1Char('"'));
@@ -74,8 +78,11 @@ QString HostOptions::usage() {
     return QStringLiteral(
         "Usage: receipts-host [options]\n"
         "Opens the receipt register of a shop; with --script, runs a scenario without a screen.\n"
-        "  --database PATH   the shop database (default: receipts.db in the application folder,\n"
-        "                    created with the demo shop when missing)\n"
+        "  --database PATH   the shop database: an SQLite file, or a connection string such as\n"
+        "                    Driver=postgres;Host=H;Port=P;Database=D;User=U;Password=W\n"
+        "                    (default: receipts.db in the application folder, created with the\n"
+        "                    demo shop when missing)\n"
+        "  --create-demo     set up the demo shop on the empty database --database names and exit\n"
         "  --folder DIR      the application folder (default: the user's data folder; for a\n"
         "                    scenario, a fresh temporary folder)\n"
         "  --company N       company id (default 1)\n"

@@ -19,6 +19,7 @@ struct HostOptions {
     QString script;    // empty: the register opens on the screen
     QString component; // empty: the component library built with the host
     bool help = false;
+    bool createDemo = false; // set up the demo shop on the empty --database and exit
     scenario::SessionValues session;
 
     // The arguments after the program name; OptionError names what is wrong.

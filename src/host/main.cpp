@@ -1,4 +1,5 @@
 // receipts-host: opens the receipt register, or runs a scenario with --script.
+#include "demosetup.h"
 #include "guihost.h"
 #include "hostoptions.h"
 #include "scenariohost.h"
@@ -11,9 +12,10 @@
 
 namespace {
 
-bool scripted(int argc, char** argv) {
+// A scenario and the demo set-up of an installer run where there may be no screen.
+bool withoutScreen(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--script") == 0) return true;
+        if (std::strcmp(argv[i], "--script") == 0 || std::strcmp(argv[i], "--create-demo") == 0) return true;
     return false;
 }
 
@@ -23,7 +25,7 @@ int main(int argc, char** argv) {
     // A scenario shows nothing, yet reports are laid out with fonts: an offscreen screen serves it.
     // The GUI takes Qt's own options (-platform ...) off the command line.
     std::unique_ptr<QCoreApplication> application;
-    if (scripted(argc, argv)) {
+    if (withoutScreen(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -41,5 +43,6 @@ int main(int argc, char** argv) {
         std::cout << host::HostOptions::usage().toStdString();
         return 0;
     }
+    if (options.createDemo) return host::DemoSetup::run(options);
     return options.script.isEmpty() ? host::GuiHost::run(options) : host::ScenarioHost::run(options);
 }

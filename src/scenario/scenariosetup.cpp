@@ -3,6 +3,7 @@
 
 #include "argumentvalues.h"
 #include "db/databasefile.h"
+#include "db/serverdatabase.h"
 #include "transcript.h"
 
 #include "platform/ado/recordset.h"
@@ -17,6 +18,10 @@ namespace scenario {
 namespace {
 
 const QString ScenarioDatabase = QStringLiteral("scenario.db");
+
+// The connection string of a database server on which `database empty|demo` creates the scenario's
+// database instead of the SQLite file, so that the same scenarios run on that engine.
+const char* const TestServerVariable = "RECEIPTS_TEST_SERVER";
 
 bool isQuery(const QString& statement) {
     const QString start = statement.trimmed().section(u' ', 0, 0).toLower();
@@ -38,8 +43,13 @@ void ScenarioSetup::database(const ScenarioCommand& command) {
     if (kind.isWord(u"file"))
         connection_ = db::DatabaseFile::openExisting(inFolder(command.args[1].text));
     else
-        connection_ = db::DatabaseFile::createFresh(inFolder(ScenarioDatabase), kind.isWord(u"demo"),
-                                                    values_.processDate);
+        connection_ = freshDatabase(kind.isWord(u"demo"));
+}
+
+ado::ConnectionPtr ScenarioSetup::freshDatabase(bool withDemo) const {
+    const QString server = qEnvironmentVariable(TestServerVariable);
+    if (!server.isEmpty()) return db::ServerDatabase::createFresh(server, withDemo, values_.processDate);
+    return db::DatabaseFile::createFresh(inFolder(ScenarioDatabase), withDemo, values_.processDate);
 }
 
 void ScenarioSetup::session(const ScenarioCommand& command) {

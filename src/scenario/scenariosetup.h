@@ -28,6 +28,9 @@ public:
     QString firstValue(const QString& query);
 
 private:
+    // A new database for `database empty|demo`: on the test server when one is named, else a file.
+    ado::ConnectionPtr freshDatabase(bool withDemo) const;
+
     Transcript& transcript_;
     QString folder_;
     QString defaultDatabase_;

@@ -17,7 +17,7 @@ protected:
 // For 10/03/2024 receipts fall on 12/03/2023 to 10/03/2024, documents on 11/03/2023 to 09/03/2024. Every
 // third receipt is an advance, every 25th cancelled; the others settle a document of their own customer
 // within what it is for. A shop the generator creates lists every receipt in its register.
-TEST_F(GeneratorTest, continuesAfterTheIdsInUseAndKeepsItsRowsInsideTheYearUpToTheDay) {
+TEST_P(GeneratorTest, continuesAfterTheIdsInUseAndKeepsItsRowsInsideTheYearUpToTheDay) {
     struct {
         bool onDemo;
         int shop, receipts, customers, documents;
@@ -65,5 +65,7 @@ TEST_F(GeneratorTest, continuesAfterTheIdsInUseAndKeepsItsRowsInsideTheYearUpToT
     EXPECT_THROW(db::generateLargeDataSet(connection, 9, 10, 0, 1), core::RuntimeError);
     EXPECT_THROW(db::generateLargeDataSet(connection, 9, -1, 5, 1), core::RuntimeError);
 }
+
+INSTANTIATE_TEST_SUITE_P(, GeneratorTest, dbtest::sqliteOnly, dbtest::engineName);
 
 } // namespace

@@ -1,26 +1,54 @@
-// Shared set-up of the database tests: a private in-memory database holding the schema, and statement
-// helpers.
+// Shared set-up of the database tests: a private database holding the schema, in memory on SQLite or of
+// its own on the server RECEIPTS_TEST_SERVER names, and statement helpers.
 #pragma once
 
+#include "db/serverdatabase.h"
 #include "db/shopdatabase.h"
 #include "platform/ado/driver.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/runtimeerror.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QVariant>
 #include <gtest/gtest.h>
 
 namespace dbtest {
 
-// Statements go through the module's dialect unless named native.
-class ShopDatabaseTest : public ::testing::Test {
+// Where a test runs: SQLite, or the test server. Without a server its cases are skipped, and fail under CI.
+enum class Engine { Sqlite, Server };
+
+inline void PrintTo(Engine engine, std::ostream* out) { // the tests' names as ctest lists them
+    *out << (engine == Engine::Sqlite ? "sqlite" : "server");
+}
+inline std::string engineName(const ::testing::TestParamInfo<Engine>& info) {
+    return ::testing::PrintToString(info.param);
+}
+
+// Statements go through the module's dialect unless named native. SetUp again gives a new database.
+class ShopDatabaseTest : public ::testing::TestWithParam<Engine> {
 protected:
     void SetUp() override {
-        connection = ado::Connection::create();
-        connection->open("Driver=sqlite;Database=:memory:");
-        db::createSchema(connection);
+        TearDown();
+        if (GetParam() == Engine::Sqlite) {
+            connection = ado::Connection::create();
+            connection->open("Driver=sqlite;Database=:memory:");
+            db::createSchema(connection);
+            return;
+        }
+        server = qEnvironmentVariable("RECEIPTS_TEST_SERVER");
+        const char* none = "RECEIPTS_TEST_SERVER names no server";
+        if (server.isEmpty() && !qEnvironmentVariableIsEmpty("RECEIPTS_CI")) FAIL() << none;
+        if (server.isEmpty()) GTEST_SKIP() << none;
+        connection = db::ServerDatabase::createFresh(server, false);
     }
+    void TearDown() override {
+        if (!connection || server.isEmpty()) return;
+        connection->close();
+        db::ServerDatabase::drop(server, connection->connectionString());
+        connection.reset();
+    }
+    bool onSqlite() const { return GetParam() == Engine::Sqlite; }
     QList<QVariantList> rows(const QString& sql) const {
         QList<QVariantList> result;
         ado::Recordset rs;
@@ -41,7 +69,12 @@ protected:
     void native(const QString& script) const { connection->driver().executeNative(script); }
 
     ado::ConnectionPtr connection;
+    QString server;
 };
+
+// The engines a suite runs on: both, or SQLite alone for what only SQLite has.
+inline const auto everyEngine = ::testing::Values(Engine::Sqlite, Engine::Server);
+inline const auto sqliteOnly = ::testing::Values(Engine::Sqlite);
 
 // The runtime error `work` throws; the test fails when it throws none.
 template <typename Work> core::RuntimeError errorOf(Work work) {

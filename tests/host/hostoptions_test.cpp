@@ -11,11 +11,13 @@
 TEST(HostOptions, eachOptionSetsItsOwnValue) {
     // The options a scenario cannot show; wrong options and the others are tried on the program itself.
     const host::HostOptions o = host::HostOptions::parse(
-        QString("--database /s.db --company 2 --shop 3 --user 4 --financial 5 --help").split(u' '));
+        QString("--database /s.db --company 2 --shop 3 --user 4 --financial 5 --help --create-demo")
+            .split(u' '));
     const scenario::SessionValues& s = o.session;
     const QString ids =
         QString("%1 %2 %3 %4").arg(s.companyId).arg(s.shopId).arg(s.userId).arg(s.financialId);
-    EXPECT_EQ(o.database + ' ' + ids + (o.help ? " help" : ""), "/s.db 2 3 4 5 help");
+    EXPECT_EQ(o.database + ' ' + ids + (o.help ? " help" : "") + (o.createDemo ? " demo" : ""),
+              "/s.db 2 3 4 5 help demo");
     // Without --date the register works on today: any valid day will do here.
     EXPECT_TRUE(host::HostOptions::parse({}).session.processDate.isValid());
 }

@@ -1,0 +1,25 @@
+// The shop database the host's --database names: an SQLite file by its path, or any database by a
+// connection string.
+#pragma once
+
+#include <QString>
+
+namespace host {
+
+class DatabaseTarget {
+public:
+    // The option's value, or receipts.db in the application folder when it is empty. A value naming a
+    // driver or a data source ("Driver=postgres;Host=...") is a connection string; anything else a path.
+    static DatabaseTarget of(const QString& option, const QString& folder);
+
+    bool isFile() const { return isFile_; }
+    QString connectionString() const;
+    // How messages name it: the path, or the database of a connection string (never its password).
+    QString name() const;
+
+private:
+    QString text_;
+    bool isFile_ = true;
+};
+
+} // namespace host
