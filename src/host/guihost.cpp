@@ -10,6 +10,7 @@
 #include "k8tr4072.h"
 #include "platform/core/runtimeerror.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <iostream>
