@@ -11,6 +11,9 @@ constexpr qint64 NotUpdatable = 3251;
 constexpr qint64 ObjectOpen = 3705;
 constexpr qint64 ProviderNotFound = 3706;
 constexpr qint64 ConnectionUnusable = 3709;
+// A commit or rollback without a transaction, as every driver reports it.
+constexpr qint64 NoTransaction = -2147168242;
+inline constexpr const char* NoTransactionText = "No transaction is active.";
 } // namespace err
 
 // The error with its standard description (the runtime's own numbers included).

@@ -1,4 +1,5 @@
 // Tests of the data access layer: the dialect's tokens and dates, its results, connections and recordsets.
+#include "adotexts.h"
 #include "platform/ado/command.h"
 #include "platform/ado/connectionstring.h"
 #include "platform/ado/dialect/datetext.h"
@@ -13,13 +14,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) { // readable texts in failure messages
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
-
 namespace {
+
+using adotest::errorText;
 
 // The cases' tables in each engine's own language, by the driver's name; with them the procedure
 // spAdd(id, shop), which adds the shop's receipts id and id + 1 and then cancels the shop's receipts.
@@ -83,15 +80,6 @@ protected:
         ASSERT_TRUE(testTables.contains(source)) << "no test tables for " << source.toStdString();
         connection->driver().executeNative(testTables[source]);
     }
-    // "error NUMBER from SOURCE: TEXT" of the runtime error `work` throws, "" when it throws none.
-    template <typename Work> static QString errorText(Work work) {
-        try {
-            work();
-        } catch (const core::RuntimeError& e) {
-            return QString("error %1 from %2: %3").arg(e.number()).arg(e.source(), e.description());
-        }
-        return {};
-    }
     template <typename Work> static QString errorOf(Work work) { return errorText(work).section(' ', 0, 1); }
     // The start of errorText for an error of the driver under test.
     QString driverError(qint64 number) const { return QString("error %1 from %2: ").arg(number).arg(source); }
@@ -101,24 +89,9 @@ protected:
         opened->open(text.isEmpty() ? target : text);
         return opened;
     }
-    // A statement's rows: values joined by ", ", rows by "; ", texts quoted, dates to the ms; or its error.
+    // The rows on the test's connection or on another.
     QString rows(const QString& sql, ado::ConnectionPtr on = {}) const {
-        QStringList rows;
-        const QString error = errorText([&] {
-            ado::Recordset rs;
-            for (rs.open(sql, on ? on : connection); !rs.eof(); rs.moveNext()) {
-                QStringList values;
-                for (int i = 0; i < rs.fieldCount(); ++i)
-                    values << shown(rs.field(i));
-                rows << values.join(", ");
-            }
-        });
-        return error.isEmpty() ? rows.join("; ") : error;
-    }
-    static QString shown(const QVariant& v) {
-        if (core::isNull(v)) return "null";
-        if (v.typeId() == QMetaType::QDateTime) return v.toDateTime().toString("yyyy-MM-dd hh:mm:ss.zzz");
-        return v.typeId() == QMetaType::QString ? '\'' + v.toString() + '\'' : v.toString();
+        return adotest::rows(sql, on ? on : connection);
     }
     // The receipts another connection sees: only committed work.
     QString committed() const { return rows("select drID from receipt order by 1", openConnection()); }

@@ -2,6 +2,7 @@
 #include "postgrescursor.h"
 
 #include "platform/ado/dialect/token.h"
+#include "platform/ado/qtsqlvalue.h"
 #include "platform/core/runtimeerror.h"
 #include "postgreserror.h"
 #include "postgresstatement.h"

@@ -1,8 +1,10 @@
 // The PostgreSQL driver: connection, transactions, statements, inserts and stored procedures.
 #include "postgresdriver.h"
 
+#include "platform/ado/adoerror.h"
 #include "platform/ado/dialect/token.h"
 #include "platform/ado/quoting.h"
+#include "platform/ado/savepoints.h"
 #include "platform/core/runtimeerror.h"
 #include "postgrescatalog.h"
 #include "postgrescursor.h"
@@ -26,10 +28,6 @@ namespace {
 QString uniqueConnectionName() {
     static std::atomic<int> next{0};
     return QStringLiteral("ado-postgres-%1").arg(++next);
-}
-
-QString savepoint(int level) {
-    return QStringLiteral("ado_level_%1").arg(level);
 }
 
 // The connection string's other keys as the client library names them ("Application Name" is
@@ -146,13 +144,13 @@ QSqlQuery PostgresDriver::run(const QString& sql) {
 }
 
 void PostgresDriver::begin() {
-    run(level_ == 0 ? QStringLiteral("begin") : QStringLiteral("savepoint ") + savepoint(level_));
+    run(level_ == 0 ? QStringLiteral("begin") : QStringLiteral("savepoint ") + savepointName(level_));
     ++level_;
 }
 
 void PostgresDriver::requireTransaction() const {
     database();
-    if (level_ == 0) raiseDriverError(-2147168242, QStringLiteral("No transaction is active."));
+    if (level_ == 0) raiseDriverError(err::NoTransaction, QLatin1String(err::NoTransactionText));
 }
 
 void PostgresDriver::commit() {
@@ -161,7 +159,7 @@ void PostgresDriver::commit() {
         raiseDriverError(
             core::err::DbFailure,
             QStringLiteral("The transaction was rolled back after an error; nothing was committed."));
-    run(level_ == 1 ? QStringLiteral("commit") : QStringLiteral("release ") + savepoint(level_ - 1));
+    run(level_ == 1 ? QStringLiteral("commit") : QStringLiteral("release ") + savepointName(level_ - 1));
     --level_;
 }
 
@@ -169,7 +167,7 @@ void PostgresDriver::rollback() {
     requireTransaction();
     // Rolling back to the savepoint also ends the failed state a statement after it left.
     run(level_ == 1 ? QStringLiteral("rollback")
-                    : QStringLiteral("rollback to %1; release %1").arg(savepoint(level_ - 1)));
+                    : QStringLiteral("rollback to %1; release %1").arg(savepointName(level_ - 1)));
     --level_;
 }
 

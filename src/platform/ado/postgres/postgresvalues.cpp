@@ -48,12 +48,6 @@ QString literal(const QVariant& value) {
     }
 }
 
-QVariant moduleValue(const QVariant& value) {
-    if (value.isNull()) return {};
-    if (value.typeId() == QMetaType::Bool) return int(value.toBool());
-    return value;
-}
-
 QVariant dateValue(const std::optional<QString>& sent) {
     if (!sent) return {};
     auto wallClock = dialect::parseDateText(*sent);

@@ -18,9 +18,6 @@ QVariant storedDate(const QVariant& value);
 // form).
 QString literal(const QVariant& value);
 
-// A value read from a row as the module reads it: null as an invalid QVariant, flags as 1 and 0.
-QVariant moduleValue(const QVariant& value);
-
 // A timestamp as the engine sent it ("yyyy-MM-dd hh:mm:ss.zzz"): the local time, or the wall-clock time
 // in UTC where the local clocks skip it; null for nothing.
 QVariant dateValue(const std::optional<QString>& sent);

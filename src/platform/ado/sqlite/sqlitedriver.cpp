@@ -1,8 +1,10 @@
 // The SQLite driver: connection, transactions, statements, inserts and stored procedures.
 #include "sqlitedriver.h"
 
+#include "platform/ado/adoerror.h"
 #include "platform/ado/dialect/datetext.h"
 #include "platform/ado/quoting.h"
+#include "platform/ado/savepoints.h"
 #include "platform/core/runtimeerror.h"
 #include "sqlitecatalog.h"
 #include "sqlitecursor.h"
@@ -27,10 +29,6 @@ const QString proceduresTable = QStringLiteral("dbprocedures");
 QString uniqueConnectionName() {
     static std::atomic<int> next{0};
     return QStringLiteral("ado-sqlite-%1").arg(++next);
-}
-
-QString savepoint(int level) {
-    return QStringLiteral("ado_level_%1").arg(level);
 }
 
 sqlite3* engineHandle(const QSqlDatabase& database) {
@@ -123,13 +121,13 @@ sqlite3* SqliteDriver::requireOpen() const {
 
 void SqliteDriver::begin() {
     runScript(requireOpen(),
-              level_ == 0 ? QStringLiteral("begin") : QStringLiteral("savepoint ") + savepoint(level_));
+              level_ == 0 ? QStringLiteral("begin") : QStringLiteral("savepoint ") + savepointName(level_));
     ++level_;
 }
 
 void SqliteDriver::requireTransaction() const {
     requireOpen();
-    if (level_ == 0) raiseDriverError(-2147168242, QStringLiteral("No transaction is active."));
+    if (level_ == 0) raiseDriverError(err::NoTransaction, QLatin1String(err::NoTransactionText));
 }
 
 bool SqliteDriver::engineRolledBack() const {
@@ -142,14 +140,14 @@ void SqliteDriver::commit() {
         raiseDriverError(
             core::err::DbFailure,
             QStringLiteral("The transaction was rolled back after an error; nothing was committed."));
-    runScript(db_,
-              level_ == 1 ? QStringLiteral("commit") : QStringLiteral("release ") + savepoint(level_ - 1));
+    runScript(db_, level_ == 1 ? QStringLiteral("commit")
+                               : QStringLiteral("release ") + savepointName(level_ - 1));
     --level_;
 }
 
 void SqliteDriver::rollback() {
     requireTransaction();
-    QString inner = savepoint(level_ - 1);
+    QString inner = savepointName(level_ - 1);
     if (!engineRolledBack())
         runScript(db_, level_ == 1 ? QStringLiteral("rollback")
                                    : QStringLiteral("rollback to %1; release %1").arg(inner));

@@ -1,0 +1,52 @@
+// The ODBC driver: a QtSql QODBC connection running the statements as the module writes them.
+#pragma once
+
+#include "platform/ado/driver.h"
+
+class QSqlDatabase;
+class QSqlQuery;
+
+namespace ado::odbc {
+
+class OdbcDriver : public Driver {
+public:
+    OdbcDriver() = default;
+    ~OdbcDriver() override;
+
+    QString name() const override;
+    // Opens the data source "DSN=" names, or what the ODBC driver "Odbc Driver=" names reaches with
+    // Server, Port, Database, User and Password; every other key goes to the ODBC driver as written.
+    void open(const ConnectionString& target) override;
+    void close() override;
+    // The time-out of each statement run after it; 0 waits forever.
+    void setTimeout(int seconds) override { timeout_ = seconds; }
+
+    // The outermost level is the ODBC transaction (autocommit off until it ends); inner levels are
+    // savepoints, as the other drivers nest.
+    void begin() override;
+    void commit() override;
+    void rollback() override;
+    int transactionLevel() const override { return level_; }
+
+    // The statements reach the server untranslated: it speaks the module's dialect.
+    long execute(const QString& sql) override;
+    std::unique_ptr<Cursor> query(const QString& sql) override;
+    void insert(const QString& table, const QStringList& columns, const QVariantList& values) override;
+    // {call name(?, ...)} with the values bound, inside the caller's transaction.
+    void callProcedure(const QString& name, const QVariantList& parameters) override;
+    void executeNative(const QString& script) override;
+
+private:
+    QString connectionName_;
+    int timeout_ = 30;
+    int level_ = 0;
+
+    QSqlDatabase database() const;
+    QSqlQuery run(const QString& sql, const QVariantList& values = {});
+    void requireTransaction() const;
+};
+
+// The registry's entry: "Driver=odbc".
+DriverEntry driverEntry();
+
+} // namespace ado::odbc
