@@ -72,9 +72,8 @@ protected:
     QString server;
 };
 
-// The engines a suite runs on: both, or SQLite alone for what only SQLite has.
+// The engines every suite runs on.
 inline const auto everyEngine = ::testing::Values(Engine::Sqlite, Engine::Server);
-inline const auto sqliteOnly = ::testing::Values(Engine::Sqlite);
 
 // The runtime error `work` throws; the test fails when it throws none.
 template <typename Work> core::RuntimeError errorOf(Work work) {

@@ -84,8 +84,6 @@ void PostgresDriver::open(const ConnectionString& target) {
     try {
         QByteArray zone = QTimeZone::systemTimeZoneId();
         if (!zone.isEmpty()) run(QStringLiteral("set time zone ") + quoted(QString::fromUtf8(zone)));
-        // The engine's notices (a table dropped "if exists" was not there) are no concern of the module.
-        run(QStringLiteral("set client_min_messages = warning"));
         applyTimeout();
         ensureDialect(database());
         schema_ = std::make_unique<SchemaCache>(database());
@@ -112,6 +110,7 @@ void PostgresDriver::connect(const ConnectionString& target) {
             QSqlDatabase::removeDatabase(name);
             raiseDriverError(core::err::DbFailure, message);
         }
+        silenceNotices(connection);
     }
     connectionName_ = name;
 }

@@ -6,9 +6,31 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlResult>
+#include <atomic>
+#include <cstring>
 #include <libpq-fe.h>
 
 namespace ado::postgres {
+
+namespace {
+
+PGconn* connectionOf(const QSqlDatabase& database) {
+    QVariant handle = database.driver()->handle();
+    return *static_cast<PGconn* const*>(handle.constData());
+}
+
+// libpq's own receiver, which prints a message on stderr; every connection starts with the same one.
+std::atomic<PQnoticeReceiver> printingReceiver{nullptr};
+
+// Lets a message of the engine through to libpq's printing unless it is one of those below a warning.
+void receiveNotice(void* argument, const PGresult* message) {
+    const char* severity = PQresultErrorField(message, PG_DIAG_SEVERITY_NONLOCALIZED);
+    for (const char* quiet : {"NOTICE", "INFO", "LOG", "DEBUG"})
+        if (severity && std::strcmp(severity, quiet) == 0) return;
+    printingReceiver.load()(argument, message);
+}
+
+} // namespace
 
 QSqlQuery runText(const QSqlDatabase& database, const QString& sql) {
     QSqlQuery query(database);
@@ -28,8 +50,12 @@ QSqlQuery runBound(const QSqlDatabase& database, const QString& sql, const QVari
 }
 
 bool transactionFailed(const QSqlDatabase& database) {
-    QVariant handle = database.driver()->handle();
-    return PQtransactionStatus(*static_cast<PGconn* const*>(handle.constData())) == PQTRANS_INERROR;
+    return PQtransactionStatus(connectionOf(database)) == PQTRANS_INERROR;
+}
+
+void silenceNotices(const QSqlDatabase& database) {
+    PQnoticeReceiver previous = PQsetNoticeReceiver(connectionOf(database), receiveNotice, nullptr);
+    if (previous != receiveNotice) printingReceiver = previous;
 }
 
 std::optional<QString> sentText(const QSqlQuery& query, int column) {

@@ -19,6 +19,11 @@ QSqlQuery runBound(const QSqlDatabase& database, const QString& sql, const QVari
 // would answer a COMMIT by rolling back without an error.
 bool transactionFailed(const QSqlDatabase& database);
 
+// Keeps the engine's notices (a table dropped "if exists" was not there, a collation created "if not exists"
+// already was) off stderr, from before the first statement on, whatever the session's settings become;
+// its warnings still reach stderr as libpq prints them.
+void silenceNotices(const QSqlDatabase& database);
+
 // The text the engine sent for a column of the query's current row; nothing for a null.
 std::optional<QString> sentText(const QSqlQuery& query, int column);
 
