@@ -13,7 +13,7 @@ namespace db {
 namespace {
 
 const SqlScripts& scriptsOf(const ado::ConnectionPtr& connection) {
-    return scriptsFor(ado::ConnectionString::parse(connection->connectionString()).driver);
+    return scriptsFor(ado::ConnectionString::parse(connection->connectionString()).driverName());
 }
 
 void runInTransaction(const ado::ConnectionPtr& connection, const QString& script) {

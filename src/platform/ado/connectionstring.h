@@ -21,6 +21,9 @@ struct ConnectionString {
     QList<std::pair<QString, QString>> options;
 
     static ConnectionString parse(const QString& text);
+    // The driver that opens it: the one named, or the embedded database's ("sqlite") for a bare path or a
+    // string without "Driver=".
+    QString driverName() const { return driver.isEmpty() ? QStringLiteral("sqlite") : driver; }
 };
 
 // What a driver says when the connection string names no database it can open.

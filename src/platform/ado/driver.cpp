@@ -5,15 +5,8 @@
 
 namespace ado {
 
-namespace {
-
-// The embedded database: what a bare path or a string without "Driver=" opens.
-const QString defaultDriver = QStringLiteral("sqlite");
-
-} // namespace
-
 std::unique_ptr<Driver> createDriver(const ConnectionString& target) {
-    const QString& name = target.driver.isEmpty() ? defaultDriver : target.driver;
+    const QString name = target.driverName();
     for (const DriverEntry& entry : enabledDrivers())
         if (entry.name.compare(name, Qt::CaseInsensitive) == 0) return entry.create();
     throw adoError(err::ProviderNotFound);
