@@ -1,4 +1,6 @@
-// Times opening the register over a large shop against the bare grid query through the same driver.
+// Times opening the register over a large shop against the bare grid query through the same driver and
+// against the engine's own C interface reading the same rows.
+#include "benchdatabase.h"
 #include "component/clsreceiptsshop.h"
 #include "db/shopdatabase.h"
 #include "platform/ado/recordset.h"
@@ -6,12 +8,13 @@
 #include "platform/forms/form.h"
 #include "platform/forms/headlessbackend.h"
 #include "platform/suite/errordetails.h"
+#include "rawengine.h"
 #include "receiptregister/frmmaster.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -30,18 +33,41 @@ double secondsToReadAll(const ado::ConnectionPtr& connection, const QString& sql
     return timer.nsecsElapsed() / 1e9;
 }
 
+// The grid's rows through the engine's own interface; nothing for an engine without a raw reader here.
+std::optional<bench::RawReading> readRaw(const bench::BenchDatabase& database, const QString& sql) {
+    const auto target = ado::ConnectionString::parse(database.connection()->connectionString());
+    if (database.onSqlite()) return bench::readThroughSqlite(target.database, sql);
+#ifdef RECEIPTS_BENCH_LIBPQ
+    if (target.driver.compare(QLatin1String("postgres"), Qt::CaseInsensitive) == 0)
+        return bench::readThroughLibpq(target, sql);
+#endif
+    return std::nullopt;
+}
+
+void report(int rows, double openSeconds, double querySeconds, const std::optional<bench::RawReading>& raw) {
+    std::printf("receipts in the register: %d\n", rows);
+    std::printf("open register: %.3f s\nbare grid query: %.3f s\nratio: %.2f (goal under 1.5)\n", openSeconds,
+                querySeconds, openSeconds / querySeconds);
+    if (!raw) {
+        std::printf("raw engine: left out, this build has no reader of this engine's own interface\n");
+        return;
+    }
+    std::printf("raw engine: %.3f s (%ld rows)\nratio to the raw engine: %.2f (goal under 2)\n", raw->seconds,
+                raw->rows, openSeconds / raw->seconds);
+}
+
 } // namespace
 
+// bench-register-open [receipts] [--database CONNECTION]: 100000 receipts on a new SQLite file by default.
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const int receipts = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
-    QTemporaryDir dir;
-    const QString path =
-        argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.filePath(QStringLiteral("bench.db"));
-    auto connection = ado::Connection::create();
-    connection->open(QStringLiteral("Driver=sqlite;Database=") + path);
-    db::createSchema(connection);
+    QStringList arguments = app.arguments();
+    const QString server = bench::takeDatabaseOption(arguments);
+    const int receipts = arguments.size() > 1 ? arguments.at(1).toInt() : 100000;
+    bench::BenchDatabase database(server, QStringLiteral("bench.db"));
+    const ado::ConnectionPtr& connection = database.connection();
     db::generateLargeDataSet(connection, ShopId, receipts, 200, 0);
+    std::printf("engine: %s\n", qPrintable(database.engine()));
 
     forms::HeadlessBackend backend;
     double openSeconds = 0;
@@ -65,10 +91,9 @@ int main(int argc, char** argv) {
     component.dtProcessDate = QDateTime(QDate::currentDate(), QTime());
     timer.start();
     component.Show();
-    const double querySeconds = secondsToReadAll(connection, component.frmMaster().strGridQuery);
-    std::printf("receipts in the register: %d\n", rows);
-    std::printf("open register: %.3f s\nbare grid query: %.3f s\nratio: %.2f (goal under 1.5)\n", openSeconds,
-                querySeconds, openSeconds / querySeconds);
+    const QString gridQuery = component.frmMaster().strGridQuery;
+    const double querySeconds = secondsToReadAll(connection, gridQuery);
+    report(rows, openSeconds, querySeconds, readRaw(database, gridQuery));
     forms::Runtime::setBackend(nullptr);
     return 0;
 }

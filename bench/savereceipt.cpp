@@ -1,4 +1,5 @@
 // Times saving a settlement of 50 documents into shops holding few and very many receipts.
+#include "benchdatabase.h"
 #include "component/clsreceiptsshop.h"
 #include "db/shopdatabase.h"
 #include "entry/frmreceiptshop.h"
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -43,16 +45,11 @@ double secondsOf(const std::function<void()>& work) {
     return timer.nsecsElapsed() / 1e9;
 }
 
-// A database with the demo data and `receipts` receipts of the bench shop, and one more customer with
-// enough outstanding documents for every save.
-ado::ConnectionPtr prepareDatabase(const QString& path, int receipts) {
-    auto connection = ado::Connection::create();
-    connection->open(QStringLiteral("Driver=sqlite;Database=") + path);
-    db::createSchema(connection);
-    db::loadDemo(connection);
+// Beside the demo shop: `receipts` receipts of the bench shop, and one more customer with enough outstanding
+// documents for every save.
+void fillDatabase(const ado::ConnectionPtr& connection, int receipts) {
     db::generateLargeDataSet(connection, BenchShop, receipts, 200, 0);
     db::generateLargeDataSet(connection, BenchShop, 0, 1, SettledDocuments * Saves);
-    return connection;
 }
 
 qint32 lastCustomerIndex(const entry::frmReceiptShop& entry) {
@@ -81,11 +78,12 @@ void saveSettlement(entry::frmReceiptShop& entry, Timings& timings) {
     if (entry.isShown()) std::fprintf(stderr, "the receipt was not saved\n");
 }
 
-Timings run(int receipts, const QString& folder) {
-    const QString path = QDir(folder).filePath(QStringLiteral("save-%1.db").arg(receipts));
-    QFile::remove(path);
-    std::printf("preparing %d receipts...\n", receipts);
-    auto connection = prepareDatabase(path, receipts);
+Timings run(int receipts, const QString& server) {
+    bench::BenchDatabase database(server, QStringLiteral("save-%1.db").arg(receipts), true);
+    std::printf("preparing %d receipts on %s...\n", receipts, qPrintable(database.engine()));
+    std::fflush(stdout);
+    const ado::ConnectionPtr& connection = database.connection();
+    fillDatabase(connection, receipts);
     Timings timings;
     forms::HeadlessBackend backend;
     backend.onMessage = [](const forms::MessageBoxRequest& request) {
@@ -132,10 +130,13 @@ void printTimings(int receipts, const Timings& timings) {
 
 } // namespace
 
+// bench-save-receipt [small] [large] [--database CONNECTION]: 1000 and 1000000 receipts on SQLite by default.
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const int small = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1000;
-    const int large = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 1000000;
+    QStringList arguments = app.arguments();
+    const QString server = bench::takeDatabaseOption(arguments);
+    const int small = arguments.size() > 1 ? arguments.at(1).toInt() : 1000;
+    const int large = arguments.size() > 2 ? arguments.at(2).toInt() : 1000000;
     QTemporaryDir dir;
     os::setApplicationFolder(dir.path());
     QFile settings(QDir(dir.path()).filePath(QStringLiteral("shopsetting.txt")));
@@ -145,8 +146,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "error in %s: %s\n", qPrintable(error.procedureName),
                      qPrintable(error.description));
     });
-    const Timings few = run(small, dir.path());
-    const Timings many = run(large, dir.path());
+    const Timings few = run(small, server);
+    const Timings many = run(large, server);
     printTimings(small, few);
     printTimings(large, many);
     std::printf("ratio %d/%d receipts: save %.2f, numbering statement %.2f\n", large, small,

@@ -1,0 +1,40 @@
+// The database a benchmark works in, on SQLite or on a server.
+#include "benchdatabase.h"
+
+#include "db/serverdatabase.h"
+#include "db/shopdatabase.h"
+#include "platform/ado/driver.h"
+
+namespace bench {
+
+QString takeDatabaseOption(QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--database"));
+    if (at < 0 || at + 1 >= arguments.size()) return QString();
+    const QString connectionString = arguments.at(at + 1);
+    arguments.remove(at, 2);
+    return connectionString;
+}
+
+BenchDatabase::BenchDatabase(const QString& server, const QString& fileName, bool withDemo)
+    : server_(server) {
+    if (!onSqlite()) {
+        connection_ = db::ServerDatabase::createFresh(server_, withDemo);
+        return;
+    }
+    connection_ = ado::Connection::create();
+    connection_->open(QStringLiteral("Driver=sqlite;Database=") + folder_.filePath(fileName));
+    db::createSchema(connection_);
+    if (withDemo) db::loadDemo(connection_);
+}
+
+BenchDatabase::~BenchDatabase() {
+    const QString connectionString = connection_->connectionString();
+    connection_->close();
+    if (!onSqlite()) db::ServerDatabase::drop(server_, connectionString);
+}
+
+QString BenchDatabase::engine() const {
+    return connection_->driver().name();
+}
+
+} // namespace bench
