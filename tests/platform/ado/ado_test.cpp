@@ -430,6 +430,50 @@ TEST_P(SqliteFileTest, tablesMadeAfterTheFirstStatementAreTranslatedToo) {
     EXPECT_EQ(rows("select name from Later where made = '2026/12/06'"), "'A'");
 }
 
+// Statements differing only in their numbers share a translation and a prepared statement; each step
+// runs its script (untranslated, in a transaction when asked) and then the statement, on the state the
+// steps before left.
+TEST_P(SqliteFileTest, aSharedStatementNeverGivesAnotherStatementsResults) {
+    addReceipts();
+    const QString made = "select count(*) from later where made = '20261206'";
+    const QString asText = "drop table if exists later; create table later (made varchar(20));"
+                           " insert into later values ('20261206')";
+    const QString asDate = "drop table later; create table later (made DATETEXT);"
+                           " insert into later values ('2026-12-06 00:00:00.000')";
+    const struct {
+        const char* transaction;
+        QString script, sql, rows;
+    } steps[] = {
+        {"", "", "select drNo from receipt where drID = 1", "'RC-0007'"},
+        {"", "", "select drNo from receipt where drID = 3", "'RC-12 '"}, // another number
+        {"", asText, made, "1"},
+        {"", asDate, made, "1"}, // a changed schema is translated anew
+        {"begin", asText, made, "1"},
+        {"rollback", asDate, made, "1"}, // the same schema version again, after a rollback
+    };
+    for (const auto& step : steps) {
+        if (step.transaction == QString("begin")) connection->beginTrans();
+        if (step.transaction == QString("rollback")) connection->rollbackTrans();
+        if (!step.script.isEmpty()) connection->driver().executeNative(step.script);
+        EXPECT_EQ(rows(step.sql), step.rows) << step.transaction << step.script.toStdString();
+    }
+}
+
+TEST_P(SqliteFileTest, aSharedStatementIsReadByOneRecordsetAtATimeAndCountedWithItsOwnNumbers) {
+    addReceipts();
+    ado::Recordset first, second, named;
+    const QString sql = "select drID from receipt where drID > 1 and drCancelled = 0";
+    first.open(sql, connection);
+    second.open(sql, connection);
+    first.moveNext();
+    EXPECT_EQ(first.field(0).toString() + second.field(0).toString(), "53");
+    second.close();
+    second.open("select drID from receipt where drID > 3 and drCancelled = 0", connection);
+    EXPECT_EQ(second.recordCount(), 1);
+    named.open("select (select 5 where 1 = 1) from receipt where drID = 1", connection);
+    EXPECT_EQ(named.fieldName(0), "(select 5 where 1 = 1)"); // a lifted number would show in the name
+}
+
 TEST_P(AdoTest, recordsetsReadForwardUntilEofWithFieldsByNameInAnyCaseOrPosition) {
     addReceipts();
     ado::Recordset rs, empty;

@@ -51,10 +51,13 @@ bool isName(const Token& token) {
 }
 
 bool isComparison(const Token& token) {
-    static const QSet<QString> operators = {QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("!="),
-                                            QStringLiteral("<"), QStringLiteral(">"),  QStringLiteral("<="),
-                                            QStringLiteral(">=")};
-    return token.kind == TokenKind::Symbol && operators.contains(token.text);
+    return token.kind == TokenKind::Symbol && isComparison(QStringView(token.text));
+}
+
+bool isComparison(QStringView symbol) {
+    static const char16_t* const operators[] = {u"=", u"<>", u"!=", u"<", u">", u"<=", u">="};
+    return std::any_of(std::begin(operators), std::end(operators),
+                       [&](const char16_t* op) { return symbol == op; });
 }
 
 bool isIntType(const Token& token) {

@@ -14,6 +14,7 @@ namespace ado::dialect {
 bool isName(const Token& token);
 // =, <>, !=, <, >, <= or >=.
 bool isComparison(const Token& token);
+bool isComparison(QStringView symbol);
 // The type convert(int, x) names: int or integer.
 bool isIntType(const Token& token);
 

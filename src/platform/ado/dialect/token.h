@@ -27,8 +27,17 @@ struct Token {
     QString value() const;
 };
 
+// Where a token lies in its statement, for reading one without copying its text.
+struct TokenSpan {
+    TokenKind kind;
+    qsizetype start;
+    qsizetype length;
+};
+
 // Splits a statement into tokens; concatenating their texts gives the statement back. An
 // unterminated literal or comment runs to the end of the text (the engine reports it).
 std::vector<Token> tokenize(const QString& sql);
+// The same tokens as places in the statement.
+std::vector<TokenSpan> tokenSpans(const QString& sql);
 
 } // namespace ado::dialect

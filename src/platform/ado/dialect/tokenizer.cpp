@@ -1,7 +1,8 @@
 // Tokenizer of the module's dialect: literals, quoted names and comments are kept whole.
 #include "token.h"
 
-#include <QStringList>
+#include <QString>
+#include <algorithm>
 
 namespace ado::dialect {
 
@@ -21,14 +22,14 @@ class Scanner {
 public:
     explicit Scanner(const QString& sql) : sql_(sql) {}
 
-    std::vector<Token> run() {
-        std::vector<Token> tokens;
+    std::vector<TokenSpan> run() {
+        std::vector<TokenSpan> spans;
         while (pos_ < sql_.size()) {
             qsizetype start = pos_;
             TokenKind kind = scanOne();
-            tokens.push_back({kind, sql_.mid(start, pos_ - start)});
+            spans.push_back({kind, start, pos_ - start});
         }
-        return tokens;
+        return spans;
     }
 
 private:
@@ -104,11 +105,11 @@ private:
     }
 
     TokenKind scanSymbol() {
-        static const QStringList pairs = {QStringLiteral("<="), QStringLiteral(">="), QStringLiteral("<>"),
-                                          QStringLiteral("!="), QStringLiteral("||"), QStringLiteral("!<"),
-                                          QStringLiteral("!>")};
+        static const char16_t* const pairs[] = {u"<=", u">=", u"<>", u"!=", u"||", u"!<", u"!>"};
         QStringView two = QStringView(sql_).mid(pos_, 2);
-        pos_ += pairs.contains(two) ? 2 : 1;
+        bool pair =
+            std::any_of(std::begin(pairs), std::end(pairs), [&](const char16_t* p) { return two == p; });
+        pos_ += pair ? 2 : 1;
         return TokenKind::Symbol;
     }
 
@@ -139,8 +140,15 @@ QString Token::value() const {
     }
 }
 
-std::vector<Token> tokenize(const QString& sql) {
+std::vector<TokenSpan> tokenSpans(const QString& sql) {
     return Scanner(sql).run();
+}
+
+std::vector<Token> tokenize(const QString& sql) {
+    std::vector<Token> tokens;
+    for (const TokenSpan& span : tokenSpans(sql))
+        tokens.push_back({span.kind, sql.mid(span.start, span.length)});
+    return tokens;
 }
 
 } // namespace ado::dialect

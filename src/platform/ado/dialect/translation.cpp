@@ -9,7 +9,7 @@ namespace ado::dialect {
 Translation::Translation(const QString& sql, const Catalog& catalog)
     : list_(sql), catalog_(catalog), kinds_(list_, catalog) {}
 
-QString Translation::run() {
+QString Translation::run(const std::vector<int>& lifted) {
     for (int i = 0; i < list_.size(); ++i)
         readOperator(i);
     readInsertedValues();
@@ -17,6 +17,8 @@ QString Translation::run() {
         if (auto function = functionAt(i)) callFunction(*function, i);
     for (int i = 0; i < list_.size(); ++i)
         requote(i);
+    for (size_t parameter = 0; parameter < lifted.size(); ++parameter)
+        list_.setText(lifted[parameter], QStringLiteral("?%1").arg(parameter + 1));
     return list_.toString();
 }
 

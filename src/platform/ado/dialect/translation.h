@@ -7,6 +7,7 @@
 #include "tokenlist.h"
 
 #include <optional>
+#include <vector>
 
 namespace ado::dialect {
 
@@ -32,8 +33,9 @@ public:
 
     // Walks the statement: first its operators (+ and the comparisons), then the values an insert
     // writes, then the dialect's functions, last the quoting ([name] and N'text' become standard SQL).
-    // Each step reads the tokens as the steps before left them. Returns the engine's text.
-    QString run();
+    // Each step reads the tokens as the steps before left them. Returns the engine's text, in which the
+    // tokens at `lifted` (numbers the steps only read by their kind) become the parameters ?1, ?2, ...
+    QString run(const std::vector<int>& lifted = {});
 
 protected:
     TokenList& tokens() { return list_; }

@@ -15,12 +15,17 @@ public:
 
     // The tables and views with their columns; read once per schema version of the database.
     const dialect::Catalog& catalog();
+    // The schema version the catalogue was read at.
+    int version() const { return version_; }
+    // Has the catalogue read again on its next use.
+    void forget() { version_ = -1; }
+    // The database's schema version as it stands.
+    int schemaVersion();
 
 private:
     sqlite3* db_;
     int version_ = -1;
     dialect::Catalog catalog_;
-    int schemaVersion();
     void load();
     void loadColumns(const QString& table);
 };

@@ -6,14 +6,20 @@
 
 namespace ado::sqlite {
 
-SqliteCursor::SqliteCursor(sqlite3* db, std::shared_ptr<Statement> statement, const QString& sql)
-    : db_(db), statement_(std::move(statement)), sql_(sql) {
+SqliteCursor::SqliteCursor(sqlite3* db, std::shared_ptr<Statement> statement, const QString& sql,
+                           const QVariantList& values)
+    : db_(db), statement_(std::move(statement)), sql_(sql), values_(values) {
     for (int column = 0; column < statement_->columnCount(); ++column) {
         names_ << statement_->columnName(column);
         dateColumns_.push_back(statement_->isDateColumn(column));
     }
+    lastDates_.resize(dateColumns_.size());
     // A statement without result columns has already run; stepping it again would run it again.
     finished_ = names_.isEmpty();
+}
+
+SqliteCursor::~SqliteCursor() {
+    if (!statement_->isFinalized()) statement_->reset();
 }
 
 std::optional<QVariantList> SqliteCursor::fetch() {
@@ -25,7 +31,7 @@ std::optional<QVariantList> SqliteCursor::fetch() {
     QVariantList row;
     row.reserve(names_.size());
     for (int column = 0; column < names_.size(); ++column)
-        row << statement_->value(column, dateColumns_[size_t(column)]);
+        row << statement_->value(column, dateColumns_[size_t(column)], &lastDates_[size_t(column)]);
     return row;
 }
 
@@ -35,6 +41,8 @@ long SqliteCursor::count() {
     QByteArray utf8 = sql_.toUtf8();
     const char* tail = utf8.constData();
     Statement counting(db_, tail, tail + utf8.size());
+    for (int i = 0; i < values_.size(); ++i)
+        counting.bind(i + 1, values_[i]);
     long rows = 0;
     while (counting.step())
         ++rows;

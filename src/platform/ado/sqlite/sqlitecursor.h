@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/ado/driver.h"
+#include "sqlitestatement.h"
 
 #include <QByteArray>
 #include <memory>
@@ -11,12 +12,15 @@ struct sqlite3;
 
 namespace ado::sqlite {
 
-class Statement;
-
 class SqliteCursor : public Cursor {
 public:
-    // `statement` is the prepared query; `sql` its text, prepared again to count the rows.
-    SqliteCursor(sqlite3* db, std::shared_ptr<Statement> statement, const QString& sql);
+    // `statement` is the prepared query with `values` bound; `sql` its text, prepared again and bound
+    // the same to count the rows.
+    SqliteCursor(sqlite3* db, std::shared_ptr<Statement> statement, const QString& sql,
+                 const QVariantList& values);
+    // Resets the statement, which may be run again for another cursor: a statement left part-read would
+    // hold its read lock.
+    ~SqliteCursor() override;
 
     QStringList fieldNames() const override { return names_; }
     std::optional<QVariantList> fetch() override;
@@ -26,8 +30,10 @@ private:
     sqlite3* db_;
     std::shared_ptr<Statement> statement_;
     QString sql_;
+    QVariantList values_;
     QStringList names_;
     std::vector<bool> dateColumns_;
+    std::vector<Statement::LastDate> lastDates_;
     bool finished_ = false;
 };
 

@@ -3,6 +3,7 @@
 
 #include "platform/ado/adoerror.h"
 #include "platform/ado/dialect/datetext.h"
+#include "platform/ado/dialect/liftedliterals.h"
 #include "platform/ado/quoting.h"
 #include "platform/ado/savepoints.h"
 #include "platform/core/runtimeerror.h"
@@ -12,6 +13,7 @@
 #include "sqlitefunctions.h"
 #include "sqliterewriter.h"
 #include "sqlitestatement.h"
+#include "sqlitestatementcache.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -36,13 +38,11 @@ sqlite3* engineHandle(const QSqlDatabase& database) {
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
-std::shared_ptr<Statement> prepareFirst(sqlite3* db, const QString& sql) {
-    QByteArray utf8 = sql.toUtf8();
-    const char* tail = utf8.constData();
-    auto statement = std::make_shared<Statement>(db, tail, tail + utf8.size());
-    if (statement->isEmpty())
-        raiseDriverError(core::err::DbStatementRejected, QStringLiteral("no statement to run"));
-    return statement;
+// Whether a result column is named after an expression holding a lifted literal, now a parameter.
+bool namesParameter(const Statement& statement) {
+    for (int column = 0; column < statement.columnCount(); ++column)
+        if (statement.columnName(column).contains(u'?')) return true;
+    return false;
 }
 
 // A text written to a date column is stored in the canonical form; the server reads '' as its
@@ -88,6 +88,7 @@ void SqliteDriver::open(const ConnectionString& target) {
         applyTimeout();
         runScript(db_, QStringLiteral("pragma foreign_keys = on"));
         schema_ = std::make_unique<SchemaCache>(db_);
+        statements_ = std::make_unique<StatementCache>(db_);
     } catch (...) {
         close();
         throw;
@@ -95,9 +96,8 @@ void SqliteDriver::open(const ConnectionString& target) {
 }
 
 void SqliteDriver::close() {
-    for (auto& cursor : cursors_)
-        if (auto statement = cursor.lock()) statement->finalize();
-    cursors_.clear();
+    if (statements_) statements_->finalizeAll();
+    statements_.reset();
     schema_.reset();
     QSqlDatabase::database(connectionName_, false).close();
     QSqlDatabase::removeDatabase(connectionName_);
@@ -148,10 +148,18 @@ void SqliteDriver::commit() {
 void SqliteDriver::rollback() {
     requireTransaction();
     QString inner = savepointName(level_ - 1);
-    if (!engineRolledBack())
+    // What was read of a schema the rollback undoes goes: the earlier schema is back under a version
+    // number that a later one may then take again. The engine's own rollback undid it unseen.
+    bool undone = engineRolledBack();
+    int before = schema_->schemaVersion();
+    if (!undone)
         runScript(db_, level_ == 1 ? QStringLiteral("rollback")
                                    : QStringLiteral("rollback to %1; release %1").arg(inner));
     --level_;
+    if (undone || schema_->schemaVersion() != before) {
+        schema_->forget();
+        statements_->clear();
+    }
 }
 
 QString SqliteDriver::translate(const QString& sql) {
@@ -164,15 +172,43 @@ long SqliteDriver::execute(const QString& sql) {
     return runScript(db_, translated);
 }
 
+// The catalogue of the schema as it stands; the shapes translated on another one go.
+const dialect::Catalog& SqliteDriver::currentCatalog() {
+    const dialect::Catalog& catalog = schema_->catalog();
+    if (schema_->version() != statementsVersion_) {
+        statements_->clear();
+        statementsVersion_ = schema_->version();
+    }
+    return catalog;
+}
+
 std::unique_ptr<Cursor> SqliteDriver::query(const QString& sql) {
-    QString translated = translate(sql);
-    auto statement = prepareFirst(db_, translated);
+    requireOpen();
+    const dialect::Catalog& catalog = currentCatalog();
+    dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
+    StatementCache::Shape& shape = statements_->shape(
+        lifted.shape, [&] { return SqliteRewriter(catalog).translate(sql, lifted.tokens); });
+    std::shared_ptr<Statement> statement = statements_->statementOf(shape);
+    if (!lifted.values.isEmpty() && shape.lifts && namesParameter(*statement)) {
+        shape.lifts = false;
+        shape.statement.reset();
+    }
+    if (!shape.lifts) {
+        QString translated = SqliteRewriter(catalog).translate(sql);
+        return openCursor(translated, statements_->prepare(translated), {});
+    }
+    for (int i = 0; i < lifted.values.size(); ++i)
+        statement->bind(i + 1, lifted.values[i]);
+    return openCursor(shape.translated, statement, lifted.values);
+}
+
+std::unique_ptr<Cursor> SqliteDriver::openCursor(const QString& translated,
+                                                 std::shared_ptr<Statement> statement,
+                                                 const QVariantList& values) {
     if (statement->columnCount() == 0)
         while (statement->step()) {
         }
-    std::erase_if(cursors_, [](const auto& cursor) { return cursor.expired(); });
-    cursors_.push_back(statement);
-    return std::make_unique<SqliteCursor>(db_, statement, translated);
+    return std::make_unique<SqliteCursor>(db_, statement, translated, values);
 }
 
 QVariant SqliteDriver::storedValue(const QString& table, const QString& column, const QVariant& value) {
@@ -205,7 +241,8 @@ void SqliteDriver::insert(const QString& table, const QStringList& columns, cons
 
 QString SqliteDriver::procedureBody(const QString& name) {
     if (schema_->catalog().hasTable(proceduresTable)) {
-        auto statement = prepareFirst(db_, QStringLiteral("select body from dbprocedures where name = ?1"));
+        auto statement =
+            statements_->prepare(QStringLiteral("select body from dbprocedures where name = ?1"));
         statement->bind(1, name);
         if (statement->step()) return statement->value(0, false).toString();
     }

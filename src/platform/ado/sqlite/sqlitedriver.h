@@ -8,10 +8,15 @@
 
 struct sqlite3;
 
+namespace ado::dialect {
+class Catalog;
+}
+
 namespace ado::sqlite {
 
 class Statement;
 class SchemaCache;
+class StatementCache;
 
 class SqliteDriver : public Driver {
 public:
@@ -49,10 +54,15 @@ private:
     int timeout_ = 30;
     int level_ = 0;
     std::unique_ptr<SchemaCache> schema_;
-    std::vector<std::weak_ptr<Statement>> cursors_;
+    // Queries by shape: statements differing only in lifted literals share a translation and a statement.
+    std::unique_ptr<StatementCache> statements_;
+    int statementsVersion_ = -1;
 
     sqlite3* requireOpen() const;
     QString translate(const QString& sql);
+    const dialect::Catalog& currentCatalog();
+    std::unique_ptr<Cursor> openCursor(const QString& translated, std::shared_ptr<Statement> statement,
+                                       const QVariantList& values);
     void applyTimeout();
     void requireTransaction() const;
     QString procedureBody(const QString& name);

@@ -85,4 +85,8 @@ QString SqliteRewriter::translate(const QString& sql) const {
     return SqliteTranslation(sql, catalog_).run();
 }
 
+QString SqliteRewriter::translate(const QString& sql, const std::vector<int>& lifted) const {
+    return SqliteTranslation(sql, catalog_).run(lifted);
+}
+
 } // namespace ado::sqlite

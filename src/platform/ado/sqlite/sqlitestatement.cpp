@@ -20,9 +20,9 @@ QDateTime localDateTime(const QDateTime& wallClock) {
     return local.isValid() ? local : QDateTime(wallClock.date(), wallClock.time(), Qt::UTC);
 }
 
-QString textOfColumn(sqlite3_stmt* stmt, int column) {
+QByteArrayView utf8OfColumn(sqlite3_stmt* stmt, int column) {
     auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-    return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
+    return QByteArrayView(text, sqlite3_column_bytes(stmt, column));
 }
 
 QVariant textValue(const QString& text, bool dateColumn) {
@@ -32,6 +32,14 @@ QVariant textValue(const QString& text, bool dateColumn) {
         return localDateTime(*dialect::parseDateText(text));
     }
     return text;
+}
+
+// A date repeated from the column's last one is not read again: the value depends on the text alone.
+QVariant textValue(QByteArrayView utf8, bool dateColumn, Statement::LastDate* last) {
+    if (last && !last->text.isNull() && utf8 == last->text) return last->value;
+    QVariant value = textValue(QString::fromUtf8(utf8), dateColumn);
+    if (last && value.typeId() == QMetaType::QDateTime) *last = {utf8.toByteArray(), value};
+    return value;
 }
 
 void bindText(sqlite3_stmt* stmt, int index, const QString& text) {
@@ -56,6 +64,11 @@ void Statement::finalize() {
     sqlite3_finalize(stmt_);
     stmt_ = nullptr;
     finalized_ = true;
+}
+
+void Statement::reset() {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
 }
 
 int Statement::parameterCount() const {
@@ -122,7 +135,7 @@ bool Statement::isDateColumn(int column) const {
     return declared && qstricmp(declared, "DATETEXT") == 0;
 }
 
-QVariant Statement::value(int column, bool dateColumn) const {
+QVariant Statement::value(int column, bool dateColumn, LastDate* last) const {
     switch (sqlite3_column_type(stmt_, column)) {
     case SQLITE_NULL:
         return QVariant();
@@ -134,7 +147,7 @@ QVariant Statement::value(int column, bool dateColumn) const {
         return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt_, column)),
                           sqlite3_column_bytes(stmt_, column));
     default:
-        return textValue(textOfColumn(stmt_, column), dateColumn);
+        return textValue(utf8OfColumn(stmt_, column), dateColumn, last);
     }
 }
 

@@ -25,6 +25,9 @@ public:
     // Releases the engine's statement; the connection it belongs to is closing.
     void finalize();
 
+    // Back to before its first step, its values unbound: ready to run again.
+    void reset();
+
     int parameterCount() const;
     // Binds a value to a parameter (from 1): dates in the canonical text form, booleans as 1 and 0.
     void bind(int index, const QVariant& value);
@@ -35,9 +38,15 @@ public:
     QString columnName(int column) const;
     // Whether the column is declared DATETEXT (through a view or subquery too).
     bool isDateColumn(int column) const;
+    // The last date text a column gave and its value, kept by whoever reads the column row after row:
+    // rows in date order repeat their dates, and reading a date in local time costs more than the row.
+    struct LastDate {
+        QByteArray text;
+        QVariant value;
+    };
     // The column of the current row: null as an invalid QVariant, integers as qint64, reals as
     // double, date texts as QDateTime (local time), other texts as QString, blobs as QByteArray.
-    QVariant value(int column, bool dateColumn) const;
+    QVariant value(int column, bool dateColumn, LastDate* last = nullptr) const;
 
 private:
     sqlite3* db_;

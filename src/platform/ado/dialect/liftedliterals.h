@@ -1,0 +1,26 @@
+// A statement's whole-number literals that can travel as bound values, so that statements differing
+// only in those numbers share one translation and one prepared statement.
+#pragma once
+
+#include <QString>
+#include <QVariantList>
+#include <vector>
+
+namespace ado::dialect {
+
+struct LiftedLiterals {
+    QString shape;           // the statement with each lifted literal written ?1, ?2, ...
+    QVariantList values;     // the lifted literals' values, in order, as 64-bit integers
+    std::vector<int> tokens; // their places in the statement's TokenList
+};
+
+// Lifts from a select the whole numbers that stand alone on the right of a comparison and end a
+// condition (a = 12 and ..., a = 12), which is where a number and a bound value of that number read
+// the same to the engine and to the translation: the number's kind is all the translation reads.
+// Nothing else is lifted: not a number in a list, a limit or an order by position, not a string literal
+// (the translation rewrites those by their value), and nothing of a statement that already carries
+// parameters. A condition inside a result column that is not renamed would show ?1 in the column's
+// name: the driver then keeps that statement's literals.
+LiftedLiterals liftLiterals(const QString& sql);
+
+} // namespace ado::dialect
