@@ -1,14 +1,18 @@
-// The ODBC driver's plumbing, through Debian's PostgreSQL ODBC driver against the test server: the
-// statements are written in PostgreSQL's own language, as the driver passes every statement untranslated.
+// The ODBC driver's plumbing, through Debian's PostgreSQL ODBC driver against the test server. The driver
+// passes every statement untranslated, for a server that speaks the module's dialect; here the test
+// translates its statements for PostgreSQL before handing them over.
 #include "adotexts.h"
 #include "platform/ado/command.h"
 #include "platform/ado/connection.h"
 #include "platform/ado/connectionstring.h"
 #include "platform/ado/driver.h"
+#include "platform/ado/postgres/postgrescatalog.h"
+#include "platform/ado/postgres/postgresrewriter.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/runtimeerror.h"
 
 #include <QFile>
+#include <QSqlError>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -43,6 +47,26 @@ protected:
         writeDataSource();
         connection = open(withoutDsn());
         connection->driver().executeNative(tables);
+        openCatalog();
+    }
+    void TearDown() override {
+        catalog.reset();
+        QSqlDatabase::removeDatabase(catalogConnection);
+    }
+    // The server's tables as the PostgreSQL translation sees them, read through the engine's own driver.
+    void openCatalog() {
+        QSqlDatabase database = QSqlDatabase::addDatabase("QPSQL", catalogConnection);
+        database.setHostName(server.host);
+        database.setPort(server.port.toInt());
+        database.setDatabaseName(server.database);
+        database.setUserName(server.user);
+        database.setPassword(server.password);
+        ASSERT_TRUE(database.open()) << database.lastError().text().toStdString();
+        catalog = std::make_unique<ado::postgres::SchemaCache>(database);
+    }
+    // A statement of the module's dialect as PostgreSQL takes it.
+    QString translated(const QString& sql) const {
+        return ado::postgres::PostgresRewriter(catalog->catalog()).translate(sql);
     }
     // A user data source "receipts" for the server in the test's own odbc.ini.
     void writeDataSource() {
@@ -67,11 +91,14 @@ protected:
         return opened;
     }
     QString rows(const QString& sql, const ado::ConnectionPtr& on = {}) const {
-        return adotest::rows(sql, on ? on : connection);
+        return adotest::rows(translated(sql), on ? on : connection);
     }
     QString committed() const { return rows("select id from odbc_receipt order by 1", open(withoutDsn())); }
-    void add(int id) { connection->execute(QString("insert into odbc_receipt (id) values (%1)").arg(id)); }
+    void add(int id) { execute(QString("insert into odbc_receipt (id) values (%1)").arg(id)); }
+    void execute(const QString& sql) { connection->execute(translated(sql)); }
 
+    static constexpr char catalogConnection[] = "odbc-test-catalog";
+    std::unique_ptr<ado::postgres::SchemaCache> catalog;
     QTemporaryDir folder;
     ado::ConnectionString server;
     ado::ConnectionPtr connection;
@@ -101,13 +128,15 @@ TEST_F(OdbcTest, boundValuesOfEachKindArriveIntact) {
     const QString text = QString::fromUtf8("O'Brien said \"ça coûte 5 €\" -- ' or 1=1 ?");
     const std::pair<QVariantList, QString> cases[] = {
         // id, note, amount, made; the row read back
-        {{1, text, 12.5, QDate(2026, 12, 6)}, "1, '" + text + "', 12.5, 2026-12-06 00:00:00.000"},
+        {{1, text, 12.5, QDate(2026, 12, 6)}, "1, '" + text + "|', 12.5, 2026-12-06 00:00:00.000"},
         {{2, "", 0.01, QDateTime(QDate(2026, 12, 6), QTime(10, 30, 5, 123))},
-         "2, '', 0.01, 2026-12-06 10:30:05.123"},
-        {{3, QVariant(), QVariant(), QVariant()}, "3, null, null, null"}};
+         "2, '|', 0.01, 2026-12-06 10:30:05.123"},
+        {{3, QVariant(), QVariant(), QVariant()}, "3, '-|', null, null"}};
     for (const auto& [values, expected] : cases) {
         connection->driver().insert("odbc_receipt", {"id", "note", "amount", "made"}, values);
-        EXPECT_EQ(rows("select * from odbc_receipt where id = " + values[0].toString()), expected);
+        EXPECT_EQ(rows("select id, isnull(note, '-') + '|', amount, made from odbc_receipt where id = " +
+                       values[0].toString()),
+                  expected);
     }
 }
 
@@ -165,5 +194,5 @@ TEST_F(OdbcTest, errorsGiveTheNumberOfTheirSqlStateAndTheServersMessage) {
         {"select 1 / 0", "-2147467259 from ODBC: division by zero"},
         {"select pg_sleep(3)", "-2147217871 from ODBC: canceling statement due to statement timeout"}};
     for (const auto& [sql, expected] : cases)
-        EXPECT_EQ(errorText([&] { connection->execute(sql); }), "error " + expected) << sql.toStdString();
+        EXPECT_EQ(errorText([&] { execute(sql); }), "error " + expected) << sql.toStdString();
 }
