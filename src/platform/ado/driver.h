@@ -8,7 +8,6 @@
 #include <QVariant>
 #include <QVariantList>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace ado {
@@ -18,8 +17,10 @@ class Cursor {
 public:
     virtual ~Cursor() = default;
     virtual QStringList fieldNames() const = 0;
-    // The next row, or nothing at the end.
-    virtual std::optional<QVariantList> fetch() = 0;
+    // Moves to the next row and puts its values into `row`, one a field, over those of the row before:
+    // a recordset reads its rows through one list rather than a new one a row. False at the end, `row`
+    // then left as it was.
+    virtual bool fetch(QVariantList& row) = 0;
     // Number of rows of the whole query.
     virtual long count() = 0;
 };

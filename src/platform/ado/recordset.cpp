@@ -31,8 +31,8 @@ void Recordset::open(const QString& sql, const ConnectionPtr& connection, Cursor
     sql_ = sql;
     lock_ = lock;
     pending_.reset();
-    row_.reset();
-    positioned_ = moved_ = false;
+    row_.clear();
+    onRow_ = positioned_ = moved_ = false;
     count_.reset();
 }
 
@@ -41,7 +41,8 @@ void Recordset::close() {
     cursor_.reset();
     connection_.reset();
     pending_.reset();
-    row_.reset();
+    row_.clear();
+    onRow_ = false;
     names_.clear();
     positions_.clear();
 }
@@ -60,7 +61,7 @@ void Recordset::requireOpen() const {
 
 void Recordset::ensurePositioned() const {
     if (positioned_) return;
-    row_ = cursor_->fetch();
+    onRow_ = cursor_->fetch(row_);
     positioned_ = true;
 }
 
@@ -68,7 +69,7 @@ bool Recordset::eof() const {
     requireOpen();
     if (pending_) return false;
     ensurePositioned();
-    return !row_;
+    return !onRow_;
 }
 
 bool Recordset::bof() const {
@@ -80,12 +81,12 @@ void Recordset::moveNext() {
     if (pending_) {
         // An added row is the last one: moving on from it reaches the end.
         pending_.reset();
-        row_.reset();
+        onRow_ = false;
         positioned_ = moved_ = true;
         return;
     }
     if (eof()) throw core::RuntimeError::of(core::err::NoCurrentRecord);
-    row_ = cursor_->fetch();
+    onRow_ = cursor_->fetch(row_);
     moved_ = true;
 }
 
@@ -111,15 +112,15 @@ QString Recordset::fieldName(int index) const {
     return names_[checkedIndex(index)];
 }
 
-QVariant Recordset::field(const QString& name) const {
+const QVariant& Recordset::field(const QString& name) const {
     return field(position(name));
 }
 
-QVariant Recordset::field(int index) const {
+const QVariant& Recordset::field(int index) const {
     checkedIndex(index);
     if (pending_) return pending_->values[index];
     if (eof()) throw core::RuntimeError::of(core::err::NoCurrentRecord);
-    return (*row_)[index];
+    return row_.at(index);
 }
 
 long Recordset::recordCount() const {

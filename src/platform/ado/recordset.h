@@ -38,9 +38,10 @@ public:
     int fieldCount() const;
     QString fieldName(int index) const;
     // Field of the current row, by name without regard to letter case (error 3265 for an unknown
-    // name) or by position; error 3021 without a current row.
-    QVariant field(const QString& name) const;
-    QVariant field(int index) const;
+    // name) or by position; error 3021 without a current row. The value is read where the row is held,
+    // until the recordset moves on or closes.
+    const QVariant& field(const QString& name) const;
+    const QVariant& field(int index) const;
 
     // Number of rows of the statement (counted on first request).
     long recordCount() const;
@@ -59,8 +60,10 @@ private:
     std::unique_ptr<PendingRow> pending_;
     QStringList names_;
     QHash<QString, int> positions_; // lower-case field name -> position
-    // The first row is fetched when it is first asked for, so opening reads nothing.
-    mutable std::optional<QVariantList> row_;
+    // The first row is fetched when it is first asked for, so opening reads nothing. The cursor fills
+    // `row_` in place, row after row; `onRow_` says whether it holds a row.
+    mutable QVariantList row_;
+    mutable bool onRow_ = false;
     mutable bool positioned_ = false;
     bool moved_ = false;
     mutable std::optional<long> count_;

@@ -13,6 +13,28 @@ Regional& currentRegional() {
     return settings;
 }
 
+QString textOfValue(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::LongLong:
+        return QString::number(value.toLongLong());
+    case QMetaType::Double:
+        return numberText(value.toDouble());
+    case QMetaType::Float:
+        // A single-precision value has only seven significant digits worth showing.
+        return numberText(DecimalNumber::fromDouble(value.toFloat(), 7).toDouble());
+    case QMetaType::QDateTime:
+        return shortDateText(value.toDateTime());
+    case QMetaType::QDate:
+        return shortDateText(QDateTime(value.toDate(), QTime(0, 0)));
+    default:
+        return value.toString();
+    }
+}
+
 } // namespace
 
 const Regional& regional() {
@@ -29,27 +51,11 @@ bool isNull(const QVariant& value) {
 
 QString toText(const QVariant& value) {
     if (isNull(value)) throw RuntimeError::of(err::InvalidUseOfNull);
-    switch (value.typeId()) {
-    case QMetaType::QString:
-        return value.toString();
-    case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case QMetaType::Double:
-        return numberText(value.toDouble());
-    case QMetaType::Float:
-        // A single-precision value has only seven significant digits worth showing.
-        return numberText(DecimalNumber::fromDouble(value.toFloat(), 7).toDouble());
-    case QMetaType::QDateTime:
-        return shortDateText(value.toDateTime());
-    case QMetaType::QDate:
-        return shortDateText(QDateTime(value.toDate(), QTime(0, 0)));
-    default:
-        return value.toString();
-    }
+    return textOfValue(value);
 }
 
 QString nullAsEmpty(const QVariant& value) {
-    return isNull(value) ? QString() : toText(value);
+    return isNull(value) ? QString() : textOfValue(value);
 }
 
 bool toBool(const QVariant& value) {

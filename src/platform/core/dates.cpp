@@ -100,6 +100,20 @@ std::optional<QDateTime> readDateTime(QStringView text) {
     return QDateTime(date, time);
 }
 
+// Rows in date order repeat their dates: the text of the last date shown is kept with the form it was
+// made in, so that a column of dates is not formatted anew cell by cell.
+QString shortDateOnly(const QDate& date) {
+    struct LastDate {
+        QDate date;
+        QString pattern;
+        QString text;
+    };
+    thread_local LastDate last;
+    const QString& pattern = regional().shortDateFormat;
+    if (date != last.date || pattern != last.pattern) last = {date, pattern, date.toString(pattern)};
+    return last.text;
+}
+
 } // namespace
 
 std::optional<QDateTime> dateTimeValue(const QVariant& value) {
@@ -125,7 +139,7 @@ QDateTime toDateTime(const QVariant& value) {
 
 QString shortDateText(const QDateTime& value) {
     if (!value.isValid()) return {};
-    QString text = value.date().toString(regional().shortDateFormat);
+    QString text = shortDateOnly(value.date());
     QTime time = value.time();
     if (time.hour() != 0 || time.minute() != 0 || time.second() != 0)
         text += u' ' + time.toString(QStringLiteral("HH:mm:ss"));

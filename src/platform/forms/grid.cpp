@@ -195,7 +195,7 @@ void Grid::checkCol(int col) const {
 
 void Grid::reshape(int rows, int cols) {
     if (cols != cols_) {
-        std::vector<Cell> cells(size_t(rows) * cols);
+        Cells cells(size_t(rows) * cols);
         for (int row = 0; row < std::min(rows, rows_); ++row)
             for (int col = 0; col < std::min(cols, cols_); ++col)
                 cells[size_t(row) * cols + col] = std::move(cells_[size_t(row) * cols_ + col]);

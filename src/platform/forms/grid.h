@@ -3,6 +3,7 @@
 
 #include "control.h"
 
+#include <deque>
 #include <vector>
 
 namespace forms {
@@ -104,7 +105,11 @@ private:
     void clampCursor();
 
     int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;
-    std::vector<Cell> cells_; // row-major
+    // Row-major. A grid filled row by row grows to many thousands of rows: a deque grows in blocks of
+    // its own and never moves the cells it holds, where one array would be copied into a larger one
+    // again and again.
+    using Cells = std::deque<Cell>;
+    Cells cells_;
     std::vector<int> widths_;
     int row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1, topRow_ = 1;
     int foreColorSel_ = SystemHighlightText;

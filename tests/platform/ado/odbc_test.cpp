@@ -12,6 +12,7 @@
 #include "platform/core/runtimeerror.h"
 
 #include <QFile>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -135,4 +135,9 @@ std::optional<QString> canonicalFormOf(QStringView text) {
     return canonicalDateText(*value);
 }
 
+std::optional<QString> storedDateText(QStringView text) {
+    if (text.trimmed().isEmpty()) return canonicalDateText(QDate(1900, 1, 1), QTime(0, 0));
+    return canonicalFormOf(text);
+}
+
 } // namespace ado::dialect

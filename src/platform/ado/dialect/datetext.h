@@ -24,4 +24,11 @@ std::optional<QDateTime> parseDateText(QStringView text);
 // The canonical form of a date text the server would read, nothing when it is no date.
 std::optional<QString> canonicalFormOf(QStringView text);
 
+// What a text written to a date column stores: the canonical form of a date text the server reads, the
+// server's first day for '' (or blanks); nothing for any other text, which the server refuses with
+// notADateText.
+std::optional<QString> storedDateText(QStringView text);
+inline constexpr char notADateText[] =
+    "Conversion failed when converting date and/or time from character string.";
+
 } // namespace ado::dialect

@@ -1,15 +1,16 @@
 // The shared translation pass: operators, inserted values, the dialect's functions and its quoting.
 #include "translation.h"
 
+#include "datetext.h"
 #include "platform/ado/quoting.h"
 #include "servervalues.h"
 
 namespace ado::dialect {
 
-Translation::Translation(const QString& sql, const Catalog& catalog)
-    : list_(sql), catalog_(catalog), kinds_(list_, catalog) {}
+Translation::Translation(const QString& sql, const Catalog& catalog, const FunctionNames& names)
+    : list_(sql), catalog_(catalog), kinds_(list_, catalog), names_(names) {}
 
-QString Translation::run(const std::vector<int>& lifted) {
+QString Translation::run(const std::vector<int>& lifted, QChar marker) {
     for (int i = 0; i < list_.size(); ++i)
         readOperator(i);
     readInsertedValues();
@@ -18,7 +19,7 @@ QString Translation::run(const std::vector<int>& lifted) {
     for (int i = 0; i < list_.size(); ++i)
         requote(i);
     for (size_t parameter = 0; parameter < lifted.size(); ++parameter)
-        list_.setText(lifted[parameter], QStringLiteral("?%1").arg(parameter + 1));
+        list_.setText(lifted[parameter], marker + QString::number(parameter + 1));
     return list_.toString();
 }
 
@@ -36,7 +37,7 @@ void Translation::readPlus(int i) {
     if (!left || !right) return;
     auto numeric = [](ValueKind kind) { return kind == ValueKind::Number || kind == ValueKind::Date; };
     bool text = *left == ValueKind::Text || *right == ValueKind::Text;
-    if (text && !numeric(*left) && !numeric(*right)) joinTexts(i);
+    if (text && !numeric(*left) && !numeric(*right)) list_.setText(i, QStringLiteral("||"));
 }
 
 void Translation::readComparison(int i) {
@@ -77,8 +78,9 @@ void Translation::readRow(const QString& table, const QStringList& columns, int 
     int item = open + 1;
     for (const QString& column : columns) {
         int end = list_.endOfListItem(item);
-        if (end == item + 1 && list_[item].kind == TokenKind::String)
-            storeLiteral(item, catalog_.columnKind(table, column));
+        if (end == item + 1 && list_[item].kind == TokenKind::String &&
+            catalog_.columnKind(table, column) == ValueKind::Date)
+            toStoredDate(item);
         if (!list_.isSymbol(end, u",")) return;
         item = end + 1;
     }
@@ -105,6 +107,41 @@ std::optional<Function> Translation::functionAt(int i) const {
     if (list_.isWord(i, u"datediff")) return Function::DateDiff;
     if (list_.isWord(i, u"dateadd")) return Function::DateAdd;
     return std::nullopt;
+}
+
+void Translation::toStoredDate(int i) {
+    if (auto canonical = canonicalFormOf(list_[i].value())) list_.setText(i, quoted(*canonical));
+}
+
+void Translation::callFunction(Function function, int i) {
+    switch (function) {
+    case Function::IsNull:
+        return rename(i, names_.isNull);
+    case Function::Len:
+        return rename(i, names_.len);
+    case Function::Right:
+        return rename(i, names_.right);
+    case Function::IsNumeric:
+        return rename(i, names_.isNumeric);
+    case Function::ConvertToInt:
+        rename(i, names_.toInt);
+        list_.remove(i + 2);
+        return list_.remove(i + 3);
+    case Function::DateDiff:
+    case Function::DateAdd:
+        rename(i, function == Function::DateDiff ? names_.dateDiff : names_.dateAdd);
+        return list_.setText(i + 2, quoted(list_[i + 2].text.toLower()));
+    case Function::GetDate:
+        list_.remove(i + 1);
+        list_.remove(i + 2);
+        [[fallthrough]];
+    case Function::CurrentTimestamp:
+        return rename(i, names_.localNow);
+    }
+}
+
+void Translation::rename(int i, const char* function) {
+    list_.setText(i, QLatin1String(function));
 }
 
 void Translation::requote(int i) {

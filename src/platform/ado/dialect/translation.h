@@ -1,5 +1,6 @@
 // The pass every translating driver makes over a statement in the module's dialect: it finds what an
-// engine must be told in its own terms and has the driver write its engine's form of each.
+// engine must be told in its own terms and writes it, with the names the driver gives for the dialect's
+// functions and through the driver's own form of a compared literal.
 #pragma once
 
 #include "catalog.h"
@@ -24,9 +25,22 @@ enum class Function {
     CurrentTimestamp, // CURRENT_TIMESTAMP, a word without parentheses
 };
 
+// The names an engine calls in place of the dialect's functions (its own or functions of ours), and its
+// expression of the local time with milliseconds.
+struct FunctionNames {
+    const char* isNull;
+    const char* len;
+    const char* right;
+    const char* isNumeric;
+    const char* toInt;
+    const char* dateDiff;
+    const char* dateAdd;
+    const char* localNow;
+};
+
 class Translation {
 public:
-    Translation(const QString& sql, const Catalog& catalog);
+    Translation(const QString& sql, const Catalog& catalog, const FunctionNames& names);
     virtual ~Translation() = default;
     Translation(const Translation&) = delete;
     Translation& operator=(const Translation&) = delete;
@@ -35,25 +49,28 @@ public:
     // writes, then the dialect's functions, last the quoting ([name] and N'text' become standard SQL).
     // Each step reads the tokens as the steps before left them. Returns the engine's text, in which the
     // tokens at `lifted` (numbers the steps only read by their kind) become the parameters ?1, ?2, ...
-    QString run(const std::vector<int>& lifted = {});
+    // (with the marker '$', $1, $2, ...).
+    QString run(const std::vector<int>& lifted = {}, QChar marker = u'?');
 
 protected:
     TokenList& tokens() { return list_; }
     const OperandKinds& kinds() const { return kinds_; }
 
-    // The + at i has a text side and no number or date side: the server joins the texts.
-    virtual void joinTexts(int plus) = 0;
     // The string literal at i is compared with (=, <>, <, ..., between) an operand of the given kind.
     virtual void compareLiteral(int literal, ValueKind other) = 0;
-    // The string literal at i is written to a column of the given kind by insert ... values.
-    virtual void storeLiteral(int literal, ValueKind column) = 0;
-    // A call of one of the dialect's functions named at i; its arguments follow as written.
-    virtual void callFunction(Function function, int name) = 0;
+    // A call of one of the dialect's functions named at i, its arguments following as written, becomes a
+    // call of the engine's name for it: convert(int, x) loses its type (tsql_int(x)), the date part of
+    // datediff and dateadd becomes a literal (tsql_datediff('day', a, b)), getdate() and
+    // CURRENT_TIMESTAMP become the local time.
+    virtual void callFunction(Function function, int name);
+    // The string literal at i, when it is a date the server reads, in the form dates are stored in.
+    void toStoredDate(int literal);
 
 private:
     TokenList list_;
     const Catalog& catalog_;
     OperandKinds kinds_;
+    const FunctionNames& names_;
 
     void readOperator(int i);
     void readPlus(int i);
@@ -61,6 +78,7 @@ private:
     void readBetween(int i);
     void readInsertedValues();
     void readRow(const QString& table, const QStringList& columns, int open);
+    void rename(int i, const char* function);
     std::optional<Function> functionAt(int i) const;
     void requote(int i);
 };

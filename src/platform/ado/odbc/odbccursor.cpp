@@ -23,9 +23,11 @@ OdbcCursor::OdbcCursor(QSqlQuery& ran) {
     if (ran.lastError().isValid()) raiseStatementError(ran);
 }
 
-std::optional<QVariantList> OdbcCursor::fetch() {
-    if (next_ >= rows_.size()) return std::nullopt;
-    return rows_[next_++];
+// The rows are already read: the row handed on shares the stored one's values.
+bool OdbcCursor::fetch(QVariantList& row) {
+    if (next_ >= rows_.size()) return false;
+    row = rows_[next_++];
+    return true;
 }
 
 } // namespace ado::odbc

@@ -17,7 +17,7 @@ public:
 
     // The names as the server gives them.
     QStringList fieldNames() const override { return names_; }
-    std::optional<QVariantList> fetch() override;
+    bool fetch(QVariantList& row) override;
     long count() override { return long(rows_.size()); }
 
 private:

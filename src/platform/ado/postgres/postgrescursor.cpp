@@ -56,15 +56,15 @@ QSqlQuery& PostgresCursor::ran() {
     return query;
 }
 
-std::optional<QVariantList> PostgresCursor::fetch() {
+bool PostgresCursor::fetch(QVariantList& row) {
     QSqlQuery& query = ran();
-    if (names_.isEmpty() || !query.next()) return std::nullopt;
-    QVariantList row;
-    row.reserve(names_.size());
+    if (names_.isEmpty() || !query.next()) return false;
+    row.resize(names_.size());
+    QVariant* values = row.data();
     for (int column = 0; column < names_.size(); ++column)
-        row << (dateColumns_[size_t(column)] ? dateValue(sentText(query, column))
-                                             : moduleValue(query.value(column)));
-    return row;
+        values[column] = dateColumns_[size_t(column)] ? dateValue(sentText(query, column))
+                                                      : moduleValue(query.value(column));
+    return true;
 }
 
 long PostgresCursor::count() {

@@ -25,7 +25,7 @@ public:
 
     // The names as the statement spelled them: the engine folds unquoted names to lower case.
     QStringList fieldNames() const override { return names_; }
-    std::optional<QVariantList> fetch() override;
+    bool fetch(QVariantList& row) override;
     long count() override;
 
 private:

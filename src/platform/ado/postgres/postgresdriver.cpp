@@ -2,6 +2,7 @@
 #include "postgresdriver.h"
 
 #include "platform/ado/adoerror.h"
+#include "platform/ado/dialect/liftedliterals.h"
 #include "platform/ado/dialect/token.h"
 #include "platform/ado/quoting.h"
 #include "platform/ado/savepoints.h"
@@ -12,6 +13,7 @@
 #include "postgreserror.h"
 #include "postgresrewriter.h"
 #include "postgresstatement.h"
+#include "postgresstatementcache.h"
 #include "postgresvalues.h"
 
 #include <QRegularExpression>
@@ -44,6 +46,11 @@ QString firstWord(const QString& sql) {
     for (const dialect::Token& token : dialect::tokenize(sql))
         if (token.isSignificant()) return token.text.toLower();
     return {};
+}
+
+bool isQuery(const QString& sql) {
+    const QString word = firstWord(sql);
+    return word == QLatin1String("select") || word == QLatin1String("with");
 }
 
 // A procedure's name as written into CALL: a plain name stays unquoted, so that the engine folds its case.
@@ -84,9 +91,13 @@ void PostgresDriver::open(const ConnectionString& target) {
     try {
         QByteArray zone = QTimeZone::systemTimeZoneId();
         if (!zone.isEmpty()) run(QStringLiteral("set time zone ") + quoted(QString::fromUtf8(zone)));
+        // The module's statements are short: compiling one (done above a plan cost that a listing over a
+        // few thousand documents reaches) takes longer than running it.
+        run(QStringLiteral("set jit = off"));
         applyTimeout();
         ensureDialect(database());
         schema_ = std::make_unique<SchemaCache>(database());
+        statements_ = std::make_unique<StatementCache>(database());
     } catch (...) {
         close();
         throw;
@@ -122,11 +133,13 @@ void PostgresDriver::close() {
             result->released = true;
         }
     cursors_.clear();
+    statements_.reset();
     schema_.reset();
     QSqlDatabase::database(connectionName_, false).close();
     QSqlDatabase::removeDatabase(connectionName_);
     connectionName_.clear();
     level_ = 0;
+    schemaChangedInTransaction_ = false;
 }
 
 void PostgresDriver::setTimeout(int seconds) {
@@ -160,6 +173,7 @@ void PostgresDriver::commit() {
             QStringLiteral("The transaction was rolled back after an error; nothing was committed."));
     run(level_ == 1 ? QStringLiteral("commit") : QStringLiteral("release ") + savepointName(level_ - 1));
     --level_;
+    if (level_ == 0) schemaChangedInTransaction_ = false;
 }
 
 void PostgresDriver::rollback() {
@@ -168,6 +182,8 @@ void PostgresDriver::rollback() {
     run(level_ == 1 ? QStringLiteral("rollback")
                     : QStringLiteral("rollback to %1; release %1").arg(savepointName(level_ - 1)));
     --level_;
+    if (schemaChangedInTransaction_) forgetSchema();
+    if (level_ == 0) schemaChangedInTransaction_ = false;
 }
 
 QString PostgresDriver::translate(const QString& sql) {
@@ -178,7 +194,13 @@ QString PostgresDriver::translate(const QString& sql) {
 void PostgresDriver::noteSchemaChange(const QString& sql) {
     static const QStringList changing = {QStringLiteral("create"), QStringLiteral("alter"),
                                          QStringLiteral("drop")};
-    if (changing.contains(firstWord(sql))) schema_->invalidate();
+    if (changing.contains(firstWord(sql))) forgetSchema();
+}
+
+void PostgresDriver::forgetSchema() {
+    schema_->invalidate();
+    statements_->clear();
+    if (level_ > 0) schemaChangedInTransaction_ = true;
 }
 
 long PostgresDriver::execute(const QString& sql) {
@@ -187,28 +209,32 @@ long PostgresDriver::execute(const QString& sql) {
     return qMax(done.numRowsAffected(), 0);
 }
 
-QStringList PostgresDriver::describe(const QString& translated) {
-    QString statement = translated.trimmed();
-    while (statement.endsWith(u';'))
-        statement.chop(1);
-    return fieldNamesOf(run(QStringLiteral("select * from (%1\n) as described limit 0").arg(statement)));
+std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
+    database();
+    const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
+    // Only queries take a shape: one the cache holds is a query.
+    if (!statements_->holds(lifted.shape) && !isQuery(sql)) return runAtOnce(sql);
+    const dialect::Catalog& catalog = schema_->catalog();
+    StatementCache::Shape& shape = statements_->shape(
+        lifted.shape, [&] { return PostgresRewriter(catalog).translate(sql, lifted.tokens); });
+    const QString execution = statements_->execution(shape, lifted.values);
+    return openCursor(std::make_shared<QueryResult>(QueryResult{QSqlQuery(database()), execution}),
+                      shape.names, sql);
 }
 
-std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
+std::unique_ptr<Cursor> PostgresDriver::runAtOnce(const QString& sql) {
     auto result = std::make_shared<QueryResult>(QueryResult{QSqlQuery(database()), translate(sql)});
-    const QString word = firstWord(sql);
-    QStringList names;
-    if (word == QLatin1String("select") || word == QLatin1String("with")) {
-        names = describe(result->sql);
-    } else {
-        result->query = run(result->sql);
-        result->ran = true;
-        noteSchemaChange(sql);
-        names = fieldNamesOf(result->query);
-    }
+    result->query = run(result->sql);
+    result->ran = true;
+    noteSchemaChange(sql);
+    return openCursor(result, fieldNamesOf(result->query), sql);
+}
+
+std::unique_ptr<Cursor> PostgresDriver::openCursor(std::shared_ptr<QueryResult> result,
+                                                   const QStringList& names, const QString& sql) {
     std::erase_if(cursors_, [](const auto& cursor) { return cursor.expired(); });
     cursors_.push_back(result);
-    return std::make_unique<PostgresCursor>(result, names, sql);
+    return std::make_unique<PostgresCursor>(std::move(result), names, sql);
 }
 
 void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
@@ -239,7 +265,7 @@ void PostgresDriver::callProcedure(const QString& name, const QVariantList& para
 
 void PostgresDriver::executeNative(const QString& script) {
     run(script);
-    if (schema_) schema_->invalidate();
+    if (schema_) forgetSchema();
 }
 
 DriverEntry driverEntry() {

@@ -12,6 +12,7 @@ class QSqlQuery;
 namespace ado::postgres {
 
 class SchemaCache;
+class StatementCache;
 struct QueryResult;
 
 class PostgresDriver : public Driver {
@@ -37,7 +38,8 @@ public:
     int transactionLevel() const override { return level_; }
 
     long execute(const QString& sql) override;
-    // A query (select, with) runs when its first row or its count is read; any other statement at once.
+    // A query (select, with) runs when its first row or its count is read, through the statement its shape
+    // prepared; any other statement at once.
     std::unique_ptr<Cursor> query(const QString& sql) override;
     void insert(const QString& table, const QStringList& columns, const QVariantList& values) override;
     // CALL name(...) inside the caller's transaction. The plugin prepares every statement with PREPARE,
@@ -50,18 +52,26 @@ private:
     int timeout_ = 30;
     int level_ = 0;
     std::unique_ptr<SchemaCache> schema_;
+    // Queries by shape: statements differing only in lifted literals share a translation and a statement.
+    std::unique_ptr<StatementCache> statements_;
+    // Whether the open transaction changed the schema: rolling it back changes it again.
+    bool schemaChangedInTransaction_ = false;
     std::vector<std::weak_ptr<QueryResult>> cursors_;
 
     QSqlDatabase database() const;
     QSqlQuery run(const QString& sql);
-    // The engine's names of the columns a query gives, found without reading a row of it.
-    QStringList describe(const QString& translated);
+    // A statement other than a query, run when opened.
+    std::unique_ptr<Cursor> runAtOnce(const QString& sql);
+    std::unique_ptr<Cursor> openCursor(std::shared_ptr<QueryResult> result, const QStringList& names,
+                                       const QString& sql);
     void connect(const ConnectionString& target);
     void applyTimeout();
     void requireTransaction() const;
     QString translate(const QString& sql);
     // A statement that changes tables or views makes the schema cache read them again.
     void noteSchemaChange(const QString& sql);
+    // The tables and views changed: what was read or prepared of them goes.
+    void forgetSchema();
 };
 
 // The registry's entry: "Driver=postgres".

@@ -1,10 +1,8 @@
 // The token-level rewriting of the module's dialect for PostgreSQL.
 #include "postgresrewriter.h"
 
-#include "platform/ado/dialect/datetext.h"
 #include "platform/ado/dialect/tokenlist.h"
 #include "platform/ado/dialect/translation.h"
-#include "platform/ado/quoting.h"
 
 namespace ado::postgres {
 
@@ -12,13 +10,17 @@ using namespace dialect;
 
 namespace {
 
-// statement_timestamp() is taken per statement (CURRENT_TIMESTAMP holds for the whole transaction); the
+// The functions of dialect.sql, where the engine's own right and casts answer otherwise. The local time is
+// statement_timestamp(), taken per statement (CURRENT_TIMESTAMP holds for the whole transaction); the
 // session's time zone is the counter's, so without its zone it is the counter's wall clock.
-const QString localNow = QStringLiteral("statement_timestamp()::timestamp(3)");
+const FunctionNames functionNames = {
+    "coalesce", "tsql_len",      "tsql_right",   "tsql_isnumeric",
+    "tsql_int", "tsql_datediff", "tsql_dateadd", "statement_timestamp()::timestamp(3)"};
 
 class PostgresTranslation : public Translation {
 public:
-    PostgresTranslation(const QString& sql, const Catalog& catalog) : Translation(sql, catalog) {
+    PostgresTranslation(const QString& sql, const Catalog& catalog)
+        : Translation(sql, catalog, functionNames) {
         for (int i = 0; i < tokens().size(); ++i)
             if (tokens()[i].kind == TokenKind::QuotedName) foldName(i);
     }
@@ -29,8 +31,6 @@ private:
         tokens().setText(i, u'[' + tokens()[i].value().toLower().replace(u']', QStringLiteral("]]")) + u']');
     }
 
-    void joinTexts(int plus) override { tokens().setText(plus, QStringLiteral("||")); }
-
     void compareLiteral(int i, ValueKind other) override {
         if (other == ValueKind::Date)
             toStoredDate(i);
@@ -38,47 +38,13 @@ private:
             tokens().appendText(i, QStringLiteral(" COLLATE ") + QLatin1String(textCollation));
     }
 
-    void storeLiteral(int i, ValueKind column) override {
-        if (column == ValueKind::Date) toStoredDate(i);
-    }
-
-    void toStoredDate(int i) {
-        if (auto canonical = canonicalFormOf(tokens()[i].value())) tokens().setText(i, quoted(*canonical));
-    }
-
     void callFunction(Function function, int i) override {
-        switch (function) {
-        case Function::IsNull:
-            return rewriteIsNull(i);
-        case Function::Len:
-            return rename(i, "tsql_len");
-        case Function::Right:
-            return rename(i, "tsql_right");
-        case Function::IsNumeric:
-            return rename(i, "tsql_isnumeric");
-        case Function::ConvertToInt:
-            rename(i, "tsql_int");
-            tokens().remove(i + 2);
-            return tokens().remove(i + 3);
-        case Function::DateDiff:
-            return rewriteDateFunction(i, "tsql_datediff");
-        case Function::DateAdd:
-            return rewriteDateFunction(i, "tsql_dateadd");
-        case Function::GetDate:
-            tokens().remove(i + 1);
-            tokens().remove(i + 2);
-            [[fallthrough]];
-        case Function::CurrentTimestamp:
-            return tokens().setText(i, localNow);
-        }
+        Translation::callFunction(function, i);
+        if (function == Function::IsNull) castNumberToText(i);
     }
 
-    void rename(int i, const char* function) { tokens().setText(i, QLatin1String(function)); }
-
-    // isnull(a, b) -> coalesce(a, b); the engine matches no text with a number, the server converts b to
-    // a's type.
-    void rewriteIsNull(int i) {
-        rename(i, "coalesce");
+    // coalesce(a, b): the engine matches no text with a number, the server converts b to a's type.
+    void castNumberToText(int i) {
         int comma = tokens().endOfListItem(i + 2), close = tokens().matching(i + 1);
         if (!tokens().isSymbol(comma, u",") || close < 0) return;
         if (kinds().endingAt(comma - 1) != ValueKind::Text ||
@@ -86,12 +52,6 @@ private:
             return;
         tokens().setText(comma + 1, QStringLiteral("cast(") + tokens()[comma + 1].text);
         tokens().appendText(close - 1, QStringLiteral(" as text)"));
-    }
-
-    // datediff(day, a, b) -> tsql_datediff('day', a, b)
-    void rewriteDateFunction(int i, const char* function) {
-        rename(i, function);
-        tokens().setText(i + 2, quoted(tokens()[i + 2].text.toLower()));
     }
 };
 
@@ -117,6 +77,10 @@ QString withServerNullOrder(const QString& sql) {
 
 QString PostgresRewriter::translate(const QString& sql) const {
     return withServerNullOrder(PostgresTranslation(sql, catalog_).run());
+}
+
+QString PostgresRewriter::translate(const QString& sql, const std::vector<int>& lifted) const {
+    return withServerNullOrder(PostgresTranslation(sql, catalog_).run(lifted, u'$'));
 }
 
 } // namespace ado::postgres

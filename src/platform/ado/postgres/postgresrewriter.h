@@ -4,6 +4,7 @@
 #include "platform/ado/dialect/catalog.h"
 
 #include <QString>
+#include <vector>
 
 namespace ado::postgres {
 
@@ -26,6 +27,8 @@ class PostgresRewriter {
 public:
     explicit PostgresRewriter(const dialect::Catalog& catalog) : catalog_(catalog) {}
     QString translate(const QString& sql) const;
+    // The same with the tokens at `lifted` (see dialect::liftLiterals) written as $1, $2, ...
+    QString translate(const QString& sql, const std::vector<int>& lifted) const;
 
 private:
     const dialect::Catalog& catalog_;

@@ -1,6 +1,7 @@
 // Unprepared and prepared statements on the QPSQL connection.
 #include "postgresstatement.h"
 
+#include "platform/core/runtimeerror.h"
 #include "postgreserror.h"
 
 #include <QSqlDriver>
@@ -47,6 +48,20 @@ QSqlQuery runBound(const QSqlDatabase& database, const QString& sql, const QVari
         query.addBindValue(value);
     if (!query.exec()) raiseEngineError(query.lastError());
     return query;
+}
+
+QStringList describePrepared(const QSqlDatabase& database, const QString& name) {
+    PGconn* connection = connectionOf(database);
+    PGresult* described = PQdescribePrepared(connection, name.toUtf8().constData());
+    if (PQresultStatus(described) != PGRES_COMMAND_OK) {
+        PQclear(described);
+        raiseDriverError(core::err::DbFailure, QString::fromUtf8(PQerrorMessage(connection)).trimmed());
+    }
+    QStringList names;
+    for (int column = 0; column < PQnfields(described); ++column)
+        names << QString::fromUtf8(PQfname(described, column));
+    PQclear(described);
+    return names;
 }
 
 bool transactionFailed(const QSqlDatabase& database) {

@@ -15,6 +15,9 @@ QSqlQuery runText(const QSqlDatabase& database, const QString& sql);
 // Prepares a statement with ? for each value and runs it with the values bound.
 QSqlQuery runBound(const QSqlDatabase& database, const QString& sql, const QVariantList& values);
 
+// The names of the columns the statement prepared under `name` gives, asked of the server without running it.
+QStringList describePrepared(const QSqlDatabase& database, const QString& name);
+
 // Whether a statement failed inside the open transaction: the engine then refuses all but a rollback, and
 // would answer a COMMIT by rolling back without an error.
 bool transactionFailed(const QSqlDatabase& database);

@@ -25,12 +25,8 @@ QVariant boundValue(const QVariant& value) {
 
 QVariant storedDate(const QVariant& value) {
     if (value.typeId() != QMetaType::QString) return boundValue(value);
-    const QString text = value.toString();
-    if (text.trimmed().isEmpty()) return dialect::canonicalDateText(QDate(1900, 1, 1), QTime(0, 0));
-    if (auto canonical = dialect::canonicalFormOf(text)) return *canonical;
-    raiseDriverError(
-        core::err::DbFailure,
-        QStringLiteral("Conversion failed when converting date and/or time from character string."));
+    if (auto stored = dialect::storedDateText(value.toString())) return *stored;
+    raiseDriverError(core::err::DbFailure, QLatin1String(dialect::notADateText));
 }
 
 QString literal(const QVariant& value) {

@@ -22,17 +22,17 @@ SqliteCursor::~SqliteCursor() {
     if (!statement_->isFinalized()) statement_->reset();
 }
 
-std::optional<QVariantList> SqliteCursor::fetch() {
-    if (finished_) return std::nullopt;
+bool SqliteCursor::fetch(QVariantList& row) {
+    if (finished_) return false;
     if (!statement_->step()) {
         finished_ = true;
-        return std::nullopt;
+        return false;
     }
-    QVariantList row;
-    row.reserve(names_.size());
+    row.resize(names_.size());
+    QVariant* values = row.data();
     for (int column = 0; column < names_.size(); ++column)
-        row << statement_->value(column, dateColumns_[size_t(column)], &lastDates_[size_t(column)]);
-    return row;
+        values[column] = statement_->value(column, dateColumns_[size_t(column)], &lastDates_[size_t(column)]);
+    return true;
 }
 
 long SqliteCursor::count() {

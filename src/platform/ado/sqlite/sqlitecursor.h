@@ -23,7 +23,7 @@ public:
     ~SqliteCursor() override;
 
     QStringList fieldNames() const override { return names_; }
-    std::optional<QVariantList> fetch() override;
+    bool fetch(QVariantList& row) override;
     long count() override;
 
 private:

@@ -45,16 +45,6 @@ bool namesParameter(const Statement& statement) {
     return false;
 }
 
-// A text written to a date column is stored in the canonical form; the server reads '' as its
-// first day.
-QVariant storedDateText(const QString& text) {
-    if (text.trimmed().isEmpty()) return dialect::canonicalDateText(QDate(1900, 1, 1), QTime(0, 0));
-    if (auto canonical = dialect::canonicalFormOf(text)) return *canonical;
-    raiseDriverError(
-        core::err::DbFailure,
-        QStringLiteral("Conversion failed when converting date and/or time from character string."));
-}
-
 } // namespace
 
 SqliteDriver::SqliteDriver() = default;
@@ -213,8 +203,9 @@ std::unique_ptr<Cursor> SqliteDriver::openCursor(const QString& translated,
 
 QVariant SqliteDriver::storedValue(const QString& table, const QString& column, const QVariant& value) {
     bool dateColumn = schema_->catalog().columnKind(table, column) == dialect::ValueKind::Date;
-    if (dateColumn && value.typeId() == QMetaType::QString) return storedDateText(value.toString());
-    return value;
+    if (!dateColumn || value.typeId() != QMetaType::QString) return value;
+    if (auto stored = dialect::storedDateText(value.toString())) return *stored;
+    raiseDriverError(core::err::DbFailure, QLatin1String(dialect::notADateText));
 }
 
 void SqliteDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {

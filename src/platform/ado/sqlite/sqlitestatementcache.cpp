@@ -61,19 +61,7 @@ std::shared_ptr<Statement> StatementCache::prepare(const QString& sql) {
 }
 
 StatementCache::Shape& StatementCache::shape(const QString& key, const std::function<QString()>& translate) {
-    auto found = byKey_.constFind(key);
-    if (found != byKey_.constEnd()) {
-        shapes_.splice(shapes_.begin(), shapes_, *found);
-        return shapes_.front();
-    }
-    QString translated = translate();
-    if (shapes_.size() >= capacity) {
-        byKey_.remove(shapes_.back().key);
-        shapes_.pop_back();
-    }
-    shapes_.push_front({key, translated, true, nullptr});
-    byKey_.insert(key, shapes_.begin());
-    return shapes_.front();
+    return shapes_.shape(key, [&] { return Shape{translate(), true, nullptr}; });
 }
 
 std::shared_ptr<Statement> StatementCache::statementOf(Shape& shape) {
@@ -88,7 +76,6 @@ std::shared_ptr<Statement> StatementCache::statementOf(Shape& shape) {
 
 void StatementCache::clear() {
     shapes_.clear();
-    byKey_.clear();
 }
 
 void StatementCache::finalizeAll() {

@@ -1,10 +1,10 @@
 // The translations and prepared statements of the queries a connection runs, kept per statement shape.
 #pragma once
 
-#include <QHash>
+#include "platform/ado/dialect/shapecache.h"
+
 #include <QString>
 #include <functional>
-#include <list>
 #include <memory>
 #include <vector>
 
@@ -30,7 +30,6 @@ public:
 
     // What the cache keeps of one shape: its engine text and its prepared statement, if any yet.
     struct Shape {
-        QString key;
         QString translated;
         // False once the shape's lifted literals showed in its result columns' names: its statements are
         // then run with their literals, uncached.
@@ -52,10 +51,8 @@ public:
     void finalizeAll();
 
 private:
-    static constexpr int capacity = 256;
     sqlite3* db_;
-    std::list<Shape> shapes_; // most recently used first
-    QHash<QString, std::list<Shape>::iterator> byKey_;
+    dialect::ShapeCache<Shape> shapes_;
     std::vector<std::weak_ptr<Statement>> prepared_;
 };
 

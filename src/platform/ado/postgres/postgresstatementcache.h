@@ -1,0 +1,47 @@
+// The translations and prepared statements of the queries a PostgreSQL connection runs, kept per shape.
+#pragma once
+
+#include "platform/ado/dialect/shapecache.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QVariantList>
+#include <functional>
+
+namespace ado::postgres {
+
+// Each shape is prepared on the server once (PREPARE) and run by EXECUTE with its lifted literals as
+// values. The rows of an EXECUTE are held on the client, so any number of cursors may read one shape's
+// statement at once. A shape that leaves the cache has its prepared statement deallocated before the next
+// one is prepared.
+class StatementCache {
+public:
+    explicit StatementCache(QSqlDatabase database);
+    StatementCache(const StatementCache&) = delete;
+    StatementCache& operator=(const StatementCache&) = delete;
+
+    struct Shape {
+        QString translated; // the engine's text, the lifted literals written $1, $2, ...
+        QString prepared;   // the prepared statement's name; empty until prepared
+        QStringList names;  // the result's columns, as the engine names them
+    };
+
+    // The shape with this key, translated by `translate` when the cache does not hold it.
+    Shape& shape(const QString& key, const std::function<QString()>& translate);
+    bool holds(const QString& key) const { return shapes_.contains(key); }
+    // The statement that runs the shape, prepared with `values` parameters (whole numbers) on first use,
+    // with these values.
+    QString execution(Shape& shape, const QVariantList& values);
+    // Forgets every shape: the schema they were translated and prepared on changed.
+    void clear();
+
+private:
+    QSqlDatabase database_;
+    dialect::ShapeCache<Shape> shapes_;
+    QStringList unused_; // prepared statements of shapes that left, to deallocate
+    int prepared_ = 0;
+
+    void prepare(Shape& shape, qsizetype parameters);
+};
+
+} // namespace ado::postgres
