@@ -8,6 +8,10 @@
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/textcontrols.h"
 
+#include <QList>
+#include <QMap>
+#include <optional>
+
 namespace ado {
 class Recordset;
 }
@@ -122,6 +126,13 @@ public:
     void Form_QueryUnload(int& cancel, int unloadMode) override;
 
 private:
+    // Why a valid entry was not stored, and the list row to show with the message (none: no row).
+    struct SaveRefusal {
+        QString message;
+        forms::ListView* list = nullptr;
+        int item = 0;
+    };
+
     void layOutControls();
     void layOutLists();
     void wireEvents();
@@ -129,6 +140,9 @@ private:
     void wireSettlementEvents();
     void wireSavingEvents();
     bool saveEntry();
+    std::optional<SaveRefusal> storeNewReceipt();
+    std::optional<SaveRefusal> storeReceiptOnce();
+    std::optional<SaveRefusal> overSettledDocument();
     void finishSave();
     void offerVoucher();
     bool hasUnsavedChanges();
@@ -143,6 +157,12 @@ private:
     bool keepPreviousCustomer();
     void setCurrencyCaptions(const QString& symbol);
     qint32 selectedCustomerId() const;
+    void openShopDocuments(ado::Recordset& documents);
+    qint32 openOpeningInvoices(ado::Recordset& invoices);
+    // What is open now on the given rows of the shop list or of the opening list, by row, worked out as
+    // the lists were filled; a document no longer among the customer's open ones has nothing open.
+    QMap<int, double> shopBalancesNow(const QList<int>& items);
+    QMap<int, double> openingBalancesNow(const QList<int>& items);
     qint32 shopDepartmentId() const;
     void DisplayDetails(const QString& receiptId);
 

@@ -8,6 +8,10 @@
 #include "shared/statement.h"
 #include "store/invoicekinds.h"
 
+#include <QHash>
+#include <QMap>
+#include <functional>
+
 namespace entry {
 
 using shared::session;
@@ -117,16 +121,29 @@ double openingSettlements(const QString& invoice) {
         shared::statement(OpeningSettlementsCondition, {{"company", companyText()}, {"invoice", invoice}})));
 }
 
+ViewKind viewKindOfDocument(const ado::Recordset& document) {
+    return viewKindOf(core::nullAsEmpty(document.field(QStringLiteral("type"))));
+}
+
+QString idOfShopDocument(const ado::Recordset& document) {
+    return core::toText(document.field(QStringLiteral("ihInvoiceId")));
+}
+
+// What the module's receipts leave open on the current document of the view.
+double shopDocumentBalance(const ado::Recordset& document, const ado::ConnectionPtr& connection) {
+    const double settled = sumOf(shopReceiptsSettledSql(viewKindOfDocument(document),
+                                                        idOfShopDocument(document), number(session().shopId)),
+                                 QStringLiteral("Amt"), connection);
+    return core::toDouble(document.field(QStringLiteral("Amount"))) - settled;
+}
+
 // Adds the current document of the view with what the module's receipts leave open on it; false when
 // nothing is left, so that the document takes no running number.
 bool listShopDocument(forms::ListView& list, const ado::Recordset& document, int runningNumber,
                       const ado::ConnectionPtr& connection) {
-    const shared::Session& s = session();
-    const ViewKind kind = viewKindOf(core::nullAsEmpty(document.field(QStringLiteral("type"))));
-    const QString id = core::toText(document.field(QStringLiteral("ihInvoiceId")));
-    const double settled =
-        sumOf(shopReceiptsSettledSql(kind, id, number(s.shopId)), QStringLiteral("Amt"), connection);
-    const double outstanding = core::toDouble(document.field(QStringLiteral("Amount"))) - settled;
+    const ViewKind kind = viewKindOfDocument(document);
+    const QString id = idOfShopDocument(document);
+    const double outstanding = shopDocumentBalance(document, connection);
     if (!(outstanding > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
     list.setCell(item, ShopListColumns.kind, kind.kindText);
@@ -139,12 +156,16 @@ bool listShopDocument(forms::ListView& list, const ado::Recordset& document, int
     return true;
 }
 
-// Adds the current opening invoice when its service lines less the discount exceed what head office
-// received, what settlements took and what the module's receipts settled; false when nothing is left.
-bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qint32 customerId,
-                        int runningNumber, const ado::ConnectionPtr& connection) {
+QString idOfOpeningInvoice(const ado::Recordset& invoice) {
+    return core::toText(invoice.field(QStringLiteral("invoiceid")));
+}
+
+// What is open on the current opening invoice: its service lines less the discount, less what head office
+// received, what settlements took and what the module's receipts settled.
+double openingInvoiceBalance(const ado::Recordset& invoice, qint32 customerId,
+                             const ado::ConnectionPtr& connection) {
     const shared::Session& s = session();
-    const QString id = core::toText(invoice.field(QStringLiteral("invoiceid")));
+    const QString id = idOfOpeningInvoice(invoice);
     const QString company = companyText();
     const double amount =
         sumOf(shared::statement(ServiceLinesStatement, {{"invoice", id}, {"company", company}}),
@@ -157,7 +178,14 @@ bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qi
     const double settlements = openingSettlements(id);
     const double receipts =
         sumOf(openingReceiptsSettledSql(id, number(s.shopId)), QStringLiteral("Amt"), connection);
-    const double balance = amount - (headOffice + settlements + receipts);
+    return amount - (headOffice + settlements + receipts);
+}
+
+// Adds the current opening invoice when something is open on it; false when nothing is left.
+bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qint32 customerId,
+                        int runningNumber, const ado::ConnectionPtr& connection) {
+    const QString id = idOfOpeningInvoice(invoice);
+    const double balance = openingInvoiceBalance(invoice, customerId, connection);
     if (!(balance > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
     list.setCell(item, OpeningListColumns.kind, store::openingInvoiceKind().kindText);
@@ -170,14 +198,85 @@ bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qi
     return true;
 }
 
+// Where each listed row's document is among the rows read again, and its balance now.
+struct ReadAgain {
+    std::function<QString(int item)> keyOfItem;
+    std::function<QString(const ado::Recordset& row)> keyOfRow;
+    std::function<double(const ado::Recordset& row)> balanceOf;
+};
+
+// The balance now of each item, by item; an item whose document is no longer among the rows has nothing open.
+QMap<int, double> balancesOfItems(const QList<int>& items, ado::Recordset& rows, const ReadAgain& readAgain) {
+    QMap<int, double> balances;
+    QHash<QString, int> itemOfKey;
+    for (int item : items) {
+        balances.insert(item, 0);
+        itemOfKey.insert(readAgain.keyOfItem(item), item);
+    }
+    for (; !rows.eof(); rows.moveNext()) {
+        const auto found = itemOfKey.constFind(readAgain.keyOfRow(rows));
+        if (found != itemOfKey.cend()) balances[*found] = readAgain.balanceOf(rows);
+    }
+    rows.close();
+    return balances;
+}
+
+// A shop document is known by its kind and id: an invoice and a note may share an id.
+QString shopDocumentKey(const QString& kindText, const QString& id) {
+    return kindText + QLatin1Char('\n') + id;
+}
+
 } // namespace
 
-void frmReceiptShop::LoadShopInvoices() {
-    const shared::Session& s = session();
-    ado::Recordset documents;
-    documents.open(shared::statement(ShopDocumentsStatement, {{"shop", number(s.shopId)},
+void frmReceiptShop::openShopDocuments(ado::Recordset& documents) {
+    documents.open(shared::statement(ShopDocumentsStatement, {{"shop", number(session().shopId)},
                                                               {"customer", number(selectedCustomerId())}}),
                    adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
+}
+
+qint32 frmReceiptShop::openOpeningInvoices(ado::Recordset& invoices) {
+    shared::Session& s = session();
+    s.commonDb->strTableName = QStringLiteral("aShops where shopId= ") + number(s.shopId);
+    const qint16 department = core::toInt16(s.commonDb->fnreturnfield(QStringLiteral("DepartmentID")));
+    const qint32 customerId = selectedCustomerId();
+    invoices.open(shared::statement(OpeningInvoicesStatement,
+                                    {{"processDate", core::format(s.processDate, QStringLiteral("yyyymmdd"))},
+                                     {"company", companyText()},
+                                     {"customer", number(customerId)},
+                                     {"department", QString::number(department)}}),
+                  adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
+    return customerId;
+}
+
+QMap<int, double> frmReceiptShop::shopBalancesNow(const QList<int>& items) {
+    ado::Recordset documents;
+    openShopDocuments(documents);
+    return balancesOfItems(
+        items, documents,
+        {[this](int item) {
+             return shopDocumentKey(lvwInvoice.cell(item, ShopListColumns.kind),
+                                    lvwInvoice.cell(item, ShopListColumns.id));
+         },
+         [](const ado::Recordset& row) {
+             return shopDocumentKey(viewKindOfDocument(row).kindText, idOfShopDocument(row));
+         },
+         [this](const ado::Recordset& row) { return shopDocumentBalance(row, adocon()); }});
+}
+
+QMap<int, double> frmReceiptShop::openingBalancesNow(const QList<int>& items) {
+    ado::Recordset invoices;
+    const qint32 customerId = openOpeningInvoices(invoices);
+    return balancesOfItems(items, invoices,
+                           {[this](int item) { return lvwOpeningInvoices.cell(item, OpeningListColumns.id); },
+                            idOfOpeningInvoice,
+                            [this, customerId](const ado::Recordset& row) {
+                                return openingInvoiceBalance(row, customerId, adocon());
+                            }});
+}
+
+void frmReceiptShop::LoadShopInvoices() {
+    ado::Recordset documents;
+    openShopDocuments(documents);
     int runningNumber = 1;
     for (; !documents.eof(); documents.moveNext())
         if (listShopDocument(lvwInvoice, documents, runningNumber, adocon())) ++runningNumber;
@@ -185,17 +284,8 @@ void frmReceiptShop::LoadShopInvoices() {
 }
 
 void frmReceiptShop::LoadOpeningInvoices() {
-    shared::Session& s = session();
-    s.commonDb->strTableName = QStringLiteral("aShops where shopId= ") + number(s.shopId);
-    const qint16 department = core::toInt16(s.commonDb->fnreturnfield(QStringLiteral("DepartmentID")));
-    const qint32 customerId = selectedCustomerId();
     ado::Recordset invoices;
-    invoices.open(shared::statement(OpeningInvoicesStatement,
-                                    {{"processDate", core::format(s.processDate, QStringLiteral("yyyymmdd"))},
-                                     {"company", companyText()},
-                                     {"customer", number(customerId)},
-                                     {"department", QString::number(department)}}),
-                  adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
+    const qint32 customerId = openOpeningInvoices(invoices);
     int runningNumber = 1;
     for (; !invoices.eof(); invoices.moveNext())
         if (listOpeningInvoice(lvwOpeningInvoices, invoices, customerId, runningNumber, adocon()))

@@ -16,6 +16,7 @@
 #include "shared/session.h"
 #include "shared/statement.h"
 #include "store/invoicekinds.h"
+#include "store/receiptnumbering.h"
 
 #include <optional>
 
@@ -36,11 +37,6 @@ const QString StoredDateFormat = QStringLiteral("yyyy/mm/dd");
 
 const char* const PrefixStatement =
     "SELECT Prefix FROM aPrefix WHERE InterfaceID = :interface and shopid=:shop and financialid = :financial";
-// :length is the prefix's length, :prefix the prefix as a literal.
-const char* const HighestNumberStatement =
-    "Select isnull(max(convert(int,right(drNo,len(drNo)-:length))),0) from LosDummyReceiptHeader where  "
-    "len(drNo)>len(:prefix) and  isnumeric(isnull(right(drNo,len(drNo)-:length),0)) =1 and "
-    "substring(drNo,1,len(:prefix))=:prefix";
 
 QString shopText() {
     return QString::number(session().shopId);
@@ -91,19 +87,6 @@ QString receiptPrefix(const ado::ConnectionPtr& connection) {
     return prefix;
 }
 
-// The highest numeric tail of the receipt numbers of every shop that start with the prefix. The prefix
-// goes in as a literal so that an apostrophe in it cannot end the text early; any other prefix gives
-// the statement character for character.
-qint64 highestNumberWith(const QString& prefix, const ado::ConnectionPtr& connection) {
-    ado::Recordset rs;
-    rs.open(shared::statement(HighestNumberStatement,
-                              {{"length", QString::number(prefix.size())}, {"prefix", ado::quoted(prefix)}}),
-            connection);
-    const qint64 highest = core::toInt32(rs.field(0));
-    rs.close();
-    return highest;
-}
-
 // A detail row of one settled document; cell texts go in as they stand and the database converts them.
 struct DetailRow {
     qint16 line;
@@ -143,13 +126,25 @@ void frmReceiptShop::cmdok_Click() {
 bool frmReceiptShop::saveEntry() {
     if (!ValidateEntry()) return false;
     if (session().EntryMode == QLatin1String("N")) {
-        ado::Transaction transaction(adocon());
-        SaveReceiptHeader();
-        if (OptSettlement.value()) SaveReceiptDetails();
-        transaction.commit();
+        if (const auto refusal = storeNewReceipt()) {
+            if (refusal->list) refusal->list->setSelectedItem(refusal->item);
+            return refuse(refusal->message, refusal->list);
+        }
         cmdok.setEnabled(false);
     }
     return true;
+}
+
+// One attempt at storing the new receipt; a refusal rolls everything back, the entry stays as it is. The
+// saving lock comes first: the receipt id, the number and the balances are all read under it.
+std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
+    ado::Transaction transaction(adocon());
+    store::lockReceiptSaving(adocon());
+    SaveReceiptHeader();
+    if (auto refusal = overSettledDocument()) return refusal;
+    if (OptSettlement.value()) SaveReceiptDetails();
+    transaction.commit();
+    return std::nullopt;
 }
 
 void frmReceiptShop::finishSave() {
@@ -275,12 +270,10 @@ void frmReceiptShop::writeHeaderEntry(ado::Recordset& rs) {
     rs.setField(QStringLiteral("drUserID"), s.userId);
 }
 
-// The shop's prefix and the next free sequence number under it. The sequence is held in 32 bits: a
-// prefix serves more than 32,767 receipts.
+// The shop's prefix and the next free sequence number under it, taken under the saving lock. The
+// sequence is held in 32 bits: a prefix serves more than 32,767 receipts.
 QString frmReceiptShop::GenerateRecieptNo() {
-    const QString prefix = receiptPrefix(adocon());
-    const qint32 next = core::toInt32(highestNumberWith(prefix, adocon()) + 1);
-    return prefix + QString::number(next);
+    return store::nextReceiptNumber(adocon(), receiptPrefix(adocon()));
 }
 
 // Line numbers of shop documents are their list positions, so unsettled rows leave gaps; the opening

@@ -10,6 +10,7 @@
 #include "shared/reporterror.h"
 #include "shared/statement.h"
 #include "shared/windows.h"
+#include "store/receiptkeys.h"
 
 namespace receiptregister {
 
@@ -98,6 +99,8 @@ void FrmMaster::Form_Load() {
 void FrmMaster::loadRegister() {
     shared::Session& s = session();
     s.registerWindow = this;
+    // A shop database made before the receipt keys and the numbering table gets them on first opening.
+    store::ensureReceiptKeys(connection);
     rightsRestricted_ = false;
     RightsText.clear();
     s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);

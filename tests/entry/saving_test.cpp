@@ -28,12 +28,13 @@ TEST_F(EntryWindowTest, nextNumberContinuesTheHighestUnderTheShopsPrefix) {
                  {"RC-", {"RC-3", "2:RC-51"}, "RC-52"},
                  {"RC-", {"RC-32767"}, "RC-32768"},
                  {"RC-", {"2:rc-00099999"}, "RC-100000"},
-                 {"RC-", {"RC-2147483647"}, testing_support::failsWith(core::err::Overflow)},
+                 {"RC-", {"RC-2147483647"}, "RC-1"},
                  {"O'R-", {"O'R-4", "OR-9"}, "O'R-5"}};
     inEntry([&](frmReceiptShop& entry) {
         for (const auto& c : cases) {
             sql("delete from aPrefix");
             sql("delete from LosDummyReceiptHeader");
+            sql("delete from LosReceiptNumbering");
             sql("insert into aPrefix (InterfaceID, shopid, financialid, Prefix) values (1505, 1, 2, 'OLD-'), "
                 "(1400, 1, 1, 'INV-'), (1505, 2, 1, 'TWO-')");
             if (c.prefix)
@@ -60,9 +61,11 @@ void received(frmReceiptShop& entry, int currencyIndex, const char* amount) {
     entry.txtrecamount.setText(amount);
 }
 // Settles the invoice's row and the note's row.
+constexpr int ShopSettlementColumn = 5;
+constexpr int OpeningSettlementColumn = 6;
 void settle(frmReceiptShop& entry, const char* invoice, const char* note, const char* total) {
-    entry.lvwInvoice.setCell(1, 5, invoice);
-    entry.lvwInvoice.setCell(2, 5, note);
+    entry.lvwInvoice.setCell(1, ShopSettlementColumn, invoice);
+    entry.lvwInvoice.setCell(2, ShopSettlementColumn, note);
     entry.txtAmount.setText(total);
 }
 
@@ -213,6 +216,128 @@ TEST(SettleDialogWindowFile, holdsAWidgetOfTheRightClassForEveryControl) {
     for (const forms::Control* control : dialog.controls())
         EXPECT_EQ(widgetClasses.value(control->name()), classOfKind.value(control->kind()))
             << control->name().toStdString();
+}
+
+// A document of 120 the entry settles 40 of, and how another counter's receipt names it.
+struct SettledDocument {
+    const char* name;
+    QStringList rows;
+    bool opening;
+    const char* detailColumn;
+    int id;
+    const char* number;
+};
+
+void PrintTo(const SettledDocument& document, std::ostream* out) {
+    *out << document.name;
+}
+
+const SettledDocument SettledDocuments[] = {{"shopInvoice",
+                                             {"insert into losinvoiceheader (ihshopid, ihinvoiceid, "
+                                              "ihcompanyid, ihinvoiceno, ihinvoicedate, ihcustomerid, "
+                                              "ihnetamount) values (1, 5, 1, 'INV-5', '20240301', 1, 120)"},
+                                             false,
+                                             "drdinvoiceid",
+                                             5,
+                                             "INV-5"},
+                                            {"openingInvoice",
+                                             {"insert into AccountsInvoiceHeader (companyid, invoiceid, "
+                                              "invoiceno, invoicedate, customerid, departmentid, "
+                                              "FinancialID, discount, dueperiod, Referenceno, cancelled, "
+                                              "proforma, cashinvoice) values (1, 11, 'OI-11', "
+                                              "'20231015', 1, 1, 0, 0, 30, 'REF-11', 0, 0, 0)",
+                                              "insert into serviceinvoicedetails (companyid, invoiceid, "
+                                              "serviceline, serviceqty, amount) values (1, 11, 1, "
+                                              "1, 120)"},
+                                             true,
+                                             "drdaccInvoiceID",
+                                             11,
+                                             "OI-11"}};
+
+// Fills in a valid entry for Abc Ltd that settles the amount on the document's row.
+void settleFirstRow(frmReceiptShop& entry, bool opening, const char* amount) {
+    forms::ListView& list = opening ? entry.lvwOpeningInvoices : entry.lvwInvoice;
+    list.setCell(1, opening ? OpeningSettlementColumn : ShopSettlementColumn, amount);
+    entry.txtAmount.setText(amount);
+    received(entry, 0, amount);
+}
+
+// The entry settles 40 of the document while another counter works on it; OK is refused with the message.
+// After the other counter is done with it, having settled 100, the entry settles the 20 left and is stored.
+class CountersAtOnce : public EntryWindowTest {
+protected:
+    void refusedThenCorrected(const SettledDocument& document,
+                              const std::function<void(frmReceiptShop&)>& meanwhile, const QString& refused,
+                              const std::function<void()>& done) {
+        for (const QString& row : document.rows)
+            sql(row);
+        ui.standingAnswers["Do you want to print Voucher"] = forms::MsgResult::No;
+        inEntry([&](frmReceiptShop& entry) {
+            pick(entry.cboCustomer, "Abc Ltd");
+            texts(entry, "BML", "rent", "CASH");
+            settleFirstRow(entry, document.opening, "40.00");
+            meanwhile(entry);
+            user::click(entry.cmdok);
+            EXPECT_EQ(ui.messageTexts(), QStringList{refused});
+            EXPECT_TRUE(entry.isShown() && entry.cmdok.enabled());
+            EXPECT_EQ(scalar("select count(*) from LosDummyReceiptDetail where drdsettledamount = 40"), "0");
+            done();
+            settleFirstRow(entry, document.opening, "20.00");
+            user::click(entry.cmdok);
+            EXPECT_FALSE(entry.isShown());
+        });
+        EXPECT_EQ(scalar(filled("select sum(drdsettledamount) from LosDummyReceiptDetail where %1 = %2",
+                                document.detailColumn, document.id)),
+                  "120");
+        EXPECT_TRUE(ui.errors.empty());
+    }
+
+    // Another counter's receipt of 100 on the document, stored and committed.
+    void anotherCounterSettles100(const SettledDocument& document) {
+        sql("insert into LosDummyReceiptHeader (drShopid, drID, drCompanyID, drNo, drcustomerid, "
+            "drCancelled) "
+            "values (1, 90, 1, 'OTHER-90', 1, 0)");
+        sql(filled("insert into LosDummyReceiptDetail (drdshopid, drdid, drdDetailid, drdCompanyid, %1, "
+                   "drdsettledamount) values (1, 90, 1, 1, %2, 100)",
+                   document.detailColumn, document.id));
+    }
+};
+
+using BalanceGuard = CountersAtOnce;
+class BalanceGuardOf : public BalanceGuard, public ::testing::WithParamInterface<SettledDocument> {};
+
+// What another counter settled meanwhile is read again when OK stores the entry: a settlement beyond what
+// is left now is refused with the document and its balance, nothing stored and the entry kept for
+// correcting; what is left may still be settled.
+TEST_P(BalanceGuardOf, okRefusesToSettleMoreThanAnotherCounterLeftOpenMeanwhile) {
+    refusedThenCorrected(
+        GetParam(), [this](frmReceiptShop&) { anotherCounterSettles100(GetParam()); },
+        QString(GetParam().number) + " has 20.00 left to settle now: another counter settled it meanwhile. "
+                                     "Correct the settlement and save "
+                                     "again.",
+        [] {});
+}
+
+INSTANTIATE_TEST_SUITE_P(, BalanceGuardOf, ::testing::ValuesIn(SettledDocuments),
+                         [](const auto& document) { return std::string(document.param.name); });
+
+// Another counter holding the database's write lock past the lock wait: OK tells that the database is busy
+// and stores nothing; once the lock is released, OK stores the entry.
+TEST_F(CountersAtOnce, okWhileAnotherCounterHoldsTheDatabaseSaysItIsBusyAndStoresNothing) {
+    const SettledDocument& document = SettledDocuments[0];
+    const ado::ConnectionPtr otherCounter = ado::Connection::create();
+    refusedThenCorrected(
+        document,
+        [&](frmReceiptShop& entry) {
+            entry.adocon()->setCommandTimeout(1);
+            otherCounter->open(entry.adocon()->connectionString());
+            otherCounter->driver().executeNative("begin immediate");
+        },
+        "The receipt could not be saved: the database is busy. Try again.",
+        [&] {
+            otherCounter->driver().executeNative("rollback");
+            anotherCounterSettles100(document);
+        });
 }
 
 } // namespace

@@ -1,0 +1,99 @@
+// Receipt numbers from a sequence row per prefix, seeded from the stored numbers when it cannot be trusted.
+#include "receiptnumbering.h"
+
+#include "platform/ado/recordset.h"
+#include "platform/core/conversions.h"
+#include "platform/core/runtimeerror.h"
+#include "quietlog.h"
+
+#include <optional>
+
+namespace store {
+
+namespace {
+
+const QString NumberingProcedure = QStringLiteral("GenerateRecieptNo");
+
+const char* const LockStatement = "update LosReceiptLock set rlSaves = rlSaves + 1 where rlId = 1";
+const char* const LastNumberStatement = "select rnLastNo from LosReceiptNumbering where rnPrefix = %1";
+const char* const NumberTakenStatement = "select count(*) from LosDummyReceiptHeader where drNo = %1";
+const char* const UpdateLastStatement = "update LosReceiptNumbering set rnLastNo = %2 where rnPrefix = %1";
+const char* const InsertLastStatement =
+    "insert into LosReceiptNumbering (rnPrefix, rnLastNo) values (%1, %2)";
+// The numbering rule's own filter: %1 is the prefix's length, %2 the prefix as a literal. Its tail is what
+// the rule converts.
+const char* const NumbersUnderPrefixStatement =
+    "Select drNo, right(drNo,len(drNo)-%1) from LosDummyReceiptHeader where  len(drNo)>len(%2) and  "
+    "isnumeric(isnull(right(drNo,len(drNo)-%1),0)) =1 and substring(drNo,1,len(%2))=%2";
+
+// The sequence holds 32 bits and must go on from the highest number taken.
+constexpr qint64 LastSequenceNumber = 2147483647;
+
+QVariant firstField(const QString& sql, const ado::ConnectionPtr& connection) {
+    ado::Recordset rs;
+    rs.open(sql, connection, ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
+    return rs.eof() ? QVariant() : rs.field(0);
+}
+
+// The tail as the sequence can go on from: plain digits, leading zeros allowed, below the last number.
+std::optional<qint64> continuableTail(const QString& tail) {
+    const QString digits = core::trimBlanks(tail);
+    if (digits.isEmpty()) return std::nullopt;
+    for (const QChar c : digits)
+        if (c < u'0' || c > u'9') return std::nullopt;
+    qsizetype first = 0;
+    while (first + 1 < digits.size() && digits[first] == u'0')
+        ++first;
+    if (digits.size() - first > 10) return std::nullopt;
+    const qint64 value = digits.mid(first).toLongLong();
+    if (value >= LastSequenceNumber) return std::nullopt;
+    return value;
+}
+
+// The highest tail under the prefix the sequence can go on from, as the numbering rule finds it over
+// every receipt; a number it cannot go on from (written by another program) is passed over and logged.
+qint64 highestStoredNumber(const QString& prefix, const ado::ConnectionPtr& connection) {
+    qint64 highest = 0;
+    ado::Recordset rs;
+    rs.open(QString::fromUtf8(NumbersUnderPrefixStatement)
+                .arg(QString::number(prefix.size()), ado::quoted(prefix)),
+            connection, ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString number = core::nullAsEmpty(rs.field(0));
+        if (const auto tail = continuableTail(core::nullAsEmpty(rs.field(1))))
+            highest = std::max(highest, *tail);
+        else
+            logQuietly(connection, NumberingProcedure, core::err::Overflow,
+                       QStringLiteral("Receipt number %1 passed over: the numbering cannot go on from it")
+                           .arg(number));
+    }
+    return highest;
+}
+
+bool numberTaken(const QString& number, const ado::ConnectionPtr& connection) {
+    return firstField(QString::fromUtf8(NumberTakenStatement).arg(ado::quoted(number)), connection)
+               .toLongLong() > 0;
+}
+
+} // namespace
+
+void lockReceiptSaving(const ado::ConnectionPtr& connection) {
+    connection->execute(QString::fromUtf8(LockStatement));
+}
+
+// The prefix's row is trusted unless its next number is taken already (by a program that numbers on its
+// own); then, as when the row is missing, the stored numbers give the sequence again.
+QString nextReceiptNumber(const ado::ConnectionPtr& connection, const QString& prefix) {
+    lockReceiptSaving(connection);
+    const QString key = ado::quoted(prefix.toUpper());
+    const QVariant last = firstField(QString::fromUtf8(LastNumberStatement).arg(key), connection);
+    qint64 next = last.isNull() ? highestStoredNumber(prefix, connection) + 1 : last.toLongLong() + 1;
+    if (!last.isNull() && numberTaken(prefix + QString::number(next), connection))
+        next = highestStoredNumber(prefix, connection) + 1;
+    const QString sequence = QString::number(core::toInt32(next));
+    connection->execute(
+        QString::fromUtf8(last.isNull() ? InsertLastStatement : UpdateLastStatement).arg(key, sequence));
+    return prefix + sequence;
+}
+
+} // namespace store
