@@ -7,12 +7,16 @@
 
 namespace bench {
 
-QString takeDatabaseOption(QStringList& arguments) {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--database"));
+QString takeOption(QStringList& arguments, const QString& name) {
+    const qsizetype at = arguments.indexOf(name);
     if (at < 0 || at + 1 >= arguments.size()) return QString();
-    const QString connectionString = arguments.at(at + 1);
+    const QString value = arguments.at(at + 1);
     arguments.remove(at, 2);
-    return connectionString;
+    return value;
+}
+
+QString takeDatabaseOption(QStringList& arguments) {
+    return takeOption(arguments, QStringLiteral("--database"));
 }
 
 BenchDatabase::BenchDatabase(const QString& server, const QString& fileName, bool withDemo)

@@ -9,6 +9,9 @@
 
 namespace bench {
 
+// Takes "NAME VALUE" out of the arguments and answers VALUE; empty when the option is not given.
+QString takeOption(QStringList& arguments, const QString& name);
+
 // Takes "--database CONN" out of the arguments and answers CONN; empty when the option is not given.
 QString takeDatabaseOption(QStringList& arguments);
 

@@ -1,6 +1,7 @@
 // Times listing a customer's open documents in the entry window against one aggregate query of the same
 // balances.
 #include "benchdatabase.h"
+#include "benchtiming.h"
 #include "db/shopdatabase.h"
 #include "entry/frmreceiptshop.h"
 #include "platform/ado/driver.h"
@@ -10,7 +11,6 @@
 #include "shared/session.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -149,13 +149,6 @@ struct Listing {
     double total = 0; // sum of the balances as shown, two decimals each
 };
 
-double secondsOf(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e9;
-}
-
 // The fastest of a few runs after one that warms the page cache.
 double bestOf(const std::function<double()>& run) {
     run();
@@ -177,16 +170,16 @@ Listing timeLoaders(entry::frmReceiptShop& window, double& shopSeconds, double& 
     Listing listing;
     shopSeconds = bestOf([&] {
         window.lvwInvoice.clear();
-        return secondsOf([&] { window.LoadShopInvoices(); });
+        return bench::secondsOf([&] { window.LoadShopInvoices(); });
     });
     openingSeconds = bestOf([&] {
         window.lvwOpeningInvoices.clear();
-        return secondsOf([&] { window.LoadOpeningInvoices(); });
+        return bench::secondsOf([&] { window.LoadOpeningInvoices(); });
     });
     listing.seconds = bestOf([&] {
         window.lvwInvoice.clear();
         window.lvwOpeningInvoices.clear();
-        return secondsOf([&] {
+        return bench::secondsOf([&] {
             window.LoadShopInvoices();
             window.LoadOpeningInvoices();
         });
@@ -201,7 +194,7 @@ Listing timeAggregate(const ado::ConnectionPtr& connection, int customerId) {
         QString::fromLatin1(AggregateQuery).arg(ShopId).arg(CompanyId).arg(customerId).arg(DepartmentId);
     Listing listing;
     listing.seconds = bestOf([&] {
-        return secondsOf([&] {
+        return bench::secondsOf([&] {
             listing = Listing();
             ado::Recordset rs;
             rs.open(sql, connection, ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);

@@ -1,0 +1,199 @@
+// Counters saving at once into one shop database: processes of this program each save receipts through the
+// entry window's OK as a cashier does; then the database is checked for lost, duplicated and over-settled
+// money.
+#include "counters.h"
+#include "benchdatabase.h"
+
+#include "db/shopdatabase.h"
+#include "platform/ado/recordset.h"
+#include "platform/core/conversions.h"
+#include "store/receiptkeys.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QThread>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace bench::counters;
+
+// A row settles at most 400 and a document is 1,000 to 1,499, so a document takes three rows or more: enough
+// documents that the last receipt of every counter on a customer still finds twelve open.
+int documentsPerCustomer(int counters) {
+    return counters * ReceiptsPerCustomer * DocumentsPerReceipt / 3 + 12;
+}
+
+int customers(int saves) {
+    return (saves + ReceiptsPerCustomer - 1) / ReceiptsPerCustomer;
+}
+
+qint32 lastCustomerId(const ado::ConnectionPtr& connection) {
+    ado::Recordset rs;
+    rs.open(QStringLiteral("select max(customerid) from acustomermaster"), connection);
+    const qint32 last = core::toInt32(rs.field(0));
+    rs.close();
+    return last;
+}
+
+// The transactions the server rolled back in this database: every refused save, and every attempt the
+// module gave up on a busy database and made again. Nothing on SQLite, which does not count them.
+std::optional<long> rolledBack(const bench::BenchDatabase& database) {
+    if (database.onSqlite()) return std::nullopt;
+    ado::Recordset rs;
+    rs.open(QStringLiteral("select xact_rollback from pg_stat_database where datname = current_database()"),
+            database.connection());
+    const long count = core::toInt32(rs.field(0));
+    rs.close();
+    return count;
+}
+
+using Processes = std::vector<std::unique_ptr<QProcess>>;
+
+Processes startCounters(const CounterOrder& order, int counters) {
+    Processes processes;
+    for (int counter = 1; counter <= counters; ++counter) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(QCoreApplication::applicationFilePath(),
+                       {QStringLiteral("--counter"), QString::number(counter), QStringLiteral("--database"),
+                        order.database, QStringLiteral("--first-customer"),
+                        QString::number(order.firstCustomer), QStringLiteral("--saves"),
+                        QString::number(order.saves)});
+        processes.push_back(std::move(process));
+    }
+    return processes;
+}
+
+// The next line a counter writes; empty when it ended without one.
+QString lineOf(QProcess& process) {
+    while (!process.canReadLine())
+        if (!process.waitForReadyRead(-1)) return QString::fromUtf8(process.readAll());
+    return QString::fromUtf8(process.readLine());
+}
+
+// Every counter with its register open, then the start for all at once; false when one failed to start.
+bool startTogether(Processes& processes) {
+    for (auto& process : processes)
+        if (lineOf(*process).trimmed() != QLatin1String("ready")) return false;
+    for (auto& process : processes)
+        process->write("go\n");
+    // Without an event loop a process's input is written only while the program waits for it.
+    for (auto& process : processes)
+        process->waitForBytesWritten(-1);
+    return true;
+}
+
+// The counters' reports added up; nothing when one of them ended without its report.
+std::optional<CounterReport> collectReports(Processes& processes) {
+    CounterReport total;
+    bool complete = true;
+    for (auto& process : processes) {
+        const auto report = CounterReport::parse(lineOf(*process));
+        process->waitForFinished(-1);
+        complete = complete && report && process->exitCode() == 0;
+        if (!report) continue;
+        total.saves += report->saves;
+        total.guardRefusals += report->guardRefusals;
+        total.busyRefusals += report->busyRefusals;
+        total.errors += report->errors;
+        total.givenUp += report->givenUp;
+        total.seconds = std::max(total.seconds, report->seconds);
+        total.okSeconds += report->okSeconds;
+        total.okClicks += report->okClicks;
+    }
+    if (!complete) return std::nullopt;
+    return total;
+}
+
+QString yesOrNo(bool yes) {
+    return yes ? QStringLiteral("yes") : QStringLiteral("NO");
+}
+
+// Attempts made again on a busy database: what the server rolled back less the refusals and errors, each
+// of which rolled back once.
+QString retriesText(const CounterReport& total, std::optional<long> rollbacks) {
+    if (!rollbacks)
+        return QStringLiteral("not counted (the module does not tell them; SQLite keeps no count)");
+    return QStringLiteral("%1 (%2 transactions rolled back by the server, less the refusals and errors)")
+        .arg(*rollbacks - total.guardRefusals - total.busyRefusals - total.errors)
+        .arg(*rollbacks);
+}
+
+void printRound(const QString& engine, int counters, int saves, const CounterReport& total,
+                std::optional<long> rollbacks, const StoredState& stored) {
+    std::printf("%d counters on %s, %d receipts each: %d saved in %.2f s, %.1f saves/s (OK alone %.4f s a "
+                "click)\n",
+                counters, qPrintable(engine), saves, total.saves, total.seconds, total.saves / total.seconds,
+                total.okClicks ? total.okSeconds / total.okClicks : 0.0);
+    std::printf(
+        "  refused by the balance guard %d, refused busy %d, errors %d, receipts given up %d; retries "
+        "%s\n",
+        total.guardRefusals, total.busyRefusals, total.errors, total.givenUp,
+        qPrintable(retriesText(total, rollbacks)));
+    std::printf("  ids unique %s (%ld twice), numbers unique %s (%ld twice), receipts complete %s (%ld not), "
+                "stored = saved %s (%ld stored), no document settled beyond its amount %s (%ld beyond)\n",
+                qPrintable(yesOrNo(stored.duplicateIds == 0)), stored.duplicateIds,
+                qPrintable(yesOrNo(stored.duplicateNumbers == 0)), stored.duplicateNumbers,
+                qPrintable(yesOrNo(stored.incomplete == 0)), stored.incomplete,
+                qPrintable(yesOrNo(stored.receipts == total.saves)), stored.receipts,
+                qPrintable(yesOrNo(stored.overSettled == 0)), stored.overSettled);
+    std::fflush(stdout);
+}
+
+// One round in a database of its own: the demo shop, a customer for every five receipts a counter saves, the
+// keys and tables the register's first opening makes, made before the counters start together.
+bool runRound(const QString& server, int counters, int saves) {
+    bench::BenchDatabase database(server, QStringLiteral("counters.db"), true);
+    const ado::ConnectionPtr& connection = database.connection();
+    CounterOrder order{0, connection->connectionString(), lastCustomerId(connection) + 1, saves};
+    db::generateLargeDataSet(connection, BenchShop, 0, customers(saves), documentsPerCustomer(counters));
+    store::ensureReceiptKeys(connection);
+    const std::optional<long> rollbacksBefore = rolledBack(database);
+    Processes processes = startCounters(order, counters);
+    const bool started = startTogether(processes);
+    const std::optional<CounterReport> total = collectReports(processes);
+    if (!started || !total) {
+        std::fprintf(stderr, "%d counters: a counter ended before its report\n", counters);
+        return false;
+    }
+    // A server counts a session's transactions when the session ends, a moment after its program.
+    if (rollbacksBefore) QThread::msleep(1000);
+    const std::optional<long> rollbacksAfter = rolledBack(database);
+    std::optional<long> rollbacks;
+    if (rollbacksAfter) rollbacks = *rollbacksAfter - *rollbacksBefore;
+    const StoredState stored = checkStored(connection);
+    printRound(database.engine(), counters, saves, *total, rollbacks, stored);
+    return stored.sound(total->saves);
+}
+
+int runCounterProcess(QStringList& arguments) {
+    CounterOrder order;
+    order.counter = bench::takeOption(arguments, QStringLiteral("--counter")).toInt();
+    order.database = bench::takeDatabaseOption(arguments);
+    order.firstCustomer = bench::takeOption(arguments, QStringLiteral("--first-customer")).toInt();
+    order.saves = bench::takeOption(arguments, QStringLiteral("--saves")).toInt();
+    return runCounter(order);
+}
+
+} // namespace
+
+// bench-counters [--database CONNECTION] [--saves M] [COUNTERS...]: 1, 2, 4 and 8 counters of 50 receipts
+// each on SQLite by default. With --counter N it is one counter of a run, started by the run itself.
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments();
+    if (arguments.contains(QStringLiteral("--counter"))) return runCounterProcess(arguments);
+    const QString server = bench::takeDatabaseOption(arguments);
+    const QString saves = bench::takeOption(arguments, QStringLiteral("--saves"));
+    QList<int> rounds;
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        rounds << arguments.at(i).toInt();
+    if (rounds.isEmpty()) rounds = {1, 2, 4, 8};
+    bool sound = true;
+    for (int counters : rounds)
+        sound = runRound(server, counters, saves.isEmpty() ? 50 : saves.toInt()) && sound;
+    return sound ? 0 : 1;
+}
