@@ -14,9 +14,8 @@ const QString BusyMessage =
     QStringLiteral("The receipt could not be saved: the database is busy. Try again.");
 
 // Another counter's save holds the lock for a moment only; a save that still finds it taken after this
-// many further attempts, or after the time a connection waits for a lock, gives up.
+// many further attempts, or after the time its connection waits for a lock, gives up.
 constexpr int BusyRetries = 3;
-constexpr qint64 LockWaitMilliseconds = 15 * 1000;
 
 } // namespace
 
@@ -24,6 +23,7 @@ constexpr qint64 LockWaitMilliseconds = 15 * 1000;
 // attempt starts from nothing stored.
 std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeNewReceipt() {
     forms::HourglassPointer hourglass;
+    const qint64 lockWaitMilliseconds = qint64(adocon()->lockTimeout()) * 1000;
     QElapsedTimer sinceFirstAttempt;
     sinceFirstAttempt.start();
     for (int retry = 0;; ++retry) {
@@ -31,7 +31,7 @@ std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeNewReceipt() {
             return storeReceiptOnce();
         } catch (const core::RuntimeError& error) {
             if (error.number() != core::err::DbTimeout) throw;
-            if (retry == BusyRetries || sinceFirstAttempt.elapsed() >= LockWaitMilliseconds)
+            if (retry == BusyRetries || sinceFirstAttempt.elapsed() >= lockWaitMilliseconds)
                 return SaveRefusal{BusyMessage};
         }
     }

@@ -25,6 +25,7 @@ void Connection::open(const QString& connectionString) {
     ConnectionString target = ConnectionString::parse(connectionString);
     std::unique_ptr<Driver> driver = createDriver(target);
     driver->setTimeout(commandTimeout_);
+    driver->setLockTimeout(lockTimeout_);
     driver->open(target);
     driver_ = std::move(driver);
     connectionString_ = connectionString;
@@ -46,6 +47,11 @@ ObjectState Connection::state() const {
 void Connection::setCommandTimeout(int seconds) {
     commandTimeout_ = seconds;
     if (driver_) driver_->setTimeout(seconds);
+}
+
+void Connection::setLockTimeout(int seconds) {
+    lockTimeout_ = seconds;
+    if (driver_) driver_->setLockTimeout(seconds);
 }
 
 void Connection::beginTrans() {
@@ -71,6 +77,11 @@ long Connection::execute(const QString& sql) {
 Driver& Connection::driver() const {
     if (!driver_) throw core::RuntimeError::of(core::err::ObjectClosed);
     return *driver_;
+}
+
+void Connection::wrapDriver(const std::function<std::unique_ptr<Driver>(std::unique_ptr<Driver>)>& wrap) {
+    driver();
+    driver_ = wrap(std::move(driver_));
 }
 
 } // namespace ado

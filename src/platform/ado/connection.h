@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 namespace ado {
@@ -30,8 +31,14 @@ public:
     ObjectState state() const;
     const QString& connectionString() const { return connectionString_; }
 
+    // How long a statement may run on a server; SQLite runs each statement to its end.
     int commandTimeout() const { return commandTimeout_; }
     void setCommandTimeout(int seconds);
+    // How long a statement waits for a lock another connection holds: a counter waiting on another
+    // program gives up after this wait and says that the database is busy, however long its statements
+    // may run.
+    int lockTimeout() const { return lockTimeout_; }
+    void setLockTimeout(int seconds);
 
     // Transactions nest as on the server: only the outermost commit makes the work durable.
     void beginTrans();
@@ -44,12 +51,16 @@ public:
 
     // The engine behind the connection; error 3704 when the connection is not open.
     Driver& driver() const;
+    // Puts a driver in front of the engine's, which `wrap` receives and passes the work on to (the
+    // tests' fault hook); error 3704 when the connection is not open.
+    void wrapDriver(const std::function<std::unique_ptr<Driver>(std::unique_ptr<Driver>)>& wrap);
 
 private:
     Connection() = default;
     std::unique_ptr<Driver> driver_;
     QString connectionString_;
     int commandTimeout_ = 30;
+    int lockTimeout_ = 15;
 };
 
 } // namespace ado

@@ -34,6 +34,8 @@ public:
     virtual void open(const ConnectionString& target) = 0;
     virtual void close() = 0;
     virtual void setTimeout(int seconds) = 0;
+    // How long a statement waits for a lock another connection holds before failing with DbTimeout.
+    virtual void setLockTimeout(int seconds) = 0;
 
     virtual void begin() = 0;
     virtual void commit() = 0;

@@ -6,12 +6,15 @@
 #include "platform/ado/dialect/selectall.h"
 #include "platform/ado/dialect/token.h"
 #include "platform/ado/driver.h"
+#include "platform/ado/faultinjection.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,15 +106,18 @@ protected:
             "(3, 'RC-12 ', '2026/12/07', 0, null), (4, 'RC-', '2026-12-05 23:59:59', null, null), "
             "(5, 'RC-12a', null, 0, null)");
     }
-    // Calls a stored procedure; its error, if any, followed by the receipts it leaves.
-    QString call(const QString& name, const QVariantList& parameters) const {
+    void runProcedure(const QString& name, const QVariantList& parameters) const {
         ado::Command command;
         command.setActiveConnection(connection);
         command.setCommandType(ado::CommandType::StoredProcedure);
         command.setCommandText(name);
         for (const QVariant& parameter : parameters)
             command.appendParameter(parameter);
-        const QString error = errorText([&] { command.execute(); });
+        command.execute();
+    }
+    // Calls a stored procedure; its error, if any, followed by the receipts it leaves.
+    QString call(const QString& name, const QVariantList& parameters) const {
+        const QString error = errorText([&] { runProcedure(name, parameters); });
         return error + rows("select drID, drCancelled from receipt order by 1");
     }
 
@@ -386,15 +392,49 @@ TEST_P(SqliteFileTest, aScopedTransactionRollsBackEvenAfterTheEngineGaveItUp) {
     EXPECT_EQ(committed(), "");
 }
 
-TEST_P(SqliteFileTest, aLockHeldByAnotherConnectionTimesOut) {
-    auto other = openConnection();
-    other->beginTrans();
-    other->execute("insert into receipt (drID) values (1)");
-    connection->setCommandTimeout(1);
-    EXPECT_EQ(errorText([&] { add(2); }), "error -2147217871 from SQLite: database is locked");
-    other->rollbackTrans();
-    add(2);
-    EXPECT_EQ(committed(), "2");
+// Another connection's lock (SQLite's write lock, a server's row lock) makes a write wait the lock
+// time-out, however long a statement may run, and fail as busy; once released, the write runs. A
+// transaction that reads before it writes waits as long.
+TEST_P(AdoTest, aWriteWaitsForAnotherConnectionsLockOnlyTheLockTimeOut) {
+    add(1);
+    const std::pair<const char*, std::function<void()>> writes[] = {
+        {"a write on its own",
+         [&] { connection->execute("update receipt set drAmount = 2 where drID = 1"); }},
+        {"a transaction reading first", [&] {
+             ado::Transaction transaction(connection);
+             ado::Recordset read;
+             read.open("select drAmount from receipt where drID = 1", connection);
+             connection->execute("update receipt set drAmount = 3 where drID = 1");
+             transaction.commit();
+         }}};
+    connection->setCommandTimeout(20);
+    connection->setLockTimeout(1);
+    const ado::ConnectionPtr other = openConnection();
+    for (const auto& [name, write] : writes) {
+        other->beginTrans();
+        other->execute("update receipt set drCancelled = 1 where drID = 1");
+        QElapsedTimer waiting;
+        waiting.start();
+        EXPECT_EQ(errorOf(write), "error -2147217871") << name;
+        EXPECT_GE(waiting.elapsed(), 900) << name;
+        EXPECT_LT(waiting.elapsed(), 10000) << name;
+        other->rollbackTrans();
+        EXPECT_EQ(errorOf(write), "") << name;
+    }
+}
+
+// A server's transaction that cannot be serialized with what another committed meanwhile is busy too: run
+// again, it would succeed.
+TEST_P(AdoTest, aTransactionThatCannotBeSerializedIsBusy) {
+    if (source == "SQLite") GTEST_SKIP() << "SQLite's writers take turns under its write lock";
+    add(1);
+    connection->beginTrans();
+    connection->driver().executeNative("set transaction isolation level repeatable read");
+    EXPECT_EQ(rows("select drAmount from receipt"), "null");
+    openConnection()->execute("update receipt set drAmount = 2 where drID = 1");
+    EXPECT_EQ(errorOf([&] { connection->execute("update receipt set drAmount = 3 where drID = 1"); }),
+              "error -2147217871");
+    connection->rollbackTrans();
 }
 
 TEST_P(AdoTest, proceduresRunTheirStatementsWithParametersUntilOneFails) {
@@ -588,6 +628,35 @@ TEST_P(AdoTest, rowsAreAddedOnlyThroughAnUpdatableSingleTableSelectAllWithoutRea
     EXPECT_EQ(rows("select drID, drNo from receipt where drID > 5"), "6, null; 7, 'RC-7'");
     EXPECT_EQ(errorOf([&] { connection->driver().insert("receipt", {"drNothing"}, {1}); }),
               "error -2147217900");
+}
+
+// A fault put in front of the engine fails exactly the statement asked for, whatever runs it (the
+// connection, a recordset reading or adding rows, a command), and the work's transaction is rolled back
+// whole; asked for none, it counts the statements and fails none.
+TEST_P(AdoTest, anInjectedFaultFailsExactlyTheStatementAskedFor) {
+    const auto work = [&] {
+        ado::Transaction transaction(connection);
+        add(1);
+        ado::Recordset rs;
+        rs.open("select * from receipt", connection);
+        rs.addNew();
+        rs.setField("drID", 2);
+        rs.update();
+        runProcedure("spAdd", {10, 1});
+        transaction.commit();
+    };
+    const std::shared_ptr<ado::InjectedFault> fault = ado::injectFault(*connection);
+    work();
+    EXPECT_EQ(fault->statements, 4);
+    EXPECT_EQ(committed(), "1; 2; 10; 11");
+    connection->execute("delete from receipt");
+    for (long statement = 1; statement <= 4; ++statement) {
+        *fault = {statement};
+        EXPECT_EQ(errorText(work), driverError(core::err::DbFailure) +
+                                       QString("Fault injected at statement %1.").arg(statement));
+        EXPECT_EQ(fault->statements, statement);
+        EXPECT_EQ(committed(), "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, AdoTest, ::testing::Values(Target::SqliteFile, Target::Server), targetName);

@@ -20,6 +20,9 @@ public:
     void close() override;
     // The time-out of each statement run after it; 0 waits forever.
     void setTimeout(int seconds) override { timeout_ = seconds; }
+    // ODBC has no attribute for the wait on a lock, and each server sets it in a language of its own:
+    // the wait is the server's, bounded by the statement time-out.
+    void setLockTimeout(int) override {}
 
     // The outermost level is the ODBC transaction (autocommit off until it ends); inner levels are
     // savepoints, as the other drivers nest.

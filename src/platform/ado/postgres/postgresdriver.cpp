@@ -95,6 +95,7 @@ void PostgresDriver::open(const ConnectionString& target) {
         // few thousand documents reaches) takes longer than running it.
         run(QStringLiteral("set jit = off"));
         applyTimeout();
+        applyLockTimeout();
         ensureDialect(database());
         schema_ = std::make_unique<SchemaCache>(database());
         statements_ = std::make_unique<StatementCache>(database());
@@ -149,6 +150,15 @@ void PostgresDriver::setTimeout(int seconds) {
 
 void PostgresDriver::applyTimeout() {
     run(QStringLiteral("set statement_timeout = %1").arg(qint64(qMax(timeout_, 0)) * 1000));
+}
+
+void PostgresDriver::setLockTimeout(int seconds) {
+    lockTimeout_ = seconds;
+    if (!connectionName_.isEmpty()) applyLockTimeout();
+}
+
+void PostgresDriver::applyLockTimeout() {
+    run(QStringLiteral("set lock_timeout = %1").arg(qint64(qMax(lockTimeout_, 0)) * 1000));
 }
 
 QSqlQuery PostgresDriver::run(const QString& sql) {

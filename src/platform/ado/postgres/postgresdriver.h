@@ -29,6 +29,8 @@ public:
     void close() override;
     // The statement time-out: a statement running longer is cancelled; 0 waits forever.
     void setTimeout(int seconds) override;
+    // The lock time-out: a statement waiting longer for another connection's lock fails; 0 waits forever.
+    void setLockTimeout(int seconds) override;
 
     // The outermost level is BEGIN/COMMIT/ROLLBACK; inner levels are savepoints, as the SQLite driver
     // nests. After a failed statement the engine refuses all but a rollback: a commit then fails.
@@ -50,6 +52,7 @@ public:
 private:
     QString connectionName_;
     int timeout_ = 30;
+    int lockTimeout_ = 15;
     int level_ = 0;
     std::unique_ptr<SchemaCache> schema_;
     // Queries by shape: statements differing only in lifted literals share a translation and a statement.
@@ -66,6 +69,7 @@ private:
                                        const QString& sql);
     void connect(const ConnectionString& target);
     void applyTimeout();
+    void applyLockTimeout();
     void requireTransaction() const;
     QString translate(const QString& sql);
     // A statement that changes tables or views makes the schema cache read them again.

@@ -4,17 +4,27 @@
 #include "platform/core/runtimeerror.h"
 
 #include <QSqlError>
+#include <QStringList>
 
 namespace ado::postgres {
 
 namespace {
 
+// The states of a database too busy for the statement: 57014 a statement cancelled by the time-out,
+// 55P03 a lock not granted in time, 40001 a transaction that could not be serialized with another's,
+// 40P01 a transaction chosen to end a deadlock. Each fails the transaction, which may succeed run again.
+bool isBusy(const QString& sqlState) {
+    static const QStringList busy = {QStringLiteral("57014"), QStringLiteral("55P03"),
+                                     QStringLiteral("40001"), QStringLiteral("40P01")};
+    return busy.contains(sqlState);
+}
+
 // The class (first two characters) says what went wrong: 23 a constraint, 42 a refused text (syntax,
-// unknown names), 57014 a statement cancelled by the time-out, 55P03 a lock not granted in time.
+// unknown names).
 qint64 errorNumber(const QString& sqlState) {
     if (sqlState.startsWith(QLatin1String("23"))) return core::err::DbConstraintViolation;
     if (sqlState.startsWith(QLatin1String("42"))) return core::err::DbStatementRejected;
-    if (sqlState == QLatin1String("57014") || sqlState == QLatin1String("55P03")) return core::err::DbTimeout;
+    if (isBusy(sqlState)) return core::err::DbTimeout;
     return core::err::DbFailure;
 }
 

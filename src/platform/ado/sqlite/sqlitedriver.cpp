@@ -75,7 +75,7 @@ void SqliteDriver::open(const ConnectionString& target) {
     connectionName_ = name;
     try {
         registerDialect(db_);
-        applyTimeout();
+        applyLockTimeout();
         runScript(db_, QStringLiteral("pragma foreign_keys = on"));
         schema_ = std::make_unique<SchemaCache>(db_);
         statements_ = std::make_unique<StatementCache>(db_);
@@ -95,13 +95,14 @@ void SqliteDriver::close() {
     level_ = 0;
 }
 
-void SqliteDriver::setTimeout(int seconds) {
-    timeout_ = seconds;
-    if (db_) applyTimeout();
+void SqliteDriver::setLockTimeout(int seconds) {
+    lockTimeout_ = seconds;
+    if (db_) applyLockTimeout();
 }
 
-void SqliteDriver::applyTimeout() {
-    sqlite3_busy_timeout(db_, timeout_ > 0 && timeout_ < INT_MAX / 1000 ? timeout_ * 1000 : INT_MAX);
+void SqliteDriver::applyLockTimeout() {
+    sqlite3_busy_timeout(db_,
+                         lockTimeout_ > 0 && lockTimeout_ < INT_MAX / 1000 ? lockTimeout_ * 1000 : INT_MAX);
 }
 
 sqlite3* SqliteDriver::requireOpen() const {
@@ -110,8 +111,8 @@ sqlite3* SqliteDriver::requireOpen() const {
 }
 
 void SqliteDriver::begin() {
-    runScript(requireOpen(),
-              level_ == 0 ? QStringLiteral("begin") : QStringLiteral("savepoint ") + savepointName(level_));
+    runScript(requireOpen(), level_ == 0 ? QStringLiteral("begin immediate")
+                                         : QStringLiteral("savepoint ") + savepointName(level_));
     ++level_;
 }
 

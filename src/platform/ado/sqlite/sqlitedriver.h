@@ -28,12 +28,17 @@ public:
     // private in-memory database. Every other key is left unread.
     void open(const ConnectionString& target) override;
     void close() override;
+    // SQLite has no statement time-out: a statement runs to its end.
+    void setTimeout(int) override {}
     // The busy timeout: how long a statement waits for another connection's lock; 0 waits forever.
-    void setTimeout(int seconds) override;
+    void setLockTimeout(int seconds) override;
 
-    // The outermost level is BEGIN/COMMIT/ROLLBACK; inner levels are savepoints, so an inner
+    // The outermost level is BEGIN IMMEDIATE/COMMIT/ROLLBACK; inner levels are savepoints, so an inner
     // rollback undoes exactly that level's work and only the outermost commit is durable. When an
     // error made the engine roll everything back, rollbacks just count down and commits fail.
+    // The module's transactions all write: taking the write lock at BEGIN lets the busy timeout wait
+    // for it. A transaction that read first would meet another connection's write lock at its first
+    // write, where the engine does not wait (the two could wait on each other) but fails at once.
     void begin() override;
     void commit() override;
     void rollback() override;
@@ -51,7 +56,7 @@ public:
 private:
     QString connectionName_;
     sqlite3* db_ = nullptr;
-    int timeout_ = 30;
+    int lockTimeout_ = 15;
     int level_ = 0;
     std::unique_ptr<SchemaCache> schema_;
     // Queries by shape: statements differing only in lifted literals share a translation and a statement.
@@ -63,7 +68,7 @@ private:
     const dialect::Catalog& currentCatalog();
     std::unique_ptr<Cursor> openCursor(const QString& translated, std::shared_ptr<Statement> statement,
                                        const QVariantList& values);
-    void applyTimeout();
+    void applyLockTimeout();
     void requireTransaction() const;
     QString procedureBody(const QString& name);
     QVariant storedValue(const QString& table, const QString& column, const QVariant& value);
