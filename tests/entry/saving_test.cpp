@@ -1,6 +1,5 @@
 // The checks OK makes in order, the next receipt number, the focus, what fields take, the dialog's file.
 #include "entry/frminvoiceentry.h"
-#include "platform/ado/driver.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/userinput.h"
 #include "support/entrywindow.h"
@@ -13,6 +12,7 @@ namespace {
 using entry::frmInvoiceEntry;
 using entry::frmReceiptShop;
 namespace user = forms::user;
+using testing_support::Engine;
 using testing_support::EntryWindowTest;
 
 // The shop's prefix followed by one more than the highest number any shop stored under it; without a
@@ -264,8 +264,11 @@ void settleFirstRow(frmReceiptShop& entry, bool opening, const char* amount) {
 
 // The entry settles 40 of the document while another counter works on it; OK is refused with the message.
 // After the other counter is done with it, having settled 100, the entry settles the 20 left and is stored.
-class CountersAtOnce : public EntryWindowTest {
+// Money must be safe on every engine: these run on SQLite and on the server, in a database of their own.
+class TwoCounters : public EntryWindowTest {
 protected:
+    using EntryWindowTest::EntryWindowTest;
+
     void refusedThenCorrected(const SettledDocument& document,
                               const std::function<void(frmReceiptShop&)>& meanwhile, const QString& refused,
                               const std::function<void()>& done) {
@@ -303,41 +306,60 @@ protected:
     }
 };
 
-using BalanceGuard = CountersAtOnce;
-class BalanceGuardOf : public BalanceGuard, public ::testing::WithParamInterface<SettledDocument> {};
+const auto EveryEngine = ::testing::Values(Engine::Sqlite, Engine::Server);
+
+class BalanceGuardOf : public TwoCounters,
+                       public ::testing::WithParamInterface<std::tuple<SettledDocument, Engine>> {
+protected:
+    BalanceGuardOf() : TwoCounters(std::get<Engine>(GetParam())) {}
+    static const SettledDocument& document() { return std::get<SettledDocument>(GetParam()); }
+};
 
 // What another counter settled meanwhile is read again when OK stores the entry: a settlement beyond what
 // is left now is refused with the document and its balance, nothing stored and the entry kept for
 // correcting; what is left may still be settled.
 TEST_P(BalanceGuardOf, okRefusesToSettleMoreThanAnotherCounterLeftOpenMeanwhile) {
     refusedThenCorrected(
-        GetParam(), [this](frmReceiptShop&) { anotherCounterSettles100(GetParam()); },
-        QString(GetParam().number) + " has 20.00 left to settle now: another counter settled it meanwhile. "
+        document(), [this](frmReceiptShop&) { anotherCounterSettles100(document()); },
+        QString(document().number) + " has 20.00 left to settle now: another counter settled it meanwhile. "
                                      "Correct the settlement and save "
                                      "again.",
         [] {});
 }
 
-INSTANTIATE_TEST_SUITE_P(, BalanceGuardOf, ::testing::ValuesIn(SettledDocuments),
-                         [](const auto& document) { return std::string(document.param.name); });
+INSTANTIATE_TEST_SUITE_P(, BalanceGuardOf,
+                         ::testing::Combine(::testing::ValuesIn(SettledDocuments), EveryEngine),
+                         [](const auto& instance) {
+                             return std::get<SettledDocument>(instance.param).name + std::string("_") +
+                                    ::testing::PrintToString(std::get<Engine>(instance.param));
+                         });
 
-// Another counter holding the database's write lock past the lock wait: OK tells that the database is busy
-// and stores nothing; once the lock is released, OK stores the entry.
-TEST_F(CountersAtOnce, okWhileAnotherCounterHoldsTheDatabaseSaysItIsBusyAndStoresNothing) {
+class CountersAtOnce : public TwoCounters, public ::testing::WithParamInterface<Engine> {
+protected:
+    CountersAtOnce() : TwoCounters(GetParam()) {}
+};
+
+// Another counter holding the saving lock past the lock wait: OK tells that the database is busy and stores
+// nothing; once the lock is released, OK stores the entry.
+TEST_P(CountersAtOnce, okWhileAnotherCounterHoldsTheDatabaseSaysItIsBusyAndStoresNothing) {
     const SettledDocument& document = SettledDocuments[0];
     const ado::ConnectionPtr otherCounter = ado::Connection::create();
     refusedThenCorrected(
         document,
         [&](frmReceiptShop& entry) {
-            entry.adocon()->setCommandTimeout(1);
+            entry.adocon()->setLockTimeout(1);
             otherCounter->open(entry.adocon()->connectionString());
-            otherCounter->driver().executeNative("begin immediate");
+            otherCounter->beginTrans();
+            otherCounter->execute("update LosReceiptLock set rlSaves = rlSaves + 1 where rlId = 1");
         },
         "The receipt could not be saved: the database is busy. Try again.",
         [&] {
-            otherCounter->driver().executeNative("rollback");
+            otherCounter->rollbackTrans();
             anotherCounterSettles100(document);
         });
 }
+
+INSTANTIATE_TEST_SUITE_P(, CountersAtOnce, EveryEngine,
+                         [](const auto& instance) { return ::testing::PrintToString(instance.param); });
 
 } // namespace

@@ -15,13 +15,15 @@ namespace testing_support {
 // The shop and process date of the scenarios' shared/shop.scn: books in Rufiyaa (1, rate 15.42), US Dollars
 // (2, rate 1) the cash group, shop 1 with a bank rate, user 1 "ahmed", customer 1 "Abc Ltd" in Rufiyaa, 10
 // March 2024; the session of testsession.h in financial year 1. Its shopsetting.txt asks before printing.
+// The database is an SQLite file unless the test names the server.
 class EntryWindowTest : public ::testing::Test {
 public:
     // Picks the item whose text starts with the given text, as a user does.
     static void pick(forms::ComboBox& combo, const QString& startOfText);
 
 protected:
-    EntryWindowTest();
+    explicit EntryWindowTest(Engine engine = Engine::Sqlite);
+    void SetUp() override { database.requireConnection(); }
 
     void sql(const QString& statement) const { database.execute(statement); }
     QString scalar(const QString& query) const { return database.scalar(query); }
