@@ -84,7 +84,6 @@ void lockReceiptSaving(const ado::ConnectionPtr& connection) {
 // The prefix's row is trusted unless its next number is taken already (by a program that numbers on its
 // own); then, as when the row is missing, the stored numbers give the sequence again.
 QString nextReceiptNumber(const ado::ConnectionPtr& connection, const QString& prefix) {
-    lockReceiptSaving(connection);
     const QString key = ado::quoted(prefix.toUpper());
     const QVariant last = firstField(QString::fromUtf8(LastNumberStatement).arg(key), connection);
     qint64 next = last.isNull() ? highestStoredNumber(prefix, connection) + 1 : last.toLongLong() + 1;

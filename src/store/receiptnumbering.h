@@ -11,9 +11,9 @@ namespace store {
 void lockReceiptSaving(const ado::ConnectionPtr& connection);
 
 // The prefix followed by the next sequence number under it, counting the numbers of every shop that
-// start with the prefix (without regard to case). Takes the saving lock first and keeps the number taken:
-// run it inside the saving transaction, so that a save given up gives the number back. Error 6 when the
-// 32-bit sequence is used up.
+// start with the prefix (without regard to case). Keeps the number taken: run it in the saving transaction,
+// under the saving lock, so that no other counter takes the same number and a save given up gives the
+// number back. Error 6 when the 32-bit sequence is used up.
 QString nextReceiptNumber(const ado::ConnectionPtr& connection, const QString& prefix);
 
 } // namespace store

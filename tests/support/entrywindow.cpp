@@ -1,4 +1,4 @@
-// The entry window fixture: the shop's rows, the component's session, the register's New.
+// The test shop (its rows, the component's session) and the entry window fixture on it, the register's New.
 #include "entrywindow.h"
 
 #include "platform/core/runtimeerror.h"
@@ -31,15 +31,18 @@ void seedShop(component::clsReceiptsShop& component, const TestDatabase& databas
 
 } // namespace
 
-EntryWindowTest::EntryWindowTest(Engine engine) : database(engine) {
+TestShop::TestShop(Engine engine) : database(engine) {
     shared::session() = shared::Session();
-    if (!database.connection()) return; // no server: SetUp ends the test
+    if (!database.connection()) return; // no server: the test ends in its SetUp
     os::setApplicationFolder(database.folder());
     QFile settings(QDir(database.folder()).filePath(QStringLiteral("shopsetting.txt")));
     EXPECT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write("defaultprint :=0\r\n") > 0);
     prepareComponent(component, database.connection());
     component.intFinancialID = 1;
     seedShop(component, database);
+}
+
+EntryWindowTest::EntryWindowTest(Engine engine) : TestShop(engine) {
     ui.backend.onModal = [this](forms::Form& form) { onModal(form); };
 }
 
