@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <numeric>
 #include <random>
 
@@ -19,7 +20,7 @@ namespace bench::counters {
 
 namespace {
 
-// Each receipt settles five of the first twelve documents listed, so that counters on the same customer
+// Each receipt settles five of the first twelve documents listed, so that counters on the shared customer
 // meet on the same documents.
 constexpr int DocumentsChosenFrom = 12;
 // What one row settles on a document, or what is open on it when that is less: a document takes three or
@@ -89,6 +90,7 @@ private:
         if (!std::fgets(line, sizeof line, stdin)) return;
         QElapsedTimer clock;
         clock.start();
+        const std::clock_t cpuAtStart = std::clock();
         for (receipt_ = 0; receipt_ < order_.saves; ++receipt_) {
             saved_ = false;
             for (try_ = 0; !saved_ && try_ < TriesPerReceipt; ++try_)
@@ -96,10 +98,11 @@ private:
             if (!saved_) ++report_.givenUp;
         }
         report_.seconds = clock.nsecsElapsed() / 1e9;
+        report_.cpuSeconds = double(std::clock() - cpuAtStart) / CLOCKS_PER_SEC;
     }
 
     void enterReceipt(entry::frmReceiptShop& entry) {
-        const int index = customerIndex(entry, order_.firstCustomer + receipt_ / ReceiptsPerCustomer);
+        const int index = customerIndex(entry, customerOfReceipt(order_, receipt_));
         if (index < 0) return;
         forms::user::select(entry.cboCustomer, index);
         if (entry.lvwInvoice.count() == 0) return;
@@ -114,13 +117,38 @@ private:
 
 const QRegularExpression ReportPattern(QStringLiteral(
     "^report saves=(\\d+) guard=(\\d+) busy=(\\d+) errors=(\\d+) given-up=(\\d+) seconds=([0-9.]+) "
-    "ok-seconds=([0-9.]+) ok-clicks=(\\d+)$"));
+    "ok-seconds=([0-9.]+) ok-clicks=(\\d+) cpu-seconds=([0-9.]+)$"));
+
+// How many of a counter's receipts before `receipt` (counted from 0) settle a shared customer's documents.
+int sharedReceiptsBefore(int receipt) {
+    return receipt / SharedEvery;
+}
+
+bool isShared(int receipt) {
+    return receipt % SharedEvery == SharedEvery - 1;
+}
+
+int ownCustomersPerCounter(int saves) {
+    const int own = saves - sharedReceiptsBefore(saves);
+    return (own + OwnReceiptsPerCustomer - 1) / OwnReceiptsPerCustomer;
+}
 
 } // namespace
 
+int customersOfRun(int counters, int saves) {
+    return sharedReceiptsBefore(saves) + counters * ownCustomersPerCounter(saves);
+}
+
+qint32 customerOfReceipt(const CounterOrder& order, int receipt) {
+    const int shared = sharedReceiptsBefore(order.saves);
+    if (isShared(receipt)) return order.firstCustomer + sharedReceiptsBefore(receipt);
+    const int own = (receipt - sharedReceiptsBefore(receipt)) / OwnReceiptsPerCustomer;
+    return order.firstCustomer + shared + (order.counter - 1) * ownCustomersPerCounter(order.saves) + own;
+}
+
 QString CounterReport::line() const {
     return QStringLiteral("report saves=%1 guard=%2 busy=%3 errors=%4 given-up=%5 seconds=%6 ok-seconds=%7 "
-                          "ok-clicks=%8")
+                          "ok-clicks=%8 cpu-seconds=%9")
         .arg(saves)
         .arg(guardRefusals)
         .arg(busyRefusals)
@@ -128,7 +156,8 @@ QString CounterReport::line() const {
         .arg(givenUp)
         .arg(seconds, 0, 'f', 4)
         .arg(okSeconds, 0, 'f', 4)
-        .arg(okClicks);
+        .arg(okClicks)
+        .arg(cpuSeconds, 0, 'f', 4);
 }
 
 std::optional<CounterReport> CounterReport::parse(const QString& line) {
@@ -142,7 +171,8 @@ std::optional<CounterReport> CounterReport::parse(const QString& line) {
                          whole(5),
                          match.captured(6).toDouble(),
                          match.captured(7).toDouble(),
-                         whole(8)};
+                         whole(8),
+                         match.captured(9).toDouble()};
 }
 
 int runCounter(const CounterOrder& order) {

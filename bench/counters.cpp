@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -19,16 +20,6 @@
 namespace {
 
 using namespace bench::counters;
-
-// A row settles at most 400 and a document is 1,000 to 1,499, so a document takes three rows or more: enough
-// documents that the last receipt of every counter on a customer still finds twelve open.
-int documentsPerCustomer(int counters) {
-    return counters * ReceiptsPerCustomer * DocumentsPerReceipt / 3 + 12;
-}
-
-int customers(int saves) {
-    return (saves + ReceiptsPerCustomer - 1) / ReceiptsPerCustomer;
-}
 
 qint32 lastCustomerId(const ado::ConnectionPtr& connection) {
     ado::Recordset rs;
@@ -103,6 +94,7 @@ std::optional<CounterReport> collectReports(Processes& processes) {
         total.seconds = std::max(total.seconds, report->seconds);
         total.okSeconds += report->okSeconds;
         total.okClicks += report->okClicks;
+        total.cpuSeconds += report->cpuSeconds;
     }
     if (!complete) return std::nullopt;
     return total;
@@ -124,10 +116,13 @@ QString retriesText(const CounterReport& total, std::optional<long> rollbacks) {
 
 void printRound(const QString& engine, int counters, int saves, const CounterReport& total,
                 std::optional<long> rollbacks, const StoredState& stored) {
-    std::printf("%d counters on %s, %d receipts each: %d saved in %.2f s, %.1f saves/s (OK alone %.4f s a "
-                "click)\n",
+    const int clicks = std::max(total.okClicks, 1);
+    std::printf("%d counters on %s, %d receipts each: %d saved in %.2f s, %.1f saves/s (a cashier's cycle of "
+                "New, customer, settlement and OK %.1f ms, of it OK %.1f ms)\n",
                 counters, qPrintable(engine), saves, total.saves, total.seconds, total.saves / total.seconds,
-                total.okClicks ? total.okSeconds / total.okClicks : 0.0);
+                total.seconds * counters / clicks * 1000, total.okSeconds / clicks * 1000);
+    std::printf("  the counters' own processor time %.1f ms a saved receipt\n",
+                total.saves ? total.cpuSeconds / total.saves * 1000 : 0.0);
     std::printf(
         "  refused by the balance guard %d, refused busy %d, errors %d, receipts given up %d; retries "
         "%s\n",
@@ -143,13 +138,13 @@ void printRound(const QString& engine, int counters, int saves, const CounterRep
     std::fflush(stdout);
 }
 
-// One round in a database of its own: the demo shop, a customer for every five receipts a counter saves, the
+// One round in a database of its own: the demo shop, the customers of the run with their documents, the
 // keys and tables the register's first opening makes, made before the counters start together.
 bool runRound(const QString& server, int counters, int saves) {
     bench::BenchDatabase database(server, QStringLiteral("counters.db"), true);
     const ado::ConnectionPtr& connection = database.connection();
     CounterOrder order{0, connection->connectionString(), lastCustomerId(connection) + 1, saves};
-    db::generateLargeDataSet(connection, BenchShop, 0, customers(saves), documentsPerCustomer(counters));
+    db::generateLargeDataSet(connection, BenchShop, 0, customersOfRun(counters, saves), DocumentsPerCustomer);
     store::ensureReceiptKeys(connection);
     const std::optional<long> rollbacksBefore = rolledBack(database);
     Processes processes = startCounters(order, counters);

@@ -9,23 +9,35 @@
 
 namespace bench::counters {
 
-// Every counter saves into the shop the parent fills: its customers come one after the other, each with
-// documents of every kind the shop settles.
+// Every counter saves into the shop the parent fills, whose customers each have documents of every kind the
+// shop settles.
 constexpr int BenchShop = 9;
-// Every counter saves this many receipts of one customer before it goes on to the next, so that counters
-// working at the same time settle the same customer's documents.
-constexpr int ReceiptsPerCustomer = 5;
+// A customer has the open documents of an ordinary shop's customer, whatever the number of counters.
+constexpr int DocumentsPerCustomer = 15;
 // A receipt settles this many documents.
 constexpr int DocumentsPerReceipt = 5;
+// Most receipts settle documents of the counter's own customers, this many receipts on each: a row settles
+// at most 400 of a document of 1,000 to 1,499, so fifteen documents take 45 rows or more and the last
+// receipt on a customer still finds documents open.
+constexpr int OwnReceiptsPerCustomer = 8;
+// Every fifth receipt of a counter settles documents of a customer all counters share: the n-th such receipt
+// of every counter goes to the same customer, so that counters saving at the same time meet on its documents
+// and the balance guard has to refuse some settlements. Its fifteen documents serve nine counters.
+constexpr int SharedEvery = 5;
 
-// One counter's work: `saves` receipts into the shop database `database` names (a connection string), the
-// first five settling documents of the customer `firstCustomer`, the next five of the customer after it.
+// One counter's work: `saves` receipts into the shop database `database` names (a connection string); the
+// customers of the run are numbered from `firstCustomer` on.
 struct CounterOrder {
     int counter = 0;
     QString database;
     qint32 firstCustomer = 0;
     int saves = 0;
 };
+
+// The customers a run needs: those every counter shares, then each counter's own.
+int customersOfRun(int counters, int saves);
+// The customer whose documents the counter's receipt (counted from 0) settles.
+qint32 customerOfReceipt(const CounterOrder& order, int receipt);
 
 // What a counter did, as it tells the parent in one line of its standard output.
 struct CounterReport {
@@ -37,6 +49,7 @@ struct CounterReport {
     double seconds = 0;    // from the start signal to the end of the last save
     double okSeconds = 0;  // within it, in the OK command alone
     int okClicks = 0;
+    double cpuSeconds = 0; // the counter process's own processor time meanwhile
 
     QString line() const;
     // Nothing when `line` is not a report.

@@ -30,12 +30,16 @@ QHash<QString, QString> spellings(const QString& sql) {
 
 } // namespace
 
-PostgresCursor::PostgresCursor(std::shared_ptr<QueryResult> result, const QStringList& names,
-                               const QString& sql)
-    : result_(std::move(result)) {
+QStringList spelledAsWritten(const QStringList& names, const QString& sql) {
     const QHash<QString, QString> spelled = spellings(sql);
+    QStringList written;
     for (const QString& name : names)
-        names_ << spelled.value(name.toLower(), name);
+        written << spelled.value(name.toLower(), name);
+    return written;
+}
+
+PostgresCursor::PostgresCursor(std::shared_ptr<QueryResult> result, QStringList names)
+    : result_(std::move(result)), names_(std::move(names)) {
     if (result_->ran) noteDateColumns();
 }
 

@@ -17,13 +17,15 @@ struct QueryResult {
     bool released = false;
 };
 
+// The result's columns `names`, as the engine names them, spelled as the statement `sql` (as the module wrote
+// it) spells them: the engine folds unquoted names to lower case.
+QStringList spelledAsWritten(const QStringList& names, const QString& sql);
+
 class PostgresCursor : public Cursor {
 public:
-    // `names` are the result's columns as the engine names them; `sql` is the statement as the module
-    // wrote it.
-    PostgresCursor(std::shared_ptr<QueryResult> result, const QStringList& names, const QString& sql);
+    // `names` are the result's columns as the statement spells them (spelledAsWritten).
+    PostgresCursor(std::shared_ptr<QueryResult> result, QStringList names);
 
-    // The names as the statement spelled them: the engine folds unquoted names to lower case.
     QStringList fieldNames() const override { return names_; }
     bool fetch(QVariantList& row) override;
     long count() override;

@@ -11,6 +11,7 @@
 #include "postgrescursor.h"
 #include "postgresdialect.h"
 #include "postgreserror.h"
+#include "postgresinsertcache.h"
 #include "postgresrewriter.h"
 #include "postgresstatement.h"
 #include "postgresstatementcache.h"
@@ -99,6 +100,7 @@ void PostgresDriver::open(const ConnectionString& target) {
         ensureDialect(database());
         schema_ = std::make_unique<SchemaCache>(database());
         statements_ = std::make_unique<StatementCache>(database());
+        inserts_ = std::make_unique<InsertCache>(database());
     } catch (...) {
         close();
         throw;
@@ -134,22 +136,30 @@ void PostgresDriver::close() {
             result->released = true;
         }
     cursors_.clear();
+    inserts_.reset();
     statements_.reset();
     schema_.reset();
     QSqlDatabase::database(connectionName_, false).close();
     QSqlDatabase::removeDatabase(connectionName_);
     connectionName_.clear();
     level_ = 0;
+    timeoutHeld_ = false;
     schemaChangedInTransaction_ = false;
 }
 
+// The entry window sets its time-out each time it opens: the same time-out is not sent again while the
+// session holds it.
 void PostgresDriver::setTimeout(int seconds) {
+    if (seconds == timeout_ && timeoutHeld_) return;
     timeout_ = seconds;
     if (!connectionName_.isEmpty()) applyTimeout();
 }
 
+// A setting made inside a transaction goes again with its rollback.
 void PostgresDriver::applyTimeout() {
+    timeoutHeld_ = false;
     run(QStringLiteral("set statement_timeout = %1").arg(qint64(qMax(timeout_, 0)) * 1000));
+    timeoutHeld_ = level_ == 0;
 }
 
 void PostgresDriver::setLockTimeout(int seconds) {
@@ -210,6 +220,7 @@ void PostgresDriver::noteSchemaChange(const QString& sql) {
 void PostgresDriver::forgetSchema() {
     schema_->invalidate();
     statements_->clear();
+    inserts_->clear();
     if (level_ > 0) schemaChangedInTransaction_ = true;
 }
 
@@ -228,8 +239,10 @@ std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
     StatementCache::Shape& shape = statements_->shape(
         lifted.shape, [&] { return PostgresRewriter(catalog).translate(sql, lifted.tokens); });
     const QString execution = statements_->execution(shape, lifted.values);
+    // Statements of one shape differ in numbers only, never in names.
+    if (!shape.spelled) shape.spelled = spelledAsWritten(shape.names, sql);
     return openCursor(std::make_shared<QueryResult>(QueryResult{QSqlQuery(database()), execution}),
-                      shape.names, sql);
+                      *shape.spelled);
 }
 
 std::unique_ptr<Cursor> PostgresDriver::runAtOnce(const QString& sql) {
@@ -237,14 +250,13 @@ std::unique_ptr<Cursor> PostgresDriver::runAtOnce(const QString& sql) {
     result->query = run(result->sql);
     result->ran = true;
     noteSchemaChange(sql);
-    return openCursor(result, fieldNamesOf(result->query), sql);
+    return openCursor(result, spelledAsWritten(fieldNamesOf(result->query), sql));
 }
 
-std::unique_ptr<Cursor> PostgresDriver::openCursor(std::shared_ptr<QueryResult> result,
-                                                   const QStringList& names, const QString& sql) {
+std::unique_ptr<Cursor> PostgresDriver::openCursor(std::shared_ptr<QueryResult> result, QStringList names) {
     std::erase_if(cursors_, [](const auto& cursor) { return cursor.expired(); });
     cursors_.push_back(result);
-    return std::make_unique<PostgresCursor>(std::move(result), names, sql);
+    return std::make_unique<PostgresCursor>(std::move(result), std::move(names));
 }
 
 void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
@@ -259,11 +271,10 @@ void PostgresDriver::insert(const QString& table, const QStringList& columns, co
         bound << (date ? storedDate(values[i]) : boundValue(values[i]));
     }
     QString target = quotedName(table.toLower());
-    runBound(database(),
-             names.isEmpty() ? QStringLiteral("insert into %1 default values").arg(target)
-                             : QStringLiteral("insert into %1 (%2) values (%3)")
-                                   .arg(target, names.join(u','), markers.join(u',')),
-             bound);
+    inserts_->run(names.isEmpty() ? QStringLiteral("insert into %1 default values").arg(target)
+                                  : QStringLiteral("insert into %1 (%2) values (%3)")
+                                        .arg(target, names.join(u','), markers.join(u',')),
+                  bound);
 }
 
 void PostgresDriver::callProcedure(const QString& name, const QVariantList& parameters) {

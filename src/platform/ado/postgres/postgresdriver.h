@@ -11,6 +11,7 @@ class QSqlQuery;
 
 namespace ado::postgres {
 
+class InsertCache;
 class SchemaCache;
 class StatementCache;
 struct QueryResult;
@@ -52,11 +53,14 @@ public:
 private:
     QString connectionName_;
     int timeout_ = 30;
+    // Whether the session holds timeout_ for good: set outside a transaction.
+    bool timeoutHeld_ = false;
     int lockTimeout_ = 15;
     int level_ = 0;
     std::unique_ptr<SchemaCache> schema_;
     // Queries by shape: statements differing only in lifted literals share a translation and a statement.
     std::unique_ptr<StatementCache> statements_;
+    std::unique_ptr<InsertCache> inserts_;
     // Whether the open transaction changed the schema: rolling it back changes it again.
     bool schemaChangedInTransaction_ = false;
     std::vector<std::weak_ptr<QueryResult>> cursors_;
@@ -65,8 +69,8 @@ private:
     QSqlQuery run(const QString& sql);
     // A statement other than a query, run when opened.
     std::unique_ptr<Cursor> runAtOnce(const QString& sql);
-    std::unique_ptr<Cursor> openCursor(std::shared_ptr<QueryResult> result, const QStringList& names,
-                                       const QString& sql);
+    // `names` as the statement spells them.
+    std::unique_ptr<Cursor> openCursor(std::shared_ptr<QueryResult> result, QStringList names);
     void connect(const ConnectionString& target);
     void applyTimeout();
     void applyLockTimeout();

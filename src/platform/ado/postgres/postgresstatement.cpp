@@ -40,13 +40,10 @@ QSqlQuery runText(const QSqlDatabase& database, const QString& sql) {
     return query;
 }
 
-QSqlQuery runBound(const QSqlDatabase& database, const QString& sql, const QVariantList& values) {
+QSqlQuery prepared(const QSqlDatabase& database, const QString& sql) {
     QSqlQuery query(database);
     query.setForwardOnly(false);
     if (!query.prepare(sql)) raiseEngineError(query.lastError());
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec()) raiseEngineError(query.lastError());
     return query;
 }
 

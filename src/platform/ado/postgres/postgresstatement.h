@@ -12,8 +12,8 @@ namespace ado::postgres {
 // rows can be read while other statements run on the connection.
 QSqlQuery runText(const QSqlDatabase& database, const QString& sql);
 
-// Prepares a statement with ? for each value and runs it with the values bound.
-QSqlQuery runBound(const QSqlDatabase& database, const QString& sql, const QVariantList& values);
+// A statement with ? for each value, prepared on the server to run with values bound.
+QSqlQuery prepared(const QSqlDatabase& database, const QString& sql);
 
 // The names of the columns the statement prepared under `name` gives, asked of the server without running it.
 QStringList describePrepared(const QSqlDatabase& database, const QString& name);

@@ -11,7 +11,7 @@ StatementCache::StatementCache(QSqlDatabase database)
       }) {}
 
 StatementCache::Shape& StatementCache::shape(const QString& key, const std::function<QString()>& translate) {
-    return shapes_.shape(key, [&] { return Shape{translate(), {}, {}}; });
+    return shapes_.shape(key, [&] { return Shape{translate(), {}, {}, {}}; });
 }
 
 void StatementCache::prepare(Shape& shape, qsizetype parameters) {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariantList>
 #include <functional>
+#include <optional>
 
 namespace ado::postgres {
 
@@ -24,6 +25,8 @@ public:
         QString translated; // the engine's text, the lifted literals written $1, $2, ...
         QString prepared;   // the prepared statement's name; empty until prepared
         QStringList names;  // the result's columns, as the engine names them
+        // The columns as the module's statement spells them, once a cursor asked for them.
+        std::optional<QStringList> spelled;
     };
 
     // The shape with this key, translated by `translate` when the cache does not hold it.
