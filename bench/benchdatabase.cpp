@@ -26,7 +26,8 @@ BenchDatabase::BenchDatabase(const QString& server, const QString& fileName, boo
         return;
     }
     connection_ = ado::Connection::create();
-    connection_->open(QStringLiteral("Driver=sqlite;Database=") + folder_.filePath(fileName));
+    connection_->open(QStringLiteral("Driver=sqlite;Database=") + folder_.filePath(fileName) +
+                      QStringLiteral(";Create=yes"));
     db::createSchema(connection_);
     if (withDemo) db::loadDemo(connection_);
 }

@@ -16,10 +16,16 @@ ado::ConnectionPtr DatabaseFile::openOrCreateDemo(const QString& path) {
 
 ado::ConnectionPtr DatabaseFile::createFresh(const QString& path, bool withDemo, const QDate& demoDay) {
     QFile::remove(path);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    ado::ConnectionPtr connection = open(path);
+    ado::ConnectionPtr connection = openCreating(path);
     db::createSchema(*connection);
     if (withDemo) db::loadDemo(*connection, demoDay);
+    return connection;
+}
+
+ado::ConnectionPtr DatabaseFile::openCreating(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    ado::ConnectionPtr connection = ado::Connection::create();
+    connection->open(connectionString(path) + QStringLiteral(";Create=yes"));
     return connection;
 }
 

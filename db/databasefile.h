@@ -15,6 +15,8 @@ public:
     // dates counting back from `demoDay`.
     static ado::ConnectionPtr createFresh(const QString& path, bool withDemo,
                                           const QDate& demoDay = QDate::currentDate());
+    // Opens the file, making an empty database and its folder when there is none.
+    static ado::ConnectionPtr openCreating(const QString& path);
     // An existing file; error 53 when there is none.
     static ado::ConnectionPtr openExisting(const QString& path);
     // The connection string that opens the file.

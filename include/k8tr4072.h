@@ -37,6 +37,8 @@ typedef int32_t K8Result;
 #define K8_CLASS_E_CLASSNOTAVAILABLE K8_RESULT(0x80040111)
 #define K8_SELFREG_E_CLASS K8_RESULT(0x80040201)
 #define K8_REGDB_E_CLASSNOTREG K8_RESULT(0x80040154)
+/* A call on an object from a thread other than the one that created it. */
+#define K8_RPC_E_WRONG_THREAD K8_RESULT(0x8001010E)
 #define K8_FAILED(r) (K8_RESULT(r) < 0)
 
 typedef struct K8Guid {

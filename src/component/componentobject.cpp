@@ -1,5 +1,6 @@
 // The object's vtable. A host's pointer stays valid after the last Release, so that a second Release or
-// a late call answers an error code instead of touching freed memory.
+// a late call answers an error code instead of touching freed memory. The object belongs to the thread that
+// created it: a call from another thread is refused.
 #include "componentobject.h"
 
 #include "componentshow.h"
@@ -10,6 +11,8 @@
 
 #include <QString>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 
@@ -21,7 +24,14 @@ struct ObjectShell {
     K8ReceiptsShop base; // first, so the host's pointer is the shell's
     uint32_t references;
     component::clsReceiptsShop* object;
+    std::thread::id owner;
 };
+
+// Guards the table of shells: any thread may create an object or ask after one.
+std::mutex& shellsLock() {
+    static std::mutex lock;
+    return lock;
+}
 
 // Every shell ever handed out, keyed by the host's pointer; a dead one keeps its place.
 std::unordered_map<const K8ReceiptsShop*, std::unique_ptr<ObjectShell>>& shells() {
@@ -29,10 +39,22 @@ std::unordered_map<const K8ReceiptsShop*, std::unique_ptr<ObjectShell>>& shells(
     return all;
 }
 
-// The live instance behind a host's pointer; null for a null, foreign or released pointer.
+// The live instance behind a host's pointer; null for a null, foreign or released pointer, and for one
+// another thread created.
 ObjectShell* live(K8ReceiptsShop* self) {
+    const std::lock_guard guard(shellsLock());
     const auto found = shells().find(self);
-    return found != shells().end() && found->second->object ? found->second.get() : nullptr;
+    if (found == shells().end() || !found->second->object) return nullptr;
+    return found->second->owner == std::this_thread::get_id() ? found->second.get() : nullptr;
+}
+
+// What a call that finds no live instance answers.
+K8Result refusal(K8ReceiptsShop* self) {
+    const std::lock_guard guard(shellsLock());
+    const auto found = shells().find(self);
+    const bool elsewhere = found != shells().end() && found->second->object &&
+                           found->second->owner != std::this_thread::get_id();
+    return elsewhere ? K8_RPC_E_WRONG_THREAD : K8_E_POINTER;
 }
 
 uint32_t addRef(K8ReceiptsShop* self) {
@@ -52,7 +74,8 @@ uint32_t release(K8ReceiptsShop* self) {
 K8Result queryInterface(K8ReceiptsShop* self, const K8Guid* iid, void** object) {
     if (!object) return K8_E_POINTER;
     *object = nullptr;
-    if (!live(self) || !iid) return K8_E_POINTER;
+    if (!live(self)) return refusal(self);
+    if (!iid) return K8_E_POINTER;
     if (!k8tr4072_GuidEqual(iid, &K8_IID_IUnknown) && !k8tr4072_GuidEqual(iid, &K8_IID__clsReceiptsShop))
         return K8_E_NOINTERFACE;
     addRef(self);
@@ -62,20 +85,23 @@ K8Result queryInterface(K8ReceiptsShop* self, const K8Guid* iid, void** object) 
 
 K8Result getProperty(K8ReceiptsShop* self, const char* name, K8Value* value) {
     ObjectShell* shell = live(self);
-    if (!shell || !name || !value) return K8_E_POINTER;
+    if (!shell) return refusal(self);
+    if (!name || !value) return K8_E_POINTER;
     return ObjectProperties::get(*shell->object, name, *value);
 }
 
 K8Result putProperty(K8ReceiptsShop* self, const char* name, const K8Value* value) {
     ObjectShell* shell = live(self);
-    if (!shell || !name || !value) return K8_E_POINTER;
+    if (!shell) return refusal(self);
+    if (!name || !value) return K8_E_POINTER;
     return ObjectProperties::put(*shell->object, name, *value);
 }
 
 // The host may release the object from inside Show; a reference of our own keeps it until Show returns.
 K8Result invoke(K8ReceiptsShop* self, const char* name) {
     ObjectShell* shell = live(self);
-    if (!shell || !name) return K8_E_POINTER;
+    if (!shell) return refusal(self);
+    if (!name) return K8_E_POINTER;
     if (QString::fromUtf8(name).compare(QLatin1String("Show"), Qt::CaseInsensitive) != 0)
         return K8_DISP_E_UNKNOWNNAME;
     addRef(self);
@@ -94,8 +120,10 @@ const K8ReceiptsShopVtbl vtable = {queryInterface, addRef, release, getProperty,
 } // namespace
 
 K8ReceiptsShop* ComponentObject::create() {
-    auto shell = std::make_unique<ObjectShell>(ObjectShell{{&vtable}, 1, new component::clsReceiptsShop()});
+    auto shell = std::make_unique<ObjectShell>(
+        ObjectShell{{&vtable}, 1, new component::clsReceiptsShop(), std::this_thread::get_id()});
     K8ReceiptsShop* pointer = &shell->base;
+    const std::lock_guard guard(shellsLock());
     shells().emplace(pointer, std::move(shell));
     ServerLifetime::objectCreated();
     return pointer;

@@ -10,6 +10,7 @@ namespace host {
 
 DatabaseTarget DatabaseTarget::of(const QString& option, const QString& folder) {
     DatabaseTarget target;
+    target.isDefault_ = option.isEmpty();
     target.text_ = option.isEmpty() ? QDir(folder).filePath(QStringLiteral("receipts.db")) : option;
     const ado::ConnectionString parsed = ado::ConnectionString::parse(target.text_);
     target.isFile_ = parsed.driver.isEmpty() && parsed.dsn.isEmpty();

@@ -13,6 +13,8 @@ public:
     static DatabaseTarget of(const QString& option, const QString& folder);
 
     bool isFile() const { return isFile_; }
+    // Whether it is the application folder's own file, which the host creates with the demo shop.
+    bool isDefault() const { return isDefault_; }
     QString connectionString() const;
     // How messages name it: the path, or the database of a connection string (never its password).
     QString name() const;
@@ -20,6 +22,7 @@ public:
 private:
     QString text_;
     bool isFile_ = true;
+    bool isDefault_ = true;
 };
 
 } // namespace host

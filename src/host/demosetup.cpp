@@ -2,13 +2,12 @@
 #include "demosetup.h"
 
 #include "databasetarget.h"
+#include "db/databasefile.h"
 #include "db/shopdatabase.h"
 #include "shared/userfolder.h"
 
 #include "platform/core/runtimeerror.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <iostream>
 
 namespace host {
@@ -17,9 +16,9 @@ int DemoSetup::run(const HostOptions& options) {
     const DatabaseTarget target =
         DatabaseTarget::of(options.database, shared::UserFolder::prepare(options.folder));
     try {
-        if (target.isFile()) QDir().mkpath(QFileInfo(target.name()).absolutePath());
-        ado::ConnectionPtr connection = ado::Connection::create();
-        connection->open(target.connectionString());
+        ado::ConnectionPtr connection =
+            target.isFile() ? db::DatabaseFile::openCreating(target.name()) : ado::Connection::create();
+        if (!target.isFile()) connection->open(target.connectionString());
         if (db::hasSchema(connection)) {
             std::cerr << "receipts-host: " << target.name().toStdString()
                       << " already holds a shop database; the demo shop is set up only on an empty one\n";

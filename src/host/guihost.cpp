@@ -11,6 +11,7 @@
 #include "platform/core/runtimeerror.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <iostream>
@@ -27,13 +28,20 @@ int failure(const QString& message) {
     return 1;
 }
 
-// The component opens its own connection; the host's only creates the demo file on a first run, and
-// checks that a database named by a connection string holds the shop's tables.
+// The component opens its own connection; the host's only creates the demo file in the application folder
+// on a first run, and checks that the database holds the shop's tables. A database named on the command line
+// is never created: a mistyped path would take the shop's receipts into a new file.
 bool databaseReady(const DatabaseTarget& target) {
     try {
-        if (target.isFile()) {
+        if (target.isDefault()) {
             db::DatabaseFile::openOrCreateDemo(target.name());
             return true;
+        }
+        if (target.isFile() && !QFileInfo::exists(target.name())) {
+            failure(QStringLiteral("The shop database %1 does not exist; --create-demo sets up the demo shop "
+                                   "in a new one.")
+                        .arg(target.name()));
+            return false;
         }
         ado::ConnectionPtr connection = ado::Connection::create();
         connection->open(target.connectionString());

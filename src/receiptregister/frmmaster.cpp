@@ -11,6 +11,7 @@
 #include "shared/statement.h"
 #include "shared/windows.h"
 #include "store/receiptkeys.h"
+#include "store/shopdatabasecheck.h"
 
 namespace receiptregister {
 
@@ -92,26 +93,37 @@ void FrmMaster::wireEvents() {
     CmdClose.Click = [this] { CmdClose_Click(); };
 }
 
+// A register whose database could not be read offers Close only: the error already said why.
 void FrmMaster::Form_Load() {
-    trapped(name(), QStringLiteral("Form_Load "), [this] { loadRegister(); });
+    createSessionServices();
+    if (!trapped(name(), QStringLiteral("Form_Load "), [this] { loadRegister(); })) {
+        for (forms::CommandButton* command : {&cmdnew, &CmdEdit, &CmdDelete, &cmdUpdate, &cmdPrint})
+            command->setEnabled(false);
+    }
 }
 
-void FrmMaster::loadRegister() {
+// The suite's services the commands use, made before the first read so that none is missing when it fails.
+void FrmMaster::createSessionServices() {
     shared::Session& s = session();
     s.registerWindow = this;
-    // A shop database made before the receipt keys and the numbering table gets them on first opening.
-    store::ensureReceiptKeys(connection);
-    rightsRestricted_ = false;
-    RightsText.clear();
     s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
     s.commonDb->adocon = connection;
     s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
     s.formColor = suite::Factory::create<suite::ClsFormcolor>(suite::progid::FormColor);
     s.formColor->adocon = connection;
-    s.formColor->Applyformcolor(*this);
     s.userAuditing = suite::Factory::create<suite::ClsUserAuditing>(suite::progid::UserAuditing);
     s.userAuditing->OpenObject(connection, s.companyId, s.shopId, s.userId, shared::ReceiptInterfaceId,
                                QDateTime::currentDateTime());
+}
+
+void FrmMaster::loadRegister() {
+    shared::Session& s = session();
+    store::checkShopDatabase(connection);
+    // A shop database made before the receipt keys and the numbering table gets them on first opening.
+    store::ensureReceiptKeys(connection);
+    rightsRestricted_ = false;
+    RightsText.clear();
+    s.formColor->Applyformcolor(*this);
     s.commonDb->strTableName = QStringLiteral("aShops");
     if (core::val(s.commonDb->fnreturnfield(QStringLiteral("CounterLogin"),
                                             QStringLiteral("ShopId=") + QString::number(s.shopId))) == 1)

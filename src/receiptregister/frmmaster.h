@@ -66,6 +66,7 @@ public:
 private:
     void layOutControls();
     void wireEvents();
+    void createSessionServices();
     void loadRegister();
     bool counterCheckFails();
     void FormatColumns(const QString& tableName, std::vector<int>& lengths);

@@ -24,7 +24,7 @@ endfunction()
 check_run(0 "FOLDER ${work}/script\n${shop}" ${HOST} --script ${SCRIPT} --folder ${work}/script ${session})
 check_run(0 "FOLDER *\n${shop}" ${C_HOST} host ${SCENARIO_LIBRARY})
 file(WRITE ${work}/open.scn "database empty\nshow\n")
-check_run(1 "FOLDER *\nOPEN FrmMaster modal\nFAIL line 2: the scenario ended with FrmMaster open\n"
+check_run(1 "FOLDER *\nOPEN FrmMaster modal\nCLOSE FrmMaster\nFAIL line 2: the scenario ended with FrmMaster open\n"
           ${HOST} --script ${work}/open.scn --folder ${work}/open)
 file(WRITE ${work}/broken.scn "database empty\nshow\nclick \"FrmMaster.CmdClose\n")
 check_run(2 "FAIL line 3: the text has no closing quote\n" ${HOST} --script ${work}/broken.scn)
@@ -61,4 +61,11 @@ get_filename_component(name ${with_runner} NAME)
 file(COPY ${with_runner} DESTINATION ${work}/copy)
 run_host(${work}/copy/${name} 0 "FOLDER *\n${shop}" --component ${work}/copy/${name})
 run_host(${work}/copy/${name} 0 "FOLDER *\n${shop}")
+
+# A database named on the command line is never created: a mistyped path is refused before anything runs.
+execute_process(COMMAND ${HOST} --folder ${work}/app ${session} --database ${work}/typo.db
+                ERROR_VARIABLE err RESULT_VARIABLE result)
+if(NOT result EQUAL 1 OR NOT err MATCHES "The shop database ${work}/typo.db does not exist" OR EXISTS ${work}/typo.db)
+  message(FATAL_ERROR "a mistyped --database should be refused and not made (${result}): ${work}\n${err}")
+endif()
 file(REMOVE_RECURSE ${work})

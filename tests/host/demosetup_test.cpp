@@ -1,4 +1,5 @@
 // --create-demo: the demo shop on an empty database only, so that demo receipts never join real ones.
+#include "db/databasefile.h"
 #include "db/shopdatabase.h"
 #include "host/demosetup.h"
 #include "platform/ado/recordset.h"
@@ -31,7 +32,7 @@ TEST(DemoSetup, setsTheDemoShopUpOnAnEmptyDatabaseAndRefusesOneThatHoldsAShop) {
     EXPECT_GT(receiptsIn(options.database), 0);
     // A shop database without a receipt yet is a shop's all the same: it gets no demo receipts.
     options.database = folder.filePath(QStringLiteral("shop.db"));
-    db::createSchema(opened(options.database));
+    db::createSchema(db::DatabaseFile::openCreating(options.database));
     EXPECT_EQ(host::DemoSetup::run(options), 1);
     EXPECT_EQ(receiptsIn(options.database), 0);
 }

@@ -25,7 +25,8 @@ TestDatabase::TestDatabase(Engine engine) {
         return;
     }
     connection_ = ado::Connection::create();
-    connection_->open(QStringLiteral("Driver=sqlite;Database=") + dir_.filePath(QStringLiteral("test.db")));
+    connection_->open(QStringLiteral("Driver=sqlite;Database=") + dir_.filePath(QStringLiteral("test.db")) +
+                      QStringLiteral(";Create=yes"));
     db::createSchema(connection_);
 }
 

@@ -61,11 +61,16 @@ void Form::showModal(Form* owner) {
     owner_ = owner;
     shown_ = true;
     Runtime::backend().formShown(*this);
-    {
+    try {
         ModalScope scope(*this);
         if (shown_) activate();
         if (shown_ && !active_) setActiveControl(nextInTabOrder(nullptr));
         if (shown_) Runtime::backend().runModal(*this);
+    } catch (...) {
+        // An error that ends the modal run closes the window without its close events, so that it can be
+        // shown again.
+        discard();
+        throw;
     }
     // The window below becomes active again once its modal child has gone.
     Form* below = Runtime::activeForm();
@@ -79,6 +84,12 @@ bool Form::unload(UnloadMode mode) {
     if (cancel) return false;
     Form_Unload(cancel);
     if (cancel) return false;
+    discard();
+    return true;
+}
+
+void Form::discard() {
+    if (!loaded_) return;
     for (Control* control : controls_)
         control->restoreDesign();
     caption_ = designedCaption_;
@@ -86,7 +97,6 @@ bool Form::unload(UnloadMode mode) {
     shown_ = loaded_ = false;
     Runtime::backend().formUnloaded(*this);
     owner_ = nullptr;
-    return true;
 }
 
 Control* Form::findControl(const QString& name) const {

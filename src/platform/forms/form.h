@@ -47,6 +47,8 @@ public:
     // Closes from code: QueryUnload (which may cancel), Unload, then the controls return to their
     // designed state. Returns false when a handler cancelled.
     bool unload(UnloadMode mode = UnloadFromCode);
+    // Unloads the window without its close check and unload events.
+    void discard();
 
     const std::vector<Control*>& controls() const { return controls_; }
     Control* findControl(const QString& name) const; // without regard to case; nullptr when none

@@ -13,6 +13,7 @@
 #include "platform/core/runtimeerror.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -75,7 +76,7 @@ protected:
             if (target.isEmpty() && !qEnvironmentVariableIsEmpty("RECEIPTS_CI")) FAIL() << none;
             if (target.isEmpty()) GTEST_SKIP() << none;
         } else {
-            target = "Driver=sqlite;Database=" + path();
+            target = "Driver=sqlite;Create=yes;Database=" + path();
         }
         const QString error = errorText([&] { connection = openConnection(); });
         ASSERT_EQ(error, QString()) << "the " << nameOf(GetParam()) << " does not open";
@@ -327,7 +328,10 @@ TEST_P(SqliteFileTest, opensOnBareOrKeyedStringsNamingTheFile) {
     add(1);
     for (const QString& text : {path(), "database=" + path() + "; DRIVER=SQLite"})
         EXPECT_EQ(rows("select drID from receipt", openConnection(text)), "1") << text.toStdString();
-    EXPECT_EQ(errorOf([&] { openConnection(folder.filePath("missing/x.db")); }), "error -2147467259");
+    const QString missing = folder.filePath("missing.db");
+    EXPECT_EQ(errorText([&] { openConnection(missing); }),
+              driverError(core::err::DbFailure) + "The database file " + missing + " does not exist.");
+    EXPECT_FALSE(QFileInfo::exists(missing));
     EXPECT_EQ(errorText([&] { openConnection("Driver=sqlite;Host=x"); }),
               driverError(core::err::DbFailure) + "No database is named in the connection string.");
 }

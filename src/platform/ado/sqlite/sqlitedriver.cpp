@@ -15,6 +15,7 @@
 #include "sqlitestatement.h"
 #include "sqlitestatementcache.h"
 
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -45,6 +46,15 @@ bool namesParameter(const Statement& statement) {
     return false;
 }
 
+// A mistyped path must not become a new, empty shop database: a file is made only when the connection
+// string asks for it ("Create=yes").
+bool createsFile(const ConnectionString& target) {
+    for (const auto& [key, value] : target.options)
+        if (key.compare(QLatin1String("Create"), Qt::CaseInsensitive) == 0)
+            return value.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
+    return false;
+}
+
 } // namespace
 
 SqliteDriver::SqliteDriver() = default;
@@ -59,6 +69,10 @@ QString SqliteDriver::name() const {
 
 void SqliteDriver::open(const ConnectionString& target) {
     if (target.database.isEmpty()) raiseDriverError(core::err::DbFailure, noDatabaseNamed);
+    if (target.database != QLatin1String(":memory:") && !createsFile(target) &&
+        !QFileInfo::exists(target.database))
+        raiseDriverError(core::err::DbFailure,
+                         QStringLiteral("The database file %1 does not exist.").arg(target.database));
     QString name = uniqueConnectionName();
     {
         QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);

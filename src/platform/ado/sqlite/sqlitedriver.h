@@ -24,8 +24,8 @@ public:
     ~SqliteDriver() override;
 
     QString name() const override;
-    // Opens (creating when missing) the database file the connection string names; ":memory:" is a
-    // private in-memory database. Every other key is left unread.
+    // Opens the database file the connection string names, which must exist unless "Create=yes" asks to
+    // make it; ":memory:" is a private in-memory database. Every other key is left unread.
     void open(const ConnectionString& target) override;
     void close() override;
     // SQLite has no statement time-out: a statement runs to its end.

@@ -1,0 +1,49 @@
+// The tables the module reads, read once before anything else.
+#include "shopdatabasecheck.h"
+
+#include "platform/ado/connectionstring.h"
+#include "platform/ado/recordset.h"
+#include "platform/core/runtimeerror.h"
+
+namespace store {
+
+namespace {
+
+const char* const TablesRead[] = {"LosDummyReceiptHeader",
+                                  "LosDummyReceiptDetail",
+                                  "ashops",
+                                  "aCounterMaster",
+                                  "LOusers",
+                                  "louserrights",
+                                  "acustomermaster",
+                                  "ashopcustomerdetails",
+                                  "acurrencymaster",
+                                  "aPrefix",
+                                  "apackagesettings",
+                                  "aUserAuditing",
+                                  "aErrorLog"};
+
+void readTable(const QString& table, const ado::ConnectionPtr& connection) {
+    ado::Recordset rs;
+    rs.open(QStringLiteral("select * from %1 where 1 = 0").arg(table), connection,
+            ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
+}
+
+} // namespace
+
+void checkShopDatabase(const ado::ConnectionPtr& connection) {
+    if (!connection->isOpen()) return;
+    const QString database = ado::ConnectionString::parse(connection->connectionString()).database;
+    for (const char* table : TablesRead) {
+        try {
+            readTable(QString::fromLatin1(table), connection);
+        } catch (const core::RuntimeError& error) {
+            throw core::RuntimeError(
+                error.number(),
+                QStringLiteral("The shop database %1 cannot be used: %2").arg(database, error.description()),
+                error.source());
+        }
+    }
+}
+
+} // namespace store
