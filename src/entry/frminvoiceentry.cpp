@@ -3,6 +3,7 @@
 #include "invoicelists.h"
 
 #include "frmreceiptshop.h"
+#include "plainamount.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
 #include "shared/formhelpers.h"
@@ -181,19 +182,29 @@ void frmInvoiceEntry::cmdok_Click() {
     trapped(name(), QStringLiteral("cmdOk_Click "), [this] { settleCurrentRow(); });
 }
 
+// The settle amount when it is one; an empty box settles nothing.
+std::optional<double> frmInvoiceEntry::settleAmount() const {
+    const QString text = txtSettleAmt.text();
+    return text.isEmpty() ? 0.0 : plainAmount(text);
+}
+
+void frmInvoiceEntry::refuseSettleAmount(const QString& message) {
+    forms::Runtime::msgBox(message, forms::MsgButtons::OK, forms::MsgIcon::Information,
+                           session().msgboxCaption);
+    txtSettleAmt.setFocus();
+}
+
 void frmInvoiceEntry::settleCurrentRow() {
     shared::Session& s = session();
-    const double billAmount = core::val(txtAmount.text());
-    const double settleAmount = core::val(txtSettleAmt.text());
-    if (settleAmount > billAmount) {
-        forms::Runtime::msgBox(QStringLiteral("Settling Amount cannot be greater than Bill Amount"),
-                               forms::MsgButtons::OK, forms::MsgIcon::Information, s.msgboxCaption);
-        txtSettleAmt.setFocus();
-        return;
-    }
+    const std::optional<double> settled = settleAmount();
+    if (!settled)
+        return refuseSettleAmount(QStringLiteral("Settle Amount must be a number of zero or more ") +
+                                  plainAmountRule());
+    if (*settled > core::val(txtAmount.text()))
+        return refuseSettleAmount(QStringLiteral("Settling Amount cannot be greater than Bill Amount"));
     const SettleList settling = currentList();
     const int row = settling.list.selectedItem();
-    settling.list.setCell(row, settling.settlementColumn, core::format(settleAmount, QStringLiteral("0.00")));
+    settling.list.setCell(row, settling.settlementColumn, core::format(*settled, QStringLiteral("0.00")));
     entryWindow().UpdateSettledTotal();
     for (forms::TextBox* box : {&txtInvNo, &txtAmount, &txtSettleAmt})
         box->setText(QString());

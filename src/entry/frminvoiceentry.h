@@ -6,6 +6,8 @@
 #include "platform/forms/listview.h"
 #include "platform/forms/textcontrols.h"
 
+#include <optional>
+
 namespace entry {
 
 class frmReceiptShop;
@@ -71,6 +73,8 @@ private:
     void moveTo(int position);
     void enableBackward(bool enabled);
     void enableForward(bool enabled);
+    std::optional<double> settleAmount() const;
+    void refuseSettleAmount(const QString& message);
     void settleCurrentRow();
     frmReceiptShop& entryWindow() const;
     SettleList currentList() const;

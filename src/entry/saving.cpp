@@ -1,6 +1,7 @@
 // The OK command of the entry window: validation, numbering, the stored receipt and the close check.
 #include "frmreceiptshop.h"
 #include "invoicelists.h"
+#include "plainamount.h"
 
 #include "output/textvoucher.h"
 #include "platform/ado/recordset.h"
@@ -184,6 +185,9 @@ bool frmReceiptShop::ValidateEntry() {
         return false;
     if (core::val(txtrecamount.text()) == 0)
         return refuse(QStringLiteral("Enter Received Amount "), &txtrecamount);
+    if (!plainAmount(txtrecamount.text()))
+        return refuse(QStringLiteral("Received Amount must be a number above zero ") + plainAmountRule(),
+                      &txtrecamount);
     if (settlement && settledDiffersFromReceived())
         return refuse(QStringLiteral("Received amount and settled amount should be same"), &txtrecamount);
     return !settlement || !refuseUnknownKind();

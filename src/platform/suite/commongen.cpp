@@ -25,12 +25,13 @@ static QString textAfterKey(const forms::TextBox& box, QChar key) {
 
 void CommonGen::textvalidatenum(forms::TextBox& box, int& keyAscii, int limit, int decimals) {
     if (keyAscii == 8 || keyAscii == 13) return;
-    const QChar key(keyAscii);
-    if (!key.isDigit() && key != QLatin1Char('.')) {
+    // Only ASCII digits: every later reading of the text knows no other digits.
+    const bool digit = keyAscii >= '0' && keyAscii <= '9';
+    if (!digit && keyAscii != '.') {
         keyAscii = 0;
         return;
     }
-    const QString result = textAfterKey(box, key);
+    const QString result = textAfterKey(box, QChar(keyAscii));
     const int point = result.indexOf(QLatin1Char('.'));
     const bool tooManyPoints = point >= 0 && result.indexOf(QLatin1Char('.'), point + 1) >= 0;
     const bool tooManyDecimals = point >= 0 && result.size() - point - 1 > decimals;

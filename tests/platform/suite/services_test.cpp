@@ -102,11 +102,12 @@ TEST(ServiceFactory, takesOverridesRefusesUnknownProgIdsAndLookUpsNeedAConnectio
 }
 
 // Each row: the box's text, the selection the key is typed over (start, length), the key, the length limit
-// and the key the filter lets through (0: refused); two decimals are allowed.
-const std::tuple<const char*, int, int, char, int, int> keys[] = {{"12345678901", 11, 0, '2', 12, '2'},
-                                                                  {"123456789012", 12, 0, '3', 12, 0},
-                                                                  {"123456789012", 4, 3, '9', 12, '9'},
-                                                                  {"12.55", 3, 2, '9', 18, '9'}};
+// and the key the filter lets through (0: refused); two decimals are allowed. Digits of other scripts
+// (Arabic-Indic three, fullwidth seven) are refused.
+const std::tuple<const char*, int, int, int, int, int> keys[] = {
+    {"12345678901", 11, 0, '2', 12, '2'}, {"123456789012", 12, 0, '3', 12, 0},
+    {"123456789012", 4, 3, '9', 12, '9'}, {"12.55", 3, 2, '9', 18, '9'},
+    {"12", 2, 0, 0x0663, 18, 0},          {"12", 0, 0, 0xFF17, 18, 0}};
 
 TEST_F(ServicesTest, numericKeyFilterKeepsTheLengthLimitAndJudgesTheTextWithTheSelectionReplaced) {
     auto filter = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
