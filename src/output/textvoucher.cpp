@@ -1,4 +1,5 @@
-// The text voucher of a stored receipt: the layout keys, the separator line and the copies written.
+// The text voucher of a stored receipt: the layout keys, the separator line, the encoding and the
+// copies written.
 #include "textvoucher.h"
 
 #include "amountinwords.h"
@@ -14,6 +15,7 @@
 #include "shared/statement.h"
 #include "shared/windows.h"
 
+#include <QStringConverter>
 #include <cmath>
 #include <utility>
 
@@ -41,6 +43,27 @@ const char* const ReceiptStatement =
     "s.companyid=dh.drcompanyid and dh.drcompanyid=c.companyid and dh.drcompanyid=:company and "
     "dh.drshopid=:shop and dh.drId=:receipt";
 
+const QString ProcedureName = QStringLiteral("printRvoucher");
+
+// The encodings a voucher may be written in, under the names the settings file gives them. The first,
+// the line printers' code page, serves when the key is missing, empty or names no other.
+struct VoucherEncoding {
+    const char* name;
+    QStringConverter::Encoding encoding;
+};
+const VoucherEncoding Encodings[] = {{"Latin-1", QStringConverter::Latin1},
+                                     {"UTF-8", QStringConverter::Utf8}};
+const char* const EncodingKey = "VoucherEncoding";
+
+// The printed fields as the error log names them.
+const std::pair<const char*, const char*> FieldNames[] = {
+    {"name", "Company Name"},          {"Address1", "Company Address 1"},
+    {"Address2", "Company Address 2"}, {"Address3", "Company Address 3"},
+    {"shopname", "Shop Name"},         {"address", "Shop Address"},
+    {"shoplocation", "Shop Location"}, {"drno", "Receipt No"},
+    {"customername", "Customer Name"}, {"drchequeno", "Cheque No"},
+    {"drbankname", "Bank Name"},       {"drremarks", "Remarks"}};
+
 QString setting(const char* key) {
     return shared::FileCode(QString::fromLatin1(key), shared::settingsFilePath());
 }
@@ -58,6 +81,41 @@ QString pad(qint64 count) {
     return PadSpaces(core::toInt16(count));
 }
 
+QString fieldName(const char* column) {
+    for (const auto& [name, label] : FieldNames)
+        if (qstrcmp(name, column) == 0) return QString::fromLatin1(label);
+    return QString::fromLatin1(column);
+}
+
+// What the voucher went on past: recorded for the administrator, no message interrupts the counter.
+void logNotice(const QString& description) {
+    shared::logWithoutMessage(shared::EntryWindowName, ProcedureName, core::err::InvalidCall, description);
+}
+
+// Names compare without letter case and dashes: "utf8" and "LATIN-1" are known too.
+QString comparable(const QString& name) {
+    return name.toLower().remove(QLatin1Char('-'));
+}
+
+// An unknown name is logged when it first appears, not again on every voucher while it stays.
+void logUnknownEncoding(const QString& name) {
+    static QString logged;
+    if (name == logged) return;
+    logged = name;
+    logNotice(QStringLiteral("%1 \"%2\" is not known; the voucher is written in %3")
+                  .arg(QLatin1String(EncodingKey), name, QLatin1String(Encodings[0].name)));
+}
+
+const VoucherEncoding& readEncoding() {
+    const QString name = core::trimBlanks(
+        shared::fileCodeIfPresent(QString::fromLatin1(EncodingKey), shared::settingsFilePath()));
+    if (name.isEmpty()) return Encodings[0];
+    for (const VoucherEncoding& known : Encodings)
+        if (comparable(name) == comparable(QLatin1String(known.name))) return known;
+    logUnknownEncoding(name);
+    return Encodings[0];
+}
+
 // The layout keys read once per voucher, before anything is written.
 struct VoucherLayout {
     qint16 headerTopLine = 0;
@@ -70,6 +128,7 @@ struct VoucherLayout {
     qint16 chequeLength = 0;
     qint16 refLength = 0;
     QString port;
+    const VoucherEncoding* encoding = nullptr;
 };
 
 // Keys without effect on the voucher are still read and converted in their place: a missing one
@@ -89,6 +148,7 @@ VoucherLayout readLayout() {
     intSetting("nooflinebeforetextReceipt");
     intSetting("linetoskipatlast");
     layout.port = setting("port");
+    layout.encoding = &readEncoding();
     return layout;
 }
 
@@ -122,7 +182,7 @@ bool printsToScreen() {
 }
 
 // Writes the copies of one receipt's voucher. Fields are read where their line needs them, so a
-// failure leaves the lines before it written.
+// failure stops at its line; fields with characters the output's encoding lacks are noted.
 class VoucherWriter {
 public:
     VoucherWriter(os::OutputFile& out, const VoucherLayout& layout, const QString& separator,
@@ -144,6 +204,9 @@ public:
         writeFooter();
     }
 
+    // The printed fields that lost characters, each once, in the order they were first printed.
+    const QStringList& lostFields() const { return lostFields_; }
+
 private:
     void line(const QString& text) { out_.writeLine(text); }
     void separatorIf(qint16 flag) {
@@ -156,13 +219,19 @@ private:
         if (core::isNull(value)) throw core::RuntimeError::of(core::err::InvalidUseOfNull);
         return value;
     }
-    QString text(const char* name) const { return core::toText(field(name)); }
+    QString text(const char* name) { return printed(name, core::toText(field(name))); }
 
-    static QString companyField(const char* name) {
+    QString companyField(const char* name) {
         const auto& commonDb = shared::session().commonDb;
         if (!commonDb) throw core::RuntimeError::of(core::err::ObjectNotSet);
         commonDb->strTableName = QStringLiteral("acompanymaster");
-        return core::toText(commonDb->fnreturnfield(QString::fromLatin1(name)));
+        return printed(name, core::toText(commonDb->fnreturnfield(QString::fromLatin1(name))));
+    }
+
+    QString printed(const char* column, const QString& value) {
+        if (!out_.canHold(value) && !lostFields_.contains(fieldName(column)))
+            lostFields_ << fieldName(column);
+        return value;
     }
 
     void writeCompanyLines() {
@@ -231,7 +300,16 @@ private:
     const QString& separator_;
     const ado::Recordset& receipt_;
     const QString margin_;
+    QStringList lostFields_;
 };
+
+void logLostFields(const ado::Recordset& receipt, const QStringList& fields,
+                   const VoucherEncoding& encoding) {
+    const QString number = core::toText(receipt.field(QStringLiteral("drno")));
+    for (const QString& field : fields)
+        logNotice(QStringLiteral("Voucher of receipt %1: %2 has characters %3 cannot hold")
+                      .arg(number, field, QLatin1String(encoding.name)));
+}
 
 void writeVoucher(qint32 receiptId) {
     const VoucherLayout layout = readLayout();
@@ -241,11 +319,13 @@ void writeVoucher(qint32 receiptId) {
     receipt.open(receiptQuery(receiptId), shared::registerConnection(), ado::CursorType::Keyset,
                  ado::LockType::Pessimistic);
     if (!receipt.eof()) {
-        os::OutputFile out(printsToScreen() ? output::VoucherScreenFile : layout.port);
+        os::OutputFile out(printsToScreen() ? output::VoucherScreenFile : layout.port,
+                           layout.encoding->encoding);
         VoucherWriter writer(out, layout, separator, receipt);
         for (int copy = 1; copy <= layout.copies; ++copy)
             writer.writeCopy();
         out.close();
+        logLostFields(receipt, writer.lostFields(), *layout.encoding);
     }
     receipt.close();
 }
@@ -253,8 +333,7 @@ void writeVoucher(qint32 receiptId) {
 } // namespace
 
 void printRvoucher(qint32 receiptId) {
-    shared::trapped(shared::EntryWindowName, QStringLiteral("printRvoucher"),
-                    [receiptId] { writeVoucher(receiptId); });
+    shared::trapped(shared::EntryWindowName, ProcedureName, [receiptId] { writeVoucher(receiptId); });
 }
 
 QString PadSpaces(qint16 count) {

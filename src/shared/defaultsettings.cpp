@@ -13,7 +13,7 @@ namespace {
 const char* const FileName = "shopsetting.txt";
 
 // Counter 1 of the demo shop; the voucher goes to the screen, 60 characters wide, with the company
-// name, two address lines and the separator lines.
+// name, two address lines and the separator lines, in the line printers' Latin-1.
 const std::pair<const char*, const char*> Defaults[] = {
     {"DefaultCounter", "1"},
     {"defaultprint", "0"},
@@ -37,6 +37,7 @@ const std::pair<const char*, const char*> Defaults[] = {
     {"printadd2", "1"},
     {"printadd3", "0"},
     {"port", "LPT1"},
+    {"VoucherEncoding", "Latin-1"},
 };
 
 } // namespace

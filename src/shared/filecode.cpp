@@ -9,6 +9,8 @@
 
 #include <QFile>
 #include <QTextStream>
+#include <functional>
+#include <optional>
 
 namespace shared {
 namespace {
@@ -27,7 +29,8 @@ QString keyOfLine(const QString& line) {
     return line.left(assign - 1).toUpper();
 }
 
-QString lookUp(QFile& file, const QString& key) {
+// The value of the first line with the key; none when no line has it.
+std::optional<QString> lookUp(QFile& file, const QString& key) {
     QTextStream in(&file);
     in.setEncoding(QStringConverter::Latin1);
     const QString wanted = key.toUpper();
@@ -36,18 +39,17 @@ QString lookUp(QFile& file, const QString& key) {
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
         if (keyOfLine(line) == wanted) return line.mid(line.indexOf(Assign) + Assign.size());
     }
-    tellUser(key + QStringLiteral("  invalid parameter in Settings.ini file"));
-    return KeyNotFound;
+    return std::nullopt;
 }
 
-} // namespace
-
-QString FileCode(const QString& key, const QString& filePath) {
+// The key's value; whenMissing() when no line has it; an empty text after a reported failure.
+QString readKey(const QString& key, const QString& filePath, const std::function<QString()>& whenMissing) {
     QFile file(filePath);
     try {
         if (!file.exists()) throw core::RuntimeError::of(core::err::FileNotFound);
         if (!file.open(QIODevice::ReadOnly)) throw core::RuntimeError::of(core::err::PathAccess);
-        return lookUp(file, key);
+        const std::optional<QString> value = lookUp(file, key);
+        return value ? *value : whenMissing();
     } catch (const core::RuntimeError& error) {
         if (error.number() == core::err::FileNotFound)
             tellUser(QStringLiteral(" Settings.ini file not found"));
@@ -55,6 +57,19 @@ QString FileCode(const QString& key, const QString& filePath) {
         reportTrapped(SharedModuleName, QStringLiteral("FileCode"), error);
         return QString();
     }
+}
+
+} // namespace
+
+QString FileCode(const QString& key, const QString& filePath) {
+    return readKey(key, filePath, [&key] {
+        tellUser(key + QStringLiteral("  invalid parameter in Settings.ini file"));
+        return KeyNotFound;
+    });
+}
+
+QString fileCodeIfPresent(const QString& key, const QString& filePath) {
+    return readKey(key, filePath, [] { return QString(); });
 }
 
 QString settingsFilePath() {

@@ -24,13 +24,25 @@ static QString userNameForReport(qint32 userId) {
     }
 }
 
-void ReportError(const QString& moduleName, qint32 userId, const QString& procedureName, qint64 errorNumber,
-                 const QString& errorSource, const QString& errorDescription, const QString& mode) {
+static void track(const QString& moduleName, qint32 userId, const QString& procedureName, qint64 errorNumber,
+                  const QString& errorSource, const QString& errorDescription, const QString& mode,
+                  bool tellUser) {
     auto details = suite::Factory::create<suite::ErrorDetails>(suite::progid::ErrorDetails);
     const qint64 shortNumber = shortenErrorNumber(errorNumber);
     if (session().registerWindow) details->adocon = session().registerWindow->adocon();
     details->ErrorTrack(moduleName, userNameForReport(userId), procedureName, shortNumber, errorSource,
-                        errorDescription, mode, true);
+                        errorDescription, mode, tellUser);
+}
+
+void ReportError(const QString& moduleName, qint32 userId, const QString& procedureName, qint64 errorNumber,
+                 const QString& errorSource, const QString& errorDescription, const QString& mode) {
+    track(moduleName, userId, procedureName, errorNumber, errorSource, errorDescription, mode, true);
+}
+
+void logWithoutMessage(const QString& moduleName, const QString& procedureName, qint64 errorNumber,
+                       const QString& description) {
+    track(moduleName, session().userId, procedureName, errorNumber, core::componentName, description,
+          session().EntryMode, false);
 }
 
 void reportTrapped(const QString& moduleName, const QString& procedureName, const core::RuntimeError& error) {

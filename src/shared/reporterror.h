@@ -17,6 +17,11 @@ void ReportError(const QString& moduleName, qint32 userId, const QString& proced
 // Reports an error under the session's user and entry mode.
 void reportTrapped(const QString& moduleName, const QString& procedureName, const core::RuntimeError& error);
 
+// Records a matter the work went on past in the error log, under the session's user and entry mode,
+// without telling the user.
+void logWithoutMessage(const QString& moduleName, const QString& procedureName, qint64 errorNumber,
+                       const QString& description);
+
 // Runs a handler's body. A run-time error ends the body and is reported under the window's (or the
 // shared module's) name and the procedure's name text, exactly as given. Transactions begun in
 // the body are rolled back by their guards before the report. Returns whether the body completed.

@@ -30,7 +30,7 @@ TEST(UserFolder, aFirstRunWritesSettingsTheModuleReadsAndKeepsAnExistingFile) {
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     const QStringList lines = QString::fromLatin1(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
     // Every key of the settings table, each read back as its line's value; counter 1, the voucher on screen.
-    EXPECT_EQ(lines.size(), 22);
+    EXPECT_EQ(lines.size(), 23);
     for (const QString& line : lines)
         EXPECT_EQ(shared::FileCode(line.section(" :=", 0, 0), path), line.section(" :=", 1))
             << line.toStdString();

@@ -4,6 +4,7 @@
 #include "entry/frmreceiptshop.h"
 #include "output/frmprint.h"
 #include "output/textvoucher.h"
+#include "platform/ado/recordset.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/outputevents.h"
 #include "receiptregister/frmmaster.h"
@@ -12,7 +13,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -106,7 +111,9 @@ protected:
 struct Row {
     const char* name;
     const char* changes;
-    const char* expected; // the golden file ("" for none); after a failure, the text the voucher stopped at
+    // The golden file ("" for none). After a failure: nullptr when the file keeps what it held, else the
+    // text a print command received before the line that failed.
+    const char* expected;
     const char* file = "voucher.prn";
     const char* opened = "voucher.prn"; // the path the output reports; after a failure, what it says
     qint64 error = 0;
@@ -118,15 +125,19 @@ void PrintTo(const Row& row, std::ostream* out) {
 
 class Printed : public Voucher, public testing::WithParamInterface<Row> {};
 
-// Every key is read and converted before the output opens; a failure inside a copy keeps the lines
-// written before it and releases the output, so that the next voucher is written whole.
+// Every key is read and converted before the output opens. Only a whole voucher replaces what a file
+// held; a print command receives the lines before a failure. The output is released either way, so
+// that the next voucher is written whole, and no temporary file stays beside the target.
 TEST_P(Printed, writesTheWholeVoucherOrStopsAtItsPlace) {
     const Row& row = GetParam();
     const QString opened = QString::fromLatin1(row.opened).replace("%1", folder.path());
+    const QFileInfo target(
+        folder.absoluteFilePath(QString::fromLatin1(row.file).replace("%1", folder.path())));
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("spool")));
-    if (!row.error && row.expected) { // a whole voucher replaces what the file held
-        QFile earlier(folder.absoluteFilePath(QString::fromLatin1(row.file).replace("%1", folder.path())));
-        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write(QByteArray(5000, 'x')) > 0);
+    const std::string earlier = *row.file ? std::string(5000, 'x') : std::string();
+    if (*row.file) {
+        QFile file(target.filePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(earlier.c_str()) > 0);
     }
     if (row.sql) database.execute(QString::fromUtf8(row.sql));
     const std::string text = print(QString::fromLatin1(row.changes), QString::fromLatin1(row.file));
@@ -135,11 +146,12 @@ TEST_P(Printed, writesTheWholeVoucherOrStopsAtItsPlace) {
         EXPECT_EQ(text, *row.expected ? golden(row.expected) : std::string());
         EXPECT_EQ(written, Written({{opened, qint64(text.size())}}));
     } else {
-        EXPECT_EQ(text, row.expected ? standard.substr(0, standard.find(row.expected)) : std::string());
+        EXPECT_EQ(text, row.expected ? standard.substr(0, standard.find(row.expected)) : earlier);
         EXPECT_TRUE(written.empty());
     }
+    EXPECT_EQ(target.dir().entryList({target.fileName() + ".*"}), QStringList());
     expectOutcome(QString::fromLatin1(row.changes), row.error, row.error ? row.opened : "");
-    if (!row.error || !row.expected || row.sql) return;
+    if (!row.error || row.sql) return;
     ui.messages.clear();
     EXPECT_EQ(print(QString()), standard);
     EXPECT_EQ(written.size(), 1u);
@@ -179,8 +191,8 @@ INSTANTIATE_TEST_SUITE_P(Stops, Printed, testing::Values(
     Row{"MissingKey", "Pagewidth=", nullptr, "voucher.prn", "", 13},
     Row{"UnusedKeyNoNumber", "linetoskipatlast=none", nullptr, "voucher.prn", "", 13},
     Row{"DivisionByZero", "spaceinlinecode=-1", nullptr, "voucher.prn", "", 11},
-    Row{"KeyMissingInsideACopy", "printadd2=", "Majeedhee Magu", "voucher.prn", "", 13},
-    Row{"NullPrintedField", "", "Settlement", "voucher.prn", "", 94,
+    Row{"KeyMissingInsideACopy", "printadd2=", nullptr, "voucher.prn", "", 13},
+    Row{"NullPrintedFieldToACommand", "port=|cat_>_piped.txt", "Settlement", "piped.txt", "", 94,
         "update LosDummyReceiptHeader set drremarks = null where drid = 7"},
     Row{"UnknownReceipt", "printtoscreen=1", nullptr, "Receipts.txt", "", 0,
         "update LosDummyReceiptHeader set drid = 99 where drid = 7"},
@@ -208,6 +220,82 @@ TEST_F(Voucher, separatorFitsThePageWidth) {
         for (int i = 1; i < row.dashes; ++i)
             expected += std::string(row.gap, ' ') + '-';
         EXPECT_EQ(text.substr(start, end - start), expected) << row.changes;
+        expectOutcome(QString::fromLatin1(row.changes), 0);
+    }
+}
+
+// A device is written in place, not replaced: a named pipe stays one, and its reader gets the voucher.
+TEST_F(Voucher, writesADeviceInPlace) {
+    const QString pipe = folder.filePath(QStringLiteral("lp0"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QProcess reader;
+    reader.setStandardOutputFile(folder.filePath(QStringLiteral("printed.txt")));
+    reader.start(QStringLiteral("cat"), {pipe});
+    ASSERT_TRUE(reader.waitForStarted());
+    print(QStringLiteral("port=%1/lp0"));
+    const bool finished = reader.waitForFinished(5000);
+    if (!finished) reader.kill();
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    QFile printed(folder.filePath(QStringLiteral("printed.txt")));
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(printed.readAll().toStdString(), golden("standard.txt"));
+    EXPECT_EQ(written, Written({{pipe, qint64(printed.size())}}));
+}
+
+// Receipt 7's customer, bank and remarks in Arabic and Thaana, each in place of a text of the standard
+// voucher as long as itself ("Settlement" with the blank the remark's one more character takes), and as
+// Latin-1 prints them.
+const struct {
+    const char* standard;
+    const char* text;
+    const char* inLatin1;
+} NonLatinTexts[] = {
+    {"Ali Hassan", "\u0639\u0644\u064a \u0627\u0644\u062d\u0633\u0646\u064a", "??? ??????"},
+    {"BML", "\u0628\u0646\u0643", "???"},
+    {"Settlement ", "\u078a\u07a6\u0787\u07a8\u0790\u07a7 \u0796\u07a6\u0789\u07a7", "?????? ????"}};
+
+// The voucher is written in the encoding the settings name. UTF-8 holds the texts byte for byte; Latin-1,
+// also when the key is missing, empty or unknown, prints "?" for each character and the error log names
+// the receipt and each field that lost characters, and an unknown name once.
+TEST_F(Voucher, writesTheEncodingTheSettingsNameAndLogsWhatLatin1Loses) {
+    const auto& [customer, bank, remarks] = NonLatinTexts;
+    database.execute(
+        filled("update acustomermaster set customername = '%1' where customerid = 3", customer.text));
+    database.execute(
+        filled("update LosDummyReceiptHeader set drbankname = '%1', drremarks = '%2' where drid = 7",
+               bank.text, remarks.text));
+    const QString lost = QStringLiteral("frmReceiptShop.printRvoucher Voucher of receipt RC/0007: %1 has "
+                                        "characters Latin-1 cannot hold");
+    const QStringList lostFields = {lost.arg("Customer Name"), lost.arg("Bank Name"), lost.arg("Remarks")};
+    const QString unknown = QStringLiteral("frmReceiptShop.printRvoucher VoucherEncoding \"EBCDIC\" is not "
+                                           "known; the voucher is written in Latin-1");
+    const struct {
+        const char* changes;
+        bool utf8;
+        QStringList logged;
+    } rows[] = {{"VoucherEncoding=UTF-8", true, {}},
+                {"VoucherEncoding=_utf8_", true, {}},
+                {"", false, lostFields},
+                {"VoucherEncoding=_", false, lostFields},
+                {"VoucherEncoding=latin-1", false, lostFields},
+                {"VoucherEncoding=EBCDIC", false, QStringList{unknown} + lostFields},
+                {"VoucherEncoding=EBCDIC", false, lostFields}};
+    for (const auto& row : rows) {
+        database.execute("delete from aErrorLog");
+        std::string expected = golden("standard.txt");
+        for (const auto& texts : NonLatinTexts)
+            expected.replace(expected.find(texts.standard), strlen(texts.standard),
+                             row.utf8 ? texts.text : texts.inLatin1);
+        EXPECT_EQ(print(QString::fromLatin1(row.changes)), expected) << row.changes;
+        ado::Recordset log;
+        log.open("select modulename + '.' + procedurename + ' ' + errordescription from aErrorLog order by "
+                 "errorid",
+                 database.connection());
+        QStringList logged;
+        for (; !log.eof(); log.moveNext())
+            logged << log.field(0).toString();
+        EXPECT_EQ(logged, row.logged) << row.changes;
         expectOutcome(QString::fromLatin1(row.changes), 0);
     }
 }

@@ -7,7 +7,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
+#include <QStringEncoder>
 
 namespace os {
 
@@ -47,6 +50,12 @@ QString filePathOf(const QString& name) {
     return inApplicationFolder(folderRelative(path));
 }
 
+// A printer or another device: it cannot be replaced by a file written beside it.
+bool isDevice(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
 core::RuntimeError accessError(const QString& detail = QString()) {
     const QString description = core::standardDescription(core::err::PathAccess);
     if (detail.isEmpty()) return core::RuntimeError(core::err::PathAccess, description);
@@ -56,11 +65,14 @@ core::RuntimeError accessError(const QString& detail = QString()) {
 
 } // namespace
 
-OutputFile::OutputFile(const QString& name) : reported_(reportedPath(name)) {
+OutputFile::OutputFile(const QString& name, QStringConverter::Encoding encoding)
+    : reported_(reportedPath(name)), encoding_(encoding) {
     if (isCommand(name))
         startCommand(name.mid(1));
+    else if (const QString path = filePathOf(name); isDevice(path))
+        openDevice(path);
     else
-        openFile(filePathOf(name));
+        openFile(path);
     open_ = true;
 }
 
@@ -76,8 +88,15 @@ QString OutputFile::reportedPath(const QString& name) {
 }
 
 void OutputFile::openFile(const QString& path) {
-    file_ = std::make_unique<QFile>(path);
-    if (!file_->open(QIODevice::WriteOnly | QIODevice::Truncate)) throw accessError();
+    file_ = std::make_unique<QSaveFile>(path);
+    // A writable file in a folder where no file can be added is written in place.
+    file_->setDirectWriteFallback(true);
+    if (!file_->open(QIODevice::WriteOnly)) throw accessError();
+}
+
+void OutputFile::openDevice(const QString& path) {
+    device_ = std::make_unique<QFile>(path);
+    if (!device_->open(QIODevice::WriteOnly | QIODevice::Truncate)) throw accessError();
 }
 
 void OutputFile::startCommand(const QString& command) {
@@ -89,23 +108,45 @@ void OutputFile::startCommand(const QString& command) {
     if (!process_->waitForStarted(CommandStartMs)) throw accessError(process_->errorString());
 }
 
+bool OutputFile::canHold(const QString& text) const {
+    QStringEncoder encoder(encoding_);
+    // The encoder meets the characters only when the bytes are taken.
+    const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError();
+}
+
 void OutputFile::writeLine(const QString& text) {
-    const QByteArray bytes = text.toLatin1() + LineEnd;
-    QIODevice& device = file_ ? static_cast<QIODevice&>(*file_) : *process_;
+    QStringEncoder encoder(encoding_);
+    QByteArray bytes = encoder.encode(text);
+    bytes += LineEnd;
+    QIODevice& device = sink();
     if (device.write(bytes) != bytes.size()) throw accessError(device.errorString());
     bytes_ += bytes.size();
 }
 
+QIODevice& OutputFile::sink() const {
+    if (file_) return *file_;
+    if (device_) return *device_;
+    return *process_;
+}
+
 void OutputFile::close() {
     if (file_) {
-        const bool flushed = file_->flush();
-        file_->close();
         open_ = false;
-        if (!flushed) throw accessError(file_->errorString());
+        if (!file_->commit()) throw accessError(file_->errorString());
+    } else if (device_) {
+        closeDevice();
     } else {
         finishCommand();
     }
     OutputEvents::fileWritten(reported_, bytes_);
+}
+
+void OutputFile::closeDevice() {
+    const bool flushed = device_->flush();
+    device_->close();
+    open_ = false;
+    if (!flushed) throw accessError(device_->errorString());
 }
 
 void OutputFile::finishCommand() {
@@ -124,7 +165,11 @@ void OutputFile::release() noexcept {
     if (!open_) return;
     open_ = false;
     if (file_) {
-        file_->close();
+        file_.reset(); // the temporary file goes, the earlier content stays
+        return;
+    }
+    if (device_) {
+        device_->close();
         return;
     }
     process_->closeWriteChannel();

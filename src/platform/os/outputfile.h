@@ -2,36 +2,46 @@
 #pragma once
 
 #include <QString>
+#include <QStringConverter>
 #include <memory>
 
 class QFile;
+class QIODevice;
 class QProcess;
+class QSaveFile;
 
 namespace os {
 
-// Lines are written in the single-byte code page (Latin-1; other characters become "?"), each
-// ending with CR LF; control characters such as form feeds go out as their bytes.
+// Lines are written in the output's encoding (by default Latin-1, the printers' single-byte code page;
+// characters it lacks become "?"), each ending with CR LF; control characters such as form feeds go
+// out as their bytes.
 //
 // Names: "|command" pipes the text into the command (run by the shell in the application folder);
 // a name starting with "/" is an absolute file or device path; any other name, a drive path such as
 // "c:\Receipts.txt" included, is a file in the application folder (drive dropped, either slash,
 // letter case of an existing file ignored). Trailing blanks of a file name are dropped, as the
 // file systems the settings were written for drop them.
+//
+// A file keeps its earlier content until close(): the lines go to a temporary file beside it, which
+// then takes its place. A device (an existing path that is no regular file) and a command receive
+// each line as it is written.
 class OutputFile {
 public:
-    // Opens the output for writing, replacing a file's earlier content. Error 75 when it cannot be
-    // opened or the command cannot be started.
-    explicit OutputFile(const QString& name);
-    // Releases the output when close() was not reached: a file keeps what was written, a command
-    // receives it; nothing is reported and no failure escapes.
+    // Opens the output for writing. Error 75 when it cannot be opened or the command cannot be started.
+    explicit OutputFile(const QString& name, QStringConverter::Encoding encoding = QStringConverter::Latin1);
+    // Releases the output when close() was not reached: a file keeps its earlier content, a device
+    // keeps what was written, a command receives it; nothing is reported and no failure escapes.
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
+    // Whether the output's encoding holds every character of the text.
+    bool canHold(const QString& text) const;
     // Error 75 when the output refuses the bytes.
     void writeLine(const QString& text);
-    // Finishes the output and tells OutputEvents that it was written. Error 75 when the last bytes
-    // cannot be written or the print command fails or does not finish in time.
+    // Finishes the output (a file replaces the earlier one) and tells OutputEvents that it was
+    // written. Error 75 when the last bytes cannot be written, the file cannot be replaced, or the
+    // print command fails or does not finish in time.
     void close();
 
     // The file an output name stands for, as OutputEvents reports it: relative to the application
@@ -40,12 +50,17 @@ public:
 
 private:
     void openFile(const QString& path);
+    void openDevice(const QString& path);
     void startCommand(const QString& command);
+    QIODevice& sink() const;
+    void closeDevice();
     void finishCommand();
     void release() noexcept;
 
     QString reported_;
-    std::unique_ptr<QFile> file_;
+    QStringConverter::Encoding encoding_;
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QFile> device_;
     std::unique_ptr<QProcess> process_;
     qint64 bytes_ = 0;
     bool open_ = false;
