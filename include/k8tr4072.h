@@ -63,7 +63,9 @@ static const K8Guid K8_IID__clsReceiptsShop = {
 /* A property value. Texts are UTF-8; a text read with GetProperty is the caller's to free().
    Dates count days since 30 December 1899, the time of day in the fraction. A connection is
    a handle read from some instance's adocon; a text put into adocon is a connection string the
-   component opens. */
+   component opens (an SQLite file it names must exist, unless the string says "Create=yes"). An object
+   belongs to the thread that created it: from any other thread its calls answer K8_RPC_E_WRONG_THREAD,
+   AddRef and Release 0. */
 typedef enum K8ValueType {
     K8_VT_EMPTY = 0,
     K8_VT_I4 = 3,
