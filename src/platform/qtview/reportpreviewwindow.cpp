@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinterInfo>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -41,9 +42,11 @@ private:
 
 ReportPreviewWindow::ReportPreviewWindow(std::shared_ptr<const report::RenderedReport> report,
                                          const report::WindowOptions& options, QWidget* parent)
-    : QWidget(parent, Qt::Window), report_(std::move(report)), printer_(QPrinter::HighResolution),
-      toolBar_(new QToolBar(this)) {
+    : QWidget(parent, Qt::Window), report_(std::move(report)),
+      printer_(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution), toolBar_(new QToolBar(this)) {
     printer_.setPageLayout(report_->pageLayout());
+    // The name the print queue lists the job under.
+    printer_.setDocName(report_->title());
     pages_ = new QPrintPreviewWidget(&printer_, this);
     connect(pages_, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* printer) { report_->print(*printer); });

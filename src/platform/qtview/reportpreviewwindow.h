@@ -42,6 +42,8 @@ private:
     void showPageNumber();
 
     std::shared_ptr<const report::RenderedReport> report_;
+    // Where Print starts: the system's default printer (without one its first printer, without any a
+    // PDF file), on the report's paper.
     QPrinter printer_;
     QPrintPreviewWidget* pages_;
     QToolBar* toolBar_;
