@@ -9,6 +9,7 @@
 
 #include "k8tr4072.h"
 #include "platform/core/runtimeerror.h"
+#include "platform/os/installedtree.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,6 +56,12 @@ bool databaseReady(const DatabaseTarget& target) {
     return false;
 }
 
+// The component installed with the host, or the one built with it for a host of the build tree.
+QString ownComponent() {
+    const QString installed = os::installedPath(QStringLiteral(K8TR4072_INSTALLED_LIBRARY));
+    return installed.isEmpty() ? QStringLiteral(K8TR4072_LIBRARY) : installed;
+}
+
 } // namespace
 
 int GuiHost::run(const HostOptions& options) {
@@ -63,8 +70,7 @@ int GuiHost::run(const HostOptions& options) {
     if (!databaseReady(database)) return 1;
     qputenv(K8TR4072_FOLDER_ENV, QFile::encodeName(folder));
     try {
-        ComponentClient::ensureRegistered(options.component.isEmpty() ? QStringLiteral(K8TR4072_LIBRARY)
-                                                                      : options.component);
+        ComponentClient::ensureRegistered(options.component.isEmpty() ? ownComponent() : options.component);
         ComponentClient::show(options.session, database.connectionString());
     } catch (const ComponentError& error) {
         return failure(QStringLiteral("The receipts component cannot be shown:\n%1").arg(error.what()));

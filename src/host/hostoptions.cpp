@@ -61,6 +61,10 @@ HostOptions HostOptions::parse(const QStringList& arguments) {
             options.help = true;
             continue;
         }
+        if (option == QLatin1String("--version")) {
+            options.version = true;
+            continue;
+        }
         if (option == QLatin1String("--create-demo")) {
             options.createDemo = true;
             continue;
@@ -92,8 +96,9 @@ QString HostOptions::usage() {
         "  --date YYYY-MM-DD process date (default today)\n"
         "  --caption TEXT    title of the message boxes (default \"Receipts\")\n"
         "  --component PATH  the component library to register when the registry has none\n"
-        "                    (default: the one built with this program)\n"
+        "                    (default: the one installed with this program)\n"
         "  --script FILE     run the scenario FILE and print its transcript\n"
+        "  --version         the program's version\n"
         "  --help            this text\n");
 }
 

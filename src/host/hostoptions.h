@@ -17,8 +17,9 @@ struct HostOptions {
     QString database;  // empty: receipts.db in the application folder
     QString folder;    // empty: the user's data folder, or a fresh folder for a scenario
     QString script;    // empty: the register opens on the screen
-    QString component; // empty: the component library built with the host
+    QString component; // empty: the component library installed or built with the host
     bool help = false;
+    bool version = false;
     bool createDemo = false; // set up the demo shop on the empty --database and exit
     scenario::SessionValues session;
 

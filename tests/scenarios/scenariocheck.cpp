@@ -4,6 +4,8 @@
 // "#!> TEXT" that no line starts with TEXT. The transcript is printed; a failed run keeps its folder.
 // With --server the scenario runs on the database server RECEIPTS_TEST_SERVER names; without one it is
 // skipped (status 77), and fails when RECEIPTS_CI is set.
+#include "k8tr4072.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -71,6 +73,11 @@ int main(int argc, char** argv) {
     QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("receipts-scenario-XXXXXX")));
     QProcess host;
     host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Whatever registers the component writes the registry file into the scenario's folder.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral(K8TR4072_REGISTRY_ENV),
+                       folder.filePath(QStringLiteral("registry.ini")));
+    host.setProcessEnvironment(environment);
     host.start(arguments[1],
                {QStringLiteral("--script"), arguments[2], QStringLiteral("--folder"), folder.path()});
     if (!host.waitForFinished(-1)) {

@@ -4,6 +4,7 @@
 #include "reportfailure.h"
 
 #include "platform/os/applicationfolder.h"
+#include "platform/os/installedtree.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,8 +14,14 @@ namespace report {
 
 namespace {
 
+// The reports installed with the program, or the source tree's for a program run from the build tree.
+QString programReports() {
+    const QString installed = os::installedPath(QStringLiteral(RECEIPTS_INSTALLED_REPORTS));
+    return installed.isEmpty() ? QStringLiteral(RECEIPTS_SOURCE_REPORTS) : installed;
+}
+
 QString& installed() {
-    static QString folder = QStringLiteral(RECEIPTS_INSTALLED_REPORTS);
+    static QString folder = programReports();
     return folder;
 }
 

@@ -18,8 +18,8 @@ public:
     // when inside it, with "/".
     static QString displayName(const QString& name);
 
-    // The program's own report folder: the source tree's reports/, given at build time, unless a host
-    // or a test sets another.
+    // The program's own report folder: the one installed with the program, or the source tree's
+    // reports/ for a program of the build tree, unless a host or a test sets another.
     static QString installedFolder();
     static void setInstalledFolder(const QString& folder);
 
