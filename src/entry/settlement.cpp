@@ -65,10 +65,12 @@ double settledTotal(const forms::ListView& list, int settlementColumn) {
     return total;
 }
 
-// Settling is open only while the receipt is not yet saved, which the enabled OK button tells.
+// Settling is open only while the receipt is not yet saved, which the enabled OK button tells. F10 may come
+// before any row was chosen: the dialog then starts at the first.
 void openSettleDialog(frmReceiptShop& entry, const QString& kind) {
     const SettleList settling = settleListOf(entry, kind);
     if (!entry.cmdok.enabled() || settling.list.count() < 1) return;
+    if (settling.list.selectedItem() == 0) settling.list.setSelectedItem(1);
     frmInvoiceEntry& dialog = shared::windows().get<frmInvoiceEntry>();
     dialog.setAdocon(entry.adocon());
     dialog.load();

@@ -102,6 +102,9 @@ void GridBinder::refreshSelection() {
 void GridBinder::refreshTopRow() {
     if (grid_.topRow() == shownTopRow_) return;
     shownTopRow_ = grid_.topRow();
+    // A row just added counts in the scroll range only once the view has laid it out; without that the
+    // new last row would stay one below the rows shown.
+    view_.doItemsLayout();
     view_.verticalScrollBar()->setValue(model_.modelRow(shownTopRow_));
 }
 
