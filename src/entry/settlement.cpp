@@ -28,8 +28,6 @@ const QString RowTipFormat = QStringLiteral("###,###,##0.00");
 const QString OpenDialogProcedure = QStringLiteral("lvwInvoice_DblClick ");
 constexpr int ReceivedDigits = 18;
 constexpr int ReceivedDecimals = 2;
-constexpr int YesButton = 1;
-constexpr int NoButton = 2;
 
 bool confirmDiscard(int defaultButton) {
     return forms::Runtime::msgBox(QStringLiteral("Related details will be deleted. Do you want to continue?"),
@@ -104,7 +102,7 @@ void frmReceiptShop::optadvance_Click() {
     trapped(name(), QStringLiteral("optadvance_Click"), [this] {
         if (OptionGuard) return;
         if (lvwInvoice.count() >= 1) {
-            if (!confirmDiscard(NoButton)) {
+            if (!confirmDiscard(forms::DefaultButton2)) {
                 putOptionBack(*this, OptSettlement);
                 return;
             }
@@ -120,7 +118,7 @@ void frmReceiptShop::OptSettlement_Click() {
     trapped(name(), QStringLiteral("OptSettlement_Click"), [this] {
         if (OptionGuard) return;
         if (cboCustomer.listIndex() != -1 || core::val(txtAmount.text()) > 0) {
-            if (confirmDiscard(YesButton))
+            if (confirmDiscard(forms::DefaultButton1))
                 clearCustomer(*this);
             else
                 putOptionBack(*this, optadvance);
