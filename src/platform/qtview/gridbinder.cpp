@@ -75,10 +75,19 @@ void GridBinder::refreshColumns() {
     }
 }
 
-// Selected cells show their text in the grid's selection colour.
+// Selected cells show their text in the grid's selection colour. A colour of the module's own (the red of a
+// cancelled receipt, the cyan of several rows) gets a selection background it reads on; the system's own
+// pair stays as the platform draws it.
 void GridBinder::refreshColours() {
     QPalette palette = view_.palette();
-    palette.setColor(QPalette::HighlightedText, toQColor(grid_.foreColorSel(), basePalette_));
+    const QColor text = toQColor(grid_.foreColorSel(), basePalette_);
+    palette.setColor(QPalette::HighlightedText, text);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor highlight = basePalette_.color(group, QPalette::Highlight);
+        palette.setColor(group, QPalette::Highlight,
+                         isSystemColor(grid_.foreColorSel()) ? highlight
+                                                             : readableBackground(text, highlight));
+    }
     if (palette != view_.palette()) view_.setPalette(palette);
 }
 
