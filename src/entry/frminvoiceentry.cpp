@@ -60,6 +60,8 @@ void frmInvoiceEntry::layOutControls() {
     cmdLast.setCaption(QStringLiteral(">|"));
     cmdok.setCaption(QStringLiteral("&Ok"));
     cmdCancel.setCaption(QStringLiteral("&Close"));
+    // Escape closes the dialog as Close does, from any of its fields.
+    cmdCancel.isCancel = true;
     for (forms::TextBox* box : {&txtInvType, &txtInvNo, &txtAmount}) {
         box->locked = true;
         box->setTabStop(false);

@@ -177,6 +177,11 @@ bool frmReceiptShop::ValidateEntry() {
     if (!shared::RequireField(txtBank, QStringLiteral("Enter bank name"), title)) return false;
     if (!shared::RequireField(txtRemarks, QStringLiteral("Enter remarks"), title)) return false;
     if (!shared::RequireField(txtchequeno, QStringLiteral("Enter cheque number"), title)) return false;
+    // The receipt date is typed freely; the database would refuse a text that is no date.
+    if (!core::isDate(core::trimBlanks(txtProcessDate.text())))
+        return refuse(QStringLiteral("Receipt Date must be a date such as ") +
+                          core::shortDateText(session().processDate),
+                      &txtProcessDate);
     if (settlement && lvwInvoice.count() == 0 && lvwOpeningInvoices.count() == 0)
         return refuse(QStringLiteral("Atleast one detail needed"), nullptr);
     if (settlement && core::val(txtAmount.text()) == 0)

@@ -28,8 +28,6 @@ const QString RowTipFormat = QStringLiteral("###,###,##0.00");
 const QString OpenDialogProcedure = QStringLiteral("lvwInvoice_DblClick ");
 constexpr int ReceivedDigits = 18;
 constexpr int ReceivedDecimals = 2;
-constexpr int YesButton = 1;
-constexpr int NoButton = 2;
 
 bool confirmDiscard(int defaultButton) {
     return forms::Runtime::msgBox(QStringLiteral("Related details will be deleted. Do you want to continue?"),
@@ -65,10 +63,12 @@ double settledTotal(const forms::ListView& list, int settlementColumn) {
     return total;
 }
 
-// Settling is open only while the receipt is not yet saved, which the enabled OK button tells.
+// Settling is open only while the receipt is not yet saved, which the enabled OK button tells. F10 may come
+// before any row was chosen: the dialog then starts at the first.
 void openSettleDialog(frmReceiptShop& entry, const QString& kind) {
     const SettleList settling = settleListOf(entry, kind);
     if (!entry.cmdok.enabled() || settling.list.count() < 1) return;
+    if (settling.list.selectedItem() == 0) settling.list.setSelectedItem(1);
     frmInvoiceEntry& dialog = shared::windows().get<frmInvoiceEntry>();
     dialog.setAdocon(entry.adocon());
     dialog.load();
@@ -102,7 +102,7 @@ void frmReceiptShop::optadvance_Click() {
     trapped(name(), QStringLiteral("optadvance_Click"), [this] {
         if (OptionGuard) return;
         if (lvwInvoice.count() >= 1) {
-            if (!confirmDiscard(NoButton)) {
+            if (!confirmDiscard(forms::DefaultButton2)) {
                 putOptionBack(*this, OptSettlement);
                 return;
             }
@@ -118,7 +118,7 @@ void frmReceiptShop::OptSettlement_Click() {
     trapped(name(), QStringLiteral("OptSettlement_Click"), [this] {
         if (OptionGuard) return;
         if (cboCustomer.listIndex() != -1 || core::val(txtAmount.text()) > 0) {
-            if (confirmDiscard(YesButton))
+            if (confirmDiscard(forms::DefaultButton1))
                 clearCustomer(*this);
             else
                 putOptionBack(*this, optadvance);

@@ -17,8 +17,6 @@ using shared::session;
 
 namespace {
 
-constexpr int NoButton = 2;
-
 const char* const CancelStatement =
     "update LosDummyReceiptHeader set drcancelled = 1 ,drCancelledRemarks = :reason where drshopid=:shop "
     "and drid = ':receipt'";
@@ -46,7 +44,7 @@ bool confirmed(const QString& receiptNo) {
     return forms::Runtime::msgBox(QStringLiteral("Are you sure you want to Delete the entry of - ") +
                                       receiptNo + QStringLiteral(" ?"),
                                   forms::MsgButtons::YesNo, forms::MsgIcon::Question, session().msgboxCaption,
-                                  NoButton) == forms::MsgResult::Yes;
+                                  forms::DefaultButton2) == forms::MsgResult::Yes;
 }
 
 // The flag, the reason and the audit entry are stored together or not at all.

@@ -49,6 +49,8 @@ FrmMaster::FrmMaster()
 
 void FrmMaster::layOutControls() {
     setKeyPreview(true);
+    // A command that disables its own button leaves the focus on the grid, not on the next command.
+    setFocusHome(&flexMaster);
     setSize(13500, 9000);
     fraBrowse.setCaption(QStringLiteral("Browse"));
     optAscend.setCaption(QStringLiteral("Ascending"));

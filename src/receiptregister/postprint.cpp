@@ -21,15 +21,18 @@ const QString PostQuestion = QStringLiteral("Posted entries cannot be deleted or
 } // namespace
 
 // The grid is reloaded whether or not the posting committed: the posting window reports its own failure.
+// Posting cannot be undone, so an Enter that reaches the question by mistake answers No.
 void FrmMaster::cmdUpdate_Click() {
     trapped(name(), QStringLiteral("cmdUpdate_Click "), [this] {
         if (forms::Runtime::msgBox(PostQuestion, forms::MsgButtons::YesNo, forms::MsgIcon::Information,
-                                   session().msgboxCaption) == forms::MsgResult::No)
+                                   session().msgboxCaption, forms::DefaultButton2) == forms::MsgResult::No)
             return;
         shared::windows().get<output::frmStatus>().showModal(this);
         GridPopulate(strGridQuery, strGridTable);
-        // The reloaded grid marks its cancelled receipts again, as after loading.
+        // The reloaded grid marks its cancelled receipts again, as after loading, and its selection takes
+        // the colour of the row it now stands on.
         shared::MarkCancelledRows();
+        flexMaster_SelChange();
         cmdUpdate.setEnabled(false);
         CmdDelete.setEnabled(false);
     });

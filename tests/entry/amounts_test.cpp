@@ -1,4 +1,4 @@
-// What the entry window and the settle dialog take as an amount, and how OK refuses any other text.
+// What the entry window and the settle dialog take as an amount or a date, and how OK refuses any other text.
 #include "entry/frminvoiceentry.h"
 #include "entry/plainamount.h"
 #include "platform/forms/userinput.h"
@@ -50,6 +50,15 @@ constexpr int SettlementColumn = 5;
 
 using AmountEntry = EntryWindowTest;
 
+// An advance of Abc Ltd with everything but the received amount.
+void startAdvance(frmReceiptShop& entry) {
+    user::click(entry.optadvance);
+    EntryWindowTest::pick(entry.cboCustomer, "Abc Ltd");
+    user::type(entry.txtBank, "BML");
+    user::type(entry.txtRemarks, "deposit");
+    user::type(entry.txtchequeno, "CASH");
+}
+
 // Invoices of 120 and 80: the first settled in full, each text pasted for the second is refused, its row and
 // the total stay as they were, and 80 received does not pay the 120 settled.
 TEST_F(AmountEntry, settleDialogRefusesANegativeOrMalformedSettleAmountAndKeepsTheRow) {
@@ -92,11 +101,7 @@ TEST_F(AmountEntry, okRefusesAReceivedAmountThatIsNoPlainAmountAndTakesOneTypedA
     const QStringList refused = {"5,000", "-50", "0.001", "1e308"};
     ui.standingAnswers["Do you want to print Voucher"] = forms::MsgResult::No;
     inEntry([&](frmReceiptShop& entry) {
-        user::click(entry.optadvance);
-        pick(entry.cboCustomer, "Abc Ltd");
-        user::type(entry.txtBank, "BML");
-        user::type(entry.txtRemarks, "deposit");
-        user::type(entry.txtchequeno, "CASH");
+        startAdvance(entry);
         for (const QString& text : refused) {
             ui.messages.clear();
             user::paste(entry.txtrecamount, text);
@@ -112,6 +117,29 @@ TEST_F(AmountEntry, okRefusesAReceivedAmountThatIsNoPlainAmountAndTakesOneTypedA
     });
     EXPECT_EQ(scalar("select dramount from LosDummyReceiptHeader"), "1234.56");
     EXPECT_TRUE(ui.errors.empty());
+}
+
+// The receipt date is typed freely: a text that is no date is refused with the field named and the focus on
+// it; a date typed afterwards is stored.
+TEST_F(AmountEntry, okRefusesAReceiptDateThatIsNoDate) {
+    const QStringList refused = {"1O/03/2024", "31/02/2024", "10/03", ""};
+    ui.standingAnswers["Do you want to print Voucher"] = forms::MsgResult::No;
+    inEntry([&](frmReceiptShop& entry) {
+        startAdvance(entry);
+        user::type(entry.txtrecamount, "50");
+        for (const QString& text : refused) {
+            ui.messages.clear();
+            user::paste(entry.txtProcessDate, text);
+            user::click(entry.cmdok);
+            ASSERT_EQ(ui.messageTexts(), QStringList{"Receipt Date must be a date such as 10/03/2024"})
+                << text.toStdString();
+            EXPECT_EQ(entry.activeControl()->name(), "txtProcessDate") << text.toStdString();
+        }
+        user::paste(entry.txtProcessDate, " 11/03/2024 ");
+        user::click(entry.cmdok);
+        EXPECT_FALSE(entry.isShown());
+    });
+    EXPECT_EQ(scalar("select count(*) from LosDummyReceiptHeader where drdate = '20240311'"), "1");
 }
 
 } // namespace

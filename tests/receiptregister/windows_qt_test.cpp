@@ -1,8 +1,10 @@
 // The register's windows in Qt (offscreen): clicks, keys and typing reach the forms, their state the widgets.
+#include "entry/frminvoiceentry.h"
 #include "platform/qtview/formwindow.h"
 #include "platform/qtview/qtbackend.h"
 #include "receiptregister/frmcancelreason.h"
 #include "receiptregister/frmmaster.h"
+#include "shared/formhelpers.h"
 #include "shared/windows.h"
 #include "support/entrywindow.h"
 
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -43,6 +46,12 @@ template <class W> W& child(const QWidget& window, const char* name) {
     W* widget = window.findChild<W*>(QLatin1String(name));
     if (!widget) qFatal("no widget %s", name);
     return *widget;
+}
+
+// Gives the widget the focus and presses the key on it.
+void press(QWidget& widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    widget.setFocus();
+    QTest::keyClick(&widget, key, modifiers);
 }
 
 QStringList modelRow(const QAbstractItemModel& model, int row) {
@@ -80,6 +89,23 @@ protected:
             messages << QStringLiteral("%1/%2/%3").arg(box->windowTitle()).arg(box->icon()).arg(box->text());
             box->button(button)->click();
         });
+    }
+
+    // How many windows of the form open while `act` runs; `close` closes each once it is up.
+    int openingsDuring(forms::Form& form, const std::function<void(QWidget&)>& close,
+                       const std::function<void()>& act) {
+        int openings = 0;
+        QPointer<QWidget> closing;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            QWidget* window = backend.windowOf(form);
+            if (!window || !window->isVisible() || window == closing) return;
+            ++openings;
+            close(*(closing = window));
+        });
+        closer.start(5);
+        act();
+        return openings;
     }
 
     // Shows the register, runs `act` in its window, then closes it with its Close button.
@@ -187,6 +213,90 @@ TEST_F(WindowsQtTest, reasonDialogTakesTheTypedReasonAndMovesTheFocus) {
     EXPECT_EQ(database.scalar(
                   QStringLiteral("select drCancelledRemarks from LosDummyReceiptHeader where drid = 3")),
               "  Typo");
+}
+
+// Ctrl+Enter opens one entry window and F10 there one settle dialog, on the first document when none is
+// selected, whichever control has the focus; Escape closes the dialog.
+TEST_F(WindowsQtTest, ctrlEnterAndF10OpenOneWindowWhicheverControlHasTheFocus) {
+    auto& entryWindow = shared::windows().get<entry::frmReceiptShop>();
+    auto& dialog = shared::windows().get<entry::frmInvoiceEntry>();
+    QStringList shown;
+    auto closeDialog = [&](QWidget& window) {
+        shown << child<QLineEdit>(window, "txtInvNo").text();
+        press(child<QLineEdit>(window, "txtSettleAmt"), Qt::Key_Escape);
+        if (!dialog.isLoaded()) return;
+        ADD_FAILURE() << "Escape left the settle dialog open";
+        dialog.unload();
+    };
+    auto settleByKey = [&](QWidget& window) {
+        auto& customers = child<QComboBox>(window, "cboCustomer");
+        customers.setCurrentIndex(0);
+        emit customers.activated(0);
+        for (const char* focus : {"lvwInvoice", "OptSettlement", "cboCustomer"})
+            EXPECT_EQ(openingsDuring(dialog, closeDialog,
+                                     [&] { press(child<QWidget>(window, focus), Qt::Key_F10); }),
+                      1)
+                << focus;
+    };
+    int entries = 0;
+    auto closeEntry = [&](QWidget& window) {
+        if (entries++ == 0) {
+            settleByKey(window);
+            answerNextMessage(QMessageBox::No); // the listed documents are a change
+        }
+        QTest::mouseClick(&child<QPushButton>(window, "cmdCancel"), Qt::LeftButton);
+    };
+    inRegister([&](QWidget& window) {
+        for (const char* focus : {"cboColNames", "optAscend", "CmdClose"})
+            EXPECT_EQ(openingsDuring(
+                          entryWindow, closeEntry,
+                          [&] { press(child<QWidget>(window, focus), Qt::Key_Return, Qt::ControlModifier); }),
+                      1)
+                << focus;
+    });
+    EXPECT_EQ(shown, QStringList({"INV-11", "INV-11", "INV-11"}));
+    EXPECT_FALSE(dialog.isLoaded());
+}
+
+// Delete pressed with Enter: the disabled button gives the focus back to the grid, so that further Enters
+// cannot reach Post Ledgers.
+TEST_F(WindowsQtTest, deleteByKeyboardGivesTheFocusBackToTheGrid) {
+    whenShown(shared::windows().get<receiptregister::frmcancelreason>(), [](QWidget& window) {
+        auto& reason = child<QLineEdit>(window, "txtcanreason");
+        QTest::keyClicks(&reason, QStringLiteral("Typo"));
+        QTest::keyClick(&reason, Qt::Key_Return);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+    });
+    inRegister([this](QWidget& window) {
+        auto& del = child<QPushButton>(window, "CmdDelete");
+        answerNextMessage(QMessageBox::Yes);
+        press(del, Qt::Key_Return);
+        EXPECT_FALSE(del.isEnabled());
+        EXPECT_EQ(window.focusWidget(), &child<QTableView>(window, "flexMaster"));
+        EXPECT_EQ(component.frmMaster().activeControl(), &component.frmMaster().flexMaster);
+    });
+    EXPECT_EQ(database.scalar(QStringLiteral("select drcancelled from LosDummyReceiptHeader where drid = 3")),
+              "1");
+}
+
+// A receipt saved into a register longer than its window: the grid scrolls so that its row, the current one,
+// is in view.
+TEST_F(WindowsQtTest, gridScrollsToTheRowOfASavedReceipt) {
+    sql("insert into LosDummyReceiptHeader (drshopid, drid, drno, drdate, drcustomerid, dramount, "
+        "drcancelled) "
+        "with recursive n(i) as (select 4 union all select i + 1 from n where i < 61) "
+        "select 1, i, 'RC-' || i, '20240310', 1, i, 0 from n");
+    inRegister([this](QWidget& window) {
+        auto& view = child<QTableView>(window, "flexMaster");
+        QApplication::processEvents();
+        sql("insert into LosDummyReceiptHeader (drshopid, drid, drno, drdate, drcustomerid, dramount, "
+            "drcancelled) values (1, 62, 'RC-62', '20240310', 1, 62, 0)");
+        shared::session().EntryMode = QStringLiteral("N");
+        shared::UpdateEditedRow(QStringLiteral("drid=62"), 62);
+        QApplication::processEvents();
+        const QRect row = view.visualRect(view.model()->index(view.model()->rowCount() - 1, 1));
+        EXPECT_TRUE(view.viewport()->rect().contains(row)) << row.top() << " " << view.viewport()->height();
+    });
 }
 
 } // namespace

@@ -41,6 +41,8 @@ QDateTime toDateTime(const QVariant& value);
 
 // Whether the value converts to a number (the regional format; blanks around allowed).
 bool isNumeric(const QVariant& value);
+// Whether the value converts to a date, as toDateTime takes it.
+bool isDate(const QVariant& value);
 
 // Shortest general form of a double: up to 15 significant digits, regional decimal point.
 QString numberText(double value);

@@ -137,6 +137,10 @@ QDateTime toDateTime(const QVariant& value) {
     return *dateTime;
 }
 
+bool isDate(const QVariant& value) {
+    return !isNull(value) && dateTimeValue(value).has_value();
+}
+
 QString shortDateText(const QDateTime& value) {
     if (!value.isValid()) return {};
     QString text = shortDateOnly(value.date());

@@ -21,9 +21,11 @@ Control::~Control() {
 
 void Control::setEnabled(bool enabled) {
     assign(common_.enabled, enabled);
+    if (!enabled) form_.keepFocusUsable();
 }
 void Control::setVisible(bool visible) {
     assign(common_.visible, visible);
+    if (!visible) form_.keepFocusUsable();
 }
 void Control::setToolTipText(const QString& text) {
     assign(common_.toolTipText, text);

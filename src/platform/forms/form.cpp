@@ -114,6 +114,11 @@ void Form::setActiveControl(Control* control) {
     if (control && control->GotFocus) control->GotFocus();
 }
 
+void Form::keepFocusUsable() {
+    if (!active_ || active_->canFocus()) return;
+    setActiveControl(focusHome_ && focusHome_->canFocus() ? focusHome_ : nextInTabOrder(active_));
+}
+
 // Tab order is by tab index, then by the order the controls were laid out; after the last control
 // it starts again at the first.
 Control* Form::nextInTabOrder(Control* from) const {

@@ -56,6 +56,11 @@ public:
     void setActiveControl(Control* control);
     // Focus order: the next usable control after the active one by tab index.
     Control* nextInTabOrder(Control* from) const;
+    // Where the focus goes when the control holding it is disabled or hidden: to this control, or, without
+    // one or when it cannot take the focus, on in tab order.
+    void setFocusHome(Control* control) { focusHome_ = control; }
+    // Moves the focus off the active control once it can no longer have it (used by Control).
+    void keepFocusUsable();
 
     // Shows a pop-up menu (its entries' Click runs when one is chosen).
     void popupMenu(Menu& menu);
@@ -90,6 +95,7 @@ private:
     bool shown_ = false;
     Form* owner_ = nullptr;
     Control* active_ = nullptr;
+    Control* focusHome_ = nullptr;
     std::vector<Control*> controls_;
 };
 

@@ -13,6 +13,8 @@ class Control;
 enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgResult { OK = 1, Cancel = 2, Yes = 6, No = 7 };
+// Which button of a message box is the default: the first (Yes, OK) or the second (No, Cancel).
+constexpr int DefaultButton1 = 1, DefaultButton2 = 2;
 
 struct MessageBoxRequest {
     QString text;

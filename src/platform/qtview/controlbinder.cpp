@@ -4,6 +4,7 @@
 #include "platform/forms/userinput.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QWidget>
@@ -31,9 +32,17 @@ void ControlBinder::refresh() {
 }
 
 void ControlBinder::refreshCommon() {
+    if (!control_.isUsable()) releaseFocus();
     widget_.setEnabled(control_.enabled());
     if (widget_.isHidden() == control_.visible()) widget_.setVisible(control_.visible());
     if (widget_.toolTip() != control_.toolTipText()) widget_.setToolTip(control_.toolTipText());
+}
+
+// A widget disabled or hidden with the focus would pass it to the next widget of the toolkit's own chain;
+// where it goes is the runtime's to say (the register takes it back to its grid), and the view follows.
+void ControlBinder::releaseFocus() {
+    QWidget* focused = widget_.window()->focusWidget();
+    if (focused && (focused == &widget_ || widget_.isAncestorOf(focused))) focused->clearFocus();
 }
 
 void ControlBinder::scheduleRefresh() {
@@ -60,12 +69,27 @@ void ControlBinder::sendKey(const KeyStroke& stroke) {
     });
 }
 
+// A key the widget leaves unused would travel on to its parents, and a parent bound to a control (the
+// frame around option buttons, the box holding the buttons, the tab control holding a list) would raise the
+// key's events a second time: Ctrl+Enter would open two entry windows. So the key is delivered here, to the
+// widget that received it and up to the bound widget at most, and then goes no further.
+void ControlBinder::handOverKey(QObject* receiver, QKeyEvent& key) {
+    for (QPointer<QObject> target = receiver; target; target = target->parent()) {
+        key.accept();
+        target->event(&key);
+        if (key.isAccepted() || target == &widget_) return;
+    }
+}
+
 bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &widget_ && watched != widget_.focusProxy()) return false;
     if (event->type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
+        auto& key = static_cast<QKeyEvent&>(*event);
         const KeyStroke stroke = keyStrokeOf(key);
-        return !stroke.isEmpty() && keyPressed(key, stroke);
+        if (stroke.isEmpty()) return false;
+        if (!keyPressed(key, stroke)) handOverKey(watched, key);
+        key.accept();
+        return true;
     }
     if (event->type() == QEvent::FocusIn && !control_.hasFocus())
         act([this] { forms::user::focus(control_); });

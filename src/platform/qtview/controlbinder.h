@@ -33,7 +33,8 @@ protected:
     virtual void refreshState() = 0;
     // A key the user pressed on the widget; returns true when the widget must not see it. By
     // default the key's events are raised and the widget then handles the key as usual, except Tab:
-    // the runtime moves the focus in its own tab order.
+    // the runtime moves the focus in its own tab order. Either way the key goes no further: the
+    // containers of the widget, bound to controls of their own, never see it.
     virtual bool keyPressed(const QKeyEvent& event, const KeyStroke& stroke);
     // What to do once a user action has run.
     virtual void afterAction() { refresh(); }
@@ -55,6 +56,8 @@ protected:
 
 private:
     void refreshCommon();
+    void releaseFocus();
+    void handOverKey(QObject* receiver, QKeyEvent& key);
 
     forms::Control& control_;
     QWidget& widget_;

@@ -75,10 +75,19 @@ void GridBinder::refreshColumns() {
     }
 }
 
-// Selected cells show their text in the grid's selection colour.
+// Selected cells show their text in the grid's selection colour. A colour of the module's own (the red of a
+// cancelled receipt, the cyan of several rows) gets a selection background it reads on; the system's own
+// pair stays as the platform draws it.
 void GridBinder::refreshColours() {
     QPalette palette = view_.palette();
-    palette.setColor(QPalette::HighlightedText, toQColor(grid_.foreColorSel(), basePalette_));
+    const QColor text = toQColor(grid_.foreColorSel(), basePalette_);
+    palette.setColor(QPalette::HighlightedText, text);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor highlight = basePalette_.color(group, QPalette::Highlight);
+        palette.setColor(group, QPalette::Highlight,
+                         isSystemColor(grid_.foreColorSel()) ? highlight
+                                                             : readableBackground(text, highlight));
+    }
     if (palette != view_.palette()) view_.setPalette(palette);
 }
 
@@ -102,6 +111,9 @@ void GridBinder::refreshSelection() {
 void GridBinder::refreshTopRow() {
     if (grid_.topRow() == shownTopRow_) return;
     shownTopRow_ = grid_.topRow();
+    // A row just added counts in the scroll range only once the view has laid it out; without that the
+    // new last row would stay one below the rows shown.
+    view_.doItemsLayout();
     view_.verticalScrollBar()->setValue(model_.modelRow(shownTopRow_));
 }
 

@@ -5,12 +5,15 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QGraphicsView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -113,16 +116,33 @@ void ReportPreviewWindow::exportPdf() {
     }
 }
 
+void ReportPreviewWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void ReportPreviewWindow::zoomIn() {
-    pages_->zoomIn(ZoomStep);
+    zoomKeepingTop([this] { pages_->zoomIn(ZoomStep); });
 }
 
 void ReportPreviewWindow::zoomOut() {
-    pages_->zoomOut(ZoomStep);
+    zoomKeepingTop([this] { pages_->zoomOut(ZoomStep); });
 }
 
 void ReportPreviewWindow::fitWidth() {
-    pages_->fitToWidth();
+    zoomKeepingTop([this] { pages_->fitToWidth(); });
+}
+
+// The pages zoom about the middle of what is shown, which would scroll the page header out of view: the
+// part of the page at the top of the view stays there instead.
+void ReportPreviewWindow::zoomKeepingTop(const std::function<void()>& zoom) {
+    auto* view = pages_->findChild<QGraphicsView*>();
+    const QPointF top = view->mapToScene(QPoint(view->viewport()->width() / 2, 0));
+    zoom();
+    QScrollBar* scrolling = view->verticalScrollBar();
+    scrolling->setValue(scrolling->value() + view->mapFromScene(top).y());
 }
 
 void ReportPreviewWindow::firstPage() {

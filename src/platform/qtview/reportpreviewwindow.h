@@ -5,6 +5,7 @@
 
 #include <QPrinter>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -26,6 +27,10 @@ public:
     // or nullptr when the options left it out.
     QAction* tool(const QString& name) const;
 
+protected:
+    // Escape closes the preview.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QAction* addTool(const QString& name, const QString& text, void (ReportPreviewWindow::*slot)());
     void addZoomTools();
@@ -35,6 +40,7 @@ private:
     void zoomIn();
     void zoomOut();
     void fitWidth();
+    void zoomKeepingTop(const std::function<void()>& zoom);
     void firstPage();
     void previousPage();
     void nextPage();

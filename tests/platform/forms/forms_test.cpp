@@ -126,6 +126,7 @@ const std::map<QString, std::function<void(ShopForm&, const QStringList&)>> verb
     {"tabstop", [](auto& f, auto& a) { the(f, a[1]).setTabStop(false); }},
     {"hide", [](auto& f, auto& a) { the(f, a[1]).setVisible(false); }},
     {"disable", [](auto& f, auto& a) { the(f, a[1]).setEnabled(false); }},
+    {"home", [](auto& f, auto& a) { f.setFocusHome(&the(f, a[1])); }},
     {"buttons", [](auto& f, auto& a) { f.cmdOk.isDefault = f.cmdCancel.isCancel = true; }},
     {"sel", [](auto& f, auto& a) { f.txtB.setSelStart(num(a, 1)), f.txtB.setSelLength(num(a, 2)); }},
     {"limits", [](auto& f, auto& a) { f.txtB.maxLength = num(a, 1), f.txtB.locked = num(a, 2); }},
@@ -231,8 +232,8 @@ const std::pair<const char*, const char*> rows[] = {
                                                         // unloading
     // The user: the focus moves first, then the action's events; what a user cannot do fails.
     {"click cmdOk; click optFirst; click optFirst; disable fra; click optFirst",
-     "cmdOk.GotFocus cmdOk.Click cmdOk.LostFocus optFirst.GotFocus optFirst.Click(0,0) error(5,control "
-     "frmShop.optFirst is inside frmShop.fra, which is disabled)"},
+     "cmdOk.GotFocus cmdOk.Click cmdOk.LostFocus optFirst.GotFocus optFirst.Click(0,0) optFirst.LostFocus "
+     "optOutside.GotFocus error(5,control frmShop.optFirst is inside frmShop.fra, which is disabled)"},
     {"select 1; select 1; select -1; select -1; pick 2023-12-31; paste pasted",
      "cbo.GotFocus cbo.Click(two) cbo.Click(two) cbo.Click() cbo.LostFocus dtp.GotFocus "
      "dtp.Change(2023-12-31) dtp.LostFocus txtB.GotFocus txtB.Change(pasted)"},
@@ -280,6 +281,11 @@ const std::pair<const char*, const char*> rows[] = {
     {"tabindex cmdCancel 1; tabindex txtA 2; hide fra; tabstop lvw; show; sendtab; taborder; close",
      "frmShop.Activate txtB.GotFocus txtB.LostFocus optOutside.GotFocus optOutside cmdOk cbo flex dtp tab "
      "cmdCancel txtA txtB frmShop.QueryUnload(0) frmShop.Unload"},
+    // A control disabled or hidden with the focus (itself or its frame) passes it on in tab order, or home.
+    {"focus cmdOk; disable cmdOk; focus optFirst; disable fra; home flex; focus cmdCancel; hide cmdCancel",
+     "cmdOk.GotFocus cmdOk.LostFocus cmdCancel.GotFocus cmdCancel.LostFocus optFirst.GotFocus "
+     "optFirst.LostFocus optOutside.GotFocus optOutside.LostFocus cmdCancel.GotFocus cmdCancel.LostFocus "
+     "flex.GotFocus"},
     // Ctrl+Enter and Ctrl+D give characters of their own; F10 and Delete give none.
     {"key flex 13 2; key flex 68 2; key flex 121; key flex 46",
      "flex.GotFocus flex.KeyDown(13,2) flex.KeyPress(10) flex.KeyUp(13) flex.KeyDown(68,2) flex.KeyPress(4) "

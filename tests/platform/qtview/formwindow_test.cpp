@@ -8,6 +8,7 @@
 #include "platform/forms/listview.h"
 #include "platform/forms/othercontrols.h"
 #include "platform/qtview/binderfactory.h"
+#include "platform/qtview/colors.h"
 #include "platform/qtview/controlbinder.h"
 #include "platform/qtview/formwindow.h"
 #include "platform/qtview/qtbackend.h"
@@ -344,6 +345,7 @@ TEST_F(QtWindow, stateSetByCodeShowsInTheWidgets) {
         "w.flexList.widths=20 64 0 64 64 100; w.flexList.highlight=#00ffff; w.flexList.selection=2,3 3,3; "
         "w.flexList.top=4; w.flexList.[19,3]=x|#000000|left|; w.lstItems.selection=1,0 1,1; "
         "w.lstItems.widths=200 80");
+    EXPECT_GE(qtview::contrastRatio(grid().palette().color(QPalette::Highlight), Qt::cyan), 4.5);
     EXPECT_EQ(changed.count(), 1); // the changes made in one go come to one refresh,
     EXPECT_EQ(reset.count(), 0);   // and a reset only with a new shape
     form->flexList.addItem("\tNew");

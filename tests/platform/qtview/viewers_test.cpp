@@ -7,9 +7,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QGraphicsView>
 #include <QPointer>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -79,6 +81,22 @@ TEST(ReportPreviewWindow, offersTheToolsItsOptionsAllowAndMovesThroughThePages) 
     const qreal before = window.pages().zoomFactor();
     window.tool("zoomIn")->trigger();
     EXPECT_GT(window.pages().zoomFactor(), before);
+}
+
+// Zooming keeps the top of the page, where its header is, at the top of the view; Escape closes the window.
+TEST(ReportPreviewWindow, zoomKeepsThePageTopInViewAndEscapeCloses) {
+    ReportPreviewWindow window(twoPageReport(), {.zoomControl = true});
+    window.show();
+    QApplication::processEvents();
+    auto& view = *window.pages().findChild<QGraphicsView*>();
+    auto pageTop = [&view] { return view.mapFromScene(view.sceneRect().topLeft()).y(); }; // in the view
+    const int top = pageTop();
+    for (const char* tool : {"zoomIn", "zoomIn", "zoomOut", "fitWidth"}) {
+        window.tool(tool)->trigger();
+        EXPECT_NEAR(pageTop(), top, 1) << tool;
+    }
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(ReportPreviewWindow, opensMaximisedAboveModalWindowsAndTheHandleFollowsTheWindow) {
