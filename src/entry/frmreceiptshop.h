@@ -157,7 +157,7 @@ private:
     bool keepPreviousCustomer();
     void setCurrencyCaptions(const QString& symbol);
     qint32 selectedCustomerId() const;
-    void openShopDocuments(ado::Recordset& documents, const QStringList& ids = {});
+    void openShopDocuments(ado::Recordset& documents);
     qint32 openOpeningInvoices(ado::Recordset& invoices);
     // What is open now on the given rows of the shop list or of the opening list, by row, worked out as
     // the lists were filled; a document no longer among the customer's open ones has nothing open.

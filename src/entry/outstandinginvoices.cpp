@@ -27,7 +27,7 @@ const char* const ShopDocumentsStatement =
     "Amount, shopid ihShopId, type, ihRemarks from  vwTotalInvoiceReceiptAmount vw left join "
     "losInvoiceHeader ih  on vw.Type='PCI' and vw.shopid=ih.ihShopId and vw.invoiceid=ih.ihInvoiceId  where "
     "Type not in ('PAYMENT', 'RE', 'HQI', 'SDEBIT', 'HDEBIT') and  invoiceamt > settled and shopid = :shop "
-    "and CUstomerId = :customer:documents Order by InvoiceId, shopid";
+    "and CUstomerId = :customer Order by InvoiceId, shopid";
 
 // The module's live receipts on one document: the detail rows the :detail condition names, of receipts
 // that no live head-office voucher of the company took over whose rows the :voucher condition names.
@@ -228,13 +228,9 @@ QString shopDocumentKey(const QString& kindText, const QString& id) {
 
 } // namespace
 
-// All of the customer's open documents, or only those among `ids` (an invoice and a note may share one).
-void frmReceiptShop::openShopDocuments(ado::Recordset& documents, const QStringList& ids) {
-    const QString among =
-        ids.isEmpty() ? QString() : QStringLiteral(" and invoiceId in (%1)").arg(ids.join(u','));
+void frmReceiptShop::openShopDocuments(ado::Recordset& documents) {
     documents.open(shared::statement(ShopDocumentsStatement, {{"shop", number(session().shopId)},
-                                                              {"customer", number(selectedCustomerId())},
-                                                              {"documents", among}}),
+                                                              {"customer", number(selectedCustomerId())}}),
                    adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
 }
 
@@ -252,13 +248,9 @@ qint32 frmReceiptShop::openOpeningInvoices(ado::Recordset& invoices) {
     return customerId;
 }
 
-// Only the settled documents are read again: the guard runs under the lock every saving counter waits for.
 QMap<int, double> frmReceiptShop::shopBalancesNow(const QList<int>& items) {
-    QStringList ids;
-    for (int item : items)
-        ids << number(core::toInt32(core::val(lvwInvoice.cell(item, ShopListColumns.id))));
     ado::Recordset documents;
-    openShopDocuments(documents, ids);
+    openShopDocuments(documents);
     return balancesOfItems(
         items, documents,
         {[this](int item) {
