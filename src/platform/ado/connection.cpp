@@ -74,6 +74,10 @@ long Connection::execute(const QString& sql) {
     return driver().execute(sql);
 }
 
+QVariantList Connection::firstValues(const QStringList& queries) {
+    return driver().firstValues(queries);
+}
+
 Driver& Connection::driver() const {
     if (!driver_) throw core::RuntimeError::of(core::err::ObjectClosed);
     return *driver_;

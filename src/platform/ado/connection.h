@@ -48,6 +48,9 @@ public:
 
     // Runs a statement written in the module's dialect; returns the number of rows it changed.
     long execute(const QString& sql);
+    // The first field of each query's first row (null without rows), the queries sent together where
+    // the engine allows: for sums and counts, numbers come back as numbers.
+    QVariantList firstValues(const QStringList& queries);
 
     // The engine behind the connection; error 3704 when the connection is not open.
     Driver& driver() const;

@@ -1,4 +1,5 @@
-// The choice of driver by the connection string's driver name.
+// The choice of driver by the connection string's driver name, and what a driver does one statement at a
+// time unless it knows better.
 #include "driver.h"
 
 #include "adoerror.h"
@@ -10,6 +11,20 @@ std::unique_ptr<Driver> createDriver(const ConnectionString& target) {
     for (const DriverEntry& entry : enabledDrivers())
         if (entry.name.compare(name, Qt::CaseInsensitive) == 0) return entry.create();
     throw adoError(err::ProviderNotFound);
+}
+
+void Driver::insertRows(const std::vector<AddedRow>& rows) {
+    for (const AddedRow& row : rows)
+        insert(row.table, row.columns, row.values);
+}
+
+QVariantList Driver::firstValues(const QStringList& queries) {
+    QVariantList values;
+    for (const QString& sql : queries) {
+        QVariantList row;
+        values << (query(sql)->fetch(row) && !row.isEmpty() ? row.first() : QVariant());
+    }
+    return values;
 }
 
 } // namespace ado

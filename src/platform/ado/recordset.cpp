@@ -31,6 +31,7 @@ void Recordset::open(const QString& sql, const ConnectionPtr& connection, Cursor
     sql_ = sql;
     lock_ = lock;
     pending_.reset();
+    batch_.clear();
     row_.clear();
     onRow_ = positioned_ = moved_ = false;
     count_.reset();
@@ -41,6 +42,7 @@ void Recordset::close() {
     cursor_.reset();
     connection_.reset();
     pending_.reset();
+    batch_.clear();
     row_.clear();
     onRow_ = false;
     names_.clear();
@@ -156,8 +158,19 @@ void Recordset::update() {
         columns << names_[i];
         values << pending_->values[i];
     }
-    connection_->driver().insert(pending_->table, columns, values);
+    if (lock_ == LockType::BatchOptimistic)
+        batch_.push_back({pending_->table, columns, values});
+    else
+        connection_->driver().insert(pending_->table, columns, values);
     pending_->saved = true;
+}
+
+void Recordset::updateBatch() {
+    requireOpen();
+    update();
+    std::vector<AddedRow> rows;
+    rows.swap(batch_);
+    if (!rows.empty()) connection_->driver().insertRows(rows);
 }
 
 } // namespace ado

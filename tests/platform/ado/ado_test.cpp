@@ -634,6 +634,64 @@ TEST_P(AdoTest, rowsAreAddedOnlyThroughAnUpdatableSingleTableSelectAllWithoutRea
               "error -2147217900");
 }
 
+// A batch recordset keeps its rows until UpdateBatch stores them together, in order and intact; closing it
+// drops the rows not sent. A refused row fails UpdateBatch and the transaction takes back the rows before it.
+TEST_P(AdoTest, aBatchKeepsItsRowsUntilUpdateBatchStoresThemTogether) {
+    const QString text = QString::fromUtf8("O'Brien -- ' or 1=1");
+    const auto addBatch = [&](ado::Recordset& rs, const QList<int>& ids) {
+        rs.open("select * from receipt where drShopID = 2", connection, ado::CursorType::Keyset,
+                ado::LockType::BatchOptimistic);
+        for (int id : ids) {
+            rs.addNew();
+            rs.setField("drID", id);
+            rs.setField("drShopID", 2);
+            rs.setField(id % 2 ? "drNo" : "drAmount", id % 2 ? QVariant(text) : QVariant(2.25));
+            rs.setField("drDate", id == 1 ? QVariant("2026/12/06") : QVariant(QDate(2026, 12, 7)));
+            rs.update();
+        }
+    };
+    ado::Recordset dropped;
+    addBatch(dropped, {7});
+    dropped.close();
+    ado::Transaction transaction(connection);
+    ado::Recordset rs;
+    addBatch(rs, {1, 2, 3});
+    EXPECT_EQ(rows("select count(*) from receipt"), "0");
+    rs.updateBatch();
+    transaction.commit();
+    EXPECT_EQ(rows("select drID, drNo, drAmount, drDate from receipt order by drID", openConnection()),
+              "1, '" + text +
+                  "', null, 2026-12-06 00:00:00.000; 2, null, 2.25, 2026-12-07 00:00:00.000; 3, '" + text +
+                  "', null, 2026-12-07 00:00:00.000");
+    rs.close();
+    {
+        ado::Transaction refused(connection);
+        addBatch(rs, {4, 1, 5});
+        EXPECT_EQ(errorOf([&] { rs.updateBatch(); }), "error -2147217873");
+    }
+    EXPECT_EQ(committed(), "1; 2; 3");
+}
+
+// The first value of each query comes back in order: numbers as numbers, null for a query without rows. A
+// refused query fails them all and the connection goes on.
+TEST_P(AdoTest, firstValuesAnswerEachQueryInOrder) {
+    addReceipts();
+    const QStringList queries = {"select count(*) from receipt", "select drNo from receipt where drID = 2",
+                                 "select drID from receipt where drID = 99",
+                                 "select isnull(sum(drAmount), 0) + 0.25 from receipt"};
+    QStringList values;
+    for (const QVariant& value : connection->firstValues(queries))
+        values << (value.isNull()
+                       ? QString("null")
+                       : value.toString() + (value.typeId() == QMetaType::QString ? " text" : " number"));
+    EXPECT_EQ(values.join("; "), "5 number; rc-0009 text; null; 1.75 number");
+    EXPECT_EQ(errorOf([&] {
+                  connection->firstValues({"select count(*) from receipt", "select nosuch from receipt"});
+              }),
+              "error -2147217900");
+    EXPECT_EQ(rows("select count(*) from receipt"), "5");
+}
+
 // A fault put in front of the engine fails exactly the statement asked for, whatever runs it (the
 // connection, a recordset reading or adding rows, a command), and the work's transaction is rolled back
 // whole; asked for none, it counts the statements and fails none.

@@ -259,22 +259,66 @@ std::unique_ptr<Cursor> PostgresDriver::openCursor(std::shared_ptr<QueryResult> 
     return std::make_unique<PostgresCursor>(std::move(result), std::move(names));
 }
 
-void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
+PostgresDriver::EngineRow PostgresDriver::engineRow(const QString& table, const QStringList& columns,
+                                                    const QVariantList& values) {
     database();
     const dialect::Catalog& catalog = schema_->catalog();
-    QStringList names, markers;
-    QVariantList bound;
+    EngineRow row{quotedName(table.toLower()), {}, {}};
     for (int i = 0; i < columns.size(); ++i) {
         bool date = catalog.columnKind(table, columns[i]) == dialect::ValueKind::Date;
-        names << quotedName(columns[i].toLower());
-        markers << QStringLiteral("?");
-        bound << (date ? storedDate(values[i]) : boundValue(values[i]));
+        row.columns << quotedName(columns[i].toLower());
+        row.values << (date ? storedDate(values[i]) : boundValue(values[i]));
     }
-    QString target = quotedName(table.toLower());
-    inserts_->run(names.isEmpty() ? QStringLiteral("insert into %1 default values").arg(target)
-                                  : QStringLiteral("insert into %1 (%2) values (%3)")
-                                        .arg(target, names.join(u','), markers.join(u',')),
-                  bound);
+    return row;
+}
+
+namespace {
+
+// An insert's table and columns as the engine names them, and what stands for each value.
+struct InsertParts {
+    QString table;
+    QStringList columns;
+    QStringList values;
+};
+
+QString insertText(const InsertParts& row) {
+    return row.columns.isEmpty() ? QStringLiteral("insert into %1 default values").arg(row.table)
+                                 : QStringLiteral("insert into %1 (%2) values (%3)")
+                                       .arg(row.table, row.columns.join(u','), row.values.join(u','));
+}
+
+} // namespace
+
+void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
+    const EngineRow row = engineRow(table, columns, values);
+    QStringList markers;
+    markers.fill(QStringLiteral("?"), row.columns.size());
+    inserts_->run(insertText({row.table, row.columns, markers}), row.values);
+}
+
+void PostgresDriver::insertRows(const std::vector<AddedRow>& rows) {
+    QStringList inserts;
+    for (const AddedRow& added : rows) {
+        const EngineRow row = engineRow(added.table, added.columns, added.values);
+        QStringList literals;
+        for (const QVariant& value : row.values)
+            literals << literal(value);
+        inserts << insertText({row.table, row.columns, literals});
+    }
+    runTogether(database(), inserts);
+}
+
+QVariantList PostgresDriver::firstValues(const QStringList& queries) {
+    database();
+    const dialect::Catalog& catalog = schema_->catalog();
+    QStringList executions;
+    for (const QString& sql : queries) {
+        const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
+        StatementCache::Shape& shape = statements_->shape(
+            lifted.shape, [&] { return PostgresRewriter(catalog).translate(sql, lifted.tokens); });
+        executions << statements_->execution(shape, lifted.values);
+    }
+    return runTogether(database(), executions);
 }
 
 void PostgresDriver::callProcedure(const QString& name, const QVariantList& parameters) {

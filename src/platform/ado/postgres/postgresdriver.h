@@ -45,6 +45,10 @@ public:
     // prepared; any other statement at once.
     std::unique_ptr<Cursor> query(const QString& sql) override;
     void insert(const QString& table, const QStringList& columns, const QVariantList& values) override;
+    // The rows' inserts in one round trip, their values written as literals.
+    void insertRows(const std::vector<AddedRow>& rows) override;
+    // The queries run in one round trip, each through the statement its shape prepared.
+    QVariantList firstValues(const QStringList& queries) override;
     // CALL name(...) inside the caller's transaction. The plugin prepares every statement with PREPARE,
     // which refuses CALL: the call is sent unprepared with its values written as literals.
     void callProcedure(const QString& name, const QVariantList& parameters) override;
@@ -76,6 +80,13 @@ private:
     void applyLockTimeout();
     void requireTransaction() const;
     QString translate(const QString& sql);
+    // A row's table and columns as the engine names them, and its values as it takes them.
+    struct EngineRow {
+        QString table;
+        QStringList columns;
+        QVariantList values;
+    };
+    EngineRow engineRow(const QString& table, const QStringList& columns, const QVariantList& values);
     // A statement that changes tables or views makes the schema cache read them again.
     void noteSchemaChange(const QString& sql);
     // The tables and views changed: what was read or prepared of them goes.

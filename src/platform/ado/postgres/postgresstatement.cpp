@@ -31,7 +31,49 @@ void receiveNotice(void* argument, const PGresult* message) {
     printingReceiver.load()(argument, message);
 }
 
+// The engine's types of whole numbers and of other numbers.
+bool isWholeNumber(Oid type) {
+    constexpr Oid int8 = 20, int2 = 21, int4 = 23;
+    return type == int8 || type == int2 || type == int4;
+}
+
+bool isNumber(Oid type) {
+    constexpr Oid float4 = 700, float8 = 701, numeric = 1700;
+    return type == float4 || type == float8 || type == numeric;
+}
+
+QVariant firstValue(const PGresult* result) {
+    if (PQntuples(result) == 0 || PQnfields(result) == 0 || PQgetisnull(result, 0, 0)) return {};
+    const QString text = QString::fromUtf8(PQgetvalue(result, 0, 0));
+    if (isWholeNumber(PQftype(result, 0))) return text.toLongLong();
+    if (isNumber(PQftype(result, 0))) return text.toDouble();
+    return text;
+}
+
+QSqlError errorOf(const PGresult* result) {
+    const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
+    return QSqlError(QString(), QString::fromUtf8(PQresultErrorMessage(result)), QSqlError::StatementError,
+                     QString::fromUtf8(state ? state : ""));
+}
+
 } // namespace
+
+QVariantList runTogether(const QSqlDatabase& database, const QStringList& statements) {
+    PGconn* connection = connectionOf(database);
+    if (!PQsendQuery(connection, statements.join(QStringLiteral("; ")).toUtf8().constData()))
+        raiseDriverError(core::err::DbFailure, QString::fromUtf8(PQerrorMessage(connection)).trimmed());
+    QVariantList values;
+    std::optional<QSqlError> refusal;
+    while (PGresult* result = PQgetResult(connection)) {
+        if (PQresultStatus(result) == PGRES_TUPLES_OK)
+            values << firstValue(result);
+        else if (!refusal && PQresultStatus(result) != PGRES_COMMAND_OK)
+            refusal = errorOf(result);
+        PQclear(result);
+    }
+    if (refusal) raiseEngineError(*refusal);
+    return values;
+}
 
 QSqlQuery runText(const QSqlDatabase& database, const QString& sql) {
     QSqlQuery query(database);

@@ -27,6 +27,11 @@ bool transactionFailed(const QSqlDatabase& database);
 // its warnings still reach stderr as libpq prints them.
 void silenceNotices(const QSqlDatabase& database);
 
+// Runs the statements together, in one round trip; the engine runs none after one it refuses, whose refusal
+// is raised. Gives the first field of the first row of each statement that returns rows: numbers as
+// numbers, anything else as text, null when it returns none.
+QVariantList runTogether(const QSqlDatabase& database, const QStringList& statements);
+
 // The text the engine sent for a column of the query's current row; nothing for a null.
 std::optional<QString> sentText(const QSqlQuery& query, int column);
 
