@@ -16,8 +16,11 @@ const QString NumberingProcedure = QStringLiteral("GenerateRecieptNo");
 
 const char* const LockStatement = "update LosReceiptLock set rlSaves = rlSaves + 1 where rlId = 1";
 const char* const LastNumberStatement = "select rnLastNo from LosReceiptNumbering where rnPrefix = %1";
-const char* const NumberTakenStatement = "select count(*) from LosDummyReceiptHeader where drNo = %1";
 const char* const UpdateLastStatement = "update LosReceiptNumbering set rnLastNo = %2 where rnPrefix = %1";
+// Moves the sequence on only when no receipt holds the number yet: %3 is the number as a literal.
+const char* const UpdateLastIfFreeStatement =
+    "update LosReceiptNumbering set rnLastNo = %2 where rnPrefix = %1 and not exists (select drNo from "
+    "LosDummyReceiptHeader where drNo = %3)";
 const char* const InsertLastStatement =
     "insert into LosReceiptNumbering (rnPrefix, rnLastNo) values (%1, %2)";
 // The numbering rule's own filter: %1 is the prefix's length, %2 the prefix as a literal. Its tail is what
@@ -70,11 +73,6 @@ qint64 highestStoredNumber(const QString& prefix, const ado::ConnectionPtr& conn
     return highest;
 }
 
-bool numberTaken(const QString& number, const ado::ConnectionPtr& connection) {
-    return firstField(QString::fromUtf8(NumberTakenStatement).arg(ado::quoted(number)), connection)
-               .toLongLong() > 0;
-}
-
 } // namespace
 
 void lockReceiptSaving(const ado::ConnectionPtr& connection) {
@@ -86,12 +84,19 @@ void lockReceiptSaving(const ado::ConnectionPtr& connection) {
 QString nextReceiptNumber(const ado::ConnectionPtr& connection, const QString& prefix) {
     const QString key = ado::quoted(prefix.toUpper());
     const QVariant last = firstField(QString::fromUtf8(LastNumberStatement).arg(key), connection);
-    qint64 next = last.isNull() ? highestStoredNumber(prefix, connection) + 1 : last.toLongLong() + 1;
-    if (!last.isNull() && numberTaken(prefix + QString::number(next), connection))
-        next = highestStoredNumber(prefix, connection) + 1;
-    const QString sequence = QString::number(core::toInt32(next));
-    connection->execute(
-        QString::fromUtf8(last.isNull() ? InsertLastStatement : UpdateLastStatement).arg(key, sequence));
+    const auto sequenceText = [](qint64 number) { return QString::number(core::toInt32(number)); };
+    if (last.isNull()) {
+        const QString sequence = sequenceText(highestStoredNumber(prefix, connection) + 1);
+        connection->execute(QString::fromUtf8(InsertLastStatement).arg(key, sequence));
+        return prefix + sequence;
+    }
+    QString sequence = sequenceText(last.toLongLong() + 1);
+    const long moved = connection->execute(
+        QString::fromUtf8(UpdateLastIfFreeStatement).arg(key, sequence, ado::quoted(prefix + sequence)));
+    if (moved == 0) {
+        sequence = sequenceText(highestStoredNumber(prefix, connection) + 1);
+        connection->execute(QString::fromUtf8(UpdateLastStatement).arg(key, sequence));
+    }
     return prefix + sequence;
 }
 
