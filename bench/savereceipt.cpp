@@ -49,7 +49,7 @@ void saveSettlement(entry::frmReceiptShop& entry, Timings& timings) {
     // The number is taken in a transaction undone at once, as a save given up gives its number back.
     timings.numbering.push_back(bench::secondsOf([&] {
         ado::Transaction undone(entry.adocon());
-        entry.GenerateRecieptNo();
+        entry.GenerateRecieptNo(entry.ReceiptPrefix());
     }));
     timings.saves.push_back(bench::secondsOf([&] { forms::user::click(entry.cmdok); }));
     if (entry.isShown()) std::fprintf(stderr, "the receipt was not saved\n");

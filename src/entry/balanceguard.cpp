@@ -6,13 +6,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace entry {
 
 namespace {
-
-using BalancesNow = std::function<QMap<int, double>(const QList<int>& items)>;
 
 qint64 cents(double amount) {
     return std::llround(amount * 100);
@@ -30,38 +27,50 @@ QString overSettledMessage(const QString& documentNumber, double balance) {
                "save again.");
 }
 
-// The first settled row of the list whose settlement exceeds its document's balance now, with the message.
-std::optional<std::pair<int, QString>> overSettledRow(const forms::ListView& list,
-                                                      const InvoiceListColumns& columns,
-                                                      const BalancesNow& balancesNow) {
+QList<int> settledItems(const forms::ListView& list, const InvoiceListColumns& columns) {
     QList<int> settled;
     for (int item = 1; item <= list.count(); ++item)
         if (settledOn(list, columns, item) > 0) settled << item;
-    if (settled.isEmpty()) return std::nullopt;
-    const QMap<int, double> balances = balancesNow(settled);
-    for (int item : settled) {
-        const double balance = balances.value(item);
-        if (cents(settledOn(list, columns, item)) > cents(balance))
-            return std::pair{item, overSettledMessage(list.cell(item, columns.number), balance)};
-    }
-    return std::nullopt;
+    return settled;
 }
 
 } // namespace
 
-// The lists show what was open when the customer was chosen; another counter may have settled the same
-// documents since. Read again inside the saving transaction, after the lock every saving counter takes,
-// the balances are those no other save can change before this one commits.
-std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::overSettledDocument() {
-    if (!OptSettlement.value()) return std::nullopt;
-    const std::pair<forms::ListView*, BalancesNow> lists[] = {
-        {&lvwInvoice, [this](const QList<int>& items) { return shopBalancesNow(items); }},
-        {&lvwOpeningInvoices, [this](const QList<int>& items) { return openingBalancesNow(items); }}};
-    for (const auto& [list, balancesNow] : lists) {
-        const InvoiceListColumns& columns = list == &lvwInvoice ? ShopListColumns : OpeningListColumns;
-        if (const auto row = overSettledRow(*list, columns, balancesNow))
-            return SaveRefusal{row->second, list, row->first};
-    }
+// The lists show what was open when the customer was chosen. What other programs leave open on the settled
+// documents is read again before the saving lock: no counter changes it.
+std::vector<frmReceiptShop::SettledDocuments> frmReceiptShop::readSettledDocuments() {
+    if (!OptSettlement.value()) return {};
+    std::vector<SettledDocuments> read;
+    if (const QList<int> items = settledItems(lvwInvoice, ShopListColumns); !items.isEmpty())
+        read.push_back({&lvwInvoice, &ShopListColumns, shopBalances(items)});
+    if (const QList<int> items = settledItems(lvwOpeningInvoices, OpeningListColumns); !items.isEmpty())
+        read.push_back({&lvwOpeningInvoices, &OpeningListColumns, openingBalances(items)});
+    return read;
+}
+
+// Another counter may have settled the same documents since they were listed. What the module's receipts
+// settled on them, read inside the saving transaction after the lock every saving counter takes, is what
+// no other save can change before this one commits; it is read for all of them at once. The first row
+// settled beyond what is then open refuses the save.
+std::optional<frmReceiptShop::SaveRefusal>
+frmReceiptShop::overSettledDocument(const std::vector<SettledDocuments>& settled) {
+    QStringList queries;
+    for (const SettledDocuments& documents : settled)
+        for (const OpenBalance& open : documents.balances)
+            if (!open.receiptsSql.isEmpty()) queries << open.receiptsSql;
+    const QVariantList receipts = queries.isEmpty() ? QVariantList() : adocon()->firstValues(queries);
+    qsizetype next = 0;
+    for (const SettledDocuments& documents : settled)
+        for (auto open = documents.balances.cbegin(); open != documents.balances.cend(); ++open) {
+            const double settledByReceipts =
+                open->receiptsSql.isEmpty() ? 0 : core::toDouble(receipts.at(next++));
+            const double balance = open->after(settledByReceipts);
+            const int item = open.key();
+            if (cents(settledOn(*documents.list, *documents.columns, item)) > cents(balance))
+                return SaveRefusal{
+                    overSettledMessage(documents.list->cell(item, documents.columns->number), balance),
+                    documents.list, item};
+        }
     return std::nullopt;
 }
 

@@ -1,6 +1,8 @@
 // The receipt entry window: customer, currency and rates, amounts, and the customer's open documents.
 #pragma once
 
+#include "invoicelists.h"
+#include "openbalance.h"
 #include "platform/ado/connection.h"
 #include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
@@ -11,6 +13,7 @@
 #include <QList>
 #include <QMap>
 #include <optional>
+#include <vector>
 
 namespace ado {
 class Recordset;
@@ -120,9 +123,18 @@ public:
     double CompanyFactor = 0;
     void cmdok_Click();
     bool ValidateEntry();
-    void SaveReceiptHeader();
+    // What the header takes that no save changes: read before the saving lock.
+    struct HeaderFacts {
+        QVariant savedAt;
+        QString prefix;
+        QVariant userName;
+        qint32 departmentId = 0;
+    };
+    HeaderFacts readHeaderFacts();
+    void SaveReceiptHeader(const HeaderFacts& facts);
     void SaveReceiptDetails();
-    QString GenerateRecieptNo();
+    QString ReceiptPrefix();
+    QString GenerateRecieptNo(const QString& prefix);
     void Form_QueryUnload(int& cancel, int unloadMode) override;
 
 private:
@@ -142,13 +154,20 @@ private:
     bool saveEntry();
     std::optional<SaveRefusal> storeNewReceipt();
     std::optional<SaveRefusal> storeReceiptOnce();
-    std::optional<SaveRefusal> overSettledDocument();
+    // The settled rows of one list with what is open on their documents.
+    struct SettledDocuments {
+        forms::ListView* list;
+        const InvoiceListColumns* columns;
+        QMap<int, OpenBalance> balances;
+    };
+    std::vector<SettledDocuments> readSettledDocuments();
+    std::optional<SaveRefusal> overSettledDocument(const std::vector<SettledDocuments>& settled);
     void finishSave();
     void offerVoucher();
     bool hasUnsavedChanges();
     bool settledDiffersFromReceived() const;
     bool refuseUnknownKind();
-    void writeHeaderKeys(ado::Recordset& rs);
+    void writeHeaderKeys(ado::Recordset& rs, const HeaderFacts& facts);
     void writeHeaderEntry(ado::Recordset& rs);
     qint32 receivedCurrencyId() const;
     void loadWindow();
@@ -159,10 +178,10 @@ private:
     qint32 selectedCustomerId() const;
     void openShopDocuments(ado::Recordset& documents);
     qint32 openOpeningInvoices(ado::Recordset& invoices);
-    // What is open now on the given rows of the shop list or of the opening list, by row, worked out as
-    // the lists were filled; a document no longer among the customer's open ones has nothing open.
-    QMap<int, double> shopBalancesNow(const QList<int>& items);
-    QMap<int, double> openingBalancesNow(const QList<int>& items);
+    // What is open on the given rows of the shop list or of the opening list, by row, worked out as the
+    // lists were filled; a document no longer among the customer's open ones has nothing open.
+    QMap<int, OpenBalance> shopBalances(const QList<int>& items);
+    QMap<int, OpenBalance> openingBalances(const QList<int>& items);
     qint32 shopDepartmentId() const;
     void DisplayDetails(const QString& receiptId);
 

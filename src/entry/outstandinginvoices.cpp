@@ -129,12 +129,11 @@ QString idOfShopDocument(const ado::Recordset& document) {
     return core::toText(document.field(QStringLiteral("ihInvoiceId")));
 }
 
-// What the module's receipts leave open on the current document of the view.
-double shopDocumentBalance(const ado::Recordset& document, const ado::ConnectionPtr& connection) {
-    const double settled = sumOf(shopReceiptsSettledSql(viewKindOfDocument(document),
-                                                        idOfShopDocument(document), number(session().shopId)),
-                                 QStringLiteral("Amt"), connection);
-    return core::toDouble(document.field(QStringLiteral("Amount"))) - settled;
+// What is open on the current document of the view.
+OpenBalance shopDocumentBalance(const ado::Recordset& document) {
+    return {core::toDouble(document.field(QStringLiteral("Amount"))), 0,
+            shopReceiptsSettledSql(viewKindOfDocument(document), idOfShopDocument(document),
+                                   number(session().shopId))};
 }
 
 // Adds the current document of the view with what the module's receipts leave open on it; false when
@@ -143,7 +142,7 @@ bool listShopDocument(forms::ListView& list, const ado::Recordset& document, int
                       const ado::ConnectionPtr& connection) {
     const ViewKind kind = viewKindOfDocument(document);
     const QString id = idOfShopDocument(document);
-    const double outstanding = shopDocumentBalance(document, connection);
+    const double outstanding = shopDocumentBalance(document).now(connection);
     if (!(outstanding > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
     list.setCell(item, ShopListColumns.kind, kind.kindText);
@@ -162,8 +161,8 @@ QString idOfOpeningInvoice(const ado::Recordset& invoice) {
 
 // What is open on the current opening invoice: its service lines less the discount, less what head office
 // received, what settlements took and what the module's receipts settled.
-double openingInvoiceBalance(const ado::Recordset& invoice, qint32 customerId,
-                             const ado::ConnectionPtr& connection) {
+OpenBalance openingInvoiceBalance(const ado::Recordset& invoice, qint32 customerId,
+                                  const ado::ConnectionPtr& connection) {
     const shared::Session& s = session();
     const QString id = idOfOpeningInvoice(invoice);
     const QString company = companyText();
@@ -176,16 +175,14 @@ double openingInvoiceBalance(const ado::Recordset& invoice, qint32 customerId,
                                 {{"company", company}, {"invoice", id}, {"customer", number(customerId)}}),
               QStringLiteral("Amt"), connection);
     const double settlements = openingSettlements(id);
-    const double receipts =
-        sumOf(openingReceiptsSettledSql(id, number(s.shopId)), QStringLiteral("Amt"), connection);
-    return amount - (headOffice + settlements + receipts);
+    return {amount, headOffice + settlements, openingReceiptsSettledSql(id, number(s.shopId))};
 }
 
 // Adds the current opening invoice when something is open on it; false when nothing is left.
 bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qint32 customerId,
                         int runningNumber, const ado::ConnectionPtr& connection) {
     const QString id = idOfOpeningInvoice(invoice);
-    const double balance = openingInvoiceBalance(invoice, customerId, connection);
+    const double balance = openingInvoiceBalance(invoice, customerId, connection).now(connection);
     if (!(balance > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
     list.setCell(item, OpeningListColumns.kind, store::openingInvoiceKind().kindText);
@@ -198,19 +195,21 @@ bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qi
     return true;
 }
 
-// Where each listed row's document is among the rows read again, and its balance now.
+// Where each listed row's document is among the rows read again, and what is open on it.
 struct ReadAgain {
     std::function<QString(int item)> keyOfItem;
     std::function<QString(const ado::Recordset& row)> keyOfRow;
-    std::function<double(const ado::Recordset& row)> balanceOf;
+    std::function<OpenBalance(const ado::Recordset& row)> balanceOf;
 };
 
-// The balance now of each item, by item; an item whose document is no longer among the rows has nothing open.
-QMap<int, double> balancesOfItems(const QList<int>& items, ado::Recordset& rows, const ReadAgain& readAgain) {
-    QMap<int, double> balances;
+// What is open on each item's document, by item; an item whose document is no longer among the rows has
+// nothing open.
+QMap<int, OpenBalance> balancesOfItems(const QList<int>& items, ado::Recordset& rows,
+                                       const ReadAgain& readAgain) {
+    QMap<int, OpenBalance> balances;
     QHash<QString, int> itemOfKey;
     for (int item : items) {
-        balances.insert(item, 0);
+        balances.insert(item, {});
         itemOfKey.insert(readAgain.keyOfItem(item), item);
     }
     for (; !rows.eof(); rows.moveNext()) {
@@ -227,6 +226,10 @@ QString shopDocumentKey(const QString& kindText, const QString& id) {
 }
 
 } // namespace
+
+double OpenBalance::now(const ado::ConnectionPtr& connection) const {
+    return after(receiptsSql.isEmpty() ? 0 : sumOf(receiptsSql, QStringLiteral("Amt"), connection));
+}
 
 void frmReceiptShop::openShopDocuments(ado::Recordset& documents) {
     documents.open(shared::statement(ShopDocumentsStatement, {{"shop", number(session().shopId)},
@@ -248,22 +251,22 @@ qint32 frmReceiptShop::openOpeningInvoices(ado::Recordset& invoices) {
     return customerId;
 }
 
-QMap<int, double> frmReceiptShop::shopBalancesNow(const QList<int>& items) {
+QMap<int, OpenBalance> frmReceiptShop::shopBalances(const QList<int>& items) {
     ado::Recordset documents;
     openShopDocuments(documents);
-    return balancesOfItems(
-        items, documents,
-        {[this](int item) {
-             return shopDocumentKey(lvwInvoice.cell(item, ShopListColumns.kind),
-                                    lvwInvoice.cell(item, ShopListColumns.id));
-         },
-         [](const ado::Recordset& row) {
-             return shopDocumentKey(viewKindOfDocument(row).kindText, idOfShopDocument(row));
-         },
-         [this](const ado::Recordset& row) { return shopDocumentBalance(row, adocon()); }});
+    return balancesOfItems(items, documents,
+                           {[this](int item) {
+                                return shopDocumentKey(lvwInvoice.cell(item, ShopListColumns.kind),
+                                                       lvwInvoice.cell(item, ShopListColumns.id));
+                            },
+                            [](const ado::Recordset& row) {
+                                return shopDocumentKey(viewKindOfDocument(row).kindText,
+                                                       idOfShopDocument(row));
+                            },
+                            shopDocumentBalance});
 }
 
-QMap<int, double> frmReceiptShop::openingBalancesNow(const QList<int>& items) {
+QMap<int, OpenBalance> frmReceiptShop::openingBalances(const QList<int>& items) {
     ado::Recordset invoices;
     const qint32 customerId = openOpeningInvoices(invoices);
     return balancesOfItems(items, invoices,

@@ -76,18 +76,6 @@ QVariant serverTime(const ado::ConnectionPtr& connection) {
     return now;
 }
 
-QString receiptPrefix(const ado::ConnectionPtr& connection) {
-    const shared::Session& s = session();
-    ado::Recordset rs;
-    rs.open(shared::statement(PrefixStatement, {{"interface", QString::number(shared::ReceiptInterfaceId)},
-                                                {"shop", shopText()},
-                                                {"financial", QString::number(s.financialId)}}),
-            connection, ado::CursorType::Static, ado::LockType::ReadOnly);
-    const QString prefix = rs.eof() ? QString() : core::nullAsEmpty(rs.field(QStringLiteral("Prefix")));
-    rs.close();
-    return prefix;
-}
-
 // A detail row of one settled document; cell texts go in as they stand and the database converts them.
 struct DetailRow {
     qint16 line;
@@ -137,12 +125,15 @@ bool frmReceiptShop::saveEntry() {
 }
 
 // One attempt at storing the new receipt; a refusal rolls everything back, the entry stays as it is. The
-// saving lock comes first: the receipt id, the number and the balances are all read under it.
+// saving lock comes first in the transaction: the receipt id, the number and the balances are all read
+// under it. What no save changes is read before it, so that other counters wait for less.
 std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
+    const HeaderFacts facts = readHeaderFacts();
+    const std::vector<SettledDocuments> settled = readSettledDocuments();
     ado::Transaction transaction(adocon());
     store::lockReceiptSaving(adocon());
-    SaveReceiptHeader();
-    if (auto refusal = overSettledDocument()) return refusal;
+    SaveReceiptHeader(facts);
+    if (auto refusal = overSettledDocument(settled)) return refusal;
     if (OptSettlement.value()) SaveReceiptDetails();
     transaction.commit();
     return std::nullopt;
@@ -220,7 +211,21 @@ bool frmReceiptShop::refuseUnknownKind() {
     return false;
 }
 
-void frmReceiptShop::SaveReceiptHeader() {
+// The time of saving, the prefix, the creating user's name and the shop's department.
+frmReceiptShop::HeaderFacts frmReceiptShop::readHeaderFacts() {
+    shared::Session& s = session();
+    s.commonDb->adocon = adocon();
+    HeaderFacts facts{serverTime(adocon()), ReceiptPrefix(), {}, 0};
+    s.commonDb->strTableName = QStringLiteral("Lousers");
+    facts.userName = s.commonDb->fnreturnfield(QStringLiteral("username"),
+                                               QStringLiteral("userid=") + QString::number(s.userId));
+    s.commonDb->strTableName = QStringLiteral("ashops");
+    facts.departmentId = core::toInt32(
+        s.commonDb->fnreturnfield(QStringLiteral("departmentid"), QStringLiteral(" shopid=") + shopText()));
+    return facts;
+}
+
+void frmReceiptShop::SaveReceiptHeader(const HeaderFacts& facts) {
     shared::Session& s = session();
     s.commonDb->adocon = adocon();
     const qint16 received = asCurrency(receivedCurrencyId());
@@ -231,7 +236,7 @@ void frmReceiptShop::SaveReceiptHeader() {
     ado::Recordset rs;
     rs.open(HeaderStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
     rs.addNew();
-    writeHeaderKeys(rs);
+    writeHeaderKeys(rs, facts);
     writeHeaderEntry(rs);
     s.userAuditing->SaveUserAuditingInfo(QString::number(ReceiptId), ReceiptNo, true, s.EntryMode, this);
     rs.update();
@@ -239,22 +244,16 @@ void frmReceiptShop::SaveReceiptHeader() {
 }
 
 // Who, where and when: the keys, the number, the creating user, department and counter.
-void frmReceiptShop::writeHeaderKeys(ado::Recordset& rs) {
-    shared::Session& s = session();
+void frmReceiptShop::writeHeaderKeys(ado::Recordset& rs, const HeaderFacts& facts) {
+    const shared::Session& s = session();
     rs.setField(QStringLiteral("drShopid"), s.shopId);
     rs.setField(QStringLiteral("drID"), ReceiptId);
     rs.setField(QStringLiteral("drCompanyID"), s.companyId);
-    rs.setField(QStringLiteral("drTime"), serverTime(adocon()));
-    ReceiptNo = GenerateRecieptNo();
+    rs.setField(QStringLiteral("drTime"), facts.savedAt);
+    ReceiptNo = GenerateRecieptNo(facts.prefix);
     rs.setField(QStringLiteral("drNo"), ReceiptNo);
-    s.commonDb->strTableName = QStringLiteral("Lousers");
-    rs.setField(QStringLiteral("drRecadduser"),
-                s.commonDb->fnreturnfield(QStringLiteral("username"),
-                                          QStringLiteral("userid=") + QString::number(s.userId)));
-    s.commonDb->strTableName = QStringLiteral("ashops");
-    rs.setField(QStringLiteral("drDepartmentid"),
-                core::toInt32(s.commonDb->fnreturnfield(QStringLiteral("departmentid"),
-                                                        QStringLiteral(" shopid=") + shopText())));
+    rs.setField(QStringLiteral("drRecadduser"), facts.userName);
+    rs.setField(QStringLiteral("drDepartmentid"), facts.departmentId);
     rs.setField(QStringLiteral("drCounterID"), s.CounterId);
 }
 
@@ -279,17 +278,30 @@ void frmReceiptShop::writeHeaderEntry(ado::Recordset& rs) {
     rs.setField(QStringLiteral("drUserID"), s.userId);
 }
 
-// The shop's prefix and the next free sequence number under it, taken under the saving lock. The
-// sequence is held in 32 bits: a prefix serves more than 32,767 receipts.
-QString frmReceiptShop::GenerateRecieptNo() {
-    return store::nextReceiptNumber(adocon(), receiptPrefix(adocon()));
+// The shop's prefix for receipts of the financial year; empty when it has none.
+QString frmReceiptShop::ReceiptPrefix() {
+    const shared::Session& s = session();
+    ado::Recordset rs;
+    rs.open(shared::statement(PrefixStatement, {{"interface", QString::number(shared::ReceiptInterfaceId)},
+                                                {"shop", shopText()},
+                                                {"financial", QString::number(s.financialId)}}),
+            adocon(), ado::CursorType::Static, ado::LockType::ReadOnly);
+    const QString prefix = rs.eof() ? QString() : core::nullAsEmpty(rs.field(QStringLiteral("Prefix")));
+    rs.close();
+    return prefix;
+}
+
+// The prefix and the next free sequence number under it, taken under the saving lock. The sequence is held
+// in 32 bits: a prefix serves more than 32,767 receipts.
+QString frmReceiptShop::GenerateRecieptNo(const QString& prefix) {
+    return store::nextReceiptNumber(adocon(), prefix);
 }
 
 // Line numbers of shop documents are their list positions, so unsettled rows leave gaps; the opening
-// invoices follow the last position without gaps.
+// invoices follow the last position without gaps. The rows are stored together, under the saving lock.
 void frmReceiptShop::SaveReceiptDetails() {
     ado::Recordset rs;
-    rs.open(DetailStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
+    rs.open(DetailStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::BatchOptimistic);
     for (int item = 1; item <= lvwInvoice.count(); ++item) {
         if (!isSettled(lvwInvoice.cell(item, ShopListColumns.settlement))) continue;
         const auto column = detailColumnOf(lvwInvoice.cell(item, ShopListColumns.kind));
@@ -311,6 +323,7 @@ void frmReceiptShop::SaveReceiptDetails() {
                    lvwOpeningInvoices.cell(item, OpeningListColumns.amount),
                    lvwOpeningInvoices.cell(item, OpeningListColumns.settlement)});
     }
+    rs.updateBatch();
     rs.close();
 }
 
