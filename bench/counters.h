@@ -46,18 +46,17 @@ struct CounterReport {
     int busyRefusals = 0;  // "The receipt could not be saved: the database is busy. Try again."
     int errors = 0;        // errors the module reported and messages no cashier expects
     int givenUp = 0;       // receipts still not saved after every try
-    double seconds = 0;    // from the start signal to the end of the last save
-    double okSeconds = 0;  // within it, in the OK command alone
+    double okSeconds = 0;  // in the OK command
     int okClicks = 0;
-    double cpuSeconds = 0; // the counter process's own processor time meanwhile
+    double cpuSeconds = 0; // the counter process's own processor time from its first receipt on
 
     QString line() const;
     // Nothing when `line` is not a report.
     static std::optional<CounterReport> parse(const QString& line);
 };
 
-// Runs the counter in this process: announces "ready" once its register is open, starts saving when a line
-// comes on its standard input, and ends with its report. The exit status is 0 when it could work.
+// Runs the counter in this process. Before each OK it says "ready" and waits for a line on its standard
+// input, after it it says "done"; it ends with its report. The exit status is 0 when it could work.
 int runCounter(const CounterOrder& order);
 
 // The database once every counter is done.
