@@ -131,6 +131,8 @@ std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
     const HeaderFacts facts = readHeaderFacts();
     const std::vector<SettledDocuments> settled = readSettledDocuments();
     ado::Transaction transaction(adocon());
+    // The rows go to the engine with the balances' reading and with the commit, not one at a time.
+    adocon()->holdAddedRows();
     store::lockReceiptSaving(adocon());
     SaveReceiptHeader(facts);
     if (auto refusal = overSettledDocument(settled)) return refusal;
@@ -298,10 +300,10 @@ QString frmReceiptShop::GenerateRecieptNo(const QString& prefix) {
 }
 
 // Line numbers of shop documents are their list positions, so unsettled rows leave gaps; the opening
-// invoices follow the last position without gaps. The rows are stored together, under the saving lock.
+// invoices follow the last position without gaps.
 void frmReceiptShop::SaveReceiptDetails() {
     ado::Recordset rs;
-    rs.open(DetailStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::BatchOptimistic);
+    rs.open(DetailStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
     for (int item = 1; item <= lvwInvoice.count(); ++item) {
         if (!isSettled(lvwInvoice.cell(item, ShopListColumns.settlement))) continue;
         const auto column = detailColumnOf(lvwInvoice.cell(item, ShopListColumns.kind));
@@ -323,7 +325,6 @@ void frmReceiptShop::SaveReceiptDetails() {
                    lvwOpeningInvoices.cell(item, OpeningListColumns.amount),
                    lvwOpeningInvoices.cell(item, OpeningListColumns.settlement)});
     }
-    rs.updateBatch();
     rs.close();
 }
 

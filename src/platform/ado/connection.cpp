@@ -78,6 +78,12 @@ QVariantList Connection::firstValues(const QStringList& queries) {
     return driver().firstValues(queries);
 }
 
+void Connection::holdAddedRows() {
+    if (transactionLevel() == 0)
+        throw core::RuntimeError(err::NoTransaction, QLatin1String(err::NoTransactionText));
+    driver().holdAddedRows();
+}
+
 Driver& Connection::driver() const {
     if (!driver_) throw core::RuntimeError::of(core::err::ObjectClosed);
     return *driver_;

@@ -51,6 +51,10 @@ public:
     // The first field of each query's first row (null without rows), the queries sent together where
     // the engine allows: for sums and counts, numbers come back as numbers.
     QVariantList firstValues(const QStringList& queries);
+    // Until the open transaction ends, rows added may go to a server with the next statement instead of
+    // one round trip each; a refused row fails that statement, at the latest the commit. Error
+    // -2147168242 outside a transaction.
+    void holdAddedRows();
 
     // The engine behind the connection; error 3704 when the connection is not open.
     Driver& driver() const;

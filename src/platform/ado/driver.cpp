@@ -13,11 +13,6 @@ std::unique_ptr<Driver> createDriver(const ConnectionString& target) {
     throw adoError(err::ProviderNotFound);
 }
 
-void Driver::insertRows(const std::vector<AddedRow>& rows) {
-    for (const AddedRow& row : rows)
-        insert(row.table, row.columns, row.values);
-}
-
 QVariantList Driver::firstValues(const QStringList& queries) {
     QVariantList values;
     for (const QString& sql : queries) {

@@ -25,13 +25,6 @@ public:
     virtual long count() = 0;
 };
 
-// A row to add to a table: the columns given and their values.
-struct AddedRow {
-    QString table;
-    QStringList columns;
-    QVariantList values;
-};
-
 class Driver {
 public:
     virtual ~Driver() = default;
@@ -52,14 +45,16 @@ public:
     // Statement text in the module's dialect; the driver translates it for its engine.
     virtual long execute(const QString& sql) = 0;
     virtual std::unique_ptr<Cursor> query(const QString& sql) = 0;
-    // Inserts one row into a table; the values are bound, never spliced into the text.
+    // Inserts one row into a table; its values are bound or, held back (holdAddedRows), written as literals
+    // the driver quotes itself: never spliced into the text as they come.
     virtual void insert(const QString& table, const QStringList& columns, const QVariantList& values) = 0;
-    // Inserts the rows in order, each as `insert` would; a driver may hand them to its engine at once. A
-    // failure may leave the rows before it inserted: the caller's transaction takes them back.
-    virtual void insertRows(const std::vector<AddedRow>& rows);
     // The first field of the first row of each query, null for a query without rows; a driver may hand
     // the queries to its engine at once. For sums and counts: a number comes back as a number.
     virtual QVariantList firstValues(const QStringList& queries);
+    // Inside a transaction: until it ends, a driver may hold the rows added back and send them with its
+    // next statement, at the latest with the commit; a row the engine refuses then fails that statement.
+    // A rollback drops the rows held.
+    virtual void holdAddedRows() {}
     virtual void callProcedure(const QString& name, const QVariantList& parameters) = 0;
     // Runs a script in the engine's own language, untranslated (schema and data set-up).
     virtual void executeNative(const QString& script) = 0;

@@ -36,6 +36,13 @@ public:
         countStatement();
         engine_->insert(table, columns, values);
     }
+    // Each query counts; they reach the engine together.
+    QVariantList firstValues(const QStringList& queries) override {
+        for (qsizetype i = 0; i < queries.size(); ++i)
+            countStatement();
+        return engine_->firstValues(queries);
+    }
+    void holdAddedRows() override { engine_->holdAddedRows(); }
     void callProcedure(const QString& name, const QVariantList& parameters) override {
         countStatement();
         engine_->callProcedure(name, parameters);

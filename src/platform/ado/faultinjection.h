@@ -15,10 +15,10 @@ struct InjectedFault {
 };
 
 // Puts a fault in front of the open connection's engine: recordsets and commands on the connection meet
-// it too. The statements reaching the engine (execute, query, insert, callProcedure; neither the
-// transaction calls nor native scripts) are counted, and the `failAt`-th fails with DbFailure instead of
-// running. The fault returned stays readable and may be changed (another statement to fail, the count
-// set back) while the connection lives; error 3704 when the connection is not open.
+// it too. The statements reaching the engine (execute, query, insert, each of firstValues, callProcedure;
+// neither the transaction calls nor native scripts) are counted, and the `failAt`-th fails with DbFailure
+// instead of running. The fault returned stays readable and may be changed (another statement to fail, the
+// count set back) while the connection lives; error 3704 when the connection is not open.
 std::shared_ptr<InjectedFault> injectFault(Connection& connection, long failAt = 0);
 
 } // namespace ado

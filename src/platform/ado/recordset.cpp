@@ -31,7 +31,6 @@ void Recordset::open(const QString& sql, const ConnectionPtr& connection, Cursor
     sql_ = sql;
     lock_ = lock;
     pending_.reset();
-    batch_.clear();
     row_.clear();
     onRow_ = positioned_ = moved_ = false;
     count_.reset();
@@ -42,7 +41,6 @@ void Recordset::close() {
     cursor_.reset();
     connection_.reset();
     pending_.reset();
-    batch_.clear();
     row_.clear();
     onRow_ = false;
     names_.clear();
@@ -158,19 +156,8 @@ void Recordset::update() {
         columns << names_[i];
         values << pending_->values[i];
     }
-    if (lock_ == LockType::BatchOptimistic)
-        batch_.push_back({pending_->table, columns, values});
-    else
-        connection_->driver().insert(pending_->table, columns, values);
+    connection_->driver().insert(pending_->table, columns, values);
     pending_->saved = true;
-}
-
-void Recordset::updateBatch() {
-    requireOpen();
-    update();
-    std::vector<AddedRow> rows;
-    rows.swap(batch_);
-    if (!rows.empty()) connection_->driver().insertRows(rows);
 }
 
 } // namespace ado

@@ -2,14 +2,12 @@
 #pragma once
 
 #include "connection.h"
-#include "driver.h"
 
 #include <QHash>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace ado {
 
@@ -48,13 +46,10 @@ public:
     // Number of rows of the statement (counted on first request).
     long recordCount() const;
 
-    // Adding a row to the single table of a "select * from TABLE ..." statement. Update stores it; opened
-    // with LockType::BatchOptimistic, Update keeps it and UpdateBatch stores the rows kept, all at once
-    // where the engine allows. Rows kept are dropped when the recordset closes.
+    // Adding a row to the single table of a "select * from TABLE ..." statement.
     void addNew();
     void setField(const QString& name, const QVariant& value);
     void update();
-    void updateBatch();
 
 private:
     std::unique_ptr<Cursor> cursor_;
@@ -63,7 +58,6 @@ private:
     LockType lock_ = LockType::ReadOnly;
     struct PendingRow;
     std::unique_ptr<PendingRow> pending_;
-    std::vector<AddedRow> batch_;
     QStringList names_;
     QHash<QString, int> positions_; // lower-case field name -> position
     // The first row is fetched when it is first asked for, so opening reads nothing. The cursor fills

@@ -634,42 +634,45 @@ TEST_P(AdoTest, rowsAreAddedOnlyThroughAnUpdatableSingleTableSelectAllWithoutRea
               "error -2147217900");
 }
 
-// A batch recordset keeps its rows until UpdateBatch stores them together, in order and intact; closing it
-// drops the rows not sent. A refused row fails UpdateBatch and the transaction takes back the rows before it.
-TEST_P(AdoTest, aBatchKeepsItsRowsUntilUpdateBatchStoresThemTogether) {
-    const QString text = QString::fromUtf8("O'Brien -- ' or 1=1");
-    const auto addBatch = [&](ado::Recordset& rs, const QList<int>& ids) {
-        rs.open("select * from receipt where drShopID = 2", connection, ado::CursorType::Keyset,
-                ado::LockType::BatchOptimistic);
-        for (int id : ids) {
-            rs.addNew();
-            rs.setField("drID", id);
-            rs.setField("drShopID", 2);
-            rs.setField(id % 2 ? "drNo" : "drAmount", id % 2 ? QVariant(text) : QVariant(2.25));
-            rs.setField("drDate", id == 1 ? QVariant("2026/12/06") : QVariant(QDate(2026, 12, 7)));
-            rs.update();
-        }
+// Rows held back in a transaction go with the next statement, at the latest with the commit: what runs next
+// reads them, a refused one fails the commit at the latest and nothing is stored, a rollback drops them.
+// Holding ends with the transaction and needs one.
+TEST_P(AdoTest, rowsHeldBackGoWithTheNextStatementOrTheCommit) {
+    const auto addRow = [&](int id) {
+        ado::Recordset rs;
+        rs.open("select * from receipt", connection);
+        rs.addNew();
+        rs.setField("drID", id);
+        rs.update();
     };
-    ado::Recordset dropped;
-    addBatch(dropped, {7});
-    dropped.close();
-    ado::Transaction transaction(connection);
-    ado::Recordset rs;
-    addBatch(rs, {1, 2, 3});
-    EXPECT_EQ(rows("select count(*) from receipt"), "0");
-    rs.updateBatch();
-    transaction.commit();
-    EXPECT_EQ(rows("select drID, drNo, drAmount, drDate from receipt order by drID", openConnection()),
-              "1, '" + text +
-                  "', null, 2026-12-06 00:00:00.000; 2, null, 2.25, 2026-12-07 00:00:00.000; 3, '" + text +
-                  "', null, 2026-12-07 00:00:00.000");
-    rs.close();
-    {
-        ado::Transaction refused(connection);
-        addBatch(rs, {4, 1, 5});
-        EXPECT_EQ(errorOf([&] { rs.updateBatch(); }), "error -2147217873");
-    }
-    EXPECT_EQ(committed(), "1; 2; 3");
+    const auto heldWork = [&](const std::function<void(ado::Transaction&)>& work) {
+        ado::Transaction transaction(connection);
+        connection->holdAddedRows();
+        work(transaction);
+    };
+    heldWork([&](ado::Transaction& transaction) {
+        addRow(1);
+        addRow(2);
+        EXPECT_EQ(connection->firstValues({"select count(*) from receipt"}).value(0).toInt(), 2);
+        addRow(3);
+        EXPECT_EQ(rows("select count(*) from receipt"), "3");
+        addRow(4);
+        connection->execute("update receipt set drCancelled = 1 where drID = 4");
+        addRow(5);
+        transaction.commit();
+    });
+    heldWork([&](ado::Transaction&) { addRow(6); });
+    heldWork([&](ado::Transaction& transaction) {
+        EXPECT_EQ(errorOf([&] {
+                      addRow(1);
+                      transaction.commit();
+                  }),
+                  "error -2147217873");
+    });
+    addRow(7);
+    EXPECT_EQ(rows("select drID, drCancelled from receipt order by 1", openConnection()),
+              "1, null; 2, null; 3, null; 4, 1; 5, null; 7, null");
+    EXPECT_EQ(errorOf([&] { connection->holdAddedRows(); }), "error -2147168242");
 }
 
 // The first value of each query comes back in order: numbers as numbers, null for a query without rows. A

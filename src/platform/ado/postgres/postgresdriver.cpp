@@ -95,6 +95,8 @@ void PostgresDriver::open(const ConnectionString& target) {
         // The module's statements are short: compiling one (done above a plan cost that a listing over a
         // few thousand documents reaches) takes longer than running it.
         run(QStringLiteral("set jit = off"));
+        // Texts written as literals (quotes doubled) rely on backslashes being plain characters.
+        run(QStringLiteral("set standard_conforming_strings = on"));
         applyTimeout();
         applyLockTimeout();
         ensureDialect(database());
@@ -136,6 +138,7 @@ void PostgresDriver::close() {
             result->released = true;
         }
     cursors_.clear();
+    endHolding();
     inserts_.reset();
     statements_.reset();
     schema_.reset();
@@ -176,6 +179,7 @@ QSqlQuery PostgresDriver::run(const QString& sql) {
 }
 
 void PostgresDriver::begin() {
+    sendHeld();
     run(level_ == 0 ? QStringLiteral("begin") : QStringLiteral("savepoint ") + savepointName(level_));
     ++level_;
 }
@@ -191,19 +195,28 @@ void PostgresDriver::commit() {
         raiseDriverError(
             core::err::DbFailure,
             QStringLiteral("The transaction was rolled back after an error; nothing was committed."));
-    run(level_ == 1 ? QStringLiteral("commit") : QStringLiteral("release ") + savepointName(level_ - 1));
+    runAfterHeld(
+        {level_ == 1 ? QStringLiteral("commit") : QStringLiteral("release ") + savepointName(level_ - 1)});
     --level_;
-    if (level_ == 0) schemaChangedInTransaction_ = false;
+    if (level_ == 0) {
+        schemaChangedInTransaction_ = false;
+        endHolding();
+    }
 }
 
 void PostgresDriver::rollback() {
     requireTransaction();
-    // Rolling back to the savepoint also ends the failed state a statement after it left.
+    // Rolling back to the savepoint also ends the failed state a statement after it left. The rows held
+    // were added after the savepoint: beginning it sent those before.
+    held_.clear();
     run(level_ == 1 ? QStringLiteral("rollback")
                     : QStringLiteral("rollback to %1; release %1").arg(savepointName(level_ - 1)));
     --level_;
     if (schemaChangedInTransaction_) forgetSchema();
-    if (level_ == 0) schemaChangedInTransaction_ = false;
+    if (level_ == 0) {
+        schemaChangedInTransaction_ = false;
+        endHolding();
+    }
 }
 
 QString PostgresDriver::translate(const QString& sql) {
@@ -225,6 +238,7 @@ void PostgresDriver::forgetSchema() {
 }
 
 long PostgresDriver::execute(const QString& sql) {
+    sendHeld();
     QSqlQuery done = run(translate(sql));
     noteSchemaChange(sql);
     return qMax(done.numRowsAffected(), 0);
@@ -232,6 +246,8 @@ long PostgresDriver::execute(const QString& sql) {
 
 std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
     database();
+    // The query may read the rows held.
+    sendHeld();
     const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
     // Only queries take a shape: one the cache holds is a query.
     if (!statements_->holds(lifted.shape) && !isQuery(sql)) return runAtOnce(sql);
@@ -281,7 +297,7 @@ struct InsertParts {
     QStringList values;
 };
 
-QString insertText(const InsertParts& row) {
+QString statementText(const InsertParts& row) {
     return row.columns.isEmpty() ? QStringLiteral("insert into %1 default values").arg(row.table)
                                  : QStringLiteral("insert into %1 (%2) values (%3)")
                                        .arg(row.table, row.columns.join(u','), row.values.join(u','));
@@ -290,22 +306,40 @@ QString insertText(const InsertParts& row) {
 } // namespace
 
 void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
+    if (holding_) return void(held_ << insertText(table, columns, values));
     const EngineRow row = engineRow(table, columns, values);
     QStringList markers;
     markers.fill(QStringLiteral("?"), row.columns.size());
-    inserts_->run(insertText({row.table, row.columns, markers}), row.values);
+    inserts_->run(statementText({row.table, row.columns, markers}), row.values);
 }
 
-void PostgresDriver::insertRows(const std::vector<AddedRow>& rows) {
-    QStringList inserts;
-    for (const AddedRow& added : rows) {
-        const EngineRow row = engineRow(added.table, added.columns, added.values);
-        QStringList literals;
-        for (const QVariant& value : row.values)
-            literals << literal(value);
-        inserts << insertText({row.table, row.columns, literals});
-    }
-    runTogether(database(), inserts);
+QString PostgresDriver::insertText(const QString& table, const QStringList& columns,
+                                   const QVariantList& values) {
+    const EngineRow row = engineRow(table, columns, values);
+    QStringList literals;
+    for (const QVariant& value : row.values)
+        literals << literal(value);
+    return statementText({row.table, row.columns, literals});
+}
+
+void PostgresDriver::holdAddedRows() {
+    requireTransaction();
+    holding_ = true;
+}
+
+QVariantList PostgresDriver::runAfterHeld(const QStringList& statements) {
+    QStringList together;
+    together.swap(held_);
+    return runTogether(database(), together << statements);
+}
+
+void PostgresDriver::sendHeld() {
+    if (!held_.isEmpty()) runAfterHeld({});
+}
+
+void PostgresDriver::endHolding() {
+    held_.clear();
+    holding_ = false;
 }
 
 QVariantList PostgresDriver::firstValues(const QStringList& queries) {
@@ -318,17 +352,19 @@ QVariantList PostgresDriver::firstValues(const QStringList& queries) {
             lifted.shape, [&] { return PostgresRewriter(catalog).translate(sql, lifted.tokens); });
         executions << statements_->execution(shape, lifted.values);
     }
-    return runTogether(database(), executions);
+    return runAfterHeld(executions);
 }
 
 void PostgresDriver::callProcedure(const QString& name, const QVariantList& parameters) {
     QStringList values;
     for (const QVariant& parameter : parameters)
         values << literal(parameter);
+    sendHeld();
     run(QStringLiteral("CALL %1(%2)").arg(procedureName(name), values.join(QStringLiteral(", "))));
 }
 
 void PostgresDriver::executeNative(const QString& script) {
+    sendHeld();
     run(script);
     if (schema_) forgetSchema();
 }

@@ -45,10 +45,10 @@ public:
     // prepared; any other statement at once.
     std::unique_ptr<Cursor> query(const QString& sql) override;
     void insert(const QString& table, const QStringList& columns, const QVariantList& values) override;
-    // The rows' inserts in one round trip, their values written as literals.
-    void insertRows(const std::vector<AddedRow>& rows) override;
     // The queries run in one round trip, each through the statement its shape prepared.
     QVariantList firstValues(const QStringList& queries) override;
+    // Rows added are then written as literal inserts and sent before the next statement's text.
+    void holdAddedRows() override;
     // CALL name(...) inside the caller's transaction. The plugin prepares every statement with PREPARE,
     // which refuses CALL: the call is sent unprepared with its values written as literals.
     void callProcedure(const QString& name, const QVariantList& parameters) override;
@@ -68,9 +68,19 @@ private:
     // Whether the open transaction changed the schema: rolling it back changes it again.
     bool schemaChangedInTransaction_ = false;
     std::vector<std::weak_ptr<QueryResult>> cursors_;
+    // Whether the open transaction holds added rows back, and the inserts held.
+    bool holding_ = false;
+    QStringList held_;
 
     QSqlDatabase database() const;
     QSqlQuery run(const QString& sql);
+    // The inserts held, given up by the driver: sent before `statements` (run together with them), or
+    // alone by sendHeld.
+    QVariantList runAfterHeld(const QStringList& statements);
+    void sendHeld();
+    // The insert of a row, its values written as literals.
+    QString insertText(const QString& table, const QStringList& columns, const QVariantList& values);
+    void endHolding();
     // A statement other than a query, run when opened.
     std::unique_ptr<Cursor> runAtOnce(const QString& sql);
     // `names` as the statement spells them.
