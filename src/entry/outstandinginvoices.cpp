@@ -4,6 +4,7 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
+#include "platform/core/runtimeerror.h"
 #include "shared/session.h"
 #include "shared/statement.h"
 #include "store/invoicekinds.h"
@@ -11,6 +12,8 @@
 #include <QHash>
 #include <QMap>
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace entry {
 
@@ -136,22 +139,38 @@ OpenBalance shopDocumentBalance(const ado::Recordset& document) {
                                    number(session().shopId))};
 }
 
-// Adds the current document of the view with what the module's receipts leave open on it; false when
-// nothing is left, so that the document takes no running number.
-bool listShopDocument(forms::ListView& list, const ado::Recordset& document, int runningNumber,
-                      const ado::ConnectionPtr& connection) {
-    const ViewKind kind = viewKindOfDocument(document);
-    const QString id = idOfShopDocument(document);
-    const double outstanding = shopDocumentBalance(document).now(connection);
+// A document of the view as the shop list shows it, and what is open on it.
+struct ShopDocument {
+    QString kindText;
+    QString number;
+    QString date;
+    QString id;
+    QString remarks;
+    OpenBalance balance;
+};
+
+ShopDocument shopDocumentOf(const ado::Recordset& document) {
+    return {viewKindOfDocument(document).kindText,
+            core::toText(document.field(QStringLiteral("ihInvoiceno"))),
+            core::toText(document.field(QStringLiteral("ihinvoicedate"))),
+            idOfShopDocument(document),
+            core::nullAsEmpty(document.field(QStringLiteral("ihRemarks"))),
+            shopDocumentBalance(document)};
+}
+
+// Adds the document with what is open on it when something is; false when nothing is left, so that the
+// document takes no running number.
+bool listShopDocument(forms::ListView& list, const ShopDocument& document, double outstanding,
+                      int runningNumber) {
     if (!(outstanding > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
-    list.setCell(item, ShopListColumns.kind, kind.kindText);
-    list.setCell(item, ShopListColumns.number, core::toText(document.field(QStringLiteral("ihInvoiceno"))));
-    list.setCell(item, ShopDateColumn, core::toText(document.field(QStringLiteral("ihinvoicedate"))));
+    list.setCell(item, ShopListColumns.kind, document.kindText);
+    list.setCell(item, ShopListColumns.number, document.number);
+    list.setCell(item, ShopDateColumn, document.date);
     list.setCell(item, ShopListColumns.amount, core::format(outstanding, AmountFormat));
     list.setCell(item, ShopListColumns.settlement, NothingSettled);
-    list.setCell(item, ShopListColumns.id, id);
-    list.setCell(item, ShopRemarksColumn, core::nullAsEmpty(document.field(QStringLiteral("ihRemarks"))));
+    list.setCell(item, ShopListColumns.id, document.id);
+    list.setCell(item, ShopRemarksColumn, document.remarks);
     return true;
 }
 
@@ -277,13 +296,31 @@ QMap<int, OpenBalance> frmReceiptShop::openingBalances(const QList<int>& items) 
                             }});
 }
 
+// What the module's receipts settled on the documents is read for all of them at once, in the view's order.
+// When that fails, the documents are listed one by one again: those before the failing statement stay
+// listed, and its error is the one reported.
 void frmReceiptShop::LoadShopInvoices() {
-    ado::Recordset documents;
-    openShopDocuments(documents);
+    ado::Recordset rows;
+    std::vector<ShopDocument> documents;
+    for (openShopDocuments(rows); !rows.eof(); rows.moveNext())
+        documents.push_back(shopDocumentOf(rows));
+    rows.close();
+    QStringList queries;
+    for (const ShopDocument& document : documents)
+        queries << document.balance.receiptsSql;
+    std::optional<QVariantList> settled;
+    try {
+        if (!queries.isEmpty()) settled = adocon()->firstValues(queries);
+    } catch (const core::RuntimeError&) {
+        settled.reset();
+    }
     int runningNumber = 1;
-    for (; !documents.eof(); documents.moveNext())
-        if (listShopDocument(lvwInvoice, documents, runningNumber, adocon())) ++runningNumber;
-    documents.close();
+    for (size_t i = 0; i < documents.size(); ++i) {
+        const OpenBalance& balance = documents[i].balance;
+        const double outstanding =
+            settled ? balance.after(core::toDouble(settled->at(qsizetype(i)))) : balance.now(adocon());
+        if (listShopDocument(lvwInvoice, documents[i], outstanding, runningNumber)) ++runningNumber;
+    }
 }
 
 void frmReceiptShop::LoadOpeningInvoices() {
