@@ -53,7 +53,8 @@ Processes startCounters(const CounterOrder& order, int counters) {
                        {QStringLiteral("--counter"), QString::number(counter), QStringLiteral("--database"),
                         order.database, QStringLiteral("--first-customer"),
                         QString::number(order.firstCustomer), QStringLiteral("--saves"),
-                        QString::number(order.saves)});
+                        QString::number(order.saves), QStringLiteral("--in-rounds"),
+                        QString::number(int(order.inRounds))});
         processes.push_back(std::move(process));
     }
     return processes;
@@ -77,17 +78,35 @@ void add(CounterReport& total, const CounterReport& report) {
     total.cpuSeconds += report.cpuSeconds;
 }
 
-// What the counters did together, and how long it took: from the first round to the last report, and
-// within it the rounds' OK presses.
+// What the counters did together, and how long it took: from the start to the last report, and in rounds
+// the rounds' OK presses.
 struct RunOutcome {
     CounterReport total;
     double seconds = 0;
     double savingSeconds = 0;
 };
 
+// Whether every counter ended well, its work `complete` so far.
+bool finished(Processes& processes, bool complete) {
+    for (auto& process : processes) {
+        process->waitForFinished(-1);
+        complete = complete && process->exitCode() == 0;
+    }
+    return complete;
+}
+
+void tell(const std::vector<QProcess*>& processes, const char* line) {
+    for (QProcess* process : processes)
+        process->write(line);
+    // Without an event loop a process's input is written only while the program waits for it.
+    for (QProcess* process : processes)
+        process->waitForBytesWritten(-1);
+}
+
 // The counters save in rounds. Each counter enters its next receipt and says "ready" (or sends its report
 // when it has none left); once every counter still saving is ready, all press OK at once and the round
-// lasts until the last says "done". Nothing when a counter ended without its report.
+// lasts until the last says "done". Then they go on to their next receipts. Nothing when a counter ended
+// without its report.
 std::optional<RunOutcome> runInRounds(Processes& processes) {
     std::vector<QProcess*> saving;
     for (auto& process : processes)
@@ -109,23 +128,37 @@ std::optional<RunOutcome> runInRounds(Processes& processes) {
         if (!sinceFirstRound.isValid()) sinceFirstRound.start();
         QElapsedTimer round;
         round.start();
-        for (QProcess* process : ready)
-            process->write("go\n");
-        // Without an event loop a process's input is written only while the program waits for it.
-        for (QProcess* process : ready)
-            process->waitForBytesWritten(-1);
+        tell(ready, "go\n");
         for (QProcess* process : ready)
             complete = lineOf(*process).trimmed() == QLatin1String("done") && complete;
         outcome.savingSeconds += round.nsecsElapsed() / 1e9;
+        tell(ready, "next\n");
         saving = ready;
     }
     outcome.seconds = sinceFirstRound.nsecsElapsed() / 1e9;
+    return finished(processes, complete) ? std::optional(outcome) : std::nullopt;
+}
+
+// Every counter once its first receipt is entered, then the start for all at once; each then works at its
+// own pace until its report. Nothing when a counter ended without its report.
+std::optional<RunOutcome> runAtOwnPace(Processes& processes) {
+    std::vector<QProcess*> counters;
+    bool complete = true;
     for (auto& process : processes) {
-        process->waitForFinished(-1);
-        complete = complete && process->exitCode() == 0;
+        counters.push_back(process.get());
+        complete = lineOf(*process).trimmed() == QLatin1String("ready") && complete;
     }
-    if (!complete) return std::nullopt;
-    return outcome;
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    tell(counters, "go\n");
+    RunOutcome outcome;
+    for (QProcess* process : counters) {
+        const auto report = CounterReport::parse(lineOf(*process));
+        complete = report && complete;
+        if (report) add(outcome.total, *report);
+    }
+    outcome.seconds = sinceStart.nsecsElapsed() / 1e9;
+    return finished(processes, complete) ? std::optional(outcome) : std::nullopt;
 }
 
 QString yesOrNo(bool yes) {
@@ -142,19 +175,19 @@ QString retriesText(const CounterReport& total, std::optional<long> rollbacks) {
         .arg(*rollbacks);
 }
 
-void printRound(const QString& engine, int counters, int saves, const RunOutcome& outcome,
-                std::optional<long> rollbacks, const StoredState& stored) {
+void printRound(const QString& engine, int counters, int saves, const CounterOrder& order,
+                const RunOutcome& outcome, std::optional<long> rollbacks, const StoredState& stored) {
     const CounterReport& total = outcome.total;
     const int clicks = std::max(total.okClicks, 1);
-    std::printf("%d counters on %s, %d receipts each: %d saved\n", counters, qPrintable(engine), saves,
-                total.saves);
-    std::printf("  while they press OK at once: %.1f saves/s (%.2f s; OK %.1f ms)\n",
-                total.saves / outcome.savingSeconds, outcome.savingSeconds, total.okSeconds / clicks * 1000);
-    std::printf(
-        "  over the whole cashier's cycle (New, customer, settlement, OK): %.1f saves/s (%.2f s); the "
-        "counters' own processor time %.1f ms a saved receipt\n",
-        total.saves / outcome.seconds, outcome.seconds,
-        total.saves ? total.cpuSeconds / total.saves * 1000 : 0.0);
+    std::printf("%d counters on %s, %d receipts each, %s: %d saved in %.2f s, %.1f saves/s", counters,
+                qPrintable(engine), saves,
+                order.inRounds ? "pressing OK at once in rounds" : "each at its own pace", total.saves,
+                outcome.seconds, total.saves / outcome.seconds);
+    if (order.inRounds)
+        std::printf("; while they press OK %.1f saves/s (%.2f s)", total.saves / outcome.savingSeconds,
+                    outcome.savingSeconds);
+    std::printf("\n  OK %.1f ms on average; the counters' own processor time %.1f ms a saved receipt\n",
+                total.okSeconds / clicks * 1000, total.saves ? total.cpuSeconds / total.saves * 1000 : 0.0);
     std::printf(
         "  refused by the balance guard %d, refused busy %d, errors %d, receipts given up %d; retries "
         "%s\n",
@@ -172,15 +205,15 @@ void printRound(const QString& engine, int counters, int saves, const RunOutcome
 
 // One round in a database of its own: the demo shop, the customers of the run with their documents, the
 // keys and tables the register's first opening makes, made before the counters start together.
-bool runRound(const QString& server, int counters, int saves) {
+bool runRound(const QString& server, int counters, int saves, bool inRounds) {
     bench::BenchDatabase database(server, QStringLiteral("counters.db"), true);
     const ado::ConnectionPtr& connection = database.connection();
-    CounterOrder order{0, connection->connectionString(), lastCustomerId(connection) + 1, saves};
+    CounterOrder order{0, connection->connectionString(), lastCustomerId(connection) + 1, saves, inRounds};
     db::generateLargeDataSet(connection, BenchShop, 0, customersOfRun(counters, saves), DocumentsPerCustomer);
     store::ensureReceiptKeys(connection);
     const std::optional<long> rollbacksBefore = rolledBack(database);
     Processes processes = startCounters(order, counters);
-    const std::optional<RunOutcome> outcome = runInRounds(processes);
+    const std::optional<RunOutcome> outcome = inRounds ? runInRounds(processes) : runAtOwnPace(processes);
     if (!outcome) {
         std::fprintf(stderr, "%d counters: a counter ended before its report\n", counters);
         return false;
@@ -191,7 +224,7 @@ bool runRound(const QString& server, int counters, int saves) {
     std::optional<long> rollbacks;
     if (rollbacksAfter) rollbacks = *rollbacksAfter - *rollbacksBefore;
     const StoredState stored = checkStored(connection);
-    printRound(database.engine(), counters, saves, *outcome, rollbacks, stored);
+    printRound(database.engine(), counters, saves, order, *outcome, rollbacks, stored);
     return stored.sound(outcome->total.saves);
 }
 
@@ -201,13 +234,15 @@ int runCounterProcess(QStringList& arguments) {
     order.database = bench::takeDatabaseOption(arguments);
     order.firstCustomer = bench::takeOption(arguments, QStringLiteral("--first-customer")).toInt();
     order.saves = bench::takeOption(arguments, QStringLiteral("--saves")).toInt();
+    order.inRounds = bench::takeOption(arguments, QStringLiteral("--in-rounds")).toInt() != 0;
     return runCounter(order);
 }
 
 } // namespace
 
 // bench-counters [--database CONNECTION] [--saves M] [COUNTERS...]: 1, 2, 4 and 8 counters of 50 receipts
-// each on SQLite by default. With --counter N it is one counter of a run, started by the run itself.
+// each on SQLite by default, first each at its own pace, then pressing OK at once in rounds. With
+// --counter N it is one counter of a run, started by the run itself.
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments();
@@ -220,6 +255,7 @@ int main(int argc, char** argv) {
     if (rounds.isEmpty()) rounds = {1, 2, 4, 8};
     bool sound = true;
     for (int counters : rounds)
-        sound = runRound(server, counters, saves.isEmpty() ? 50 : saves.toInt()) && sound;
+        for (bool inRounds : {false, true})
+            sound = runRound(server, counters, saves.isEmpty() ? 50 : saves.toInt(), inRounds) && sound;
     return sound ? 0 : 1;
 }

@@ -32,6 +32,8 @@ struct CounterOrder {
     QString database;
     qint32 firstCustomer = 0;
     int saves = 0;
+    // In rounds every counter presses OK when all are ready to; otherwise each works at its own pace.
+    bool inRounds = false;
 };
 
 // The customers a run needs: those every counter shares, then each counter's own.
@@ -55,8 +57,9 @@ struct CounterReport {
     static std::optional<CounterReport> parse(const QString& line);
 };
 
-// Runs the counter in this process. Before each OK it says "ready" and waits for a line on its standard
-// input, after it it says "done"; it ends with its report. The exit status is 0 when it could work.
+// Runs the counter in this process. It says "ready" before its first OK and waits for a line on its standard
+// input; in rounds it does so before each OK, and after each says "done" and waits again. It ends with its
+// report. The exit status is 0 when it could work.
 int runCounter(const CounterOrder& order);
 
 // The database once every counter is done.
