@@ -38,6 +38,9 @@ const QString StoredDateFormat = QStringLiteral("yyyy/mm/dd");
 
 const char* const PrefixStatement =
     "SELECT Prefix FROM aPrefix WHERE InterfaceID = :interface and shopid=:shop and financialid = :financial";
+const char* const ServerTimeStatement = "select CURRENT_TIMESTAMP";
+const char* const UserNameStatement = "select username from Lousers where userid=:user";
+const char* const DepartmentStatement = "select departmentid from ashops where  shopid=:shop";
 
 QString shopText() {
     return QString::number(session().shopId);
@@ -68,12 +71,15 @@ qint16 asCurrency(qint32 currencyId) {
     return core::toInt16(currencyId);
 }
 
-QVariant serverTime(const ado::ConnectionPtr& connection) {
-    ado::Recordset rs;
-    rs.open(QStringLiteral("select CURRENT_TIMESTAMP"), connection);
-    const QVariant now = rs.field(0);
-    rs.close();
-    return now;
+QString prefixStatement() {
+    return shared::statement(PrefixStatement, {{"interface", QString::number(shared::ReceiptInterfaceId)},
+                                               {"shop", shopText()},
+                                               {"financial", QString::number(session().financialId)}});
+}
+
+// A field read where a missing value is an empty text.
+QVariant textIfNull(const QVariant& value) {
+    return core::isNull(value) ? QVariant(QString()) : value;
 }
 
 // A detail row of one settled document; cell texts go in as they stand and the database converts them.
@@ -213,18 +219,14 @@ bool frmReceiptShop::refuseUnknownKind() {
     return false;
 }
 
-// The time of saving, the prefix, the creating user's name and the shop's department.
+// The time of saving, the prefix, the creating user's name and the shop's department, read at once.
 frmReceiptShop::HeaderFacts frmReceiptShop::readHeaderFacts() {
-    shared::Session& s = session();
-    s.commonDb->adocon = adocon();
-    HeaderFacts facts{serverTime(adocon()), ReceiptPrefix(), {}, 0};
-    s.commonDb->strTableName = QStringLiteral("Lousers");
-    facts.userName = s.commonDb->fnreturnfield(QStringLiteral("username"),
-                                               QStringLiteral("userid=") + QString::number(s.userId));
-    s.commonDb->strTableName = QStringLiteral("ashops");
-    facts.departmentId = core::toInt32(
-        s.commonDb->fnreturnfield(QStringLiteral("departmentid"), QStringLiteral(" shopid=") + shopText()));
-    return facts;
+    const QVariantList read = adocon()->firstValues(
+        {QString::fromLatin1(ServerTimeStatement), prefixStatement(),
+         shared::statement(UserNameStatement, {{"user", QString::number(session().userId)}}),
+         shared::statement(DepartmentStatement, {{"shop", shopText()}})});
+    return {read.at(0), core::nullAsEmpty(read.at(1)), textIfNull(read.at(2)),
+            core::toInt32(textIfNull(read.at(3)))};
 }
 
 void frmReceiptShop::SaveReceiptHeader(const HeaderFacts& facts) {
@@ -282,15 +284,7 @@ void frmReceiptShop::writeHeaderEntry(ado::Recordset& rs) {
 
 // The shop's prefix for receipts of the financial year; empty when it has none.
 QString frmReceiptShop::ReceiptPrefix() {
-    const shared::Session& s = session();
-    ado::Recordset rs;
-    rs.open(shared::statement(PrefixStatement, {{"interface", QString::number(shared::ReceiptInterfaceId)},
-                                                {"shop", shopText()},
-                                                {"financial", QString::number(s.financialId)}}),
-            adocon(), ado::CursorType::Static, ado::LockType::ReadOnly);
-    const QString prefix = rs.eof() ? QString() : core::nullAsEmpty(rs.field(QStringLiteral("Prefix")));
-    rs.close();
-    return prefix;
+    return core::nullAsEmpty(adocon()->firstValues({prefixStatement()}).at(0));
 }
 
 // The prefix and the next free sequence number under it, taken under the saving lock. The sequence is held
