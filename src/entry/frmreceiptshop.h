@@ -9,6 +9,7 @@
 #include "platform/forms/listview.h"
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/textcontrols.h"
+#include "store/receiptnumbering.h"
 
 #include <QList>
 #include <QMap>
@@ -134,7 +135,7 @@ public:
     void SaveReceiptHeader(const HeaderFacts& facts);
     void SaveReceiptDetails();
     QString ReceiptPrefix();
-    QString GenerateRecieptNo(const QString& prefix);
+    store::ReceiptKeys GenerateRecieptNo(const QString& prefix);
     void Form_QueryUnload(int& cancel, int unloadMode) override;
 
 private:

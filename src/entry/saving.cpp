@@ -139,7 +139,6 @@ std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
     ado::Transaction transaction(adocon());
     // The rows go to the engine with the balances' reading and with the commit, not one at a time.
     adocon()->holdAddedRows();
-    store::lockReceiptSaving(adocon());
     SaveReceiptHeader(facts);
     if (auto refusal = overSettledDocument(settled)) return refusal;
     if (OptSettlement.value()) SaveReceiptDetails();
@@ -235,8 +234,9 @@ void frmReceiptShop::SaveReceiptHeader(const HeaderFacts& facts) {
     const qint16 received = asCurrency(receivedCurrencyId());
     DepartmentFactor = shared::GetConversionRate(received, asCurrency(DepartmentCurrencyId));
     CompanyFactor = shared::GetConversionRate(received, asCurrency(CompanyCurrencyId));
-    s.commonDb->strTableName = QStringLiteral("LosDummyReceiptHeader where drshopid=") + shopText();
-    ReceiptId = s.commonDb->fnGetNextMaxNo(QStringLiteral("drid"));
+    const store::ReceiptKeys keys = GenerateRecieptNo(facts.prefix);
+    ReceiptId = keys.id;
+    ReceiptNo = keys.number;
     ado::Recordset rs;
     rs.open(HeaderStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
     rs.addNew();
@@ -254,7 +254,6 @@ void frmReceiptShop::writeHeaderKeys(ado::Recordset& rs, const HeaderFacts& fact
     rs.setField(QStringLiteral("drID"), ReceiptId);
     rs.setField(QStringLiteral("drCompanyID"), s.companyId);
     rs.setField(QStringLiteral("drTime"), facts.savedAt);
-    ReceiptNo = GenerateRecieptNo(facts.prefix);
     rs.setField(QStringLiteral("drNo"), ReceiptNo);
     rs.setField(QStringLiteral("drRecadduser"), facts.userName);
     rs.setField(QStringLiteral("drDepartmentid"), facts.departmentId);
@@ -287,10 +286,10 @@ QString frmReceiptShop::ReceiptPrefix() {
     return core::nullAsEmpty(adocon()->firstValues({prefixStatement()}).at(0));
 }
 
-// The prefix and the next free sequence number under it, taken under the saving lock. The sequence is held
-// in 32 bits: a prefix serves more than 32,767 receipts.
-QString frmReceiptShop::GenerateRecieptNo(const QString& prefix) {
-    return store::nextReceiptNumber(adocon(), prefix);
+// The saving lock, and under it the receipt's id and the next free sequence number under the prefix. The
+// sequence is held in 32 bits: a prefix serves more than 32,767 receipts.
+store::ReceiptKeys frmReceiptShop::GenerateRecieptNo(const QString& prefix) {
+    return store::lockAndNumberReceipt(adocon(), session().shopId, prefix);
 }
 
 // Line numbers of shop documents are their list positions, so unsettled rows leave gaps; the opening

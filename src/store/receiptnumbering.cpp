@@ -15,6 +15,7 @@ namespace {
 const QString NumberingProcedure = QStringLiteral("GenerateRecieptNo");
 
 const char* const LockStatement = "update LosReceiptLock set rlSaves = rlSaves + 1 where rlId = 1";
+const char* const LastIdStatement = "select max(drid) from LosDummyReceiptHeader where drshopid=%1";
 const char* const LastNumberStatement = "select rnLastNo from LosReceiptNumbering where rnPrefix = %1";
 const char* const UpdateLastStatement = "update LosReceiptNumbering set rnLastNo = %2 where rnPrefix = %1";
 // Moves the sequence on only when no receipt holds the number yet: %3 is the number as a literal.
@@ -73,19 +74,17 @@ qint64 highestStoredNumber(const QString& prefix, const ado::ConnectionPtr& conn
     return highest;
 }
 
-} // namespace
-
-void lockReceiptSaving(const ado::ConnectionPtr& connection) {
-    connection->execute(QString::fromUtf8(LockStatement));
+QString lastNumberStatement(const QString& prefix) {
+    return QString::fromUtf8(LastNumberStatement).arg(ado::quoted(prefix.toUpper()));
 }
 
 // The prefix's row is trusted unless its next number is taken already (by a program that numbers on its
-// own); then, as when the row is missing, the stored numbers give the sequence again.
-QString nextReceiptNumber(const ado::ConnectionPtr& connection, const QString& prefix) {
+// own); then, as when the row is missing, the stored numbers give the sequence again. `last` is the row's
+// last number, null without a row.
+QString numberAfter(const ado::ConnectionPtr& connection, const QString& prefix, const QVariant& last) {
     const QString key = ado::quoted(prefix.toUpper());
-    const QVariant last = firstField(QString::fromUtf8(LastNumberStatement).arg(key), connection);
     const auto sequenceText = [](qint64 number) { return QString::number(core::toInt32(number)); };
-    if (last.isNull()) {
+    if (core::isNull(last)) {
         const QString sequence = sequenceText(highestStoredNumber(prefix, connection) + 1);
         connection->execute(QString::fromUtf8(InsertLastStatement).arg(key, sequence));
         return prefix + sequence;
@@ -98,6 +97,21 @@ QString nextReceiptNumber(const ado::ConnectionPtr& connection, const QString& p
         connection->execute(QString::fromUtf8(UpdateLastStatement).arg(key, sequence));
     }
     return prefix + sequence;
+}
+
+} // namespace
+
+ReceiptKeys lockAndNumberReceipt(const ado::ConnectionPtr& connection, qint32 shopId, const QString& prefix) {
+    const QVariantList read = connection->firstValues({QString::fromUtf8(LockStatement),
+                                                       QString::fromUtf8(LastIdStatement).arg(shopId),
+                                                       lastNumberStatement(prefix)});
+    const QVariant lastId = read.at(1);
+    return {core::isNull(lastId) ? 1 : core::toInt32(lastId) + 1,
+            numberAfter(connection, prefix, read.at(2))};
+}
+
+QString nextReceiptNumber(const ado::ConnectionPtr& connection, const QString& prefix) {
+    return numberAfter(connection, prefix, firstField(lastNumberStatement(prefix), connection));
 }
 
 } // namespace store

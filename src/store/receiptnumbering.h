@@ -1,14 +1,21 @@
-// The saving lock every counter takes, and the next receipt number under a prefix taken under it.
+// The saving lock every counter takes, and the keys of a new receipt taken under it.
 #pragma once
 
 #include "platform/ado/connection.h"
 
 namespace store {
 
-// Takes the lock every saving counter of every shop takes, held to the end of the caller's transaction:
-// the receipt numbers and the balances of the documents a receipt settles (opening invoices are
-// company-wide) change under it only.
-void lockReceiptSaving(const ado::ConnectionPtr& connection);
+// A new receipt's id in its shop and its number.
+struct ReceiptKeys {
+    qint32 id = 0;
+    QString number;
+};
+
+// Takes the lock every saving counter of every shop takes, held to the end of the caller's transaction, and
+// under it the receipt's keys: the shop's highest id and one, and the number nextReceiptNumber gives, read
+// together with the lock where the engine allows. The receipt numbers and the balances of the documents a
+// receipt settles (opening invoices are company-wide) change under the lock only.
+ReceiptKeys lockAndNumberReceipt(const ado::ConnectionPtr& connection, qint32 shopId, const QString& prefix);
 
 // The prefix followed by the next sequence number under it, counting the numbers of every shop that
 // start with the prefix (without regard to case). Keeps the number taken: run it in the saving transaction,

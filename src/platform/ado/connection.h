@@ -48,8 +48,9 @@ public:
 
     // Runs a statement written in the module's dialect; returns the number of rows it changed.
     long execute(const QString& sql);
-    // The first field of each query's first row (null without rows), the queries sent together where
-    // the engine allows: for sums and counts, numbers come back as numbers.
+    // The first field of each statement's first row (null without rows: a statement other than a query
+    // runs for its effect), the statements sent together where the engine allows: for sums and counts,
+    // numbers come back as numbers.
     QVariantList firstValues(const QStringList& queries);
     // Until the open transaction ends, rows added may go to a server with the next statement instead of
     // one round trip each; a refused row fails that statement, at the latest the commit. Error

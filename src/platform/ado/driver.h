@@ -48,8 +48,9 @@ public:
     // Inserts one row into a table; its values are bound or, held back (holdAddedRows), written as literals
     // the driver quotes itself: never spliced into the text as they come.
     virtual void insert(const QString& table, const QStringList& columns, const QVariantList& values) = 0;
-    // The first field of the first row of each query, null for a query without rows; a driver may hand
-    // the queries to its engine at once. For sums and counts: a number comes back as a number.
+    // The first field of the first row of each statement, null for one without rows (a statement other than
+    // a query runs for its effect); a driver may hand the statements to its engine at once. For sums and
+    // counts: a number comes back as a number.
     virtual QVariantList firstValues(const QStringList& queries);
     // Inside a transaction: until it ends, a driver may hold the rows added back and send them with its
     // next statement, at the latest with the commit; a row the engine refuses then fails that statement.

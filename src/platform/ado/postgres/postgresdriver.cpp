@@ -330,7 +330,8 @@ void PostgresDriver::holdAddedRows() {
 QVariantList PostgresDriver::runAfterHeld(const QStringList& statements) {
     QStringList together;
     together.swap(held_);
-    return runTogether(database(), together << statements);
+    const qsizetype held = together.size();
+    return runTogether(database(), together << statements).mid(held);
 }
 
 void PostgresDriver::sendHeld() {
@@ -347,6 +348,10 @@ QVariantList PostgresDriver::firstValues(const QStringList& queries) {
     const dialect::Catalog& catalog = schema_->catalog();
     QStringList executions;
     for (const QString& sql : queries) {
+        if (!isQuery(sql)) {
+            executions << translate(sql);
+            continue;
+        }
         const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
         StatementCache::Shape& shape = statements_->shape(
             lifted.shape, [&] { return PostgresRewriter(catalog).translate(sql, lifted.tokens); });

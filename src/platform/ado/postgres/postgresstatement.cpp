@@ -67,7 +67,9 @@ QVariantList runTogether(const QSqlDatabase& database, const QStringList& statem
     while (PGresult* result = PQgetResult(connection)) {
         if (PQresultStatus(result) == PGRES_TUPLES_OK)
             values << firstValue(result);
-        else if (!refusal && PQresultStatus(result) != PGRES_COMMAND_OK)
+        else if (PQresultStatus(result) == PGRES_COMMAND_OK)
+            values << QVariant();
+        else if (!refusal)
             refusal = errorOf(result);
         PQclear(result);
     }

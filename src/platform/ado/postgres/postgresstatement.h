@@ -28,8 +28,8 @@ bool transactionFailed(const QSqlDatabase& database);
 void silenceNotices(const QSqlDatabase& database);
 
 // Runs the statements together, in one round trip; the engine runs none after one it refuses, whose refusal
-// is raised. Gives the first field of the first row of each statement that returns rows: numbers as
-// numbers, anything else as text, null when it returns none.
+// is raised. Gives for each statement the first field of its first row: numbers as numbers, anything else
+// as text, null when it returns no rows.
 QVariantList runTogether(const QSqlDatabase& database, const QStringList& statements);
 
 // The text the engine sent for a column of the query's current row; nothing for a null.
