@@ -49,6 +49,8 @@ QString firstWord(const QString& sql) {
     return {};
 }
 
+const QString beginText = QStringLiteral("begin");
+
 bool isQuery(const QString& sql) {
     const QString word = firstWord(sql);
     return word == QLatin1String("select") || word == QLatin1String("with");
@@ -175,13 +177,21 @@ void PostgresDriver::applyLockTimeout() {
 }
 
 QSqlQuery PostgresDriver::run(const QString& sql) {
+    sendHeld();
     return runText(database(), sql);
 }
 
+// The outermost transaction begins with its first statement, in the same round trip.
 void PostgresDriver::begin() {
-    sendHeld();
-    run(level_ == 0 ? QStringLiteral("begin") : QStringLiteral("savepoint ") + savepointName(level_));
+    if (level_ == 0)
+        held_ << beginText;
+    else
+        run(QStringLiteral("savepoint ") + savepointName(level_));
     ++level_;
+}
+
+bool PostgresDriver::beginHeld() const {
+    return level_ == 1 && held_.value(0) == beginText;
 }
 
 void PostgresDriver::requireTransaction() const {
@@ -207,10 +217,13 @@ void PostgresDriver::commit() {
 void PostgresDriver::rollback() {
     requireTransaction();
     // Rolling back to the savepoint also ends the failed state a statement after it left. The rows held
-    // were added after the savepoint: beginning it sent those before.
+    // were added after the savepoint: beginning it sent those before. A transaction that sent nothing has
+    // nothing to roll back.
+    const bool begun = !beginHeld();
     held_.clear();
-    run(level_ == 1 ? QStringLiteral("rollback")
-                    : QStringLiteral("rollback to %1; release %1").arg(savepointName(level_ - 1)));
+    if (begun)
+        run(level_ == 1 ? QStringLiteral("rollback")
+                        : QStringLiteral("rollback to %1; release %1").arg(savepointName(level_ - 1)));
     --level_;
     if (schemaChangedInTransaction_) forgetSchema();
     if (level_ == 0) {
@@ -238,7 +251,6 @@ void PostgresDriver::forgetSchema() {
 }
 
 long PostgresDriver::execute(const QString& sql) {
-    sendHeld();
     QSqlQuery done = run(translate(sql));
     noteSchemaChange(sql);
     return qMax(done.numRowsAffected(), 0);
@@ -246,7 +258,7 @@ long PostgresDriver::execute(const QString& sql) {
 
 std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
     database();
-    // The query may read the rows held.
+    // What is held goes first: the query belongs to the transaction and may read the rows.
     sendHeld();
     const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
     // Only queries take a shape: one the cache holds is a query.
@@ -307,6 +319,7 @@ QString statementText(const InsertParts& row) {
 
 void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
     if (holding_) return void(held_ << insertText(table, columns, values));
+    sendHeld();
     const EngineRow row = engineRow(table, columns, values);
     QStringList markers;
     markers.fill(QStringLiteral("?"), row.columns.size());
@@ -364,12 +377,10 @@ void PostgresDriver::callProcedure(const QString& name, const QVariantList& para
     QStringList values;
     for (const QVariant& parameter : parameters)
         values << literal(parameter);
-    sendHeld();
     run(QStringLiteral("CALL %1(%2)").arg(procedureName(name), values.join(QStringLiteral(", "))));
 }
 
 void PostgresDriver::executeNative(const QString& script) {
-    sendHeld();
     run(script);
     if (schema_) forgetSchema();
 }

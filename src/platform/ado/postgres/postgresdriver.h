@@ -68,7 +68,8 @@ private:
     // Whether the open transaction changed the schema: rolling it back changes it again.
     bool schemaChangedInTransaction_ = false;
     std::vector<std::weak_ptr<QueryResult>> cursors_;
-    // Whether the open transaction holds added rows back, and the inserts held.
+    // Whether the open transaction holds added rows back, and the statements held: the outermost
+    // transaction's begin, and inserts.
     bool holding_ = false;
     QStringList held_;
 
@@ -81,6 +82,8 @@ private:
     // The insert of a row, its values written as literals.
     QString insertText(const QString& table, const QStringList& columns, const QVariantList& values);
     void endHolding();
+    // Whether the outermost transaction's begin waits for its first statement still.
+    bool beginHeld() const;
     // A statement other than a query, run when opened.
     std::unique_ptr<Cursor> runAtOnce(const QString& sql);
     // `names` as the statement spells them.
