@@ -134,7 +134,6 @@ public:
     HeaderFacts readHeaderFacts();
     void SaveReceiptHeader(const HeaderFacts& facts);
     void SaveReceiptDetails();
-    QString ReceiptPrefix();
     store::ReceiptKeys GenerateRecieptNo(const QString& prefix);
     void Form_QueryUnload(int& cancel, int unloadMode) override;
 

@@ -131,8 +131,9 @@ bool frmReceiptShop::saveEntry() {
 }
 
 // One attempt at storing the new receipt; a refusal rolls everything back, the entry stays as it is. The
-// saving lock comes first in the transaction: the receipt id, the number and the balances are all read
-// under it. What no save changes is read before it, so that other counters wait for less.
+// saving lock comes first in the transaction, with the receipt's id and number (GenerateRecieptNo): the
+// id, the number and the balances are all read under it. What no save changes is read before it, so that
+// other counters wait for less.
 std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
     const HeaderFacts facts = readHeaderFacts();
     const std::vector<SettledDocuments> settled = readSettledDocuments();
@@ -279,11 +280,6 @@ void frmReceiptShop::writeHeaderEntry(ado::Recordset& rs) {
     rs.setField(QStringLiteral("drdepexRate"), DepartmentFactor);
     rs.setField(QStringLiteral("drexchangerates"), s.ExchangeRatesText);
     rs.setField(QStringLiteral("drUserID"), s.userId);
-}
-
-// The shop's prefix for receipts of the financial year; empty when it has none.
-QString frmReceiptShop::ReceiptPrefix() {
-    return core::nullAsEmpty(adocon()->firstValues({prefixStatement()}).at(0));
 }
 
 // The saving lock, and under it the receipt's id and the next free sequence number under the prefix. The

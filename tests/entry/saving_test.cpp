@@ -46,7 +46,7 @@ TEST_F(EntryWindowTest, nextNumberContinuesTheHighestUnderTheShopsPrefix) {
                            otherShop ? 2 : 1, id, ado::quoted(c.stored[id - 1].mid(otherShop ? 2 : 0))));
             }
             EXPECT_EQ(testing_support::outcome(
-                          [&] { return entry.GenerateRecieptNo(entry.ReceiptPrefix()).number; }),
+                          [&] { return entry.GenerateRecieptNo(entry.readHeaderFacts().prefix).number; }),
                       c.next)
                 << c.stored.join(' ').toStdString();
         }
