@@ -21,7 +21,7 @@ constexpr int Saves = 9;
 
 struct Timings {
     std::vector<double> saves;
-    std::vector<double> numbering;
+    std::vector<double> keys;
     QString storedDetails;
 };
 
@@ -48,7 +48,7 @@ void saveSettlement(entry::frmReceiptShop& entry, Timings& timings) {
     bench::enterSettlement(entry, settlements);
     // The keys are taken in a transaction undone at once, as a save given up gives its number back.
     const QString prefix = entry.readHeaderFacts().prefix;
-    timings.numbering.push_back(bench::secondsOf([&] {
+    timings.keys.push_back(bench::secondsOf([&] {
         ado::Transaction undone(entry.adocon());
         entry.GenerateRecieptNo(prefix);
     }));
@@ -87,7 +87,7 @@ Timings run(int receipts, const QString& server) {
 void printTimings(int receipts, const Timings& timings) {
     std::printf(
         "%9d receipts: save %.4f s (median of %zu), lock, id and number %.4f s, %s detail rows stored\n",
-        receipts, bench::median(timings.saves), timings.saves.size(), bench::median(timings.numbering),
+        receipts, bench::median(timings.saves), timings.saves.size(), bench::median(timings.keys),
         qPrintable(timings.storedDetails));
 }
 
@@ -109,6 +109,6 @@ int main(int argc, char** argv) {
     printTimings(large, many);
     std::printf("ratio %d/%d receipts: save %.2f, lock, id and number %.2f\n", large, small,
                 bench::median(many.saves) / bench::median(few.saves),
-                bench::median(many.numbering) / bench::median(few.numbering));
+                bench::median(many.keys) / bench::median(few.keys));
     return 0;
 }
