@@ -1,8 +1,6 @@
 // What is open on a document the entry window lists, in two parts that change at different hands.
 #pragma once
 
-#include "platform/ado/connection.h"
-
 #include <QString>
 
 namespace entry {
@@ -17,7 +15,6 @@ struct OpenBalance {
 
     // What is open, the module's receipts having settled `receipts` on the document.
     double after(double receipts) const { return amount - (settledElsewhere + receipts); }
-    double now(const ado::ConnectionPtr& connection) const;
 };
 
 } // namespace entry

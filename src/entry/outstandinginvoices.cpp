@@ -61,8 +61,10 @@ const char* const HeadOfficeReceiptsStatement =
     "where rd.companyid = :company and  rd.receiptid = rh.receiptid and rd.companyid = rh.companyid and  "
     "cancelled = 0 and hqaccountsinvoiceid = :invoice and CustomerID=:customer";
 
-const char* const OpeningSettlementsCondition =
-    " csh.CSID=csd.CSID and csh.CompanyID=csd.CompanyID and  csh.companyid=:company And csd.ACCinvoiceid "
+const char* const OpeningSettlementsStatement =
+    "select IsNull(Sum(settlementamount), 0) from customersettlementheader csh,customersettlementdetail csd "
+    "where  csh.CSID=csd.CSID and csh.CompanyID=csd.CompanyID and  csh.companyid=:company And "
+    "csd.ACCinvoiceid "
     "=:invoice  and csh.cancelled=0";
 
 QString number(qint32 value) {
@@ -71,15 +73,6 @@ QString number(qint32 value) {
 
 QString companyText() {
     return number(session().companyId);
-}
-
-// One sum of a statement that always returns one row.
-double sumOf(const QString& sql, const QString& field, const ado::ConnectionPtr& connection) {
-    ado::Recordset rs;
-    rs.open(sql, connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
-    const double value = core::toDouble(rs.field(field));
-    rs.close();
-    return value;
 }
 
 // Where a view code's documents are named: a kind outside the catalogue is matched through every column.
@@ -113,15 +106,6 @@ QString openingReceiptsSettledSql(const QString& invoice, const QString& shop) {
     return receiptsSettledSql(
         shared::statement(OpeningDetailCondition, {{"document", invoice}, {"shop", shop}}),
         shared::statement(OpeningVoucherCondition, {{"document", invoice}}));
-}
-
-// Customer settlements of an opening invoice, through the common database helper.
-double openingSettlements(const QString& invoice) {
-    suite::ClsCommonDb& commonDb = *session().commonDb;
-    commonDb.strTableName = QStringLiteral("customersettlementheader csh,customersettlementdetail csd");
-    return core::toDouble(commonDb.fnreturnfield(
-        QStringLiteral("IsNull(Sum(settlementamount), 0)"),
-        shared::statement(OpeningSettlementsCondition, {{"company", companyText()}, {"invoice", invoice}})));
 }
 
 ViewKind viewKindOfDocument(const ado::Recordset& document) {
@@ -174,44 +158,71 @@ bool listShopDocument(forms::ListView& list, const ShopDocument& document, doubl
     return true;
 }
 
-QString idOfOpeningInvoice(const ado::Recordset& invoice) {
-    return core::toText(invoice.field(QStringLiteral("invoiceid")));
+// An opening invoice as the opening list shows it.
+struct OpeningInvoice {
+    QString id;
+    QString number;
+    QString reference;
+    QString date;
+    double discount = 0;
+};
+
+OpeningInvoice openingInvoiceOf(const ado::Recordset& invoice) {
+    return {core::toText(invoice.field(QStringLiteral("invoiceid"))),
+            core::toText(invoice.field(QStringLiteral("invoiceno"))),
+            core::toText(invoice.field(QStringLiteral("Referenceno"))),
+            core::toText(invoice.field(QStringLiteral("invoicedate"))),
+            core::toDouble(invoice.field(QStringLiteral("discount")))};
 }
 
-// What is open on the current opening invoice: its service lines less the discount, less what head office
-// received, what settlements took and what the module's receipts settled.
-OpenBalance openingInvoiceBalance(const ado::Recordset& invoice, qint32 customerId,
-                                  const ado::ConnectionPtr& connection) {
-    const shared::Session& s = session();
-    const QString id = idOfOpeningInvoice(invoice);
+// The sums that say what other programs leave open on an opening invoice, in this order: its service lines,
+// what head office received on it, what settlements took of it.
+constexpr qsizetype OpeningSums = 3;
+QStringList openingSumsSql(const OpeningInvoice& invoice, qint32 customerId) {
     const QString company = companyText();
-    const double amount =
-        sumOf(shared::statement(ServiceLinesStatement, {{"invoice", id}, {"company", company}}),
-              QStringLiteral("prodamount"), connection) -
-        core::toDouble(invoice.field(QStringLiteral("discount")));
-    const double headOffice =
-        sumOf(shared::statement(HeadOfficeReceiptsStatement,
-                                {{"company", company}, {"invoice", id}, {"customer", number(customerId)}}),
-              QStringLiteral("Amt"), connection);
-    const double settlements = openingSettlements(id);
-    return {amount, headOffice + settlements, openingReceiptsSettledSql(id, number(s.shopId))};
+    return {
+        shared::statement(ServiceLinesStatement, {{"invoice", invoice.id}, {"company", company}}),
+        shared::statement(HeadOfficeReceiptsStatement,
+                          {{"company", company}, {"invoice", invoice.id}, {"customer", number(customerId)}}),
+        shared::statement(OpeningSettlementsStatement, {{"company", company}, {"invoice", invoice.id}})};
 }
 
-// Adds the current opening invoice when something is open on it; false when nothing is left.
-bool listOpeningInvoice(forms::ListView& list, const ado::Recordset& invoice, qint32 customerId,
-                        int runningNumber, const ado::ConnectionPtr& connection) {
-    const QString id = idOfOpeningInvoice(invoice);
-    const double balance = openingInvoiceBalance(invoice, customerId, connection).now(connection);
+// What is open on an opening invoice, given its sums: its service lines less the discount, less what head
+// office received, what settlements took and what the module's receipts settled.
+OpenBalance openingInvoiceBalance(const OpeningInvoice& invoice, const QVariantList& sums) {
+    return {core::toDouble(sums.at(0)) - invoice.discount,
+            core::toDouble(sums.at(1)) + core::toDouble(sums.at(2)),
+            openingReceiptsSettledSql(invoice.id, number(session().shopId))};
+}
+
+// Adds the opening invoice when something is open on it; false when nothing is left.
+bool listOpeningInvoice(forms::ListView& list, const OpeningInvoice& invoice, double balance,
+                        int runningNumber) {
     if (!(balance > 0)) return false;
     const int item = list.addItem(QString::number(runningNumber));
     list.setCell(item, OpeningListColumns.kind, store::openingInvoiceKind().kindText);
-    list.setCell(item, OpeningListColumns.number, core::toText(invoice.field(QStringLiteral("invoiceno"))));
-    list.setCell(item, OpeningReferenceColumn, core::toText(invoice.field(QStringLiteral("Referenceno"))));
-    list.setCell(item, OpeningDateColumn, core::toText(invoice.field(QStringLiteral("invoicedate"))));
+    list.setCell(item, OpeningListColumns.number, invoice.number);
+    list.setCell(item, OpeningReferenceColumn, invoice.reference);
+    list.setCell(item, OpeningDateColumn, invoice.date);
     list.setCell(item, OpeningListColumns.amount, core::format(balance, AmountFormat));
     list.setCell(item, OpeningListColumns.settlement, NothingSettled);
-    list.setCell(item, OpeningListColumns.id, id);
+    list.setCell(item, OpeningListColumns.id, invoice.id);
     return true;
+}
+
+// The first value of each statement, read at once. When that fails they are read again a group of `group`
+// at a time, each group handed to `use` before the next is read: what comes before the failing statement
+// is used, and its error is the one reported.
+void readInGroups(const ado::ConnectionPtr& connection, const QStringList& statements, qsizetype group,
+                  const std::function<void(qsizetype first, const QVariantList& values)>& use) {
+    std::optional<QVariantList> all;
+    try {
+        if (!statements.isEmpty()) all = connection->firstValues(statements);
+    } catch (const core::RuntimeError&) {
+        all.reset();
+    }
+    for (qsizetype first = 0; first < statements.size(); first += group)
+        use(first, all ? all->mid(first, group) : connection->firstValues(statements.mid(first, group)));
 }
 
 // Where each listed row's document is among the rows read again, and what is open on it.
@@ -245,10 +256,6 @@ QString shopDocumentKey(const QString& kindText, const QString& id) {
 }
 
 } // namespace
-
-double OpenBalance::now(const ado::ConnectionPtr& connection) const {
-    return after(receiptsSql.isEmpty() ? 0 : sumOf(receiptsSql, QStringLiteral("Amt"), connection));
-}
 
 void frmReceiptShop::openShopDocuments(ado::Recordset& documents) {
     documents.open(shared::statement(ShopDocumentsStatement, {{"shop", number(session().shopId)},
@@ -286,51 +293,71 @@ QMap<int, OpenBalance> frmReceiptShop::shopBalances(const QList<int>& items) {
 }
 
 QMap<int, OpenBalance> frmReceiptShop::openingBalances(const QList<int>& items) {
-    ado::Recordset invoices;
-    const qint32 customerId = openOpeningInvoices(invoices);
-    return balancesOfItems(items, invoices,
-                           {[this](int item) { return lvwOpeningInvoices.cell(item, OpeningListColumns.id); },
-                            idOfOpeningInvoice,
-                            [this, customerId](const ado::Recordset& row) {
-                                return openingInvoiceBalance(row, customerId, adocon());
-                            }});
+    ado::Recordset rows;
+    const qint32 customerId = openOpeningInvoices(rows);
+    QHash<QString, int> itemOfId;
+    for (int item : items)
+        itemOfId.insert(lvwOpeningInvoices.cell(item, OpeningListColumns.id), item);
+    QMap<int, OpenBalance> balances;
+    for (int item : items)
+        balances.insert(item, {});
+    std::vector<std::pair<int, OpeningInvoice>> settled;
+    for (; !rows.eof(); rows.moveNext()) {
+        const OpeningInvoice invoice = openingInvoiceOf(rows);
+        if (const auto found = itemOfId.constFind(invoice.id); found != itemOfId.cend())
+            settled.emplace_back(*found, invoice);
+    }
+    rows.close();
+    QStringList sums;
+    for (const auto& [item, invoice] : settled)
+        sums << openingSumsSql(invoice, customerId);
+    const QVariantList values = sums.isEmpty() ? QVariantList() : adocon()->firstValues(sums);
+    for (size_t k = 0; k < settled.size(); ++k)
+        balances[settled[k].first] =
+            openingInvoiceBalance(settled[k].second, values.mid(qsizetype(k) * OpeningSums, OpeningSums));
+    return balances;
 }
 
 // What the module's receipts settled on the documents is read for all of them at once, in the view's order.
-// When that fails, the documents are listed one by one again: those before the failing statement stay
-// listed, and its error is the one reported.
 void frmReceiptShop::LoadShopInvoices() {
     ado::Recordset rows;
     std::vector<ShopDocument> documents;
     for (openShopDocuments(rows); !rows.eof(); rows.moveNext())
         documents.push_back(shopDocumentOf(rows));
     rows.close();
-    QStringList queries;
+    QStringList receipts;
     for (const ShopDocument& document : documents)
-        queries << document.balance.receiptsSql;
-    std::optional<QVariantList> settled;
-    try {
-        if (!queries.isEmpty()) settled = adocon()->firstValues(queries);
-    } catch (const core::RuntimeError&) {
-        settled.reset();
-    }
+        receipts << document.balance.receiptsSql;
     int runningNumber = 1;
-    for (size_t i = 0; i < documents.size(); ++i) {
-        const OpenBalance& balance = documents[i].balance;
-        const double outstanding =
-            settled ? balance.after(core::toDouble(settled->at(qsizetype(i)))) : balance.now(adocon());
-        if (listShopDocument(lvwInvoice, documents[i], outstanding, runningNumber)) ++runningNumber;
-    }
+    readInGroups(adocon(), receipts, 1, [&](qsizetype first, const QVariantList& values) {
+        const ShopDocument& document = documents[size_t(first)];
+        if (listShopDocument(lvwInvoice, document, document.balance.after(core::toDouble(values.at(0))),
+                             runningNumber))
+            ++runningNumber;
+    });
 }
 
+// The sums of all the invoices are read at once, in the order the invoices come.
 void frmReceiptShop::LoadOpeningInvoices() {
-    ado::Recordset invoices;
-    const qint32 customerId = openOpeningInvoices(invoices);
+    ado::Recordset rows;
+    const qint32 customerId = openOpeningInvoices(rows);
+    std::vector<OpeningInvoice> invoices;
+    for (; !rows.eof(); rows.moveNext())
+        invoices.push_back(openingInvoiceOf(rows));
+    rows.close();
+    constexpr qsizetype SumsOfInvoice = OpeningSums + 1;
+    QStringList sums;
+    for (const OpeningInvoice& invoice : invoices)
+        sums << openingSumsSql(invoice, customerId)
+             << openingReceiptsSettledSql(invoice.id, number(session().shopId));
     int runningNumber = 1;
-    for (; !invoices.eof(); invoices.moveNext())
-        if (listOpeningInvoice(lvwOpeningInvoices, invoices, customerId, runningNumber, adocon()))
+    readInGroups(adocon(), sums, SumsOfInvoice, [&](qsizetype first, const QVariantList& values) {
+        const OpeningInvoice& invoice = invoices[size_t(first / SumsOfInvoice)];
+        const OpenBalance open = openingInvoiceBalance(invoice, values);
+        if (listOpeningInvoice(lvwOpeningInvoices, invoice,
+                               open.after(core::toDouble(values.at(OpeningSums))), runningNumber))
             ++runningNumber;
-    invoices.close();
+    });
 }
 
 } // namespace entry
