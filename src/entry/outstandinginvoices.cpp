@@ -225,28 +225,11 @@ void readInGroups(const ado::ConnectionPtr& connection, const QStringList& state
         use(first, all ? all->mid(first, group) : connection->firstValues(statements.mid(first, group)));
 }
 
-// Where each listed row's document is among the rows read again, and what is open on it.
-struct ReadAgain {
-    std::function<QString(int item)> keyOfItem;
-    std::function<QString(const ado::Recordset& row)> keyOfRow;
-    std::function<OpenBalance(const ado::Recordset& row)> balanceOf;
-};
-
-// What is open on each item's document, by item; an item whose document is no longer among the rows has
-// nothing open.
-QMap<int, OpenBalance> balancesOfItems(const QList<int>& items, ado::Recordset& rows,
-                                       const ReadAgain& readAgain) {
+// Every item with nothing open, until its document is found among the rows read again.
+QMap<int, OpenBalance> nothingOpen(const QList<int>& items) {
     QMap<int, OpenBalance> balances;
-    QHash<QString, int> itemOfKey;
-    for (int item : items) {
+    for (int item : items)
         balances.insert(item, {});
-        itemOfKey.insert(readAgain.keyOfItem(item), item);
-    }
-    for (; !rows.eof(); rows.moveNext()) {
-        const auto found = itemOfKey.constFind(readAgain.keyOfRow(rows));
-        if (found != itemOfKey.cend()) balances[*found] = readAgain.balanceOf(rows);
-    }
-    rows.close();
     return balances;
 }
 
@@ -278,18 +261,20 @@ qint32 frmReceiptShop::openOpeningInvoices(ado::Recordset& invoices) {
 }
 
 QMap<int, OpenBalance> frmReceiptShop::shopBalances(const QList<int>& items) {
-    ado::Recordset documents;
-    openShopDocuments(documents);
-    return balancesOfItems(items, documents,
-                           {[this](int item) {
-                                return shopDocumentKey(lvwInvoice.cell(item, ShopListColumns.kind),
-                                                       lvwInvoice.cell(item, ShopListColumns.id));
-                            },
-                            [](const ado::Recordset& row) {
-                                return shopDocumentKey(viewKindOfDocument(row).kindText,
-                                                       idOfShopDocument(row));
-                            },
-                            shopDocumentBalance});
+    QHash<QString, int> itemOfKey;
+    for (int item : items)
+        itemOfKey.insert(shopDocumentKey(lvwInvoice.cell(item, ShopListColumns.kind),
+                                         lvwInvoice.cell(item, ShopListColumns.id)),
+                         item);
+    QMap<int, OpenBalance> balances = nothingOpen(items);
+    ado::Recordset rows;
+    for (openShopDocuments(rows); !rows.eof(); rows.moveNext()) {
+        const ShopDocument document = shopDocumentOf(rows);
+        const auto found = itemOfKey.constFind(shopDocumentKey(document.kindText, document.id));
+        if (found != itemOfKey.cend()) balances[*found] = document.balance;
+    }
+    rows.close();
+    return balances;
 }
 
 QMap<int, OpenBalance> frmReceiptShop::openingBalances(const QList<int>& items) {
@@ -298,9 +283,7 @@ QMap<int, OpenBalance> frmReceiptShop::openingBalances(const QList<int>& items) 
     QHash<QString, int> itemOfId;
     for (int item : items)
         itemOfId.insert(lvwOpeningInvoices.cell(item, OpeningListColumns.id), item);
-    QMap<int, OpenBalance> balances;
-    for (int item : items)
-        balances.insert(item, {});
+    QMap<int, OpenBalance> balances = nothingOpen(items);
     std::vector<std::pair<int, OpeningInvoice>> settled;
     for (; !rows.eof(); rows.moveNext()) {
         const OpeningInvoice invoice = openingInvoiceOf(rows);
