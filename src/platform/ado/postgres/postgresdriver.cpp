@@ -51,6 +51,13 @@ QString firstWord(const QString& sql) {
 
 const QString beginText = QStringLiteral("begin");
 
+// The query's shape, translated and kept when first seen.
+StatementCache::Shape& shapeOf(StatementCache& statements, const dialect::Catalog& catalog,
+                               const QString& sql, const dialect::LiftedLiterals& lifted) {
+    return statements.shape(lifted.shape,
+                            [&] { return PostgresRewriter(catalog).translate(sql, lifted.tokens); });
+}
+
 bool isQuery(const QString& sql) {
     const QString word = firstWord(sql);
     return word == QLatin1String("select") || word == QLatin1String("with");
@@ -263,9 +270,7 @@ std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
     const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
     // Only queries take a shape: one the cache holds is a query.
     if (!statements_->holds(lifted.shape) && !isQuery(sql)) return runAtOnce(sql);
-    const dialect::Catalog& catalog = schema_->catalog();
-    StatementCache::Shape& shape = statements_->shape(
-        lifted.shape, [&] { return PostgresRewriter(catalog).translate(sql, lifted.tokens); });
+    StatementCache::Shape& shape = shapeOf(*statements_, schema_->catalog(), sql, lifted);
     const QString execution = statements_->execution(shape, lifted.values);
     // Statements of one shape differ in numbers only, never in names.
     if (!shape.spelled) shape.spelled = spelledAsWritten(shape.names, sql);
@@ -302,17 +307,11 @@ PostgresDriver::EngineRow PostgresDriver::engineRow(const QString& table, const 
 
 namespace {
 
-// An insert's table and columns as the engine names them, and what stands for each value.
-struct InsertParts {
-    QString table;
-    QStringList columns;
-    QStringList values;
-};
-
-QString statementText(const InsertParts& row) {
-    return row.columns.isEmpty() ? QStringLiteral("insert into %1 default values").arg(row.table)
-                                 : QStringLiteral("insert into %1 (%2) values (%3)")
-                                       .arg(row.table, row.columns.join(u','), row.values.join(u','));
+// The insert into a table of the columns, as the engine names them, with what stands for each value.
+QString statementText(const QString& table, const QStringList& columns, const QStringList& values) {
+    return columns.isEmpty() ? QStringLiteral("insert into %1 default values").arg(table)
+                             : QStringLiteral("insert into %1 (%2) values (%3)")
+                                   .arg(table, columns.join(u','), values.join(u','));
 }
 
 } // namespace
@@ -323,7 +322,7 @@ void PostgresDriver::insert(const QString& table, const QStringList& columns, co
     const EngineRow row = engineRow(table, columns, values);
     QStringList markers;
     markers.fill(QStringLiteral("?"), row.columns.size());
-    inserts_->run(statementText({row.table, row.columns, markers}), row.values);
+    inserts_->run(statementText(row.table, row.columns, markers), row.values);
 }
 
 QString PostgresDriver::insertText(const QString& table, const QStringList& columns,
@@ -332,7 +331,7 @@ QString PostgresDriver::insertText(const QString& table, const QStringList& colu
     QStringList literals;
     for (const QVariant& value : row.values)
         literals << literal(value);
-    return statementText({row.table, row.columns, literals});
+    return statementText(row.table, row.columns, literals);
 }
 
 void PostgresDriver::holdAddedRows() {
@@ -358,7 +357,6 @@ void PostgresDriver::endHolding() {
 
 QVariantList PostgresDriver::firstValues(const QStringList& queries) {
     database();
-    const dialect::Catalog& catalog = schema_->catalog();
     QStringList executions;
     for (const QString& sql : queries) {
         if (!isQuery(sql)) {
@@ -366,9 +364,8 @@ QVariantList PostgresDriver::firstValues(const QStringList& queries) {
             continue;
         }
         const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
-        StatementCache::Shape& shape = statements_->shape(
-            lifted.shape, [&] { return PostgresRewriter(catalog).translate(sql, lifted.tokens); });
-        executions << statements_->execution(shape, lifted.values);
+        executions << statements_->execution(shapeOf(*statements_, schema_->catalog(), sql, lifted),
+                                             lifted.values);
     }
     return runAfterHeld(executions);
 }
