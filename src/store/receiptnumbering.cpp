@@ -74,15 +74,20 @@ qint64 highestStoredNumber(const QString& prefix, const ado::ConnectionPtr& conn
     return highest;
 }
 
+// The prefix's sequence row is keyed by its upper case.
+QString sequenceKey(const QString& prefix) {
+    return ado::quoted(prefix.toUpper());
+}
+
 QString lastNumberStatement(const QString& prefix) {
-    return QString::fromUtf8(LastNumberStatement).arg(ado::quoted(prefix.toUpper()));
+    return QString::fromUtf8(LastNumberStatement).arg(sequenceKey(prefix));
 }
 
 // The prefix's row is trusted unless its next number is taken already (by a program that numbers on its
 // own); then, as when the row is missing, the stored numbers give the sequence again. `last` is the row's
 // last number, null without a row.
 QString numberAfter(const ado::ConnectionPtr& connection, const QString& prefix, const QVariant& last) {
-    const QString key = ado::quoted(prefix.toUpper());
+    const QString key = sequenceKey(prefix);
     const auto sequenceText = [](qint64 number) { return QString::number(core::toInt32(number)); };
     if (core::isNull(last)) {
         const QString sequence = sequenceText(highestStoredNumber(prefix, connection) + 1);
