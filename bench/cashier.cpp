@@ -2,8 +2,6 @@
 #include "cashier.h"
 
 #include "component/clsreceiptsshop.h"
-#include "entry/invoicelists.h"
-#include "platform/core/conversions.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/applicationfolder.h"
 #include "platform/suite/errordetails.h"
@@ -37,9 +35,9 @@ void showRegister(const ado::ConnectionPtr& connection, int shopId, const Cashie
             master->unload();
             return;
         }
-        auto& entry = static_cast<entry::frmReceiptShop&>(form);
+        testing_support::EntryControls entry(static_cast<entry::frmReceiptShop&>(form));
         cashier.inEntry(entry);
-        if (entry.isShown()) entry.unload();
+        if (entry.window.isShown()) entry.window.unload();
     };
     forms::Runtime::setBackend(&backend);
     component::clsReceiptsShop component;
@@ -53,25 +51,22 @@ void showRegister(const ado::ConnectionPtr& connection, int shopId, const Cashie
     forms::Runtime::setBackend(nullptr);
 }
 
-int customerIndex(const entry::frmReceiptShop& entry, qint32 customerId) {
+int customerIndex(const testing_support::EntryControls& entry, qint32 customerId) {
     for (int i = 0; i < entry.cboCustomer.listCount(); ++i)
         if (entry.cboCustomer.itemData(i) == customerId) return i;
     return -1;
 }
 
-void enterSettlement(entry::frmReceiptShop& entry, const std::vector<Settlement>& settlements) {
+void enterSettlement(testing_support::EntryControls& entry, const std::vector<Settlement>& settlements) {
     entry.txtBank.setText(QStringLiteral("Bank of Maldives"));
     entry.txtRemarks.setText(QStringLiteral("bench settlement"));
     entry.txtchequeno.setText(QStringLiteral("100200"));
-    double total = 0;
+    entry::Money total;
     for (const auto& [item, amount] : settlements) {
-        const QString settled = core::format(amount, QStringLiteral("0.00"));
-        entry.lvwInvoice.setCell(item, entry::ShopListColumns.settlement, settled);
-        total += core::val(settled);
+        entry.window.settleLine(entry::DocumentList::Shop, item, amount);
+        total += amount;
     }
-    const QString amount = core::format(total, QStringLiteral("0.00"));
-    entry.txtAmount.setText(amount);
-    entry.txtrecamount.setText(amount);
+    entry.txtrecamount.setText(total.text());
 }
 
 } // namespace bench

@@ -6,6 +6,7 @@
 #include "platform/ado/connection.h"
 #include "platform/forms/headlessbackend.h"
 #include "receiptregister/frmmaster.h"
+#include "support/windowcontrols.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -31,7 +32,7 @@ void reportErrorsOnStderr(std::function<void()> count = nullptr);
 // What the cashier does while the register is open, and in each entry window it opens.
 struct Cashier {
     std::function<void(receiptregister::FrmMaster&)> inRegister;
-    std::function<void(entry::frmReceiptShop&)> inEntry;
+    std::function<void(testing_support::EntryControls&)> inEntry;
     std::function<forms::MsgResult(const forms::MessageBoxRequest&)> onMessage;
 };
 
@@ -40,13 +41,13 @@ struct Cashier {
 void showRegister(const ado::ConnectionPtr& connection, int shopId, const Cashier& cashier);
 
 // The position of the customer in the entry window's customer list; -1 when it is not listed.
-int customerIndex(const entry::frmReceiptShop& entry, qint32 customerId);
+int customerIndex(const testing_support::EntryControls& entry, qint32 customerId);
 
-// A listed document and the amount settled on it.
-using Settlement = std::pair<int, double>;
+// A listed shop document and the amount settled on it.
+using Settlement = std::pair<int, entry::Money>;
 
 // Fills in a settlement of the listed shop documents as received in full: bank, remarks, cheque number, the
-// settlements, and the settled and received totals.
-void enterSettlement(entry::frmReceiptShop& entry, const std::vector<Settlement>& settlements);
+// settlements, and the received total.
+void enterSettlement(testing_support::EntryControls& entry, const std::vector<Settlement>& settlements);
 
 } // namespace bench

@@ -24,7 +24,7 @@ namespace {
 constexpr int DocumentsChosenFrom = 12;
 // What one row settles on a document, or what is open on it when that is less: a document takes three or
 // four rows, and a counter that listed one before another settled its last part meets the balance guard.
-constexpr double RowAmount = 400;
+const entry::Money RowAmount = entry::Money::fromCents(40000);
 // A refused receipt is entered again on fresh balances, as a cashier corrects it, this many times at most.
 constexpr int TriesPerReceipt = 5;
 
@@ -36,7 +36,7 @@ const QStringList AnsweredNo = {QStringLiteral("Do you want to print Voucher"),
                                 QStringLiteral("Save Changes?")};
 
 // Five documents among the first listed, each settled by a row's amount or what is open on it.
-std::vector<Settlement> chooseSettlements(const entry::frmReceiptShop& entry, std::mt19937& random) {
+std::vector<Settlement> chooseSettlements(const testing_support::EntryControls& entry, std::mt19937& random) {
     std::vector<int> items(std::min(DocumentsChosenFrom, entry.lvwInvoice.count()));
     std::iota(items.begin(), items.end(), 1);
     std::shuffle(items.begin(), items.end(), random);
@@ -44,7 +44,8 @@ std::vector<Settlement> chooseSettlements(const entry::frmReceiptShop& entry, st
     std::vector<Settlement> settlements;
     for (int item : items)
         settlements.emplace_back(
-            item, std::min(RowAmount, core::val(entry.lvwInvoice.cell(item, entry::ShopListColumns.amount))));
+            item,
+            std::min(RowAmount, entry.window.receipt().line(entry::DocumentList::Shop, item).outstanding));
     return settlements;
 }
 
@@ -57,7 +58,7 @@ public:
         Cashier cashier;
         cashier.onMessage = [this](const forms::MessageBoxRequest& request) { return answer(request); };
         cashier.inRegister = [this](receiptregister::FrmMaster& master) { saveAll(master); };
-        cashier.inEntry = [this](entry::frmReceiptShop& entry) { enterReceipt(entry); };
+        cashier.inEntry = [this](testing_support::EntryControls& entry) { enterReceipt(entry); };
         showRegister(connection, BenchShop, cashier);
         return report_;
     }
@@ -101,7 +102,7 @@ private:
         if (!std::fgets(line, sizeof line, stdin)) std::fprintf(stderr, "the benchmark ended meanwhile\n");
     }
 
-    void enterReceipt(entry::frmReceiptShop& entry) {
+    void enterReceipt(testing_support::EntryControls& entry) {
         const int index = customerIndex(entry, customerOfReceipt(order_, receipt_));
         if (index < 0) return;
         forms::user::select(entry.cboCustomer, index);
@@ -111,7 +112,7 @@ private:
         if (order_.inRounds || report_.okClicks == 0) tellAndWait("ready");
         report_.okSeconds += secondsOf([&] { forms::user::click(entry.cmdok); });
         ++report_.okClicks;
-        saved_ = !entry.isShown();
+        saved_ = !entry.window.isShown();
         report_.saves += saved_;
         if (order_.inRounds) tellAndWait("done");
     }

@@ -32,7 +32,7 @@ void fillDatabase(const ado::ConnectionPtr& connection, int receipts) {
     db::generateLargeDataSet(connection, BenchShop, 0, 1, SettledDocuments * Saves);
 }
 
-qint32 lastCustomerIndex(const entry::frmReceiptShop& entry) {
+qint32 lastCustomerIndex(const testing_support::EntryControls& entry) {
     int best = 0;
     for (int i = 1; i < entry.cboCustomer.listCount(); ++i)
         if (entry.cboCustomer.itemData(i) > entry.cboCustomer.itemData(best)) best = i;
@@ -40,20 +40,21 @@ qint32 lastCustomerIndex(const entry::frmReceiptShop& entry) {
 }
 
 // Settles the first 50 listed documents in full and saves, timing the OK command alone.
-void saveSettlement(entry::frmReceiptShop& entry, Timings& timings) {
+void saveSettlement(testing_support::EntryControls& entry, Timings& timings) {
     forms::user::select(entry.cboCustomer, lastCustomerIndex(entry));
     std::vector<bench::Settlement> settlements;
     for (int item = 1; item <= SettledDocuments && item <= entry.lvwInvoice.count(); ++item)
-        settlements.emplace_back(item, core::val(entry.lvwInvoice.cell(item, entry::ShopListColumns.amount)));
+        settlements.emplace_back(item,
+                                 entry.window.receipt().line(entry::DocumentList::Shop, item).outstanding);
     bench::enterSettlement(entry, settlements);
     // The keys are taken in a transaction undone at once, as a save given up gives its number back.
-    const QString prefix = entry.readHeaderFacts().prefix;
+    const QString prefix = entry.window.readHeaderFacts().prefix;
     timings.keys.push_back(bench::secondsOf([&] {
-        ado::Transaction undone(entry.adocon());
-        entry.GenerateRecieptNo(prefix);
+        ado::Transaction undone(entry.window.adocon());
+        entry.window.GenerateRecieptNo(prefix);
     }));
     timings.saves.push_back(bench::secondsOf([&] { forms::user::click(entry.cmdok); }));
-    if (entry.isShown()) std::fprintf(stderr, "the receipt was not saved\n");
+    if (entry.window.isShown()) std::fprintf(stderr, "the receipt was not saved\n");
 }
 
 Timings run(int receipts, const QString& server) {
@@ -73,7 +74,7 @@ Timings run(int receipts, const QString& server) {
         for (int save = 0; save < Saves; ++save)
             forms::user::click(master.cmdnew);
     };
-    cashier.inEntry = [&](entry::frmReceiptShop& entry) { saveSettlement(entry, timings); };
+    cashier.inEntry = [&](testing_support::EntryControls& entry) { saveSettlement(entry, timings); };
     bench::showRegister(connection, BenchShop, cashier);
     ado::Recordset rs;
     rs.open(QStringLiteral("select count(*) from LosDummyReceiptDetail where drdshopid=%1 and drdid>%2")

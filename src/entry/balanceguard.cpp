@@ -5,33 +5,23 @@
 #include "platform/core/conversions.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace entry {
 
 namespace {
 
-qint64 cents(double amount) {
-    return std::llround(amount * 100);
-}
-
-double settledOn(const forms::ListView& list, const InvoiceListColumns& columns, int item) {
-    return core::val(list.cell(item, columns.settlement));
-}
-
-QString overSettledMessage(const QString& documentNumber, double balance) {
-    return documentNumber + QStringLiteral(" has ") +
-           core::format(std::max(balance, 0.0), QStringLiteral("#0.00")) +
+QString overSettledMessage(const QString& documentNumber, Money balance) {
+    return documentNumber + QStringLiteral(" has ") + shownAmount(std::max(balance, Money())) +
            QStringLiteral(
                " left to settle now: another counter settled it meanwhile. Correct the settlement and "
                "save again.");
 }
 
-QList<int> settledItems(const forms::ListView& list, const InvoiceListColumns& columns) {
-    QList<int> settled;
-    for (int item = 1; item <= list.count(); ++item)
-        if (settledOn(list, columns, item) > 0) settled << item;
-    return settled;
+// The receipt's settled lines of one list.
+std::vector<SettlementLine> settledLinesOf(const Receipt& receipt, DocumentList list) {
+    std::vector<SettlementLine> lines = receipt.settledLines();
+    std::erase_if(lines, [list](const SettlementLine& line) { return line.list != list; });
+    return lines;
 }
 
 } // namespace
@@ -39,18 +29,18 @@ QList<int> settledItems(const forms::ListView& list, const InvoiceListColumns& c
 // The lists show what was open when the customer was chosen. What other programs leave open on the settled
 // documents is read again before the saving lock: no counter changes it.
 std::vector<frmReceiptShop::SettledDocuments> frmReceiptShop::readSettledDocuments() {
-    if (!OptSettlement.value()) return {};
+    if (receipt_.kind != ReceiptKind::Settlement) return {};
     std::vector<SettledDocuments> read;
-    if (const QList<int> items = settledItems(lvwInvoice, ShopListColumns); !items.isEmpty())
-        read.push_back({&lvwInvoice, &ShopListColumns, shopBalances(items)});
-    if (const QList<int> items = settledItems(lvwOpeningInvoices, OpeningListColumns); !items.isEmpty())
-        read.push_back({&lvwOpeningInvoices, &OpeningListColumns, openingBalances(items)});
+    if (const auto lines = settledLinesOf(receipt_, DocumentList::Shop); !lines.empty())
+        read.push_back({DocumentList::Shop, shopBalances(lines)});
+    if (const auto lines = settledLinesOf(receipt_, DocumentList::Opening); !lines.empty())
+        read.push_back({DocumentList::Opening, openingBalances(lines)});
     return read;
 }
 
 // Another counter may have settled the same documents since they were listed. What the module's receipts
 // settled on them, read inside the saving transaction after the lock every saving counter takes, is what
-// no other save can change before this one commits; it is read for all of them at once. The first row
+// no other save can change before this one commits; it is read for all of them at once. The first line
 // settled beyond what is then open refuses the save.
 std::optional<frmReceiptShop::SaveRefusal>
 frmReceiptShop::overSettledDocument(const std::vector<SettledDocuments>& settled) {
@@ -64,12 +54,10 @@ frmReceiptShop::overSettledDocument(const std::vector<SettledDocuments>& settled
         for (auto open = documents.balances.cbegin(); open != documents.balances.cend(); ++open) {
             const double settledByReceipts =
                 open->receiptsSql.isEmpty() ? 0 : core::toDouble(receipts.at(next++));
-            const double balance = open->after(settledByReceipts);
-            const int item = open.key();
-            if (cents(settledOn(*documents.list, *documents.columns, item)) > cents(balance))
-                return SaveRefusal{
-                    overSettledMessage(documents.list->cell(item, documents.columns->number), balance),
-                    documents.list, item};
+            const Money balance = Money::fromDouble(open->after(settledByReceipts));
+            const SettlementLine& line = receipt_.line(documents.list, open.key());
+            if (line.settled > balance)
+                return SaveRefusal{overSettledMessage(line.documentNumber, balance), line};
         }
     return std::nullopt;
 }

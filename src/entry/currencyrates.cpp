@@ -42,20 +42,11 @@ QVariant emptyAsZero(const QVariant& value) {
 }
 
 QVariant lookUp(const QString& table, const QString& field, const QString& condition) {
-    suite::ClsCommonDb& db = *session().commonDb;
-    db.strTableName = table;
-    return db.fnreturnfield(field, condition);
+    return session().commonDb->fnreturnfield(table, field, condition);
 }
 
 qint32 lookUpId(const QString& table, const QString& field, const QString& condition) {
     return core::toInt32(emptyAsZero(lookUp(table, field, condition)));
-}
-
-// A product beyond the range of a double is an overflow, as a division's is; no field shows "inf".
-double product(double left, double right) {
-    const double result = left * right;
-    if (!std::isfinite(result)) throw core::RuntimeError::of(core::err::Overflow);
-    return result;
 }
 
 QString companyText() {
@@ -89,9 +80,12 @@ void frmReceiptShop::wireRateEvents() {
 
 void frmReceiptShop::cboCurrency_Click() {
     trapped(name(), QStringLiteral("cbocurrency_click"), [this] {
+        receipt_.customerFactor.reset();
+        receipt_.receivedCurrencyId.reset();
         if (cboCurrency.listIndex() == -1) return;
         shared::Session& s = session();
-        const qint32 currencyId = cboCurrency.itemData(cboCurrency.listIndex());
+        const qint32 currencyId = receivedCurrencyId();
+        receipt_.receivedCurrencyId = currencyId;
         const QString currencyText = QString::number(currencyId);
         // Each text set below runs the bank-rate handler at once, so the company and department
         // rates end up computed from the last bank rate written.
@@ -106,40 +100,50 @@ void frmReceiptShop::cboCurrency_Click() {
             core::toText(lookUp(QStringLiteral("acurrencymaster"), QStringLiteral("symbol"),
                                 QStringLiteral("currencyid=") + currencyText));
         lblreceivedamount.setCaption(QStringLiteral("Recived Amount(") + symbol + QStringLiteral("):"));
-        const double factor =
-            shared::GetConversionRate(core::toInt16(currencyId), core::toInt16(CustomerCurrencyId));
-        txtCustEquAmount.setText(
-            core::numberText(core::roundHalfEven(product(factor, core::val(txtrecamount.text())), 2)));
+        receipt_.customerFactor =
+            shared::GetConversionRate(core::toInt16(currencyId), core::toInt16(receipt_.customerCurrencyId));
+        showEquivalent(true);
     });
+}
+
+// The customer's equivalent of the received amount as the receipt works it out, in the shortest general
+// form or with two decimals; nothing for a received amount that is no plain amount.
+void frmReceiptShop::showEquivalent(bool shortest) {
+    const std::optional<Money> equivalent = receipt_.customerEquivalent();
+    if (!equivalent) return txtCustEquAmount.setText(QString());
+    txtCustEquAmount.setText(shortest ? core::numberText(equivalent->toDouble()) : shownAmount(*equivalent));
 }
 
 void frmReceiptShop::txtExchangeRate_Change() {
     trapped(name(), QStringLiteral("txtExchangeRate_Change"), [this] {
+        receipt_.bankRate = core::val(txtExchangeRate.text());
         if (cboCurrency.listIndex() == -1) return;
         qint32 companyCurrency = lookUpId(QStringLiteral("acompanymaster"), QStringLiteral("currencyid"),
                                           QStringLiteral("Companyid=") + companyText());
         qint32 cashGroup = lookUpId(QStringLiteral("asettings"), QStringLiteral("cashgroupid"),
                                     QStringLiteral("companyid=") + companyText());
-        const qint32 selected = cboCurrency.itemData(cboCurrency.listIndex());
-        double bankRate = core::val(txtExchangeRate.text());
-        const auto inverseText = [this](double& rate, qint32& currency) {
-            return core::numberText(core::divide(1, ConvertExchangeRate(rate, currency)));
+        const qint32 selected = receivedCurrencyId();
+        double bankRate = receipt_.bankRate;
+        const auto inverse = [this](double& rate, qint32& currency) {
+            return core::divide(1, ConvertExchangeRate(rate, currency));
         };
         if (selected == cashGroup || selected == companyCurrency) {
-            txtCompExchangeRate.setText(inverseText(bankRate, companyCurrency));
+            receipt_.companyRate = inverse(bankRate, companyCurrency);
         } else {
             double cashGroupRate = ConvertExchangeRate(bankRate, cashGroup);
-            txtCompExchangeRate.setText(inverseText(cashGroupRate, companyCurrency));
+            receipt_.companyRate = inverse(cashGroupRate, companyCurrency);
         }
+        txtCompExchangeRate.setText(core::numberText(receipt_.companyRate));
         qint32 departmentCurrency =
             lookUpId(QStringLiteral("adepartmentmaster"), QStringLiteral("depcurrencyid"),
                      QStringLiteral("Companyid=") + companyText());
         if (selected == departmentCurrency || selected == cashGroup) {
-            txtdepcurrency.setText(QStringLiteral("1"));
+            receipt_.departmentRate = 1;
         } else {
             double cashGroupRate = ConvertExchangeRate(bankRate, cashGroup);
-            txtdepcurrency.setText(inverseText(cashGroupRate, departmentCurrency));
+            receipt_.departmentRate = inverse(cashGroupRate, departmentCurrency);
         }
+        txtdepcurrency.setText(core::numberText(receipt_.departmentRate));
     });
 }
 
@@ -150,7 +154,10 @@ double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {
                                  {{"company", companyText()}, {"currency", QString::number(currencyId)}}))));
     if (rate == 0) rate = 1;
     if (sellingRate == 0) sellingRate = 1;
-    return product(core::divide(1, rate), sellingRate);
+    const double converted = core::divide(1, rate) * sellingRate;
+    // Beyond the range of a double is an overflow, as a division's is; no field shows "inf".
+    if (!std::isfinite(converted)) throw core::RuntimeError::of(core::err::Overflow);
+    return converted;
 }
 
 // The rates are taken from the invoice's own stored list with the inventory currency's current rate

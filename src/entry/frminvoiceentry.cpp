@@ -3,7 +3,6 @@
 #include "invoicelists.h"
 
 #include "frmreceiptshop.h"
-#include "plainamount.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
 #include "shared/formhelpers.h"
@@ -24,14 +23,6 @@ const QString TipFormat = QStringLiteral("###,###,##0.00######");
 constexpr int SettleDigits = 12;
 constexpr int SettleDecimals = 2;
 } // namespace
-
-SettleList settleListOf(frmReceiptShop& entry, const QString& kind) {
-    // The dialog shows an opening invoice by its reference number.
-    if (kind == ShopInvoiceList)
-        return {entry.lvwInvoice, ShopListColumns.number, ShopListColumns.amount, ShopListColumns.settlement};
-    return {entry.lvwOpeningInvoices, OpeningReferenceColumn, OpeningListColumns.amount,
-            OpeningListColumns.settlement};
-}
 
 frmInvoiceEntry::frmInvoiceEntry()
     : Form(FormName, QStringLiteral("Invoice Details")), fraBills(*this, "fraBills"),
@@ -94,28 +85,33 @@ frmReceiptShop& frmInvoiceEntry::entryWindow() const {
     return shared::windows().get<frmReceiptShop>();
 }
 
-SettleList frmInvoiceEntry::currentList() const {
-    return settleListOf(entryWindow(), session().SettleListKind);
+DocumentList frmInvoiceEntry::currentList() const {
+    return documentListOf(session().SettleListKind);
 }
 
-void frmInvoiceEntry::showRow(const SettleList& settling, int row) {
-    txtInvType.setText(settling.list.cell(row, ShopListColumns.kind));
-    txtInvNo.setText(settling.list.cell(row, settling.invoiceNoColumn));
-    txtAmount.setText(settling.list.cell(row, settling.amountColumn));
-    txtSettleAmt.setText(settling.list.cell(row, settling.settlementColumn));
+int frmInvoiceEntry::lineCount() const {
+    return entryWindow().receipt().lineCount(currentList());
+}
+
+// An opening invoice shows by its reference.
+void frmInvoiceEntry::showLine(const SettlementLine& line) {
+    txtInvType.setText(line.kindText);
+    txtInvNo.setText(line.list == DocumentList::Shop ? line.documentNumber : line.reference);
+    txtAmount.setText(shownAmount(line.outstanding));
+    txtSettleAmt.setText(shownAmount(line.settled));
 }
 
 void frmInvoiceEntry::Form_Load() {
     trapped(name(), QStringLiteral("Form_Load "), [this] {
-        FirstActivation = true;
+        firstActivation_ = true;
         session().formColor->Applyformcolor(*this);
     });
 }
 
 void frmInvoiceEntry::Form_Activate() {
     trapped(name(), QStringLiteral("Form_Activate"), [this] {
-        if (!FirstActivation) return;
-        FirstActivation = false;
+        if (!firstActivation_) return;
+        firstActivation_ = false;
         setTag(QStringLiteral("Loaded"));
         session().userAuditing->SaveInToTag(*this);
     });
@@ -124,10 +120,9 @@ void frmInvoiceEntry::Form_Activate() {
 // Each move retakes the snapshot, so that Ok tells a changed row from the row as it was shown.
 void frmInvoiceEntry::moveTo(int position) {
     frmReceiptShop& entry = entryWindow();
-    entry.CurrentInvoiceIndex = core::toInt16(position);
-    const SettleList settling = currentList();
-    settling.list.setSelectedItem(entry.CurrentInvoiceIndex);
-    showRow(settling, entry.CurrentInvoiceIndex);
+    entry.setCurrentInvoiceIndex(core::toInt16(position));
+    entry.selectLine(currentList(), entry.currentInvoiceIndex());
+    showLine(entry.receipt().line(currentList(), entry.currentInvoiceIndex()));
     session().userAuditing->SaveInToTag(*this);
 }
 
@@ -151,7 +146,7 @@ void frmInvoiceEntry::cmdFirst_Click() {
 
 void frmInvoiceEntry::cmdLast_Click() {
     trapped(name(), QStringLiteral("cmdLast_Click "), [this] {
-        moveTo(currentList().list.count());
+        moveTo(lineCount());
         enableBackward(true);
         enableForward(false);
     });
@@ -160,9 +155,9 @@ void frmInvoiceEntry::cmdLast_Click() {
 void frmInvoiceEntry::cmdPrevious_Click() {
     trapped(name(), QStringLiteral("cmdPrevious_Click "), [this] {
         frmReceiptShop& entry = entryWindow();
-        const int position = entry.CurrentInvoiceIndex - 1;
+        const int position = entry.currentInvoiceIndex() - 1;
         if (position < 1) {
-            entry.CurrentInvoiceIndex = 1;
+            entry.setCurrentInvoiceIndex(1);
             return;
         }
         moveTo(position);
@@ -173,21 +168,15 @@ void frmInvoiceEntry::cmdPrevious_Click() {
 
 void frmInvoiceEntry::cmdNext_Click() {
     trapped(name(), QStringLiteral("cmdNext_Click "), [this] {
-        const int count = currentList().list.count();
-        moveTo(std::min(entryWindow().CurrentInvoiceIndex + 1, count));
+        const int count = lineCount();
+        moveTo(std::min(entryWindow().currentInvoiceIndex() + 1, count));
         enableBackward(true);
-        if (entryWindow().CurrentInvoiceIndex == count) enableForward(false);
+        if (entryWindow().currentInvoiceIndex() == count) enableForward(false);
     });
 }
 
 void frmInvoiceEntry::cmdok_Click() {
     trapped(name(), QStringLiteral("cmdOk_Click "), [this] { settleCurrentRow(); });
-}
-
-// The settle amount when it is one; an empty box settles nothing.
-std::optional<double> frmInvoiceEntry::settleAmount() const {
-    const QString text = txtSettleAmt.text();
-    return text.isEmpty() ? 0.0 : plainAmount(text);
 }
 
 void frmInvoiceEntry::refuseSettleAmount(const QString& message) {
@@ -196,22 +185,22 @@ void frmInvoiceEntry::refuseSettleAmount(const QString& message) {
     txtSettleAmt.setFocus();
 }
 
+// The amount is the receipt's to take or refuse; an empty box settles nothing.
 void frmInvoiceEntry::settleCurrentRow() {
     shared::Session& s = session();
-    const std::optional<double> settled = settleAmount();
+    const QString text = txtSettleAmt.text();
+    const std::optional<Money> settled = text.isEmpty() ? Money() : plainAmount(text);
     if (!settled)
         return refuseSettleAmount(QStringLiteral("Settle Amount must be a number of zero or more ") +
                                   plainAmountRule());
-    if (*settled > core::val(txtAmount.text()))
-        return refuseSettleAmount(QStringLiteral("Settling Amount cannot be greater than Bill Amount"));
-    const SettleList settling = currentList();
-    const int row = settling.list.selectedItem();
-    settling.list.setCell(row, settling.settlementColumn, core::format(*settled, QStringLiteral("0.00")));
-    entryWindow().UpdateSettledTotal();
+    frmReceiptShop& entry = entryWindow();
+    const int row = entry.currentInvoiceIndex();
+    if (const auto refused = entry.settleLine(currentList(), row, *settled))
+        return refuseSettleAmount(*refused);
     for (forms::TextBox* box : {&txtInvNo, &txtAmount, &txtSettleAmt})
         box->setText(QString());
     if (!tag().isEmpty() && s.userAuditing->DataChanged(*this)) s.EntryChanged = true;
-    if (row == settling.list.count()) {
+    if (row == lineCount()) {
         unload();
         return;
     }

@@ -75,6 +75,9 @@ void frmReceiptShop::layOutControls() {
     sstbInvoices.addTab(QStringLiteral("Opening Invoices"));
     cmdok.setCaption(QStringLiteral("&Ok"));
     cmdCancel.setCaption(QStringLiteral("&Close"));
+    // What the receipt works out is shown, never typed over: it can still be selected and copied.
+    for (forms::TextBox* computed : {&txtCompExchangeRate, &txtdepcurrency, &txtCustEquAmount, &txtAmount})
+        computed->locked = true;
     int tab = 0;
     for (forms::Control* control : std::initializer_list<forms::Control*>{
              &txtreceiptno,     &txtProcessDate,      &cboCustomer,    &cboCurrency,
@@ -115,6 +118,23 @@ void frmReceiptShop::wireEvents() {
              &cboCustomer, &txtBank, &txtchequeno, &txtRemarks, &cboCurrency, &txtAmount, &dtpChequeDate})
         control->KeyPress = [](int& keyAscii) { shared::SendTabOnEnter(keyAscii); };
     cmdCancel.Click = [this] { unload(); };
+    wireEnteredTexts();
+}
+
+// What the cashier types that the receipt takes as it stands.
+void frmReceiptShop::wireEnteredTexts() {
+    const std::pair<forms::TextBox*, QString Receipt::*> texts[] = {
+        {&txtBank, &Receipt::bankName},
+        {&txtRemarks, &Receipt::remarks},
+        {&txtchequeno, &Receipt::chequeNo},
+        {&txtProcessDate, &Receipt::receiptDateText}};
+    for (const auto& [box, field] : texts)
+        box->Change = [this, box, field] { receipt_.*field = box->text(); };
+    dtpChequeDate.Change = [this] { receipt_.chequeDate = dtpChequeDate.value(); };
+}
+
+forms::ListView& frmReceiptShop::listView(DocumentList list) {
+    return list == DocumentList::Shop ? lvwInvoice : lvwOpeningInvoices;
 }
 
 ado::ConnectionPtr& frmReceiptShop::adocon() {
@@ -128,33 +148,33 @@ void frmReceiptShop::Form_Load() {
 
 void frmReceiptShop::loadWindow() {
     shared::Session& s = session();
+    receipt_ = Receipt();
     s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
     s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
     adocon()->setCommandTimeout(EntryTimeoutSeconds);
     s.commonDb->adocon = adocon();
     s.formColor->Applyformcolor(*this);
     s.formColor->Applytabcolor(sstbInvoices);
-    FirstActivation = true;
+    firstActivation_ = true;
     shared::ApplyListViewLayout(QStringLiteral("posReceipts"), lvwInvoice, name());
     if (s.EntryMode == QLatin1String("N")) {
         txtProcessDate.setText(core::shortDateText(s.processDate));
         dtpChequeDate.setValue(s.processDate.date());
     }
-    s.commonDb->strTableName = QStringLiteral("ashopcustomerdetails s, aCustomermaster c,acurrencymaster b");
     s.commonDb->populatecomboorlist(
-        cboCustomer, QStringLiteral("c.customerid"), QStringLiteral("c.customername+'--->'+b.currencyname"),
+        cboCustomer, QStringLiteral("ashopcustomerdetails s, aCustomermaster c,acurrencymaster b"),
+        QStringLiteral("c.customerid"), QStringLiteral("c.customername+'--->'+b.currencyname"),
         shared::statement(CustomerCondition, {{"shop", QString::number(s.shopId)}}));
-    s.commonDb->strTableName = QStringLiteral("acurrencymaster");
-    s.commonDb->populatecomboorlist(cboCurrency, QStringLiteral("currencyid"),
-                                    QStringLiteral("currencyname"));
-    s.commonDb->strTableName = QStringLiteral("ashops");
-    const QString features = core::nullAsEmpty(s.commonDb->fnreturnfield(
-        QStringLiteral("miscsettings13"), QStringLiteral(" shopid=") + QString::number(s.shopId)));
+    s.commonDb->populatecomboorlist(cboCurrency, QStringLiteral("acurrencymaster"),
+                                    QStringLiteral("currencyid"), QStringLiteral("currencyname"));
+    const QString features = core::nullAsEmpty(
+        s.commonDb->fnreturnfield(QStringLiteral("ashops"), QStringLiteral("miscsettings13"),
+                                  QStringLiteral(" shopid=") + QString::number(s.shopId)));
     if (!features.contains(QLatin1Char('b'), Qt::CaseSensitive)) {
         txtExchangeRate.setVisible(false);
         lblExBankRate.setVisible(false);
     }
-    PreviousCustomerIndex = -1;
+    previousCustomerIndex_ = -1;
     setTag(QStringLiteral("Loaded"));
     s.userAuditing->SaveInToTag(*this);
 }
@@ -172,20 +192,19 @@ static bool isTrue(const QVariant& value) {
 
 void frmReceiptShop::activateWindow() {
     shared::Session& s = session();
-    s.commonDb->strTableName = QStringLiteral("apackagesettings");
-    s.AliasEnabled = isTrue(s.commonDb->fnreturnfield(QStringLiteral("alias")));
+    s.AliasEnabled =
+        isTrue(s.commonDb->fnreturnfield(QStringLiteral("apackagesettings"), QStringLiteral("alias")));
     if (s.AliasEnabled) {
-        s.commonDb->strTableName = QStringLiteral("aalias");
-        s.AliasName = core::nullAsEmpty(
-            s.commonDb->fnreturnfield(QStringLiteral("Alias"), QStringLiteral("aliasid =1")));
+        s.AliasName = core::nullAsEmpty(s.commonDb->fnreturnfield(
+            QStringLiteral("aalias"), QStringLiteral("Alias"), QStringLiteral("aliasid =1")));
         sstbInvoices.setTabCaption(0, s.AliasName + QStringLiteral(" Invoices"));
     }
-    if (FirstActivation) {
-        FirstActivation = false;
+    if (firstActivation_) {
+        firstActivation_ = false;
         setTag(QStringLiteral("loaded"));
         s.userAuditing->SaveInToTag(*this);
     }
-    ActivationItemCount = qint16(lvwInvoice.count());
+    activationItemCount_ = qint16(lvwInvoice.count());
 }
 
 void frmReceiptShop::Form_KeyDown(int& keyCode, int shift) {
@@ -197,11 +216,12 @@ void frmReceiptShop::Form_KeyDown(int& keyCode, int shift) {
 void frmReceiptShop::cboCustomer_Click() {
     trapped(name(), QStringLiteral("cboCustomer_Click "), [this] {
         const int chosen = cboCustomer.listIndex();
-        if (chosen != -1 && chosen != PreviousCustomerIndex) {
+        receipt_.customerId = chosen == -1 ? std::nullopt : std::optional<qint32>(selectedCustomerId());
+        if (chosen != -1 && chosen != previousCustomerIndex_) {
             if (keepPreviousCustomer()) return;
             chooseCustomer();
         }
-        PreviousCustomerIndex = cboCustomer.listIndex();
+        previousCustomerIndex_ = cboCustomer.listIndex();
     });
 }
 
@@ -213,7 +233,7 @@ bool frmReceiptShop::keepPreviousCustomer() {
         forms::Runtime::msgBox(QStringLiteral("Related details will be deleted. Do you want to continue?"),
                                forms::MsgButtons::YesNo, forms::MsgIcon::Question, session().msgboxCaption);
     if (answer != forms::MsgResult::No) return false;
-    cboCustomer.setListIndex(PreviousCustomerIndex);
+    cboCustomer.setListIndex(previousCustomerIndex_);
     return true;
 }
 
@@ -223,30 +243,30 @@ qint32 frmReceiptShop::selectedCustomerId() const {
 
 qint32 frmReceiptShop::shopDepartmentId() const {
     shared::Session& s = session();
-    s.commonDb->strTableName = QStringLiteral("ashops");
-    return core::toInt32(s.commonDb->fnreturnfield(QStringLiteral("departmentid"),
+    return core::toInt32(s.commonDb->fnreturnfield(QStringLiteral("ashops"), QStringLiteral("departmentid"),
                                                    QStringLiteral("shopid= ") + QString::number(s.shopId)));
 }
 
 void frmReceiptShop::chooseCustomer() {
     shared::Session& s = session();
     ClearEntry();
-    lvwInvoice.clear();
-    lvwOpeningInvoices.clear();
+    for (DocumentList list : {DocumentList::Shop, DocumentList::Opening}) {
+        listView(list).clear();
+        receipt_.clearLines(list);
+    }
     const qint32 customerId = selectedCustomerId();
     qint32 departmentId = shopDepartmentId();
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("D"), departmentId);
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("B"), departmentId);
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("C"), customerId);
     departmentId = shopDepartmentId();
-    DepartmentCurrencyId = shared::GetPartyCurrency(QStringLiteral("D"), departmentId);
-    CompanyCurrencyId = shared::GetPartyCurrency(QStringLiteral("Z"), s.companyId);
-    CustomerCurrencyId = shared::GetPartyCurrency(QStringLiteral("C"), customerId);
-    s.commonDb->strTableName = QStringLiteral("acurrencymaster");
-    s.commonGen->SelectComboItemByValue(cboCurrency, CustomerCurrencyId);
-    s.commonDb->strTableName = QStringLiteral("acurrencymaster");
+    receipt_.departmentCurrencyId = shared::GetPartyCurrency(QStringLiteral("D"), departmentId);
+    receipt_.companyCurrencyId = shared::GetPartyCurrency(QStringLiteral("Z"), s.companyId);
+    receipt_.customerCurrencyId = shared::GetPartyCurrency(QStringLiteral("C"), customerId);
+    s.commonGen->SelectComboItemByValue(cboCurrency, receipt_.customerCurrencyId);
     setCurrencyCaptions(core::nullAsEmpty(s.commonDb->fnreturnfield(
-        QStringLiteral("symbol"), QStringLiteral("currencyid=") + QString::number(CustomerCurrencyId))));
+        QStringLiteral("acurrencymaster"), QStringLiteral("symbol"),
+        QStringLiteral("currencyid=") + QString::number(receipt_.customerCurrencyId))));
     if (s.EntryMode == QLatin1String("N") && OptSettlement.value() && cboCustomer.listIndex() != -1) {
         LoadShopInvoices();
         LoadOpeningInvoices();
@@ -263,6 +283,7 @@ void frmReceiptShop::setCurrencyCaptions(const QString& symbol) {
 
 void frmReceiptShop::ClearEntry() {
     lvwInvoice.clear();
+    receipt_.clearLines(DocumentList::Shop);
     for (forms::TextBox* box : {&txtAmount, &txtrecamount, &txtBank, &txtRemarks, &txtchequeno})
         box->setText(QString());
     cboCurrency.setListIndex(-1);

@@ -1,8 +1,10 @@
-// The receipt entry window: customer, currency and rates, amounts, and the customer's open documents.
+// The receipt entry window: a view of the receipt being entered, its customer, currency and rates, amounts
+// and the customer's open documents.
 #pragma once
 
-#include "invoicelists.h"
 #include "openbalance.h"
+#include "receipt.h"
+
 #include "platform/ado/connection.h"
 #include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
@@ -22,9 +24,137 @@ class Recordset;
 
 namespace entry {
 
+struct InvoiceListColumns;
+
+// The controls show the receipt and pass what the cashier does to it; the rules, amounts and totals are the
+// receipt's. Handlers are named after their events, as the error log names them.
 class frmReceiptShop : public forms::Form {
 public:
     frmReceiptShop();
+
+    // The window's connection, given by the register before it loads; a new, unopened connection
+    // when none was given.
+    ado::ConnectionPtr& adocon();
+    void setAdocon(const ado::ConnectionPtr& connection) { connection_ = connection; }
+
+    const Receipt& receipt() const { return receipt_; }
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+
+    void cboCustomer_Click();
+    void ClearEntry();
+
+    // Currency and exchange rates.
+    void cboCurrency_Click();
+    void txtExchangeRate_Change();
+    double ConvertExchangeRate(double& rate, qint32& currencyId);
+    double getInventoryCurrencyExRate();
+
+    // The customer's outstanding documents.
+    void LoadShopInvoices();
+    void LoadOpeningInvoices();
+
+    // Settlement: the option handlers, the received amount, opening the settle dialog, the total.
+    void optadvance_Click();
+    void OptSettlement_Click();
+    void txtrecamount_Change();
+    void lvwInvoice_DblClick();
+    void lvwOpeningInvoices_DblClick();
+    void lvwInvoice_KeyPress(int& keyAscii);
+    void lvwInvoice_ItemClick(int item);
+    void lvwInvoice_MouseDown(int button, int shift, float x, float y);
+    void mnuPreview_Click();
+    void UpdateSettledTotal();
+    void PreviewReport();
+
+    // What the settle dialog works on: the position it shows in the list it steps through, the row shown
+    // selected, and the amount settled on a line.
+    qint16 currentInvoiceIndex() const { return currentInvoiceIndex_; }
+    void setCurrentInvoiceIndex(qint16 position) { currentInvoiceIndex_ = position; }
+    void selectLine(DocumentList list, int position);
+    // The amount settled on the line and shown with the settled total, or why it is refused.
+    std::optional<QString> settleLine(DocumentList list, int position, Money amount);
+
+    // Edit from the register: the stored receipt loaded into the window, its settled documents listed
+    // and everything locked that would change it, ready to be shown. A failure before the documents
+    // travels to the caller.
+    void showStoredReceipt(const QString& receiptId);
+
+    // Saving: validation, numbering, the header and detail rows.
+    void cmdok_Click();
+    bool ValidateEntry();
+    // What the header takes that no save changes: read before the saving lock.
+    struct HeaderFacts {
+        QVariant savedAt;
+        QString prefix;
+        QVariant userName;
+        qint32 departmentId = 0;
+    };
+    HeaderFacts readHeaderFacts();
+    store::ReceiptKeys GenerateRecieptNo(const QString& prefix);
+
+private:
+    // Why a valid entry was not stored, and the line to show with the message (none: no line).
+    struct SaveRefusal {
+        QString message;
+        std::optional<SettlementLine> line;
+    };
+    // The settled lines of one list with what is open on their documents, by position.
+    struct SettledDocuments {
+        DocumentList list;
+        QMap<int, OpenBalance> balances;
+    };
+
+    void layOutControls();
+    void layOutLists();
+    void wireEvents();
+    void wireEnteredTexts();
+    void wireRateEvents();
+    void wireSettlementEvents();
+    void wireSavingEvents();
+    forms::ListView& listView(DocumentList list);
+    forms::Control* controlOf(EntryField field);
+    void showEquivalent(bool shortest);
+    bool refuse(const QString& message, forms::Control* focus, const std::optional<SettlementLine>& line);
+    bool saveEntry();
+    std::optional<SaveRefusal> storeNewReceipt();
+    std::optional<SaveRefusal> storeReceiptOnce();
+    std::vector<SettledDocuments> readSettledDocuments();
+    std::optional<SaveRefusal> overSettledDocument(const std::vector<SettledDocuments>& settled);
+    void SaveReceiptHeader(const HeaderFacts& facts);
+    void SaveReceiptDetails();
+    void finishSave();
+    void offerVoucher();
+    bool hasUnsavedChanges();
+    void writeHeaderKeys(ado::Recordset& rs, const HeaderFacts& facts);
+    void writeHeaderEntry(ado::Recordset& rs);
+    ReceiptDates receiptDates() const;
+    void loadWindow();
+    void activateWindow();
+    void chooseCustomer();
+    bool keepPreviousCustomer();
+    void setCurrencyCaptions(const QString& symbol);
+    void clearCustomer();
+    void putOptionBack(forms::OptionButton& option);
+    void showKind();
+    void openSettleDialog(DocumentList list);
+    qint32 selectedCustomerId() const;
+    qint32 receivedCurrencyId() const;
+    void openShopDocuments(ado::Recordset& documents);
+    qint32 openOpeningInvoices(ado::Recordset& invoices);
+    // What is open on the given settled lines of the shop list or of the opening list, by position, worked
+    // out as the lists were filled; a document no longer among the customer's open ones has nothing open.
+    QMap<int, OpenBalance> shopBalances(const std::vector<SettlementLine>& lines);
+    QMap<int, OpenBalance> openingBalances(const std::vector<SettlementLine>& lines);
+    qint32 shopDepartmentId() const;
+    void DisplayDetails(const QString& receiptId);
+    void addStoredDocument(const ado::Recordset& detail);
+    void showStoredParties(const ado::Recordset& rs);
+    void showStoredRates(const ado::Recordset& rs);
+    void lockStoredReceipt();
 
     // Controls, named as the window layout names them.
     forms::Label lblreceiptno;
@@ -65,127 +195,16 @@ public:
     forms::Menu mnuPreview;
     forms::Menu mnuPopupCancel;
 
-    // The window's connection, given by the register before it loads; a new, unopened connection
-    // when none was given.
-    ado::ConnectionPtr& adocon();
-    void setAdocon(const ado::ConnectionPtr& connection) { connection_ = connection; }
-
-    // Window state read by the settlement and the save.
-    bool FirstActivation = false;
-    qint32 PreviousCustomerIndex = -1;
-    qint32 CustomerCurrencyId = 0;
-    qint32 DepartmentCurrencyId = 0;
-    qint32 CompanyCurrencyId = 0;
-    qint16 ActivationItemCount = 0;
-    bool OptionGuard = false;
-
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_KeyDown(int& keyCode, int shift) override;
-
-    void cboCustomer_Click();
-    void ClearEntry();
-
-    // Currency and exchange rates.
-    void cboCurrency_Click();
-    void txtExchangeRate_Change();
-    double ConvertExchangeRate(double& rate, qint32& currencyId);
-    double getInventoryCurrencyExRate();
-
-    // The customer's outstanding documents.
-    void LoadShopInvoices();
-    void LoadOpeningInvoices();
-
-    // Settlement: the option handlers, the received amount, opening the settle dialog, the total.
-    qint16 CurrentInvoiceIndex = 0;
-    void optadvance_Click();
-    void OptSettlement_Click();
-    void txtrecamount_Change();
-    void lvwInvoice_DblClick();
-    void lvwOpeningInvoices_DblClick();
-    void lvwInvoice_KeyPress(int& keyAscii);
-    void lvwInvoice_ItemClick(int item);
-    void lvwInvoice_MouseDown(int button, int shift, float x, float y);
-    void mnuPreview_Click();
-    void UpdateSettledTotal();
-
-    // The report of the selected shop invoice, previewed.
-    void PreviewReport();
-
-    // Edit from the register: the stored receipt loaded into the window, its settled documents listed
-    // and everything locked that would change it, ready to be shown. A failure before the documents
-    // travels to the caller.
-    void showStoredReceipt(const QString& receiptId);
-
-    // Saving: validation, numbering, the header and detail rows, the close check.
-    qint32 ReceiptId = 0;
-    QString ReceiptNo;
-    double DepartmentFactor = 0;
-    double CompanyFactor = 0;
-    void cmdok_Click();
-    bool ValidateEntry();
-    // What the header takes that no save changes: read before the saving lock.
-    struct HeaderFacts {
-        QVariant savedAt;
-        QString prefix;
-        QVariant userName;
-        qint32 departmentId = 0;
-    };
-    HeaderFacts readHeaderFacts();
-    void SaveReceiptHeader(const HeaderFacts& facts);
-    void SaveReceiptDetails();
-    store::ReceiptKeys GenerateRecieptNo(const QString& prefix);
-    void Form_QueryUnload(int& cancel, int unloadMode) override;
-
-private:
-    // Why a valid entry was not stored, and the list row to show with the message (none: no row).
-    struct SaveRefusal {
-        QString message;
-        forms::ListView* list = nullptr;
-        int item = 0;
-    };
-
-    void layOutControls();
-    void layOutLists();
-    void wireEvents();
-    void wireRateEvents();
-    void wireSettlementEvents();
-    void wireSavingEvents();
-    bool saveEntry();
-    std::optional<SaveRefusal> storeNewReceipt();
-    std::optional<SaveRefusal> storeReceiptOnce();
-    // The settled rows of one list with what is open on their documents.
-    struct SettledDocuments {
-        forms::ListView* list;
-        const InvoiceListColumns* columns;
-        QMap<int, OpenBalance> balances;
-    };
-    std::vector<SettledDocuments> readSettledDocuments();
-    std::optional<SaveRefusal> overSettledDocument(const std::vector<SettledDocuments>& settled);
-    void finishSave();
-    void offerVoucher();
-    bool hasUnsavedChanges();
-    bool settledDiffersFromReceived() const;
-    bool refuseUnknownKind();
-    void writeHeaderKeys(ado::Recordset& rs, const HeaderFacts& facts);
-    void writeHeaderEntry(ado::Recordset& rs);
-    qint32 receivedCurrencyId() const;
-    void loadWindow();
-    void activateWindow();
-    void chooseCustomer();
-    bool keepPreviousCustomer();
-    void setCurrencyCaptions(const QString& symbol);
-    qint32 selectedCustomerId() const;
-    void openShopDocuments(ado::Recordset& documents);
-    qint32 openOpeningInvoices(ado::Recordset& invoices);
-    // What is open on the given rows of the shop list or of the opening list, by row, worked out as the
-    // lists were filled; a document no longer among the customer's open ones has nothing open.
-    QMap<int, OpenBalance> shopBalances(const QList<int>& items);
-    QMap<int, OpenBalance> openingBalances(const QList<int>& items);
-    qint32 shopDepartmentId() const;
-    void DisplayDetails(const QString& receiptId);
-
     ado::ConnectionPtr connection_;
+    Receipt receipt_;
+    // The stored receipt's id and number, once saved.
+    store::ReceiptKeys saved_;
+    bool firstActivation_ = false;
+    qint32 previousCustomerIndex_ = -1;
+    qint16 activationItemCount_ = 0;
+    // Set while an option handler puts the previous option back, so that neither handler acts on it.
+    bool optionGuard_ = false;
+    qint16 currentInvoiceIndex_ = 0;
 };
 
 } // namespace entry

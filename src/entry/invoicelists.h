@@ -1,5 +1,11 @@
-// The columns of the entry window's two invoice lists; column 0 is the running number.
+// The columns of the entry window's two invoice lists, which list shows which document list, and how the
+// lists and the totals show an amount. Column 0 is the running number.
 #pragma once
+
+#include "money.h"
+#include "receipt.h"
+
+#include "platform/core/conversions.h"
 
 namespace entry {
 
@@ -17,5 +23,27 @@ constexpr int ShopDateColumn = 3;
 constexpr int ShopRemarksColumn = 7;
 constexpr int OpeningReferenceColumn = 3;
 constexpr int OpeningDateColumn = 4;
+
+inline const InvoiceListColumns& columnsOf(DocumentList list) {
+    return list == DocumentList::Shop ? ShopListColumns : OpeningListColumns;
+}
+
+// The values of SettleListKind: which list the settle dialog works on.
+inline const QString ShopInvoiceList = QStringLiteral("ShopInvoice");
+inline const QString OpeningInvoiceList = QStringLiteral("OpeningInvoice");
+
+inline QString settleListKind(DocumentList list) {
+    return list == DocumentList::Shop ? ShopInvoiceList : OpeningInvoiceList;
+}
+
+// The shop list for ShopInvoiceList, the opening list for any other kind.
+inline DocumentList documentListOf(const QString& settleListKind) {
+    return settleListKind == ShopInvoiceList ? DocumentList::Shop : DocumentList::Opening;
+}
+
+// Two decimals with the regional decimal point, no thousands separator.
+inline QString shownAmount(Money amount) {
+    return amount.text(core::regional().decimalPoint);
+}
 
 } // namespace entry

@@ -21,9 +21,6 @@ using shared::session;
 
 namespace {
 
-const QString AmountFormat = QStringLiteral("#0.00");
-const QString NothingSettled = QStringLiteral("0.00");
-
 // The customer's documents of the view that still have an open amount in the shop.
 const char* const ShopDocumentsStatement =
     " Select invoiceId ihInvoiceId, invoiceno ihInvoiceno, invoicedate  ihinvoicedate, invoiceamt - settled "
@@ -142,17 +139,25 @@ ShopDocument shopDocumentOf(const ado::Recordset& document) {
             shopDocumentBalance(document)};
 }
 
+// What is open on a document, as the lists show it and the receipt settles against it.
+Money outstandingAmount(double open) {
+    return Money::fromDouble(open, Money::Halves::AwayFromZero);
+}
+
 // Adds the document with what is open on it when something is; false when nothing is left, so that the
 // document takes no running number.
-bool listShopDocument(forms::ListView& list, const ShopDocument& document, double outstanding,
-                      int runningNumber) {
+bool listShopDocument(forms::ListView& list, Receipt& receipt, const ShopDocument& document,
+                      double outstanding) {
     if (!(outstanding > 0)) return false;
-    const int item = list.addItem(QString::number(runningNumber));
+    const Money open = outstandingAmount(outstanding);
+    const int item = receipt.addLine(
+        {DocumentList::Shop, 0, document.kindText, document.id, document.number, QString(), open, Money()});
+    list.addItem(QString::number(item));
     list.setCell(item, ShopListColumns.kind, document.kindText);
     list.setCell(item, ShopListColumns.number, document.number);
     list.setCell(item, ShopDateColumn, document.date);
-    list.setCell(item, ShopListColumns.amount, core::format(outstanding, AmountFormat));
-    list.setCell(item, ShopListColumns.settlement, NothingSettled);
+    list.setCell(item, ShopListColumns.amount, shownAmount(open));
+    list.setCell(item, ShopListColumns.settlement, shownAmount(Money()));
     list.setCell(item, ShopListColumns.id, document.id);
     list.setCell(item, ShopRemarksColumn, document.remarks);
     return true;
@@ -196,16 +201,20 @@ OpenBalance openingInvoiceBalance(const OpeningInvoice& invoice, const QVariantL
 }
 
 // Adds the opening invoice when something is open on it; false when nothing is left.
-bool listOpeningInvoice(forms::ListView& list, const OpeningInvoice& invoice, double balance,
-                        int runningNumber) {
+bool listOpeningInvoice(forms::ListView& list, Receipt& receipt, const OpeningInvoice& invoice,
+                        double balance) {
     if (!(balance > 0)) return false;
-    const int item = list.addItem(QString::number(runningNumber));
-    list.setCell(item, OpeningListColumns.kind, store::openingInvoiceKind().kindText);
+    const Money open = outstandingAmount(balance);
+    const QString kindText = store::openingInvoiceKind().kindText;
+    const int item = receipt.addLine(
+        {DocumentList::Opening, 0, kindText, invoice.id, invoice.number, invoice.reference, open, Money()});
+    list.addItem(QString::number(item));
+    list.setCell(item, OpeningListColumns.kind, kindText);
     list.setCell(item, OpeningListColumns.number, invoice.number);
     list.setCell(item, OpeningReferenceColumn, invoice.reference);
     list.setCell(item, OpeningDateColumn, invoice.date);
-    list.setCell(item, OpeningListColumns.amount, core::format(balance, AmountFormat));
-    list.setCell(item, OpeningListColumns.settlement, NothingSettled);
+    list.setCell(item, OpeningListColumns.amount, shownAmount(open));
+    list.setCell(item, OpeningListColumns.settlement, shownAmount(Money()));
     list.setCell(item, OpeningListColumns.id, invoice.id);
     return true;
 }
@@ -225,11 +234,11 @@ void readInGroups(const ado::ConnectionPtr& connection, const QStringList& state
         use(first, all ? all->mid(first, group) : connection->firstValues(statements.mid(first, group)));
 }
 
-// Every item with nothing open, until its document is found among the rows read again.
-QMap<int, OpenBalance> nothingOpen(const QList<int>& items) {
+// Every line with nothing open, until its document is found among the rows read again.
+QMap<int, OpenBalance> nothingOpen(const std::vector<SettlementLine>& lines) {
     QMap<int, OpenBalance> balances;
-    for (int item : items)
-        balances.insert(item, {});
+    for (const SettlementLine& line : lines)
+        balances.insert(line.position, {});
     return balances;
 }
 
@@ -248,8 +257,8 @@ void frmReceiptShop::openShopDocuments(ado::Recordset& documents) {
 
 qint32 frmReceiptShop::openOpeningInvoices(ado::Recordset& invoices) {
     shared::Session& s = session();
-    s.commonDb->strTableName = QStringLiteral("aShops where shopId= ") + number(s.shopId);
-    const qint16 department = core::toInt16(s.commonDb->fnreturnfield(QStringLiteral("DepartmentID")));
+    const qint16 department = core::toInt16(s.commonDb->fnreturnfield(
+        QStringLiteral("aShops where shopId= ") + number(s.shopId), QStringLiteral("DepartmentID")));
     const qint32 customerId = selectedCustomerId();
     invoices.open(shared::statement(OpeningInvoicesStatement,
                                     {{"processDate", core::format(s.processDate, QStringLiteral("yyyymmdd"))},
@@ -260,39 +269,37 @@ qint32 frmReceiptShop::openOpeningInvoices(ado::Recordset& invoices) {
     return customerId;
 }
 
-QMap<int, OpenBalance> frmReceiptShop::shopBalances(const QList<int>& items) {
-    QHash<QString, int> itemOfKey;
-    for (int item : items)
-        itemOfKey.insert(shopDocumentKey(lvwInvoice.cell(item, ShopListColumns.kind),
-                                         lvwInvoice.cell(item, ShopListColumns.id)),
-                         item);
-    QMap<int, OpenBalance> balances = nothingOpen(items);
+QMap<int, OpenBalance> frmReceiptShop::shopBalances(const std::vector<SettlementLine>& lines) {
+    QHash<QString, int> positionOfKey;
+    for (const SettlementLine& line : lines)
+        positionOfKey.insert(shopDocumentKey(line.kindText, line.documentId), line.position);
+    QMap<int, OpenBalance> balances = nothingOpen(lines);
     ado::Recordset rows;
     for (openShopDocuments(rows); !rows.eof(); rows.moveNext()) {
         const ShopDocument document = shopDocumentOf(rows);
-        const auto found = itemOfKey.constFind(shopDocumentKey(document.kindText, document.id));
-        if (found != itemOfKey.cend()) balances[*found] = document.balance;
+        const auto found = positionOfKey.constFind(shopDocumentKey(document.kindText, document.id));
+        if (found != positionOfKey.cend()) balances[*found] = document.balance;
     }
     rows.close();
     return balances;
 }
 
-QMap<int, OpenBalance> frmReceiptShop::openingBalances(const QList<int>& items) {
+QMap<int, OpenBalance> frmReceiptShop::openingBalances(const std::vector<SettlementLine>& lines) {
     ado::Recordset rows;
     const qint32 customerId = openOpeningInvoices(rows);
-    QHash<QString, int> itemOfId;
-    for (int item : items)
-        itemOfId.insert(lvwOpeningInvoices.cell(item, OpeningListColumns.id), item);
-    QMap<int, OpenBalance> balances = nothingOpen(items);
+    QHash<QString, int> positionOfId;
+    for (const SettlementLine& line : lines)
+        positionOfId.insert(line.documentId, line.position);
+    QMap<int, OpenBalance> balances = nothingOpen(lines);
     std::vector<std::pair<int, OpeningInvoice>> settled;
     for (; !rows.eof(); rows.moveNext()) {
         const OpeningInvoice invoice = openingInvoiceOf(rows);
-        if (const auto found = itemOfId.constFind(invoice.id); found != itemOfId.cend())
+        if (const auto found = positionOfId.constFind(invoice.id); found != positionOfId.cend())
             settled.emplace_back(*found, invoice);
     }
     rows.close();
     QStringList sums;
-    for (const auto& [item, invoice] : settled)
+    for (const auto& [position, invoice] : settled)
         sums << openingSumsSql(invoice, customerId);
     const QVariantList values = sums.isEmpty() ? QVariantList() : adocon()->firstValues(sums);
     for (size_t k = 0; k < settled.size(); ++k)
@@ -311,12 +318,10 @@ void frmReceiptShop::LoadShopInvoices() {
     QStringList receipts;
     for (const ShopDocument& document : documents)
         receipts << document.balance.receiptsSql;
-    int runningNumber = 1;
     readInGroups(adocon(), receipts, 1, [&](qsizetype first, const QVariantList& values) {
         const ShopDocument& document = documents[size_t(first)];
-        if (listShopDocument(lvwInvoice, document, document.balance.after(core::toDouble(values.at(0))),
-                             runningNumber))
-            ++runningNumber;
+        listShopDocument(lvwInvoice, receipt_, document,
+                         document.balance.after(core::toDouble(values.at(0))));
     });
 }
 
@@ -333,13 +338,11 @@ void frmReceiptShop::LoadOpeningInvoices() {
     for (const OpeningInvoice& invoice : invoices)
         sums << openingSumsSql(invoice, customerId)
              << openingReceiptsSettledSql(invoice.id, number(session().shopId));
-    int runningNumber = 1;
     readInGroups(adocon(), sums, SumsOfInvoice, [&](qsizetype first, const QVariantList& values) {
         const OpeningInvoice& invoice = invoices[size_t(first / SumsOfInvoice)];
         const OpenBalance open = openingInvoiceBalance(invoice, values);
-        if (listOpeningInvoice(lvwOpeningInvoices, invoice,
-                               open.after(core::toDouble(values.at(OpeningSums))), runningNumber))
-            ++runningNumber;
+        listOpeningInvoice(lvwOpeningInvoices, receipt_, invoice,
+                           open.after(core::toDouble(values.at(OpeningSums))));
     });
 }
 

@@ -1,18 +1,15 @@
 // The OK command of the entry window: validation, numbering, the stored receipt and the close check.
 #include "frmreceiptshop.h"
 #include "invoicelists.h"
-#include "plainamount.h"
 
 #include "output/textvoucher.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/conversions.h"
-#include "platform/forms/grid.h"
 #include "platform/forms/runtime.h"
 #include "shared/exchangerates.h"
 #include "shared/filecode.h"
 #include "shared/formhelpers.h"
-#include "shared/registergrid.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
 #include "shared/statement.h"
@@ -50,20 +47,13 @@ forms::MsgResult tell(const QString& text, forms::MsgButtons buttons = forms::Ms
     return forms::Runtime::msgBox(text, buttons, forms::MsgIcon::Information, session().msgboxCaption);
 }
 
-bool refuse(const QString& message, forms::Control* focus) {
-    tell(message);
-    if (focus) focus->setFocus();
-    return false;
-}
-
-bool isSettled(const QString& settlementCell) {
-    return core::val(settlementCell) > 0;
-}
-
-// The detail column of a kind text; nothing for a text outside the catalogue.
-std::optional<QString> detailColumnOf(const QString& kindText) {
-    const auto kind = store::kindOfText(kindText);
-    if (!kind) return std::nullopt;
+// The detail column of a line's kind; a refused validation keeps every other kind from the save.
+QString detailColumnOf(const SettlementLine& line) {
+    if (line.list == DocumentList::Opening) return store::openingInvoiceKind().detailColumn;
+    const auto kind = store::kindOfText(line.kindText);
+    if (!kind)
+        throw core::RuntimeError(core::err::InvalidCall,
+                                 QStringLiteral("Unknown invoice type of ") + line.documentNumber);
     return kind->detailColumn;
 }
 
@@ -82,25 +72,18 @@ QVariant textIfNull(const QVariant& value) {
     return core::isNull(value) ? QVariant(QString()) : value;
 }
 
-// A detail row of one settled document; cell texts go in as they stand and the database converts them.
-struct DetailRow {
-    qint16 line;
-    QString kindColumn;
-    QString documentId;
-    QString invoiceAmount;
-    QString settledAmount;
-};
-
-void addDetail(ado::Recordset& rs, qint32 receiptId, const DetailRow& row) {
+// A detail row of one settled document, on the given line number. The amounts go in as the lists show
+// them; the database converts them.
+void addDetail(ado::Recordset& rs, qint32 receiptId, qint16 lineNumber, const SettlementLine& line) {
     const shared::Session& s = session();
     rs.addNew();
     rs.setField(QStringLiteral("drdshopid"), s.shopId);
     rs.setField(QStringLiteral("drdid"), receiptId);
-    rs.setField(QStringLiteral("drdDetailid"), row.line);
+    rs.setField(QStringLiteral("drdDetailid"), lineNumber);
     rs.setField(QStringLiteral("drdCompanyid"), s.companyId);
-    rs.setField(row.kindColumn, row.documentId);
-    rs.setField(QStringLiteral("drdinvoiceamount"), row.invoiceAmount);
-    rs.setField(QStringLiteral("drdsettledamount"), row.settledAmount);
+    rs.setField(detailColumnOf(line), line.documentId);
+    rs.setField(QStringLiteral("drdinvoiceamount"), line.outstanding.text());
+    rs.setField(QStringLiteral("drdsettledamount"), line.settled.text());
     rs.update();
 }
 
@@ -121,13 +104,21 @@ void frmReceiptShop::cmdok_Click() {
 bool frmReceiptShop::saveEntry() {
     if (!ValidateEntry()) return false;
     if (session().EntryMode == QLatin1String("N")) {
-        if (const auto refusal = storeNewReceipt()) {
-            if (refusal->list) refusal->list->setSelectedItem(refusal->item);
-            return refuse(refusal->message, refusal->list);
-        }
+        if (const auto refusal = storeNewReceipt())
+            return refuse(refusal->message, refusal->line ? &listView(refusal->line->list) : nullptr,
+                          refusal->line);
         cmdok.setEnabled(false);
     }
     return true;
+}
+
+// Tells why the entry was refused, with the line it names selected and the focus where it belongs.
+bool frmReceiptShop::refuse(const QString& message, forms::Control* focus,
+                            const std::optional<SettlementLine>& line) {
+    if (line) listView(line->list).setSelectedItem(line->position);
+    tell(message);
+    if (focus) focus->setFocus();
+    return false;
 }
 
 // One attempt at storing the new receipt; a refusal rolls everything back, the entry stays as it is. The
@@ -148,75 +139,63 @@ std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
 }
 
 void frmReceiptShop::finishSave() {
-    shared::UpdateEditedRow(QStringLiteral("drid=") + QString::number(ReceiptId), ReceiptId);
+    shared::UpdateEditedRow(QStringLiteral("drid=") + QString::number(saved_.id), saved_.id);
     setTag(QString());
     offerVoucher();
     unload();
 }
 
+// The voucher printed is the saved receipt's, whatever row the register shows.
 void frmReceiptShop::offerVoucher() {
     const QString setting =
         core::trimBlanks(shared::FileCode(QStringLiteral("defaultprint"), shared::settingsFilePath()));
-    if (setting.toUpper() == QLatin1String("1")) return output::printRvoucher(ReceiptId);
-    const auto answer = forms::Runtime::msgBox(QStringLiteral("Do you want to print Voucher"),
-                                               forms::MsgButtons::YesNo, forms::MsgIcon::Question);
-    if (answer != forms::MsgResult::Yes) return;
-    const forms::Grid& grid = session().registerWindow->grid();
-    output::printRvoucher(core::toInt32(grid.textMatrix(grid.row(), shared::gridcol::ReceiptId)));
+    if (setting.toUpper() != QLatin1String("1")) {
+        const auto answer = forms::Runtime::msgBox(QStringLiteral("Do you want to print Voucher"),
+                                                   forms::MsgButtons::YesNo, forms::MsgIcon::Question);
+        if (answer != forms::MsgResult::Yes) return;
+    }
+    output::printRvoucher(saved_.id);
 }
 
 qint32 frmReceiptShop::receivedCurrencyId() const {
     return cboCurrency.itemData(cboCurrency.listIndex());
 }
 
-bool frmReceiptShop::ValidateEntry() {
-    const QString& title = session().msgboxCaption;
-    const bool settlement = OptSettlement.value();
-    if (!shared::RequireField(cboCustomer, QStringLiteral("select customer"), title)) return false;
-    if (!shared::RequireField(txtBank, QStringLiteral("Enter bank name"), title)) return false;
-    if (!shared::RequireField(txtRemarks, QStringLiteral("Enter remarks"), title)) return false;
-    if (!shared::RequireField(txtchequeno, QStringLiteral("Enter cheque number"), title)) return false;
-    // The receipt date is typed freely; the database would refuse a text that is no date.
-    if (!core::isDate(core::trimBlanks(txtProcessDate.text())))
-        return refuse(QStringLiteral("Receipt Date must be a date such as ") +
-                          core::shortDateText(session().processDate),
-                      &txtProcessDate);
-    if (settlement && lvwInvoice.count() == 0 && lvwOpeningInvoices.count() == 0)
-        return refuse(QStringLiteral("Atleast one detail needed"), nullptr);
-    if (settlement && core::val(txtAmount.text()) == 0)
-        return refuse(QStringLiteral("Atleast one settlement should be done"), &lvwInvoice);
-    if (!shared::RequireField(cboCurrency, QStringLiteral("Select the Received Amount Currency "), title))
-        return false;
-    if (core::val(txtrecamount.text()) == 0)
-        return refuse(QStringLiteral("Enter Received Amount "), &txtrecamount);
-    if (!plainAmount(txtrecamount.text()))
-        return refuse(QStringLiteral("Received Amount must be a number above zero ") + plainAmountRule(),
-                      &txtrecamount);
-    if (settlement && settledDiffersFromReceived())
-        return refuse(QStringLiteral("Received amount and settled amount should be same"), &txtrecamount);
-    return !settlement || !refuseUnknownKind();
-}
-
-// The settled total must match what was received, in the customer's currency.
-bool frmReceiptShop::settledDiffersFromReceived() const {
-    const double settled = core::val(txtAmount.text());
-    if (receivedCurrencyId() == CustomerCurrencyId) return settled != core::val(txtrecamount.text());
-    return settled != core::val(txtCustEquAmount.text());
-}
-
-// A settled document of a kind the catalogue does not know would be stored without the column that
-// names it, and its payment would be lost to every later balance: such a settlement is refused.
-bool frmReceiptShop::refuseUnknownKind() {
-    for (int item = 1; item <= lvwInvoice.count(); ++item) {
-        if (!isSettled(lvwInvoice.cell(item, ShopListColumns.settlement))) continue;
-        if (detailColumnOf(lvwInvoice.cell(item, ShopListColumns.kind))) continue;
-        lvwInvoice.setSelectedItem(item);
-        refuse(QStringLiteral("The invoice type of ") + lvwInvoice.cell(item, ShopListColumns.number) +
-                   QStringLiteral(" is not known; its settlement cannot be saved"),
-               &lvwInvoice);
-        return true;
+forms::Control* frmReceiptShop::controlOf(EntryField field) {
+    switch (field) {
+    case EntryField::Customer:
+        return &cboCustomer;
+    case EntryField::Bank:
+        return &txtBank;
+    case EntryField::Remarks:
+        return &txtRemarks;
+    case EntryField::ChequeNo:
+        return &txtchequeno;
+    case EntryField::ReceiptDate:
+        return &txtProcessDate;
+    case EntryField::Lines:
+        return &lvwInvoice;
+    case EntryField::Currency:
+        return &cboCurrency;
+    case EntryField::ReceivedAmount:
+        return &txtrecamount;
+    case EntryField::None:
+        break;
     }
-    return false;
+    return nullptr;
+}
+
+// The days the register lists; any day when there is no register to list the receipt.
+ReceiptDates frmReceiptShop::receiptDates() const {
+    const shared::Session& s = session();
+    ReceiptDates dates{{}, {}, s.processDate.date()};
+    if (s.registerWindow) std::tie(dates.first, dates.last) = s.registerWindow->listedDates();
+    return dates;
+}
+
+bool frmReceiptShop::ValidateEntry() {
+    const std::optional<Refusal> refusal = receipt_.validate(receiptDates());
+    return !refusal || refuse(refusal->message, controlOf(refusal->field), refusal->line);
 }
 
 // The time of saving, the prefix, the creating user's name and the shop's department, read at once.
@@ -232,18 +211,13 @@ frmReceiptShop::HeaderFacts frmReceiptShop::readHeaderFacts() {
 void frmReceiptShop::SaveReceiptHeader(const HeaderFacts& facts) {
     shared::Session& s = session();
     s.commonDb->adocon = adocon();
-    const qint16 received = asCurrency(receivedCurrencyId());
-    DepartmentFactor = shared::GetConversionRate(received, asCurrency(DepartmentCurrencyId));
-    CompanyFactor = shared::GetConversionRate(received, asCurrency(CompanyCurrencyId));
-    const store::ReceiptKeys keys = GenerateRecieptNo(facts.prefix);
-    ReceiptId = keys.id;
-    ReceiptNo = keys.number;
+    saved_ = GenerateRecieptNo(facts.prefix);
     ado::Recordset rs;
     rs.open(HeaderStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
     rs.addNew();
     writeHeaderKeys(rs, facts);
     writeHeaderEntry(rs);
-    s.userAuditing->SaveUserAuditingInfo(QString::number(ReceiptId), ReceiptNo, true, s.EntryMode, this);
+    s.userAuditing->SaveUserAuditingInfo(QString::number(saved_.id), saved_.number, true, s.EntryMode, this);
     rs.update();
     rs.close();
 }
@@ -252,32 +226,37 @@ void frmReceiptShop::SaveReceiptHeader(const HeaderFacts& facts) {
 void frmReceiptShop::writeHeaderKeys(ado::Recordset& rs, const HeaderFacts& facts) {
     const shared::Session& s = session();
     rs.setField(QStringLiteral("drShopid"), s.shopId);
-    rs.setField(QStringLiteral("drID"), ReceiptId);
+    rs.setField(QStringLiteral("drID"), saved_.id);
     rs.setField(QStringLiteral("drCompanyID"), s.companyId);
     rs.setField(QStringLiteral("drTime"), facts.savedAt);
-    rs.setField(QStringLiteral("drNo"), ReceiptNo);
+    rs.setField(QStringLiteral("drNo"), saved_.number);
     rs.setField(QStringLiteral("drRecadduser"), facts.userName);
     rs.setField(QStringLiteral("drDepartmentid"), facts.departmentId);
     rs.setField(QStringLiteral("drCounterID"), s.CounterId);
 }
 
-// What the user entered, with the rates in force. Texts go in as values, never into statement text.
+// What the receipt holds, with the factors of the rates in force. Texts go in as values, never into
+// statement text. The settled total is the sum of the lines stored with it.
 void frmReceiptShop::writeHeaderEntry(ado::Recordset& rs) {
     shared::Session& s = session();
+    const Receipt& r = receipt_;
+    const qint16 received = asCurrency(*r.receivedCurrencyId);
     rs.setField(QStringLiteral("drdate"),
-                core::format(core::trimBlanks(txtProcessDate.text()), StoredDateFormat));
-    rs.setField(QStringLiteral("drcustomerid"), cboCustomer.itemData(cboCustomer.listIndex()));
-    rs.setField(QStringLiteral("drbankname"), core::trimBlanks(txtBank.text()));
-    rs.setField(QStringLiteral("drremarks"), core::trimBlanks(txtRemarks.text()));
-    rs.setField(QStringLiteral("drchequeno"), core::trimBlanks(txtchequeno.text()));
-    rs.setField(QStringLiteral("drchequedate"), core::format(dtpChequeDate.value(), StoredDateFormat));
-    rs.setField(QStringLiteral("dramount"), core::val(txtrecamount.text()));
-    rs.setField(QStringLiteral("drreccurrencyid"), receivedCurrencyId());
-    rs.setField(QStringLiteral("drrecamount"), core::val(txtAmount.text()));
-    rs.setField(QStringLiteral("drBankExchangeRate"), core::val(txtExchangeRate.text()));
-    rs.setField(QStringLiteral("drExchangeRate"), CompanyFactor);
+                core::format(core::trimBlanks(r.receiptDateText), StoredDateFormat));
+    rs.setField(QStringLiteral("drcustomerid"), *r.customerId);
+    rs.setField(QStringLiteral("drbankname"), core::trimBlanks(r.bankName));
+    rs.setField(QStringLiteral("drremarks"), core::trimBlanks(r.remarks));
+    rs.setField(QStringLiteral("drchequeno"), core::trimBlanks(r.chequeNo));
+    rs.setField(QStringLiteral("drchequedate"), core::format(r.chequeDate, StoredDateFormat));
+    rs.setField(QStringLiteral("dramount"), r.receivedAmount()->toDouble());
+    rs.setField(QStringLiteral("drreccurrencyid"), *r.receivedCurrencyId);
+    rs.setField(QStringLiteral("drrecamount"), r.recordedTotal().toDouble());
+    rs.setField(QStringLiteral("drBankExchangeRate"), r.bankRate);
+    rs.setField(QStringLiteral("drExchangeRate"),
+                shared::GetConversionRate(received, asCurrency(r.companyCurrencyId)));
     rs.setField(QStringLiteral("drCancelled"), qint16(0));
-    rs.setField(QStringLiteral("drdepexRate"), DepartmentFactor);
+    rs.setField(QStringLiteral("drdepexRate"),
+                shared::GetConversionRate(received, asCurrency(r.departmentCurrencyId)));
     rs.setField(QStringLiteral("drexchangerates"), s.ExchangeRatesText);
     rs.setField(QStringLiteral("drUserID"), s.userId);
 }
@@ -288,32 +267,15 @@ store::ReceiptKeys frmReceiptShop::GenerateRecieptNo(const QString& prefix) {
     return store::lockAndNumberReceipt(adocon(), session().shopId, prefix);
 }
 
-// Line numbers of shop documents are their list positions, so unsettled rows leave gaps; the opening
+// Line numbers of shop documents are their list positions, so unsettled lines leave gaps; the opening
 // invoices follow the last position without gaps.
 void frmReceiptShop::SaveReceiptDetails() {
     ado::Recordset rs;
     rs.open(DetailStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
-    for (int item = 1; item <= lvwInvoice.count(); ++item) {
-        if (!isSettled(lvwInvoice.cell(item, ShopListColumns.settlement))) continue;
-        const auto column = detailColumnOf(lvwInvoice.cell(item, ShopListColumns.kind));
-        if (!column)
-            throw core::RuntimeError(core::err::InvalidCall,
-                                     QStringLiteral("Unknown invoice type of ") +
-                                         lvwInvoice.cell(item, ShopListColumns.number));
-        addDetail(rs, ReceiptId,
-                  {core::toInt16(item), *column, lvwInvoice.cell(item, ShopListColumns.id),
-                   lvwInvoice.cell(item, ShopListColumns.amount),
-                   lvwInvoice.cell(item, ShopListColumns.settlement)});
-    }
-    int line = lvwInvoice.count() + 1;
-    for (int item = 1; item <= lvwOpeningInvoices.count(); ++item) {
-        if (!isSettled(lvwOpeningInvoices.cell(item, OpeningListColumns.settlement))) continue;
-        addDetail(rs, ReceiptId,
-                  {core::toInt16(line++), store::openingInvoiceKind().detailColumn,
-                   lvwOpeningInvoices.cell(item, OpeningListColumns.id),
-                   lvwOpeningInvoices.cell(item, OpeningListColumns.amount),
-                   lvwOpeningInvoices.cell(item, OpeningListColumns.settlement)});
-    }
+    int openingLine = receipt_.lineCount(DocumentList::Shop) + 1;
+    for (const SettlementLine& line : receipt_.settledLines())
+        addDetail(rs, saved_.id,
+                  core::toInt16(line.list == DocumentList::Shop ? line.position : openingLine++), line);
     rs.close();
 }
 
@@ -321,7 +283,7 @@ void frmReceiptShop::SaveReceiptDetails() {
 bool frmReceiptShop::hasUnsavedChanges() {
     const shared::Session& s = session();
     if (!cmdok.enabled() || tag().isEmpty()) return false;
-    return s.userAuditing->DataChanged(*this) || s.EntryChanged || lvwInvoice.count() != ActivationItemCount;
+    return s.userAuditing->DataChanged(*this) || s.EntryChanged || lvwInvoice.count() != activationItemCount_;
 }
 
 void frmReceiptShop::Form_QueryUnload(int& cancel, int unloadMode) {

@@ -23,7 +23,6 @@ using shared::trapped;
 
 namespace {
 
-const QString AmountFormat = QStringLiteral("0.00");
 const QString RowTipFormat = QStringLiteral("###,###,##0.00");
 const QString OpenDialogProcedure = QStringLiteral("lvwInvoice_DblClick ");
 constexpr int ReceivedDigits = 18;
@@ -35,18 +34,6 @@ bool confirmDiscard(int defaultButton) {
                                   defaultButton) == forms::MsgResult::Yes;
 }
 
-void clearCustomer(frmReceiptShop& entry) {
-    entry.cboCustomer.setListIndex(-1);
-    entry.ClearEntry();
-}
-
-// Selects the option again without either option handler acting on it.
-void putOptionBack(frmReceiptShop& entry, forms::OptionButton& option) {
-    entry.OptionGuard = true;
-    option.setValue(true);
-    entry.OptionGuard = false;
-}
-
 // Whether the popup's Preview is on for a kind of document; nothing for the kinds that leave it as it is.
 std::optional<bool> previewFor(const QString& kindText) {
     for (const char* kind : {"Sales Invoice", "Special Invoice", "Service Invoice"})
@@ -54,28 +41,6 @@ std::optional<bool> previewFor(const QString& kindText) {
     for (const char* kind : {"Book Service Invoice", "Room Bill", "Utility Bill"})
         if (kindText == QLatin1String(kind)) return false;
     return std::nullopt;
-}
-
-double settledTotal(const forms::ListView& list, int settlementColumn) {
-    double total = 0;
-    for (int row = 1; row <= list.count(); ++row)
-        total += core::toDouble(list.cell(row, settlementColumn));
-    return total;
-}
-
-// Settling is open only while the receipt is not yet saved, which the enabled OK button tells. F10 may come
-// before any row was chosen: the dialog then starts at the first.
-void openSettleDialog(frmReceiptShop& entry, const QString& kind) {
-    const SettleList settling = settleListOf(entry, kind);
-    if (!entry.cmdok.enabled() || settling.list.count() < 1) return;
-    if (settling.list.selectedItem() == 0) settling.list.setSelectedItem(1);
-    frmInvoiceEntry& dialog = shared::windows().get<frmInvoiceEntry>();
-    dialog.setAdocon(entry.adocon());
-    dialog.load();
-    entry.CurrentInvoiceIndex = core::toInt16(settling.list.selectedItem());
-    dialog.showRow(settling, settling.list.selectedItem());
-    session().SettleListKind = kind;
-    dialog.showModal(&entry);
 }
 
 } // namespace
@@ -98,52 +63,101 @@ void frmReceiptShop::wireSettlementEvents() {
     mnuPreview.Click = [this] { mnuPreview_Click(); };
 }
 
+void frmReceiptShop::clearCustomer() {
+    cboCustomer.setListIndex(-1);
+    ClearEntry();
+}
+
+// Selects the option again without either option handler acting on it.
+void frmReceiptShop::putOptionBack(forms::OptionButton& option) {
+    optionGuard_ = true;
+    option.setValue(true);
+    optionGuard_ = false;
+}
+
+// The receipt is of the kind the option buttons show, also while an option is put back.
+void frmReceiptShop::showKind() {
+    receipt_.kind = OptSettlement.value() ? ReceiptKind::Settlement : ReceiptKind::Advance;
+}
+
 void frmReceiptShop::optadvance_Click() {
+    showKind();
     trapped(name(), QStringLiteral("optadvance_Click"), [this] {
-        if (OptionGuard) return;
+        if (optionGuard_) return;
         if (lvwInvoice.count() >= 1) {
             if (!confirmDiscard(forms::DefaultButton2)) {
-                putOptionBack(*this, OptSettlement);
+                putOptionBack(OptSettlement);
                 return;
             }
-            clearCustomer(*this);
+            clearCustomer();
         } else if (session().EntryMode == QLatin1String("N")) {
-            clearCustomer(*this);
+            clearCustomer();
         }
         txtAmount.setEnabled(false);
     });
 }
 
 void frmReceiptShop::OptSettlement_Click() {
+    showKind();
     trapped(name(), QStringLiteral("OptSettlement_Click"), [this] {
-        if (OptionGuard) return;
-        if (cboCustomer.listIndex() != -1 || core::val(txtAmount.text()) > 0) {
+        if (optionGuard_) return;
+        // What the window shows as settled: ClearEntry empties the total and keeps the opening list.
+        if (cboCustomer.listIndex() != -1 || startsWithNonZero(txtAmount.text())) {
             if (confirmDiscard(forms::DefaultButton1))
-                clearCustomer(*this);
+                clearCustomer();
             else
-                putOptionBack(*this, optadvance);
+                putOptionBack(optadvance);
         } else {
             txtAmount.setEnabled(false);
         }
     });
 }
 
+// The received amount is taken as typed; its equivalent in the customer's currency is the receipt's.
 void frmReceiptShop::txtrecamount_Change() {
+    receipt_.receivedText = txtrecamount.text();
     trapped(name(), QStringLiteral("txtrecamount_Change"), [this] {
         if (cboCurrency.listIndex() == -1 || cboCustomer.listIndex() == -1) return;
-        const double factor = shared::GetConversionRate(
-            core::toInt16(cboCurrency.itemData(cboCurrency.listIndex())), core::toInt16(CustomerCurrencyId));
-        txtCustEquAmount.setText(
-            core::format(core::roundHalfEven(core::val(txtrecamount.text()) * factor, 2), AmountFormat));
+        receipt_.customerFactor = shared::GetConversionRate(core::toInt16(receivedCurrencyId()),
+                                                            core::toInt16(receipt_.customerCurrencyId));
+        showEquivalent(false);
     });
 }
 
 void frmReceiptShop::lvwInvoice_DblClick() {
-    trapped(name(), OpenDialogProcedure, [this] { openSettleDialog(*this, ShopInvoiceList); });
+    trapped(name(), OpenDialogProcedure, [this] { openSettleDialog(DocumentList::Shop); });
 }
 
 void frmReceiptShop::lvwOpeningInvoices_DblClick() {
-    trapped(name(), OpenDialogProcedure, [this] { openSettleDialog(*this, OpeningInvoiceList); });
+    trapped(name(), OpenDialogProcedure, [this] { openSettleDialog(DocumentList::Opening); });
+}
+
+// Settling is open only while the receipt is not yet saved, which the enabled OK button tells. F10 may come
+// before any row was chosen: the dialog then starts at the first.
+void frmReceiptShop::openSettleDialog(DocumentList list) {
+    forms::ListView& rows = listView(list);
+    if (!cmdok.enabled() || rows.count() < 1) return;
+    if (rows.selectedItem() == 0) rows.setSelectedItem(1);
+    frmInvoiceEntry& dialog = shared::windows().get<frmInvoiceEntry>();
+    dialog.setAdocon(adocon());
+    dialog.load();
+    currentInvoiceIndex_ = core::toInt16(rows.selectedItem());
+    dialog.showLine(receipt_.line(list, rows.selectedItem()));
+    session().SettleListKind = settleListKind(list);
+    dialog.showModal(this);
+}
+
+void frmReceiptShop::selectLine(DocumentList list, int position) {
+    listView(list).setSelectedItem(position);
+}
+
+std::optional<QString> frmReceiptShop::settleLine(DocumentList list, int position, Money amount) {
+    if (auto refused = receipt_.settle(list, position, amount)) return refused;
+    listView(list).setCell(
+        position, list == DocumentList::Shop ? ShopListColumns.settlement : OpeningListColumns.settlement,
+        shownAmount(amount));
+    UpdateSettledTotal();
+    return std::nullopt;
 }
 
 void frmReceiptShop::lvwInvoice_KeyPress(int& keyAscii) {
@@ -190,9 +204,7 @@ void frmReceiptShop::PreviewReport() {
 }
 
 void frmReceiptShop::UpdateSettledTotal() {
-    const double total = settledTotal(lvwInvoice, ShopListColumns.settlement) +
-                         settledTotal(lvwOpeningInvoices, OpeningListColumns.settlement);
-    txtAmount.setText(core::format(total, AmountFormat));
+    txtAmount.setText(shownAmount(receipt_.settledTotal()));
 }
 
 } // namespace entry

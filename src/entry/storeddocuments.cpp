@@ -73,24 +73,6 @@ void lookUpDocument(forms::ListView& list, int item, const store::InvoiceKind& k
     rs.close();
 }
 
-void addStoredDocument(frmReceiptShop& entry, const ado::Recordset& detail) {
-    const store::InvoiceKind* kind = kindOfDetail(detail);
-    const bool opening = kind && kind->companyWide;
-    forms::ListView& list = opening ? entry.lvwOpeningInvoices : entry.lvwInvoice;
-    const InvoiceListColumns& columns = opening ? OpeningListColumns : ShopListColumns;
-    const int item = list.addItem(QString::number(list.count() + 1));
-    if (kind) {
-        const QString documentId = core::toText(detail.field(kind->detailColumn));
-        list.setCell(item, columns.kind, kind->storedKindText);
-        lookUpDocument(list, item, *kind, documentId, entry.adocon());
-        if (!opening) list.setCell(item, columns.id, documentId);
-    }
-    list.setCell(item, columns.amount,
-                 core::format(detail.field(QStringLiteral("drdinvoiceamount")), QStringLiteral("#0.00")));
-    list.setCell(item, columns.settlement,
-                 core::format(detail.field(QStringLiteral("drdsettledamount")), QStringLiteral("0.00")));
-}
-
 } // namespace
 
 // Listing the documents is the register's part of Edit: a failure is reported under the register's
@@ -102,9 +84,27 @@ void frmReceiptShop::DisplayDetails(const QString& receiptId) {
                                        {{"shop", QString::number(session().shopId)}, {"receipt", receiptId}}),
                      adocon());
         for (; !details.eof(); details.moveNext())
-            addStoredDocument(*this, details);
+            addStoredDocument(details);
         details.close();
     });
+}
+
+void frmReceiptShop::addStoredDocument(const ado::Recordset& detail) {
+    const store::InvoiceKind* kind = kindOfDetail(detail);
+    const bool opening = kind && kind->companyWide;
+    forms::ListView& list = opening ? lvwOpeningInvoices : lvwInvoice;
+    const InvoiceListColumns& columns = opening ? OpeningListColumns : ShopListColumns;
+    const int item = list.addItem(QString::number(list.count() + 1));
+    if (kind) {
+        const QString documentId = core::toText(detail.field(kind->detailColumn));
+        list.setCell(item, columns.kind, kind->storedKindText);
+        lookUpDocument(list, item, *kind, documentId, adocon());
+        if (!opening) list.setCell(item, columns.id, documentId);
+    }
+    list.setCell(item, columns.amount,
+                 core::format(detail.field(QStringLiteral("drdinvoiceamount")), QStringLiteral("#0.00")));
+    list.setCell(item, columns.settlement,
+                 core::format(detail.field(QStringLiteral("drdsettledamount")), QStringLiteral("0.00")));
 }
 
 } // namespace entry

@@ -42,10 +42,10 @@ QString currentReceiptId() {
 QString reportUserName() {
     shared::Session& s = shared::session();
     if (!s.commonDb) throw core::RuntimeError::of(core::err::ObjectNotSet);
-    s.commonDb->strTableName = QStringLiteral("lousers");
-    s.UserName = core::toText(s.commonDb->fnreturnfield(
-        QStringLiteral("username"), QStringLiteral("userID=") + QString::number(s.userId) +
-                                        QStringLiteral(" and shopid=") + QString::number(s.shopId)));
+    s.UserName = core::toText(
+        s.commonDb->fnreturnfield(QStringLiteral("lousers"), QStringLiteral("username"),
+                                  QStringLiteral("userID=") + QString::number(s.userId) +
+                                      QStringLiteral(" and shopid=") + QString::number(s.shopId)));
     return s.UserName;
 }
 

@@ -34,8 +34,10 @@ struct InvoiceReport {
 QString previewUserName() {
     shared::Session& s = session();
     if (!s.commonDb) throw core::RuntimeError::of(core::err::ObjectNotSet);
-    s.commonDb->strTableName = QStringLiteral("lousers where userid=") + QString::number(s.userId);
-    return core::toText(s.commonDb->fnreturnfield(QStringLiteral("UserName"))).toUpper();
+    return core::toText(
+               s.commonDb->fnreturnfield(QStringLiteral("lousers where userid=") + QString::number(s.userId),
+                                         QStringLiteral("UserName")))
+        .toUpper();
 }
 
 // A special and a service invoice print with the same parameters, the window title naming the report.

@@ -224,8 +224,8 @@ private:
     QString companyField(const char* name) {
         const auto& commonDb = shared::session().commonDb;
         if (!commonDb) throw core::RuntimeError::of(core::err::ObjectNotSet);
-        commonDb->strTableName = QStringLiteral("acompanymaster");
-        return printed(name, core::toText(commonDb->fnreturnfield(QString::fromLatin1(name))));
+        return printed(name, core::toText(commonDb->fnreturnfield(QStringLiteral("acompanymaster"),
+                                                                  QString::fromLatin1(name))));
     }
 
     QString printed(const char* column, const QString& value) {

@@ -29,11 +29,10 @@ QString shopText() {
 // earlier cancellation: it can no longer be cancelled here.
 bool refusedAsProcessed(const QString& receiptId) {
     shared::Session& s = session();
-    s.commonDb->strTableName = QStringLiteral("losdummyreceiptheader");
-    const QString remarks = core::nullAsEmpty(
-        s.commonDb->fnreturnfield(QStringLiteral("drcancelledremarks"),
-                                  QStringLiteral("drId =") + core::numberText(core::val(receiptId)) +
-                                      QStringLiteral(" And drShopid = ") + shopText()));
+    const QString remarks = core::nullAsEmpty(s.commonDb->fnreturnfield(
+        QStringLiteral("losdummyreceiptheader"), QStringLiteral("drcancelledremarks"),
+        QStringLiteral("drId =") + core::numberText(core::val(receiptId)) +
+            QStringLiteral(" And drShopid = ") + shopText()));
     if (remarks.isEmpty()) return false;
     forms::Runtime::msgBox(QStringLiteral("The Receipt is processed in HQ, Cannot Delete"),
                            forms::MsgButtons::OK, forms::MsgIcon::Information, s.msgboxCaption);

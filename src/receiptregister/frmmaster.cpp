@@ -126,8 +126,7 @@ void FrmMaster::loadRegister() {
     rightsRestricted_ = false;
     RightsText.clear();
     s.formColor->Applyformcolor(*this);
-    s.commonDb->strTableName = QStringLiteral("aShops");
-    if (core::val(s.commonDb->fnreturnfield(QStringLiteral("CounterLogin"),
+    if (core::val(s.commonDb->fnreturnfield(QStringLiteral("aShops"), QStringLiteral("CounterLogin"),
                                             QStringLiteral("ShopId=") + QString::number(s.shopId))) == 1)
         s.CounterLoginEnabled = true;
     DateBound = fnPopulateDate();
@@ -177,9 +176,8 @@ bool FrmMaster::counterCheckFails() {
     shared::Session& s = session();
     s.CounterId = core::toInt32(
         core::val(shared::FileCode(QStringLiteral("DefaultCounter"), shared::settingsFilePath())));
-    s.commonDb->strTableName = QStringLiteral("aCounterMaster");
     return s.commonDb
-        ->fnreturnfield(QStringLiteral("CounterName"),
+        ->fnreturnfield(QStringLiteral("aCounterMaster"), QStringLiteral("CounterName"),
                         QStringLiteral("CounterId=") + QString::number(s.CounterId))
         .toString()
         .isEmpty();

@@ -44,6 +44,7 @@ public:
     ado::ConnectionPtr& adocon() override { return connection; }
     forms::Grid& grid() override { return flexMaster; }
     const QString& gridQuery() const override { return strGridQuery; }
+    std::pair<QDate, QDate> listedDates() const override;
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -88,6 +89,8 @@ private:
     void CmdClose_Click();
 
     bool firstActivation_ = false;
+    // The days the register looks back, as the date bound was worked out; it looks as far ahead.
+    int backDays_ = 0;
     // Whether the user has a rights row for the receipt screen.
     bool rightsRestricted_ = false;
 };

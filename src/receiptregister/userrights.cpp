@@ -47,11 +47,10 @@ bool FrmMaster::fnUserRights(const QString& letter) {
         if (RightsText == AdminRights) return false;
         return !wanted.isEmpty() && RightsText.contains(wanted, Qt::CaseSensitive);
     } catch (const core::RuntimeError& error) {
-        session().commonDb->strTableName = QStringLiteral("lousers");
         session().UserName = core::nullAsEmpty(session().commonDb->fnreturnfield(
-            QStringLiteral("username"), QStringLiteral("userID=") + QString::number(session().userId) +
-                                            QStringLiteral(" and shopid=") +
-                                            QString::number(session().shopId)));
+            QStringLiteral("lousers"), QStringLiteral("username"),
+            QStringLiteral("userID=") + QString::number(session().userId) + QStringLiteral(" and shopid=") +
+                QString::number(session().shopId)));
         shared::reportTrapped(QStringLiteral("Master Form"), QStringLiteral("fnUserRights"), error);
         return false;
     }
@@ -59,17 +58,23 @@ bool FrmMaster::fnUserRights(const QString& letter) {
 
 QDateTime FrmMaster::fnPopulateDate() {
     shared::Session& s = session();
-    s.commonDb->strTableName = QStringLiteral("LOsSettings");
-    const QVariant backDaysValue = s.commonDb->fnreturnfield(
-        QStringLiteral("sNoofBackDays"), QStringLiteral(" shopid=") + QString::number(s.shopId));
-    const int backDays = core::nullAsEmpty(backDaysValue).isEmpty() ? 0 : core::toInt32(backDaysValue);
-    const QDateTime fromDate = s.processDate.addDays(-backDays);
-    s.commonDb->strTableName = QStringLiteral("vwshopCloseDate");
-    const QVariant closeDate = s.commonDb->fnreturnfield(
-        QStringLiteral("closedate"), QStringLiteral(" shopid=") + QString::number(s.shopId));
+    const QVariant backDaysValue =
+        s.commonDb->fnreturnfield(QStringLiteral("LOsSettings"), QStringLiteral("sNoofBackDays"),
+                                  QStringLiteral(" shopid=") + QString::number(s.shopId));
+    backDays_ = core::nullAsEmpty(backDaysValue).isEmpty() ? 0 : core::toInt32(backDaysValue);
+    const QDateTime fromDate = s.processDate.addDays(-backDays_);
+    const QVariant closeDate =
+        s.commonDb->fnreturnfield(QStringLiteral("vwshopCloseDate"), QStringLiteral("closedate"),
+                                  QStringLiteral(" shopid=") + QString::number(s.shopId));
     if (core::isNull(closeDate) || core::nullAsEmpty(closeDate).isEmpty()) return fromDate;
     const QDateTime close = core::toDateTime(closeDate);
     return fromDate > close ? fromDate : close;
+}
+
+// Receipts dated after the bound, as far ahead of the process date as the register looks back: a receipt
+// dated outside these days would not be listed, so that it could not be viewed, printed or cancelled.
+std::pair<QDate, QDate> FrmMaster::listedDates() const {
+    return {DateBound.date().addDays(1), session().processDate.date().addDays(backDays_)};
 }
 
 void FrmMaster::flexMaster_EnterCell() {
@@ -93,9 +98,9 @@ void FrmMaster::enterCell() {
 // A receipt older than the shop's cancellation window (futureint days before the process date)
 // can no longer be cancelled.
 bool FrmMaster::deleteAllowedByDate() const {
-    session().commonDb->strTableName = QStringLiteral("ashops");
-    const int days = core::toInt32(session().commonDb->fnreturnfield(
-        QStringLiteral("futureint"), QStringLiteral(" shopid=") + QString::number(session().shopId)));
+    const int days = core::toInt32(
+        session().commonDb->fnreturnfield(QStringLiteral("ashops"), QStringLiteral("futureint"),
+                                          QStringLiteral(" shopid=") + QString::number(session().shopId)));
     const QString cutOff = core::format(session().processDate.addDays(-days), QStringLiteral("yyyy/mm/dd"));
     const QString receiptDate = core::format(
         flexMaster.textMatrix(flexMaster.row(), shared::gridcol::ReceiptDate), QStringLiteral("yyyy/mm/dd"));

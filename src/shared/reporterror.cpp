@@ -16,9 +16,11 @@ static QString userNameForReport(qint32 userId) {
         auto commonDb =
             suite::Factory::create<suite::ClsCommonDb>(QStringLiteral("CommonModule.clscommondb"));
         commonDb->adocon = registerConnection();
-        commonDb->strTableName = QStringLiteral("LOUSERS where userid=") + QString::number(userId) +
-                                 QStringLiteral(" and shopid = ") + QString::number(session().shopId);
-        return commonDb->fnreturnfield(QStringLiteral("username")).toString();
+        return commonDb
+            ->fnreturnfield(QStringLiteral("LOUSERS where userid=") + QString::number(userId) +
+                                QStringLiteral(" and shopid = ") + QString::number(session().shopId),
+                            QStringLiteral("username"))
+            .toString();
     } catch (const core::RuntimeError&) {
         return QString();
     }

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <memory>
+#include <utility>
 
 namespace forms {
 class Grid;
@@ -24,6 +25,8 @@ public:
     virtual forms::Grid& grid() = 0;
     // The SQL text last used to fill the grid.
     virtual const QString& gridQuery() const = 0;
+    // The first and the last day of the receipts the register lists.
+    virtual std::pair<QDate, QDate> listedDates() const = 0;
 };
 
 struct Session {

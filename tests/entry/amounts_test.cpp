@@ -1,13 +1,13 @@
 // What the entry window and the settle dialog take as an amount or a date, and how OK refuses any other text.
 #include "entry/frminvoiceentry.h"
-#include "entry/plainamount.h"
+#include "entry/money.h"
 #include "platform/forms/userinput.h"
 #include "support/entrywindow.h"
 
 namespace {
 
-using entry::frmInvoiceEntry;
-using entry::frmReceiptShop;
+using testing_support::EntryControls;
+using testing_support::SettleDialogControls;
 namespace user = forms::user;
 using testing_support::EntryWindowTest;
 
@@ -36,8 +36,11 @@ TEST(PlainAmount, takesDigitsWithOnePointAndTwoDecimalsUpToTwelveWholeDigits) {
                                                                  {"123456789012345678", std::nullopt},
                                                                  {QString::fromUtf8("1\u0663"), std::nullopt},
                                                                  {QString::fromUtf8("\uff17"), std::nullopt}};
-    for (const auto& [text, value] : amounts)
-        EXPECT_EQ(entry::plainAmount(text), value) << text.toStdString();
+    for (const auto& [text, value] : amounts) {
+        const auto amount = entry::plainAmount(text);
+        EXPECT_EQ(amount ? std::optional<double>(amount->toDouble()) : std::nullopt, value)
+            << text.toStdString();
+    }
 }
 
 const QString SettleRefusal =
@@ -51,7 +54,7 @@ constexpr int SettlementColumn = 5;
 using AmountEntry = EntryWindowTest;
 
 // An advance of Abc Ltd with everything but the received amount.
-void startAdvance(frmReceiptShop& entry) {
+void startAdvance(EntryControls& entry) {
     user::click(entry.optadvance);
     EntryWindowTest::pick(entry.cboCustomer, "Abc Ltd");
     user::type(entry.txtBank, "BML");
@@ -67,18 +70,18 @@ TEST_F(AmountEntry, settleDialogRefusesANegativeOrMalformedSettleAmountAndKeepsT
         "ihcustomerid, ihnetamount) values (1, 10, 1, 'INV-10', '20240301', 1, 120), (1, 11, 1, 'INV-11', "
         "'20240302', 1, 80)");
     inDialog = [&](forms::Form& form) {
-        auto& dialog = dynamic_cast<frmInvoiceEntry&>(form);
+        SettleDialogControls dialog(form);
         user::paste(dialog.txtSettleAmt, "120");
         user::click(dialog.cmdok);
         for (const QString& text : refused) {
             user::paste(dialog.txtSettleAmt, text);
             user::click(dialog.cmdok);
-            EXPECT_TRUE(dialog.isShown() && dialog.txtSettleAmt.hasFocus()) << text.toStdString();
+            EXPECT_TRUE(dialog.window.isShown() && dialog.txtSettleAmt.hasFocus()) << text.toStdString();
             EXPECT_EQ(dialog.txtInvNo.text(), "INV-11") << text.toStdString();
         }
         user::click(dialog.cmdCancel);
     };
-    inEntry([&](frmReceiptShop& entry) {
+    inEntry([&](EntryControls& entry) {
         pick(entry.cboCustomer, "Abc Ltd");
         user::doubleClickItem(entry.lvwInvoice, 1);
         EXPECT_EQ(QStringList({entry.lvwInvoice.cell(1, SettlementColumn),
@@ -100,20 +103,20 @@ TEST_F(AmountEntry, settleDialogRefusesANegativeOrMalformedSettleAmountAndKeepsT
 TEST_F(AmountEntry, okRefusesAReceivedAmountThatIsNoPlainAmountAndTakesOneTypedAfterwards) {
     const QStringList refused = {"5,000", "-50", "0.001", "1e308"};
     ui.standingAnswers["Do you want to print Voucher"] = forms::MsgResult::No;
-    inEntry([&](frmReceiptShop& entry) {
+    inEntry([&](EntryControls& entry) {
         startAdvance(entry);
         for (const QString& text : refused) {
             ui.messages.clear();
             user::paste(entry.txtrecamount, text);
             user::click(entry.cmdok);
             ASSERT_EQ(ui.messageTexts(), QStringList{ReceivedRefusal}) << text.toStdString();
-            EXPECT_EQ(entry.activeControl()->name(), "txtrecamount") << text.toStdString();
+            EXPECT_EQ(entry.window.activeControl()->name(), "txtrecamount") << text.toStdString();
             EXPECT_EQ(scalar("select count(*) from LosDummyReceiptHeader"), "0") << text.toStdString();
         }
         user::clear(entry.txtrecamount);
         user::type(entry.txtrecamount, "1234.56");
         user::click(entry.cmdok);
-        EXPECT_FALSE(entry.isShown());
+        EXPECT_FALSE(entry.window.isShown());
     });
     EXPECT_EQ(scalar("select dramount from LosDummyReceiptHeader"), "1234.56");
     EXPECT_TRUE(ui.errors.empty());
@@ -124,7 +127,7 @@ TEST_F(AmountEntry, okRefusesAReceivedAmountThatIsNoPlainAmountAndTakesOneTypedA
 TEST_F(AmountEntry, okRefusesAReceiptDateThatIsNoDate) {
     const QStringList refused = {"1O/03/2024", "31/02/2024", "10/03", ""};
     ui.standingAnswers["Do you want to print Voucher"] = forms::MsgResult::No;
-    inEntry([&](frmReceiptShop& entry) {
+    inEntry([&](EntryControls& entry) {
         startAdvance(entry);
         user::type(entry.txtrecamount, "50");
         for (const QString& text : refused) {
@@ -133,11 +136,11 @@ TEST_F(AmountEntry, okRefusesAReceiptDateThatIsNoDate) {
             user::click(entry.cmdok);
             ASSERT_EQ(ui.messageTexts(), QStringList{"Receipt Date must be a date such as 10/03/2024"})
                 << text.toStdString();
-            EXPECT_EQ(entry.activeControl()->name(), "txtProcessDate") << text.toStdString();
+            EXPECT_EQ(entry.window.activeControl()->name(), "txtProcessDate") << text.toStdString();
         }
         user::paste(entry.txtProcessDate, " 11/03/2024 ");
         user::click(entry.cmdok);
-        EXPECT_FALSE(entry.isShown());
+        EXPECT_FALSE(entry.window.isShown());
     });
     EXPECT_EQ(scalar("select count(*) from LosDummyReceiptHeader where drdate = '20240311'"), "1");
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-using entry::frmReceiptShop;
+using testing_support::EntryControls;
 
 // A kind of shop document: its view code, table and columns (shop, id, company, number, date, customer,
 // amount), the columns head office and the shop's receipts name it by, and the kind text listed.
@@ -231,7 +231,7 @@ TEST_P(Balance, choosingTheCustomerListsWhatIsStillOpen) {
     for (const QString& row : c.setup)
         for (const QString& statement : statementsOf(row))
             sql(statement);
-    inEntry([&](frmReceiptShop& entry) {
+    inEntry([&](EntryControls& entry) {
         pick(entry.cboCustomer, "Abc Ltd");
         EXPECT_EQ(rows(entry.lvwInvoice), c.shopRows);
         EXPECT_EQ(rows(entry.lvwOpeningInvoices), c.openingRows);
@@ -254,7 +254,7 @@ TEST_F(ShopList, rowsShowToolTipsAndOfferPreviewByTheirKind) {
     int popups = 0;
     ui.backend.onPopup = [&](forms::Form&, forms::Menu& menu) { popups += menu.name() == "mnuPopup"; };
     const std::pair<int, bool> clicks[] = {{4, 0}, {1, 1}, {7, 1}, {5, 0}, {8, 0}, {2, 1}, {6, 0}, {3, 1}};
-    inEntry([&](frmReceiptShop& entry) {
+    inEntry([&](EntryControls& entry) {
         pick(entry.cboCustomer, "Abc Ltd");
         for (const auto& [item, preview] : clicks) {
             forms::user::rightClickItem(entry.lvwInvoice, item);

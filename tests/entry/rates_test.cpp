@@ -7,7 +7,7 @@
 
 namespace {
 
-using entry::frmReceiptShop;
+using testing_support::EntryControls;
 using testing_support::failsWith;
 using testing_support::outcome;
 namespace err = core::err;
@@ -88,7 +88,7 @@ class ReceivedCurrency : public Rates, public ::testing::WithParamInterface<size
 TEST_P(ReceivedCurrency, proposesTheBankRateAndDerivesTheCompanyAndDepartmentRates) {
     const RateCase& c = RateCases[GetParam()];
     if (c.change) sql(QString::fromLatin1(c.change));
-    inEntry([&](frmReceiptShop& entry) {
+    inEntry([&](EntryControls& entry) {
         if (*c.currency) pick(entry.cboCurrency, c.currency);
         if (c.typed) forms::user::paste(entry.txtExchangeRate, c.typed);
         EXPECT_EQ(entry.txtExchangeRate.text() + " " + entry.txtCompExchangeRate.text() + " " +
@@ -107,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReceivedCurrency, ::testing::Range<size_t>(0, st
 
 // The received amount times s(customer currency) / s(received currency), rounded to cents with the half
 // going to the even neighbour: in its shortest form when the currency is picked, with two decimals when
-// the amount changes. Without a customer the factor is 1 and a changed amount is not converted.
+// the amount changes. Without a customer the factor is 1 and a changed amount is not converted; an amount
+// that is no plain amount has no equivalent.
 TEST_F(Rates, customerEquivalentIsTheReceivedAmountInTheCustomersCurrency) {
     const struct {
         const char* customer; // picked first; empty for none
@@ -116,11 +117,11 @@ TEST_F(Rates, customerEquivalentIsTheReceivedAmountInTheCustomersCurrency) {
         const char* after; // received amount pasted after it
         const char* equivalent;
     } cases[] = {
-        {"", "12.345", "US Dollar", "5", "12.34"},    {"Beach Cafe", "10", "Gold", "", "1.25"},
+        {"", "12.34", "US Dollar", "5", "12.34"},     {"Beach Cafe", "10", "Gold", "", "1.25"},
         {"Beach Cafe", "1", "Gold", "", "0.12"},      {"Beach Cafe", "3", "Gold", "", "0.38"},
         {"Beach Cafe", "10", "Pound", "", "12.5"},    {"Token Trader", "10", "US Dollar", "", "1.23"},
-        {"Abc Ltd", "", "US Dollar", "10", "154.20"}, {"Abc Ltd", "", "Rufiyaa", "0.125", "0.12"}};
-    inEntry([&](frmReceiptShop& entry) {
+        {"Abc Ltd", "", "US Dollar", "10", "154.20"}, {"Abc Ltd", "", "Rufiyaa", "0.125", ""}};
+    inEntry([&](EntryControls& entry) {
         for (const auto& c : cases) {
             if (*c.customer) pick(entry.cboCustomer, c.customer);
             forms::user::paste(entry.txtrecamount, c.before);
@@ -147,12 +148,12 @@ TEST_F(Rates, inventoryRateOfAnInvoiceComesFromItsOwnRatesWithTheInventoryCurren
             "ihcompanyid, ihnetamount, ihexchangerates) values (1, %1, 'INV-%1', '20240301', 1, 1, 100, "
             "%2), (2, %1, 'INV-%1', '20240301', 1, 1, 100, '1:-10:')",
             c.invoice, c.stored));
-    inEntry([&](frmReceiptShop& entry) {
+    inEntry([&](EntryControls& entry) {
         pick(entry.cboCustomer, "Abc Ltd");
         const QString sessionRates = shared::session().ExchangeRatesText;
         for (int item = 1; item <= 3; ++item) {
             entry.lvwInvoice.setSelectedItem(item);
-            EXPECT_DOUBLE_EQ(entry.getInventoryCurrencyExRate(), cases[item - 1].factor)
+            EXPECT_DOUBLE_EQ(entry.window.getInventoryCurrencyExRate(), cases[item - 1].factor)
                 << "invoice " << item;
         }
         EXPECT_EQ(shared::session().ExchangeRatesText, sessionRates);
@@ -182,7 +183,7 @@ TEST_F(Rates, partyCurrencyAndRateByLetter) {
         {"x:-1:", "C", 1, "1", mismatch}
         // clang-format on
     };
-    inEntry([&](frmReceiptShop&) {
+    inEntry([&](EntryControls&) {
         for (const auto& c : cases) {
             EXPECT_EQ(outcome([&] { return QString::number(shared::GetPartyCurrency(c.letter, c.id)); }),
                       c.currency)

@@ -9,8 +9,8 @@
 
 namespace {
 
-using entry::frmInvoiceEntry;
-using entry::frmReceiptShop;
+using testing_support::EntryControls;
+using testing_support::SettleDialogControls;
 namespace user = forms::user;
 using testing_support::Engine;
 using testing_support::EntryWindowTest;
@@ -30,7 +30,7 @@ TEST_F(EntryWindowTest, nextNumberContinuesTheHighestUnderTheShopsPrefix) {
                  {"RC-", {"2:rc-00099999"}, "RC-100000"},
                  {"RC-", {"RC-2147483647"}, "RC-1"},
                  {"O'R-", {"O'R-4", "OR-9"}, "O'R-5"}};
-    inEntry([&](frmReceiptShop& entry) {
+    inEntry([&](EntryControls& entry) {
         for (const auto& c : cases) {
             sql("delete from aPrefix");
             sql("delete from LosDummyReceiptHeader");
@@ -45,30 +45,32 @@ TEST_F(EntryWindowTest, nextNumberContinuesTheHighestUnderTheShopsPrefix) {
                 sql(filled("insert into LosDummyReceiptHeader (drShopid, drID, drNo) values (%1, %2, %3)",
                            otherShop ? 2 : 1, id, ado::quoted(c.stored[id - 1].mid(otherShop ? 2 : 0))));
             }
-            EXPECT_EQ(testing_support::outcome(
-                          [&] { return entry.GenerateRecieptNo(entry.readHeaderFacts().prefix).number; }),
+            EXPECT_EQ(testing_support::outcome([&] {
+                          return entry.window.GenerateRecieptNo(entry.window.readHeaderFacts().prefix).number;
+                      }),
                       c.next)
                 << c.stored.join(' ').toStdString();
         }
     });
 }
 
-void texts(frmReceiptShop& entry, const char* bank, const char* remarks, const char* cheque) {
+void texts(EntryControls& entry, const char* bank, const char* remarks, const char* cheque) {
     entry.txtBank.setText(bank);
     entry.txtRemarks.setText(remarks);
     entry.txtchequeno.setText(cheque);
 }
-void received(frmReceiptShop& entry, int currencyIndex, const char* amount) {
+void received(EntryControls& entry, int currencyIndex, const char* amount) {
     entry.cboCurrency.setListIndex(currencyIndex);
     entry.txtrecamount.setText(amount);
 }
+// Settles hundredths on a line of a list, as the settle dialog does.
+void settleLine(EntryControls& entry, entry::DocumentList list, int position, qint64 cents) {
+    ASSERT_EQ(entry.window.settleLine(list, position, entry::Money::fromCents(cents)), std::nullopt);
+}
 // Settles the invoice's row and the note's row.
-constexpr int ShopSettlementColumn = 5;
-constexpr int OpeningSettlementColumn = 6;
-void settle(frmReceiptShop& entry, const char* invoice, const char* note, const char* total) {
-    entry.lvwInvoice.setCell(1, ShopSettlementColumn, invoice);
-    entry.lvwInvoice.setCell(2, ShopSettlementColumn, note);
-    entry.txtAmount.setText(total);
+void settle(EntryControls& entry, qint64 invoice, qint64 note) {
+    settleLine(entry, entry::DocumentList::Shop, 1, invoice);
+    settleLine(entry, entry::DocumentList::Shop, 2, note);
 }
 
 // The message OK gives, the control that then has the focus, and what the user completes before pressing
@@ -76,7 +78,7 @@ void settle(frmReceiptShop& entry, const char* invoice, const char* note, const 
 const struct Step {
     const char* refused;
     const char* focus;
-    std::function<void(frmReceiptShop&)> complete;
+    std::function<void(EntryControls&)> complete;
     int selected = 0; // the shop list's row selected, if any
 } Steps[] = {
     {"select customer", "cboCustomer", [](auto& e) { EntryWindowTest::pick(e.cboCustomer, "Beach Cafe"); }},
@@ -88,7 +90,7 @@ const struct Step {
     {"Enter bank name", "txtBank", [](auto& e) { texts(e, "BML", "rent", "CASH"); }},
     {"Atleast one settlement should be done", "lvwInvoice",
      [](auto& e) {
-         settle(e, "40.00", "0.00", "40.00");
+         settle(e, 4000, 0);
          received(e, -1, "");
      }},
     {"Select the Received Amount Currency ", "cboCurrency", [](auto& e) { received(e, 0, ""); }},
@@ -97,9 +99,9 @@ const struct Step {
     {"Received amount and settled amount should be same", "txtrecamount",
      [](auto& e) { received(e, 1, "5"); }},
     {"Received amount and settled amount should be same", "txtrecamount",
-     [](auto& e) { settle(e, "40.00", "37.10", "77.10"); }},
+     [](auto& e) { settle(e, 4000, 3710); }},
     {"The invoice type of XY-15 is not known; its settlement cannot be saved", "lvwInvoice",
-     [](auto& e) { settle(e, "77.10", "0.00", "77.10"); }, 2},
+     [](auto& e) { settle(e, 7710, 0); }, 2},
     {"Do you want to print Voucher", nullptr, {}}};
 
 using Validation = EntryWindowTest;
@@ -113,7 +115,7 @@ TEST_F(Validation, okRefusesAnIncompleteEntryCheckByCheckInOrderAndStoresNothing
     sql("insert into losdebitcreditnote (dcnshopid, dcnid, dcncompanyid, dcntype, dcnno, dcndate, "
         "dcncustomerid, dcnamount) values (1, 15, 1, 'XYZ', 'XY-15', '20240301', 1, 90)");
     ui.standingAnswers["Do you want to print Voucher"] = forms::MsgResult::No;
-    inEntry([&](frmReceiptShop& entry) {
+    inEntry([&](EntryControls& entry) {
         for (const Step& step : Steps) {
             ui.messages.clear();
             forms::user::click(entry.cmdok);
@@ -121,14 +123,14 @@ TEST_F(Validation, okRefusesAnIncompleteEntryCheckByCheckInOrderAndStoresNothing
             if (!step.focus) break;
             EXPECT_EQ(ui.messages[0].title, "Shop");
             EXPECT_EQ(ui.messages[0].icon, forms::MsgIcon::Information);
-            EXPECT_EQ(entry.activeControl()->name(), step.focus) << step.refused;
+            EXPECT_EQ(entry.window.activeControl()->name(), step.focus) << step.refused;
             EXPECT_EQ(scalar("select count(*) from LosDummyReceiptHeader"), "0") << step.refused;
             if (step.selected) {
                 EXPECT_EQ(entry.lvwInvoice.selectedItem(), step.selected);
             }
             step.complete(entry);
         }
-        EXPECT_FALSE(entry.isShown());
+        EXPECT_FALSE(entry.window.isShown());
     });
     EXPECT_EQ(scalar("select count(*) from LosDummyReceiptDetail where drdid = 1 and drdinvoiceid = 5 and "
                      "drdsettledamount = 77.1"),
@@ -145,8 +147,8 @@ TEST_F(Focus, goesWhereTheUserTypesNextAndEachFieldTakesTheKeysItAllows) {
     const std::tuple<const char*, QString, QString, const char*, bool> fields[] = {
         {"frmReceiptShop.txtExchangeRate", "1a2345.123456789", "12345.12345678", "12,345.12345678", true},
         {"frmReceiptShop.txtExchangeRate", QString(30, '0'), QString(28, '0'), "0.00", true},
-        {"frmReceiptShop.txtCompExchangeRate", "0.123456789", "0.123456789", "0.12345679", true},
-        {"frmReceiptShop.txtAmount", "1234.5", "1234.5", "1,234.50", false},
+        {"frmReceiptShop.txtCompExchangeRate", "0.123456789", "", "", true},
+        {"frmReceiptShop.txtAmount", "1234.5", "", "", false},
         {"frmReceiptShop.txtrecamount", "1x2.345", "12.34", "", false},
         {"frmReceiptShop.txtrecamount", QString(20, '9'), QString(18, '9'), "", false},
         {"frmInvoiceEntry.txtSettleAmt", "12a.345", "12.34", "12.34", true},
@@ -171,7 +173,7 @@ TEST_F(Focus, goesWhereTheUserTypesNextAndEachFieldTakesTheKeysItAllows) {
         "ihcustomerid, ihnetamount) values (1, 10, 1, 'INV-10', '20240301', 1, 100), (1, 11, 1, 'INV-11', "
         "'20240302', 1, 1250.5)");
     inDialog = [&](forms::Form& form) {
-        auto& dialog = dynamic_cast<frmInvoiceEntry&>(form);
+        SettleDialogControls dialog(form);
         EXPECT_TRUE(dialog.txtSettleAmt.hasFocus());
         EXPECT_EQ(dialog.txtSettleAmt.selLength(), 4);
         user::paste(dialog.txtSettleAmt, "100.01");
@@ -183,12 +185,12 @@ TEST_F(Focus, goesWhereTheUserTypesNextAndEachFieldTakesTheKeysItAllows) {
         EXPECT_TRUE(dialog.txtSettleAmt.hasFocus()) << "on the next row";
         user::pressKey(dialog.txtSettleAmt, forms::keys::Enter);
         EXPECT_TRUE(dialog.cmdok.hasFocus());
-        typeInto(dialog);
+        typeInto(dialog.window);
         user::click(dialog.cmdCancel);
     };
     ui.answers = {forms::MsgResult::OK};
-    inEntry([&](frmReceiptShop& entry) {
-        typeInto(entry);
+    inEntry([&](EntryControls& entry) {
+        typeInto(entry.window);
         pick(entry.cboCustomer, "Abc Ltd");
         user::doubleClickItem(entry.lvwInvoice, 1);
         user::pressKey(entry.txtrecamount, forms::keys::Enter);
@@ -213,7 +215,7 @@ TEST(SettleDialogWindowFile, holdsAWidgetOfTheRightClassForEveryControl) {
         {forms::ControlKind::Label, "QLabel"},
         {forms::ControlKind::TextBox, "QLineEdit"},
         {forms::ControlKind::CommandButton, "QPushButton"}};
-    frmInvoiceEntry dialog;
+    entry::frmInvoiceEntry dialog;
     EXPECT_EQ(widgetClasses.value(dialog.name()), "QWidget");
     for (const forms::Control* control : dialog.controls())
         EXPECT_EQ(widgetClasses.value(control->name()), classOfKind.value(control->kind()))
@@ -257,11 +259,9 @@ const SettledDocument SettledDocuments[] = {{"shopInvoice",
                                              "OI-11"}};
 
 // Fills in a valid entry for Abc Ltd that settles the amount on the document's row.
-void settleFirstRow(frmReceiptShop& entry, bool opening, const char* amount) {
-    forms::ListView& list = opening ? entry.lvwOpeningInvoices : entry.lvwInvoice;
-    list.setCell(1, opening ? OpeningSettlementColumn : ShopSettlementColumn, amount);
-    entry.txtAmount.setText(amount);
-    received(entry, 0, amount);
+void settleFirstRow(EntryControls& entry, bool opening, qint64 cents) {
+    settleLine(entry, opening ? entry::DocumentList::Opening : entry::DocumentList::Shop, 1, cents);
+    received(entry, 0, qPrintable(entry::Money::fromCents(cents).text()));
 }
 
 // The entry settles 40 of the document while another counter works on it; OK is refused with the message.
@@ -272,24 +272,24 @@ protected:
     using EntryWindowTest::EntryWindowTest;
 
     void refusedThenCorrected(const SettledDocument& document,
-                              const std::function<void(frmReceiptShop&)>& meanwhile, const QString& refused,
+                              const std::function<void(EntryControls&)>& meanwhile, const QString& refused,
                               const std::function<void()>& done) {
         for (const QString& row : document.rows)
             sql(row);
         ui.standingAnswers["Do you want to print Voucher"] = forms::MsgResult::No;
-        inEntry([&](frmReceiptShop& entry) {
+        inEntry([&](EntryControls& entry) {
             pick(entry.cboCustomer, "Abc Ltd");
             texts(entry, "BML", "rent", "CASH");
-            settleFirstRow(entry, document.opening, "40.00");
+            settleFirstRow(entry, document.opening, 4000);
             meanwhile(entry);
             user::click(entry.cmdok);
             EXPECT_EQ(ui.messageTexts(), QStringList{refused});
-            EXPECT_TRUE(entry.isShown() && entry.cmdok.enabled());
+            EXPECT_TRUE(entry.window.isShown() && entry.cmdok.enabled());
             EXPECT_EQ(scalar("select count(*) from LosDummyReceiptDetail where drdsettledamount = 40"), "0");
             done();
-            settleFirstRow(entry, document.opening, "20.00");
+            settleFirstRow(entry, document.opening, 2000);
             user::click(entry.cmdok);
-            EXPECT_FALSE(entry.isShown());
+            EXPECT_FALSE(entry.window.isShown());
         });
         EXPECT_EQ(scalar(filled("select sum(drdsettledamount) from LosDummyReceiptDetail where %1 = %2",
                                 document.detailColumn, document.id)),
@@ -322,7 +322,7 @@ protected:
 // correcting; what is left may still be settled.
 TEST_P(BalanceGuardOf, okRefusesToSettleMoreThanAnotherCounterLeftOpenMeanwhile) {
     refusedThenCorrected(
-        document(), [this](frmReceiptShop&) { anotherCounterSettles100(document()); },
+        document(), [this](EntryControls&) { anotherCounterSettles100(document()); },
         QString(document().number) + " has 20.00 left to settle now: another counter settled it meanwhile. "
                                      "Correct the settlement and save "
                                      "again.",
@@ -348,9 +348,9 @@ TEST_P(CountersAtOnce, okWhileAnotherCounterHoldsTheDatabaseSaysItIsBusyAndStore
     const ado::ConnectionPtr otherCounter = ado::Connection::create();
     refusedThenCorrected(
         document,
-        [&](frmReceiptShop& entry) {
-            entry.adocon()->setLockTimeout(1);
-            otherCounter->open(entry.adocon()->connectionString());
+        [&](EntryControls& entry) {
+            entry.window.adocon()->setLockTimeout(1);
+            otherCounter->open(entry.window.adocon()->connectionString());
             otherCounter->beginTrans();
             otherCounter->execute("update LosReceiptLock set rlSaves = rlSaves + 1 where rlId = 1");
         },

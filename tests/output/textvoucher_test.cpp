@@ -78,7 +78,7 @@ protected:
     // Prints receipt 7 with the changed settings; what reached the file.
     std::string print(const QString& changes, const QString& file = QStringLiteral("voucher.prn")) {
         settle(changes);
-        inEntry([](frmReceiptShop&) { output::printRvoucher(7); });
+        inEntry([](testing_support::EntryControls&) { output::printRvoucher(7); });
         QFile out(QDir(folder.path()).absoluteFilePath(QString(file).replace("%1", folder.path())));
         return out.open(QIODevice::ReadOnly) ? out.readAll().toStdString() : std::string();
     }

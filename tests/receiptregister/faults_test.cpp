@@ -11,9 +11,9 @@
 
 namespace {
 
-using entry::frmReceiptShop;
 using receiptregister::FrmMaster;
 using testing_support::Engine;
+using testing_support::EntryControls;
 namespace user = forms::user;
 
 // Beyond the shared shop: Abc Ltd owes INV-5 (120, RC-1 settled 10 of it) and the opening invoice OI-11
@@ -74,7 +74,7 @@ private:
 struct Action {
     const char* name;
     std::function<void(Counter&, FrmMaster&)> inRegister;
-    std::function<void(Counter&, frmReceiptShop&)> inEntry;
+    std::function<void(Counter&, EntryControls&)> inEntry;
     // A posting run disables Post Ledgers whatever its outcome: the user opens the register again.
     bool pressedAgainInPlace;
     long fewestStatements; // of a run without a fault
@@ -130,9 +130,10 @@ void Counter::firstPress(forms::CommandButton& button) {
 void Counter::onModal(forms::Form& form) {
     if (auto* master = dynamic_cast<FrmMaster*>(&form)) {
         action_.inRegister(*this, *master);
-    } else if (auto* entry = dynamic_cast<frmReceiptShop*>(&form)) {
-        action_.inEntry(*this, *entry);
-        if (entry->isShown()) entry->cmdok.setEnabled(false);
+    } else if (auto* entryWindow = dynamic_cast<entry::frmReceiptShop*>(&form)) {
+        EntryControls entry(*entryWindow);
+        action_.inEntry(*this, entry);
+        if (entryWindow->isShown()) entry.cmdok.setEnabled(false);
     } else if (auto* reason = dynamic_cast<receiptregister::frmcancelreason*>(&form)) {
         user::type(reason->txtcanreason, QStringLiteral("Wrong customer"));
         user::click(reason->cmdok);
@@ -141,21 +142,20 @@ void Counter::onModal(forms::Form& form) {
 }
 
 // Settles 40 of INV-5 and 40 of OI-11, received in the customer's currency.
-void settleTwoDocuments(frmReceiptShop& entry) {
+void settleTwoDocuments(EntryControls& entry) {
     testing_support::EntryWindowTest::pick(entry.cboCustomer, QStringLiteral("Abc Ltd"));
     entry.txtBank.setText(QStringLiteral("BML"));
     entry.txtRemarks.setText(QStringLiteral("rent"));
     entry.txtchequeno.setText(QStringLiteral("CASH"));
-    entry.lvwInvoice.setCell(1, entry::ShopListColumns.settlement, QStringLiteral("40.00"));
-    entry.lvwOpeningInvoices.setCell(1, entry::OpeningListColumns.settlement, QStringLiteral("40.00"));
-    entry.txtAmount.setText(QStringLiteral("80.00"));
+    for (entry::DocumentList list : {entry::DocumentList::Shop, entry::DocumentList::Opening})
+        entry.window.settleLine(list, 1, entry::Money::fromCents(4000));
     entry.cboCurrency.setListIndex(0);
     entry.txtrecamount.setText(QStringLiteral("80.00"));
 }
 
 const Action Actions[] = {
     {"save", [](Counter&, FrmMaster& master) { user::click(master.cmdnew); },
-     [](Counter& counter, frmReceiptShop& entry) {
+     [](Counter& counter, EntryControls& entry) {
          settleTwoDocuments(entry);
          counter.press(entry.cmdok);
      },

@@ -56,6 +56,7 @@ public:
     ado::ConnectionPtr& adocon() override { return connection; }
     forms::Grid& grid() override { return flexMaster; }
     const QString& gridQuery() const override { return query; }
+    std::pair<QDate, QDate> listedDates() const override { return {}; }
     forms::Grid flexMaster{*this, "flexMaster"};
     ado::ConnectionPtr connection;
     QString query;

@@ -46,9 +46,9 @@ EntryWindowTest::EntryWindowTest(Engine engine) : TestShop(engine) {
     ui.backend.onModal = [this](forms::Form& form) { onModal(form); };
 }
 
-void EntryWindowTest::inEntry(const std::function<void(entry::frmReceiptShop&)>& act) {
+void EntryWindowTest::inEntry(const std::function<void(EntryControls&)>& act) {
     bool done = false;
-    act_ = [&](entry::frmReceiptShop& entry) {
+    act_ = [&](EntryControls& entry) {
         act(entry);
         done = true;
     };
@@ -66,9 +66,10 @@ void EntryWindowTest::onModal(forms::Form& form) {
         forms::user::click(master->cmdnew);
         master->unload();
     } else if (auto* entry = dynamic_cast<entry::frmReceiptShop*>(&form)) {
-        act_(*entry);
+        EntryControls controls(*entry);
+        act_(controls);
         if (!entry->isShown()) return;
-        entry->cmdok.setEnabled(false);
+        controls.cmdok.setEnabled(false);
         entry->unload();
     } else {
         if (inDialog) inDialog(form);

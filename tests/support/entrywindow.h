@@ -5,6 +5,7 @@
 #include "entry/frmreceiptshop.h"
 #include "recordingbackend.h"
 #include "testdatabase.h"
+#include "windowcontrols.h"
 
 #include <QVariant>
 #include <functional>
@@ -41,13 +42,13 @@ protected:
 
     // Opens the register, presses New and runs act in the entry window. A window still open afterwards
     // closes without its close check, then the register closes.
-    void inEntry(const std::function<void(entry::frmReceiptShop&)>& act);
+    void inEntry(const std::function<void(EntryControls&)>& act);
     // Runs for each modal window the entry window opens (the settle dialog), which must close by then.
     std::function<void(forms::Form&)> inDialog;
 
 private:
     void onModal(forms::Form& form);
-    std::function<void(entry::frmReceiptShop&)> act_;
+    std::function<void(EntryControls&)> act_;
 };
 
 // What a call returns as text, or "error N" for the run-time error it fails with.

@@ -1,4 +1,4 @@
-// Look-ups over the table expression the caller sets before each call.
+// Look-ups over the table expression each call names.
 #include "commondb.h"
 
 #include "platform/ado/recordset.h"
@@ -8,41 +8,37 @@
 
 namespace suite {
 
-QString CommonDb::statement(const QString& fields, const QString& condition) const {
-    QString sql = QStringLiteral("select ") + fields + QStringLiteral(" from ") + strTableName;
+namespace {
+
+// "select FIELDS from TABLE" with the condition joined to any where clause the table expression has.
+QString statement(const QString& table, const QString& fields, const QString& condition) {
+    QString sql = QStringLiteral("select ") + fields + QStringLiteral(" from ") + table;
     if (core::trimBlanks(condition).isEmpty()) return sql;
-    const bool hasWhere = strTableName.contains(QStringLiteral(" where "), Qt::CaseInsensitive);
+    const bool hasWhere = table.contains(QStringLiteral(" where "), Qt::CaseInsensitive);
     return sql + (hasWhere ? QStringLiteral(" and ") : QStringLiteral(" where ")) + condition;
 }
 
-static void requireConnection(const ado::ConnectionPtr& connection) {
+void requireConnection(const ado::ConnectionPtr& connection) {
     if (!connection) throw core::RuntimeError::of(core::err::ObjectNotSet);
 }
 
-QVariant CommonDb::fnreturnfield(const QString& field, const QString& condition) {
+} // namespace
+
+QVariant CommonDb::fnreturnfield(const QString& table, const QString& field, const QString& condition) {
     requireConnection(adocon);
     ado::Recordset rs;
-    rs.open(statement(field, condition), adocon, ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
+    rs.open(statement(table, field, condition), adocon, ado::CursorType::ForwardOnly,
+            ado::LockType::ReadOnly);
     QVariant value = rs.eof() ? QVariant() : rs.field(0);
     rs.close();
     return core::isNull(value) ? QVariant(QString()) : value;
 }
 
-qint32 CommonDb::fnGetNextMaxNo(const QString& field) {
+void CommonDb::populatecomboorlist(forms::ComboBox& combo, const QString& table, const QString& idField,
+                                   const QString& textField, const QString& condition) {
     requireConnection(adocon);
     ado::Recordset rs;
-    rs.open(statement(QStringLiteral("max(") + field + QStringLiteral(")"), QString()), adocon,
-            ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
-    const QVariant highest = rs.eof() ? QVariant() : rs.field(0);
-    rs.close();
-    return core::isNull(highest) ? 1 : core::toInt32(highest) + 1;
-}
-
-void CommonDb::populatecomboorlist(forms::ComboBox& combo, const QString& idField, const QString& textField,
-                                   const QString& condition) {
-    requireConnection(adocon);
-    ado::Recordset rs;
-    rs.open(statement(idField + QStringLiteral(",") + textField, condition), adocon,
+    rs.open(statement(table, idField + QStringLiteral(",") + textField, condition), adocon,
             ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
     combo.clear();
     for (; !rs.eof(); rs.moveNext()) {

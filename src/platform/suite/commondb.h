@@ -1,4 +1,4 @@
-// Single-field look-ups, next numbers and combo filling over a table expression.
+// Single-field look-ups and combo filling over a table expression.
 #pragma once
 
 #include "servicesinterfaces.h"
@@ -7,14 +7,10 @@ namespace suite {
 
 class CommonDb : public ClsCommonDb {
 public:
-    QVariant fnreturnfield(const QString& field, const QString& condition = QString()) override;
-    qint32 fnGetNextMaxNo(const QString& field) override;
-    void populatecomboorlist(forms::ComboBox& combo, const QString& idField, const QString& textField,
-                             const QString& condition = QString()) override;
-
-private:
-    // "select FIELDS from strTableName" with the condition joined to any where clause it has.
-    QString statement(const QString& fields, const QString& condition) const;
+    QVariant fnreturnfield(const QString& table, const QString& field,
+                           const QString& condition = QString()) override;
+    void populatecomboorlist(forms::ComboBox& combo, const QString& table, const QString& idField,
+                             const QString& textField, const QString& condition = QString()) override;
 };
 
 } // namespace suite

@@ -17,17 +17,16 @@ class TabControl;
 
 namespace suite {
 
-// Single-field look-ups and combo filling over strTableName: a table, optionally with a where clause.
+// Single-field look-ups and combo filling over a table expression: a table, optionally with a where clause,
+// given with each call.
 class ClsCommonDb : public ServiceObject {
 public:
     ado::ConnectionPtr adocon;
-    QString strTableName;
     // The field of the first row meeting the condition; an empty text when no row or a null.
-    virtual QVariant fnreturnfield(const QString& field, const QString& condition = QString()) = 0;
-    // The next free number of the field: its maximum plus 1, or 1 when there is none.
-    virtual qint32 fnGetNextMaxNo(const QString& field) = 0;
-    virtual void populatecomboorlist(forms::ComboBox& combo, const QString& idField, const QString& textField,
-                                     const QString& condition = QString()) = 0;
+    virtual QVariant fnreturnfield(const QString& table, const QString& field,
+                                   const QString& condition = QString()) = 0;
+    virtual void populatecomboorlist(forms::ComboBox& combo, const QString& table, const QString& idField,
+                                     const QString& textField, const QString& condition = QString()) = 0;
 };
 
 class ClsCommonGen : public ServiceObject {

@@ -97,8 +97,7 @@ TEST(ServiceFactory, takesOverridesRefusesUnknownProgIdsAndLookUpsNeedAConnectio
         suite::Factory::registerClass(progId, creator);
     EXPECT_EQ(errorNumber([] { suite::Factory::createObject("No.Such"); }), 429);
     auto lookUp = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
-    lookUp->strTableName = "LOusers";
-    EXPECT_EQ(errorNumber([&] { lookUp->fnreturnfield("username"); }), 91);
+    EXPECT_EQ(errorNumber([&] { lookUp->fnreturnfield("LOusers", "username"); }), 91);
 }
 
 // Each row: the box's text, the selection the key is typed over (start, length), the key, the length limit

@@ -1,0 +1,96 @@
+// Hundredths from texts and doubles, and back to text.
+#include "money.h"
+
+#include "platform/core/runtimeerror.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace entry {
+
+namespace {
+
+constexpr qsizetype MaxDecimals = 2;
+constexpr qsizetype MaxWholeDigits = 12;
+// A double's 15 significant digits: no amount the module computes has more whole digits than that.
+constexpr size_t MaxComputedWholeDigits = 15;
+
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool allAsciiDigits(QStringView part) {
+    return std::all_of(part.begin(), part.end(), isAsciiDigit);
+}
+
+// Leading zeros add nothing to the value, so they do not count against the bound.
+qsizetype significantDigits(QStringView whole) {
+    const auto first = std::find_if(whole.begin(), whole.end(), [](QChar c) { return c != u'0'; });
+    return whole.end() - first;
+}
+
+// Hundredths of whole digits and up to two decimals, all ASCII digits.
+qint64 centsOf(const std::string& whole, std::string decimals) {
+    decimals.resize(MaxDecimals, '0');
+    qint64 cents = 0;
+    for (char digit : whole + decimals)
+        cents = cents * 10 + (digit - '0');
+    return cents;
+}
+
+} // namespace
+
+Money Money::fromDouble(double value, Halves halves) {
+    if (!std::isfinite(value)) throw core::RuntimeError::of(core::err::Overflow);
+    const core::DecimalNumber rounded =
+        core::DecimalNumber::fromDouble(value).rounded(int(MaxDecimals), halves);
+    const std::string whole = rounded.integerDigits();
+    if (whole.size() > MaxComputedWholeDigits) throw core::RuntimeError::of(core::err::Overflow);
+    const qint64 cents = centsOf(whole, rounded.fractionDigits());
+    return Money(rounded.isNegative() ? -cents : cents);
+}
+
+QString Money::text(QChar point) const {
+    const qint64 magnitude = cents_ < 0 ? -cents_ : cents_;
+    const QString hundredths = QString::number(magnitude % 100).rightJustified(2, u'0');
+    return (cents_ < 0 ? QStringLiteral("-") : QString()) + QString::number(magnitude / 100) + point +
+           hundredths;
+}
+
+std::optional<Money> plainAmount(const QString& text) {
+    const qsizetype point = text.indexOf(u'.');
+    const QStringView whole = QStringView(text).left(point < 0 ? text.size() : point);
+    const QStringView decimals = point < 0 ? QStringView() : QStringView(text).mid(point + 1);
+    const bool plain = whole.size() + decimals.size() > 0 && allAsciiDigits(whole) &&
+                       allAsciiDigits(decimals) && decimals.size() <= MaxDecimals &&
+                       significantDigits(whole) <= MaxWholeDigits;
+    if (!plain) return std::nullopt;
+    const QString significant = whole.mid(whole.size() - significantDigits(whole)).toString();
+    return Money::fromCents(centsOf(significant.toStdString(), decimals.toString().toStdString()));
+}
+
+QString plainAmountRule() {
+    return QStringLiteral("with at most two decimals, below 1,000,000,000,000");
+}
+
+bool startsWithNonZero(const QString& text) {
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == u' ')
+        ++at;
+    if (at < text.size() && (text[at] == u'-' || text[at] == u'+')) ++at;
+    bool pointSeen = false;
+    for (; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (c == u'.' && !pointSeen) {
+            pointSeen = true;
+        } else if (!isAsciiDigit(c)) {
+            return false;
+        } else if (c != u'0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace entry

@@ -1,0 +1,53 @@
+// An amount of money in exact hundredths: what the entry sums, compares and stores.
+#pragma once
+
+#include "platform/core/decimalnumber.h"
+
+#include <QString>
+#include <compare>
+#include <optional>
+
+namespace entry {
+
+class Money {
+public:
+    Money() = default;
+    static Money fromCents(qint64 cents) { return Money(cents); }
+    // The double rounded to hundredths on its 15-digit decimal value: halves to even as the module rounds
+    // what it computes, or away from zero as its amount formats do. A value beyond 15 whole digits, or no
+    // number at all, is an overflow (error 6).
+    using Halves = core::DecimalNumber::Halves;
+    static Money fromDouble(double value, Halves halves = Halves::ToEven);
+
+    qint64 cents() const { return cents_; }
+    bool isZero() const { return cents_ == 0; }
+    double toDouble() const { return double(cents_) / 100; }
+    // Two decimals after the given point, no thousands separator: "1234.50", "-0.25".
+    QString text(QChar point = QLatin1Char('.')) const;
+
+    auto operator<=>(const Money&) const = default;
+    Money operator+(Money other) const { return Money(cents_ + other.cents_); }
+    Money operator-(Money other) const { return Money(cents_ - other.cents_); }
+    Money& operator+=(Money other) {
+        cents_ += other.cents_;
+        return *this;
+    }
+
+private:
+    explicit Money(qint64 cents) : cents_(cents) {}
+    qint64 cents_ = 0;
+};
+
+// The value of a plain amount: ASCII digits with at most one '.' and at most two decimals, at most
+// 999,999,999,999.99, a bound every stored and printed form of an amount holds exactly. Nothing for any
+// other text: empty, signed, with blanks, separators or an exponent, or with digits of another script.
+std::optional<Money> plainAmount(const QString& text);
+
+// What a plain amount is, for the messages refusing a text that is none.
+QString plainAmountRule();
+
+// Whether the number a text starts with, read as the module reads a typed number (blanks, a sign, digits
+// with one point), is other than zero: "12,50" starts with 12, "abc" and "0.00" with nothing.
+bool startsWithNonZero(const QString& text);
+
+} // namespace entry

@@ -1,0 +1,149 @@
+// The receipt's totals, its lines and the rules a receipt must meet before it is saved.
+#include "receipt.h"
+
+#include "platform/core/conversions.h"
+#include "platform/core/runtimeerror.h"
+#include "store/invoicekinds.h"
+
+#include <algorithm>
+
+namespace entry {
+
+namespace {
+
+bool blank(const QString& text) {
+    return core::trimBlanks(text).isEmpty();
+}
+
+Refusal refusal(const char* message, EntryField field) {
+    return {QString::fromLatin1(message), field, std::nullopt};
+}
+
+QString dateText(const QDate& date) {
+    return core::shortDateText(date.startOfDay());
+}
+
+// A line of a shop document of a kind the catalogue does not know would be stored without the column that
+// names its document, and its payment would be lost to every later balance.
+bool unknownKind(const SettlementLine& line) {
+    return line.list == DocumentList::Shop && !store::kindOfText(line.kindText);
+}
+
+} // namespace
+
+std::optional<Money> Receipt::receivedAmount() const {
+    if (receivedText.isEmpty()) return Money();
+    return plainAmount(receivedText);
+}
+
+std::optional<Money> Receipt::customerEquivalent() const {
+    const std::optional<Money> received = receivedAmount();
+    if (!customerFactor || !received) return std::nullopt;
+    return Money::fromDouble(received->toDouble() * *customerFactor);
+}
+
+Money Receipt::settledTotal() const {
+    Money total;
+    for (const SettlementLine& line : lines_)
+        total += line.settled;
+    return total;
+}
+
+Money Receipt::recordedTotal() const {
+    return kind == ReceiptKind::Settlement ? settledTotal() : Money();
+}
+
+std::vector<SettlementLine> Receipt::settledLines() const {
+    std::vector<SettlementLine> settled;
+    for (DocumentList list : {DocumentList::Shop, DocumentList::Opening})
+        for (const SettlementLine& line : lines_)
+            if (line.list == list && line.settled > Money()) settled.push_back(line);
+    return settled;
+}
+
+int Receipt::lineCount(DocumentList list) const {
+    return int(std::count_if(lines_.begin(), lines_.end(),
+                             [list](const SettlementLine& line) { return line.list == list; }));
+}
+
+SettlementLine* Receipt::find(DocumentList list, int position) {
+    const auto found = std::find_if(lines_.begin(), lines_.end(), [&](const SettlementLine& line) {
+        return line.list == list && line.position == position;
+    });
+    if (found == lines_.end()) throw core::RuntimeError::of(core::err::SubscriptOutOfRange);
+    return &*found;
+}
+
+const SettlementLine& Receipt::line(DocumentList list, int position) const {
+    return *const_cast<Receipt*>(this)->find(list, position);
+}
+
+int Receipt::addLine(SettlementLine line) {
+    line.position = lineCount(line.list) + 1;
+    line.settled = Money();
+    lines_.push_back(line);
+    return line.position;
+}
+
+void Receipt::clearLines(DocumentList list) {
+    std::erase_if(lines_, [list](const SettlementLine& line) { return line.list == list; });
+}
+
+std::optional<QString> Receipt::settle(DocumentList list, int position, Money amount) {
+    SettlementLine* line = find(list, position);
+    if (amount > line->outstanding)
+        return QStringLiteral("Settling Amount cannot be greater than Bill Amount");
+    line->settled = amount;
+    return std::nullopt;
+}
+
+std::optional<Refusal> Receipt::validate(const ReceiptDates& dates) const {
+    if (auto refused = refuseParties(dates)) return refused;
+    return refuseAmounts();
+}
+
+// The customer, the texts that describe the payment, and a receipt date the register lists.
+std::optional<Refusal> Receipt::refuseParties(const ReceiptDates& dates) const {
+    if (!customerId) return refusal("select customer", EntryField::Customer);
+    if (blank(bankName)) return refusal("Enter bank name", EntryField::Bank);
+    if (blank(remarks)) return refusal("Enter remarks", EntryField::Remarks);
+    if (blank(chequeNo)) return refusal("Enter cheque number", EntryField::ChequeNo);
+    const QString date = core::trimBlanks(receiptDateText);
+    if (!core::isDate(date))
+        return Refusal{QStringLiteral("Receipt Date must be a date such as ") + dateText(dates.example),
+                       EntryField::ReceiptDate};
+    const QDate day = core::toDateTime(date).date();
+    if (dates.first.isValid() && (day < dates.first || day > dates.last))
+        return Refusal{QStringLiteral("Receipt Date must be a day from %1 to %2, the days the register lists")
+                           .arg(dateText(dates.first), dateText(dates.last)),
+                       EntryField::ReceiptDate};
+    return std::nullopt;
+}
+
+// What a settlement settles, the received currency and amount, and that the two agree.
+std::optional<Refusal> Receipt::refuseAmounts() const {
+    const bool settlement = kind == ReceiptKind::Settlement;
+    if (settlement && lines_.empty()) return refusal("Atleast one detail needed", EntryField::None);
+    if (settlement && settledTotal().isZero())
+        return refusal("Atleast one settlement should be done", EntryField::Lines);
+    if (!receivedCurrencyId) return refusal("Select the Received Amount Currency ", EntryField::Currency);
+    if (!startsWithNonZero(receivedText))
+        return refusal("Enter Received Amount ", EntryField::ReceivedAmount);
+    const std::optional<Money> received = receivedAmount();
+    if (!received)
+        return Refusal{QStringLiteral("Received Amount must be a number above zero ") + plainAmountRule(),
+                       EntryField::ReceivedAmount};
+    if (!settlement) return std::nullopt;
+    const std::optional<Money> paid =
+        *receivedCurrencyId == customerCurrencyId ? received : customerEquivalent();
+    if (paid != settledTotal())
+        return refusal("Received amount and settled amount should be same", EntryField::ReceivedAmount);
+    for (const SettlementLine& line : settledLines())
+        if (unknownKind(line))
+            return Refusal{QStringLiteral("The invoice type of ") + line.documentNumber +
+                               QStringLiteral(" is not known; its settlement cannot be saved"),
+                           EntryField::Lines, line};
+    return std::nullopt;
+}
+
+} // namespace entry

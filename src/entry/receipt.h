@@ -1,0 +1,115 @@
+// The receipt being entered: what the cashier chose and typed, the documents listed for settling, and the
+// rules that decide what the receipt records. It knows no window and no database: the entry window shows
+// it, the settle dialog settles its lines and the save stores it.
+#pragma once
+
+#include "money.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace entry {
+
+enum class ReceiptKind { Advance, Settlement };
+
+// The entry window's two lists of documents: the shop's own documents and head office's opening invoices.
+enum class DocumentList { Shop, Opening };
+
+// A document listed for settling, and what this receipt settles on it.
+struct SettlementLine {
+    DocumentList list = DocumentList::Shop;
+    int position = 0; // in its list, from 1
+    QString kindText; // as the list shows it; empty for a kind the catalogue does not know
+    QString documentId;
+    QString documentNumber;
+    QString reference; // an opening invoice's reference, by which the settle dialog shows it
+    Money outstanding;
+    Money settled;
+};
+
+// The days a receipt may be dated: those the register lists. A date outside them would vanish from the
+// register once saved, so that it could no longer be viewed, printed or cancelled there. Without a first
+// day (no register) any date is taken.
+struct ReceiptDates {
+    QDate first;
+    QDate last;
+    QDate example; // shown in the message refusing a text that is no date
+};
+
+// Where the focus goes with a refusal.
+enum class EntryField {
+    None,
+    Customer,
+    Bank,
+    Remarks,
+    ChequeNo,
+    ReceiptDate,
+    Lines,
+    Currency,
+    ReceivedAmount
+};
+
+struct Refusal {
+    QString message;
+    EntryField field = EntryField::None;
+    std::optional<SettlementLine> line; // the line to show with the message
+};
+
+class Receipt {
+public:
+    ReceiptKind kind = ReceiptKind::Settlement;
+    std::optional<qint32> customerId;
+    qint32 customerCurrencyId = 0;
+    qint32 departmentCurrencyId = 0;
+    qint32 companyCurrencyId = 0;
+    std::optional<qint32> receivedCurrencyId;
+    QString receivedText; // the received amount as typed, in the received currency
+    double bankRate = 0;  // as typed; the company and department rates are worked out from it
+    double companyRate = 0;
+    double departmentRate = 0;
+    QString bankName;
+    QString remarks;
+    QString chequeNo;
+    QDate chequeDate;
+    QString receiptDateText; // as typed
+
+    // The factor from the received currency to the customer's; nothing until both are chosen.
+    std::optional<double> customerFactor;
+
+    // The received amount when it is typed as a plain amount; nothing typed is nothing received yet.
+    std::optional<Money> receivedAmount() const;
+    // The received amount in the customer's currency: the amount times the factor, to hundredths with
+    // halves to even. Nothing without a factor or without a plain received amount.
+    std::optional<Money> customerEquivalent() const;
+    // What the lines of both lists settle, as the entry shows it.
+    Money settledTotal() const;
+    // What the receipt records as settled: the settled total for a settlement, nothing for an advance, which
+    // stores no line.
+    Money recordedTotal() const;
+
+    const std::vector<SettlementLine>& lines() const { return lines_; }
+    // The lines a settlement stores, in list order: those with something settled.
+    std::vector<SettlementLine> settledLines() const;
+    int lineCount(DocumentList list) const;
+    const SettlementLine& line(DocumentList list, int position) const;
+    // Adds a line at the end of its list, settling nothing; returns its position.
+    int addLine(SettlementLine line);
+    void clearLines(DocumentList list);
+    // Settles an amount on a line, or says why not: nothing beyond what is outstanding on its document.
+    std::optional<QString> settle(DocumentList list, int position, Money amount);
+
+    // The first rule the entry breaks, in the order the cashier is told of them; nothing when it may be
+    // saved.
+    std::optional<Refusal> validate(const ReceiptDates& dates) const;
+
+private:
+    std::optional<Refusal> refuseParties(const ReceiptDates& dates) const;
+    std::optional<Refusal> refuseAmounts() const;
+    SettlementLine* find(DocumentList list, int position);
+
+    std::vector<SettlementLine> lines_;
+};
+
+} // namespace entry
