@@ -116,14 +116,14 @@ void frmReceiptShop::showEquivalent(bool shortest) {
 
 void frmReceiptShop::txtExchangeRate_Change() {
     trapped(name(), QStringLiteral("txtExchangeRate_Change"), [this] {
-        receipt_.bankRate = core::val(txtExchangeRate.text());
+        receipt_.bankRateText = txtExchangeRate.text();
         if (cboCurrency.listIndex() == -1) return;
         qint32 companyCurrency = lookUpId(QStringLiteral("acompanymaster"), QStringLiteral("currencyid"),
                                           QStringLiteral("Companyid=") + companyText());
         qint32 cashGroup = lookUpId(QStringLiteral("asettings"), QStringLiteral("cashgroupid"),
                                     QStringLiteral("companyid=") + companyText());
         const qint32 selected = receivedCurrencyId();
-        double bankRate = receipt_.bankRate;
+        double bankRate = receipt_.bankRate();
         const auto inverse = [this](double& rate, qint32& currency) {
             return core::divide(1, ConvertExchangeRate(rate, currency));
         };

@@ -58,14 +58,19 @@ QString Money::text(QChar point) const {
            hundredths;
 }
 
-std::optional<Money> plainAmount(const QString& text) {
+bool isPlainNumber(const QString& text) {
     const qsizetype point = text.indexOf(u'.');
     const QStringView whole = QStringView(text).left(point < 0 ? text.size() : point);
     const QStringView decimals = point < 0 ? QStringView() : QStringView(text).mid(point + 1);
-    const bool plain = whole.size() + decimals.size() > 0 && allAsciiDigits(whole) &&
-                       allAsciiDigits(decimals) && decimals.size() <= MaxDecimals &&
-                       significantDigits(whole) <= MaxWholeDigits;
-    if (!plain) return std::nullopt;
+    return whole.size() + decimals.size() > 0 && allAsciiDigits(whole) && allAsciiDigits(decimals);
+}
+
+std::optional<Money> plainAmount(const QString& text) {
+    if (!isPlainNumber(text)) return std::nullopt;
+    const qsizetype point = text.indexOf(u'.');
+    const QStringView whole = QStringView(text).left(point < 0 ? text.size() : point);
+    const QStringView decimals = point < 0 ? QStringView() : QStringView(text).mid(point + 1);
+    if (decimals.size() > MaxDecimals || significantDigits(whole) > MaxWholeDigits) return std::nullopt;
     const QString significant = whole.mid(whole.size() - significantDigits(whole)).toString();
     return Money::fromCents(centsOf(significant.toStdString(), decimals.toString().toStdString()));
 }

@@ -43,6 +43,10 @@ private:
 // other text: empty, signed, with blanks, separators or an exponent, or with digits of another script.
 std::optional<Money> plainAmount(const QString& text);
 
+// Whether the text is ASCII digits with at most one '.', and some digit: the only form a typed number is
+// read in.
+bool isPlainNumber(const QString& text);
+
 // What a plain amount is, for the messages refusing a text that is none.
 QString plainAmountRule();
 

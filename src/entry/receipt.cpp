@@ -31,6 +31,10 @@ bool unknownKind(const SettlementLine& line) {
 
 } // namespace
 
+double Receipt::bankRate() const {
+    return core::val(bankRateText);
+}
+
 std::optional<Money> Receipt::receivedAmount() const {
     if (receivedText.isEmpty()) return Money();
     return plainAmount(receivedText);
@@ -127,6 +131,9 @@ std::optional<Refusal> Receipt::refuseAmounts() const {
     if (settlement && settledTotal().isZero())
         return refusal("Atleast one settlement should be done", EntryField::Lines);
     if (!receivedCurrencyId) return refusal("Select the Received Amount Currency ", EntryField::Currency);
+    // Nothing typed is taken as the rate 1; anything else must be a number read as typed.
+    if (!bankRateText.isEmpty() && !isPlainNumber(bankRateText))
+        return refusal("Exchange Rate must be a number such as 15.42", EntryField::BankRate);
     if (!startsWithNonZero(receivedText))
         return refusal("Enter Received Amount ", EntryField::ReceivedAmount);
     const std::optional<Money> received = receivedAmount();

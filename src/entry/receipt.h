@@ -48,6 +48,7 @@ enum class EntryField {
     ReceiptDate,
     Lines,
     Currency,
+    BankRate,
     ReceivedAmount
 };
 
@@ -66,7 +67,7 @@ public:
     qint32 companyCurrencyId = 0;
     std::optional<qint32> receivedCurrencyId;
     QString receivedText; // the received amount as typed, in the received currency
-    double bankRate = 0;  // as typed; the company and department rates are worked out from it
+    QString bankRateText; // as typed; the company and department rates are worked out from it
     double companyRate = 0;
     double departmentRate = 0;
     QString bankName;
@@ -78,6 +79,9 @@ public:
     // The factor from the received currency to the customer's; nothing until both are chosen.
     std::optional<double> customerFactor;
 
+    // The bank rate typed: the number the text starts with, 0 for none (taken as 1 where rates are worked
+    // out).
+    double bankRate() const;
     // The received amount when it is typed as a plain amount; nothing typed is nothing received yet.
     std::optional<Money> receivedAmount() const;
     // The received amount in the customer's currency: the amount times the factor, to hundredths with

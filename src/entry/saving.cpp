@@ -162,26 +162,14 @@ qint32 frmReceiptShop::receivedCurrencyId() const {
 }
 
 forms::Control* frmReceiptShop::controlOf(EntryField field) {
-    switch (field) {
-    case EntryField::Customer:
-        return &cboCustomer;
-    case EntryField::Bank:
-        return &txtBank;
-    case EntryField::Remarks:
-        return &txtRemarks;
-    case EntryField::ChequeNo:
-        return &txtchequeno;
-    case EntryField::ReceiptDate:
-        return &txtProcessDate;
-    case EntryField::Lines:
-        return &lvwInvoice;
-    case EntryField::Currency:
-        return &cboCurrency;
-    case EntryField::ReceivedAmount:
-        return &txtrecamount;
-    case EntryField::None:
-        break;
-    }
+    const std::pair<EntryField, forms::Control*> controls[] = {
+        {EntryField::Customer, &cboCustomer},       {EntryField::Bank, &txtBank},
+        {EntryField::Remarks, &txtRemarks},         {EntryField::ChequeNo, &txtchequeno},
+        {EntryField::ReceiptDate, &txtProcessDate}, {EntryField::Lines, &lvwInvoice},
+        {EntryField::Currency, &cboCurrency},       {EntryField::BankRate, &txtExchangeRate},
+        {EntryField::ReceivedAmount, &txtrecamount}};
+    for (const auto& [named, control] : controls)
+        if (named == field) return control;
     return nullptr;
 }
 
@@ -251,7 +239,7 @@ void frmReceiptShop::writeHeaderEntry(ado::Recordset& rs) {
     rs.setField(QStringLiteral("dramount"), r.receivedAmount()->toDouble());
     rs.setField(QStringLiteral("drreccurrencyid"), *r.receivedCurrencyId);
     rs.setField(QStringLiteral("drrecamount"), r.recordedTotal().toDouble());
-    rs.setField(QStringLiteral("drBankExchangeRate"), r.bankRate);
+    rs.setField(QStringLiteral("drBankExchangeRate"), r.bankRate());
     rs.setField(QStringLiteral("drExchangeRate"),
                 shared::GetConversionRate(received, asCurrency(r.companyCurrencyId)));
     rs.setField(QStringLiteral("drCancelled"), qint16(0));

@@ -66,6 +66,8 @@ void FrmMaster::CmdDelete_Click() {
         const QString receiptNo = flexMaster.textMatrix(row, shared::gridcol::ReceiptNo);
         if (!confirmed(receiptNo)) return;
         shared::windows().get<frmcancelreason>().showModal(this);
+        // The dialog closed through its frame before a reason was given: the cancellation is abandoned.
+        if (CancellationReason.isEmpty()) return;
         session().userAuditing->LoggedTime = QDateTime::currentDateTime();
         cancelInDatabase(connection, receiptId, receiptNo, CancellationReason);
         flexMaster.setTextMatrix(row, shared::gridcol::Cancelled, QStringLiteral("Yes"));

@@ -85,7 +85,8 @@ bool frmcancelreason::acceptReason() {
 }
 
 // Closing through the frame with OK enabled counts as OK; OK itself disables the button before it
-// closes, so its own unload passes here without acting twice.
+// closes, so its own unload passes here without acting twice. Closed without a reason, the dialog leaves
+// the reason empty and Delete cancels nothing.
 void frmcancelreason::Form_QueryUnload(int& cancel, int unloadMode) {
     trapped(name(), QStringLiteral("Form_QueryUnload"), [this] {
         if (cmdok.enabled()) acceptReason();

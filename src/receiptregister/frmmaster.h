@@ -76,7 +76,7 @@ private:
     void selectLastRow();
     void enterCell();
     void sortOnChosenColumn();
-    void searchGrid();
+    bool searchGrid();
     bool deleteAllowedByDate() const;
 
     void cboColNames_Click();

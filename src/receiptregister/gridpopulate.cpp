@@ -3,6 +3,7 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
+#include "platform/core/decimalnumber.h"
 #include "platform/forms/runtime.h"
 #include "shared/reporterror.h"
 #include "shared/statement.h"
@@ -14,6 +15,14 @@ using shared::session;
 namespace {
 constexpr int TwipsPerCharacter = 130;
 constexpr int SpareWidthMargin = 315;
+
+// Whether two texts start with the same number, compared on its decimal digits.
+bool sameLeadingNumber(const QString& first, const QString& second) {
+    const core::DecimalNumber a = core::DecimalNumber::fromDouble(core::val(first));
+    const core::DecimalNumber b = core::DecimalNumber::fromDouble(core::val(second));
+    return a.digits() == b.digits() && a.decimalExponent() == b.decimalExponent() &&
+           a.isNegative() == b.isNegative();
+}
 const char* const HeadersStatement =
     "select tc.columnheader,tc.columnname from atables t,atablecolumns tc where t.tableid = tc.tableid and "
     "tablename =':table'";
@@ -120,41 +129,36 @@ void FrmMaster::sortOnChosenColumn() {
 
 void FrmMaster::txtsearch_KeyUp(int& keyCode, int shift) {
     shared::trapped(name(), QStringLiteral("txtsearch_KeyUp"), [this] {
-        if (cboSearch.listIndex() != -1 && !core::trimBlanks(txtsearch.text()).isEmpty()) searchGrid();
+        const bool searched = cboSearch.listIndex() != -1 && !core::trimBlanks(txtsearch.text()).isEmpty();
+        // A search that finds nothing says so: the text turns to the error colour.
+        txtsearch.setForeColor(searched && !searchGrid() ? forms::ColorRed : forms::SystemWindowText);
         flexMaster_EnterCell();
     });
 }
 
-// A binary search over the grid sorted on the search column; the first matching row wins.
-void FrmMaster::searchGrid() {
+// The grid is sorted on the search column as the search compares, numbers by value and texts without regard
+// to case, so that the first row whose cell starts with the typed text is the first match; false when there
+// is none.
+bool FrmMaster::searchGrid() {
     const int column = cboSearch.itemData(cboSearch.listIndex());
     flexMaster.setCol(column);
     flexMaster.setColSel(column);
-    flexMaster.sort(forms::SortStringAscending);
     const QString typed = txtsearch.text();
     const QString sought = core::trimBlanks(typed);
     const bool numeric = core::isNumeric(flexMaster.textMatrix(flexMaster.rows() / 2, column));
-    int low = 1, high = flexMaster.rows() - 1, found = 0;
-    while (low <= high) {
-        const int mid = (low + high) / 2;
-        const QString cell = core::trimBlanks(flexMaster.textMatrix(mid, column)).left(typed.size());
-        const int order = numeric
-                              ? (core::val(cell) > core::val(sought)) - (core::val(cell) < core::val(sought))
-                              : cell.toUpper().compare(sought.toUpper());
-        if (order > 0) {
-            high = mid - 1;
-        } else if (order < 0) {
-            low = mid + 1;
-        } else {
-            found = mid;
-            high = mid - 1;
-        }
+    flexMaster.sort(numeric ? forms::SortNumericAscending : forms::SortStringNoCaseAscending);
+    for (int row = 1; row < flexMaster.rows(); ++row) {
+        const QString cell = core::trimBlanks(flexMaster.textMatrix(row, column)).left(typed.size());
+        const bool match =
+            numeric ? sameLeadingNumber(cell, sought) : cell.compare(sought, Qt::CaseInsensitive) == 0;
+        if (!match) continue;
+        flexMaster.setRow(row);
+        flexMaster.setCol(0);
+        flexMaster.setColSel(flexMaster.cols() - 1);
+        flexMaster.setTopRow(row);
+        return true;
     }
-    if (found == 0) return;
-    flexMaster.setRow(found);
-    flexMaster.setCol(0);
-    flexMaster.setColSel(flexMaster.cols() - 1);
-    flexMaster.setTopRow(found);
+    return false;
 }
 
 } // namespace receiptregister

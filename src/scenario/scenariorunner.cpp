@@ -56,6 +56,10 @@ void ScenarioRunner::installHooks() {
         return answer;
     };
     backend_.onPopup = [this](forms::Form& form, forms::Menu& menu) { popup(form, menu); };
+    backend_.onBeep = [this] {
+        windows_.announce();
+        transcript_.beep();
+    };
     forms::Runtime::setBackend(&backend_);
     suite::setErrorNotifier([this](const suite::ErrorRecord& record) {
         windows_.announce();

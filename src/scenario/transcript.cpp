@@ -124,6 +124,10 @@ void Transcript::note(const QString& text) {
     write(QStringLiteral("NOTE ") + TextEscapes::escape(text, false));
 }
 
+void Transcript::beep() {
+    write(QStringLiteral("BEEP"));
+}
+
 void Transcript::fail(int line, const QString& reason) {
     write(QStringLiteral("FAIL line %1: %2").arg(line).arg(reason));
 }

@@ -36,6 +36,7 @@ public:
     // One control's "name=value" entries; a value with blanks, quotes or nothing in it is quoted.
     void state(const QString& control, const QStringList& entries);
     void note(const QString& text);
+    void beep();
     void fail(int line, const QString& reason);
 
 private:

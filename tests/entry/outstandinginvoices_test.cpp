@@ -211,7 +211,8 @@ std::vector<BalanceCase> balanceCases() {
         {"theListsFailWithoutTheView", {"sale 1 10", "drop view vwTotalInvoiceReceiptAmount"}, {}, {}, 1},
     };
     // Of every kind head office's vouchers (25, and 15 taking a shop receipt over) and settlement (5) and
-    // the shop's live receipt (20) are taken off; the receipt taken over and a cancelled one are not.
+    // the shop's live receipt (20) are taken off; the receipt taken over and the cancelled receipt, voucher
+    // and settlement are not.
     for (const Kind& kind : Kinds)
         cases.push_back(
             {std::string("every") + kind.code + "IsListedWithItsKindLessWhatEachPaymentTook",
@@ -219,7 +220,9 @@ std::vector<BalanceCase> balanceCases() {
               filled("settlement 1 %1 7 5", kind.headOffice), filled("receipt 1 %1 7 20", kind.receipt),
               filled("receipt 2 %1 7 15", kind.receipt),
               filled("voucher 2 %1 7 15 takesOver=2", kind.headOffice),
-              filled("receipt 3 %1 7 9 cancelled", kind.receipt)},
+              filled("receipt 3 %1 7 9 cancelled", kind.receipt),
+              filled("voucher 3 %1 7 13 cancelled", kind.headOffice),
+              filled("settlement 2 %1 7 11 cancelled", kind.headOffice)},
              {filled("1|%1|%2-7|01/03/2024|35.00|0.00|7|", kind.text, kind.code)}});
     return cases;
 }

@@ -85,7 +85,13 @@ const struct Step {
     {"Enter bank name", "txtBank", [](auto& e) { texts(e, "   ", "", ""); }},
     {"Enter bank name", "txtBank", [](auto& e) { texts(e, "BML", "  ", ""); }},
     {"Enter remarks", "txtRemarks", [](auto& e) { texts(e, "BML", "rent", " "); }},
-    {"Enter cheque number", "txtchequeno", [](auto& e) { texts(e, "BML", "rent", "CASH"); }},
+    {"Enter cheque number", "txtchequeno",
+     [](auto& e) {
+         texts(e, "BML", "rent", "CASH");
+         e.txtProcessDate.setText("01/01/2020");
+     }},
+    {"Receipt Date must be a day from 04/03/2024 to 17/03/2024, the days the register lists",
+     "txtProcessDate", [](auto& e) { e.txtProcessDate.setText("10/03/2024"); }},
     {"Atleast one detail needed", "cmdok", [](auto& e) { EntryWindowTest::pick(e.cboCustomer, "Abc Ltd"); }},
     {"Enter bank name", "txtBank", [](auto& e) { texts(e, "BML", "rent", "CASH"); }},
     {"Atleast one settlement should be done", "lvwInvoice",
@@ -258,15 +264,22 @@ const SettledDocument SettledDocuments[] = {{"shopInvoice",
                                              11,
                                              "OI-11"}};
 
-// Fills in a valid entry for Abc Ltd that settles the amount on the document's row.
-void settleFirstRow(EntryControls& entry, bool opening, qint64 cents) {
-    settleLine(entry, opening ? entry::DocumentList::Opening : entry::DocumentList::Shop, 1, cents);
-    received(entry, 0, qPrintable(entry::Money::fromCents(cents).text()));
+// Fills in a valid entry for Abc Ltd that settles the amount on the document and 10 on each other document
+// listed, received in full.
+void settleDocuments(EntryControls& entry, const SettledDocument& document, qint64 cents) {
+    qint64 total = 0;
+    for (const entry::SettlementLine& line : std::vector(entry.window.receipt().lines())) {
+        const qint64 settled = line.documentNumber == QLatin1String(document.number) ? cents : 1000;
+        settleLine(entry, line.list, line.position, settled);
+        total += settled;
+    }
+    received(entry, 0, qPrintable(entry::Money::fromCents(total).text()));
 }
 
-// The entry settles 40 of the document while another counter works on it; OK is refused with the message.
-// After the other counter is done with it, having settled 100, the entry settles the 20 left and is stored.
-// Money must be safe on every engine: these run on SQLite and on the server, in a database of their own.
+// One receipt settles a shop invoice of 30 listed first, and both documents: 40 of the document while
+// another counter works on it; OK is refused with the message naming it. After the other counter is done
+// with it, having settled 100, the entry settles the 20 left and is stored. Money must be safe on every
+// engine: these run on SQLite and on the server, in a database of their own.
 class TwoCounters : public EntryWindowTest {
 protected:
     using EntryWindowTest::EntryWindowTest;
@@ -274,20 +287,23 @@ protected:
     void refusedThenCorrected(const SettledDocument& document,
                               const std::function<void(EntryControls&)>& meanwhile, const QString& refused,
                               const std::function<void()>& done) {
-        for (const QString& row : document.rows)
-            sql(row);
+        for (const SettledDocument& listed : SettledDocuments)
+            for (const QString& row : listed.rows)
+                sql(row);
+        sql("insert into losinvoiceheader (ihshopid, ihinvoiceid, ihcompanyid, ihinvoiceno, ihinvoicedate, "
+            "ihcustomerid, ihnetamount) values (1, 4, 1, 'INV-4', '20240301', 1, 30)");
         ui.standingAnswers["Do you want to print Voucher"] = forms::MsgResult::No;
         inEntry([&](EntryControls& entry) {
             pick(entry.cboCustomer, "Abc Ltd");
             texts(entry, "BML", "rent", "CASH");
-            settleFirstRow(entry, document.opening, 4000);
+            settleDocuments(entry, document, 4000);
             meanwhile(entry);
             user::click(entry.cmdok);
             EXPECT_EQ(ui.messageTexts(), QStringList{refused});
             EXPECT_TRUE(entry.window.isShown() && entry.cmdok.enabled());
             EXPECT_EQ(scalar("select count(*) from LosDummyReceiptDetail where drdsettledamount = 40"), "0");
             done();
-            settleFirstRow(entry, document.opening, 2000);
+            settleDocuments(entry, document, 2000);
             user::click(entry.cmdok);
             EXPECT_FALSE(entry.window.isShown());
         });

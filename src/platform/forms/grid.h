@@ -12,6 +12,10 @@ namespace forms {
 enum SortCode {
     SortGenericAscending = 1,
     SortGenericDescending = 2,
+    SortNumericAscending = 3,
+    SortNumericDescending = 4,
+    SortStringNoCaseAscending = 5,
+    SortStringNoCaseDescending = 6,
     SortStringAscending = 7,
     SortStringDescending = 8,
 };

@@ -10,6 +10,15 @@ namespace forms {
 
 namespace {
 
+// How a sort compares two key cells, in the order of the sort codes: each has an ascending code and a
+// descending one after it.
+enum class Comparison {
+    Generic,    // two numbers as numbers, anything else as text without regard to case
+    Numeric,    // the numbers the texts start with
+    TextNoCase, // as text without regard to case
+    Text,       // as text with regard to case
+};
+
 // One key cell, with its number read once before sorting.
 struct SortKey {
     const QString* text;
@@ -17,30 +26,30 @@ struct SortKey {
     bool numeric = false;
 };
 
-SortKey sortKey(const QString& text, bool generic) {
+SortKey sortKey(const QString& text, Comparison comparison) {
     SortKey key{&text};
-    if (generic && !text.isEmpty() && core::isNumeric(text)) {
+    if (comparison == Comparison::Numeric) {
+        key.numeric = true;
+        key.number = core::val(text);
+    } else if (comparison == Comparison::Generic && !text.isEmpty() && core::isNumeric(text)) {
         key.numeric = true;
         key.number = core::toDouble(text);
     }
     return key;
 }
 
-// Generic sorts compare two numbers as numbers and anything else as text without regard to case;
-// string sorts compare the texts with regard to case.
-int compareKeys(const SortKey& a, const SortKey& b, bool generic) {
+int compareKeys(const SortKey& a, const SortKey& b, Comparison comparison) {
     if (a.numeric && b.numeric) return (a.number > b.number) - (a.number < b.number);
-    return a.text->compare(*b.text, generic ? Qt::CaseInsensitive : Qt::CaseSensitive);
+    const bool noCase = comparison == Comparison::Generic || comparison == Comparison::TextNoCase;
+    return a.text->compare(*b.text, noCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
 }
 
 } // namespace
 
 void Grid::sort(int code) {
-    if (code != SortGenericAscending && code != SortGenericDescending && code != SortStringAscending &&
-        code != SortStringDescending)
-        throw invalidValue();
-    const bool generic = code == SortGenericAscending || code == SortGenericDescending;
-    const bool descending = code == SortGenericDescending || code == SortStringDescending;
+    if (code < SortGenericAscending || code > SortStringDescending) throw invalidValue();
+    const auto comparison = Comparison((code - SortGenericAscending) / 2);
+    const bool descending = (code - SortGenericAscending) % 2 == 1;
     const int first = row_ == rowSel_ ? fixedRows_ : std::min(row_, rowSel_);
     const int last = row_ == rowSel_ ? rows_ - 1 : std::max(row_, rowSel_);
     const int firstKey = std::min(col_, colSel_), lastKey = std::max(col_, colSel_);
@@ -51,14 +60,14 @@ void Grid::sort(int code) {
     keys.reserve(size_t(count) * keyCount);
     for (int row = first; row <= last; ++row)
         for (int col = firstKey; col <= lastKey; ++col)
-            keys.push_back(sortKey(cellAt(row, col).text, generic));
+            keys.push_back(sortKey(cellAt(row, col).text, comparison));
 
     std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         for (int k = 0; k < keyCount; ++k) {
             int difference =
-                compareKeys(keys[size_t(a) * keyCount + k], keys[size_t(b) * keyCount + k], generic);
+                compareKeys(keys[size_t(a) * keyCount + k], keys[size_t(b) * keyCount + k], comparison);
             if (difference != 0) return descending ? difference > 0 : difference < 0;
         }
         return false;

@@ -32,4 +32,8 @@ void HeadlessBackend::formUnloaded(Form& form) {
     if (onUnloaded) onUnloaded(form);
 }
 
+void HeadlessBackend::beep() {
+    if (onBeep) onBeep();
+}
+
 } // namespace forms

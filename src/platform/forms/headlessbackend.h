@@ -17,12 +17,14 @@ public:
     std::function<void(Form&, Menu&)> onPopup;
     std::function<void(Form&)> onLoaded;
     std::function<void(Form&)> onUnloaded;
+    std::function<void()> onBeep;
 
     void runModal(Form& form) override;
     MsgResult messageBox(const MessageBoxRequest& request) override;
     void popupMenu(Form& form, Menu& menu) override;
     void formLoaded(Form& form) override;
     void formUnloaded(Form& form) override;
+    void beep() override;
 };
 
 } // namespace forms

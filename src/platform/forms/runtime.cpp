@@ -81,6 +81,10 @@ void Runtime::sendTab() {
     if (Control* next = form->nextInTabOrder(form->activeControl())) next->setFocus();
 }
 
+void Runtime::beep() {
+    backend().beep();
+}
+
 void Runtime::pushModal(Form& form) {
     state().modalStack.push_back(&form);
 }

@@ -44,6 +44,8 @@ public:
     // The window's caption or size changed while it is loaded.
     virtual void formChanged(Form& form) {}
     virtual void busyChanged(bool busy) {}
+    // A key was refused: the user hears it.
+    virtual void beep() {}
     virtual void focusChanged(Form& form, Control* control) {}
 };
 
@@ -62,6 +64,7 @@ public:
     static Form* activeForm();
     // Sends one Tab keystroke to the active window: the focus moves to the next control.
     static void sendTab();
+    static void beep();
 
     // Used by Form.
     static void pushModal(Form& form);

@@ -57,6 +57,10 @@ void QtBackend::formChanged(forms::Form& form) {
     if (FormWindow* window = windowOf(form)) window->showFormState();
 }
 
+void QtBackend::beep() {
+    QApplication::beep();
+}
+
 // The runtime reports only the outermost hourglass, so one override cursor is pushed and popped.
 void QtBackend::busyChanged(bool busy) {
     if (busy)

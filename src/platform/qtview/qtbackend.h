@@ -28,6 +28,7 @@ public:
     void popupMenu(forms::Form& form, forms::Menu& menu) override;
     void formUnloaded(forms::Form& form) override;
     void formChanged(forms::Form& form) override;
+    void beep() override;
     void busyChanged(bool busy) override;
     void focusChanged(forms::Form& form, forms::Control* control) override;
 

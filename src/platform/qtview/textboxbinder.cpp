@@ -1,6 +1,7 @@
 // Text, caret and selection of a text box, and the keys typed into it.
 #include "textboxbinder.h"
 
+#include "colors.h"
 #include "platform/forms/textcontrols.h"
 #include "platform/forms/userinput.h"
 
@@ -38,8 +39,18 @@ void TextBoxBinder::controlChanged() {
 void TextBoxBinder::refreshState() {
     if (view_.text() != box_.text()) view_.setText(box_.text());
     view_.setReadOnly(box_.locked);
+    showTextColor();
     view_.setMaxLength(box_.maxLength > 0 ? box_.maxLength : UnlimitedLength);
     showSelection({box_.selStart(), box_.selLength()});
+}
+
+// The module's text colour, or the toolkit's for the system's window text.
+void TextBoxBinder::showTextColor() {
+    const QColor color = toQColor(box_.foreColor(), QApplication::palette());
+    if (view_.palette().color(QPalette::Text) == color) return;
+    QPalette palette = view_.palette();
+    palette.setColor(QPalette::Text, color);
+    view_.setPalette(palette);
 }
 
 TextBoxBinder::Selection TextBoxBinder::widgetSelection() const {

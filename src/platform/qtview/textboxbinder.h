@@ -31,6 +31,7 @@ private:
     bool editingShortcut(const QKeyEvent& event, const QString& textBefore, Selection before);
     Selection widgetSelection() const;
     void showSelection(Selection selection);
+    void showTextColor();
     void pushSelection();
     void setSelection(Selection selection);
     void paste(Selection over);

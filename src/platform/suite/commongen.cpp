@@ -1,7 +1,9 @@
 // Combo selection by item data and the numeric key filter.
 #include "commongen.h"
 
+#include "platform/core/conversions.h"
 #include "platform/forms/combobox.h"
+#include "platform/forms/runtime.h"
 #include "platform/forms/textcontrols.h"
 
 namespace suite {
@@ -23,19 +25,28 @@ static QString textAfterKey(const forms::TextBox& box, QChar key) {
     return text.replace(start, length, key);
 }
 
+// A refused key is kept out of the text, and the user hears it.
+static void refuseKey(int& keyAscii) {
+    keyAscii = 0;
+    forms::Runtime::beep();
+}
+
+// The decimal separator of the user's locale types the point every number of the module is written with. A
+// separator that is not the decimal point is kept as typed, never dropped so that the digits around it run
+// together into another number: the amount is refused when it is taken. Only ASCII digits count as digits:
+// every later reading of the text knows no other.
 void CommonGen::textvalidatenum(forms::TextBox& box, int& keyAscii, int limit, int decimals) {
     if (keyAscii == 8 || keyAscii == 13) return;
-    // Only ASCII digits: every later reading of the text knows no other digits.
+    const core::Regional& regional = core::regional();
+    if (keyAscii == regional.decimalPoint.unicode()) keyAscii = '.';
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    if (!digit && keyAscii != '.') {
-        keyAscii = 0;
-        return;
-    }
+    const bool separator =
+        keyAscii == '.' || keyAscii == ',' || keyAscii == regional.thousandsSeparator.unicode();
+    if (!digit && !separator) return refuseKey(keyAscii);
     const QString result = textAfterKey(box, QChar(keyAscii));
     const int point = result.indexOf(QLatin1Char('.'));
-    const bool tooManyPoints = point >= 0 && result.indexOf(QLatin1Char('.'), point + 1) >= 0;
-    const bool tooManyDecimals = point >= 0 && result.size() - point - 1 > decimals;
-    if (tooManyPoints || tooManyDecimals || result.size() > limit) keyAscii = 0;
+    const bool tooManyDecimals = digit && point >= 0 && result.size() - point - 1 > decimals;
+    if (tooManyDecimals || result.size() > limit) refuseKey(keyAscii);
 }
 
 } // namespace suite

@@ -33,8 +33,9 @@ class ClsCommonGen : public ServiceObject {
 public:
     // Selects the item whose item data equals value (its Click runs); nothing changes when none does.
     virtual void SelectComboItemByValue(forms::ComboBox& combo, qint32 value) = 0;
-    // Filters one key typed into a numeric box: digits, one decimal point, at most `limit`
-    // characters and `decimals` decimals; Backspace and Enter pass. Rejects by setting keyAscii to 0.
+    // Filters one key typed into a numeric box: digits and separators, at most `limit` characters and
+    // `decimals` digits after the point; the locale's decimal separator types the point, Backspace and
+    // Enter pass. Rejects by setting keyAscii to 0, with a beep.
     virtual void textvalidatenum(forms::TextBox& box, int& keyAscii, int limit, int decimals) = 0;
 };
 

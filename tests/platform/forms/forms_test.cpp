@@ -354,6 +354,8 @@ TEST(GridSort, sortsTheSelectedRowsByTheKeyColumnsAsItsCodeSaysMovingWholeRows) 
         {SortGenericDescending, 1, 0, "10 9 b 100 A 2.5", "b A 100 10 9 2.5"},
         {SortStringAscending, 1, 0, "b B 10 a 9 A", "10 9 A B a b"}, // letter case counts
         {SortStringDescending, 1, 0, "b B 10 a 9 A", "b a B A 9 10"},
+        {SortStringNoCaseAscending, 1, 0, "b B 10 a 9 A", "10 9 a A b B"},
+        {SortNumericAscending, 1, 0, "10 9 x 2.5", "x 2.5 9 10"}, // a text without a number counts as 0
         {SortGenericAscending, 1, 1, "x,2,1 y,1,2 x,1,3 y,1,4 x,2,5", "x,1,3 x,2,1 x,2,5 y,1,2 y,1,4"},
         {SortGenericDescending, 1, 0, "x,2,1 y,1,2 x,1,3 y,1,4* x,2,5", "y,1,2 y,1,4* x,2,1 x,1,3 x,2,5"},
         {SortGenericAscending, 4, 0, "5 4 3 2 1", "5 2 3 4 1"}, // rows 2 to 4 are selected
@@ -427,7 +429,7 @@ TEST(Indexes, badIndexesSetFromCodeRaiseInvalidPropertyValueOrSubscriptOutOfRang
         {"flex.textMatrix(4, 0)", "error 9", [](auto& f) { f.flex.textMatrix(4, 0); }},
         {"flex.setTextMatrix(0, 3)", "error 9", [](auto& f) { f.flex.setTextMatrix(0, 3, "x"); }},
         {"flex.setRows(0)", "error 380", [](auto& f) { f.flex.setRows(0); }},
-        {"flex.sort(3)", "error 380", [](auto& f) { f.flex.sort(3); }}, // no such sort code
+        {"flex.sort(9)", "error 380", [](auto& f) { f.flex.sort(9); }}, // no such sort code
         {"flex.setRows(1)", "", [](auto& f) { f.flex.setRows(1); }},    // the fixed row alone is allowed
     };
     for (const auto& [action, expected, run] : rows) {

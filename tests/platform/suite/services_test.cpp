@@ -1,8 +1,10 @@
 // The suite's services: their factory, look-ups, the numeric key filter, audit, colours, grid widths.
+#include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
 #include "platform/forms/grid.h"
+#include "platform/forms/headlessbackend.h"
 #include "platform/forms/textcontrols.h"
 #include "platform/suite/realservices.h"
 #include "platform/suite/servicesinterfaces.h"
@@ -101,23 +103,41 @@ TEST(ServiceFactory, takesOverridesRefusesUnknownProgIdsAndLookUpsNeedAConnectio
 }
 
 // Each row: the box's text, the selection the key is typed over (start, length), the key, the length limit
-// and the key the filter lets through (0: refused); two decimals are allowed. Digits of other scripts
-// (Arabic-Indic three, fullwidth seven) are refused.
+// and the key the filter lets through (0: refused, with a beep); two decimals are allowed. Separators are
+// kept as typed, also a second point; a letter and digits of other scripts (Arabic-Indic three, fullwidth
+// seven) are refused.
 const std::tuple<const char*, int, int, int, int, int> keys[] = {
     {"12345678901", 11, 0, '2', 12, '2'}, {"123456789012", 12, 0, '3', 12, 0},
     {"123456789012", 4, 3, '9', 12, '9'}, {"12.55", 3, 2, '9', 18, '9'},
+    {"12.55", 5, 0, '9', 18, 0},          {"12", 2, 0, ',', 18, ','},
+    {"1.2", 3, 0, '.', 18, '.'},          {"12", 2, 0, 'x', 18, 0},
     {"12", 2, 0, 0x0663, 18, 0},          {"12", 0, 0, 0xFF17, 18, 0}};
 
 TEST_F(ServicesTest, numericKeyFilterKeepsTheLengthLimitAndJudgesTheTextWithTheSelectionReplaced) {
     auto filter = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
-    for (const auto& [text, start, length, typed, limit, passed] : keys) {
+    forms::HeadlessBackend backend;
+    int beeps = 0;
+    backend.onBeep = [&] { ++beeps; };
+    forms::Runtime::setBackend(&backend);
+    const auto typeKey = [&](const char* text, int start, int length, int typed, int limit) {
         form.txtBank.setText(text);
         form.txtBank.setSelStart(start);
         form.txtBank.setSelLength(length);
         int key = typed;
         filter->textvalidatenum(form.txtBank, key, limit, 2);
-        EXPECT_EQ(key, passed) << text << " [" << start << ',' << length << "] " << typed;
+        return key;
+    };
+    for (const auto& [text, start, length, typed, limit, passed] : keys) {
+        const int before = beeps;
+        EXPECT_EQ(typeKey(text, start, length, typed, limit), passed)
+            << text << " [" << start << ',' << length << "] " << typed;
+        EXPECT_EQ(beeps - before, passed ? 0 : 1) << text << ' ' << typed;
     }
+    // Where the comma is the decimal separator it types the point.
+    core::setRegional({QStringLiteral("dd.MM.yyyy"), QLatin1Char(','), QLatin1Char('.')});
+    EXPECT_EQ(typeKey("12", 2, 0, ',', 18), '.');
+    core::setRegional({});
+    forms::Runtime::setBackend(nullptr);
 }
 
 } // namespace
