@@ -139,24 +139,26 @@ ShopDocument shopDocumentOf(const ado::Recordset& document) {
             shopDocumentBalance(document)};
 }
 
-// What is open on a document, as the lists show it and the receipt settles against it.
-Money outstandingAmount(double open) {
-    return Money::fromDouble(open, Money::Halves::AwayFromZero);
+// What is open on a document, as the lists show it and the receipt settles against it; nothing when not a
+// hundredth is left, as when the sums leave a binary residue.
+std::optional<Money> outstandingAmount(double open) {
+    const Money amount = Money::fromDouble(open, Money::Halves::AwayFromZero);
+    return amount > Money() ? std::optional(amount) : std::nullopt;
 }
 
 // Adds the document with what is open on it when something is; false when nothing is left, so that the
 // document takes no running number.
 bool listShopDocument(forms::ListView& list, Receipt& receipt, const ShopDocument& document,
                       double outstanding) {
-    if (!(outstanding > 0)) return false;
-    const Money open = outstandingAmount(outstanding);
+    const std::optional<Money> open = outstandingAmount(outstanding);
+    if (!open) return false;
     const int item = receipt.addLine(
-        {DocumentList::Shop, 0, document.kindText, document.id, document.number, QString(), open, Money()});
+        {DocumentList::Shop, 0, document.kindText, document.id, document.number, QString(), *open, Money()});
     list.addItem(QString::number(item));
     list.setCell(item, ShopListColumns.kind, document.kindText);
     list.setCell(item, ShopListColumns.number, document.number);
     list.setCell(item, ShopDateColumn, document.date);
-    list.setCell(item, ShopListColumns.amount, shownAmount(open));
+    list.setCell(item, ShopListColumns.amount, shownAmount(*open));
     list.setCell(item, ShopListColumns.settlement, shownAmount(Money()));
     list.setCell(item, ShopListColumns.id, document.id);
     list.setCell(item, ShopRemarksColumn, document.remarks);
@@ -203,17 +205,17 @@ OpenBalance openingInvoiceBalance(const OpeningInvoice& invoice, const QVariantL
 // Adds the opening invoice when something is open on it; false when nothing is left.
 bool listOpeningInvoice(forms::ListView& list, Receipt& receipt, const OpeningInvoice& invoice,
                         double balance) {
-    if (!(balance > 0)) return false;
-    const Money open = outstandingAmount(balance);
+    const std::optional<Money> open = outstandingAmount(balance);
+    if (!open) return false;
     const QString kindText = store::openingInvoiceKind().kindText;
     const int item = receipt.addLine(
-        {DocumentList::Opening, 0, kindText, invoice.id, invoice.number, invoice.reference, open, Money()});
+        {DocumentList::Opening, 0, kindText, invoice.id, invoice.number, invoice.reference, *open, Money()});
     list.addItem(QString::number(item));
     list.setCell(item, OpeningListColumns.kind, kindText);
     list.setCell(item, OpeningListColumns.number, invoice.number);
     list.setCell(item, OpeningReferenceColumn, invoice.reference);
     list.setCell(item, OpeningDateColumn, invoice.date);
-    list.setCell(item, OpeningListColumns.amount, shownAmount(open));
+    list.setCell(item, OpeningListColumns.amount, shownAmount(*open));
     list.setCell(item, OpeningListColumns.settlement, shownAmount(Money()));
     list.setCell(item, OpeningListColumns.id, invoice.id);
     return true;

@@ -150,10 +150,12 @@ std::vector<BalanceCase> balanceCases() {
           "voucher 3 posspinvoiceid 7 15", "settlement 1 posinvoiceid 7 30 cancelled",
           "settlement 2 RoomBillID 7 5"},
          {salesRow(1, 7, "100.00")}},
+        // 15: paid in full, but for the binary residue of 1.1 - (0.15 + 0.95).
         {"documentsPaidCancelledOrOfOthersAreNotListedAndTakeNoNumber",
          {"sale 7 100", "settlement 1 posinvoiceid 7 100", "sale 8 80 cancelled", "sale 9 60 customer=2",
           "sale 10 40 shop=2", "sale 11 60", "receipt 1 drdinvoiceid 11 60", "sale 12 100",
-          "receipt 2 drdinvoiceid 12 120", "sale 13 30", "sale 14 20"},
+          "receipt 2 drdinvoiceid 12 120", "sale 13 30", "sale 14 20", "sale 15 1.1",
+          "receipt 3 drdinvoiceid 15 0.15", "receipt 4 drdinvoiceid 15 0.95"},
          {salesRow(1, 13, "30.00"), salesRow(2, 14, "20.00")}},
         {"returnsPaymentsAndHeadOfficeNotesAreNeverListedOtherNotesAreWithoutKind",
          {"sale 3 25", "update losinvoiceheader set ihtype = 'R'", "note 10 PAYMENT 40", "note 11 HQI 40",
