@@ -100,7 +100,7 @@ private:
     // Why a valid entry was not stored, and the line to show with the message (none: no line).
     struct SaveRefusal {
         QString message;
-        std::optional<SettlementLine> line;
+        std::optional<SettlementLine> line = std::nullopt;
     };
     // The settled lines of one list with what is open on their documents, by position.
     struct SettledDocuments {

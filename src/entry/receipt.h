@@ -55,7 +55,7 @@ enum class EntryField {
 struct Refusal {
     QString message;
     EntryField field = EntryField::None;
-    std::optional<SettlementLine> line; // the line to show with the message
+    std::optional<SettlementLine> line = std::nullopt; // the line to show with the message
 };
 
 class Receipt {

@@ -1,15 +1,13 @@
-// Shared procedures: list layouts, Enter-to-Tab, cancelled rows, row refresh, required fields.
+// Shared procedures: list layouts, Enter-to-Tab, cancelled rows, row refresh.
 #include "formhelpers.h"
 #include "registergrid.h"
 
 #include "filecode.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
-#include "platform/forms/combobox.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/listview.h"
 #include "platform/forms/runtime.h"
-#include "platform/forms/textcontrols.h"
 #include "platform/forms/userinput.h"
 #include "reporterror.h"
 #include "session.h"
@@ -105,17 +103,6 @@ void UpdateEditedRow(const QString& condition, qint32 receiptId) {
             selectLastRow(grid);
         }
     });
-}
-
-bool RequireField(forms::Control& control, const QString& message, const QString& title) {
-    bool missing = false;
-    if (auto* box = dynamic_cast<forms::TextBox*>(&control))
-        missing = core::trimBlanks(box->text()).isEmpty();
-    if (auto* combo = dynamic_cast<forms::ComboBox*>(&control)) missing = combo->listIndex() == -1;
-    if (!missing) return true;
-    forms::Runtime::msgBox(message, forms::MsgButtons::OK, forms::MsgIcon::Information, title);
-    control.setFocus();
-    return false;
 }
 
 } // namespace shared

@@ -4,9 +4,8 @@
 #include <QString>
 
 namespace forms {
-class Control;
 class ListView;
-} // namespace forms
+}
 
 namespace shared {
 
@@ -22,10 +21,6 @@ void MarkCancelledRows();
 
 // Refreshes the register grid's current row (existing receipt) or adds the new receipt's row.
 void UpdateEditedRow(const QString& condition, qint32 receiptId);
-
-// False, after telling the user and focusing the control, when a text box is blank or a combo box
-// has no selection.
-bool RequireField(forms::Control& control, const QString& message, const QString& title);
 
 // The grid query restricted by a condition: any "order by" part cut, the condition joined to the
 // where clause.
