@@ -29,6 +29,16 @@ bool unknownKind(const SettlementLine& line) {
     return line.list == DocumentList::Shop && !store::kindOfText(line.kindText);
 }
 
+// The line at a position of a list, of the lines given as they are (const or not); error 9 when there is
+// none.
+template <class Lines> auto& lineIn(Lines& lines, DocumentList list, int position) {
+    const auto found = std::find_if(lines.begin(), lines.end(), [&](const SettlementLine& line) {
+        return line.list == list && line.position == position;
+    });
+    if (found == lines.end()) throw core::RuntimeError::of(core::err::SubscriptOutOfRange);
+    return *found;
+}
+
 } // namespace
 
 double Receipt::bankRate() const {
@@ -70,16 +80,8 @@ int Receipt::lineCount(DocumentList list) const {
                              [list](const SettlementLine& line) { return line.list == list; }));
 }
 
-SettlementLine* Receipt::find(DocumentList list, int position) {
-    const auto found = std::find_if(lines_.begin(), lines_.end(), [&](const SettlementLine& line) {
-        return line.list == list && line.position == position;
-    });
-    if (found == lines_.end()) throw core::RuntimeError::of(core::err::SubscriptOutOfRange);
-    return &*found;
-}
-
 const SettlementLine& Receipt::line(DocumentList list, int position) const {
-    return *const_cast<Receipt*>(this)->find(list, position);
+    return lineIn(lines_, list, position);
 }
 
 int Receipt::addLine(SettlementLine line) {
@@ -94,10 +96,10 @@ void Receipt::clearLines(DocumentList list) {
 }
 
 std::optional<QString> Receipt::settle(DocumentList list, int position, Money amount) {
-    SettlementLine* line = find(list, position);
-    if (amount > line->outstanding)
+    SettlementLine& line = lineIn(lines_, list, position);
+    if (amount > line.outstanding)
         return QStringLiteral("Settling Amount cannot be greater than Bill Amount");
-    line->settled = amount;
+    line.settled = amount;
     return std::nullopt;
 }
 

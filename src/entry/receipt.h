@@ -111,7 +111,6 @@ public:
 private:
     std::optional<Refusal> refuseParties(const ReceiptDates& dates) const;
     std::optional<Refusal> refuseAmounts() const;
-    SettlementLine* find(DocumentList list, int position);
 
     std::vector<SettlementLine> lines_;
 };
