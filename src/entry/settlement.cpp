@@ -101,7 +101,8 @@ void frmReceiptShop::OptSettlement_Click() {
     showKind();
     trapped(name(), QStringLiteral("OptSettlement_Click"), [this] {
         if (optionGuard_) return;
-        // What the window shows as settled: ClearEntry empties the total and keeps the opening list.
+        // Something settled for a customer, as the Amount shows it. Choosing a customer lists the documents
+        // anew, so what ClearEntry leaves settled on the opening list is never stored and is not asked about.
         if (cboCustomer.listIndex() != -1 || startsWithNonZero(txtAmount.text())) {
             if (confirmDiscard(forms::DefaultButton1))
                 clearCustomer();
