@@ -13,7 +13,6 @@
 #include "platform/forms/textcontrols.h"
 #include "store/receiptnumbering.h"
 
-#include <QList>
 #include <QMap>
 #include <optional>
 #include <vector>
@@ -23,8 +22,6 @@ class Recordset;
 }
 
 namespace entry {
-
-struct InvoiceListColumns;
 
 // The controls show the receipt and pass what the cashier does to it; the rules, amounts and totals are the
 // receipt's. Handlers are named after their events, as the error log names them.

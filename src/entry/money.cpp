@@ -39,6 +39,13 @@ qint64 centsOf(const std::string& whole, std::string decimals) {
     return cents;
 }
 
+// The digits before the first point and those after it; none after it when there is no point.
+std::pair<QStringView, QStringView> aroundPoint(const QString& text) {
+    const qsizetype point = text.indexOf(u'.');
+    if (point < 0) return {QStringView(text), QStringView()};
+    return {QStringView(text).left(point), QStringView(text).mid(point + 1)};
+}
+
 } // namespace
 
 Money Money::fromDouble(double value, Halves halves) {
@@ -59,17 +66,13 @@ QString Money::text(QChar point) const {
 }
 
 bool isPlainNumber(const QString& text) {
-    const qsizetype point = text.indexOf(u'.');
-    const QStringView whole = QStringView(text).left(point < 0 ? text.size() : point);
-    const QStringView decimals = point < 0 ? QStringView() : QStringView(text).mid(point + 1);
+    const auto [whole, decimals] = aroundPoint(text);
     return whole.size() + decimals.size() > 0 && allAsciiDigits(whole) && allAsciiDigits(decimals);
 }
 
 std::optional<Money> plainAmount(const QString& text) {
     if (!isPlainNumber(text)) return std::nullopt;
-    const qsizetype point = text.indexOf(u'.');
-    const QStringView whole = QStringView(text).left(point < 0 ? text.size() : point);
-    const QStringView decimals = point < 0 ? QStringView() : QStringView(text).mid(point + 1);
+    const auto [whole, decimals] = aroundPoint(text);
     if (decimals.size() > MaxDecimals || significantDigits(whole) > MaxWholeDigits) return std::nullopt;
     const QString significant = whole.mid(whole.size() - significantDigits(whole)).toString();
     return Money::fromCents(centsOf(significant.toStdString(), decimals.toString().toStdString()));

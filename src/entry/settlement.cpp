@@ -154,9 +154,7 @@ void frmReceiptShop::selectLine(DocumentList list, int position) {
 
 std::optional<QString> frmReceiptShop::settleLine(DocumentList list, int position, Money amount) {
     if (auto refused = receipt_.settle(list, position, amount)) return refused;
-    listView(list).setCell(
-        position, list == DocumentList::Shop ? ShopListColumns.settlement : OpeningListColumns.settlement,
-        shownAmount(amount));
+    listView(list).setCell(position, columnsOf(list).settlement, shownAmount(amount));
     UpdateSettledTotal();
     return std::nullopt;
 }

@@ -92,8 +92,9 @@ void frmReceiptShop::DisplayDetails(const QString& receiptId) {
 void frmReceiptShop::addStoredDocument(const ado::Recordset& detail) {
     const store::InvoiceKind* kind = kindOfDetail(detail);
     const bool opening = kind && kind->companyWide;
-    forms::ListView& list = opening ? lvwOpeningInvoices : lvwInvoice;
-    const InvoiceListColumns& columns = opening ? OpeningListColumns : ShopListColumns;
+    const DocumentList shownIn = opening ? DocumentList::Opening : DocumentList::Shop;
+    forms::ListView& list = listView(shownIn);
+    const InvoiceListColumns& columns = columnsOf(shownIn);
     const int item = list.addItem(QString::number(list.count() + 1));
     if (kind) {
         const QString documentId = core::toText(detail.field(kind->detailColumn));
