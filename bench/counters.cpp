@@ -7,7 +7,6 @@
 #include "db/shopdatabase.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
-#include "store/receiptkeys.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -210,7 +209,6 @@ bool runRound(const QString& server, int counters, int saves, bool inRounds) {
     const ado::ConnectionPtr& connection = database.connection();
     CounterOrder order{0, connection->connectionString(), lastCustomerId(connection) + 1, saves, inRounds};
     db::generateLargeDataSet(connection, BenchShop, 0, customersOfRun(counters, saves), DocumentsPerCustomer);
-    store::ensureReceiptKeys(connection);
     const std::optional<long> rollbacksBefore = rolledBack(database);
     Processes processes = startCounters(order, counters);
     const std::optional<RunOutcome> outcome = inRounds ? runInRounds(processes) : runAtOwnPace(processes);

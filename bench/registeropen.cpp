@@ -10,7 +10,6 @@
 #include "platform/suite/errordetails.h"
 #include "rawengine.h"
 #include "receiptregister/frmmaster.h"
-#include "store/receiptkeys.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -68,8 +67,6 @@ int main(int argc, char** argv) {
     bench::BenchDatabase database(server, QStringLiteral("bench.db"));
     const ado::ConnectionPtr& connection = database.connection();
     db::generateLargeDataSet(connection, ShopId, receipts, 200, 0);
-    // A shop's database as its first opening left it: the keys are made once, not at every opening.
-    store::ensureReceiptKeys(connection);
     std::printf("engine: %s\n", qPrintable(database.engine()));
 
     forms::HeadlessBackend backend;

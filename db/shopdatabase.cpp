@@ -6,6 +6,7 @@
 #include "platform/ado/driver.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/runtimeerror.h"
+#include "schemaupgrade.h"
 #include "sqlscripts.h"
 
 namespace db {
@@ -51,7 +52,9 @@ QString generatorArguments(int shopId, int receipts, int customers, int document
 } // namespace
 
 void createSchema(const ado::ConnectionPtr& connection) {
+    connection->driver().installFunctions();
     runInTransaction(connection, QString::fromUtf8(scriptsOf(connection).schema));
+    upgradeDatabase(connection);
 }
 
 void createSchema(ado::Connection& connection) {

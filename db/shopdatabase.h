@@ -8,7 +8,7 @@
 namespace db {
 
 // Creates every table, view, trigger and stored procedure of the shop database with the catalogue rows
-// the register needs. Harmless on a database that already has them.
+// the register needs, and what upgradeDatabase makes. Harmless on a database that already has them.
 void createSchema(const ado::ConnectionPtr& connection);
 void createSchema(ado::Connection& connection);
 

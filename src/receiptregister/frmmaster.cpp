@@ -10,7 +10,6 @@
 #include "shared/reporterror.h"
 #include "shared/statement.h"
 #include "shared/windows.h"
-#include "store/receiptkeys.h"
 #include "store/shopdatabasecheck.h"
 
 namespace receiptregister {
@@ -121,8 +120,6 @@ void FrmMaster::createSessionServices() {
 void FrmMaster::loadRegister() {
     shared::Session& s = session();
     store::checkShopDatabase(connection);
-    // A shop database made before the receipt keys and the numbering table gets them on first opening.
-    store::ensureReceiptKeys(connection);
     rightsRestricted_ = false;
     RightsText.clear();
     s.formColor->Applyformcolor(*this);

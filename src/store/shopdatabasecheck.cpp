@@ -2,6 +2,7 @@
 #include "shopdatabasecheck.h"
 
 #include "platform/ado/connectionstring.h"
+#include "platform/ado/driver.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/runtimeerror.h"
 
@@ -23,10 +24,25 @@ const char* const TablesRead[] = {"LosDummyReceiptHeader",
                                   "aUserAuditing",
                                   "aErrorLog"};
 
+// What the upgrade makes; a database without them was made by an earlier version.
+const char* const UpgradeTables[] = {"LosReceiptLock", "LosReceiptNumbering", "LosReceiptSaveKey"};
+
 void readTable(const QString& table, const ado::ConnectionPtr& connection) {
     ado::Recordset rs;
     rs.open(QStringLiteral("select * from %1 where 1 = 0").arg(table), connection,
             ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
+}
+
+bool isUpgraded(const ado::ConnectionPtr& connection) {
+    if (!connection->engine().functionsInstalled()) return false;
+    for (const char* table : UpgradeTables) {
+        try {
+            readTable(QString::fromLatin1(table), connection);
+        } catch (const core::RuntimeError&) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -44,6 +60,13 @@ void checkShopDatabase(const ado::ConnectionPtr& connection) {
                 error.source());
         }
     }
+    if (!isUpgraded(connection))
+        throw core::RuntimeError(
+            core::err::DbFailure,
+            QStringLiteral("The shop database %1 must be upgraded before the counters use it: "
+                           "its owner runs receipts-host --upgrade-database with the same "
+                           "--database.")
+                .arg(database));
 }
 
 } // namespace store

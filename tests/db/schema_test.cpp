@@ -16,7 +16,7 @@ TEST_P(SchemaTest, receiptKeyIsShopAndIdAndANewReceiptIsActiveAndUnposted) {
 // Trailing blanks count on the server (its collation cannot ignore them).
 TEST_P(SchemaTest, textColumnsCompareWithoutCaseAndOnSqliteWithoutTrailingBlanks) {
     execute("insert into LosDummyReceiptHeader (drShopid, drID, drNo, drRecadduser) values "
-            "(1, 1, 'rc-0009 ', 'RC-0009'), (1, 2, 'rc-0009', 'RC-0008'), (1, 3, 'Rc-0010', 'rC-0010')");
+            "(1, 1, 'rc-0009 ', 'RC-0009'), (1, 2, 'rc-0011', 'RC-0008'), (1, 3, 'Rc-0010', 'rC-0010')");
     EXPECT_EQ(texts("select drID from LosDummyReceiptHeader where drNo = drRecadduser order by drID"),
               onSqlite() ? QStringList({"1", "3"}) : QStringList{"3"});
 }

@@ -5,7 +5,6 @@
 #include "platform/forms/userinput.h"
 #include "receiptregister/frmcancelreason.h"
 #include "receiptregister/frmmaster.h"
-#include "store/receiptkeys.h"
 #include "support/entrywindow.h"
 #include "support/tablesnapshot.h"
 
@@ -87,7 +86,6 @@ void PrintTo(const Action& action, std::ostream* out) {
 Counter::Counter(Engine engine, const Action& action, long failAt)
     : TestShop(engine), action_(action), failAt_(failAt) {
     if (!database.connection()) return;
-    store::ensureReceiptKeys(database.connection());
     for (const char* row : Rows)
         sql(row);
     fault_ = ado::injectFault(*database.connection());

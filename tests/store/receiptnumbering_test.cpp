@@ -1,16 +1,11 @@
 // The next receipt number under a prefix from the sequence row, and what seeding it passes over.
 #include "db/shopdatabasetest.h"
-#include "store/receiptkeys.h"
 #include "store/receiptnumbering.h"
 
 namespace {
 
 class ReceiptNumbering : public dbtest::ShopDatabaseTest {
 protected:
-    void SetUp() override {
-        ShopDatabaseTest::SetUp();
-        if (connection) store::ensureReceiptKeys(connection);
-    }
     // A number as "number" of shop 1, or "2:number" of shop 2, cancelled; a sequence row as "PREFIX=last".
     void store(const QStringList& numbers, const QStringList& sequence) const {
         for (int id = 1; id <= numbers.size(); ++id) {

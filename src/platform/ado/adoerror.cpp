@@ -26,4 +26,10 @@ core::RuntimeError adoError(qint64 number) {
     }
 }
 
+core::RuntimeError unreachableServer(const QString& cause, const QString& source) {
+    const QString told =
+        cause.trimmed().isEmpty() ? QStringLiteral("the connection was closed") : cause.trimmed();
+    return {core::err::DbFailure, QStringLiteral("The database server cannot be reached: ") + told, source};
+}
+
 } // namespace ado

@@ -19,4 +19,8 @@ inline constexpr const char* NoTransactionText = "No transaction is active.";
 // The error with its standard description (the runtime's own numbers included).
 core::RuntimeError adoError(qint64 number);
 
+// The failure of a connection whose line to the server broke, `cause` as the engine or the network told it
+// (error DbFailure).
+core::RuntimeError unreachableServer(const QString& cause, const QString& source);
+
 } // namespace ado

@@ -9,7 +9,7 @@ namespace ado {
 void Command::execute() {
     if (!connection_) throw adoError(err::ConnectionUnusable);
     if (type_ == CommandType::StoredProcedure) {
-        connection_->driver().callProcedure(text_, parameters_);
+        connection_->engine().callProcedure(text_, parameters_);
         return;
     }
     // Statement texts are run as they are; placeholders for parameters are not taken.

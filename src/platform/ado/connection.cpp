@@ -5,6 +5,9 @@
 #include "driver.h"
 #include "platform/core/runtimeerror.h"
 
+#include <QElapsedTimer>
+#include <QThread>
+
 namespace ado {
 
 ConnectionPtr Connection::create() {
@@ -46,16 +49,16 @@ ObjectState Connection::state() const {
 
 void Connection::setCommandTimeout(int seconds) {
     commandTimeout_ = seconds;
-    if (driver_) driver_->setTimeout(seconds);
+    if (driver_) engine().setTimeout(seconds);
 }
 
 void Connection::setLockTimeout(int seconds) {
     lockTimeout_ = seconds;
-    if (driver_) driver_->setLockTimeout(seconds);
+    if (driver_) engine().setLockTimeout(seconds);
 }
 
 void Connection::beginTrans() {
-    driver().begin();
+    engine().begin();
 }
 
 void Connection::commitTrans() {
@@ -71,11 +74,11 @@ int Connection::transactionLevel() const {
 }
 
 long Connection::execute(const QString& sql) {
-    return driver().execute(sql);
+    return engine().execute(sql);
 }
 
 QVariantList Connection::firstValues(const QStringList& queries) {
-    return driver().firstValues(queries);
+    return engine().firstValues(queries);
 }
 
 void Connection::holdAddedRows() {
@@ -87,6 +90,35 @@ void Connection::holdAddedRows() {
 Driver& Connection::driver() const {
     if (!driver_) throw core::RuntimeError::of(core::err::ObjectClosed);
     return *driver_;
+}
+
+Driver& Connection::engine() {
+    if (transactionLevel() == 0) reopenIfLost();
+    return driver();
+}
+
+bool Connection::lost() const {
+    return driver_ && driver_->lost();
+}
+
+// A server restarting takes a few seconds; each try may wait as long as connecting may.
+void Connection::reopenIfLost() {
+    constexpr int Tries = 3;
+    constexpr int PauseMilliseconds = 1000;
+    constexpr qint64 TryingMilliseconds = 12000;
+    if (!lost()) return;
+    QElapsedTimer trying;
+    trying.start();
+    for (int tried = 1;; ++tried) {
+        try {
+            driver_->reopen();
+            return;
+        } catch (const core::RuntimeError& error) {
+            if (tried == Tries || trying.elapsed() >= TryingMilliseconds)
+                throw unreachableServer(error.description(), error.source());
+        }
+        QThread::msleep(PauseMilliseconds);
+    }
 }
 
 void Connection::wrapDriver(const std::function<std::unique_ptr<Driver>(std::unique_ptr<Driver>)>& wrap) {

@@ -57,8 +57,17 @@ public:
     // -2147168242 outside a transaction.
     void holdAddedRows();
 
+    // Whether the line to the server broke; outside a transaction the next statement opens it again.
+    bool lost() const;
+    // Opens the line again when it broke, trying a few times over some seconds; the failure says that
+    // the server cannot be reached and why. Nothing to do when it serves.
+    void reopenIfLost();
+
     // The engine behind the connection; error 3704 when the connection is not open.
     Driver& driver() const;
+    // The engine for the next statement: outside a transaction its line is opened again first when it
+    // broke. Error 3704 when the connection is not open.
+    Driver& engine();
     // Puts a driver in front of the engine's, which `wrap` receives and passes the work on to (the
     // tests' fault hook); error 3704 when the connection is not open.
     void wrapDriver(const std::function<std::unique_ptr<Driver>(std::unique_ptr<Driver>)>& wrap);

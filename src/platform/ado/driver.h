@@ -59,6 +59,18 @@ public:
     virtual void callProcedure(const QString& name, const QVariantList& parameters) = 0;
     // Runs a script in the engine's own language, untranslated (schema and data set-up).
     virtual void executeNative(const QString& script) = 0;
+
+    // Whether the line to the engine broke (the server ended the session or restarted, the network failed):
+    // the driver serves again only after reopen. An embedded engine's line does not break.
+    virtual bool lost() { return false; }
+    // Opens again what open opened, after the line broke; a transaction that was open went with it.
+    virtual void reopen() {}
+    // What the engine keeps in the database for the translated statements (functions), installed or
+    // brought up to date by the database's owner; an engine that keeps nothing there has nothing to do.
+    virtual void installFunctions() {}
+    virtual bool functionsInstalled() { return true; }
+    // Held to the end of the open transaction: another connection's schema changes wait for it.
+    virtual void lockSchemaChanges() {}
 };
 
 // A driver as the registry knows it: the "Driver=" name it answers to and how to make one.

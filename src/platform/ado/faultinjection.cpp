@@ -48,6 +48,11 @@ public:
         engine_->callProcedure(name, parameters);
     }
     void executeNative(const QString& script) override { engine_->executeNative(script); }
+    bool lost() override { return engine_->lost(); }
+    void reopen() override { engine_->reopen(); }
+    void installFunctions() override { engine_->installFunctions(); }
+    bool functionsInstalled() override { return engine_->functionsInstalled(); }
+    void lockSchemaChanges() override { engine_->lockSchemaChanges(); }
 
 private:
     std::unique_ptr<Driver> engine_;

@@ -21,7 +21,7 @@ Recordset::~Recordset() = default;
 void Recordset::open(const QString& sql, const ConnectionPtr& connection, CursorType, LockType lock) {
     if (isOpen()) throw adoError(err::ObjectOpen);
     if (!connection || !connection->isOpen()) throw adoError(err::ConnectionUnusable);
-    std::unique_ptr<Cursor> cursor = connection->driver().query(sql);
+    std::unique_ptr<Cursor> cursor = connection->engine().query(sql);
     names_ = cursor->fieldNames();
     positions_.clear();
     for (int i = names_.size() - 1; i >= 0; --i)
@@ -156,7 +156,7 @@ void Recordset::update() {
         columns << names_[i];
         values << pending_->values[i];
     }
-    connection_->driver().insert(pending_->table, columns, values);
+    connection_->engine().insert(pending_->table, columns, values);
     pending_->saved = true;
 }
 

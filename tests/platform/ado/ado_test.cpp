@@ -82,6 +82,7 @@ protected:
         ASSERT_EQ(error, QString()) << "the " << nameOf(GetParam()) << " does not open";
         source = connection->driver().name();
         ASSERT_TRUE(testTables.contains(source)) << "no test tables for " << source.toStdString();
+        connection->driver().installFunctions();
         connection->driver().executeNative(testTables[source]);
     }
     template <typename Work> static QString errorOf(Work work) { return errorText(work).section(' ', 0, 1); }

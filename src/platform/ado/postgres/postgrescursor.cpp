@@ -54,7 +54,7 @@ QSqlQuery& PostgresCursor::ran() {
     QSqlQuery& query = result_->query;
     if (result_->ran) return query;
     query.setForwardOnly(false);
-    if (!query.exec(result_->sql)) raiseEngineError(query.lastError());
+    if (!query.exec(result_->sql)) raiseFailure(query.driver(), query.lastError());
     result_->ran = true;
     noteDateColumns();
     return query;

@@ -21,12 +21,16 @@ QString installedVersion() {
 
 } // namespace
 
-void ensureDialect(const QSqlDatabase& database) {
-    const QString version = installedVersion();
+bool hasDialect(const QSqlDatabase& database) {
     QSqlQuery check = runText(
         database,
         QStringLiteral("select obj_description(to_regprocedure(%1), 'pg_proc')").arg(quoted(markedFunction)));
-    if (check.next() && check.value(0).toString() == version) return;
+    return check.next() && check.value(0).toString() == installedVersion();
+}
+
+void ensureDialect(const QSqlDatabase& database) {
+    if (hasDialect(database)) return;
+    const QString version = installedVersion();
     // The advisory lock, held to the end of the transaction, keeps a second installer waiting: the engine
     // refuses to replace one function from two transactions at once.
     QString install =
@@ -34,7 +38,7 @@ void ensureDialect(const QSqlDatabase& database) {
         QString::fromUtf8(dialectScript) +
         QStringLiteral(";\ncomment on function %1 is %2; commit").arg(markedFunction, quoted(version));
     try {
-        runText(database, install);
+        runTogether(database, {install});
     } catch (...) {
         runText(database, QStringLiteral("rollback"));
         throw;

@@ -8,8 +8,11 @@ namespace ado::postgres {
 // The text of dialect.sql, built into the driver.
 extern const char* const dialectScript;
 
-// Installs the functions when the database lacks them or holds another version of them: one query when
-// they are there. Two counters opening a new database at once install them one after the other.
+// Whether the database holds the functions as this build installs them: one query.
+bool hasDialect(const QSqlDatabase& database);
+
+// Installs the functions when the database lacks them or holds another version of them (the owner's step).
+// Two installers at once install them one after the other.
 void ensureDialect(const QSqlDatabase& database);
 
 } // namespace ado::postgres

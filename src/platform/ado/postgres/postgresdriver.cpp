@@ -33,14 +33,40 @@ QString uniqueConnectionName() {
     return QStringLiteral("ado-postgres-%1").arg(++next);
 }
 
+// How long connecting may take, and how soon a line that stopped answering is given up: keepalive probes
+// after 10 s of silence, every 5 s, three unanswered; data sent and not acknowledged for 20 s. The
+// connection string may say otherwise.
+const std::pair<QLatin1String, QLatin1String> LineDefaults[] = {
+    {QLatin1String("connect_timeout"), QLatin1String("10")},
+    {QLatin1String("keepalives"), QLatin1String("1")},
+    {QLatin1String("keepalives_idle"), QLatin1String("10")},
+    {QLatin1String("keepalives_interval"), QLatin1String("5")},
+    {QLatin1String("keepalives_count"), QLatin1String("3")},
+    {QLatin1String("tcp_user_timeout"), QLatin1String("20000")}};
+
 // The connection string's other keys as the client library names them ("Application Name" is
-// application_name).
+// application_name), after the line's defaults it does not set.
 QString connectOptions(const ConnectionString& target) {
     QStringList options;
     for (const auto& [key, value] : target.options)
         options << key.toLower().replace(u' ', u'_') + u'=' + value;
+    for (const auto& [key, value] : LineDefaults)
+        if (!options.contains(QRegularExpression(u'^' + key + u'='))) options.prepend(key + u'=' + value);
     return options.join(u';');
 }
+
+// Set for the session when it opens. A session that sits in a transaction without a statement for 20 s
+// (its program froze, or its line broke where the server cannot tell) is ended, and with it the locks
+// it held; the server probes a silent client's line as the client probes the server's. The module's
+// statements are short: compiling one (done above a plan cost that a listing over a few thousand
+// documents reaches) takes longer than running it. Texts written as literals (quotes doubled) rely on
+// backslashes being plain characters.
+const QStringList SessionSettings = {QStringLiteral("set idle_in_transaction_session_timeout = 20000"),
+                                     QStringLiteral("set tcp_keepalives_idle = 10"),
+                                     QStringLiteral("set tcp_keepalives_interval = 5"),
+                                     QStringLiteral("set tcp_keepalives_count = 3"),
+                                     QStringLiteral("set jit = off"),
+                                     QStringLiteral("set standard_conforming_strings = on")};
 
 // The first word of a statement, in lower case.
 QString firstWord(const QString& sql) {
@@ -99,16 +125,12 @@ void PostgresDriver::open(const ConnectionString& target) {
     if (target.database.isEmpty()) raiseDriverError(core::err::DbFailure, noDatabaseNamed);
     connect(target);
     try {
-        QByteArray zone = QTimeZone::systemTimeZoneId();
-        if (!zone.isEmpty()) run(QStringLiteral("set time zone ") + quoted(QString::fromUtf8(zone)));
-        // The module's statements are short: compiling one (done above a plan cost that a listing over a
-        // few thousand documents reaches) takes longer than running it.
-        run(QStringLiteral("set jit = off"));
-        // Texts written as literals (quotes doubled) rely on backslashes being plain characters.
-        run(QStringLiteral("set standard_conforming_strings = on"));
+        QStringList settings = SessionSettings;
+        const QByteArray zone = QTimeZone::systemTimeZoneId();
+        if (!zone.isEmpty()) settings << QStringLiteral("set time zone ") + quoted(QString::fromUtf8(zone));
+        runTogether(database(), settings);
         applyTimeout();
         applyLockTimeout();
-        ensureDialect(database());
         schema_ = std::make_unique<SchemaCache>(database());
         statements_ = std::make_unique<StatementCache>(database());
         inserts_ = std::make_unique<InsertCache>(database());
@@ -138,6 +160,30 @@ void PostgresDriver::connect(const ConnectionString& target) {
         silenceNotices(connection);
     }
     connectionName_ = name;
+    target_ = target;
+}
+
+bool PostgresDriver::lost() {
+    return target_ && (connectionName_.isEmpty() || lineBroken(database()));
+}
+
+void PostgresDriver::reopen() {
+    const ConnectionString target = *target_;
+    if (!connectionName_.isEmpty()) close();
+    open(target);
+}
+
+void PostgresDriver::installFunctions() {
+    ensureDialect(database());
+}
+
+bool PostgresDriver::functionsInstalled() {
+    return hasDialect(database());
+}
+
+void PostgresDriver::lockSchemaChanges() {
+    requireTransaction();
+    run(QStringLiteral("select pg_advisory_xact_lock(hashtext('receipts schema'))"));
 }
 
 void PostgresDriver::close() {
@@ -223,6 +269,13 @@ void PostgresDriver::commit() {
 
 void PostgresDriver::rollback() {
     requireTransaction();
+    // The server gave up the transaction with the line: the levels only unwind.
+    if (lost()) {
+        held_.clear();
+        --level_;
+        if (level_ == 0) endHolding();
+        return;
+    }
     // Rolling back to the savepoint also ends the failed state a statement after it left. The rows held
     // were added after the savepoint: beginning it sent those before. A transaction that sent nothing has
     // nothing to roll back.

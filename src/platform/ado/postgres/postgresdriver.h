@@ -4,6 +4,7 @@
 #include "platform/ado/driver.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QSqlDatabase;
@@ -24,8 +25,8 @@ public:
     QString name() const override;
     // Opens the database on the server the connection string names (Host, Port, Database, User,
     // Password); every other key goes to the client library as a connection option (sslmode=require,
-    // connect_timeout=5, ...). Installs the dialect's functions when the database lacks them and sets
-    // the session's time zone to this machine's.
+    // connect_timeout=5, ...), over the defaults that bound connecting and notice a dead line. Sets the
+    // session's time zone to this machine's; installs nothing.
     void open(const ConnectionString& target) override;
     void close() override;
     // The statement time-out: a statement running longer is cancelled; 0 waits forever.
@@ -53,9 +54,19 @@ public:
     // which refuses CALL: the call is sent unprepared with its values written as literals.
     void callProcedure(const QString& name, const QVariantList& parameters) override;
     void executeNative(const QString& script) override;
+    // Broken when the client library found the line closed, now or at the last statement.
+    bool lost() override;
+    void reopen() override;
+    // The dialect's functions (dialect.sql), marked with the version of the script.
+    void installFunctions() override;
+    bool functionsInstalled() override;
+    // An advisory lock of the transaction.
+    void lockSchemaChanges() override;
 
 private:
     QString connectionName_;
+    // What open opened, for reopen.
+    std::optional<ConnectionString> target_;
     int timeout_ = 30;
     // Whether the session holds timeout_ for good: set outside a transaction.
     bool timeoutHeld_ = false;

@@ -28,19 +28,19 @@ qint64 errorNumber(const QString& sqlState) {
     return core::err::DbFailure;
 }
 
-// The engine's primary message: the plugin hands over "ERROR:  message" with the detail, the context and
-// the SQLSTATE on lines of their own.
-QString primaryMessage(const QSqlError& error) {
+} // namespace
+
+// The plugin hands over "ERROR:  message" with the detail, the context and the SQLSTATE on lines of their
+// own.
+QString engineMessage(const QSqlError& error) {
     QString text = error.databaseText().section(u'\n', 0, 0).trimmed();
     for (const char* severity : {"ERROR:", "FATAL:", "PANIC:"})
         if (text.startsWith(QLatin1String(severity))) return text.mid(qstrlen(severity)).trimmed();
     return text.isEmpty() ? error.text() : text;
 }
 
-} // namespace
-
 void raiseEngineError(const QSqlError& error) {
-    raiseDriverError(errorNumber(error.nativeErrorCode()), primaryMessage(error));
+    raiseDriverError(errorNumber(error.nativeErrorCode()), engineMessage(error));
 }
 
 void raiseDriverError(qint64 number, const QString& description) {

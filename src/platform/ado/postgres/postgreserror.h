@@ -13,6 +13,10 @@ inline const QString driverName = QStringLiteral("PostgreSQL");
 // its SQLSTATE class stands for.
 [[noreturn]] void raiseEngineError(const QSqlError& error);
 
+// The engine's primary message in the error ("ERROR:" and the lines after the first left out); the
+// plugin's own text when the engine said nothing.
+QString engineMessage(const QSqlError& error);
+
 // Throws a runtime error of the driver with the given number and description.
 [[noreturn]] void raiseDriverError(qint64 number, const QString& description);
 

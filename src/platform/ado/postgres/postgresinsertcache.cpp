@@ -12,7 +12,7 @@ void InsertCache::run(const QString& sql, const QVariantList& values) {
     QSqlQuery& insert = statements_.shape(sql, [&] { return prepared(database_, sql); });
     for (int i = 0; i < values.size(); ++i)
         insert.bindValue(i, values[i]);
-    if (!insert.exec()) raiseEngineError(insert.lastError());
+    if (!insert.exec()) raiseFailure(insert.driver(), insert.lastError());
 }
 
 } // namespace ado::postgres

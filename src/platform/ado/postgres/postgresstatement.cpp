@@ -1,6 +1,7 @@
 // Unprepared and prepared statements on the QPSQL connection.
 #include "postgresstatement.h"
 
+#include "platform/ado/adoerror.h"
 #include "platform/core/runtimeerror.h"
 #include "postgreserror.h"
 
@@ -15,9 +16,25 @@ namespace ado::postgres {
 
 namespace {
 
-PGconn* connectionOf(const QSqlDatabase& database) {
-    QVariant handle = database.driver()->handle();
+PGconn* connectionOf(const QSqlDriver* driver) {
+    QVariant handle = driver->handle();
     return *static_cast<PGconn* const*>(handle.constData());
+}
+
+PGconn* connectionOf(const QSqlDatabase& database) {
+    return connectionOf(database.driver());
+}
+
+// The first line of what the client library last said about the connection.
+QString clientMessage(PGconn* connection) {
+    return QString::fromUtf8(PQerrorMessage(connection)).section(u'\n', 0, 0).trimmed();
+}
+
+// A failure of the client library itself, not an answer of the engine.
+[[noreturn]] void raiseClientFailure(PGconn* connection) {
+    if (PQstatus(connection) == CONNECTION_BAD)
+        throw unreachableServer(clientMessage(connection), driverName);
+    raiseDriverError(core::err::DbFailure, clientMessage(connection));
 }
 
 // libpq's own receiver, which prints a message on stderr; every connection starts with the same one.
@@ -61,7 +78,7 @@ QSqlError errorOf(const PGresult* result) {
 QVariantList runTogether(const QSqlDatabase& database, const QStringList& statements) {
     PGconn* connection = connectionOf(database);
     if (!PQsendQuery(connection, statements.join(QStringLiteral("; ")).toUtf8().constData()))
-        raiseDriverError(core::err::DbFailure, QString::fromUtf8(PQerrorMessage(connection)).trimmed());
+        raiseClientFailure(connection);
     QVariantList values;
     std::optional<QSqlError> refusal;
     while (PGresult* result = PQgetResult(connection)) {
@@ -73,21 +90,21 @@ QVariantList runTogether(const QSqlDatabase& database, const QStringList& statem
             refusal = errorOf(result);
         PQclear(result);
     }
-    if (refusal) raiseEngineError(*refusal);
+    if (refusal) raiseFailure(database.driver(), *refusal);
     return values;
 }
 
 QSqlQuery runText(const QSqlDatabase& database, const QString& sql) {
     QSqlQuery query(database);
     query.setForwardOnly(false);
-    if (!query.exec(sql)) raiseEngineError(query.lastError());
+    if (!query.exec(sql)) raiseFailure(database.driver(), query.lastError());
     return query;
 }
 
 QSqlQuery prepared(const QSqlDatabase& database, const QString& sql) {
     QSqlQuery query(database);
     query.setForwardOnly(false);
-    if (!query.prepare(sql)) raiseEngineError(query.lastError());
+    if (!query.prepare(sql)) raiseFailure(database.driver(), query.lastError());
     return query;
 }
 
@@ -96,13 +113,27 @@ QStringList describePrepared(const QSqlDatabase& database, const QString& name) 
     PGresult* described = PQdescribePrepared(connection, name.toUtf8().constData());
     if (PQresultStatus(described) != PGRES_COMMAND_OK) {
         PQclear(described);
-        raiseDriverError(core::err::DbFailure, QString::fromUtf8(PQerrorMessage(connection)).trimmed());
+        raiseClientFailure(connection);
     }
     QStringList names;
     for (int column = 0; column < PQnfields(described); ++column)
         names << QString::fromUtf8(PQfname(described, column));
     PQclear(described);
     return names;
+}
+
+bool lineBroken(const QSqlDatabase& database) {
+    PGconn* connection = connectionOf(database);
+    if (PQstatus(connection) == CONNECTION_OK && PQtransactionStatus(connection) != PQTRANS_ACTIVE)
+        PQconsumeInput(connection);
+    return PQstatus(connection) == CONNECTION_BAD;
+}
+
+void raiseFailure(const QSqlDriver* driver, const QSqlError& error) {
+    PGconn* connection = connectionOf(driver);
+    if (PQstatus(connection) != CONNECTION_BAD) raiseEngineError(error);
+    const QString told = engineMessage(error);
+    throw unreachableServer(told.isEmpty() ? clientMessage(connection) : told, driverName);
 }
 
 bool transactionFailed(const QSqlDatabase& database) {

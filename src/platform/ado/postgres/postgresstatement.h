@@ -6,7 +6,17 @@
 #include <QVariantList>
 #include <optional>
 
+class QSqlDriver;
+class QSqlError;
+
 namespace ado::postgres {
+
+// Whether the line to the server is closed: what the server sent meanwhile (the end of the session, a
+// restart) is read without waiting for more.
+bool lineBroken(const QSqlDatabase& database);
+
+// Raises the engine's refusal; when the line to the server broke with it, that the server cannot be reached.
+[[noreturn]] void raiseFailure(const QSqlDriver* driver, const QSqlError& error);
 
 // Runs a text of one or more statements as it is, unprepared; its result stays on the client, so that
 // rows can be read while other statements run on the connection.

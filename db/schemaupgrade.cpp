@@ -1,25 +1,23 @@
 // The receipt store's own tables and keys, defined here and nowhere else, made in place on old databases.
-#include "receiptkeys.h"
+#include "schemaupgrade.h"
 
+#include "platform/ado/driver.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/runtimeerror.h"
-#include "quietlog.h"
 
-#include <QStringList>
-
-namespace store {
+namespace db {
 
 namespace {
-
-const QString UpgradeProcedure = QStringLiteral("ensureReceiptKeys");
 
 // Written so that every engine takes them as they stand, and again on a database that has them.
 const char* const Tables[] = {
     "create table if not exists LosReceiptLock (rlId integer not null primary key, rlSaves integer not "
     "null default 0)",
     "create table if not exists LosReceiptNumbering (rnPrefix text not null primary key, rnLastNo "
-    "integer not null)",
+    "integer not null default 0)",
+    "create table if not exists LosReceiptSaveKey (skKey text not null primary key, skShopId integer, "
+    "skReceiptId integer)",
     "insert into LosReceiptLock (rlId, rlSaves) select 1, 0 where not exists (select rlId from "
     "LosReceiptLock where rlId = 1)"};
 
@@ -70,10 +68,12 @@ QString createKey(const UniqueKey& key, const ado::ConnectionPtr& connection) {
 
 } // namespace
 
-void ensureReceiptKeys(const ado::ConnectionPtr& connection) {
+QStringList upgradeDatabase(const ado::ConnectionPtr& connection) {
+    connection->driver().installFunctions();
     QStringList broken;
     {
         ado::Transaction transaction(connection);
+        connection->driver().lockSchemaChanges();
         for (const char* table : Tables)
             connection->execute(QString::fromUtf8(table));
         for (const UniqueKey& key : Keys) {
@@ -84,8 +84,7 @@ void ensureReceiptKeys(const ado::ConnectionPtr& connection) {
         }
         transaction.commit();
     }
-    for (const QString& description : broken)
-        logQuietly(connection, UpgradeProcedure, core::err::DbConstraintViolation, description);
+    return broken;
 }
 
-} // namespace store
+} // namespace db
