@@ -1,11 +1,13 @@
 # The installed program and its Debian package (`cpack -G DEB` in the build folder): receipts-host on the
 # PATH, the component library hosts load with the header they include, the program's reports, the menu
-# entry and its icon, the README. The demo shop is inside receipts-host, which sets it up on a first run or
-# with --create-demo. The scenario runner's library stays out: --script runs scenarios inside the host.
+# entry and its icon, the README, the rights of the counters' role on a PostgreSQL shop database. The demo
+# shop is inside receipts-host, which sets it up on a first run or with --create-demo. The scenario runner's
+# library stays out: --script runs scenarios inside the host.
 install(TARGETS receipts-host RUNTIME DESTINATION ${RECEIPTS_INSTALL_BINDIR})
 install(TARGETS k8tr4072 LIBRARY DESTINATION ${RECEIPTS_INSTALL_LIBDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/include/k8tr4072.h DESTINATION include)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/reports/ DESTINATION ${RECEIPTS_INSTALL_DATADIR}/reports)
+install(FILES ${CMAKE_SOURCE_DIR}/db/postgres/counters.sql DESTINATION ${RECEIPTS_INSTALL_DATADIR}/postgres)
 install(FILES ${CMAKE_SOURCE_DIR}/package/receipts.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/package/receipts.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION share/doc/receipts)

@@ -149,6 +149,8 @@ void frmReceiptShop::Form_Load() {
 void frmReceiptShop::loadWindow() {
     shared::Session& s = session();
     receipt_ = Receipt();
+    saveKey_.clear();
+    saveInDoubt_ = false;
     s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
     s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
     adocon()->setCommandTimeout(EntryTimeoutSeconds);

@@ -21,6 +21,10 @@ namespace ado {
 class Recordset;
 }
 
+namespace core {
+class RuntimeError;
+}
+
 namespace entry {
 
 // The controls show the receipt and pass what the cashier does to it; the rules, amounts and totals are the
@@ -119,6 +123,8 @@ private:
     bool saveEntry();
     std::optional<SaveRefusal> storeNewReceipt();
     std::optional<SaveRefusal> storeReceiptOnce();
+    std::optional<SaveRefusal> outcomeAfterBrokenLine(const core::RuntimeError& broke);
+    std::optional<SaveRefusal> savedMeanwhile(const store::ReceiptKeys& stored);
     std::vector<SettledDocuments> readSettledDocuments();
     std::optional<SaveRefusal> overSettledDocument(const std::vector<SettledDocuments>& settled);
     void SaveReceiptHeader(const HeaderFacts& facts);
@@ -196,6 +202,10 @@ private:
     Receipt receipt_;
     // The stored receipt's id and number, once saved.
     store::ReceiptKeys saved_;
+    // The key of the entry's save, chosen at its first attempt and kept until it is known to be stored.
+    QString saveKey_;
+    // Whether an attempt broke off with its outcome unknown: the next one asks before storing anything.
+    bool saveInDoubt_ = false;
     bool firstActivation_ = false;
     qint32 previousCustomerIndex_ = -1;
     qint16 activationItemCount_ = 0;

@@ -15,6 +15,7 @@
 #include "shared/statement.h"
 #include "store/invoicekinds.h"
 #include "store/receiptnumbering.h"
+#include "store/savekeys.h"
 
 #include <optional>
 
@@ -132,6 +133,7 @@ std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
     // The rows go to the engine with the balances' reading and with the commit, not one at a time.
     adocon()->holdAddedRows();
     SaveReceiptHeader(facts);
+    store::recordSaveKey(adocon(), saveKey_, session().shopId, saved_.id);
     if (auto refusal = overSettledDocument(settled)) return refusal;
     if (OptSettlement.value()) SaveReceiptDetails();
     transaction.commit();
@@ -139,6 +141,8 @@ std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
 }
 
 void frmReceiptShop::finishSave() {
+    saveKey_.clear();
+    saveInDoubt_ = false;
     shared::UpdateEditedRow(QStringLiteral("drid=") + QString::number(saved_.id), saved_.id);
     setTag(QString());
     offerVoucher();

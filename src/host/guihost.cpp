@@ -4,6 +4,7 @@
 #include "componentclient.h"
 #include "databasetarget.h"
 #include "db/databasefile.h"
+#include "db/schemaupgrade.h"
 #include "db/shopdatabase.h"
 #include "shared/userfolder.h"
 
@@ -34,8 +35,9 @@ int failure(const QString& message) {
 // is never created: a mistyped path would take the shop's receipts into a new file.
 bool databaseReady(const DatabaseTarget& target) {
     try {
+        // The host's own file, made by an earlier version, is brought up to date as the host would make it.
         if (target.isDefault()) {
-            db::DatabaseFile::openOrCreateDemo(target.name());
+            db::upgradeDatabase(db::DatabaseFile::openOrCreateDemo(target.name()));
             return true;
         }
         if (target.isFile() && !QFileInfo::exists(target.name())) {

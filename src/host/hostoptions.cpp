@@ -69,6 +69,10 @@ HostOptions HostOptions::parse(const QStringList& arguments) {
             options.createDemo = true;
             continue;
         }
+        if (option == QLatin1String("--upgrade-database")) {
+            options.upgradeDatabase = true;
+            continue;
+        }
         const auto setter = valueOptions().find(option);
         if (setter == valueOptions().end())
             fail(QStringLiteral("unknown option \"") + option + QLatin1Char('"'));
@@ -87,6 +91,8 @@ QString HostOptions::usage() {
         "                    (default: receipts.db in the application folder, created with the\n"
         "                    demo shop when missing)\n"
         "  --create-demo     set up the demo shop on the empty database --database names and exit\n"
+        "  --upgrade-database  bring the shop database --database names up to date and exit: its\n"
+        "                    owner runs it once after installing a new version (counters may be open)\n"
         "  --folder DIR      the application folder (default: the user's data folder; for a\n"
         "                    scenario, a fresh temporary folder)\n"
         "  --company N       company id (default 1)\n"

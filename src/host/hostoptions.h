@@ -20,7 +20,8 @@ struct HostOptions {
     QString component; // empty: the component library installed or built with the host
     bool help = false;
     bool version = false;
-    bool createDemo = false; // set up the demo shop on the empty --database and exit
+    bool createDemo = false;      // set up the demo shop on the empty --database and exit
+    bool upgradeDatabase = false; // bring the --database up to date and exit
     scenario::SessionValues session;
 
     // The arguments after the program name; OptionError names what is wrong.

@@ -1,4 +1,5 @@
 // receipts-host: opens the receipt register, or runs a scenario with --script.
+#include "databaseupgrade.h"
 #include "demosetup.h"
 #include "guihost.h"
 #include "hostoptions.h"
@@ -14,10 +15,11 @@
 
 namespace {
 
-// A scenario and the demo set-up of an installer run where there may be no screen.
+// A scenario, and the demo set-up and upgrade of an installer, run where there may be no screen.
 bool withoutScreen(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--script") == 0 || std::strcmp(argv[i], "--create-demo") == 0) return true;
+        for (const char* headless : {"--script", "--create-demo", "--upgrade-database"})
+            if (std::strcmp(argv[i], headless) == 0) return true;
     return false;
 }
 
@@ -98,5 +100,6 @@ int main(int argc, char** argv) {
     }
     if (const int status = answerQuestions(options); status >= 0) return status;
     if (options.createDemo) return host::DemoSetup::run(options);
+    if (options.upgradeDatabase) return host::DatabaseUpgrade::run(options);
     return options.script.isEmpty() ? host::GuiHost::run(options) : host::ScenarioHost::run(options);
 }

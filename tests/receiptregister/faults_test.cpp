@@ -1,12 +1,20 @@
-// A statement failing anywhere in saving, cancelling or posting leaves nothing half-written behind.
+// A statement failing anywhere in saving, cancelling or posting leaves nothing half-written behind; so do
+// the lines to a server that break or freeze, and a counter with only a counter's rights works.
 #include "entry/frmreceiptshop.h"
 #include "entry/invoicelists.h"
+#include "platform/ado/connectionstring.h"
+#include "platform/ado/driver.h"
 #include "platform/ado/faultinjection.h"
 #include "platform/forms/userinput.h"
 #include "receiptregister/frmcancelreason.h"
 #include "receiptregister/frmmaster.h"
 #include "support/entrywindow.h"
+#include "support/faultproxy.h"
 #include "support/tablesnapshot.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QUuid>
 
 namespace {
 
@@ -39,8 +47,8 @@ const char* const Rows[] = {
 // The error log records the failure on purpose (and SQLite counts its rows in sqlite_sequence). The clocks
 // differ from run to run, and so do the keys a server's sequences give: a rolled-back insert uses one up.
 const QStringList LeftOut = {"aErrorLog", "sqlite_sequence"};
-const QStringList Varying = {"drTime",    "drpostedtime", "openedtime", "loggedtime",
-                             "savedtime", "postingtime",  "auditid",    "glid"};
+const QStringList Varying = {"drTime",      "drpostedtime", "openedtime", "loggedtime", "savedtime",
+                             "postingtime", "auditid",      "glid",       "skKey"};
 
 struct Action;
 
@@ -49,11 +57,17 @@ struct Action;
 class Counter : public testing_support::TestShop {
 public:
     Counter(Engine engine, const Action& action, long failAt);
+    ~Counter();
     void run();
+    // The component works on a connection of its own to the shop's database, as another user or through
+    // another line; the fault is put in front of it.
+    void connectAs(const QString& connectionString);
     // Presses the button that starts the action. The first press meets the fault; when it left the
     // database as it found it, the action is pressed again in the same window.
     void press(forms::CommandButton& button);
 
+    // Done just before the first press, to the line or the server: a fault of its own.
+    std::function<void()> beforeFirstPress;
     long statements = 0; // reaching the engine during the first press
     QStringList errorsOfFirstPress;
     QStringList before, afterFirstPress, afterSecondPress;
@@ -62,6 +76,7 @@ private:
     const Action& action_;
     long failAt_;
     std::shared_ptr<ado::InjectedFault> fault_;
+    ado::ConnectionPtr ownConnection_;
     int presses_ = 0;
 
     QStringList rows() const { return testing_support::tableRows(database, LeftOut, Varying); }
@@ -97,6 +112,19 @@ Counter::Counter(Engine engine, const Action& action, long failAt)
     ui.backend.onModal = [this](forms::Form& form) { onModal(form); };
 }
 
+// The session's services hold the component's connection on: the server drops the test's database only
+// once it is closed.
+Counter::~Counter() {
+    if (ownConnection_) ownConnection_->close();
+}
+
+void Counter::connectAs(const QString& connectionString) {
+    ownConnection_ = ado::Connection::create();
+    ownConnection_->open(connectionString);
+    component.setAdocon(ownConnection_);
+    fault_ = ado::injectFault(*ownConnection_);
+}
+
 void Counter::run() {
     component.Show();
     if (!action_.pressedAgainInPlace && failAt_ && afterFirstPress == before) component.Show();
@@ -112,13 +140,15 @@ void Counter::firstPress(forms::CommandButton& button) {
     before = rows();
     const size_t errorsBefore = ui.errors.size();
     *fault_ = {failAt_, 0};
+    if (beforeFirstPress) beforeFirstPress();
     user::click(button);
     statements = fault_->statements;
     fault_->failAt = 0;
     afterFirstPress = rows();
     for (size_t i = errorsBefore; i < ui.errors.size(); ++i)
         errorsOfFirstPress << ui.errors[i].description;
-    if (!failAt_ || !action_.pressedAgainInPlace || afterFirstPress != before) return;
+    const bool faulted = failAt_ || beforeFirstPress;
+    if (!faulted || !action_.pressedAgainInPlace || afterFirstPress != before) return;
     ASSERT_TRUE(button.visible() && button.enabled()) << "the window is left unusable";
     press(button);
 }
@@ -207,5 +237,136 @@ INSTANTIATE_TEST_SUITE_P(, Fault,
                              return std::get<Action>(instance.param).name + std::string("_") +
                                     ::testing::PrintToString(std::get<Engine>(instance.param));
                          });
+
+// The shop's database on the test server, reached with `keys` in place of the same keys of its connection
+// string.
+QString shopDatabase(const Counter& counter, const QString& keys) {
+    return counter.database.connection()->connectionString() + u';' + keys;
+}
+
+// The keys that reach the test server through the proxy.
+QString through(const testing_support::FaultProxy& proxy) {
+    return QStringLiteral("Host=127.0.0.1;Port=%1").arg(proxy.port());
+}
+
+testing_support::FaultProxy proxyToTestServer() {
+    const auto server = ado::ConnectionString::parse(qEnvironmentVariable("RECEIPTS_TEST_SERVER"));
+    return testing_support::FaultProxy(server.host, quint16(server.port.toUInt()));
+}
+
+// A new role with the rights the shipped statements grant the counters; the keys that log in with it.
+QString counterRole(const Counter& counter) {
+    const QString role = QStringLiteral("counter_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+    counter.sql(QStringLiteral("create role %1 login password 'counter'").arg(role));
+    QFile rights(QStringLiteral(COUNTER_RIGHTS));
+    EXPECT_TRUE(rights.open(QIODevice::ReadOnly));
+    counter.database.connection()->driver().executeNative(
+        QString::fromUtf8(rights.readAll()).replace(QStringLiteral(":\"counter\""), role));
+    return QStringLiteral("User=%1;Password=counter").arg(role);
+}
+
+class CounterRole : public ::testing::TestWithParam<Action> {};
+
+// The counters' role, which cannot change the schema, saves, cancels and posts as the owner would.
+TEST_P(CounterRole, runsTheActionWithOnlyTheRightsGranted) {
+    Counter counter(Engine::Server, GetParam(), 0);
+    counter.database.requireConnection();
+    if (IsSkipped() || HasFatalFailure()) return;
+    counter.connectAs(shopDatabase(counter, counterRole(counter)));
+    counter.run();
+    EXPECT_EQ(counter.errorsOfFirstPress, QStringList());
+    EXPECT_NE(counter.afterFirstPress, counter.before);
+}
+
+INSTANTIATE_TEST_SUITE_P(, CounterRole, ::testing::ValuesIn(Actions),
+                         [](const auto& instance) { return std::string(instance.param.name); });
+
+// Ends every other session on the shop's database, as a restart of the server does.
+void endSessions(const Counter& counter) {
+    counter.scalar("select count(pg_terminate_backend(pid, 5000)) from pg_stat_activity where datname = "
+                   "current_database() and pid <> pg_backend_pid()");
+}
+
+// A save whose line broke (the session ended while the entry was open, the line dropped with the saving lock
+// taken or with the commit sent): the cashier is told whether the receipt was stored, and the entry ends with
+// the one receipt a save without a fault stores, saved again when it was not.
+TEST(BrokenLine, endsTheSaveWithOneReceiptAndTellsWhetherItWasStored) {
+    Counter clean(Engine::Server, Actions[0], 0);
+    clean.database.requireConnection();
+    if (IsSkipped()) return;
+    clean.run();
+    const struct {
+        const char* name;
+        const char* dropAfter; // none: the session ends instead
+        QStringList told;
+        bool storedAtOnce;
+    } cases[] = {{"session ended", nullptr, {}, true},
+                 {"lock taken",
+                  "LosReceiptLock",
+                  {"The receipt was not saved: The database server cannot be reached: server closed the "
+                   "connection unexpectedly; the entry is kept, try again"},
+                  false},
+                 {"commit sent", "commit", {"Receipt RC-3 was saved"}, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::FaultProxy proxy = proxyToTestServer();
+        Counter counter(Engine::Server, Actions[0], 0);
+        // The session ends on a line of its own: the server's goodbye reaches the counter before it acts.
+        counter.connectAs(shopDatabase(counter, c.dropAfter ? through(proxy) : QString()));
+        counter.beforeFirstPress = [&] {
+            c.dropAfter ? proxy.dropAfterForwarding(c.dropAfter) : endSessions(counter);
+        };
+        counter.run();
+        QStringList told = counter.ui.messageTexts();
+        told.removeAll(QStringLiteral("Do you want to print Voucher"));
+        EXPECT_EQ(told, c.told);
+        EXPECT_EQ(counter.errorsOfFirstPress, QStringList());
+        EXPECT_EQ(counter.afterFirstPress != counter.before, c.storedAtOnce);
+        EXPECT_EQ(testing_support::rowDifferences(clean.afterFirstPress, c.storedAtOnce
+                                                                             ? counter.afterFirstPress
+                                                                             : counter.afterSecondPress),
+                  "");
+    }
+}
+
+const char* const TakeTheSavingLock = "update LosReceiptLock set rlSaves = rlSaves + 1 where rlId = 1";
+
+// A counter that froze holding the saving lock (or whose line was cut where the server cannot tell) loses the
+// lock within 30 s: another counter then takes it.
+TEST(FrozenCounter, losesTheSavingLockWithinThirtySeconds) {
+    testing_support::TestDatabase database(Engine::Server);
+    database.requireConnection();
+    if (IsSkipped()) return;
+    testing_support::FaultProxy proxy = proxyToTestServer();
+    const QString shop = database.connection()->connectionString();
+    ado::ConnectionPtr frozen = ado::Connection::create();
+    frozen->open(shop + u';' + through(proxy));
+    frozen->beginTrans();
+    frozen->execute(TakeTheSavingLock);
+    proxy.freeze();
+    ado::ConnectionPtr other = ado::Connection::create();
+    other->setLockTimeout(60);
+    other->open(shop);
+    QElapsedTimer waited;
+    waited.start();
+    other->execute(TakeTheSavingLock);
+    EXPECT_LT(waited.elapsed(), 30000);
+    other->close();
+}
+
+// A server that accepts the connection and never answers is given up within 30 s, with the cause.
+TEST(SilentServer, isGivenUpWithinThirtySeconds) {
+    testing_support::FaultProxy silent(QString(), 0);
+    QElapsedTimer waited;
+    waited.start();
+    const QString outcome = testing_support::outcome([&] {
+        ado::Connection::create()->open(
+            QStringLiteral("Driver=postgres;Host=127.0.0.1;Port=%1;Database=receipts;User=receipts")
+                .arg(silent.port()));
+        return QString();
+    });
+    EXPECT_LT(waited.elapsed(), 30000);
+    EXPECT_EQ(outcome, testing_support::failsWith(core::err::DbFailure));
+}
 
 } // namespace

@@ -124,8 +124,10 @@ QStringList describePrepared(const QSqlDatabase& database, const QString& name) 
 
 bool lineBroken(const QSqlDatabase& database) {
     PGconn* connection = connectionOf(database);
-    if (PQstatus(connection) == CONNECTION_OK && PQtransactionStatus(connection) != PQTRANS_ACTIVE)
-        PQconsumeInput(connection);
+    // A server ending the session says why before it closes the line: a second read finds the end.
+    for (int read = 0; read < 2; ++read)
+        if (PQstatus(connection) == CONNECTION_OK && PQtransactionStatus(connection) != PQTRANS_ACTIVE)
+            PQconsumeInput(connection);
     return PQstatus(connection) == CONNECTION_BAD;
 }
 
