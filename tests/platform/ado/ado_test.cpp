@@ -195,7 +195,10 @@ TEST(ConnectionString, readsKeysInAnyCaseAndOrderWithTheirSynonymsAndKeepsTheRes
          "postgres|shop|db.local|5433|clerk|a=b||"},
         {"DRIVER = odbc ; dsn=Shop ; uid = clerk ;PWD=x; Server=h; Initial Catalog=c; sslmode=require;"
          "Application Name=till 1", "odbc|c|h||clerk|x|Shop|sslmode=require, Application Name=till 1"},
-        {"Data Source=a.db;;User ID=u;database=b.db;", "|b.db|||u|||"}};
+        {"Data Source=a.db;;User ID=u;database=b.db;", "|b.db|||u|||"},
+        // A value in braces holds any character, "}}" standing for "}"; an unclosed one runs to the end.
+        {"Driver=postgres;Password={a;b}}=c} ;Database= { shop }", "postgres| shop ||||a;b}=c||"},
+        {"Service=shop;PWD={x}y;User={u;Host=h", "||||u;Host=h|xy||Service=shop"}};
     for (const auto& [text, parts] : cases) {
         const auto read = ado::ConnectionString::parse(text);
         QStringList options;
@@ -207,6 +210,16 @@ TEST(ConnectionString, readsKeysInAnyCaseAndOrderWithTheirSynonymsAndKeepsTheRes
                   parts)
             << text;
     }
+}
+
+TEST(ConnectionString, showsEveryPasswordMaskedAndTheRestAsWritten) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Driver=postgres;Password={a;b}}c};User=u", "Driver=postgres;Password=***;User=u"},
+        {"pwd = x ; SslPassword=y;Database=d", "pwd =***; SslPassword=***;Database=d"},
+        {"User=u;Password={never closed;Host=h", "User=u;Password=***"},
+        {"/data/receipts.db", "/data/receipts.db"}};
+    for (const auto& [text, masked] : cases)
+        EXPECT_EQ(ado::maskedConnectionString(text), masked) << text;
 }
 
 TEST_P(AdoTest, theDialectGivesTheServersResults) {
