@@ -13,6 +13,7 @@
 #include "platform/core/runtimeerror.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
@@ -355,6 +356,27 @@ TEST_P(AdoTest, opensOnlyThroughAKnownDriverAndRefusesWhatItsStateForbids) {
     connection->close();
     EXPECT_EQ(errorText([&] { connection->beginTrans(); }),
               "error 3704 from k8tr4072: Operation is not allowed when the object is closed.");
+}
+
+// A service of the client library's service file names what the keys would, the database included, and
+// its password file gives the password the string leaves out.
+TEST_P(AdoTest, aServiceAndAPasswordFileStandForTheKeys) {
+    if (source == "SQLite") GTEST_SKIP() << "services and password files belong to the PostgreSQL client";
+    const auto server = ado::ConnectionString::parse(target);
+    const auto write = [&](const char* variable, const QString& name, const QString& text) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size());
+        ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)); // or the client ignores it
+        qputenv(variable, QFile::encodeName(file.fileName()));
+    };
+    write("PGSERVICEFILE", "services",
+          QString("[shop]\nhost=%1\nport=%2\ndbname=%3\nuser=%4\n")
+              .arg(server.host, server.port, server.database, server.user));
+    write("PGPASSFILE", "passwords",
+          QStringList{server.host, server.port, server.database, server.user, server.password}.join(':'));
+    EXPECT_EQ(rows("select code from ashops", openConnection("Driver=postgres;Service=shop")), "7");
+    qunsetenv("PGSERVICEFILE");
+    qunsetenv("PGPASSFILE");
 }
 
 TEST_P(AdoTest, onlyTheOutermostCommitMakesWorkDurableAndRollbackUndoesCommittedInnerLevels) {

@@ -96,7 +96,9 @@ QSqlDatabase PostgresDriver::database() const {
 }
 
 void PostgresDriver::open(const ConnectionString& target) {
-    if (target.database.isEmpty()) raiseDriverError(core::err::DbFailure, noDatabaseNamed);
+    // A service of the connection service file may name the database.
+    if (target.database.isEmpty() && target.option(u"Service").isEmpty())
+        raiseDriverError(core::err::DbFailure, noDatabaseNamed);
     connect(target);
     try {
         QByteArray zone = QTimeZone::systemTimeZoneId();

@@ -24,7 +24,8 @@ public:
     QString name() const override;
     // Opens the database on the server the connection string names (Host, Port, Database, User,
     // Password); every other key goes to the client library as a connection option (sslmode=require,
-    // connect_timeout=5, ...). Installs the dialect's functions when the database lacks them and sets
+    // connect_timeout=5, Service=NAME for a service of its connection service file, which may name the
+    // database, ...). Installs the dialect's functions when the database lacks them and sets
     // the session's time zone to this machine's.
     void open(const ConnectionString& target) override;
     void close() override;
