@@ -311,6 +311,12 @@ TEST_P(AdoTest, theDialectGivesTheServersResults) {
         {"select 'Émile' = 'éMILE', 'rc-Ä' = 'RC-ä ', '' = '   ', ' a' = 'a', 'a b' = 'ab'", "1, 1, 1, 0, 0",
          "1, 0, 0, 0, 0"},
         {"select 'a' < 'B', 'ab' < 'ABC', 'Z' > '_', 'rc-a' < 'RC-ä', 'x' <> upper('X')", "1, 1, 1, 1, 0"},
+        // LIKE ignores case on columns, literals and expressions, a number matching as its digits; a
+        // backslash is a plain character unless ESCAPE names it.
+        {"select drID from receipt where drNo like 'rc-00%' or drID + 1 like '4' order by 1", "1; 2; 3"},
+        {"select drID from receipt where upper(drNo) + 'x' not like ('rc-' + '1%') and (case when drNo like "
+         "'%7' then 'a' end) like 'A' order by 1", "1"},
+        {"select 'a\\b_' like 'A\\B!_' escape '!', 'a\\b' like 'A\\_', 'O''Brien' like 'o''b%'", "1, 1, 1"},
         // Literals, comments and the join keyword are left alone; bracketed names and N'' literals are read.
         {"select [drNo], [a\"b] from receipt a right join invoice b on a.drID = b.invoiceid, (select 1 as "
          "[a\"b]) x where drNo = N'rc-0007' and 'isnull(a,b) + getdate()' /* right(x,1) */ <> '' -- len(x)",
