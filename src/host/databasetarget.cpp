@@ -1,6 +1,8 @@
 // Telling a database file from a connection string on the host's command line.
 #include "databasetarget.h"
 
+#include "hostoptions.h"
+
 #include "db/databasefile.h"
 #include "platform/ado/connectionstring.h"
 
@@ -12,9 +14,19 @@ DatabaseTarget DatabaseTarget::of(const QString& option, const QString& folder) 
     DatabaseTarget target;
     target.isDefault_ = option.isEmpty();
     target.text_ = option.isEmpty() ? QDir(folder).filePath(QStringLiteral("receipts.db")) : option;
-    const ado::ConnectionString parsed = ado::ConnectionString::parse(target.text_);
-    target.isFile_ = parsed.driver.isEmpty() && parsed.dsn.isEmpty();
+    target.isFile_ = !ado::ConnectionString::parse(target.text_).namesDriver();
     return target;
+}
+
+QString DatabaseTarget::checked(const QString& option) {
+    const bool keyed = option.contains(u'=') || option.contains(u';');
+    if (keyed && !ado::ConnectionString::parse(option).namesDriver())
+        throw OptionError(QStringLiteral("--database \"%1\" is a connection string without a driver: add "
+                                         "Driver=postgres (or Driver=odbc;DSN=NAME); a file whose path holds "
+                                         "\"=\" or \";\" is named as Driver=sqlite;Database={PATH}")
+                              .arg(ado::maskedConnectionString(option))
+                              .toStdString());
+    return option;
 }
 
 QString DatabaseTarget::connectionString() const {
@@ -22,7 +34,7 @@ QString DatabaseTarget::connectionString() const {
 }
 
 QString DatabaseTarget::name() const {
-    return isFile_ ? text_ : ado::ConnectionString::parse(text_).database;
+    return isFile_ ? text_ : ado::maskedConnectionString(text_);
 }
 
 } // namespace host

@@ -11,12 +11,15 @@ public:
     // The option's value, or receipts.db in the application folder when it is empty. A value naming a
     // driver or a data source ("Driver=postgres;Host=...") is a connection string; anything else a path.
     static DatabaseTarget of(const QString& option, const QString& folder);
+    // The option's value as given. A value written as a connection string ("=" or ";") that names no driver
+    // or data source is refused (OptionError): taken for a path, it would become a new file.
+    static QString checked(const QString& option);
 
     bool isFile() const { return isFile_; }
     // Whether it is the application folder's own file, which the host creates with the demo shop.
     bool isDefault() const { return isDefault_; }
     QString connectionString() const;
-    // How messages name it: the path, or the database of a connection string (never its password).
+    // How messages name it: the path, or the connection string with its passwords masked.
     QString name() const;
 
 private:

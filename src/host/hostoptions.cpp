@@ -1,6 +1,8 @@
 // Reading the command line.
 #include "hostoptions.h"
 
+#include "databasetarget.h"
+
 #include <functional>
 #include <map>
 
@@ -30,7 +32,7 @@ using Setter = std::function<void(HostOptions&, const QString& option, const QSt
 const std::map<QString, Setter>& valueOptions() {
     static const std::map<QString, Setter> setters = {
         {QStringLiteral("--database"),
-         [](HostOptions& o, const QString&, const QString& v) { o.database = v; }},
+         [](HostOptions& o, const QString&, const QString& v) { o.database = DatabaseTarget::checked(v); }},
         {QStringLiteral("--folder"), [](HostOptions& o, const QString&, const QString& v) { o.folder = v; }},
         {QStringLiteral("--script"), [](HostOptions& o, const QString&, const QString& v) { o.script = v; }},
         {QStringLiteral("--component"),
@@ -88,6 +90,8 @@ QString HostOptions::usage() {
         "Opens the receipt register of a shop; with --script, runs a scenario without a screen.\n"
         "  --database PATH   the shop database: an SQLite file, or a connection string such as\n"
         "                    Driver=postgres;Host=H;Port=P;Database=D;User=U;Password=W\n"
+        "                    or Driver=postgres;Service=NAME (a value in braces holds any\n"
+        "                    character: Password={a;b}} c} is a;b} c)\n"
         "                    (default: receipts.db in the application folder, created with the\n"
         "                    demo shop when missing)\n"
         "  --create-demo     set up the demo shop on the empty database --database names and exit\n"

@@ -24,8 +24,8 @@ public:
     using ShowRegister =
         std::function<void(const SessionValues& values, const ado::ConnectionPtr& connection)>;
 
-    // `session` holds the values before any `session` line; `database` is the file used when no
-    // `database` line comes (empty: receipts.db in the folder).
+    // `session` holds the values before any `session` line; `database` is the one used when no `database`
+    // line comes: a file (empty: receipts.db in the folder) or a connection string naming its driver.
     ScenarioRunner(const Script& script, Transcript& transcript, const SessionValues& session,
                    const QString& database, const QString& folder, ShowRegister showRegister);
     ~ScenarioRunner();

@@ -6,6 +6,7 @@
 #include "db/serverdatabase.h"
 #include "transcript.h"
 
+#include "platform/ado/connectionstring.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
@@ -100,8 +101,16 @@ void ScenarioSetup::sql(const ScenarioCommand& command) {
 }
 
 const ado::ConnectionPtr& ScenarioSetup::connection() {
-    if (!connection_) connection_ = db::DatabaseFile::openOrCreateDemo(defaultDatabase_);
+    if (!connection_) connection_ = hostDatabase();
     return connection_;
+}
+
+ado::ConnectionPtr ScenarioSetup::hostDatabase() const {
+    if (!ado::ConnectionString::parse(defaultDatabase_).namesDriver())
+        return db::DatabaseFile::openOrCreateDemo(defaultDatabase_);
+    ado::ConnectionPtr connection = ado::Connection::create();
+    connection->open(defaultDatabase_);
+    return connection;
 }
 
 QString ScenarioSetup::inFolder(const QString& name) const {

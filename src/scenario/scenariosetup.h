@@ -20,7 +20,7 @@ public:
     void file(const ScenarioCommand& command);
     void sql(const ScenarioCommand& command);
 
-    // The scenario's database; without a database command, the host's default database.
+    // The scenario's database; without a database command, the host's database.
     const ado::ConnectionPtr& connection();
     const SessionValues& values() const { return values_; }
     QString inFolder(const QString& name) const;
@@ -30,6 +30,9 @@ public:
 private:
     // A new database for `database empty|demo`: on the test server when one is named, else a file.
     ado::ConnectionPtr freshDatabase(bool withDemo) const;
+    // The host's database: a file, made with the demo shop when missing, or the database a connection
+    // string naming its driver opens.
+    ado::ConnectionPtr hostDatabase() const;
 
     Transcript& transcript_;
     QString folder_;

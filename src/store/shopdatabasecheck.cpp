@@ -49,7 +49,9 @@ bool isUpgraded(const ado::ConnectionPtr& connection) {
 
 void checkShopDatabase(const ado::ConnectionPtr& connection) {
     if (!connection->isOpen()) return;
-    const QString database = ado::ConnectionString::parse(connection->connectionString()).database;
+    // The database's name, or where its connection string (masked) leaves it to a service.
+    QString database = ado::ConnectionString::parse(connection->connectionString()).database;
+    if (database.isEmpty()) database = ado::maskedConnectionString(connection->connectionString());
     for (const char* table : TablesRead) {
         try {
             readTable(QString::fromLatin1(table), connection);

@@ -13,6 +13,7 @@
 #include "platform/core/runtimeerror.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
@@ -196,7 +197,10 @@ TEST(ConnectionString, readsKeysInAnyCaseAndOrderWithTheirSynonymsAndKeepsTheRes
          "postgres|shop|db.local|5433|clerk|a=b||"},
         {"DRIVER = odbc ; dsn=Shop ; uid = clerk ;PWD=x; Server=h; Initial Catalog=c; sslmode=require;"
          "Application Name=till 1", "odbc|c|h||clerk|x|Shop|sslmode=require, Application Name=till 1"},
-        {"Data Source=a.db;;User ID=u;database=b.db;", "|b.db|||u|||"}};
+        {"Data Source=a.db;;User ID=u;database=b.db;", "|b.db|||u|||"},
+        // A value in braces holds any character, "}}" standing for "}"; an unclosed one runs to the end.
+        {"Driver=postgres;Password={a;b}}=c} ;Database= { shop }", "postgres| shop ||||a;b}=c||"},
+        {"Service=shop;PWD={x}y;User={u;Host=h", "||||u;Host=h|xy||Service=shop"}};
     for (const auto& [text, parts] : cases) {
         const auto read = ado::ConnectionString::parse(text);
         QStringList options;
@@ -208,6 +212,16 @@ TEST(ConnectionString, readsKeysInAnyCaseAndOrderWithTheirSynonymsAndKeepsTheRes
                   parts)
             << text;
     }
+}
+
+TEST(ConnectionString, showsEveryPasswordMaskedAndTheRestAsWritten) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Driver=postgres;Password={a;b}}c};User=u", "Driver=postgres;Password=***;User=u"},
+        {"pwd = x ; SslPassword=y;Database=d", "pwd =***; SslPassword=***;Database=d"},
+        {"User=u;Password={never closed;Host=h", "User=u;Password=***"},
+        {"/data/receipts.db", "/data/receipts.db"}};
+    for (const auto& [text, masked] : cases)
+        EXPECT_EQ(ado::maskedConnectionString(text), masked) << text;
 }
 
 TEST_P(AdoTest, theDialectGivesTheServersResults) {
@@ -298,6 +312,12 @@ TEST_P(AdoTest, theDialectGivesTheServersResults) {
         {"select 'Émile' = 'éMILE', 'rc-Ä' = 'RC-ä ', '' = '   ', ' a' = 'a', 'a b' = 'ab'", "1, 1, 1, 0, 0",
          "1, 0, 0, 0, 0"},
         {"select 'a' < 'B', 'ab' < 'ABC', 'Z' > '_', 'rc-a' < 'RC-ä', 'x' <> upper('X')", "1, 1, 1, 1, 0"},
+        // LIKE ignores case on columns, literals and expressions, a number matching as its digits; a
+        // backslash is a plain character unless ESCAPE names it.
+        {"select drID from receipt where drNo like 'rc-00%' or drID + 1 like '4' order by 1", "1; 2; 3"},
+        {"select drID from receipt where upper(drNo) + 'x' not like ('rc-' + '1%') and (case when drNo like "
+         "'%7' then 'a' end) like 'A' order by 1", "1"},
+        {"select 'a\\b_' like 'A\\B!_' escape '!', 'a\\b' like 'A\\_', 'O''Brien' like 'o''b%'", "1, 1, 1"},
         // Literals, comments and the join keyword are left alone; bracketed names and N'' literals are read.
         {"select [drNo], [a\"b] from receipt a right join invoice b on a.drID = b.invoiceid, (select 1 as "
          "[a\"b]) x where drNo = N'rc-0007' and 'isnull(a,b) + getdate()' /* right(x,1) */ <> '' -- len(x)",
@@ -343,6 +363,27 @@ TEST_P(AdoTest, opensOnlyThroughAKnownDriverAndRefusesWhatItsStateForbids) {
     connection->close();
     EXPECT_EQ(errorText([&] { connection->beginTrans(); }),
               "error 3704 from k8tr4072: Operation is not allowed when the object is closed.");
+}
+
+// A service of the client library's service file names what the keys would, the database included, and
+// its password file gives the password the string leaves out.
+TEST_P(AdoTest, aServiceAndAPasswordFileStandForTheKeys) {
+    if (source == "SQLite") GTEST_SKIP() << "services and password files belong to the PostgreSQL client";
+    const auto server = ado::ConnectionString::parse(target);
+    const auto write = [&](const char* variable, const QString& name, const QString& text) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size());
+        ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)); // or the client ignores it
+        qputenv(variable, QFile::encodeName(file.fileName()));
+    };
+    write("PGSERVICEFILE", "services",
+          QString("[shop]\nhost=%1\nport=%2\ndbname=%3\nuser=%4\n")
+              .arg(server.host, server.port, server.database, server.user));
+    write("PGPASSFILE", "passwords",
+          QStringList{server.host, server.port, server.database, server.user, server.password}.join(':'));
+    EXPECT_EQ(rows("select code from ashops", openConnection("Driver=postgres;Service=shop")), "7");
+    qunsetenv("PGSERVICEFILE");
+    qunsetenv("PGPASSFILE");
 }
 
 TEST_P(AdoTest, onlyTheOutermostCommitMakesWorkDurableAndRollbackUndoesCommittedInnerLevels) {

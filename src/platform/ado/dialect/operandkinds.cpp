@@ -44,6 +44,16 @@ ValueKind kindOfFunction(const QString& name) {
     return ValueKind::Unknown;
 }
 
+// An operator that joins two terms into one operand of a comparison or a LIKE.
+bool joinsTerms(const Token& token) {
+    static const QSet<QString> symbols = {
+        QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"),
+        QStringLiteral("/"), QStringLiteral("%"), QStringLiteral("||"),
+        QStringLiteral("&"), QStringLiteral("|"), QStringLiteral("^"),
+    };
+    return token.kind == TokenKind::Symbol && symbols.contains(token.text);
+}
+
 } // namespace
 
 bool isName(const Token& token) {
@@ -109,6 +119,68 @@ std::optional<ValueKind> OperandKinds::startingAt(int i) const {
     if (list_.isCall(i)) return ofCall(i);
     if (list_.isSymbol(i + 1, u".")) return startingAt(i + 2);
     return ofName(token);
+}
+
+int OperandKinds::expressionStart(int i) const {
+    int start = termStart(i);
+    while (start > 0 && joinsTerms(list_[start - 1])) {
+        const int before = termStart(start - 2);
+        if (before < 0) break;
+        start = before;
+    }
+    return start;
+}
+
+int OperandKinds::expressionEnd(int i) const {
+    int end = termEnd(i);
+    while (end >= 0 && joinsTerms(list_[end + 1])) {
+        const int after = termEnd(end + 2);
+        if (after < 0) break;
+        end = after;
+    }
+    return end;
+}
+
+int OperandKinds::termStart(int last) const {
+    const Token& token = list_[last];
+    int start = last;
+    if (token.isSymbol(u")")) {
+        start = list_.matching(last);
+        if (start < 0) return -1;
+        if (!isName(list_[start - 1]) || isOperatorWord(list_[start - 1])) return start;
+        --start; // the function's name
+    } else if (token.isWord(u"end")) {
+        return matchingCase(last, -1);
+    } else if (token.kind != TokenKind::String && token.kind != TokenKind::Number) {
+        if (!isName(token) || isOperatorWord(token)) return -1;
+    }
+    while (list_.isSymbol(start - 1, u".") && isName(list_[start - 2]))
+        start -= 2;
+    return start;
+}
+
+int OperandKinds::termEnd(int first) const {
+    const Token& token = list_[first];
+    if (token.isSymbol(u"(")) return list_.matching(first);
+    if (token.isWord(u"case")) return matchingCase(first, 1);
+    if (token.kind == TokenKind::String || token.kind == TokenKind::Number) return first;
+    if (!isName(token) || isOperatorWord(token)) return -1;
+    int end = first;
+    while (list_.isSymbol(end + 1, u".") && isName(list_[end + 2]))
+        end += 2;
+    return list_.isSymbol(end + 1, u"(") ? list_.matching(end + 1) : end;
+}
+
+int OperandKinds::matchingCase(int i, int step) const {
+    const QStringView opening = step < 0 ? u"end" : u"case", closing = step < 0 ? u"case" : u"end";
+    int depth = 0;
+    for (i += step; i >= 0 && i < list_.size(); i += step) {
+        if (list_.isWord(i, opening))
+            ++depth;
+        else if (list_.isWord(i, closing) && depth-- == 0)
+            return i;
+    }
+    return -1;
 }
 
 } // namespace ado::dialect

@@ -28,6 +28,12 @@ public:
     // Kind of the operand whose first token is at i; nothing when no operand starts there.
     std::optional<ValueKind> startingAt(int i) const;
 
+    // The first token of the whole expression ending at i, its terms (names, literals, calls, parenthesised
+    // expressions, case ... end) joined by arithmetic and text operators; -1 when no term ends at i.
+    int expressionStart(int i) const;
+    // The last token of the whole expression starting at i; -1 when no term starts there.
+    int expressionEnd(int i) const;
+
 private:
     const TokenList& list_;
     const Catalog& catalog_;
@@ -35,6 +41,10 @@ private:
 
     ValueKind ofCall(int name) const;
     ValueKind ofName(const Token& token) const;
+    int termStart(int last) const;
+    int termEnd(int first) const;
+    // The case matching the end at i when `step` is -1, the end matching the case at i when it is 1.
+    int matchingCase(int i, int step) const;
 };
 
 } // namespace ado::dialect

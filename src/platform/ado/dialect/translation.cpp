@@ -20,6 +20,8 @@ QString Translation::run(const std::vector<int>& lifted, QChar marker) {
         requote(i);
     for (size_t parameter = 0; parameter < lifted.size(); ++parameter)
         list_.setText(lifted[parameter], marker + QString::number(parameter + 1));
+    for (int i = 0; i < list_.size(); ++i)
+        if (list_.isWord(i, u"like")) readLike(i);
     return list_.toString();
 }
 

@@ -46,10 +46,10 @@ public:
     Translation& operator=(const Translation&) = delete;
 
     // Walks the statement: first its operators (+ and the comparisons), then the values an insert
-    // writes, then the dialect's functions, last the quoting ([name] and N'text' become standard SQL).
-    // Each step reads the tokens as the steps before left them. Returns the engine's text, in which the
-    // tokens at `lifted` (numbers the steps only read by their kind) become the parameters ?1, ?2, ...
-    // (with the marker '$', $1, $2, ...).
+    // writes, then the dialect's functions, then the quoting ([name] and N'text' become standard SQL),
+    // last each LIKE, its operands written as the engine gets them. Each step reads the tokens as the
+    // steps before left them. Returns the engine's text, in which the tokens at `lifted` (numbers the
+    // steps only read by their kind) become the parameters ?1, ?2, ... (with the marker '$', $1, $2, ...).
     QString run(const std::vector<int>& lifted = {}, QChar marker = u'?');
 
 protected:
@@ -65,6 +65,9 @@ protected:
     virtual void callFunction(Function function, int name);
     // The string literal at i, when it is a date the server reads, in the form dates are stored in.
     void toStoredDate(int literal);
+    // The word LIKE at i, for an engine whose LIKE does not match as the server's does. Nothing follows:
+    // the operands may be wrapped whole, the parameters included.
+    virtual void readLike(int /*like*/) {}
 
 private:
     TokenList list_;

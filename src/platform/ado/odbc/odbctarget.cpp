@@ -16,17 +16,10 @@ QString attributeValue(const QString& value) {
     return value;
 }
 
-// The value of an option the connection string keeps for the driver, without regard to letter case.
-QString optionValue(const ConnectionString& target, const QString& key) {
-    for (const auto& [name, value] : target.options)
-        if (name.compare(key, Qt::CaseInsensitive) == 0) return value;
-    return {};
-}
-
 } // namespace
 
 QString odbcConnectText(const ConnectionString& target) {
-    const QString odbcDriver = optionValue(target, odbcDriverKey);
+    const QString odbcDriver = target.option(odbcDriverKey);
     if (target.dsn.isEmpty() && odbcDriver.isEmpty())
         raiseDriverError(core::err::DbFailure,
                          QStringLiteral("No ODBC data source or driver is named in the connection string."));

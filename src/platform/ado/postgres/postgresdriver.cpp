@@ -44,12 +44,18 @@ const std::pair<QLatin1String, QLatin1String> LineDefaults[] = {
     {QLatin1String("keepalives_count"), QLatin1String("3")},
     {QLatin1String("tcp_user_timeout"), QLatin1String("20000")}};
 
+// An option's value as the client library reads it whatever it holds: quoted, its backslashes and quotes
+// escaped (the plugin still turns a semicolon into a blank).
+QString quotedOption(QString value) {
+    return u'\'' + value.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'")) + u'\'';
+}
+
 // The connection string's other keys as the client library names them ("Application Name" is
 // application_name), after the line's defaults it does not set.
 QString connectOptions(const ConnectionString& target) {
     QStringList options;
     for (const auto& [key, value] : target.options)
-        options << key.toLower().replace(u' ', u'_') + u'=' + value;
+        options << key.toLower().replace(u' ', u'_') + u'=' + quotedOption(value);
     for (const auto& [key, value] : LineDefaults)
         if (!options.contains(QRegularExpression(u'^' + key + u'='))) options.prepend(key + u'=' + value);
     return options.join(u';');
@@ -122,7 +128,9 @@ QSqlDatabase PostgresDriver::database() const {
 }
 
 void PostgresDriver::open(const ConnectionString& target) {
-    if (target.database.isEmpty()) raiseDriverError(core::err::DbFailure, noDatabaseNamed);
+    // A service of the connection service file may name the database.
+    if (target.database.isEmpty() && target.option(u"Service").isEmpty())
+        raiseDriverError(core::err::DbFailure, noDatabaseNamed);
     connect(target);
     try {
         QStringList settings = SessionSettings;

@@ -25,8 +25,9 @@ public:
     QString name() const override;
     // Opens the database on the server the connection string names (Host, Port, Database, User,
     // Password); every other key goes to the client library as a connection option (sslmode=require,
-    // connect_timeout=5, ...), over the defaults that bound connecting and notice a dead line. Sets the
-    // session's time zone to this machine's; installs nothing.
+    // connect_timeout=5, Service=NAME for a service of its connection service file, which may name the
+    // database, ...), over the defaults that bound connecting and notice a dead line. Sets the session's
+    // time zone to this machine's; installs nothing.
     void open(const ConnectionString& target) override;
     void close() override;
     // The statement time-out: a statement running longer is cancelled; 0 waits forever.

@@ -38,6 +38,26 @@ private:
             tokens().appendText(i, QStringLiteral(" COLLATE ") + QLatin1String(textCollation));
     }
 
+    // The engine refuses LIKE under the text columns' collation and matches case under the others: ILIKE
+    // under ICU's root collation, which ignores case in every alphabet. Each side is cast to text, so that a
+    // number matches as its digits, as on the server. A backslash is a plain character in the server's
+    // patterns: without an ESCAPE clause none is taken.
+    void readLike(int like) override {
+        const int leftEnd = tokens().isWord(like - 1, u"not") ? like - 2 : like - 1;
+        const int leftStart = kinds().expressionStart(leftEnd), rightEnd = kinds().expressionEnd(like + 1);
+        if (leftStart < 0 || rightEnd < 0) return;
+        toMatchedText(leftStart, leftEnd);
+        toMatchedText(like + 1, rightEnd);
+        tokens().setText(like, QStringLiteral("ILIKE"));
+        if (!tokens().isWord(rightEnd + 1, u"escape"))
+            tokens().appendText(rightEnd, QStringLiteral(" ESCAPE ''"));
+    }
+
+    void toMatchedText(int first, int last) {
+        tokens().setText(first, QStringLiteral("cast(") + tokens()[first].text);
+        tokens().appendText(last, QStringLiteral(" as text) COLLATE \"und-x-icu\""));
+    }
+
     void callFunction(Function function, int i) override {
         Translation::callFunction(function, i);
         if (function == Function::IsNull) castNumberToText(i);

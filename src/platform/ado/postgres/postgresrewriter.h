@@ -20,6 +20,8 @@ inline constexpr char textCollation[] = "ci";
 // - a + b with a text side and no number or date side becomes a || b.
 // - a string literal compared with or written to a date is put in the canonical date form; compared with a
 //   text it gets COLLATE ci.
+// - a LIKE b becomes an ILIKE of both sides as text under a deterministic collation, so that it matches
+//   without regard to case on any text; a backslash escapes nothing unless an ESCAPE clause says so.
 // - quoted names ([name], "name") fold to lower case, as the engine folds unquoted ones, and take its
 //   quotes; N'text' becomes 'text'.
 // - each item of an order by puts nulls where the server does: first when ascending, last when descending.

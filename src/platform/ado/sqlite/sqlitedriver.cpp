@@ -49,10 +49,7 @@ bool namesParameter(const Statement& statement) {
 // A mistyped path must not become a new, empty shop database: a file is made only when the connection
 // string asks for it ("Create=yes").
 bool createsFile(const ConnectionString& target) {
-    for (const auto& [key, value] : target.options)
-        if (key.compare(QLatin1String("Create"), Qt::CaseInsensitive) == 0)
-            return value.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
-    return false;
+    return target.option(u"Create").compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
