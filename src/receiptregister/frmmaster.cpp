@@ -107,6 +107,7 @@ void FrmMaster::Form_Load() {
 void FrmMaster::createSessionServices() {
     shared::Session& s = session();
     s.registerWindow = this;
+    if (connection) connection->setWaitingSign([] { return std::make_shared<forms::HourglassPointer>(); });
     s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
     s.commonDb->adocon = connection;
     s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);

@@ -56,20 +56,6 @@ void FaultProxy::freeze() {
     wake();
 }
 
-void FaultProxy::cut() {
-    std::lock_guard lock(mutex_);
-    closeAll();
-    wake();
-}
-
-void FaultProxy::heal() {
-    std::lock_guard lock(mutex_);
-    if (frozen_) closeAll();
-    frozen_ = false;
-    dropText_.clear();
-    wake();
-}
-
 void FaultProxy::wake() {
     changed_ = true;
     eventfd_write(wake_, 1);
@@ -108,7 +94,6 @@ void FaultProxy::run() {
 void FaultProxy::acceptConnection() {
     const int client = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
     if (client < 0) return;
-    ++accepted_;
     int server = -1;
     if (targetPort_ != 0) {
         const sockaddr_in target{AF_INET, htons(targetPort_), {targetAddress_}, {}};

@@ -1,9 +1,8 @@
-// A TCP proxy for the tests that reproduces what lines do: a dropped answer, a freeze, a cut.
+// A TCP proxy for the tests that reproduces what lines do: a dropped answer, a freeze.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
-#include <atomic>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -26,13 +25,6 @@ public:
     // Nothing passes any more, either way, on the open connections nor on those opened later; the sockets
     // stay open (a frozen line or program).
     void freeze();
-    // Closes every open connection at once (a cut line).
-    void cut();
-    // Back to plain forwarding for the connections opened from now on. The frozen connections are closed:
-    // what they held back is dropped with them.
-    void heal();
-    // How many connections it accepted so far.
-    int accepted() const { return accepted_; }
 
 private:
     struct Connection {
@@ -51,7 +43,6 @@ private:
     quint32 targetAddress_ = 0; // in network order
     quint16 targetPort_, port_ = 0;
     int listener_ = -1, wake_ = -1; // wake_ is an eventfd that ends the thread's wait in poll()
-    std::atomic<int> accepted_{0};
     std::mutex mutex_; // guards what follows and the sockets, but for the thread's wait in poll()
     std::vector<Connection> connections_;
     QByteArray dropText_; // in lower case; empty when nothing is to be dropped

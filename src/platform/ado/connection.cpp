@@ -107,6 +107,7 @@ void Connection::reopenIfLost() {
     constexpr int PauseMilliseconds = 1000;
     constexpr qint64 TryingMilliseconds = 12000;
     if (!lost()) return;
+    const std::shared_ptr<void> waiting = waitingSign_ ? waitingSign_() : nullptr;
     QElapsedTimer trying;
     trying.start();
     for (int tried = 1;; ++tried) {

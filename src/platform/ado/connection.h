@@ -62,6 +62,9 @@ public:
     // Opens the line again when it broke, trying a few times over some seconds; the failure says that
     // the server cannot be reached and why. Nothing to do when it serves.
     void reopenIfLost();
+    // Made before the first try to open a broken line again and released after the last: what shows the
+    // user that the program waits meanwhile (the hourglass).
+    void setWaitingSign(std::function<std::shared_ptr<void>()> sign) { waitingSign_ = std::move(sign); }
 
     // The engine behind the connection; error 3704 when the connection is not open.
     Driver& driver() const;
@@ -78,6 +81,7 @@ private:
     QString connectionString_;
     int commandTimeout_ = 30;
     int lockTimeout_ = 15;
+    std::function<std::shared_ptr<void>()> waitingSign_;
 };
 
 } // namespace ado

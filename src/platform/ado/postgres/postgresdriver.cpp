@@ -54,6 +54,7 @@ QString quotedOption(QString value) {
 // application_name), after the line's defaults it does not set.
 QString connectOptions(const ConnectionString& target) {
     QStringList options;
+    if (target.port.contains(u',')) options << QStringLiteral("port=") + quotedOption(target.port);
     for (const auto& [key, value] : target.options)
         options << key.toLower().replace(u' ', u'_') + u'=' + quotedOption(value);
     for (const auto& [key, value] : LineDefaults)
@@ -153,7 +154,10 @@ void PostgresDriver::connect(const ConnectionString& target) {
     {
         QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
         connection.setHostName(target.host);
-        if (!target.port.isEmpty()) connection.setPort(target.port.toInt());
+        // A list of ports, one a host ("Host=a,b;Port=5432,5433"), goes with the options.
+        bool onePort = false;
+        const int port = target.port.toInt(&onePort);
+        if (onePort) connection.setPort(port);
         connection.setDatabaseName(target.database);
         connection.setUserName(target.user);
         connection.setPassword(target.password);
