@@ -5,7 +5,6 @@
 #include "driver.h"
 #include "platform/core/runtimeerror.h"
 
-#include <QElapsedTimer>
 #include <QThread>
 
 namespace ado {
@@ -49,12 +48,12 @@ ObjectState Connection::state() const {
 
 void Connection::setCommandTimeout(int seconds) {
     commandTimeout_ = seconds;
-    if (driver_) engine().setTimeout(seconds);
+    if (driver_) driver_->setTimeout(seconds);
 }
 
 void Connection::setLockTimeout(int seconds) {
     lockTimeout_ = seconds;
-    if (driver_) engine().setLockTimeout(seconds);
+    if (driver_) driver_->setLockTimeout(seconds);
 }
 
 void Connection::beginTrans() {
@@ -101,22 +100,29 @@ bool Connection::lost() const {
     return driver_ && driver_->lost();
 }
 
-// A server restarting takes a few seconds; each try may wait as long as connecting may.
+// A server restarting takes a few seconds; each try may wait as long as connecting may. The statements
+// that follow a failed reopening at once (the rest of one command) fail with it without trying again.
 void Connection::reopenIfLost() {
     constexpr int Tries = 3;
     constexpr int PauseMilliseconds = 1000;
     constexpr qint64 TryingMilliseconds = 12000;
+    constexpr qint64 RepeatedMilliseconds = 2000;
     if (!lost()) return;
+    if (unreachable_ && sinceUnreachable_.elapsed() < RepeatedMilliseconds) throw *unreachable_;
     const std::shared_ptr<void> waiting = waitingSign_ ? waitingSign_() : nullptr;
     QElapsedTimer trying;
     trying.start();
     for (int tried = 1;; ++tried) {
         try {
             driver_->reopen();
+            unreachable_.reset();
             return;
         } catch (const core::RuntimeError& error) {
-            if (tried == Tries || trying.elapsed() >= TryingMilliseconds)
-                throw unreachableServer(error.description(), error.source());
+            if (tried == Tries || trying.elapsed() >= TryingMilliseconds) {
+                unreachable_ = unreachableServer(error.description(), error.source());
+                sinceUnreachable_.start();
+                throw *unreachable_;
+            }
         }
         QThread::msleep(PauseMilliseconds);
     }

@@ -1,12 +1,15 @@
 // A database connection: open on a connection string, transactions, statement execution.
 #pragma once
 
+#include "platform/core/runtimeerror.h"
 #include "quoting.h" // how the module puts its texts into the statements it runs here
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace ado {
 
@@ -82,6 +85,9 @@ private:
     int commandTimeout_ = 30;
     int lockTimeout_ = 15;
     std::function<std::shared_ptr<void>()> waitingSign_;
+    // The failure of the last reopening, and since when.
+    std::optional<core::RuntimeError> unreachable_;
+    QElapsedTimer sinceUnreachable_;
 };
 
 } // namespace ado

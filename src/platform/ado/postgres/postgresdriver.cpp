@@ -222,7 +222,7 @@ void PostgresDriver::close() {
 void PostgresDriver::setTimeout(int seconds) {
     if (seconds == timeout_ && timeoutHeld_) return;
     timeout_ = seconds;
-    if (!connectionName_.isEmpty()) applyTimeout();
+    if (!connectionName_.isEmpty() && !lost()) applyTimeout();
 }
 
 // A setting made inside a transaction goes again with its rollback.
@@ -234,7 +234,7 @@ void PostgresDriver::applyTimeout() {
 
 void PostgresDriver::setLockTimeout(int seconds) {
     lockTimeout_ = seconds;
-    if (!connectionName_.isEmpty()) applyLockTimeout();
+    if (!connectionName_.isEmpty() && !lost()) applyLockTimeout();
 }
 
 void PostgresDriver::applyLockTimeout() {

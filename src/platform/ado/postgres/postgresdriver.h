@@ -30,7 +30,8 @@ public:
     // time zone to this machine's; installs nothing.
     void open(const ConnectionString& target) override;
     void close() override;
-    // The statement time-out: a statement running longer is cancelled; 0 waits forever.
+    // The statement time-out: a statement running longer is cancelled; 0 waits forever. A broken line
+    // takes it when it is opened again, as it takes the lock time-out.
     void setTimeout(int seconds) override;
     // The lock time-out: a statement waiting longer for another connection's lock fails; 0 waits forever.
     void setLockTimeout(int seconds) override;
