@@ -408,6 +408,23 @@ TEST_P(AdoTest, onlyTheOutermostCommitMakesWorkDurableAndRollbackUndoesCommitted
     EXPECT_EQ(connection->execute("create table Other (a integer)"), 0);
 }
 
+// An SQLite file replaced under an open connection (a restored copy) is opened again before the next
+// statement outside a transaction, never written to where nobody finds it again.
+TEST(SqliteFile, replacedUnderAnOpenConnectionIsOpenedAgain) {
+    QTemporaryDir folder;
+    const auto open = [&](const QString& name, const char* row) {
+        auto opened = ado::Connection::create();
+        opened->open("Driver=sqlite;Create=yes;Database=" + folder.filePath(name));
+        opened->execute(QString("create table t (x text); insert into t values ('%1')").arg(row));
+        return opened;
+    };
+    const ado::ConnectionPtr connection = open("shop.db", "old");
+    open("copy.db", "restored")->close();
+    ASSERT_TRUE(QFile::remove(folder.filePath("shop.db")) &&
+                QFile::rename(folder.filePath("copy.db"), folder.filePath("shop.db")));
+    EXPECT_EQ(adotest::rows("select x from t", connection), "'restored'");
+}
+
 TEST_P(AdoTest, aScopedTransactionRollsBackUnlessCommitted) {
     {
         ado::Transaction outer(connection);

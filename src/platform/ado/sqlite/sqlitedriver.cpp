@@ -15,6 +15,7 @@
 #include "sqlitestatement.h"
 #include "sqlitestatementcache.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -22,6 +23,7 @@
 #include <atomic>
 #include <climits>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace ado::sqlite {
 
@@ -50,6 +52,13 @@ bool namesParameter(const Statement& statement) {
 // string asks for it ("Create=yes").
 bool createsFile(const ConnectionString& target) {
     return target.option(u"Create").compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
+}
+
+// The device and inode of the file the path names; none when it names none.
+std::optional<std::pair<quint64, quint64>> fileAt(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return std::nullopt;
+    return std::pair<quint64, quint64>(status.st_dev, status.st_ino);
 }
 
 } // namespace
@@ -84,6 +93,8 @@ void SqliteDriver::open(const ConnectionString& target) {
         }
     }
     connectionName_ = name;
+    path_ = target.database;
+    file_ = target.database == QLatin1String(":memory:") ? std::nullopt : fileAt(target.database);
     try {
         registerDialect(db_);
         applyLockTimeout();
@@ -104,6 +115,17 @@ void SqliteDriver::close() {
     QSqlDatabase::removeDatabase(connectionName_);
     db_ = nullptr;
     level_ = 0;
+}
+
+bool SqliteDriver::lost() {
+    return file_ && fileAt(path_) != file_;
+}
+
+void SqliteDriver::reopen() {
+    close();
+    ConnectionString again;
+    again.database = path_;
+    open(again);
 }
 
 void SqliteDriver::setLockTimeout(int seconds) {

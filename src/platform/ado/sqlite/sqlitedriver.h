@@ -4,6 +4,7 @@
 #include "platform/ado/driver.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
@@ -52,9 +53,16 @@ public:
     // each with the parameters bound as ?1, ?2, ...
     void callProcedure(const QString& name, const QVariantList& parameters) override;
     void executeNative(const QString& script) override;
+    // Broken when its path no longer names the file it opened: the file was replaced, or its folder went.
+    bool lost() override;
+    // The file the path names now; one that is not there is not made.
+    void reopen() override;
 
 private:
     QString connectionName_;
+    // The file opened, and which file it was (device and inode); none for a database in memory.
+    QString path_;
+    std::optional<std::pair<quint64, quint64>> file_;
     sqlite3* db_ = nullptr;
     int lockTimeout_ = 15;
     int level_ = 0;
