@@ -3,7 +3,9 @@
 #include "invoicelists.h"
 
 #include "platform/core/conversions.h"
+#include "platform/forms/userinput.h"
 #include "shared/exchangerates.h"
+#include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
 #include "shared/statement.h"
@@ -64,6 +66,10 @@ void frmReceiptShop::wireRateEvents() {
     cboCurrency.Click = [this] { cboCurrency_Click(); };
     txtExchangeRate.Change = [this] { txtExchangeRate_Change(); };
     txtExchangeRate.KeyPress = [this](int& keyAscii) {
+        if (keyAscii == forms::keys::Enter) {
+            shared::SendTabOnEnter(keyAscii);
+            return;
+        }
         session().commonGen->textvalidatenum(txtExchangeRate, keyAscii, RateDigits, RateDecimals);
     };
     for (forms::TextBox* box : {&txtExchangeRate, &txtCompExchangeRate})

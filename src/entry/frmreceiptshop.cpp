@@ -80,11 +80,12 @@ void frmReceiptShop::layOutControls() {
         computed->locked = true;
     int tab = 0;
     for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &txtreceiptno,     &txtProcessDate,      &cboCustomer,    &cboCurrency,
-             &txtExchangeRate,  &txtCompExchangeRate, &txtdepcurrency, &txtrecamount,
-             &txtCustEquAmount, &txtAmount,           &txtchequeno,    &dtpChequeDate,
-             &txtBank,          &txtRemarks,          &optadvance,     &OptSettlement,
-             &lvwInvoice,       &lvwOpeningInvoices,  &cmdok,          &cmdCancel})
+             &txtreceiptno,     &txtProcessDate,      &cboCustomer,        &cboCurrency,
+             &txtExchangeRate,  &txtCompExchangeRate, &txtdepcurrency,     &txtrecamount,
+             &txtCustEquAmount, &txtAmount,           &txtchequeno,        &dtpChequeDate,
+             &txtBank,          &txtRemarks,          &optadvance,         &OptSettlement,
+             &sstbInvoices,     &lvwInvoice,          &lvwOpeningInvoices, &cmdok,
+             &cmdCancel})
         control->setTabIndex(tab++);
 }
 
@@ -114,8 +115,10 @@ void frmReceiptShop::layOutLists() {
 
 void frmReceiptShop::wireEvents() {
     cboCustomer.Click = [this] { cboCustomer_Click(); };
+    // Enter moves on from every field, as Tab does.
     for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &cboCustomer, &txtBank, &txtchequeno, &txtRemarks, &cboCurrency, &txtAmount, &dtpChequeDate})
+             &cboCustomer, &txtBank, &txtchequeno, &txtRemarks, &cboCurrency, &txtAmount, &dtpChequeDate,
+             &txtreceiptno, &txtProcessDate, &txtCompExchangeRate, &txtdepcurrency, &txtCustEquAmount})
         control->KeyPress = [](int& keyAscii) { shared::SendTabOnEnter(keyAscii); };
     cmdCancel.Click = [this] { unload(); };
     wireEnteredTexts();
@@ -211,7 +214,9 @@ void frmReceiptShop::activateWindow() {
 
 void frmReceiptShop::Form_KeyDown(int& keyCode, int shift) {
     trapped(name(), QStringLiteral("Form_KeyDown "), [&] {
-        if (keyCode == forms::keys::F10 && lvwInvoice.DblClick) lvwInvoice.DblClick();
+        // F10 settles on the list of the tab shown.
+        forms::ListView& shown = sstbInvoices.currentTab() == 1 ? lvwOpeningInvoices : lvwInvoice;
+        if (keyCode == forms::keys::F10 && shown.DblClick) shown.DblClick();
     });
 }
 

@@ -65,6 +65,7 @@ public:
     void lvwInvoice_DblClick();
     void lvwOpeningInvoices_DblClick();
     void lvwInvoice_KeyPress(int& keyAscii);
+    void lvwOpeningInvoices_KeyPress(int& keyAscii);
     void lvwInvoice_ItemClick(int item);
     void lvwInvoice_MouseDown(int button, int shift, float x, float y);
     void mnuPreview_Click();

@@ -56,6 +56,7 @@ void frmReceiptShop::wireSettlementEvents() {
     lvwInvoice.DblClick = [this] { lvwInvoice_DblClick(); };
     lvwOpeningInvoices.DblClick = [this] { lvwOpeningInvoices_DblClick(); };
     lvwInvoice.KeyPress = [this](int& keyAscii) { lvwInvoice_KeyPress(keyAscii); };
+    lvwOpeningInvoices.KeyPress = [this](int& keyAscii) { lvwOpeningInvoices_KeyPress(keyAscii); };
     lvwInvoice.ItemClick = [this](int item) { lvwInvoice_ItemClick(item); };
     lvwInvoice.MouseDown = [this](int button, int shift, float x, float y) {
         lvwInvoice_MouseDown(button, shift, x, y);
@@ -162,6 +163,13 @@ std::optional<QString> frmReceiptShop::settleLine(DocumentList list, int positio
 void frmReceiptShop::lvwInvoice_KeyPress(int& keyAscii) {
     trapped(name(), QStringLiteral("lvwInvoice_KeyPress"), [&] {
         if (keyAscii == forms::keys::Enter) lvwInvoice_DblClick();
+    });
+}
+
+// Enter settles on an opening invoice as on a shop invoice.
+void frmReceiptShop::lvwOpeningInvoices_KeyPress(int& keyAscii) {
+    trapped(name(), QStringLiteral("lvwOpeningInvoices_KeyPress"), [&] {
+        if (keyAscii == forms::keys::Enter) lvwOpeningInvoices_DblClick();
     });
 }
 

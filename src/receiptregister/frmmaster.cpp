@@ -143,6 +143,8 @@ void FrmMaster::loadRegister() {
     shared::MarkCancelledRows();
     selectLastRow();
     flexMaster_SelChange();
+    // The register opens with the arrow keys moving in the list.
+    if (flexMaster.canFocus()) flexMaster.setFocus();
     firstActivation_ = true;
 }
 
@@ -221,6 +223,8 @@ void FrmMaster::cmdnew_Click() {
         session().userAuditing->LoggedTime = QDateTime::currentDateTime();
         entry::enterNewReceipt(connection, *this);
         flexMaster_SelChange();
+        // Back in the register the keys move in the list, and Enter presses nothing.
+        if (flexMaster.canFocus()) flexMaster.setFocus();
     });
 }
 

@@ -20,6 +20,7 @@ const std::map<QString, KeyStroke>& namedKeys() {
     static const std::map<QString, KeyStroke> keys = {
         {QStringLiteral("ENTER"), {Enter, forms::NoShift, std::nullopt, false}},
         {QStringLiteral("TAB"), {Tab, forms::NoShift, std::nullopt, false}},
+        {QStringLiteral("SHIFT+TAB"), {Tab, forms::ShiftMask, std::nullopt, false}},
         {QStringLiteral("ESC"), {Escape, forms::NoShift, std::nullopt, false}},
         {QStringLiteral("DELETE"), {Delete, forms::NoShift, std::nullopt, false}},
         {QStringLiteral("F10"), {F10, forms::NoShift, std::nullopt, false}},

@@ -108,8 +108,9 @@ void key(const ScenarioCommand& c) {
     needControl(c, 0);
     if (!ArgumentValues::key(c.args, 1))
         fail(c,
-             QStringLiteral("unknown key; use ENTER, TAB, ESC, DELETE, F10, CTRL+D, CTRL+ENTER, BACKSPACE, "
-                            "code N or char N"));
+             QStringLiteral(
+                 "unknown key; use ENTER, TAB, SHIFT+TAB, ESC, DELETE, F10, CTRL+D, CTRL+ENTER, BACKSPACE, "
+                 "code N or char N"));
 }
 
 void hover(const ScenarioCommand& c) {

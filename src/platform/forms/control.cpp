@@ -70,6 +70,7 @@ QString Control::property(const QString& name, const QList<int>& args) const {
     if (named(name, u"visible")) return boolText(visible());
     if (named(name, u"tooltip")) return toolTipText();
     if (named(name, u"forecolor")) return QString::number(foreColor());
+    if (named(name, u"focused")) return boolText(hasFocus());
     throw unsupportedProperty();
 }
 

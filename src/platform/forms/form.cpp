@@ -4,6 +4,7 @@
 #include "control.h"
 #include "platform/core/runtimeerror.h"
 #include "runtime.h"
+#include "textcontrols.h"
 
 #include <algorithm>
 #include <optional>
@@ -120,20 +121,33 @@ void Form::keepFocusUsable() {
 }
 
 // Tab order is by tab index, then by the order the controls were laid out; after the last control
-// it starts again at the first.
-Control* Form::nextInTabOrder(Control* from) const {
+// it starts again at the first, and backwards before the first at the last.
+Control* Form::nextInTabOrder(Control* from, bool backwards) const {
     auto position = [this](size_t index) { return std::pair(controls_[index]->tabIndex(), index); };
+    // Whether control a comes before control b, going the way asked.
+    auto before = [&](size_t a, size_t b) {
+        return backwards ? position(b) < position(a) : position(a) < position(b);
+    };
     const auto fromIndex = size_t(std::find(controls_.begin(), controls_.end(), from) - controls_.begin());
     const bool hasFrom = fromIndex < controls_.size();
     std::optional<size_t> first, next;
     for (size_t i = 0; i < controls_.size(); ++i) {
         if (i == fromIndex || !controls_[i]->tabStop() || !controls_[i]->canFocus()) continue;
-        if (!first || position(i) < position(*first)) first = i;
-        if (hasFrom && position(i) > position(fromIndex) && (!next || position(i) < position(*next)))
-            next = i;
+        if (!first || before(i, *first)) first = i;
+        if (hasFrom && before(fromIndex, i) && (!next || before(i, *next))) next = i;
     }
     if (!next) next = first;
     return next ? controls_[*next] : nullptr;
+}
+
+void Form::tabFrom(Control* from, bool backwards) {
+    Control* next = nextInTabOrder(from, backwards);
+    if (!next) return;
+    next->setFocus();
+    if (next->kind() != ControlKind::TextBox) return;
+    auto& box = static_cast<TextBox&>(*next);
+    box.setSelStart(0);
+    box.setSelLength(int(box.text().size()));
 }
 
 void Form::popupMenu(Menu& menu) {

@@ -54,8 +54,11 @@ public:
     Control* findControl(const QString& name) const; // without regard to case; nullptr when none
     Control* activeControl() const { return active_; }
     void setActiveControl(Control* control);
-    // Focus order: the next usable control after the active one by tab index.
-    Control* nextInTabOrder(Control* from) const;
+    // Focus order: the next usable control after the active one by tab index, or the one before it.
+    Control* nextInTabOrder(Control* from, bool backwards = false) const;
+    // Moves the focus from the control as Tab (or Shift+Tab) does: a text box reached so has its text
+    // selected, so that typing replaces it.
+    void tabFrom(Control* from, bool backwards = false);
     // Where the focus goes when the control holding it is disabled or hidden: to this control, or, without
     // one or when it cannot take the focus, on in tab order.
     void setFocusHome(Control* control) { focusHome_ = control; }

@@ -78,7 +78,7 @@ Form* Runtime::activeForm() {
 void Runtime::sendTab() {
     Form* form = activeForm();
     if (!form) return;
-    if (Control* next = form->nextInTabOrder(form->activeControl())) next->setFocus();
+    form->tabFrom(form->activeControl());
 }
 
 void Runtime::beep() {

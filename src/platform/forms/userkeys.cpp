@@ -111,7 +111,7 @@ namespace user {
 void pressKey(Control& control, int keyCode, int shift, std::optional<int> character) {
     reach(control);
     if (keyCode == keys::Tab) {
-        if (Control* next = control.form().nextInTabOrder(&control)) next->setFocus();
+        control.form().tabFrom(&control, shift & ShiftMask);
         return;
     }
     sendKey(control, keyCode, shift, character ? character : characterFor(keyCode, shift));
