@@ -23,18 +23,16 @@ export K8TR4072_REGISTRY="$work/registry.ini" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # shot NAME KEYS...: opens the register, presses the keys (a pause after each group) and saves the screen.
-# With WINDOWS_PRINT=1 the settings file offers Windows Print: a first run writes the default file, the key
-# is then turned on.
+# A first run offscreen sets the demo shop and the default settings file up, so that the first start's message
+# box stays out of the picture. With WINDOWS_PRINT=1 the settings file then offers Windows Print.
 shot() {
     name=$1
     shift
     rm -rf "$work/app"
-    if [ -n "$WINDOWS_PRINT" ]; then
-        QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/receipts-host" --folder "$work/app" & host=$!
-        sleep 3
-        kill $host
-        sed -i 's/^windowsprint .*/windowsprint :=1/' "$work/app/shopsetting.txt"
-    fi
+    QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/receipts-host" --folder "$work/app" & host=$!
+    sleep 3
+    kill $host
+    [ -z "$WINDOWS_PRINT" ] || sed -i 's/^windowsprint .*/windowsprint :=1/' "$work/app/shopsetting.txt"
     xvfb-run -a -s "-screen 0 1280x800x24" sh -c "
       openbox & sleep 1
       '$work/root/usr/bin/receipts-host' --folder '$work/app' & host=\$!

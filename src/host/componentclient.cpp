@@ -3,6 +3,7 @@
 
 #include "component/oledate.h"
 #include "k8tr4072.h"
+#include "platform/os/installedtree.h"
 
 #include <QByteArray>
 #include <QFileInfo>
@@ -96,13 +97,48 @@ void putDate(K8ReceiptsShop* object, const QDate& day) {
     put(object, "dtProcessDate", value);
 }
 
+QString registryFile() {
+    char file[4096];
+    return k8tr4072_RegistryPath(file, sizeof file) ? QFile::decodeName(file) : QString();
+}
+
+// The file the library's registration names: the one it was loaded from, links resolved.
+QString realPath(const QString& library) {
+    const QString real = QFileInfo(library).canonicalFilePath();
+    return real.isEmpty() ? library : real;
+}
+
 } // namespace
 
-void ComponentClient::ensureRegistered(const QString& library) {
+QString ComponentClient::ownLibrary(const QString& requested) {
+    if (!requested.isEmpty()) return requested;
+    const QString installed = os::installedPath(QStringLiteral(K8TR4072_INSTALLED_LIBRARY));
+    return installed.isEmpty() ? QStringLiteral(K8TR4072_LIBRARY) : installed;
+}
+
+ComponentChoice ComponentClient::choice(const QString& library) {
     const QString clsid = registeredClsid();
-    if (!clsid.isEmpty() && QFileInfo::exists(registeredPath(clsid))) return;
+    const QString registered = clsid.isEmpty() ? QString() : registeredPath(clsid);
+    if (!registered.isEmpty() && QFileInfo::exists(registered)) return {registered, registryFile(), true};
+    return {realPath(library), registryFile(), false};
+}
+
+void ComponentClient::ensureRegistered(const QString& library) {
+    if (!choice(library).registered) registerLibrary(library);
+}
+
+ComponentChoice ComponentClient::registerLibrary(const QString& library) {
     const auto registerServer = entryPoint<K8DllRegisterServer>(openLibrary(library), "DllRegisterServer");
     check(registerServer(), QStringLiteral("DllRegisterServer of ") + library);
+    return choice(library);
+}
+
+void ComponentClient::unregisterLibrary(const QString& library) {
+    const ComponentChoice found = choice(library);
+    if (!found.registered || realPath(found.library) != realPath(library)) return;
+    const auto unregisterServer =
+        entryPoint<K8DllUnregisterServer>(openLibrary(library), "DllUnregisterServer");
+    check(unregisterServer(), QStringLiteral("DllUnregisterServer of ") + library);
 }
 
 void ComponentClient::show(const scenario::SessionValues& session, const QString& connectionString) {

@@ -10,7 +10,6 @@
 
 #include "k8tr4072.h"
 #include "platform/core/runtimeerror.h"
-#include "platform/os/installedtree.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +29,22 @@ int failure(const QString& message) {
     return 1;
 }
 
+// The menu entry starts the host without options: its first start says what it made and where, and how to
+// name another database. Offscreen, where nobody sees a box, the message only goes to stderr.
+void tellDemoCreated(const QString& database) {
+    const QString message =
+        QStringLiteral(
+            "This first start set up the demo shop, with sample customers and receipts, in a new "
+            "database:\n%1\nwith the counter's settings beside it in shopsetting.txt.\n\n"
+            "The register opens on it whenever no database is named. To open another shop "
+            "database, start receipts-host with --database PATH (an SQLite file) or --database and "
+            "a connection string (Driver=postgres;...); receipts-host --help lists the options.")
+            .arg(database);
+    std::cerr << "receipts-host: " << message.toStdString() << "\n";
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QMessageBox::information(nullptr, QStringLiteral("Receipts"), message);
+}
+
 // The component opens its own connection; the host's only creates the demo file in the application folder
 // on a first run, and checks that the database holds the shop's tables. A database named on the command line
 // is never created: a mistyped path would take the shop's receipts into a new file.
@@ -37,7 +52,9 @@ bool databaseReady(const DatabaseTarget& target) {
     try {
         // The host's own file, made by an earlier version, is brought up to date as the host would make it.
         if (target.isDefault()) {
+            const bool firstStart = !QFileInfo::exists(target.name());
             db::upgradeDatabase(db::DatabaseFile::openOrCreateDemo(target.name()));
+            if (firstStart) tellDemoCreated(target.name());
             return true;
         }
         if (target.isFile() && !QFileInfo::exists(target.name())) {
@@ -58,12 +75,6 @@ bool databaseReady(const DatabaseTarget& target) {
     return false;
 }
 
-// The component installed with the host, or the one built with it for a host of the build tree.
-QString ownComponent() {
-    const QString installed = os::installedPath(QStringLiteral(K8TR4072_INSTALLED_LIBRARY));
-    return installed.isEmpty() ? QStringLiteral(K8TR4072_LIBRARY) : installed;
-}
-
 } // namespace
 
 int GuiHost::run(const HostOptions& options) {
@@ -72,7 +83,7 @@ int GuiHost::run(const HostOptions& options) {
     if (!databaseReady(database)) return 1;
     qputenv(K8TR4072_FOLDER_ENV, QFile::encodeName(folder));
     try {
-        ComponentClient::ensureRegistered(options.component.isEmpty() ? ownComponent() : options.component);
+        ComponentClient::ensureRegistered(ComponentClient::ownLibrary(options.component));
         ComponentClient::show(options.session, database.connectionString());
     } catch (const ComponentError& error) {
         return failure(QStringLiteral("The receipts component cannot be shown:\n%1").arg(error.what()));

@@ -75,6 +75,14 @@ HostOptions HostOptions::parse(const QStringList& arguments) {
             options.upgradeDatabase = true;
             continue;
         }
+        if (option == QLatin1String("--register-component")) {
+            options.registerComponent = true;
+            continue;
+        }
+        if (option == QLatin1String("--unregister-component")) {
+            options.unregisterComponent = true;
+            continue;
+        }
         const auto setter = valueOptions().find(option);
         if (setter == valueOptions().end())
             fail(QStringLiteral("unknown option \"") + option + QLatin1Char('"'));
@@ -103,12 +111,17 @@ QString HostOptions::usage() {
         "  --shop N          shop id (default 1)\n"
         "  --user N          user id (default 1)\n"
         "  --financial N     financial-year id (default 1)\n"
-        "  --date YYYY-MM-DD process date (default today)\n"
+        "  --date YYYY-MM-DD\n"
+        "                    process date (default today)\n"
         "  --caption TEXT    title of the message boxes (default \"Receipts\")\n"
         "  --component PATH  the component library to register when the registry has none\n"
         "                    (default: the one installed with this program)\n"
+        "  --register-component  register the component library in place of any library the\n"
+        "                    registry names for it, and exit (the package does it when installed)\n"
+        "  --unregister-component  remove the registration of the component library, and exit;\n"
+        "                    a registration naming another library is left as it is\n"
         "  --script FILE     run the scenario FILE and print its transcript\n"
-        "  --version         the program's version\n"
+        "  --version         the program's version and the component library it loads\n"
         "  --help            this text\n");
 }
 

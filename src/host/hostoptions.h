@@ -20,8 +20,10 @@ struct HostOptions {
     QString component; // empty: the component library installed or built with the host
     bool help = false;
     bool version = false;
-    bool createDemo = false;      // set up the demo shop on the empty --database and exit
-    bool upgradeDatabase = false; // bring the --database up to date and exit
+    bool createDemo = false;          // set up the demo shop on the empty --database and exit
+    bool upgradeDatabase = false;     // bring the --database up to date and exit
+    bool registerComponent = false;   // register the --component (or our own) library and exit
+    bool unregisterComponent = false; // remove that library's registration and exit
     scenario::SessionValues session;
 
     // The arguments after the program name; OptionError names what is wrong.

@@ -1,9 +1,12 @@
 // receipts-host: opens the receipt register, or runs a scenario with --script.
+#include "componentclient.h"
 #include "databaseupgrade.h"
 #include "demosetup.h"
 #include "guihost.h"
 #include "hostoptions.h"
 #include "scenariohost.h"
+
+#include "k8tr4072.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -36,16 +39,64 @@ std::optional<host::HostOptions> plainOptions(int argc, char** argv) {
     }
 }
 
-// --help and --version, which need no application and so no display; -1 when neither is asked for.
+// Which library the host loads and the registry that decides it: a registration another installation
+// left (a build tree's library) is followed by every host, so --version names it.
+std::string componentLine(const host::ComponentChoice& choice) {
+    QString line = QStringLiteral("component: ") + choice.library;
+    if (choice.registered)
+        line += QStringLiteral(", registered in ") + choice.registry;
+    else if (choice.registry.isEmpty())
+        line +=
+            QStringLiteral(", not registered: no registry file (neither HOME nor K8TR4072_REGISTRY is set)");
+    else
+        line += QStringLiteral(", registered in %1 when the register opens").arg(choice.registry);
+    return line.toStdString() + "\n";
+}
+
+// --register-component and --unregister-component, which the package runs as root when it is installed and
+// removed: its own library takes the place of whatever the registry named.
+int changeRegistration(const host::HostOptions& options) {
+    const QString library = host::ComponentClient::ownLibrary(options.component);
+    try {
+        const host::ComponentChoice before = host::ComponentClient::choice(library);
+        if (options.registerComponent) {
+            const host::ComponentChoice after = host::ComponentClient::registerLibrary(library);
+            std::cout << "receipts-host: " K8TR4072_PROGID " registered in " << after.registry.toStdString()
+                      << ": " << after.library.toStdString();
+            if (before.registered && before.library != after.library)
+                std::cout << " (in place of " << before.library.toStdString() << ")";
+            std::cout << "\n";
+        } else {
+            host::ComponentClient::unregisterLibrary(library);
+            const host::ComponentChoice after = host::ComponentClient::choice(library);
+            if (after.registered)
+                std::cout << "receipts-host: " << after.registry.toStdString() << " names "
+                          << after.library.toStdString() << " for " K8TR4072_PROGID ": left as it is\n";
+            else if (before.registered)
+                std::cout << "receipts-host: " K8TR4072_PROGID " unregistered from "
+                          << before.registry.toStdString() << "\n";
+        }
+    } catch (const host::ComponentError& error) {
+        std::cerr << "receipts-host: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+// --help, --version and the registration, which need no application and so no display; -1 when none of
+// them is asked for.
 int answerQuestions(const host::HostOptions& options) {
     if (options.help) {
         std::cout << host::HostOptions::usage().toStdString();
         return 0;
     }
     if (options.version) {
-        std::cout << "receipts-host " RECEIPTS_VERSION "\n";
+        std::cout << "receipts-host " RECEIPTS_VERSION "\n"
+                  << componentLine(
+                         host::ComponentClient::choice(host::ComponentClient::ownLibrary(options.component)));
         return 0;
     }
+    if (options.registerComponent || options.unregisterComponent) return changeRegistration(options);
     return -1;
 }
 
