@@ -1,7 +1,8 @@
 // Buttons, icon, default button and title of a message box, and the answer it gives.
 #include "messagebox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 
 namespace qtview {
@@ -66,10 +67,18 @@ void MessageBox::prepare(QMessageBox& box, const forms::MessageBoxRequest& reque
     box.setDefaultButton(standard[defaultShown ? request.defaultButton - 1 : 0]);
 }
 
+// The window that was active, and its focused widget, have the focus again once the box is answered: a
+// window manager slow to hand it back would leave keys with no window.
 forms::MsgResult MessageBox::ask(const forms::MessageBoxRequest& request, QWidget* parent) {
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     QMessageBox box(parent);
     prepare(box, request);
     box.exec();
+    if (active && active->isVisible()) {
+        active->activateWindow();
+        if (focused) focused->setFocus(Qt::ActiveWindowFocusReason);
+    }
     return result(box.standardButton(box.clickedButton()));
 }
 
