@@ -152,6 +152,8 @@ void frmReceiptShop::Form_Load() {
 void frmReceiptShop::loadWindow() {
     shared::Session& s = session();
     receipt_ = Receipt();
+    for (forms::TextBox* box : {&txtreceiptno, &txtProcessDate})
+        box->locked = false;
     saveKey_.clear();
     saveInDoubt_ = false;
     s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
@@ -214,9 +216,11 @@ void frmReceiptShop::activateWindow() {
 
 void frmReceiptShop::Form_KeyDown(int& keyCode, int shift) {
     trapped(name(), QStringLiteral("Form_KeyDown "), [&] {
-        // F10 settles on the list of the tab shown.
+        // F10 settles on the list of the tab shown; Escape closes a stored receipt, which has nothing to
+        // lose.
         forms::ListView& shown = sstbInvoices.currentTab() == 1 ? lvwOpeningInvoices : lvwInvoice;
         if (keyCode == forms::keys::F10 && shown.DblClick) shown.DblClick();
+        if (keyCode == forms::keys::Escape && session().EntryMode == QLatin1String("E")) unload();
     });
 }
 

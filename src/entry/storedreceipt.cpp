@@ -61,11 +61,15 @@ void frmReceiptShop::showStoredRates(const ado::Recordset& rs) {
     txtrecamount.setEnabled(false);
 }
 
-// A stored receipt cannot be saved again: OK and the fields that describe the payment are locked.
+// A stored receipt cannot be saved again: OK, the kind of receipt and the fields that describe the payment
+// are locked; its number and date stay selectable and copyable.
 void frmReceiptShop::lockStoredReceipt() {
-    for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &cboCustomer, &txtRemarks, &txtBank, &txtchequeno, &dtpChequeDate, &cmdok})
+    for (forms::Control* control :
+         std::initializer_list<forms::Control*>{&cboCustomer, &txtRemarks, &txtBank, &txtchequeno,
+                                                &dtpChequeDate, &cmdok, &optadvance, &OptSettlement})
         control->setEnabled(false);
+    for (forms::TextBox* box : {&txtreceiptno, &txtProcessDate})
+        box->locked = true;
 }
 
 void frmReceiptShop::showStoredReceipt(const QString& receiptId) {

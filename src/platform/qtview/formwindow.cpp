@@ -13,12 +13,21 @@
 namespace qtview {
 
 namespace {
+
 QString resourcePath(const QString& formName) {
     return QStringLiteral(":/forms/%1.ui").arg(formName);
 }
+
+// Text of disabled controls, dark enough to read on the window's background (6:1 on the usual light grey).
+const QColor DisabledText(0x5a, 0x5a, 0x5a);
+
 } // namespace
 
 FormWindow::FormWindow(forms::Form& form, QWidget* owner) : QWidget(owner, Qt::Dialog), form_(form) {
+    QPalette readable = palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        readable.setColor(QPalette::Disabled, role, DisabledText);
+    setPalette(readable);
     resize(form.width() / forms::TwipsPerPixel, form.height() / forms::TwipsPerPixel);
     UiLoader::loadInto(*this, resourcePath(form.name()));
     setWindowTitle(form.caption());
