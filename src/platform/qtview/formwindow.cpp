@@ -73,8 +73,13 @@ void FormWindow::endModal() {
     loop_.quit();
 }
 
+// The runtime moves the focus (Tab, Enter, a handler): the window shows it on every kind of control, as the
+// toolkit shows focus reached by the keyboard.
 void FormWindow::focusControl(const forms::Control* control) {
-    if (QWidget* widget = widgetFor(control)) widget->setFocus(Qt::OtherFocusReason);
+    QWidget* widget = widgetFor(control);
+    if (!widget) return;
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    widget->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* FormWindow::widgetFor(const forms::Control* control) const {
