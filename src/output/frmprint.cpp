@@ -77,6 +77,9 @@ void frmPrint::layOutControls() {
     optA5.setCaption(QStringLiteral("A5"));
     cmdOK.setCaption(QStringLiteral("&OK"));
     cmdCancel.setCaption(QStringLiteral("Cancel"));
+    // Enter prints, Escape cancels, wherever the focus is in the dialog.
+    cmdOK.isDefault = true;
+    cmdCancel.isCancel = true;
     int tab = 0;
     for (forms::Control* control : std::initializer_list<forms::Control*>{
              &optPrint, &optScreen, &Optwindowsprint, &optA4, &optA5, &cmdOK, &cmdCancel})
