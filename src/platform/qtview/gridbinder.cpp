@@ -99,12 +99,22 @@ void GridBinder::refreshSelection() {
         selection.clear();
         return;
     }
-    const QItemSelection range(model_.index(top, std::min(grid_.col(), grid_.colSel())),
-                               model_.index(bottom, std::max(grid_.col(), grid_.colSel())));
+    // The selected rows are shown whole, so that the current row always shows, whatever column is current.
+    const QItemSelection range(model_.index(top, 0), model_.index(bottom, model_.shape().cols - 1));
     if (selection.selection() != range) selection.select(range, QItemSelectionModel::ClearAndSelect);
-    const QModelIndex current = model_.index(model_.modelRow(grid_.row()), grid_.col());
+    const QModelIndex current = model_.index(model_.modelRow(grid_.row()), shownColumn(grid_.col()));
     if (current.isValid() && current != selection.currentIndex())
         selection.setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+}
+
+// The column itself, or when it is hidden the next one shown (the one before it when none follows).
+int GridBinder::shownColumn(int col) const {
+    const int cols = model_.shape().cols;
+    for (int next = col; next < cols; ++next)
+        if (!view_.isColumnHidden(next)) return next;
+    for (int previous = col - 1; previous >= 0; --previous)
+        if (!view_.isColumnHidden(previous)) return previous;
+    return col;
 }
 
 // Rows scroll one at a time, so the scroll bar's value is the model row shown at the top.

@@ -37,6 +37,7 @@ private:
     void refreshColumns();
     void refreshColours();
     void refreshSelection();
+    int shownColumn(int col) const;
     void refreshTopRow();
 
     std::optional<GridCell> cellAt(const QPoint& position) const;

@@ -342,7 +342,8 @@ TEST_F(QtWindow, stateSetByCodeShowsInTheWidgets) {
     form->lstItems.setHeaderWidth(1, 3000);
     expectSeen(
         "w.cboKind.count=0; w.cboKind.currentIndex=-1; w.imgSign.picture=0; w.cmdCancel.enabled=false; "
-        "w.flexList.widths=20 64 0 64 64 100; w.flexList.highlight=#00ffff; w.flexList.selection=2,3 3,3; "
+        "w.flexList.widths=20 64 0 64 64 100; w.flexList.highlight=#00ffff; w.flexList.selection=2,0 3,0 2,1 "
+        "3,1 2,2 3,2 2,3 3,3 2,4 3,4 2,5 3,5; "
         "w.flexList.top=4; w.flexList.[19,3]=x|#000000|left|; w.lstItems.selection=1,0 1,1; "
         "w.lstItems.widths=200 80");
     EXPECT_GE(qtview::contrastRatio(grid().palette().color(QPalette::Highlight), Qt::cyan), 4.5);
@@ -385,14 +386,16 @@ TEST_F(QtWindow, buttonsOptionsCombosDatesAndTabsTakeTheUsersActions) {
 TEST_F(QtWindow, gridTakesClicksDragsKeysAndScrolling) {
     openWindow();
     click(grid(), 2, 1);
-    expectSeen("flexList_EnterCell; flexList_Click; flexList.row=3; w.flexList.selection=2,1");
+    expectSeen(
+        "flexList_EnterCell; flexList_Click; flexList.row=3; w.flexList.selection=2,0 2,1 2,2 2,3 2,4 2,5");
     click(grid(), 4, 0);
     expectSeen("!flexList_Click; flexList.row=3"); // a fixed cell
     doubleClick(grid(), 4, 2);
     expectSeen("flexList_DblClick; flexList.row=5; flexList.col=2");
     QTest::mousePress(grid().viewport(), Qt::LeftButton, {}, at(grid(), 1, 1));
     QTest::mouseRelease(grid().viewport(), Qt::LeftButton, {}, at(grid(), 4, 1));
-    expectSeen("flexList_SelChange; flexList.row=2; flexList.rowsel=5; w.flexList.selection=1,2 2,2 3,2 4,2");
+    expectSeen("flexList_SelChange; flexList.row=2; flexList.rowsel=5; w.flexList.selection=1,0 2,0 3,0 4,0 "
+               "1,1 2,1 3,1 4,1 1,2 2,2 3,2 4,2 1,3 2,3 3,3 4,3 1,4 2,4 3,4 4,4 1,5 2,5 3,5 4,5");
     QHeaderView& header = *grid().horizontalHeader();
     QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
                       QPoint(header.sectionViewportPosition(2) + 5, 5));
@@ -409,7 +412,8 @@ TEST_F(QtWindow, gridTakesClicksDragsKeysAndScrolling) {
     QTest::keyClick(&grid(), Qt::Key_Right);
     expectSeen("flexList_EnterCell; !flexList_Click; flexList.row=3; flexList.col=3");
     QTest::keyClick(&grid(), Qt::Key_Down, Qt::ShiftModifier);
-    expectSeen("flexList_SelChange; flexList.row=3; flexList.rowsel=4; w.flexList.selection=2,3 3,3");
+    expectSeen("flexList_SelChange; flexList.row=3; flexList.rowsel=4; w.flexList.selection=2,0 3,0 2,1 3,1 "
+               "2,2 3,2 2,3 3,3 2,4 3,4 2,5 3,5");
     QTest::keyClick(&grid(), Qt::Key_End, Qt::ControlModifier);
     expectSeen("flexList.row=20; flexList.col=3");
     EXPECT_GT(form->flexList.topRow(),
