@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGraphicsView>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
@@ -20,20 +21,23 @@ namespace {
 using qtview::ReportPreviewWindow;
 using qtview::TextViewer;
 
-// Output files are single-byte text with CR LF line ends, unless they are valid UTF-8.
-TEST(TextViewer, showsTheFileAndPrintsIt) {
+// Output files are single-byte text with CR LF line ends, unless they are valid UTF-8. The printer's codes
+// are not shown but stay in the text printed; Escape closes the window.
+TEST(TextViewer, showsTheFileWithoutPrinterCodesAndPrintsIt) {
     QTemporaryDir folder;
     const QString path = folder.filePath("Receipts.txt"), pdf = folder.filePath("out.pdf");
-    for (const auto& [bytes, text] :
+    for (const auto& [bytes, shown] :
          {std::pair<QByteArray, QString>{"RECEIPT\r\n12.50\r\n", "RECEIPT\n12.50\n"},
           {"Total \xA3 5", "Total \u00A3 5"},
-          {"Total \xC2\xA3 5", "Total \u00A3 5"}}) {
+          {"Total \xC2\xA3 5", "Total \u00A3 5"},
+          {"\x0E\x0FShop\tA\r\n\x1B@\x1BG\x1B-1Bold\x1B\r\n\x0C\r\n", "Shop\tA\nBold\n\n"}}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
-        EXPECT_EQ(TextViewer(path).text(), text) << bytes.toStdString();
+        EXPECT_EQ(TextViewer(path).editor().toPlainText(), shown) << bytes.toStdString();
     }
     TextViewer viewer(path);
+    EXPECT_EQ(viewer.text(), "\x0E\x0FShop\tA\n\x1B@\x1BG\x1B-1Bold\x1B\n\x0C\n");
     EXPECT_EQ(viewer.windowTitle(), "Receipts.txt");
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -42,7 +46,7 @@ TEST(TextViewer, showsTheFileAndPrintsIt) {
     EXPECT_GT(QFile(pdf).size(), 0);
     QPointer<TextViewer> shown = qtview::showTextFile(path);
     EXPECT_TRUE(shown->isVisible() && shown->windowModality() == Qt::ApplicationModal);
-    shown->close();
+    QTest::keyClick(&shown->editor(), Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(shown.isNull());
     try {
