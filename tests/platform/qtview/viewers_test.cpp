@@ -87,14 +87,25 @@ TEST(ReportPreviewWindow, offersTheToolsItsOptionsAllowAndMovesThroughThePages) 
     EXPECT_GT(window.pages().zoomFactor(), before);
 }
 
-// Zooming keeps the top of the page, where its header is, at the top of the view; Escape closes the window.
-TEST(ReportPreviewWindow, zoomKeepsThePageTopInViewAndEscapeCloses) {
+// Zooming keeps the top of the page, where its header is, at the top of the view; Ctrl++ and Ctrl+= zoom in,
+// Ctrl+- out, Ctrl+0 back to the opening zoom; Escape closes the window.
+TEST(ReportPreviewWindow, zoomByToolsAndKeysKeepsThePageTopInViewAndEscapeCloses) {
     ReportPreviewWindow window(twoPageReport(), {.zoomControl = true});
     window.show();
-    QApplication::processEvents();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const qreal opening = window.pages().zoomFactor();
     auto& view = *window.pages().findChild<QGraphicsView*>();
     auto pageTop = [&view] { return view.mapFromScene(view.sceneRect().topLeft()).y(); }; // in the view
     const int top = pageTop();
+    for (const auto& [key, zoom] : {std::pair{Qt::Key_Plus, 1.25},
+                                    {Qt::Key_Equal, 1.25 * 1.25},
+                                    {Qt::Key_Minus, 1.25},
+                                    {Qt::Key_0, 1.0}}) {
+        QTest::keyClick(&view, key, Qt::ControlModifier);
+        EXPECT_NEAR(window.pages().zoomFactor(), opening * zoom, 0.001) << key;
+        EXPECT_NEAR(pageTop(), top, 1) << key;
+    }
     for (const char* tool : {"zoomIn", "zoomIn", "zoomOut", "fitWidth"}) {
         window.tool(tool)->trigger();
         EXPECT_NEAR(pageTop(), top, 1) << tool;
