@@ -153,6 +153,25 @@ TEST_F(WindowsQtTest, registerGridShowsTheRowsAndTakesClicksAndTheSortChoice) {
     });
 }
 
+// A wide window's last column takes the room the others, at their own widths, leave; at the window's smallest
+// the search box keeps a usable width.
+TEST_F(WindowsQtTest, registerGridsLastColumnFillsAWideWindow) {
+    inRegister([this](QWidget& window) {
+        auto& view = child<QTableView>(window, "flexMaster");
+        const forms::Grid& grid = component.frmMaster().flexMaster;
+        const int last = grid.cols() - 1, lastWidth = grid.colWidth(last);
+        window.resize(1300, 600);
+        QApplication::processEvents();
+        EXPECT_EQ(view.columnViewportPosition(last) + view.columnWidth(last), view.viewport()->width());
+        for (int col = 1; col < last; ++col)
+            EXPECT_EQ(view.columnWidth(col), grid.colWidth(col) / forms::TwipsPerPixel) << col;
+        EXPECT_EQ(grid.colWidth(last), lastWidth);
+        window.resize(window.minimumSize());
+        QApplication::processEvents();
+        EXPECT_GE(child<QLineEdit>(window, "txtsearch").width(), 120);
+    });
+}
+
 TEST_F(WindowsQtTest, ctrlEnterOpensTheEntryWindowWhoseCustomerChoiceFillsTheLists) {
     bool inspected = false;
     whenShown(shared::windows().get<entry::frmReceiptShop>(), [&](QWidget& window) {

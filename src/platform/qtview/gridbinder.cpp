@@ -66,11 +66,20 @@ void GridBinder::refreshState() {
         view_.scrollTo(model_.index(model_.modelRow(cell->row), cell->col));
 }
 
+// The last column shown takes the width the others leave, never less than its own, so that a wide window
+// shows no blank beside the grid; the runtime keeps the width the module gave it.
 void GridBinder::refreshColumns() {
     QHeaderView* header = view_.horizontalHeader();
-    for (int col = 0; col < model_.shape().cols; ++col) {
-        const int pixels = grid_.colWidth(col) / forms::TwipsPerPixel;
+    const int cols = model_.shape().cols;
+    int last = cols - 1;
+    while (last >= 0 && grid_.colWidth(last) / forms::TwipsPerPixel == 0)
+        --last;
+    int used = 0;
+    for (int col = 0; col < cols; ++col) {
+        int pixels = grid_.colWidth(col) / forms::TwipsPerPixel;
         if (view_.isColumnHidden(col) != (pixels == 0)) view_.setColumnHidden(col, pixels == 0);
+        if (col == last) pixels = std::max(pixels, view_.viewport()->width() - used);
+        used += pixels;
         if (pixels > 0 && header->sectionSize(col) != pixels) header->resizeSection(col, pixels);
     }
 }
@@ -140,6 +149,10 @@ void GridBinder::userResized(int col, int, int newPixels) {
 }
 
 bool GridBinder::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_.viewport() && event->type() == QEvent::Resize) {
+        const QScopedValueRollback<bool> applying(applying_, true);
+        refreshColumns();
+    }
     if (watched == view_.viewport()) return viewportEvent(*event);
     if (watched == view_.horizontalHeader()->viewport()) {
         headerViewportEvent(*event);

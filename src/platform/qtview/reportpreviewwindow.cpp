@@ -51,6 +51,7 @@ ReportPreviewWindow::ReportPreviewWindow(std::shared_ptr<const report::RenderedR
     // The name the print queue lists the job under.
     printer_.setDocName(report_->title());
     pages_ = new QPrintPreviewWidget(&printer_, this);
+    openingZoomMode_ = pages_->zoomMode();
     connect(pages_, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* printer) { report_->print(*printer); });
     if (options.printButton) addTool(QStringLiteral("print"), tr("&Print..."), &ReportPreviewWindow::print);
@@ -58,6 +59,7 @@ ReportPreviewWindow::ReportPreviewWindow(std::shared_ptr<const report::RenderedR
         addTool(QStringLiteral("export"), tr("&Export PDF..."), &ReportPreviewWindow::exportPdf);
     if (options.zoomControl) addZoomTools();
     if (options.pageNavigation) addPageTools();
+    addZoomKeys();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(toolBar_);
@@ -86,6 +88,23 @@ void ReportPreviewWindow::addZoomTools() {
     addTool(QStringLiteral("zoomIn"), tr("Zoom &in"), &ReportPreviewWindow::zoomIn);
     addTool(QStringLiteral("zoomOut"), tr("Zoom &out"), &ReportPreviewWindow::zoomOut);
     addTool(QStringLiteral("fitWidth"), tr("Fit &width"), &ReportPreviewWindow::fitWidth);
+}
+
+// Ctrl++ (Ctrl+= too, the same key without Shift), Ctrl+- and Ctrl+0 zoom whether or not the tool bar
+// offers the zoom tools.
+void ReportPreviewWindow::addZoomKeys() {
+    const QKeySequence ctrlEqual(Qt::CTRL | Qt::Key_Equal);
+    QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+    if (!zoomInKeys.contains(ctrlEqual)) zoomInKeys << ctrlEqual;
+    for (const auto& [keys, slot] :
+         {std::pair{zoomInKeys, &ReportPreviewWindow::zoomIn},
+          {QKeySequence::keyBindings(QKeySequence::ZoomOut), &ReportPreviewWindow::zoomOut},
+          {QList{QKeySequence(Qt::CTRL | Qt::Key_0)}, &ReportPreviewWindow::openingZoom}}) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    }
 }
 
 void ReportPreviewWindow::addPageTools() {
@@ -133,6 +152,10 @@ void ReportPreviewWindow::zoomOut() {
 
 void ReportPreviewWindow::fitWidth() {
     zoomKeepingTop([this] { pages_->fitToWidth(); });
+}
+
+void ReportPreviewWindow::openingZoom() {
+    zoomKeepingTop([this] { pages_->setZoomMode(openingZoomMode_); });
 }
 
 // The pages zoom about the middle of what is shown, which would scroll the page header out of view: the

@@ -3,6 +3,7 @@
 
 #include "platform/report/reportpreview.h"
 
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QWidget>
 #include <functional>
@@ -10,7 +11,6 @@
 
 class QAction;
 class QLabel;
-class QPrintPreviewWidget;
 class QToolBar;
 
 namespace qtview {
@@ -34,12 +34,15 @@ protected:
 private:
     QAction* addTool(const QString& name, const QString& text, void (ReportPreviewWindow::*slot)());
     void addZoomTools();
+    void addZoomKeys();
     void addPageTools();
     void print();
     void exportPdf();
     void zoomIn();
     void zoomOut();
     void fitWidth();
+    // Back to the zoom the preview opened with.
+    void openingZoom();
     void zoomKeepingTop(const std::function<void()>& zoom);
     void firstPage();
     void previousPage();
@@ -52,6 +55,7 @@ private:
     // PDF file), on the report's paper.
     QPrinter printer_;
     QPrintPreviewWidget* pages_;
+    QPrintPreviewWidget::ZoomMode openingZoomMode_;
     QToolBar* toolBar_;
     QLabel* pageNumber_ = nullptr;
 };

@@ -292,12 +292,13 @@ TEST_F(QtWindow, bindsEachControlToTheWidgetOfItsName) {
     lonely.unload();
 }
 
+// The grid's last column shown fills the grid's width: 390 pixels here.
 TEST_F(QtWindow, stateSetByCodeShowsInTheWidgets) {
     openWindow();
     expectSeen(
         "w.flexList.head1=Head 1; w.flexList.[0,1]=R1|#ff0000|left|; w.flexList.[6,1]=R7|#ff0000|left|; "
         "w.flexList.[19,1]=R20|#ff0000|left|; w.flexList.[1,1]=R2|#000000|left|; w.flexList.rows=20; "
-        "w.flexList.[19,2]=200|#000000|right|; w.flexList.widths=20 64 64 64 64 0; w.lstItems.rows=3; "
+        "w.flexList.[19,2]=200|#000000|right|; w.flexList.widths=20 64 64 64 390 0; w.lstItems.rows=3; "
         "w.lstItems.head1=Amount; w.lstItems.[1,0]=INV2|#000000|left|; w.lstItems.widths=100 80; "
         "w.lstItems.[1,1]=20.00|#000000|right|20.00 due; w.lstItems.[2,1]=30.00|#000000|right|");
     form->lblTitle.setCaption("Customer");
@@ -342,7 +343,7 @@ TEST_F(QtWindow, stateSetByCodeShowsInTheWidgets) {
     form->lstItems.setHeaderWidth(1, 3000);
     expectSeen(
         "w.cboKind.count=0; w.cboKind.currentIndex=-1; w.imgSign.picture=0; w.cmdCancel.enabled=false; "
-        "w.flexList.widths=20 64 0 64 64 100; w.flexList.highlight=#00ffff; w.flexList.selection=2,0 3,0 2,1 "
+        "w.flexList.widths=20 64 0 64 64 390; w.flexList.highlight=#00ffff; w.flexList.selection=2,0 3,0 2,1 "
         "3,1 2,2 3,2 2,3 3,3 2,4 3,4 2,5 3,5; "
         "w.flexList.top=4; w.flexList.[19,3]=x|#000000|left|; w.lstItems.selection=1,0 1,1; "
         "w.lstItems.widths=200 80");

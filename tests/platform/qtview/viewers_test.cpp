@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGraphicsView>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
@@ -20,20 +21,23 @@ namespace {
 using qtview::ReportPreviewWindow;
 using qtview::TextViewer;
 
-// Output files are single-byte text with CR LF line ends, unless they are valid UTF-8.
-TEST(TextViewer, showsTheFileAndPrintsIt) {
+// Output files are single-byte text with CR LF line ends, unless they are valid UTF-8. The printer's codes
+// are not shown but stay in the text printed; Escape closes the window.
+TEST(TextViewer, showsTheFileWithoutPrinterCodesAndPrintsIt) {
     QTemporaryDir folder;
     const QString path = folder.filePath("Receipts.txt"), pdf = folder.filePath("out.pdf");
-    for (const auto& [bytes, text] :
+    for (const auto& [bytes, shown] :
          {std::pair<QByteArray, QString>{"RECEIPT\r\n12.50\r\n", "RECEIPT\n12.50\n"},
           {"Total \xA3 5", "Total \u00A3 5"},
-          {"Total \xC2\xA3 5", "Total \u00A3 5"}}) {
+          {"Total \xC2\xA3 5", "Total \u00A3 5"},
+          {"\x0E\x0FShop\tA\r\n\x1B@\x1BG\x1B-1Bold\x1B\r\n\x0C\r\n", "Shop\tA\nBold\n\n"}}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
-        EXPECT_EQ(TextViewer(path).text(), text) << bytes.toStdString();
+        EXPECT_EQ(TextViewer(path).editor().toPlainText(), shown) << bytes.toStdString();
     }
     TextViewer viewer(path);
+    EXPECT_EQ(viewer.text(), "\x0E\x0FShop\tA\n\x1B@\x1BG\x1B-1Bold\x1B\n\x0C\n");
     EXPECT_EQ(viewer.windowTitle(), "Receipts.txt");
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -42,7 +46,7 @@ TEST(TextViewer, showsTheFileAndPrintsIt) {
     EXPECT_GT(QFile(pdf).size(), 0);
     QPointer<TextViewer> shown = qtview::showTextFile(path);
     EXPECT_TRUE(shown->isVisible() && shown->windowModality() == Qt::ApplicationModal);
-    shown->close();
+    QTest::keyClick(&shown->editor(), Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(shown.isNull());
     try {
@@ -83,14 +87,25 @@ TEST(ReportPreviewWindow, offersTheToolsItsOptionsAllowAndMovesThroughThePages) 
     EXPECT_GT(window.pages().zoomFactor(), before);
 }
 
-// Zooming keeps the top of the page, where its header is, at the top of the view; Escape closes the window.
-TEST(ReportPreviewWindow, zoomKeepsThePageTopInViewAndEscapeCloses) {
+// Zooming keeps the top of the page, where its header is, at the top of the view; Ctrl++ and Ctrl+= zoom in,
+// Ctrl+- out, Ctrl+0 back to the opening zoom; Escape closes the window.
+TEST(ReportPreviewWindow, zoomByToolsAndKeysKeepsThePageTopInViewAndEscapeCloses) {
     ReportPreviewWindow window(twoPageReport(), {.zoomControl = true});
     window.show();
-    QApplication::processEvents();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const qreal opening = window.pages().zoomFactor();
     auto& view = *window.pages().findChild<QGraphicsView*>();
     auto pageTop = [&view] { return view.mapFromScene(view.sceneRect().topLeft()).y(); }; // in the view
     const int top = pageTop();
+    for (const auto& [key, zoom] : {std::pair{Qt::Key_Plus, 1.25},
+                                    {Qt::Key_Equal, 1.25 * 1.25},
+                                    {Qt::Key_Minus, 1.25},
+                                    {Qt::Key_0, 1.0}}) {
+        QTest::keyClick(&view, key, Qt::ControlModifier);
+        EXPECT_NEAR(window.pages().zoomFactor(), opening * zoom, 0.001) << key;
+        EXPECT_NEAR(pageTop(), top, 1) << key;
+    }
     for (const char* tool : {"zoomIn", "zoomIn", "zoomOut", "fitWidth"}) {
         window.tool(tool)->trigger();
         EXPECT_NEAR(pageTop(), top, 1) << tool;
