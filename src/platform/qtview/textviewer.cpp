@@ -78,11 +78,11 @@ void centre(QWidget& window, const QWidget* owner) {
 } // namespace
 
 TextViewer::TextViewer(const QString& path, QWidget* parent)
-    : QWidget(parent, Qt::Window), text_(readFile(path)), editor_(new QPlainTextEdit(this)) {
+    : QWidget(parent, Qt::Window), editor_(new QPlainTextEdit(this)) {
     editor_->setReadOnly(true);
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    editor_->setPlainText(withoutPrinterCodes(text_));
+    editor_->setPlainText(withoutPrinterCodes(readFile(path)));
     auto* printButton = new QPushButton(tr("&Print"), this);
     connect(printButton, &QPushButton::clicked, this, &TextViewer::choosePrinterAndPrint);
     auto* closeButton = new QPushButton(tr("&Close"), this);
@@ -101,7 +101,7 @@ TextViewer::TextViewer(const QString& path, QWidget* parent)
 void TextViewer::print(QPrinter& printer) const {
     QTextDocument page;
     page.setDefaultFont(editor_->font());
-    page.setPlainText(text_);
+    page.setPlainText(editor_->toPlainText());
     page.print(&printer);
 }
 

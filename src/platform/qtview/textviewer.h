@@ -15,10 +15,9 @@ public:
     // Reads the file; throws RuntimeError 53 when it cannot be read.
     explicit TextViewer(const QString& path, QWidget* parent = nullptr);
 
-    // The file's text, printer's codes included.
-    QString text() const { return text_; }
     QPlainTextEdit& editor() const { return *editor_; }
-    // Prints the file's text, printer's codes included, on the printer as set up.
+    // Prints the text as shown on the printer as set up: a page printer would draw the codes as boxes (a
+    // line printer takes the file itself, through the voucher's port).
     void print(QPrinter& printer) const;
 
 protected:
@@ -26,7 +25,6 @@ protected:
 
 private:
     void choosePrinterAndPrint();
-    QString text_;
     QPlainTextEdit* editor_;
 };
 
