@@ -45,7 +45,7 @@ shot() {
 }
 
 shot register
-# The first Tab enters the window's first field, two more reach the customer list.
-shot entry ctrl+Return Tab,Tab,Tab,Down F10
+# The entry opens in Receipt No; two Tabs reach the customer list.
+shot entry ctrl+Return Tab,Tab,Down F10
 WINDOWS_PRINT=1 shot print alt+p,alt+p space
 WINDOWS_PRINT=1 shot preview alt+p,alt+p space alt+o
