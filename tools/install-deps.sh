@@ -7,7 +7,7 @@ set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
 libgl-dev libgtest-dev libgmock-dev xvfb xauth imagemagick xdotool valgrind tzdata clang-format
 postgresql-15 postgresql-client-15 libqt6sql6-psql libpq-dev libqt6sql6-odbc unixodbc unixodbc-dev odbc-postgresql
-help2man lintian openbox xclip"
+help2man lintian openbox xclip x11-utils"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
