@@ -33,6 +33,14 @@ QString DatabaseTarget::connectionString() const {
     return isFile_ ? db::DatabaseFile::connectionString(text_) : text_;
 }
 
+ado::ConnectionPtr DatabaseTarget::open(bool creating) const {
+    if (isFile_)
+        return creating ? db::DatabaseFile::openCreating(text_) : db::DatabaseFile::openExisting(text_);
+    ado::ConnectionPtr connection = ado::Connection::create();
+    connection->open(text_);
+    return connection;
+}
+
 QString DatabaseTarget::name() const {
     return isFile_ ? text_ : ado::maskedConnectionString(text_);
 }

@@ -2,6 +2,8 @@
 // connection string.
 #pragma once
 
+#include "platform/ado/connection.h"
+
 #include <QString>
 
 namespace host {
@@ -19,6 +21,8 @@ public:
     // Whether it is the application folder's own file, which the host creates with the demo shop.
     bool isDefault() const { return isDefault_; }
     QString connectionString() const;
+    // A connection to it, opened; a file is made empty when missing if `creating`, else must exist.
+    ado::ConnectionPtr open(bool creating) const;
     // How messages name it: the path, or the connection string with its passwords masked.
     QString name() const;
 

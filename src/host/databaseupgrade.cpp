@@ -2,7 +2,6 @@
 #include "databaseupgrade.h"
 
 #include "databasetarget.h"
-#include "db/databasefile.h"
 #include "db/schemaupgrade.h"
 #include "db/shopdatabase.h"
 #include "shared/userfolder.h"
@@ -17,9 +16,7 @@ int DatabaseUpgrade::run(const HostOptions& options) {
     const DatabaseTarget target =
         DatabaseTarget::of(options.database, shared::UserFolder::prepare(options.folder));
     try {
-        ado::ConnectionPtr connection =
-            target.isFile() ? db::DatabaseFile::openExisting(target.name()) : ado::Connection::create();
-        if (!target.isFile()) connection->open(target.connectionString());
+        const ado::ConnectionPtr connection = target.open(false);
         if (!db::hasSchema(connection)) {
             std::cerr << "receipts-host: " << target.name().toStdString()
                       << " holds no shop database; --create-demo sets up the demo shop\n";

@@ -2,7 +2,6 @@
 #include "demosetup.h"
 
 #include "databasetarget.h"
-#include "db/databasefile.h"
 #include "db/shopdatabase.h"
 #include "shared/userfolder.h"
 
@@ -16,9 +15,7 @@ int DemoSetup::run(const HostOptions& options) {
     const DatabaseTarget target =
         DatabaseTarget::of(options.database, shared::UserFolder::prepare(options.folder));
     try {
-        ado::ConnectionPtr connection =
-            target.isFile() ? db::DatabaseFile::openCreating(target.name()) : ado::Connection::create();
-        if (!target.isFile()) connection->open(target.connectionString());
+        const ado::ConnectionPtr connection = target.open(true);
         if (db::hasSchema(connection)) {
             std::cerr << "receipts-host: " << target.name().toStdString()
                       << " already holds a shop database; the demo shop is set up only on an empty one\n";

@@ -53,34 +53,29 @@ const std::map<QString, Setter>& valueOptions() {
     return setters;
 }
 
+// The options without a value, each setting its flag.
+bool HostOptions::*flagOption(const QString& option) {
+    static const std::pair<QLatin1String, bool HostOptions::*> flags[] = {
+        {QLatin1String("--help"), &HostOptions::help},
+        {QLatin1String("-h"), &HostOptions::help},
+        {QLatin1String("--version"), &HostOptions::version},
+        {QLatin1String("--create-demo"), &HostOptions::createDemo},
+        {QLatin1String("--upgrade-database"), &HostOptions::upgradeDatabase},
+        {QLatin1String("--register-component"), &HostOptions::registerComponent},
+        {QLatin1String("--unregister-component"), &HostOptions::unregisterComponent}};
+    for (const auto& [name, flag] : flags)
+        if (option == name) return flag;
+    return nullptr;
+}
+
 } // namespace
 
 HostOptions HostOptions::parse(const QStringList& arguments) {
     HostOptions options;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& option = arguments[i];
-        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
-            options.help = true;
-            continue;
-        }
-        if (option == QLatin1String("--version")) {
-            options.version = true;
-            continue;
-        }
-        if (option == QLatin1String("--create-demo")) {
-            options.createDemo = true;
-            continue;
-        }
-        if (option == QLatin1String("--upgrade-database")) {
-            options.upgradeDatabase = true;
-            continue;
-        }
-        if (option == QLatin1String("--register-component")) {
-            options.registerComponent = true;
-            continue;
-        }
-        if (option == QLatin1String("--unregister-component")) {
-            options.unregisterComponent = true;
+        if (bool HostOptions::*flag = flagOption(option)) {
+            options.*flag = true;
             continue;
         }
         const auto setter = valueOptions().find(option);
