@@ -497,7 +497,7 @@ INSERT INTO alistviewheader (lvwid, lvwtransname, lvwname, lvwmodulename) VALUES
     (3, 'posInvoice', 'lvwItems', 'frmInvoiceShop');
 
 INSERT INTO alistviewdetails (lvwdid, lvwcolid, lvwdcolwidth, lvwdcolalign) VALUES
-    (1, 1, 700, 0), (1, 2, 2400, 0), (1, 3, 2200, 0), (1, 4, 1900, 0),
+    (1, 1, 700, 0), (1, 2, 2400, 0), (1, 3, 2200, 0), (1, 4, 2500, 0),
     (1, 5, 1700, 1), (1, 6, 1700, 1), (1, 7, 0, 0), (1, 8, 4200, 0),
     (2, 1, 700, 0), (2, 2, 2000, 0), (2, 3, 1800, 0), (2, 4, 1800, 0),
     (2, 5, 1500, 0), (2, 6, 1700, 1), (2, 7, 1700, 1), (2, 8, 0, 0),

@@ -73,6 +73,8 @@ void frmReceiptShop::layOutControls() {
     OptSettlement.setValue(true);
     sstbInvoices.addTab(QStringLiteral("Shop Invoices"));
     sstbInvoices.addTab(QStringLiteral("Opening Invoices"));
+    sstbInvoices.placeOnTab(lvwInvoice, 0);
+    sstbInvoices.placeOnTab(lvwOpeningInvoices, 1);
     cmdok.setCaption(QStringLiteral("&Ok"));
     cmdCancel.setCaption(QStringLiteral("&Close"));
     // What the receipt works out is shown, never typed over: it can still be selected and copied.

@@ -46,6 +46,7 @@ const CommandDefinition Commands[] = {
     {u"key", syntax::key, [](P p, C c) { p.user.key(c); }, NoPopupOpen},
     {u"focus", syntax::control, [](P p, C c) { p.user.focus(c); }, NoPopupOpen},
     {u"date", syntax::date, [](P p, C c) { p.user.pickDate(c); }, NoPopupOpen},
+    {u"tab", syntax::controlAndNumber, [](P p, C c) { p.user.chooseTab(c); }, NoPopupOpen},
     {u"item", syntax::controlAndNumber, [](P p, C c) { p.user.clickItem(c); }, NoPopupOpen},
     {u"dblclick", syntax::controlAndNumber, [](P p, C c) { p.user.doubleClick(c); }, NoPopupOpen},
     {u"rightclick", syntax::controlAndNumber, [](P p, C c) { p.user.rightClickItem(c); }, NoPopupOpen},

@@ -36,6 +36,9 @@ template <> constexpr forms::ControlKind kindOf<forms::ListView>() {
 template <> constexpr forms::ControlKind kindOf<forms::Grid>() {
     return forms::ControlKind::Grid;
 }
+template <> constexpr forms::ControlKind kindOf<forms::TabControl>() {
+    return forms::ControlKind::TabControl;
+}
 
 } // namespace
 
@@ -75,6 +78,10 @@ void UserActions::focus(const ScenarioCommand& command) {
 void UserActions::pickDate(const ScenarioCommand& command) {
     forms::user::pickDate(as<forms::DatePicker>(command, "a date picker"),
                           *ArgumentValues::isoDate(command.args[1]));
+}
+
+void UserActions::chooseTab(const ScenarioCommand& command) {
+    forms::user::chooseTab(as<forms::TabControl>(command, "a tab control"), number(command, 1));
 }
 
 void UserActions::clickItem(const ScenarioCommand& command) {

@@ -24,6 +24,7 @@ public:
     void key(const ScenarioCommand& command);
     void focus(const ScenarioCommand& command);
     void pickDate(const ScenarioCommand& command);
+    void chooseTab(const ScenarioCommand& command);
     void clickItem(const ScenarioCommand& command);
     void rightClickItem(const ScenarioCommand& command);
     void doubleClick(const ScenarioCommand& command);

@@ -43,6 +43,12 @@ bool Control::isUsable() const {
     return true;
 }
 
+bool Control::isInSight() const {
+    for (const Control* control = this; control->container_; control = control->container_)
+        if (!control->container_->showsContained(*control)) return false;
+    return true;
+}
+
 bool Control::canFocus() const {
     switch (kind_) {
     case ControlKind::Label:

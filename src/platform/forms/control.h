@@ -80,6 +80,9 @@ public:
     bool isUsable() const;
     // Whether the control can take the focus (a focusable kind, usable, tab stop or not).
     virtual bool canFocus() const;
+    // Whether the control is on the page its containers show (a tab control shows one page).
+    bool isInSight() const;
+    virtual bool showsContained(const Control&) const { return true; }
     void setFocus();
     bool hasFocus() const;
 

@@ -121,7 +121,8 @@ void Form::keepFocusUsable() {
 }
 
 // Tab order is by tab index, then by the order the controls were laid out; after the last control
-// it starts again at the first, and backwards before the first at the last.
+// it starts again at the first, and backwards before the first at the last. A control on a tab not shown
+// is passed over.
 Control* Form::nextInTabOrder(Control* from, bool backwards) const {
     auto position = [this](size_t index) { return std::pair(controls_[index]->tabIndex(), index); };
     // Whether control a comes before control b, going the way asked.
@@ -132,7 +133,8 @@ Control* Form::nextInTabOrder(Control* from, bool backwards) const {
     const bool hasFrom = fromIndex < controls_.size();
     std::optional<size_t> first, next;
     for (size_t i = 0; i < controls_.size(); ++i) {
-        if (i == fromIndex || !controls_[i]->tabStop() || !controls_[i]->canFocus()) continue;
+        const Control& control = *controls_[i];
+        if (i == fromIndex || !control.tabStop() || !control.canFocus() || !control.isInSight()) continue;
         if (!first || before(i, *first)) first = i;
         if (hasFrom && before(fromIndex, i) && (!next || before(i, *next))) next = i;
     }

@@ -30,6 +30,9 @@ void ListView::setHeaderText(int index, const QString& text) {
 void ListView::setHeaderWidth(int index, int twips) {
     assign(header(index).width, twips);
 }
+bool ListView::keepsDesignedWidth(int index) const {
+    return index <= int(designedHeaders_.size()) && header(index).width == designedHeaders_[index - 1].width;
+}
 void ListView::setHeaderAlignment(int index, Alignment alignment) {
     assign(header(index).alignment, alignment);
 }

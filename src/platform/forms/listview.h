@@ -26,6 +26,9 @@ public:
     const ColumnHeader& header(int index) const; // 1-based
     void setHeaderText(int index, const QString& text);
     void setHeaderWidth(int index, int twips);
+    // Whether a column keeps the width it was designed with (no stored layout and no user changed it),
+    // so that a view may fit it to its content.
+    bool keepsDesignedWidth(int index) const;
     void setHeaderAlignment(int index, Alignment alignment);
 
     int count() const { return int(items_.size()); }

@@ -54,6 +54,16 @@ void TabControl::setCurrentTab(int index) {
     assign(current_, index);
 }
 
+void TabControl::placeOnTab(const Control& control, int index) {
+    if (index < 0 || index >= tabCount()) throw outOfRange();
+    tabOf_[&control] = index;
+}
+
+bool TabControl::showsContained(const Control& control) const {
+    const auto placed = tabOf_.find(&control);
+    return placed == tabOf_.end() || placed->second == current_;
+}
+
 QString TabControl::property(const QString& name, const QList<int>& args) const {
     if (named(name, u"tab")) return tabCaption(argument(args, 0));
     if (named(name, u"value")) return QString::number(current_);

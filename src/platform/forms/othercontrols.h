@@ -4,6 +4,7 @@
 #include "control.h"
 
 #include <QDate>
+#include <map>
 #include <vector>
 
 namespace forms {
@@ -36,6 +37,9 @@ public:
     void setTabCaption(int index, const QString& caption);
     int currentTab() const { return current_; }
     void setCurrentTab(int index);
+    // A control placed on a tab is in sight only while that tab is shown; others always are.
+    void placeOnTab(const Control& control, int index);
+    bool showsContained(const Control& control) const override;
 
     QString property(const QString& name, const QList<int>& args = {}) const override;
     QStringList dump() const override;
@@ -45,6 +49,7 @@ public:
 private:
     std::vector<QString> captions_;
     std::vector<QString> designedCaptions_;
+    std::map<const Control*, int> tabOf_;
     int current_ = 0;
 };
 

@@ -73,6 +73,13 @@ void pickDate(DatePicker& picker, const QDate& date) {
     picker.setValue(date);
 }
 
+void chooseTab(TabControl& tabs, int index) {
+    reach(tabs);
+    if (index < 0 || index >= tabs.tabCount()) failAction(tabs, QStringLiteral("has no tab %1").arg(index));
+    tabs.setCurrentTab(index);
+    fire(tabs.Click);
+}
+
 void hover(Control& control) {
     requireUsable(control);
     fire(control.MouseMove, 0, int(NoShift), 0.0f, 0.0f);

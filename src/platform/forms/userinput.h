@@ -16,6 +16,7 @@ class ComboBox;
 class TextBox;
 class DatePicker;
 class Menu;
+class TabControl;
 
 // Key codes and characters the module and the views handle.
 namespace keys {
@@ -58,6 +59,8 @@ void clear(TextBox& box);
 void paste(TextBox& box, const QString& text);
 void select(ComboBox& combo, int index);
 void pickDate(DatePicker& picker, const QDate& date);
+// The tab chosen becomes current, then the tab control's Click runs.
+void chooseTab(TabControl& tabs, int index);
 void clickItem(ListView& list, int item);
 void doubleClickItem(ListView& list, int item);
 void rightClickItem(ListView& list, int item);

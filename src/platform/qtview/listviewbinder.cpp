@@ -11,6 +11,16 @@
 
 namespace qtview {
 
+namespace {
+
+int lastShownColumn(const QHeaderView& header) {
+    for (int visual = header.count() - 1; visual >= 0; --visual)
+        if (!header.isSectionHidden(header.logicalIndex(visual))) return header.logicalIndex(visual);
+    return -1;
+}
+
+} // namespace
+
 ListViewBinder::ListViewBinder(forms::ListView& list, QTreeView& widget)
     : ControlBinder(list, widget), list_(list), view_(widget), model_(list) {
     view_.setModel(&model_);
@@ -22,7 +32,7 @@ ListViewBinder::ListViewBinder(forms::ListView& list, QTreeView& widget)
     view_.setSelectionMode(QAbstractItemView::NoSelection);
     view_.setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_.setContextMenuPolicy(Qt::CustomContextMenu);
-    view_.header()->setStretchLastSection(false);
+    view_.header()->setStretchLastSection(true);
     connect(&view_, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { itemAction(index, forms::user::clickItem); });
     connect(&view_, &QTreeView::doubleClicked, this,
@@ -73,11 +83,18 @@ void ListViewBinder::refreshState() {
     refreshSelection();
 }
 
+// A column of width 0 is hidden. A column still as designed fits its header and texts, one the stored
+// layout or the user sized keeps that width; the last shown column takes the rest of the view's width.
 void ListViewBinder::refreshColumns() {
     QHeaderView* header = view_.header();
     for (int column = 0; column < model_.shape().cols; ++column) {
         const int pixels = list_.header(column + 1).width / forms::TwipsPerPixel;
-        if (header->sectionSize(column) != pixels) header->resizeSection(column, pixels);
+        if (header->isSectionHidden(column) != (pixels == 0)) header->setSectionHidden(column, pixels == 0);
+        const int shown = list_.keepsDesignedWidth(column + 1)
+                              ? std::max(static_cast<QAbstractItemView&>(view_).sizeHintForColumn(column),
+                                         header->sectionSizeHint(column))
+                              : pixels;
+        if (pixels != 0 && header->sectionSize(column) != shown) header->resizeSection(column, shown);
     }
 }
 
@@ -94,8 +111,9 @@ void ListViewBinder::refreshSelection() {
         selection.setCurrentIndex(selected, QItemSelectionModel::NoUpdate);
 }
 
+// The last shown column's width follows the view's, never the user.
 void ListViewBinder::userResized(int column, int, int newPixels) {
-    if (!applying_ && column < list_.columnCount())
+    if (!applying_ && column != lastShownColumn(*view_.header()) && column < list_.columnCount())
         list_.setHeaderWidth(column + 1, newPixels * forms::TwipsPerPixel);
 }
 

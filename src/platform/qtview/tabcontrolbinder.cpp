@@ -23,10 +23,7 @@ void TabControlBinder::refreshState() {
 }
 
 void TabControlBinder::userSwitched(int index) {
-    act([this, index] {
-        tabs_.setCurrentTab(index);
-        forms::user::click(tabs_);
-    });
+    act([this, index] { forms::user::chooseTab(tabs_, index); });
 }
 
 } // namespace qtview

@@ -299,7 +299,7 @@ TEST_F(QtWindow, stateSetByCodeShowsInTheWidgets) {
         "w.flexList.head1=Head 1; w.flexList.[0,1]=R1|#ff0000|left|; w.flexList.[6,1]=R7|#ff0000|left|; "
         "w.flexList.[19,1]=R20|#ff0000|left|; w.flexList.[1,1]=R2|#000000|left|; w.flexList.rows=20; "
         "w.flexList.[19,2]=200|#000000|right|; w.flexList.widths=20 64 64 64 390 0; w.lstItems.rows=3; "
-        "w.lstItems.head1=Amount; w.lstItems.[1,0]=INV2|#000000|left|; w.lstItems.widths=100 80; "
+        "w.lstItems.head1=Amount; w.lstItems.[1,0]=INV2|#000000|left|; "
         "w.lstItems.[1,1]=20.00|#000000|right|20.00 due; w.lstItems.[2,1]=30.00|#000000|right|");
     form->lblTitle.setCaption("Customer");
     form->lblTitle.setToolTipText("Paid by");
@@ -340,13 +340,11 @@ TEST_F(QtWindow, stateSetByCodeShowsInTheWidgets) {
     for (int row = 1; row <= 20; ++row)
         form->flexList.setTextMatrix(row, 3, "x");
     form->lstItems.setSelectedItem(2);
-    form->lstItems.setHeaderWidth(1, 3000);
     expectSeen(
         "w.cboKind.count=0; w.cboKind.currentIndex=-1; w.imgSign.picture=0; w.cmdCancel.enabled=false; "
         "w.flexList.widths=20 64 0 64 64 390; w.flexList.highlight=#00ffff; w.flexList.selection=2,0 3,0 2,1 "
         "3,1 2,2 3,2 2,3 3,3 2,4 3,4 2,5 3,5; "
-        "w.flexList.top=4; w.flexList.[19,3]=x|#000000|left|; w.lstItems.selection=1,0 1,1; "
-        "w.lstItems.widths=200 80");
+        "w.flexList.top=4; w.flexList.[19,3]=x|#000000|left|; w.lstItems.selection=1,0 1,1");
     EXPECT_GE(qtview::contrastRatio(grid().palette().color(QPalette::Highlight), Qt::cyan), 4.5);
     EXPECT_EQ(changed.count(), 1); // the changes made in one go come to one refresh,
     EXPECT_EQ(reset.count(), 0);   // and a reset only with a new shape
@@ -439,6 +437,30 @@ TEST_F(QtWindow, listTakesClicksAndKeys) {
     EXPECT_EQ(form->log.filter("ItemClick").join(','),
               "lstItems_ItemClick 2,lstItems_ItemClick 3,lstItems_ItemClick 1");
     expectSeen("lstItems_KeyDown 35; w.lstItems.selection=0,0 0,1");
+}
+
+// A column as designed fits its texts; one the program or the user sized keeps that width; the last
+// column takes the rest of the view, whatever the user does to it.
+TEST_F(QtWindow, listColumnsFitTheirTextsAndTheLastFillsTheView) {
+    openWindow();
+    QHeaderView& header = *list().header();
+    const auto fills = [&] {
+        return header.sectionSize(0) + header.sectionSize(1) == list().viewport()->width();
+    };
+    EXPECT_GE(header.sectionSize(0), list().fontMetrics().horizontalAdvance("Invoice"));
+    EXPECT_LT(header.sectionSize(0), 100); // narrower than designed
+    EXPECT_TRUE(fills());
+    form->lstItems.setHeaderWidth(1, 3000);
+    settle();
+    EXPECT_EQ(header.sectionSize(0), 200);
+    header.resizeSection(0, 120);
+    header.resizeSection(1, 10);
+    settle();
+    EXPECT_EQ(form->lstItems.header(1).width, 120 * forms::TwipsPerPixel);
+    EXPECT_EQ(form->lstItems.header(2).width, 1200);
+    form->lstItems.setHeaderWidth(2, 0);
+    settle();
+    EXPECT_TRUE(header.isSectionHidden(1));
 }
 
 TEST_F(QtWindow, typingReachesTheTextAtTheCaret) {
