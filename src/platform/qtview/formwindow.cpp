@@ -8,6 +8,7 @@
 #include "platform/forms/userinput.h"
 #include "uiloader.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 
 namespace qtview {
@@ -30,6 +31,8 @@ FormWindow::FormWindow(forms::Form& form, QWidget* owner) : QWidget(owner, Qt::D
     setPalette(readable);
     resize(form.width() / forms::TwipsPerPixel, form.height() / forms::TwipsPerPixel);
     UiLoader::loadInto(*this, resourcePath(form.name()));
+    for (QAbstractItemView* view : findChildren<QAbstractItemView*>())
+        view->setStyle(&listStyle_);
     setWindowTitle(form.caption());
     setWindowModality(Qt::ApplicationModal);
     bindControls();

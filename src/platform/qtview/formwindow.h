@@ -1,6 +1,8 @@
 // The top-level window of one form while it is shown: its widgets, binders and modal loop.
 #pragma once
 
+#include "focusframestyle.h"
+
 #include <QEventLoop>
 #include <QWidget>
 #include <memory>
@@ -45,6 +47,7 @@ private:
     void bindControls();
 
     forms::Form& form_;
+    FocusFrameStyle listStyle_;
     std::vector<std::unique_ptr<ControlBinder>> binders_;
     QEventLoop loop_;
     bool running_ = false;

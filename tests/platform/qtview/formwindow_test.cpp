@@ -463,6 +463,20 @@ TEST_F(QtWindow, listColumnsFitTheirTextsAndTheLastFillsTheView) {
     EXPECT_TRUE(header.isSectionHidden(1));
 }
 
+// A list's frame shows the focus, whether or not a row is current.
+TEST_F(QtWindow, listFrameShowsTheFocus) {
+    openWindow();
+    const auto frameColour = [this] {
+        settle();
+        return list().grab().toImage().pixelColor(0, list().height() / 2);
+    };
+    const QColor highlight = list().palette().color(QPalette::Highlight);
+    EXPECT_NE(frameColour(), highlight);
+    form->lstItems.clear();
+    list().setFocus();
+    EXPECT_EQ(frameColour(), highlight);
+}
+
 TEST_F(QtWindow, typingReachesTheTextAtTheCaret) {
     openWindow();
     edit().end(false);
