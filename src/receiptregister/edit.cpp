@@ -16,6 +16,7 @@ void FrmMaster::CmdEdit_Click() {
         s.userAuditing->LoggedTime = QDateTime::currentDateTime();
         entry::showStoredReceipt(connection,
                                  flexMaster.textMatrix(flexMaster.row(), shared::gridcol::ReceiptId), *this);
+        returnToList();
     });
 }
 

@@ -144,7 +144,7 @@ void FrmMaster::loadRegister() {
     selectLastRow();
     flexMaster_SelChange();
     // The register opens with the arrow keys moving in the list.
-    if (flexMaster.canFocus()) flexMaster.setFocus();
+    returnToList();
     firstActivation_ = true;
 }
 
@@ -223,9 +223,12 @@ void FrmMaster::cmdnew_Click() {
         session().userAuditing->LoggedTime = QDateTime::currentDateTime();
         entry::enterNewReceipt(connection, *this);
         flexMaster_SelChange();
-        // Back in the register the keys move in the list, and Enter presses nothing.
-        if (flexMaster.canFocus()) flexMaster.setFocus();
+        returnToList();
     });
+}
+
+void FrmMaster::returnToList() {
+    if (flexMaster.canFocus()) flexMaster.setFocus();
 }
 
 void FrmMaster::CmdClose_Click() {

@@ -74,6 +74,8 @@ private:
     void fillHeaders(const QString& tableName, std::vector<int>& lengths, int& headerRows);
     void widenColumns(const std::vector<int>& lengths, int headerRows);
     void selectLastRow();
+    // The focus in the list: the arrow keys move in it, and Enter presses no button.
+    void returnToList();
     void enterCell();
     void sortOnChosenColumn();
     bool searchGrid();
