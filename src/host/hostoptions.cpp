@@ -62,7 +62,8 @@ bool HostOptions::*flagOption(const QString& option) {
         {QLatin1String("--create-demo"), &HostOptions::createDemo},
         {QLatin1String("--upgrade-database"), &HostOptions::upgradeDatabase},
         {QLatin1String("--register-component"), &HostOptions::registerComponent},
-        {QLatin1String("--unregister-component"), &HostOptions::unregisterComponent}};
+        {QLatin1String("--unregister-component"), &HostOptions::unregisterComponent},
+        {QLatin1String("--screen"), &HostOptions::screen}};
     for (const auto& [name, flag] : flags)
         if (option == name) return flag;
     return nullptr;
@@ -116,6 +117,8 @@ QString HostOptions::usage() {
         "  --unregister-component  remove the registration of the component library, and exit;\n"
         "                    a registration naming another library is left as it is\n"
         "  --script FILE     run the scenario FILE and print its transcript\n"
+        "  --screen          with --script: act on the windows as a user does, through the screen\n"
+        "                    (offscreen unless QT_QPA_PLATFORM names another platform)\n"
         "  --version         the program's version and the component library it loads\n"
         "  --help            this text\n");
 }

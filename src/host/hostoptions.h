@@ -24,6 +24,7 @@ struct HostOptions {
     bool upgradeDatabase = false;     // bring the --database up to date and exit
     bool registerComponent = false;   // register the --component (or our own) library and exit
     bool unregisterComponent = false; // remove that library's registration and exit
+    bool screen = false;              // run the --script through the Qt windows
     scenario::SessionValues session;
 
     // The arguments after the program name; OptionError names what is wrong.

@@ -18,12 +18,16 @@
 
 namespace {
 
+bool hasOption(int argc, char** argv, const char* option) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], option) == 0) return true;
+    return false;
+}
+
 // A scenario, and the demo set-up and upgrade of an installer, run where there may be no screen.
 bool withoutScreen(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        for (const char* headless : {"--script", "--create-demo", "--upgrade-database"})
-            if (std::strcmp(argv[i], headless) == 0) return true;
-    return false;
+    return hasOption(argc, argv, "--script") || hasOption(argc, argv, "--create-demo") ||
+           hasOption(argc, argv, "--upgrade-database");
 }
 
 // The options as given, before an application takes Qt's own (-platform ...) off the command line; none
@@ -132,8 +136,14 @@ int main(int argc, char** argv) {
     // The GUI takes Qt's own options (-platform ...) off the command line.
     std::unique_ptr<QCoreApplication> application;
     if (withoutScreen(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
+        // A scenario played on the screen has its windows drawn offscreen, unless a platform is named.
+        const bool screen = hasOption(argc, argv, "--screen");
+        if (!screen || qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (screen)
+            application = std::make_unique<QApplication>(argc, argv);
+        else
+            application = std::make_unique<QGuiApplication>(argc, argv);
     } else if (hasDisplay(platformName(argc, argv))) {
         application = std::make_unique<QApplication>(argc, argv);
     } else {

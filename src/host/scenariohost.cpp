@@ -3,6 +3,7 @@
 
 #include "scenario/scenarioparser.h"
 #include "scenario/scenariorunner.h"
+#include "scenario/screenstage.h"
 #include "scenario/transcript.h"
 
 #include "component/clsreceiptsshop.h"
@@ -13,6 +14,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cstdlib>
+#include <memory>
 
 namespace host {
 
@@ -40,13 +43,25 @@ int ScenarioHost::run(const HostOptions& options) {
             values.applyTo(*component, connection);
             component->Show();
         };
+        const std::unique_ptr<scenario::Stage> stage = stageOf(options);
         scenario::ScenarioRunner runner(script, transcript, options.session, options.database,
-                                        os::applicationFolder(), show);
+                                        os::applicationFolder(), show, *stage);
         status = runner.run();
+        // A run on the screen that failed may have broken off inside the toolkit's event handling, which is
+        // in no state to be taken down: the transcript is all there is to keep.
+        if (status != 0 && options.screen) {
+            out.flush();
+            std::_Exit(status);
+        }
     }
     // The session's helpers hold the connection; let it go while the application still exists.
     shared::session() = shared::Session();
     return status;
+}
+
+std::unique_ptr<scenario::Stage> ScenarioHost::stageOf(const HostOptions& options) {
+    if (options.screen) return std::make_unique<scenario::ScreenStage>();
+    return std::make_unique<scenario::HeadlessStage>();
 }
 
 // The given folder (created when missing), or a new temporary one that stays for inspection.

@@ -1,7 +1,14 @@
-// The host without a screen: reads a scenario, prepares its folder and runs it.
+// The host running a scenario: reads it, prepares its folder and runs it without a screen, or through the Qt
+// windows with --screen.
 #pragma once
 
 #include "hostoptions.h"
+
+#include <memory>
+
+namespace scenario {
+class Stage;
+}
 
 namespace host {
 
@@ -12,6 +19,7 @@ public:
 
 private:
     static QString prepareFolder(const QString& requested);
+    static std::unique_ptr<scenario::Stage> stageOf(const HostOptions& options);
 };
 
 } // namespace host

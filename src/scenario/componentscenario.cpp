@@ -3,6 +3,7 @@
 #include "commandtable.h"
 #include "scenarioparser.h"
 #include "scenariorunner.h"
+#include "stage.h"
 #include "transcript.h"
 
 #include "component/clsreceiptsshop.h"
@@ -48,7 +49,9 @@ int runScript(component::clsReceiptsShop& object, const QString& file, Transcrip
         values.applyTo(object, ownDatabase ? connection : hostConnection);
         object.Show();
     };
-    ScenarioRunner runner(script, transcript, sessionOf(object), QString(), os::applicationFolder(), show);
+    HeadlessStage stage;
+    ScenarioRunner runner(script, transcript, sessionOf(object), QString(), os::applicationFolder(), show,
+                          stage);
     return runner.run();
 }
 

@@ -4,6 +4,7 @@
 #include "argumentvalues.h"
 #include "scenarioabort.h"
 #include "scenariosetup.h"
+#include "stage.h"
 #include "textescapes.h"
 #include "transcript.h"
 #include "windowregistry.h"
@@ -50,7 +51,8 @@ void Expectations::expectProperty(const ScenarioCommand& command) {
     forms::Control& control = windows_.lookAt(name.window, name.control, command.line);
     QString value;
     try {
-        value = control.property(property.name, property.args);
+        const std::optional<QString> shown = stage_.shown(control, property.name, property.args);
+        value = shown ? *shown : control.property(property.name, property.args);
     } catch (const core::RuntimeError& error) {
         throw ScenarioAbort{command.line, QStringLiteral("cannot read %1 of %2: %3")
                                               .arg(command.args[1].text, name.text(), error.description())};

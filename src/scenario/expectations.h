@@ -6,13 +6,16 @@
 namespace scenario {
 
 class ScenarioSetup;
+class Stage;
 class Transcript;
 class WindowRegistry;
 
 class Expectations {
 public:
-    Expectations(Transcript& transcript, WindowRegistry& windows, ScenarioSetup& setup, const int& errorCount)
-        : transcript_(transcript), windows_(windows), setup_(setup), errorCount_(errorCount) {}
+    // A property is read where the stage shows it, else from the runtime.
+    Expectations(Transcript& transcript, WindowRegistry& windows, ScenarioSetup& setup, const int& errorCount,
+                 const Stage& stage)
+        : transcript_(transcript), windows_(windows), setup_(setup), errorCount_(errorCount), stage_(stage) {}
 
     void dump(const ScenarioCommand& command);
     // Throws ScenarioAbort when the expectation does not hold.
@@ -30,6 +33,7 @@ private:
     WindowRegistry& windows_;
     ScenarioSetup& setup_;
     const int& errorCount_;
+    const Stage& stage_;
 };
 
 } // namespace scenario

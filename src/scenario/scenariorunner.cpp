@@ -4,6 +4,7 @@
 #include "argumentvalues.h"
 #include "commandtable.h"
 #include "scenarioabort.h"
+#include "stage.h"
 #include "textescapes.h"
 #include "transcript.h"
 
@@ -17,10 +18,12 @@
 namespace scenario {
 
 ScenarioRunner::ScenarioRunner(const Script& script, Transcript& transcript, const SessionValues& session,
-                               const QString& database, const QString& folder, ShowRegister showRegister)
-    : script_(script), transcript_(transcript), windows_(transcript),
-      setup_(transcript, session, database, folder), actions_(windows_),
-      expectations_(transcript, windows_, setup_, errorCount_), showRegister_(std::move(showRegister)) {}
+                               const QString& database, const QString& folder, ShowRegister showRegister,
+                               Stage& stage)
+    : script_(script), transcript_(transcript), stage_(stage), windows_(transcript),
+      setup_(transcript, session, database, folder), actions_(windows_, stage.input()),
+      expectations_(transcript, windows_, setup_, errorCount_, stage),
+      showRegister_(std::move(showRegister)) {}
 
 ScenarioRunner::~ScenarioRunner() {
     forms::Runtime::setBackend(nullptr);
@@ -43,24 +46,25 @@ int ScenarioRunner::run() {
 }
 
 void ScenarioRunner::installHooks() {
-    backend_.onLoaded = [this](forms::Form& form) { windows_.loaded(form); };
-    backend_.onUnloaded = [this](forms::Form& form) { windows_.unloaded(form); };
-    backend_.onModal = [this](forms::Form& form) {
+    forms::ScriptHooks& hooks = stage_.hooks();
+    hooks.onLoaded = [this](forms::Form& form) { windows_.loaded(form); };
+    hooks.onUnloaded = [this](forms::Form& form) { windows_.unloaded(form); };
+    hooks.onModal = [this](forms::Form& form) {
         windows_.announce();
         runUntil([&form] { return !form.isShown(); });
     };
-    backend_.onMessage = [this](const forms::MessageBoxRequest& request) {
+    hooks.onMessage = [this](const forms::MessageBoxRequest& request) {
         windows_.announce();
         const forms::MsgResult answer = answers_.take(request, currentLine_);
         transcript_.messageBox(request, answer);
         return answer;
     };
-    backend_.onPopup = [this](forms::Form& form, forms::Menu& menu) { popup(form, menu); };
-    backend_.onBeep = [this] {
+    hooks.onPopup = [this](forms::Form& form, forms::Menu& menu) { popup(form, menu); };
+    hooks.onBeep = [this] {
         windows_.announce();
         transcript_.beep();
     };
-    forms::Runtime::setBackend(&backend_);
+    forms::Runtime::setBackend(&stage_.backend());
     suite::setErrorNotifier([this](const suite::ErrorRecord& record) {
         windows_.announce();
         ++errorCount_;
@@ -87,6 +91,7 @@ void ScenarioRunner::runUntil(const std::function<bool()>& done) {
             throw ScenarioAbort{script_.lineCount,
                                 QStringLiteral("the scenario ended with %1 open").arg(what)};
         }
+        stage_.settle();
         execute(script_.commands[next_++]);
     }
 }
@@ -149,7 +154,7 @@ void ScenarioRunner::menu(const ScenarioCommand& command) {
         QString caption = entry->caption();
         caption.remove(u'&');
         if (entry->name().compare(choice.text, Qt::CaseInsensitive) == 0 || caption == choice.text)
-            return forms::user::chooseMenu(*entry);
+            return stage_.input().chooseMenu(*entry);
     }
     throw ScenarioAbort{command.line, QStringLiteral("the pop-up menu %1 has no entry %2")
                                           .arg(menu->name(), TextEscapes::quoted(choice.text))};

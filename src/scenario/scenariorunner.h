@@ -1,4 +1,4 @@
-// Runs a parsed scenario against the module through the headless backend.
+// Runs a parsed scenario against the module, headless or on the screen.
 #pragma once
 
 #include "answerqueue.h"
@@ -8,12 +8,11 @@
 #include "useractions.h"
 #include "windowregistry.h"
 
-#include "platform/forms/headlessbackend.h"
-
 #include <functional>
 
 namespace scenario {
 
+class Stage;
 class Transcript;
 
 // Commands run in order. A modal window keeps running the following commands until it closes, so
@@ -25,9 +24,10 @@ public:
         std::function<void(const SessionValues& values, const ado::ConnectionPtr& connection)>;
 
     // `session` holds the values before any `session` line; `database` is the one used when no `database`
-    // line comes: a file (empty: receipts.db in the folder) or a connection string naming its driver.
+    // line comes: a file (empty: receipts.db in the folder) or a connection string naming its driver. The
+    // stage is where the windows show and the actions go.
     ScenarioRunner(const Script& script, Transcript& transcript, const SessionValues& session,
-                   const QString& database, const QString& folder, ShowRegister showRegister);
+                   const QString& database, const QString& folder, ShowRegister showRegister, Stage& stage);
     ~ScenarioRunner();
 
     // 0 when every command ran and every expectation held; 1 after printing the FAIL line.
@@ -49,13 +49,13 @@ private:
 
     const Script& script_;
     Transcript& transcript_;
+    Stage& stage_;
     WindowRegistry windows_;
     AnswerQueue answers_;
     ScenarioSetup setup_;
     UserActions actions_;
     int errorCount_ = 0;
     Expectations expectations_;
-    forms::HeadlessBackend backend_;
     ShowRegister showRegister_;
     size_t next_ = 0;
     int currentLine_ = 0;

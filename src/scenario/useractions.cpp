@@ -56,48 +56,48 @@ template <class Kind> Kind& UserActions::as(const ScenarioCommand& command, cons
 }
 
 void UserActions::click(const ScenarioCommand& command) {
-    forms::user::click(target(command));
+    input_.click(target(command));
 }
 
 void UserActions::type(const ScenarioCommand& command) {
-    forms::user::type(target(command), command.args[1].text);
+    input_.type(target(command), command.args[1].text);
 }
 
 void UserActions::clear(const ScenarioCommand& command) {
-    forms::user::clear(as<forms::TextBox>(command, "a text box"));
+    input_.clear(as<forms::TextBox>(command, "a text box"));
 }
 
 void UserActions::paste(const ScenarioCommand& command) {
-    forms::user::paste(as<forms::TextBox>(command, "a text box"), command.args[1].text);
+    input_.paste(as<forms::TextBox>(command, "a text box"), command.args[1].text);
 }
 
 void UserActions::focus(const ScenarioCommand& command) {
-    forms::user::focus(target(command));
+    input_.focus(target(command));
 }
 
 void UserActions::pickDate(const ScenarioCommand& command) {
-    forms::user::pickDate(as<forms::DatePicker>(command, "a date picker"),
-                          *ArgumentValues::isoDate(command.args[1]));
+    input_.pickDate(as<forms::DatePicker>(command, "a date picker"),
+                    *ArgumentValues::isoDate(command.args[1]));
 }
 
 void UserActions::chooseTab(const ScenarioCommand& command) {
-    forms::user::chooseTab(as<forms::TabControl>(command, "a tab control"), number(command, 1));
+    input_.chooseTab(as<forms::TabControl>(command, "a tab control"), number(command, 1));
 }
 
 void UserActions::clickItem(const ScenarioCommand& command) {
-    forms::user::clickItem(as<forms::ListView>(command, "a list view"), number(command, 1));
+    input_.clickItem(as<forms::ListView>(command, "a list view"), number(command, 1));
 }
 
 void UserActions::rightClickItem(const ScenarioCommand& command) {
-    forms::user::rightClickItem(as<forms::ListView>(command, "a list view"), number(command, 1));
+    input_.rightClickItem(as<forms::ListView>(command, "a list view"), number(command, 1));
 }
 
 void UserActions::clickCell(const ScenarioCommand& command) {
-    forms::user::clickCell(as<forms::Grid>(command, "a grid"), number(command, 1), number(command, 2));
+    input_.clickCell(as<forms::Grid>(command, "a grid"), number(command, 1), number(command, 2));
 }
 
 void UserActions::dragRows(const ScenarioCommand& command) {
-    forms::user::dragRows(as<forms::Grid>(command, "a grid"), number(command, 1), number(command, 2));
+    input_.dragRows(as<forms::Grid>(command, "a grid"), number(command, 1), number(command, 2));
 }
 
 void UserActions::select(const ScenarioCommand& command) {
@@ -113,16 +113,16 @@ void UserActions::select(const ScenarioCommand& command) {
             throw ScenarioAbort{command.line,
                                 QStringLiteral("%1 has no item \"%2\"").arg(command.args[0].text, item.text)};
     }
-    forms::user::select(combo, index);
+    input_.select(combo, index);
 }
 
 void UserActions::key(const ScenarioCommand& command) {
     const KeyStroke stroke = *ArgumentValues::key(command.args, 1);
     forms::Control& control = target(command);
     if (stroke.typed)
-        forms::user::typeCharacter(control, *stroke.character);
+        input_.typeCharacter(control, *stroke.character);
     else
-        forms::user::pressKey(control, stroke.keyCode, stroke.shift, stroke.character);
+        input_.pressKey(control, stroke.keyCode, stroke.shift, stroke.character);
 }
 
 // A list view's item N, or a grid's data row N (counted from 1 below the fixed rows).
@@ -130,21 +130,21 @@ void UserActions::doubleClick(const ScenarioCommand& command) {
     forms::Control& control = target(command);
     const int n = number(command, 1);
     if (control.kind() == forms::ControlKind::ListView)
-        return forms::user::doubleClickItem(static_cast<forms::ListView&>(control), n);
+        return input_.doubleClickItem(static_cast<forms::ListView&>(control), n);
     if (control.kind() != forms::ControlKind::Grid)
         throw ScenarioAbort{command.line,
                             command.args[0].text + QStringLiteral(" is not a list view or a grid")};
     auto& grid = static_cast<forms::Grid&>(control);
-    forms::user::doubleClickRow(grid, grid.fixedRows() + n - 1);
+    input_.doubleClickRow(grid, grid.fixedRows() + n - 1);
 }
 
 void UserActions::hover(const ScenarioCommand& command) {
-    if (command.args.size() == 1) return forms::user::hover(target(command));
-    forms::user::hoverCell(as<forms::Grid>(command, "a grid"), number(command, 1), number(command, 2));
+    if (command.args.size() == 1) return input_.hover(target(command));
+    input_.hoverCell(as<forms::Grid>(command, "a grid"), number(command, 1), number(command, 2));
 }
 
 void UserActions::close(const ScenarioCommand& command) {
-    forms::user::closeWindow(windows_.activeWindow(command.args[0].text, command.line));
+    input_.closeWindow(windows_.activeWindow(command.args[0].text, command.line));
 }
 
 } // namespace scenario

@@ -5,16 +5,18 @@
 
 namespace forms {
 class Control;
-}
+class UserInput;
+} // namespace forms
 
 namespace scenario {
 
 class WindowRegistry;
 
-// Each action throws core::RuntimeError or ScenarioAbort when the user could not do it.
+// Each action throws core::RuntimeError or ScenarioAbort when the user could not do it. The actions reach the
+// controls through the input given: the runtime's own, or the windows on a screen.
 class UserActions {
 public:
-    explicit UserActions(WindowRegistry& windows) : windows_(windows) {}
+    UserActions(WindowRegistry& windows, forms::UserInput& input) : windows_(windows), input_(input) {}
 
     void click(const ScenarioCommand& command);
     void select(const ScenarioCommand& command);
@@ -38,6 +40,7 @@ private:
     template <class Kind> Kind& as(const ScenarioCommand& command, const char* what) const;
 
     WindowRegistry& windows_;
+    forms::UserInput& input_;
 };
 
 } // namespace scenario

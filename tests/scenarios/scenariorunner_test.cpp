@@ -2,6 +2,7 @@
 // answers to message boxes, keys, lists, set-up commands, the transcript's lines and escapes, the FAIL line.
 #include "scenario/scenarioparser.h"
 #include "scenario/scenariorunner.h"
+#include "scenario/stage.h"
 #include "scenario/transcript.h"
 
 #include "platform/forms/combobox.h"
@@ -81,9 +82,10 @@ std::pair<int, QStringList> run(const QString& text, const QString& folder) {
     scenario::Transcript transcript(out);
     Main window;
     auto show = [&window](const scenario::SessionValues&, const ado::ConnectionPtr&) { window.showModal(); };
-    const int status =
-        scenario::ScenarioRunner(script, transcript, scenario::SessionValues(), QString(), folder, show)
-            .run();
+    scenario::HeadlessStage stage;
+    const int status = scenario::ScenarioRunner(script, transcript, scenario::SessionValues(), QString(),
+                                                folder, show, stage)
+                           .run();
     return {status, output.split(u'\n', Qt::SkipEmptyParts)};
 }
 

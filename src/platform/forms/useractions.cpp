@@ -23,6 +23,9 @@ void failAction(const Control& control, const QString& reason) {
 void requireUsable(const Control& control) {
     if (!control.form().isLoaded()) failAction(control, QStringLiteral("is on a window that is not open"));
     for (const Control* part = &control; part; part = part->container()) {
+        // A control on a tab that is not shown is out of the user's sight, as a hidden one is.
+        if (const Control* holder = part->container(); holder && !holder->showsContained(*part))
+            failAction(control, QStringLiteral("is on a tab of %1 that is not shown").arg(fullName(*holder)));
         const char* state = !part->visible() ? "hidden" : !part->enabled() ? "disabled" : nullptr;
         if (!state) continue;
         if (part == &control) failAction(control, QStringLiteral("is %1").arg(QLatin1String(state)));

@@ -25,6 +25,8 @@ constexpr int Backspace = 8;
 constexpr int Tab = 9;
 constexpr int CtrlEnter = 10;
 constexpr int Enter = 13;
+constexpr int Shift = 16;
+constexpr int Control = 17;
 constexpr int Escape = 27;
 constexpr int Space = 32;
 constexpr int PageUp = 33;
@@ -75,4 +77,59 @@ void chooseMenu(Menu& entry);
 void closeWindow(Form& form);
 
 } // namespace user
+
+// The user's actions as one object, for whoever acts in the user's place: the runtime's own actions above,
+// or input delivered to the windows on a screen. Each action fails as the functions above do.
+class UserInput {
+public:
+    virtual ~UserInput() = default;
+    virtual void click(Control& control) = 0;
+    virtual void focus(Control& control) = 0;
+    virtual void type(Control& control, const QString& text) = 0;
+    virtual void pressKey(Control& control, int keyCode, int shift, std::optional<int> character) = 0;
+    virtual void typeCharacter(Control& control, int character) = 0;
+    virtual void clear(TextBox& box) = 0;
+    virtual void paste(TextBox& box, const QString& text) = 0;
+    virtual void select(ComboBox& combo, int index) = 0;
+    virtual void pickDate(DatePicker& picker, const QDate& date) = 0;
+    virtual void chooseTab(TabControl& tabs, int index) = 0;
+    virtual void clickItem(ListView& list, int item) = 0;
+    virtual void doubleClickItem(ListView& list, int item) = 0;
+    virtual void rightClickItem(ListView& list, int item) = 0;
+    virtual void clickCell(Grid& grid, int row, int col) = 0;
+    virtual void doubleClickRow(Grid& grid, int row) = 0;
+    virtual void dragRows(Grid& grid, int fromRow, int toRow) = 0;
+    virtual void hover(Control& control) = 0;
+    virtual void hoverCell(Grid& grid, int row, int col) = 0;
+    virtual void chooseMenu(Menu& entry) = 0;
+    virtual void closeWindow(Form& form) = 0;
+};
+
+// The runtime's own actions: the events run as the functions of forms::user raise them.
+class RuntimeInput : public UserInput {
+public:
+    void click(Control& control) override { user::click(control); }
+    void focus(Control& control) override { user::focus(control); }
+    void type(Control& control, const QString& text) override { user::type(control, text); }
+    void pressKey(Control& control, int keyCode, int shift, std::optional<int> character) override {
+        user::pressKey(control, keyCode, shift, character);
+    }
+    void typeCharacter(Control& control, int character) override { user::typeCharacter(control, character); }
+    void clear(TextBox& box) override { user::clear(box); }
+    void paste(TextBox& box, const QString& text) override { user::paste(box, text); }
+    void select(ComboBox& combo, int index) override { user::select(combo, index); }
+    void pickDate(DatePicker& picker, const QDate& date) override { user::pickDate(picker, date); }
+    void chooseTab(TabControl& tabs, int index) override { user::chooseTab(tabs, index); }
+    void clickItem(ListView& list, int item) override { user::clickItem(list, item); }
+    void doubleClickItem(ListView& list, int item) override { user::doubleClickItem(list, item); }
+    void rightClickItem(ListView& list, int item) override { user::rightClickItem(list, item); }
+    void clickCell(Grid& grid, int row, int col) override { user::clickCell(grid, row, col); }
+    void doubleClickRow(Grid& grid, int row) override { user::doubleClickRow(grid, row); }
+    void dragRows(Grid& grid, int fromRow, int toRow) override { user::dragRows(grid, fromRow, toRow); }
+    void hover(Control& control) override { user::hover(control); }
+    void hoverCell(Grid& grid, int row, int col) override { user::hoverCell(grid, row, col); }
+    void chooseMenu(Menu& entry) override { user::chooseMenu(entry); }
+    void closeWindow(Form& form) override { user::closeWindow(form); }
+};
+
 } // namespace forms

@@ -63,11 +63,11 @@ void FormWindow::present() {
     activateWindow();
 }
 
-void FormWindow::runModal() {
+void FormWindow::runModal(const std::function<void()>& script) {
     focusControl(form_.activeControl());
     // A handler run while showing may already have closed the form.
     running_ = true;
-    if (form_.isShown()) loop_.exec(QEventLoop::DialogExec);
+    if (form_.isShown()) script ? script() : void(loop_.exec(QEventLoop::DialogExec));
     running_ = false;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QEventLoop>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,8 +27,9 @@ public:
 
     // Puts the window on the screen.
     void present();
-    // Runs the window's modal loop until the form is no longer shown.
-    void runModal();
+    // Runs the window's modal loop until the form is no longer shown; a script that acts in the user's place
+    // runs instead of the loop when given.
+    void runModal(const std::function<void()>& script = nullptr);
     // Ends runModal: the form has unloaded.
     void endModal();
     // Whether runModal is under way (its loop may already have been told to quit).

@@ -48,6 +48,10 @@ GridBinder::GridBinder(forms::Grid& grid, QTableView& widget)
     connect(header, &QHeaderView::sectionClicked, this,
             [this](int col) { act([this, col] { forms::user::clickHeader(grid_, col); }); });
     connect(header, &QHeaderView::sectionResized, this, &GridBinder::userResized);
+    // The scroll bar moves by the user's hand (wheel, arrows, handle) or by the view's own layout, which
+    // keeps a short grid from scrolling its last row to the top; only the user's moves change the grid's top
+    // row.
+    connect(view_.verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { userScrolling_ = true; });
     connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, this, &GridBinder::userScrolled);
 }
 
@@ -62,8 +66,11 @@ void GridBinder::refreshState() {
         refreshTopRow();
     }
     // Scrolling to a cell the keyboard reached is the user's scrolling: the new top row reaches the runtime.
-    if (const auto cell = std::exchange(reveal_, std::nullopt))
+    if (const auto cell = std::exchange(reveal_, std::nullopt)) {
+        userScrolling_ = true;
         view_.scrollTo(model_.index(model_.modelRow(cell->row), cell->col));
+        userScrolling_ = false;
+    }
 }
 
 // The last column shown takes the width the others leave, never less than its own, so that a wide window
@@ -137,7 +144,7 @@ void GridBinder::refreshTopRow() {
 }
 
 void GridBinder::userScrolled(int value) {
-    if (applying_) return;
+    if (applying_ || !std::exchange(userScrolling_, false)) return;
     const int top = model_.controlRow(value);
     if (top >= grid_.rows()) return;
     shownTopRow_ = top;

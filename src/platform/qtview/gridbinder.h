@@ -56,7 +56,8 @@ private:
     std::optional<GridCell> hovered_;
     std::optional<GridCell> reveal_; // a cell the keyboard moved to, to scroll into view
     int shownTopRow_ = -1;
-    bool applying_ = false; // the view is being moved to the runtime's state, not by the user
+    bool applying_ = false;      // the view is being moved to the runtime's state, not by the user
+    bool userScrolling_ = false; // the next scroll is the user's
 };
 
 } // namespace qtview

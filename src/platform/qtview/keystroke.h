@@ -1,6 +1,8 @@
 // Translation of a toolkit key event into the key code, shift state and character handlers see.
 #pragma once
 
+#include <Qt>
+
 class QKeyEvent;
 
 namespace qtview {
@@ -14,5 +16,7 @@ struct KeyStroke {
 };
 
 KeyStroke keyStrokeOf(const QKeyEvent& event);
+// The toolkit's key for a key code; Qt::Key_unknown for a code no key has.
+Qt::Key qtKeyOf(int keyCode);
 
 } // namespace qtview

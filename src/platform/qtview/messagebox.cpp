@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace qtview {
 
@@ -69,11 +70,13 @@ void MessageBox::prepare(QMessageBox& box, const forms::MessageBoxRequest& reque
 
 // The window that was active, and its focused widget, have the focus again once the box is answered: a
 // window manager slow to hand it back would leave keys with no window.
-forms::MsgResult MessageBox::ask(const forms::MessageBoxRequest& request, QWidget* parent) {
+forms::MsgResult MessageBox::ask(const forms::MessageBoxRequest& request, QWidget* parent,
+                                 const std::function<void(QMessageBox&)>& whenShown) {
     const QPointer<QWidget> active = QApplication::activeWindow();
     const QPointer<QWidget> focused = QApplication::focusWidget();
     QMessageBox box(parent);
     prepare(box, request);
+    if (whenShown) QTimer::singleShot(0, &box, [&box, &whenShown] { whenShown(box); });
     box.exec();
     if (active && active->isVisible()) {
         active->activateWindow();

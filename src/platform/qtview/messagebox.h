@@ -4,6 +4,7 @@
 #include "platform/forms/runtime.h"
 
 #include <QMessageBox>
+#include <functional>
 #include <vector>
 
 namespace qtview {
@@ -19,8 +20,10 @@ public:
 
     // Fills a message box for the request (text, title, icon, buttons, default button).
     static void prepare(QMessageBox& box, const forms::MessageBoxRequest& request);
-    // Asks the user; closing the box counts as its escape button.
-    static forms::MsgResult ask(const forms::MessageBoxRequest& request, QWidget* parent);
+    // Asks the user; closing the box counts as its escape button. whenShown, if given, runs once the box is
+    // on the screen, in its event loop.
+    static forms::MsgResult ask(const forms::MessageBoxRequest& request, QWidget* parent,
+                                const std::function<void(QMessageBox&)>& whenShown = nullptr);
 };
 
 } // namespace qtview

@@ -33,12 +33,16 @@ forms::Menu* PopupMenu::entryOf(const QAction* action) {
 void PopupMenu::exec(forms::Menu& menu, QWidget* parent, const QPoint& position) {
     QMenu popup(parent);
     fill(popup, menu);
-    if (forms::Menu* chosen = entryOf(popup.exec(position))) {
-        try {
-            forms::user::chooseMenu(*chosen);
-        } catch (const core::RuntimeError&) {
-            // The entry became unusable while the menu was open.
-        }
+    choose(popup.exec(position));
+}
+
+void PopupMenu::choose(const QAction* action) {
+    forms::Menu* chosen = entryOf(action);
+    if (!chosen) return;
+    try {
+        forms::user::chooseMenu(*chosen);
+    } catch (const core::RuntimeError&) {
+        // The entry became unusable while the menu was open.
     }
 }
 

@@ -19,8 +19,8 @@ public:
     static void fill(QMenu& target, const forms::Menu& menu);
     // Shows the menu at the position and raises Click of the entry the user chooses, if any.
     static void exec(forms::Menu& menu, QWidget* parent, const QPoint& position);
-
-private:
+    // Raises Click of the entry behind the action chosen, unless it became unusable while the menu was open.
+    static void choose(const QAction* action);
     // The runtime entry behind an action of a filled menu.
     static forms::Menu* entryOf(const QAction* action);
 };

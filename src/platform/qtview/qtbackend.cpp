@@ -3,11 +3,13 @@
 
 #include "formwindow.h"
 #include "messagebox.h"
+#include "platform/forms/control.h"
 #include "platform/forms/form.h"
 #include "popupmenu.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <algorithm>
 
 namespace qtview {
 
@@ -29,8 +31,12 @@ void QtBackend::formShown(forms::Form& form) {
 void QtBackend::runModal(forms::Form& form) {
     FormWindow* window = windowOf(form);
     if (!window) return;
-    window->runModal();
+    driveModal(form, *window);
     windows_.erase(&form);
+}
+
+void QtBackend::driveModal(forms::Form&, FormWindow& window) {
+    window.runModal();
 }
 
 forms::MsgResult QtBackend::messageBox(const forms::MessageBoxRequest& request) {
@@ -48,9 +54,19 @@ void QtBackend::formUnloaded(forms::Form& form) {
     FormWindow* window = windowOf(form);
     if (!window) return;
     window->endModal();
+    activateOwner(form);
     if (window->isRunning()) return;
     windows_[&form].release()->deleteLater();
     windows_.erase(&form);
+}
+
+// The window under a closed one takes the keys at once, with the focus where its form has it, whatever the
+// window manager does: one slow to hand the focus back would leave the next key with no window.
+void QtBackend::activateOwner(const forms::Form& form) {
+    FormWindow* owner = form.owner() ? windowOf(*form.owner()) : nullptr;
+    if (!owner || !owner->isVisible()) return;
+    owner->activateWindow();
+    owner->focusControl(form.owner()->activeControl());
 }
 
 void QtBackend::formChanged(forms::Form& form) {
@@ -76,6 +92,16 @@ void QtBackend::focusChanged(forms::Form& form, forms::Control* control) {
 FormWindow* QtBackend::windowOf(const forms::Form& form) const {
     const auto found = windows_.find(&form);
     return found == windows_.end() ? nullptr : found->second.get();
+}
+
+bool QtBackend::isFormWindow(const QWidget& widget) const {
+    return std::any_of(windows_.begin(), windows_.end(),
+                       [&widget](const auto& shown) { return shown.second.get() == &widget; });
+}
+
+QWidget* QtBackend::widgetOf(const forms::Control& control) const {
+    const FormWindow* window = windowOf(control.form());
+    return window ? window->widgetFor(&control) : nullptr;
 }
 
 QWidget* QtBackend::activeWindow() const {

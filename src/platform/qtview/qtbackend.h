@@ -34,9 +34,18 @@ public:
 
     // The window of a form being shown, or nullptr.
     FormWindow* windowOf(const forms::Form& form) const;
+    // Whether the widget is the window of a form being shown.
+    bool isFormWindow(const QWidget& widget) const;
+    // The widget bound to a control of a form being shown, or nullptr.
+    QWidget* widgetOf(const forms::Control& control) const;
+
+protected:
+    // Runs the window until the form no longer shows: its modal event loop.
+    virtual void driveModal(forms::Form& form, FormWindow& window);
+    QWidget* activeWindow() const;
 
 private:
-    QWidget* activeWindow() const;
+    void activateOwner(const forms::Form& form);
 
     std::map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;
 };

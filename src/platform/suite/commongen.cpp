@@ -31,20 +31,21 @@ static void refuseKey(int& keyAscii) {
     forms::Runtime::beep();
 }
 
-// The decimal separator of the user's locale types the point every number of the module is written with. A
-// separator that is not the decimal point is kept as typed, never dropped so that the digits around it run
-// together into another number: the amount is refused when it is taken. Only ASCII digits count as digits:
-// every later reading of the text knows no other.
+// A number is typed with the decimal separator of the user's locale. A separator that is not the decimal
+// point is kept as typed, never dropped so that the digits around it run together into another number: the
+// amount is refused when it is taken. Only ASCII digits count as digits: every later reading of the text
+// knows no other. Control keys (Backspace, Enter, Ctrl with a letter for the editing shortcuts) are no
+// characters of the number and pass untouched.
 void CommonGen::textvalidatenum(forms::TextBox& box, int& keyAscii, int limit, int decimals) {
-    if (keyAscii == 8 || keyAscii == 13) return;
+    if (keyAscii < ' ') return;
     const core::Regional& regional = core::regional();
-    if (keyAscii == regional.decimalPoint.unicode()) keyAscii = '.';
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    const bool separator =
-        keyAscii == '.' || keyAscii == ',' || keyAscii == regional.thousandsSeparator.unicode();
+    const bool separator = keyAscii == '.' || keyAscii == ',' ||
+                           keyAscii == regional.decimalPoint.unicode() ||
+                           keyAscii == regional.thousandsSeparator.unicode();
     if (!digit && !separator) return refuseKey(keyAscii);
     const QString result = textAfterKey(box, QChar(keyAscii));
-    const int point = result.indexOf(QLatin1Char('.'));
+    const int point = result.indexOf(regional.decimalPoint);
     const bool tooManyDecimals = digit && point >= 0 && result.size() - point - 1 > decimals;
     if (tooManyDecimals || result.size() > limit) refuseKey(keyAscii);
 }

@@ -403,7 +403,7 @@ TEST_F(QtWindow, gridTakesClicksDragsKeysAndScrolling) {
                      Qt::NoButton, Qt::NoButton, {});
     QApplication::sendEvent(grid().viewport(), &move);
     header.resizeSection(2, 90);
-    grid().verticalScrollBar()->setValue(3);
+    grid().verticalScrollBar()->setSliderPosition(3);
     expectSeen(
         "flexList.tooltip=Cell 4,2; w.flexList.[3,2]=40|#000000|right|Cell 4,2; flexList.colwidth(2)=1350; "
         "flexList.toprow=4");

@@ -105,13 +105,18 @@ TEST(ServiceFactory, takesOverridesRefusesUnknownProgIdsAndLookUpsNeedAConnectio
 // Each row: the box's text, the selection the key is typed over (start, length), the key, the length limit
 // and the key the filter lets through (0: refused, with a beep); two decimals are allowed. Separators are
 // kept as typed, also a second point; a letter and digits of other scripts (Arabic-Indic three, fullwidth
-// seven) are refused.
-const std::tuple<const char*, int, int, int, int, int> keys[] = {
-    {"12345678901", 11, 0, '2', 12, '2'}, {"123456789012", 12, 0, '3', 12, 0},
-    {"123456789012", 4, 3, '9', 12, '9'}, {"12.55", 3, 2, '9', 18, '9'},
-    {"12.55", 5, 0, '9', 18, 0},          {"12", 2, 0, ',', 18, ','},
-    {"1.2", 3, 0, '.', 18, '.'},          {"12", 2, 0, 'x', 18, 0},
-    {"12", 2, 0, 0x0663, 18, 0},          {"12", 0, 0, 0xFF17, 18, 0}};
+// seven) are refused; Ctrl+V passes to the box's paste.
+const std::tuple<const char*, int, int, int, int, int> keys[] = {{"12345678901", 11, 0, '2', 12, '2'},
+                                                                 {"123456789012", 12, 0, '3', 12, 0},
+                                                                 {"123456789012", 4, 3, '9', 12, '9'},
+                                                                 {"12.55", 3, 2, '9', 18, '9'},
+                                                                 {"12.55", 5, 0, '9', 18, 0},
+                                                                 {"12", 2, 0, ',', 18, ','},
+                                                                 {"1.2", 3, 0, '.', 18, '.'},
+                                                                 {"12", 2, 0, 'x', 18, 0},
+                                                                 {"12", 2, 0, 0x0663, 18, 0},
+                                                                 {"12", 0, 0, 0xFF17, 18, 0},
+                                                                 {"12", 2, 0, 22, 18, 22}};
 
 TEST_F(ServicesTest, numericKeyFilterKeepsTheLengthLimitAndJudgesTheTextWithTheSelectionReplaced) {
     auto filter = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
@@ -133,9 +138,10 @@ TEST_F(ServicesTest, numericKeyFilterKeepsTheLengthLimitAndJudgesTheTextWithTheS
             << text << " [" << start << ',' << length << "] " << typed;
         EXPECT_EQ(beeps - before, passed ? 0 : 1) << text << ' ' << typed;
     }
-    // Where the comma is the decimal separator it types the point.
+    // Where the comma is the decimal separator it is typed as it is, and the decimals count after it.
     core::setRegional({QStringLiteral("dd.MM.yyyy"), QLatin1Char(','), QLatin1Char('.')});
-    EXPECT_EQ(typeKey("12", 2, 0, ',', 18), '.');
+    EXPECT_EQ(typeKey("12", 2, 0, ',', 18), ',');
+    EXPECT_EQ(typeKey("12,55", 5, 0, '9', 18), 0);
     core::setRegional({});
     forms::Runtime::setBackend(nullptr);
 }
