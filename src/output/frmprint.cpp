@@ -10,8 +10,6 @@
 #include "platform/forms/runtime.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/applicationfolder.h"
-#include "platform/os/outputevents.h"
-#include "platform/os/outputfile.h"
 #include "shared/filecode.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
@@ -135,14 +133,12 @@ void frmPrint::cmdCancel_Click() {
     unload();
 }
 
-// The voucher reads "To Screen" itself to choose between the screen file and the port; it reports its
-// own failures, after which the dialog goes on as after a success. The screen file opens in the
-// module's own text viewer.
+// The voucher reads "To Screen" itself to choose between the screen file and the port, and shows the
+// screen file it wrote; it reports its own failures, after which the dialog goes on as after a success.
 void frmPrint::printVoucher() {
     forms::HourglassPointer pointer;
     const qint32 receiptId = core::toInt32(currentReceiptId());
     voucherPrinter(receiptId);
-    if (optScreen.value()) os::OutputEvents::textViewed(os::OutputFile::reportedPath(VoucherScreenFile));
     unload();
 }
 

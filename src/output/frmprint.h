@@ -13,9 +13,6 @@
 
 namespace output {
 
-// The file "To Screen" writes the voucher to and shows.
-inline const QString VoucherScreenFile = QStringLiteral("c:\\Receipts.txt");
-
 class frmPrint : public forms::Form {
 public:
     frmPrint();

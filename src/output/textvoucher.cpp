@@ -8,6 +8,7 @@
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
+#include "platform/os/outputevents.h"
 #include "platform/os/outputfile.h"
 #include "shared/filecode.h"
 #include "shared/reporterror.h"
@@ -33,17 +34,23 @@ const QString BankLabel = QStringLiteral("Bank Name: ");
 const QString ChequeLabel = QStringLiteral("Cheque No:");
 const QString RefLabel = QStringLiteral("Ref No:   ");
 const QString SignatureLabel = QStringLiteral("Authorised Signature");
+// A cancelled receipt printed again must not pass for a valid one: each copy starts with these lines.
+const QString CancelledMark = QStringLiteral("*** CANCELLED ***");
+const QString CancelledReasonLabel = QStringLiteral("Reason: ");
 
 // The receipt with its customer and its shop, in the session's company and shop.
 const char* const ReceiptStatement =
     "select "
     "drshopid,drcompanyid,drno,drdate,drbankname,drremarks,drchequeno,drchequedate,dramount,customername, "
+    "drcancelled,drcancelledremarks, "
     "s.shopname, s.address, s.shoplocation,  s.telephoneno,s.faxno from losdummyreceiptheader dh, "
     "acustomermaster c , ashops s where drcustomerid=customerid and s.shopid=dh.drshopid and "
     "s.companyid=dh.drcompanyid and dh.drcompanyid=c.companyid and dh.drcompanyid=:company and "
     "dh.drshopid=:shop and dh.drId=:receipt";
 
 const QString ProcedureName = QStringLiteral("printRvoucher");
+// The file a voucher "To Screen" is written to and shown from.
+const QString ScreenFile = QStringLiteral("c:\\Receipts.txt");
 
 // The encodings a voucher may be written in, under the names the settings file gives them. The first,
 // the line printers' code page, serves when the key is missing, empty or names no other.
@@ -56,13 +63,19 @@ const VoucherEncoding Encodings[] = {{"Latin-1", QStringConverter::Latin1},
 const char* const EncodingKey = "VoucherEncoding";
 
 // The printed fields as the error log names them.
-const std::pair<const char*, const char*> FieldNames[] = {
-    {"name", "Company Name"},          {"Address1", "Company Address 1"},
-    {"Address2", "Company Address 2"}, {"Address3", "Company Address 3"},
-    {"shopname", "Shop Name"},         {"address", "Shop Address"},
-    {"shoplocation", "Shop Location"}, {"drno", "Receipt No"},
-    {"customername", "Customer Name"}, {"drchequeno", "Cheque No"},
-    {"drbankname", "Bank Name"},       {"drremarks", "Remarks"}};
+const std::pair<const char*, const char*> FieldNames[] = {{"name", "Company Name"},
+                                                          {"Address1", "Company Address 1"},
+                                                          {"Address2", "Company Address 2"},
+                                                          {"Address3", "Company Address 3"},
+                                                          {"shopname", "Shop Name"},
+                                                          {"address", "Shop Address"},
+                                                          {"shoplocation", "Shop Location"},
+                                                          {"drno", "Receipt No"},
+                                                          {"customername", "Customer Name"},
+                                                          {"drchequeno", "Cheque No"},
+                                                          {"drbankname", "Bank Name"},
+                                                          {"drremarks", "Remarks"},
+                                                          {"drcancelledremarks", "Cancellation Reason"}};
 
 QString setting(const char* key) {
     return shared::FileCode(QString::fromLatin1(key), shared::settingsFilePath());
@@ -181,6 +194,13 @@ bool printsToScreen() {
     return toScreen;
 }
 
+// The voucher sent to the screen is shown in the module's text viewer, whoever asked for it: the print
+// dialog or the question after a save. Only a voucher written whole is shown, so that a failure never
+// shows the screen file's earlier voucher, another receipt's, as this one.
+void showScreenFile() {
+    os::OutputEvents::textViewed(os::OutputFile::reportedPath(ScreenFile));
+}
+
 // Writes the copies of one receipt's voucher. Fields are read where their line needs them, so a
 // failure stops at its line; fields with characters the output's encoding lacks are noted.
 class VoucherWriter {
@@ -193,6 +213,7 @@ public:
     void writeCopy() {
         for (qint16 i = 0, skip = intSetting("linetoskipfirst"); i < skip; ++i)
             line(QString());
+        writeCancelledMark();
         writeCompanyLines();
         writeShopLines();
         line(QString());
@@ -232,6 +253,18 @@ private:
         if (!out_.canHold(value) && !lostFields_.contains(fieldName(column)))
             lostFields_ << fieldName(column);
         return value;
+    }
+
+    // The reason stored with the cancellation follows the mark, centred as the mark; a long one makes
+    // its line longer, as long remarks do. A cancellation stored without a reason prints the mark alone.
+    void writeCancelledMark() {
+        const QVariant flag = receipt_.field(QStringLiteral("drcancelled"));
+        if (core::isNull(flag) || core::toInt32(flag) != 1) return;
+        line(CentreText(CancelledMark, layout_.pageWidth));
+        const QString reason =
+            core::trimBlanks(core::nullAsEmpty(receipt_.field(QStringLiteral("drcancelledremarks"))));
+        if (!reason.isEmpty())
+            line(CentreText(CancelledReasonLabel + printed("drcancelledremarks", reason), layout_.pageWidth));
     }
 
     void writeCompanyLines() {
@@ -319,13 +352,14 @@ void writeVoucher(qint32 receiptId) {
     receipt.open(receiptQuery(receiptId), shared::registerConnection(), ado::CursorType::Keyset,
                  ado::LockType::Pessimistic);
     if (!receipt.eof()) {
-        os::OutputFile out(printsToScreen() ? output::VoucherScreenFile : layout.port,
-                           layout.encoding->encoding);
+        const bool toScreen = printsToScreen();
+        os::OutputFile out(toScreen ? ScreenFile : layout.port, layout.encoding->encoding);
         VoucherWriter writer(out, layout, separator, receipt);
         for (int copy = 1; copy <= layout.copies; ++copy)
             writer.writeCopy();
         out.close();
         logLostFields(receipt, writer.lostFields(), *layout.encoding);
+        if (toScreen) showScreenFile();
     }
     receipt.close();
 }

@@ -6,11 +6,13 @@
 namespace output {
 
 // Writes the voucher of the session shop's receipt, laid out by the settings file, to the print
-// dialog's destination: the screen file on "To Screen", else the settings' port. It is written in the
-// encoding the key VoucherEncoding names (Latin-1 or UTF-8; Latin-1 when the key is missing, empty or
-// unknown, an unknown name logged); each field that loses characters to the encoding is logged with the
-// receipt's number, and the voucher still prints. The voucher is the entry window's procedure: a
-// failure stops it where it is and is reported under the entry window's name as "printRvoucher"; a file
+// dialog's destination: the screen file on "To Screen", shown in the text viewer once written whole,
+// else the settings' port. Each copy of a cancelled receipt starts with the cancelled mark and the
+// reason stored with the cancellation. It is written in the encoding the key VoucherEncoding names
+// (Latin-1 or UTF-8; Latin-1 when the key is missing, empty or unknown, an unknown name logged); each
+// field that loses characters to the encoding is logged with the receipt's number, and the voucher still
+// prints. The voucher is the entry window's procedure: a failure stops it where it is and is reported
+// under the entry window's name as "printRvoucher", an output that fails named with the cause; a file
 // then keeps its earlier content, a device or print command keeps the lines before the failure.
 void printRvoucher(qint32 receiptId);
 

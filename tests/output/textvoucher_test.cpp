@@ -59,8 +59,12 @@ protected:
         output_testing::addOutputs(database);
         os::OutputEvents::setFileWritten(
             [this](const QString& path, qint64 size) { written.emplace_back(path, size); });
+        os::OutputEvents::setTextViewed([this](const QString& path) { viewed << path; });
     }
-    ~Voucher() override { os::OutputEvents::setFileWritten(nullptr); }
+    ~Voucher() override {
+        os::OutputEvents::setFileWritten(nullptr);
+        os::OutputEvents::setTextViewed(nullptr);
+    }
 
     // Writes the usual settings with the changes into shopsetting.txt.
     void settle(const QString& changes) const {
@@ -106,6 +110,7 @@ protected:
 
     const QDir folder;
     Written written;
+    QStringList viewed;
 };
 
 struct Row {
@@ -126,8 +131,9 @@ void PrintTo(const Row& row, std::ostream* out) {
 class Printed : public Voucher, public testing::WithParamInterface<Row> {};
 
 // Every key is read and converted before the output opens. Only a whole voucher replaces what a file
-// held; a print command receives the lines before a failure. The output is released either way, so
-// that the next voucher is written whole, and no temporary file stays beside the target.
+// held, and only a whole one on the screen file is viewed; a print command receives the lines before a
+// failure. The output is released either way, so that the next voucher is written whole, and no
+// temporary file stays beside the target.
 TEST_P(Printed, writesTheWholeVoucherOrStopsAtItsPlace) {
     const Row& row = GetParam();
     const QString opened = QString::fromLatin1(row.opened).replace("%1", folder.path());
@@ -150,6 +156,8 @@ TEST_P(Printed, writesTheWholeVoucherOrStopsAtItsPlace) {
         EXPECT_TRUE(written.empty());
     }
     EXPECT_EQ(target.dir().entryList({target.fileName() + ".*"}), QStringList());
+    const bool viewable = !row.error && row.expected && opened == QLatin1String("Receipts.txt");
+    EXPECT_EQ(viewed, viewable ? QStringList{opened} : QStringList());
     expectOutcome(QString::fromLatin1(row.changes), row.error, row.error ? row.opened : "");
     if (!row.error || row.sql) return;
     ui.messages.clear();
@@ -173,7 +181,11 @@ INSTANTIATE_TEST_SUITE_P(Layouts, Printed, testing::Values(
     Row{"FlagTwo", "printheadertopline=2 printdetailbottomline=2 printadd1=2", "flagtwo.txt"},
     // Latin-1, a character it lacks written as "?".
     Row{"Latin1", "", "latin1.txt", "voucher.prn", "voucher.prn", 0,
-        "update acustomermaster set customername = 'Ali Hassan \u0787\u00e9'"}));
+        "update acustomermaster set customername = 'Ali Hassan \u0787\u00e9'"},
+    // Each copy of a cancelled receipt starts with the mark and the reason stored with it.
+    Row{"Cancelled", "noofcopiesreceipt=2", "cancelled.txt", "voucher.prn", "voucher.prn", 0,
+        "update LosDummyReceiptHeader set drcancelled = 1, drcancelledremarks = '  Entered twice' "
+        "where drid = 7"}));
 
 INSTANTIATE_TEST_SUITE_P(Outputs, Printed, testing::Values(
     Row{"ToScreenReplacesReceiptsTxt", "printtoscreen=1", "standard.txt", "Receipts.txt", "Receipts.txt"},
@@ -183,9 +195,15 @@ INSTANTIATE_TEST_SUITE_P(Outputs, Printed, testing::Values(
     Row{"Command", "port=|cat_>_piped.txt", "standard.txt", "piped.txt", "|cat > piped.txt"},
     Row{"NoPortKey", "port=", "standard.txt", "NotFound", "NotFound"},
     Row{"NoCopiesStillOpenAndCloseTheOutput", "noofcopiesreceipt=0", ""},
-    Row{"FailingCommand", "port=|cat_>_/dev/null;_echo_no_printer_>&2;_exit_3", nullptr, "", "no printer",
-        75},
-    Row{"PortThatCannotBeOpened", "port=missing/voucher.prn", nullptr, "", "", 75}));
+    // A port that fails is named with the cause.
+    Row{"FailingCommand", "port=|cat_>_/dev/null;_echo_no_printer_>&2;_exit_3", nullptr, "",
+        "on \"|cat > /dev/null; echo no printer >&2; exit 3\": the print command ended with exit code 3: "
+        "no printer", 75},
+    Row{"KilledCommand", "port=|cat_>_/dev/null;_kill_-9_$$", nullptr, "", "was ended by a signal", 75},
+    Row{"PortInAMissingFolder", "port=missing/voucher.prn", nullptr, "",
+        "on \"missing/voucher.prn\": No such file or directory", 75},
+    Row{"DeviceThatRefuses", "port=spool", nullptr, "", "on \"spool\": Is a directory", 75},
+    Row{"DeviceThatRefusesTheBytes", "port=/dev/full", nullptr, "", "on \"/dev/full\": No space left", 75}));
 
 INSTANTIATE_TEST_SUITE_P(Stops, Printed, testing::Values(
     Row{"MissingKey", "Pagewidth=", nullptr, "voucher.prn", "", 13},
@@ -193,6 +211,8 @@ INSTANTIATE_TEST_SUITE_P(Stops, Printed, testing::Values(
     Row{"DivisionByZero", "spaceinlinecode=-1", nullptr, "voucher.prn", "", 11},
     Row{"KeyMissingInsideACopy", "printadd2=", nullptr, "voucher.prn", "", 13},
     Row{"NullPrintedFieldToACommand", "port=|cat_>_piped.txt", "Settlement", "piped.txt", "", 94,
+        "update LosDummyReceiptHeader set drremarks = null where drid = 7"},
+    Row{"NullPrintedFieldToTheScreen", "printtoscreen=1", nullptr, "Receipts.txt", "", 94,
         "update LosDummyReceiptHeader set drremarks = null where drid = 7"},
     Row{"UnknownReceipt", "printtoscreen=1", nullptr, "Receipts.txt", "", 0,
         "update LosDummyReceiptHeader set drid = 99 where drid = 7"},
@@ -306,8 +326,6 @@ TEST_F(Voucher, writesTheEncodingTheSettingsNameAndLogsWhatLatin1Loses) {
 TEST_F(Voucher, toPrinterFromTheRegisterViewsNothingAndLeavesNoEntryWindowLoaded) {
     settle(QString());
     database.connection()->setCommandTimeout(30);
-    QStringList viewed;
-    os::OutputEvents::setTextViewed([&](const QString& path) { viewed << path; });
     ui.backend.onModal = [](forms::Form& form) {
         if (auto* master = dynamic_cast<receiptregister::FrmMaster*>(&form)) {
             forms::user::click(master->cmdPrint);
@@ -318,7 +336,6 @@ TEST_F(Voucher, toPrinterFromTheRegisterViewsNothingAndLeavesNoEntryWindowLoaded
         }
     };
     component.Show();
-    os::OutputEvents::setTextViewed(nullptr);
     EXPECT_EQ(written.size(), 1u);
     EXPECT_EQ(written[0].first, "voucher.prn");
     EXPECT_EQ(database.connection()->commandTimeout(), 12000);

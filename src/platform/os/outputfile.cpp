@@ -56,11 +56,14 @@ bool isDevice(const QString& path) {
     return info.exists() && !info.isFile();
 }
 
-core::RuntimeError accessError(const QString& detail = QString()) {
-    const QString description = core::standardDescription(core::err::PathAccess);
-    if (detail.isEmpty()) return core::RuntimeError(core::err::PathAccess, description);
-    return core::RuntimeError(core::err::PathAccess,
-                              description + QStringLiteral(" (") + detail + QLatin1Char(')'));
+// Why a print command failed: how it ended, then what it said on its error output.
+QString commandFailure(QProcess& process) {
+    const QString ending =
+        process.exitStatus() == QProcess::NormalExit
+            ? QStringLiteral("the print command ended with exit code %1").arg(process.exitCode())
+            : QStringLiteral("the print command was ended by a signal");
+    const QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    return said.isEmpty() ? ending : ending + QStringLiteral(": ") + said;
 }
 
 } // namespace
@@ -91,12 +94,12 @@ void OutputFile::openFile(const QString& path) {
     file_ = std::make_unique<QSaveFile>(path);
     // A writable file in a folder where no file can be added is written in place.
     file_->setDirectWriteFallback(true);
-    if (!file_->open(QIODevice::WriteOnly)) throw accessError();
+    if (!file_->open(QIODevice::WriteOnly)) throw accessError(file_->errorString());
 }
 
 void OutputFile::openDevice(const QString& path) {
     device_ = std::make_unique<QFile>(path);
-    if (!device_->open(QIODevice::WriteOnly | QIODevice::Truncate)) throw accessError();
+    if (!device_->open(QIODevice::WriteOnly | QIODevice::Truncate)) throw accessError(device_->errorString());
 }
 
 void OutputFile::startCommand(const QString& command) {
@@ -155,10 +158,17 @@ void OutputFile::finishCommand() {
     if (!process_->waitForFinished(CommandFinishMs)) {
         process_->kill();
         process_->waitForFinished(CommandKillMs);
-        throw accessError(QStringLiteral("print command did not finish"));
+        throw accessError(QStringLiteral("the print command did not finish"));
     }
     if (process_->exitStatus() != QProcess::NormalExit || process_->exitCode() != 0)
-        throw accessError(QString::fromLocal8Bit(process_->readAllStandardError()).trimmed());
+        throw accessError(commandFailure(*process_));
+}
+
+// Named as OutputEvents reports the output, so that the message says which output failed and why.
+core::RuntimeError OutputFile::accessError(const QString& cause) const {
+    return core::RuntimeError(core::err::PathAccess, core::standardDescription(core::err::PathAccess) +
+                                                         QStringLiteral(" on \"") + reported_ +
+                                                         QStringLiteral("\": ") + cause);
 }
 
 void OutputFile::release() noexcept {

@@ -10,6 +10,10 @@ class QIODevice;
 class QProcess;
 class QSaveFile;
 
+namespace core {
+class RuntimeError;
+}
+
 namespace os {
 
 // Lines are written in the output's encoding (by default Latin-1, the printers' single-byte code page;
@@ -25,6 +29,9 @@ namespace os {
 // A file keeps its earlier content until close(): the lines go to a temporary file beside it, which
 // then takes its place. A device (an existing path that is no regular file) and a command receive
 // each line as it is written.
+//
+// Every failure is error 75, its description naming the output as reportedPath() does and the cause:
+// the system's reason, or how a print command ended and what it said.
 class OutputFile {
 public:
     // Opens the output for writing. Error 75 when it cannot be opened or the command cannot be started.
@@ -56,6 +63,8 @@ private:
     void closeDevice();
     void finishCommand();
     void release() noexcept;
+    // This output's failure, for the cause given.
+    core::RuntimeError accessError(const QString& cause) const;
 
     QString reported_;
     QStringConverter::Encoding encoding_;
