@@ -3,6 +3,7 @@
 
 #include "databasetarget.h"
 
+#include <QLocale>
 #include <functional>
 #include <map>
 
@@ -27,6 +28,13 @@ QDate isoDate(const QString& option, const QString& value) {
     return date;
 }
 
+// A name QLocale knows as it is written: a name it does not know would quietly give the C locale.
+QString localeName(const QString& option, const QString& value) {
+    if (QLocale(value).name() != value)
+        fail(option + QStringLiteral(" needs a locale such as de_DE, not \"") + value + QLatin1Char('"'));
+    return value;
+}
+
 using Setter = std::function<void(HostOptions&, const QString& option, const QString& value)>;
 
 const std::map<QString, Setter>& valueOptions() {
@@ -37,6 +45,8 @@ const std::map<QString, Setter>& valueOptions() {
         {QStringLiteral("--script"), [](HostOptions& o, const QString&, const QString& v) { o.script = v; }},
         {QStringLiteral("--component"),
          [](HostOptions& o, const QString&, const QString& v) { o.component = v; }},
+        {QStringLiteral("--locale"),
+         [](HostOptions& o, const QString& n, const QString& v) { o.locale = localeName(n, v); }},
         {QStringLiteral("--caption"),
          [](HostOptions& o, const QString&, const QString& v) { o.session.caption = v; }},
         {QStringLiteral("--company"),
@@ -119,6 +129,8 @@ QString HostOptions::usage() {
         "  --script FILE     run the scenario FILE and print its transcript\n"
         "  --screen          with --script: act on the windows as a user does, through the screen\n"
         "                    (offscreen unless QT_QPA_PLATFORM names another platform)\n"
+        "  --locale NAME     with --script: run in the locale NAME (en_US, de_DE, ...), the\n"
+        "                    scenario's numbers and dates typed and read as that locale writes them\n"
         "  --version         the program's version and the component library it loads\n"
         "  --help            this text\n");
 }

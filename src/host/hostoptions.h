@@ -18,6 +18,7 @@ struct HostOptions {
     QString folder;    // empty: the user's data folder, or a fresh folder for a scenario
     QString script;    // empty: the register opens on the screen
     QString component; // empty: the component library installed or built with the host
+    QString locale;    // empty: a scenario runs in its own regional form
     bool help = false;
     bool version = false;
     bool createDemo = false;          // set up the demo shop on the empty --database and exit

@@ -10,6 +10,7 @@
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
 #include "platform/os/applicationfolder.h"
+#include "platform/os/userregional.h"
 #include "shared/session.h"
 
 #include <QDir>
@@ -32,7 +33,12 @@ int ScenarioHost::run(const HostOptions& options) {
     const QString folder = prepareFolder(options.folder);
     os::setApplicationFolder(folder);
     transcript.folder(os::applicationFolder());
-    core::setRegional({QStringLiteral("dd/MM/yyyy"), QLatin1Char('.'), QLatin1Char(',')});
+    if (options.locale.isEmpty()) {
+        core::setRegional({QStringLiteral("dd/MM/yyyy"), QLatin1Char('.'), QLatin1Char(',')});
+    } else {
+        QLocale::setDefault(QLocale(options.locale));
+        os::UserRegional::apply();
+    }
     forms::Runtime::setApplicationName(QStringLiteral("Receipts"));
     int status = 0;
     {

@@ -25,11 +25,12 @@ bool offers(forms::MsgButtons buttons, forms::MsgResult button) {
 
 } // namespace
 
-forms::MsgResult AnswerQueue::take(const forms::MessageBoxRequest& request, int line) {
+AnswerQueue::Answer AnswerQueue::take(const forms::MessageBoxRequest& request, int line,
+                                      const LocaleForms& forms) {
     const QString shown = TextEscapes::quoted(request.text);
     if (answers_.empty()) throw ScenarioAbort{line, QStringLiteral("unexpected message box ") + shown};
     const Answer answer = answers_.front();
-    if (answer.text != request.text)
+    if (forms.inText(answer.text) != request.text)
         throw ScenarioAbort{line,
                             QStringLiteral("unexpected message box %1; the answer of line %2 expects %3")
                                 .arg(shown)
@@ -39,7 +40,7 @@ forms::MsgResult AnswerQueue::take(const forms::MessageBoxRequest& request, int 
         throw ScenarioAbort{line, QStringLiteral("message box %1 has no button %2")
                                       .arg(shown, ArgumentValues::buttonName(answer.button))};
     answers_.pop_front();
-    return answer.button;
+    return answer;
 }
 
 std::optional<AnswerQueue::Answer> AnswerQueue::firstLeft() const {

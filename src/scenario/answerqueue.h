@@ -1,6 +1,8 @@
 // The message boxes a scenario expects, in order, with the button that answers each.
 #pragma once
 
+#include "localeforms.h"
+
 #include "platform/forms/runtime.h"
 
 #include <QString>
@@ -18,9 +20,9 @@ public:
     };
 
     void add(const Answer& answer) { answers_.push_back(answer); }
-    // The next answer if it matches the box exactly and names one of its buttons; throws
-    // ScenarioAbort at the given line otherwise.
-    forms::MsgResult take(const forms::MessageBoxRequest& request, int line);
+    // The next answer if it matches the box exactly, its numbers and dates written as the run shows them,
+    // and names one of its buttons; throws ScenarioAbort at the given line otherwise.
+    Answer take(const forms::MessageBoxRequest& request, int line, const LocaleForms& forms);
     // The first answer no message box has used.
     std::optional<Answer> firstLeft() const;
 

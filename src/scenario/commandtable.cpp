@@ -34,6 +34,7 @@ using enum CommandMoment;
 const CommandDefinition Commands[] = {
     {u"database", syntax::database, chooseDatabase, NoWindowOpen},
     {u"session", syntax::session, [](P p, C c) { p.setup.session(c); }, NoWindowOpen},
+    {u"locale", syntax::single, [](P p, C c) { p.runner.locale(c); }, NoWindowOpen},
     {u"file", syntax::single, [](P p, C c) { p.setup.file(c); }, Anytime, plainBlock},
     {u"include", syntax::single, nullptr, WhileParsing},
     {u"sql", syntax::single, [](P p, C c) { p.setup.sql(c); }},

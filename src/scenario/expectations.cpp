@@ -2,6 +2,7 @@
 #include "expectations.h"
 
 #include "argumentvalues.h"
+#include "localeforms.h"
 #include "scenarioabort.h"
 #include "scenariosetup.h"
 #include "stage.h"
@@ -57,7 +58,7 @@ void Expectations::expectProperty(const ScenarioCommand& command) {
         throw ScenarioAbort{command.line, QStringLiteral("cannot read %1 of %2: %3")
                                               .arg(command.args[1].text, name.text(), error.description())};
     }
-    compare(command, name.text() + u' ' + command.args[1].text, value, command.args[2].text);
+    compare(command, name.text() + u' ' + command.args[1].text, value, forms_.whole(command.args[2].text));
 }
 
 void Expectations::expectWindow(const ScenarioCommand& command) {
@@ -74,7 +75,9 @@ void Expectations::expectFile(const ScenarioCommand& command) {
     if (!file.open(QIODevice::ReadOnly))
         throw ScenarioAbort{command.line, QStringLiteral("file %1 cannot be read").arg(file.fileName())};
     const QString content = QString::fromLatin1(file.readAll());
-    const QStringList& wanted = command.block;
+    QStringList wanted;
+    for (const QString& line : command.block)
+        wanted << forms_.numbersIn(line);
     if (content == wanted.join(QStringLiteral("\r\n"))) return;
     // Name the first line that differs.
     const QStringList got = content.split(QStringLiteral("\r\n"));

@@ -5,6 +5,7 @@
 
 namespace scenario {
 
+class LocaleForms;
 class ScenarioSetup;
 class Stage;
 class Transcript;
@@ -13,9 +14,11 @@ class WindowRegistry;
 class Expectations {
 public:
     // A property is read where the stage shows it, else from the runtime.
+    // Expected numbers and dates are in the scenario's form, compared in the run's.
     Expectations(Transcript& transcript, WindowRegistry& windows, ScenarioSetup& setup, const int& errorCount,
-                 const Stage& stage)
-        : transcript_(transcript), windows_(windows), setup_(setup), errorCount_(errorCount), stage_(stage) {}
+                 const Stage& stage, const LocaleForms& forms)
+        : transcript_(transcript), windows_(windows), setup_(setup), errorCount_(errorCount), stage_(stage),
+          forms_(forms) {}
 
     void dump(const ScenarioCommand& command);
     // Throws ScenarioAbort when the expectation does not hold.
@@ -34,6 +37,7 @@ private:
     ScenarioSetup& setup_;
     const int& errorCount_;
     const Stage& stage_;
+    const LocaleForms& forms_;
 };
 
 } // namespace scenario

@@ -13,6 +13,7 @@
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/outputevents.h"
+#include "platform/os/userregional.h"
 #include "platform/suite/errordetails.h"
 
 namespace scenario {
@@ -20,9 +21,10 @@ namespace scenario {
 ScenarioRunner::ScenarioRunner(const Script& script, Transcript& transcript, const SessionValues& session,
                                const QString& database, const QString& folder, ShowRegister showRegister,
                                Stage& stage)
-    : script_(script), transcript_(transcript), stage_(stage), windows_(transcript),
-      setup_(transcript, session, database, folder), actions_(windows_, stage.input()),
-      expectations_(transcript, windows_, setup_, errorCount_, stage),
+    : script_(script), transcript_(transcript), stage_(stage), forms_(core::Regional(), core::regional()),
+      windows_(transcript), setup_(transcript, session, database, folder),
+      actions_(windows_, stage.input(), forms_),
+      expectations_(transcript, windows_, setup_, errorCount_, stage, forms_),
       showRegister_(std::move(showRegister)) {}
 
 ScenarioRunner::~ScenarioRunner() {
@@ -55,9 +57,12 @@ void ScenarioRunner::installHooks() {
     };
     hooks.onMessage = [this](const forms::MessageBoxRequest& request) {
         windows_.announce();
-        const forms::MsgResult answer = answers_.take(request, currentLine_);
-        transcript_.messageBox(request, answer);
-        return answer;
+        const AnswerQueue::Answer answer = answers_.take(request, currentLine_, forms_);
+        // The text as the scenario writes it, so that a run in another locale tells the same.
+        forms::MessageBoxRequest told = request;
+        told.text = answer.text;
+        transcript_.messageBox(told, answer.button);
+        return answer.button;
     };
     hooks.onPopup = [this](forms::Form& form, forms::Menu& menu) { popup(form, menu); };
     hooks.onBeep = [this] {
@@ -125,6 +130,16 @@ void ScenarioRunner::show(const ScenarioCommand& command) {
 
 void ScenarioRunner::answer(const ScenarioCommand& command) {
     answers_.add({command.line, command.args[0].text, *ArgumentValues::button(command.args[1])});
+}
+
+// The scenario is written in the locale's own form from here on, and the module runs in it.
+void ScenarioRunner::locale(const ScenarioCommand& command) {
+    const QLocale locale(command.args[0].text);
+    if (locale.name() != command.args[0].text)
+        throw ScenarioAbort{command.line, QStringLiteral("no locale is named %1").arg(command.args[0].text)};
+    QLocale::setDefault(locale);
+    os::UserRegional::apply();
+    forms_ = LocaleForms(core::regional(), core::regional());
 }
 
 void ScenarioRunner::requireNoWindow(const ScenarioCommand& command, const char* action) const {

@@ -3,6 +3,7 @@
 
 #include "answerqueue.h"
 #include "expectations.h"
+#include "localeforms.h"
 #include "scenariocommand.h"
 #include "scenariosetup.h"
 #include "useractions.h"
@@ -37,6 +38,7 @@ public:
     void show(const ScenarioCommand& command);
     void menu(const ScenarioCommand& command);
     void answer(const ScenarioCommand& command);
+    void locale(const ScenarioCommand& command);
 
 private:
     void installHooks();
@@ -50,6 +52,9 @@ private:
     const Script& script_;
     Transcript& transcript_;
     Stage& stage_;
+    // The scenario's numbers and dates as the run shows them: the regional settings in force when the run
+    // starts are the run's.
+    LocaleForms forms_;
     WindowRegistry windows_;
     AnswerQueue answers_;
     ScenarioSetup setup_;

@@ -2,6 +2,7 @@
 #include "useractions.h"
 
 #include "argumentvalues.h"
+#include "localeforms.h"
 #include "scenarioabort.h"
 #include "windowregistry.h"
 
@@ -60,7 +61,7 @@ void UserActions::click(const ScenarioCommand& command) {
 }
 
 void UserActions::type(const ScenarioCommand& command) {
-    input_.type(target(command), command.args[1].text);
+    input_.type(target(command), forms_.whole(command.args[1].text));
 }
 
 void UserActions::clear(const ScenarioCommand& command) {
@@ -68,7 +69,7 @@ void UserActions::clear(const ScenarioCommand& command) {
 }
 
 void UserActions::paste(const ScenarioCommand& command) {
-    input_.paste(as<forms::TextBox>(command, "a text box"), command.args[1].text);
+    input_.paste(as<forms::TextBox>(command, "a text box"), forms_.whole(command.args[1].text));
 }
 
 void UserActions::focus(const ScenarioCommand& command) {
@@ -107,7 +108,8 @@ void UserActions::select(const ScenarioCommand& command) {
     if (std::optional<int> position = ArgumentValues::itemNumber(item)) {
         index = *position;
     } else if (!item.isWord(u"none")) {
-        for (index = 0; index < combo.listCount() && combo.list(index) != item.text; ++index) {
+        const QString text = forms_.whole(item.text);
+        for (index = 0; index < combo.listCount() && combo.list(index) != text; ++index) {
         }
         if (index == combo.listCount())
             throw ScenarioAbort{command.line,

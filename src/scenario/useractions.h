@@ -10,13 +10,16 @@ class UserInput;
 
 namespace scenario {
 
+class LocaleForms;
 class WindowRegistry;
 
 // Each action throws core::RuntimeError or ScenarioAbort when the user could not do it. The actions reach the
 // controls through the input given: the runtime's own, or the windows on a screen.
 class UserActions {
 public:
-    UserActions(WindowRegistry& windows, forms::UserInput& input) : windows_(windows), input_(input) {}
+    // Numbers and dates typed, pasted and chosen are in the run's form.
+    UserActions(WindowRegistry& windows, forms::UserInput& input, const LocaleForms& forms)
+        : windows_(windows), input_(input), forms_(forms) {}
 
     void click(const ScenarioCommand& command);
     void select(const ScenarioCommand& command);
@@ -41,6 +44,7 @@ private:
 
     WindowRegistry& windows_;
     forms::UserInput& input_;
+    const LocaleForms& forms_;
 };
 
 } // namespace scenario

@@ -56,6 +56,11 @@ void type(Control& control, const QString& text);
 // Presses a key: KeyDown and KeyUp with the key code, KeyPress in between when the key produces a
 // character (character given or implied by the key code). Tab moves the focus; Backspace deletes.
 void pressKey(Control& control, int keyCode, int shift = 0, std::optional<int> character = std::nullopt);
+// The two halves of pressKey for a screen, whose keys go down and up as two events: KeyDown and KeyPress
+// (or the focus moved by Tab, or a default or cancel button pressed, which returns false: no KeyUp follows),
+// and, when the key is released, KeyUp.
+bool holdKey(Control& control, int keyCode, int shift = 0, std::optional<int> character = std::nullopt);
+void releaseKey(Control& control, int keyCode, int shift = 0);
 void typeCharacter(Control& control, int character);
 void clear(TextBox& box);
 void paste(TextBox& box, const QString& text);

@@ -88,18 +88,27 @@ void sendKeyPress(Control& control, int character) {
     if (character != 0 && form.isLoaded()) applyCharacter(control, character);
 }
 
-// KeyDown, KeyPress and KeyUp, the window first when it previews keys. A handler that sets the
-// code or character to 0 keeps it from the control; a closed window gets nothing further.
-void sendKey(Control& control, int keyCode, int shift, std::optional<int> character) {
+// KeyDown and KeyPress, the window first when it previews keys. A handler that sets the code or character
+// to 0 keeps it from the control; a closed window gets nothing further. False when a default or cancel
+// button took the key instead.
+bool sendKeyDown(Control& control, int keyCode, int shift, std::optional<int> character) {
     if (character) {
-        if (CommandButton* button = buttonFor(control, *character)) return fire(button->Click);
+        if (CommandButton* button = buttonFor(control, *character)) {
+            fire(button->Click);
+            return false;
+        }
     }
     Form& form = control.form();
     int code = keyCode;
     if (form.keyPreview()) form.Form_KeyDown(code, shift);
     if (code != 0 && form.isLoaded()) fire(control.KeyDown, code, shift);
     if (character && form.isLoaded()) sendKeyPress(control, *character);
-    code = keyCode;
+    return true;
+}
+
+void sendKeyUp(Control& control, int keyCode, int shift) {
+    Form& form = control.form();
+    int code = keyCode;
     if (form.keyPreview() && form.isLoaded()) form.Form_KeyUp(code, shift);
     if (code != 0 && form.isLoaded()) fire(control.KeyUp, code, shift);
 }
@@ -109,12 +118,20 @@ void sendKey(Control& control, int keyCode, int shift, std::optional<int> charac
 namespace user {
 
 void pressKey(Control& control, int keyCode, int shift, std::optional<int> character) {
+    if (holdKey(control, keyCode, shift, character)) releaseKey(control, keyCode, shift);
+}
+
+bool holdKey(Control& control, int keyCode, int shift, std::optional<int> character) {
     reach(control);
     if (keyCode == keys::Tab) {
         control.form().tabFrom(&control, shift & ShiftMask);
-        return;
+        return false;
     }
-    sendKey(control, keyCode, shift, character ? character : characterFor(keyCode, shift));
+    return sendKeyDown(control, keyCode, shift, character ? character : characterFor(keyCode, shift));
+}
+
+void releaseKey(Control& control, int keyCode, int shift) {
+    if (control.form().isLoaded()) sendKeyUp(control, keyCode, shift);
 }
 
 void typeCharacter(Control& control, int character) {

@@ -58,15 +58,23 @@ bool ControlBinder::keyPressed(const QKeyEvent& event, const KeyStroke& stroke) 
     return stroke.keyCode == forms::keys::Tab;
 }
 
+// KeyUp waits for the key's release, so that its handlers see what the widget made of the key (a paste, a
+// deletion) as well.
 void ControlBinder::sendKey(const KeyStroke& stroke) {
+    heldKey_.reset();
     act([&] {
-        if (stroke.character >= 32)
-            forms::user::typeCharacter(control_, stroke.character);
-        else if (stroke.character)
-            forms::user::pressKey(control_, stroke.keyCode, stroke.shift, stroke.character);
-        else
-            forms::user::pressKey(control_, stroke.keyCode, stroke.shift);
+        const std::optional<int> character =
+            stroke.character ? std::optional(stroke.character) : std::nullopt;
+        if (forms::user::holdKey(control_, stroke.keyCode, stroke.shift, character))
+            heldKey_ = stroke.keyCode;
     });
+}
+
+void ControlBinder::keyReleased(const QKeyEvent& key) {
+    const KeyStroke stroke = keyStrokeOf(key);
+    if (key.isAutoRepeat() || heldKey_ != stroke.keyCode) return;
+    heldKey_.reset();
+    act([&] { forms::user::releaseKey(control_, stroke.keyCode, stroke.shift); });
 }
 
 // A key the widget leaves unused would travel on to its parents, and a parent bound to a control (the
@@ -91,6 +99,7 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
         key.accept();
         return true;
     }
+    if (event->type() == QEvent::KeyRelease) keyReleased(static_cast<QKeyEvent&>(*event));
     if (event->type() == QEvent::FocusIn && !control_.hasFocus())
         act([this] { forms::user::focus(control_); });
     return false;

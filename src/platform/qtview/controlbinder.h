@@ -6,6 +6,7 @@
 #include "platform/forms/control.h"
 
 #include <QObject>
+#include <optional>
 
 class QKeyEvent;
 class QWidget;
@@ -48,7 +49,7 @@ protected:
         }
         afterAction();
     }
-    // Raises the key events for a key the user pressed.
+    // Raises the key events for a key the user pressed; KeyUp follows when it is released.
     void sendKey(const KeyStroke& stroke);
     // One refresh once the current event is done, however many changes arrive before.
     void scheduleRefresh();
@@ -58,10 +59,12 @@ private:
     void refreshCommon();
     void releaseFocus();
     void handOverKey(QObject* receiver, QKeyEvent& key);
+    void keyReleased(const QKeyEvent& key);
 
     forms::Control& control_;
     QWidget& widget_;
     bool refreshPending_ = false;
+    std::optional<int> heldKey_; // the key pressed whose KeyUp is still to come
 };
 
 } // namespace qtview
