@@ -1,6 +1,7 @@
 // The entry window: layout, loading, activation, the customer choice and the keyboard.
 #include "frmreceiptshop.h"
 
+#include "platform/ado/adoerror.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/userinput.h"
@@ -147,8 +148,12 @@ ado::ConnectionPtr& frmReceiptShop::adocon() {
     return connection_;
 }
 
+// Without the database the window has no customers or currencies to offer: it closes again at once, and
+// the register keeps the focus.
 void frmReceiptShop::Form_Load() {
-    trapped(name(), QStringLiteral("Form_Load "), [this] { loadWindow(); });
+    const auto failure =
+        shared::trappedFailure(name(), QStringLiteral("Form_Load "), [this] { loadWindow(); });
+    if (failure && ado::unreachableCause(failure->description())) discard();
 }
 
 void frmReceiptShop::loadWindow() {

@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <exception>
+#include <optional>
+#include <utility>
 
 namespace shared {
 
@@ -24,18 +26,27 @@ void logWithoutMessage(const QString& moduleName, const QString& procedureName, 
 
 // Runs a handler's body. A run-time error ends the body and is reported under the window's (or the
 // shared module's) name and the procedure's name text, exactly as given. Transactions begun in
-// the body are rolled back by their guards before the report. Returns whether the body completed.
-template <class Body> bool trapped(const QString& moduleName, const QString& procedureName, Body&& body) {
+// the body are rolled back by their guards before the report. Returns the error that ended the body,
+// nothing when it completed.
+template <class Body>
+std::optional<core::RuntimeError> trappedFailure(const QString& moduleName, const QString& procedureName,
+                                                 Body&& body) {
     try {
         body();
-        return true;
+        return std::nullopt;
     } catch (const core::RuntimeError& error) {
         reportTrapped(moduleName, procedureName, error);
+        return error;
     } catch (const std::exception& error) {
-        reportTrapped(moduleName, procedureName,
-                      core::RuntimeError(core::err::InvalidCall, QString::fromLocal8Bit(error.what())));
+        const core::RuntimeError failure(core::err::InvalidCall, QString::fromLocal8Bit(error.what()));
+        reportTrapped(moduleName, procedureName, failure);
+        return failure;
     }
-    return false;
+}
+
+// trappedFailure; returns whether the body completed.
+template <class Body> bool trapped(const QString& moduleName, const QString& procedureName, Body&& body) {
+    return !trappedFailure(moduleName, procedureName, std::forward<Body>(body));
 }
 
 } // namespace shared

@@ -6,6 +6,7 @@
 #include "platform/ado/driver.h"
 #include "platform/ado/faultinjection.h"
 #include "platform/forms/userinput.h"
+#include "platform/os/applicationfolder.h"
 #include "receiptregister/frmcancelreason.h"
 #include "receiptregister/frmmaster.h"
 #include "support/entrywindow.h"
@@ -249,9 +250,9 @@ QString through(const testing_support::FaultProxy& proxy) {
     return QStringLiteral("Host=127.0.0.1;Port=%1").arg(proxy.port());
 }
 
-testing_support::FaultProxy proxyToTestServer() {
+std::unique_ptr<testing_support::FaultProxy> proxyToTestServer() {
     const auto server = ado::ConnectionString::parse(qEnvironmentVariable("RECEIPTS_TEST_SERVER"));
-    return testing_support::FaultProxy(server.host, quint16(server.port.toUInt()));
+    return std::make_unique<testing_support::FaultProxy>(server.host, quint16(server.port.toUInt()));
 }
 
 // A new role with the rights the shipped statements grant the counters; the keys that log in with it.
@@ -309,12 +310,12 @@ TEST(BrokenLine, endsTheSaveWithOneReceiptAndTellsWhetherItWasStored) {
                  {"commit sent", "commit", {"Receipt RC-3 was saved"}, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        testing_support::FaultProxy proxy = proxyToTestServer();
+        const auto proxy = proxyToTestServer();
         Counter counter(Engine::Server, Actions[0], 0);
         // The session ends on a line of its own: the server's goodbye reaches the counter before it acts.
-        counter.connectAs(shopDatabase(counter, c.dropAfter ? through(proxy) : QString()));
+        counter.connectAs(shopDatabase(counter, c.dropAfter ? through(*proxy) : QString()));
         counter.beforeFirstPress = [&] {
-            c.dropAfter ? proxy.dropAfterForwarding(c.dropAfter) : endSessions(counter);
+            c.dropAfter ? proxy->dropAfterForwarding(c.dropAfter) : endSessions(counter);
         };
         counter.run();
         QStringList told = counter.ui.messageTexts();
@@ -329,6 +330,58 @@ TEST(BrokenLine, endsTheSaveWithOneReceiptAndTellsWhetherItWasStored) {
     }
 }
 
+// What the error log file holds so far.
+QByteArray errorLog() {
+    QFile log(os::inApplicationFolder(QStringLiteral("errors.log")));
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+}
+
+// The server stopped under an open register: a command says so once, in the cashier's words, and the error
+// log keeps each failure with its window and procedure; New leaves no empty entry window open.
+TEST(StoppedServer, isToldOnceACommandWhileTheLogKeepsEveryProcedure) {
+    const struct {
+        forms::CommandButton FrmMaster::*command;
+        QStringList opened; // the windows the command shows
+        QStringList logged; // window and procedure of each failure
+    } cases[] = {{&FrmMaster::cmdnew, {}, {"frmReceiptShop\tForm_Load "}},
+                 {&FrmMaster::cmdUpdate,
+                  {"frmStatus"},
+                  {"frmStatus\tForm_Load", "frmStatus\tupdateledgers ", "FrmMaster\tflexMaster_EnterCell",
+                   "FrmMaster\tcmdUpdate_Click "}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.logged.last().toStdString());
+        Counter counter(Engine::Server, Actions[0], 0);
+        counter.database.requireConnection();
+        if (IsSkipped()) return;
+        auto server = proxyToTestServer();
+        counter.connectAs(shopDatabase(counter, through(*server)));
+        QStringList opened;
+        counter.ui.backend.onModal = [&](forms::Form& form) {
+            auto* master = dynamic_cast<FrmMaster*>(&form);
+            if (!master) {
+                opened << form.name();
+                form.unload();
+                return;
+            }
+            server.reset();
+            user::click(master->*c.command);
+            user::click(master->CmdClose);
+        };
+        const qsizetype logStart = errorLog().size();
+        counter.component.Show();
+        EXPECT_EQ(opened, c.opened);
+        ASSERT_EQ(counter.ui.errors.size(), 1u);
+        const QString told = suite::errorMessageText(counter.ui.errors[0]);
+        EXPECT_EQ(told.section('\n', 0, 0),
+                  "The shop database cannot be reached, so what you asked for was not done.");
+        const QByteArray log = errorLog().mid(logStart);
+        for (const QString& failure : c.logged) {
+            EXPECT_TRUE(log.contains(('\t' + failure + '\t').toUtf8())) << failure.toStdString();
+            EXPECT_FALSE(told.contains(failure.section('\t', 1).trimmed())) << told.toStdString();
+        }
+    }
+}
+
 const char* const TakeTheSavingLock = "update LosReceiptLock set rlSaves = rlSaves + 1 where rlId = 1";
 
 // A counter that froze holding the saving lock (or whose line was cut where the server cannot tell) loses the
@@ -337,13 +390,13 @@ TEST(FrozenCounter, losesTheSavingLockWithinThirtySeconds) {
     testing_support::TestDatabase database(Engine::Server);
     database.requireConnection();
     if (IsSkipped()) return;
-    testing_support::FaultProxy proxy = proxyToTestServer();
+    const auto proxy = proxyToTestServer();
     const QString shop = database.connection()->connectionString();
     ado::ConnectionPtr frozen = ado::Connection::create();
-    frozen->open(shop + u';' + through(proxy));
+    frozen->open(shop + u';' + through(*proxy));
     frozen->beginTrans();
     frozen->execute(TakeTheSavingLock);
-    proxy.freeze();
+    proxy->freeze();
     ado::ConnectionPtr other = ado::Connection::create();
     other->setLockTimeout(60);
     other->open(shop);

@@ -3,6 +3,10 @@
 
 namespace ado {
 
+namespace {
+const QString UnreachableText = QStringLiteral("The database server cannot be reached: ");
+} // namespace
+
 core::RuntimeError adoError(qint64 number) {
     switch (number) {
     case err::BadArguments:
@@ -29,7 +33,12 @@ core::RuntimeError adoError(qint64 number) {
 core::RuntimeError unreachableServer(const QString& cause, const QString& source) {
     const QString told =
         cause.trimmed().isEmpty() ? QStringLiteral("the connection was closed") : cause.trimmed();
-    return {core::err::DbFailure, QStringLiteral("The database server cannot be reached: ") + told, source};
+    return {core::err::DbFailure, UnreachableText + told, source};
+}
+
+std::optional<QString> unreachableCause(const QString& description) {
+    if (!description.startsWith(UnreachableText)) return std::nullopt;
+    return description.mid(UnreachableText.size());
 }
 
 } // namespace ado

@@ -3,6 +3,8 @@
 
 #include "platform/core/runtimeerror.h"
 
+#include <optional>
+
 namespace ado {
 
 namespace err {
@@ -22,5 +24,7 @@ core::RuntimeError adoError(qint64 number);
 // The failure of a connection whose line to the server broke, `cause` as the engine or the network told it
 // (error DbFailure).
 core::RuntimeError unreachableServer(const QString& cause, const QString& source);
+// The cause named by the description of an unreachableServer failure; nothing for any other error.
+std::optional<QString> unreachableCause(const QString& description);
 
 } // namespace ado

@@ -57,6 +57,8 @@ void Form::showModal(Form* owner) {
     if (shown_)
         throw core::RuntimeError(FormAlreadyDisplayed,
                                  QStringLiteral("Form already displayed; can't show modally"));
+    // The host showing a window with none below it: the user's first command.
+    if (!Runtime::activeForm()) Runtime::beginCommand();
     load();
     if (!loaded_) return; // Form_Load closed the window again
     owner_ = owner;

@@ -16,6 +16,7 @@ struct RuntimeState {
     QString applicationName;
     std::vector<Form*> modalStack;
     int busyDepth = 0;
+    quint64 command = 0;
 };
 
 RuntimeState& state() {
@@ -68,6 +69,14 @@ MsgResult Runtime::msgBox(const QString& text, MsgButtons buttons, MsgIcon icon,
     MessageBoxRequest request{text, title.isEmpty() ? applicationName() : title, buttons, icon,
                               defaultButton};
     return backend().messageBox(request);
+}
+
+void Runtime::beginCommand() {
+    ++state().command;
+}
+
+quint64 Runtime::command() {
+    return state().command;
 }
 
 Form* Runtime::activeForm() {

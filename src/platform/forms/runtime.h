@@ -60,6 +60,14 @@ public:
                             MsgIcon icon = MsgIcon::None, const QString& title = QString(),
                             int defaultButton = 1);
 
+    // A user command is what the program does for one action of the user until it waits for the next: a
+    // click or a key with the windows it opens (their load and first activation) and what the window
+    // below does when it is active again after they closed. Every user action begins one, and so does a
+    // window shown with none below it (the host opening the register).
+    static void beginCommand();
+    // The command under way: whatever happens within one command sees the same number.
+    static quint64 command();
+
     // The window on top of the modal stack, or nullptr.
     static Form* activeForm();
     // Sends one Tab keystroke to the active window: the focus moves to the next control.

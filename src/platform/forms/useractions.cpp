@@ -3,6 +3,7 @@
 #include "form.h"
 #include "internal.h"
 #include "othercontrols.h"
+#include "runtime.h"
 #include "textcontrols.h"
 #include "userchecks.h"
 #include "userinput.h"
@@ -21,6 +22,7 @@ void failAction(const Control& control, const QString& reason) {
 }
 
 void requireUsable(const Control& control) {
+    Runtime::beginCommand();
     if (!control.form().isLoaded()) failAction(control, QStringLiteral("is on a window that is not open"));
     for (const Control* part = &control; part; part = part->container()) {
         // A control on a tab that is not shown is out of the user's sight, as a hidden one is.
@@ -94,6 +96,7 @@ void chooseMenu(Menu& entry) {
 }
 
 void closeWindow(Form& form) {
+    Runtime::beginCommand();
     if (!form.isLoaded())
         throw core::RuntimeError(core::err::InvalidCall,
                                  QStringLiteral("window %1 is not open").arg(form.name()));

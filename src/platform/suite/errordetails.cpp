@@ -1,6 +1,7 @@
 // Records trapped errors in aErrorLog and errors.log and tells the user.
 #include "errordetails.h"
 
+#include "platform/ado/adoerror.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/runtime.h"
@@ -19,13 +20,29 @@ ErrorNotifier& notifier() {
     return current;
 }
 
+// A database that cannot be reached fails whatever else the command goes on to do: the user hears of it
+// once a command, and the failures after it go to the log only.
+bool worthTelling(const ErrorRecord& record) {
+    static std::optional<quint64> unreachableToldIn;
+    if (!ado::unreachableCause(record.description)) return true;
+    if (unreachableToldIn == forms::Runtime::command()) return false;
+    unreachableToldIn = forms::Runtime::command();
+    return true;
+}
+
 } // namespace
 
 void setErrorNotifier(ErrorNotifier newNotifier) {
     notifier() = std::move(newNotifier);
 }
 
+// The cashier is told what happened and what to do; the procedure and the number are for the log.
 QString errorMessageText(const ErrorRecord& record) {
+    if (const std::optional<QString> cause = ado::unreachableCause(record.description))
+        return QStringLiteral("The shop database cannot be reached, so what you asked for was not done.\n"
+                              "Check the network, or ask whoever looks after the shop database server; try "
+                              "again when it is back.\n(%1)")
+            .arg(*cause);
     return QStringLiteral("Error %1 in %2 (%3):\n%4")
         .arg(record.number)
         .arg(record.procedureName.trimmed(), record.moduleName, record.description);
@@ -39,7 +56,7 @@ bool DatabaseErrorDetails::ErrorTrack(const QString& moduleName, const QString& 
                              errorSource, errorDescription, mode};
     storeInDatabase(record);
     appendToLogFile(record);
-    if (showMessage && notifier()) notifier()(record);
+    if (showMessage && notifier() && worthTelling(record)) notifier()(record);
     return true;
 }
 
