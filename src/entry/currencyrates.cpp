@@ -100,7 +100,8 @@ void frmReceiptShop::cboCurrency_Click() {
             core::toText(lookUp(SellingRateTables, QStringLiteral("ED.sellingrate"),
                                 shared::statement(SellingRateCondition, {{"company", companyText()},
                                                                          {"currency", currencyText}}))));
-        if (core::val(txtExchangeRate.text()) == 0) txtExchangeRate.setText(QStringLiteral("1.00"));
+        if (leadingNumber(txtExchangeRate.text()) == 0)
+            txtExchangeRate.setText(shownAmount(Money::fromCents(100)));
         s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, LetterCurrency, currencyId);
         const QString symbol =
             core::toText(lookUp(QStringLiteral("acurrencymaster"), QStringLiteral("symbol"),

@@ -1,6 +1,7 @@
 // Hundredths from texts and doubles, and back to text.
 #include "money.h"
 
+#include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 
 #include <algorithm>
@@ -39,9 +40,13 @@ qint64 centsOf(const std::string& whole, std::string decimals) {
     return cents;
 }
 
-// The digits before the first point and those after it; none after it when there is no point.
+QChar decimalPoint() {
+    return core::regional().decimalPoint;
+}
+
+// The digits before the first decimal point and those after it; none after it when there is no point.
 std::pair<QStringView, QStringView> aroundPoint(const QString& text) {
-    const qsizetype point = text.indexOf(u'.');
+    const qsizetype point = text.indexOf(decimalPoint());
     if (point < 0) return {QStringView(text), QStringView()};
     return {QStringView(text).left(point), QStringView(text).mid(point + 1)};
 }
@@ -79,26 +84,35 @@ std::optional<Money> plainAmount(const QString& text) {
 }
 
 QString plainAmountRule() {
-    return QStringLiteral("with at most two decimals, below 1,000,000,000,000");
+    return QStringLiteral("with at most two decimals, below ") +
+           QStringLiteral("1,000,000,000,000").replace(u',', core::regional().thousandsSeparator);
 }
 
-bool startsWithNonZero(const QString& text) {
+double leadingNumber(const QString& text) {
     qsizetype at = 0;
     while (at < text.size() && text[at] == u' ')
         ++at;
-    if (at < text.size() && (text[at] == u'-' || text[at] == u'+')) ++at;
+    std::string ascii;
+    if (at < text.size() && (text[at] == u'-' || text[at] == u'+')) ascii += char(text[at++].unicode());
     bool pointSeen = false;
     for (; at < text.size(); ++at) {
         const QChar c = text[at];
-        if (c == u'.' && !pointSeen) {
+        if (c == decimalPoint() && !pointSeen) {
             pointSeen = true;
-        } else if (!isAsciiDigit(c)) {
-            return false;
-        } else if (c != u'0') {
-            return true;
+            ascii += '.';
+        } else if (isAsciiDigit(c)) {
+            ascii += char(c.unicode());
+        } else {
+            break;
         }
     }
-    return false;
+    return std::any_of(ascii.begin(), ascii.end(), [](char c) { return c >= '0' && c <= '9'; })
+               ? core::DecimalNumber::parse(ascii).toDouble()
+               : 0;
+}
+
+bool startsWithNonZero(const QString& text) {
+    return leadingNumber(text) != 0;
 }
 
 } // namespace entry

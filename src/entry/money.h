@@ -38,20 +38,25 @@ private:
     qint64 cents_ = 0;
 };
 
-// The value of a plain amount: ASCII digits with at most one '.' and at most two decimals, at most
-// 999,999,999,999.99, a bound every stored and printed form of an amount holds exactly. Nothing for any
-// other text: empty, signed, with blanks, separators or an exponent, or with digits of another script.
+// What the cashier types is read with the decimal point of the user's locale, the one the screen shows
+// numbers with ("." in scenarios); any other separator makes a text no number, never another number.
+
+// The value of a plain amount: ASCII digits with at most one decimal point and at most two decimals, at
+// most 999,999,999,999.99, a bound every stored and printed form of an amount holds exactly. Nothing for
+// any other text: empty, signed, with blanks, separators or an exponent, or with digits of another script.
 std::optional<Money> plainAmount(const QString& text);
 
-// Whether the text is ASCII digits with at most one '.', and some digit: the only form a typed number is
-// read in.
+// Whether the text is ASCII digits with at most one decimal point, and some digit: the only form a typed
+// number is read in.
 bool isPlainNumber(const QString& text);
 
 // What a plain amount is, for the messages refusing a text that is none.
 QString plainAmountRule();
 
-// Whether the number a text starts with, read as the module reads a typed number (blanks, a sign, digits
-// with one point), is other than zero: "12,50" starts with 12, "abc" and "0.00" with nothing.
+// The number a typed text starts with: blanks, a sign, ASCII digits with one decimal point; 0 for none.
+// "12,50" starts with 12 where the point is ".", "abc" with nothing.
+double leadingNumber(const QString& text);
+// Whether leadingNumber is other than zero.
 bool startsWithNonZero(const QString& text);
 
 } // namespace entry

@@ -42,7 +42,7 @@ template <class Lines> auto& lineIn(Lines& lines, DocumentList list, int positio
 } // namespace
 
 double Receipt::bankRate() const {
-    return core::val(bankRateText);
+    return leadingNumber(bankRateText);
 }
 
 std::optional<Money> Receipt::receivedAmount() const {
@@ -135,7 +135,8 @@ std::optional<Refusal> Receipt::refuseAmounts() const {
     if (!receivedCurrencyId) return refusal("Select the Received Amount Currency ", EntryField::Currency);
     // Nothing typed is taken as the rate 1; anything else must be a number read as typed.
     if (!bankRateText.isEmpty() && !isPlainNumber(bankRateText))
-        return refusal("Exchange Rate must be a number such as 15.42", EntryField::BankRate);
+        return Refusal{QStringLiteral("Exchange Rate must be a number such as ") + core::numberText(15.42),
+                       EntryField::BankRate};
     if (!startsWithNonZero(receivedText))
         return refusal("Enter Received Amount ", EntryField::ReceivedAmount);
     const std::optional<Money> received = receivedAmount();

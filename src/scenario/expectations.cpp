@@ -58,7 +58,7 @@ void Expectations::expectProperty(const ScenarioCommand& command) {
         throw ScenarioAbort{command.line, QStringLiteral("cannot read %1 of %2: %3")
                                               .arg(command.args[1].text, name.text(), error.description())};
     }
-    compare(command, name.text() + u' ' + command.args[1].text, value, forms_.whole(command.args[2].text));
+    compare(command, name.text() + u' ' + command.args[1].text, value, forms_.inText(command.args[2].text));
 }
 
 void Expectations::expectWindow(const ScenarioCommand& command) {

@@ -37,17 +37,8 @@ LocaleForms::LocaleForms(const core::Regional& written, const core::Regional& sh
     : written_(written), shown_(shown),
       same_(written.shortDateFormat == shown.shortDateFormat && written.decimalPoint == shown.decimalPoint &&
             written.thousandsSeparator == shown.thousandsSeparator),
-      number_(QStringLiteral("^%1$").arg(numberExpression(written))),
-      date_(QStringLiteral("^%1$").arg(datePatternExpression(written.shortDateFormat))),
       numberOrDate_(QStringLiteral("(%1)|(%2)")
                         .arg(datePatternExpression(written.shortDateFormat), numberExpression(written))) {}
-
-QString LocaleForms::whole(const QString& text) const {
-    if (same_) return text;
-    if (date_.match(text).hasMatch()) return date(text);
-    if (number_.match(text).hasMatch()) return number(text);
-    return text;
-}
 
 QString LocaleForms::inText(const QString& text) const {
     return tokens(text, true);
@@ -71,6 +62,27 @@ QString LocaleForms::tokens(const QString& text, bool withDates) const {
         from = match.capturedEnd();
     }
     return result + text.mid(from);
+}
+
+QString LocaleForms::valueText(const QVariant& value) const {
+    if (core::isNull(value)) return QString();
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return core::storedNumberText(value.toDouble()).replace(u'.', written_.decimalPoint);
+    case QMetaType::QDate:
+    case QMetaType::QDateTime:
+        return writtenDate(core::shortDateText(core::toDateTime(value)));
+    default:
+        return core::toText(value);
+    }
+}
+
+// A date the run wrote in its short form, with the time of day after it if any.
+QString LocaleForms::writtenDate(const QString& shownText) const {
+    const qsizetype blank = shownText.indexOf(u' ');
+    const QDate day = QDate::fromString(shownText.left(blank), shown_.shortDateFormat);
+    return day.toString(written_.shortDateFormat) + (blank < 0 ? QString() : shownText.mid(blank));
 }
 
 QString LocaleForms::number(const QString& digits) const {

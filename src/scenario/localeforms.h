@@ -17,24 +17,23 @@ class LocaleForms {
 public:
     explicit LocaleForms(const core::Regional& written = {}, const core::Regional& shown = {});
 
-    // A text typed into a control, or an expected value of one: translated when it is a number or a date as
-    // a whole; any other text (a name, remarks that hold a number) stays as the scenario writes it.
-    QString whole(const QString& text) const;
-    // A message: each number and date in it.
+    // A text typed, chosen or expected, and a message: each number and date in it.
     QString inText(const QString& text) const;
     // A line of a file: each number in it (a file lays out its dates in forms of its own).
     QString numbersIn(const QString& text) const;
+    // A value a query gives, as the scenario writes it: a number with its decimal point, a date in its short
+    // form; empty for null.
+    QString valueText(const QVariant& value) const;
 
 private:
     QString number(const QString& digits) const;
     QString date(const QString& text) const;
+    QString writtenDate(const QString& shownText) const;
     QString tokens(const QString& text, bool withDates) const;
 
     core::Regional written_;
     core::Regional shown_;
     bool same_;
-    QRegularExpression number_;
-    QRegularExpression date_;
     QRegularExpression numberOrDate_;
 };
 

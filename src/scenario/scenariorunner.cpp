@@ -22,7 +22,7 @@ ScenarioRunner::ScenarioRunner(const Script& script, Transcript& transcript, con
                                const QString& database, const QString& folder, ShowRegister showRegister,
                                Stage& stage)
     : script_(script), transcript_(transcript), stage_(stage), forms_(core::Regional(), core::regional()),
-      windows_(transcript), setup_(transcript, session, database, folder),
+      windows_(transcript), setup_(transcript, session, database, folder, forms_),
       actions_(windows_, stage.input(), forms_),
       expectations_(transcript, windows_, setup_, errorCount_, stage, forms_),
       showRegister_(std::move(showRegister)) {}

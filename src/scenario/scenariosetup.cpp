@@ -1,5 +1,6 @@
 // Setting up a scenario's database, session and files.
 #include "scenariosetup.h"
+#include "localeforms.h"
 
 #include "argumentvalues.h"
 #include "db/databasefile.h"
@@ -32,8 +33,8 @@ bool isQuery(const QString& statement) {
 } // namespace
 
 ScenarioSetup::ScenarioSetup(Transcript& transcript, const SessionValues& session, const QString& database,
-                             const QString& folder)
-    : transcript_(transcript), folder_(folder), values_(session) {
+                             const QString& folder, const LocaleForms& forms)
+    : transcript_(transcript), forms_(forms), folder_(folder), values_(session) {
     defaultDatabase_ = database.isEmpty() ? inFolder(QStringLiteral("receipts.db")) : database;
 }
 
@@ -94,7 +95,7 @@ void ScenarioSetup::sql(const ScenarioCommand& command) {
     for (; !rows.eof(); rows.moveNext()) {
         QStringList values;
         for (int i = 0; i < rows.fieldCount(); ++i)
-            values << core::nullAsEmpty(rows.field(i));
+            values << forms_.valueText(rows.field(i));
         transcript_.row(values);
     }
     rows.close();
@@ -120,7 +121,7 @@ QString ScenarioSetup::inFolder(const QString& name) const {
 QString ScenarioSetup::firstValue(const QString& query) {
     ado::Recordset rows;
     rows.open(query, connection(), ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
-    const QString value = rows.eof() ? QString() : core::nullAsEmpty(rows.field(0));
+    const QString value = rows.eof() ? QString() : forms_.valueText(rows.field(0));
     rows.close();
     return value;
 }

@@ -8,12 +8,14 @@
 
 namespace scenario {
 
+class LocaleForms;
 class Transcript;
 
 class ScenarioSetup {
 public:
+    // The values queries give are told as the scenario writes them.
     ScenarioSetup(Transcript& transcript, const SessionValues& session, const QString& database,
-                  const QString& folder);
+                  const QString& folder, const LocaleForms& forms);
 
     void database(const ScenarioCommand& command);
     void session(const ScenarioCommand& command);
@@ -35,6 +37,7 @@ private:
     ado::ConnectionPtr hostDatabase() const;
 
     Transcript& transcript_;
+    const LocaleForms& forms_;
     QString folder_;
     QString defaultDatabase_;
     SessionValues values_;

@@ -61,7 +61,7 @@ void UserActions::click(const ScenarioCommand& command) {
 }
 
 void UserActions::type(const ScenarioCommand& command) {
-    input_.type(target(command), forms_.whole(command.args[1].text));
+    input_.type(target(command), forms_.inText(command.args[1].text));
 }
 
 void UserActions::clear(const ScenarioCommand& command) {
@@ -69,7 +69,7 @@ void UserActions::clear(const ScenarioCommand& command) {
 }
 
 void UserActions::paste(const ScenarioCommand& command) {
-    input_.paste(as<forms::TextBox>(command, "a text box"), forms_.whole(command.args[1].text));
+    input_.paste(as<forms::TextBox>(command, "a text box"), forms_.inText(command.args[1].text));
 }
 
 void UserActions::focus(const ScenarioCommand& command) {
@@ -108,7 +108,7 @@ void UserActions::select(const ScenarioCommand& command) {
     if (std::optional<int> position = ArgumentValues::itemNumber(item)) {
         index = *position;
     } else if (!item.isWord(u"none")) {
-        const QString text = forms_.whole(item.text);
+        const QString text = forms_.inText(item.text);
         for (index = 0; index < combo.listCount() && combo.list(index) != text; ++index) {
         }
         if (index == combo.listCount())

@@ -39,9 +39,17 @@ QStringList withoutLastElement(const QString& part) {
     return elements;
 }
 
+// A rate as the list stores it, whatever the counter's locale: the database's number, or its text read as
+// the database writes numbers.
+QString storedRate(const QVariant& rate) {
+    if (rate.typeId() == QMetaType::QString)
+        return core::storedNumberText(core::storedNumber(rate.toString()));
+    return core::storedNumberText(core::toDouble(rate));
+}
+
 double rateAt(const RateLists& lists, qsizetype position) {
     if (position >= lists.rates.size()) throw core::RuntimeError::of(core::err::SubscriptOutOfRange);
-    return core::toDouble(lists.rates[position]);
+    return core::storedNumber(lists.rates[position]);
 }
 
 // The statements of the parties' currencies and of their rates by letter, :party standing for the
@@ -142,7 +150,7 @@ QString AddPartyRate(const QString& rates, const QString& letter, qint32 id) {
     const qint32 currency = core::toInt32(rs.field(QStringLiteral("curID")));
     if (!IsCurrencyListed(lists.ids, currency)) {
         lists.ids.append(QString::number(currency));
-        lists.rates.append(core::toText(rs.field(QStringLiteral("SellingRate"))));
+        lists.rates.append(storedRate(rs.field(QStringLiteral("SellingRate"))));
     }
     rs.close();
     return formatRates(lists);

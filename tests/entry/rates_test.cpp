@@ -77,11 +77,12 @@ const RateCase RateCases[] = {
      "update ashops set departmentid = 3", "Rufiyaa", nullptr, "15.42 1 1", "1:-15.42:"},
     {"withoutACurrencyATypedRateChangesNothing", nullptr, "", "4", "4  ", ""},
     {"aQuotientBeyondADoubleIsADivisionByZero",
-     "update ExchangeRateDetail set SellingRate = 1e-30 where CurrencyID = 1", "US Dollar", "1e300",
-     "1e300 1E+30 1", "2:-1:", core::err::DivisionByZero},
+     "update ExchangeRateDetail set SellingRate = 1e-300 where CurrencyID = 1", "US Dollar",
+     "100000000000000000000000000", "100000000000000000000000000 1E+300 1",
+     "2:-1:", core::err::DivisionByZero},
     {"aProductBeyondADoubleIsAnOverflowNotInfinity",
-     "update ExchangeRateDetail set SellingRate = 1e300 where CurrencyID = 2", "Euro", "1e-300",
-     "1e-300 7.04900468053911E+298 7.04900468053911E+298", "3:-0.92:", core::err::Overflow}};
+     "update ExchangeRateDetail set SellingRate = 1e305 where CurrencyID = 2", "Euro", "0.00000001",
+     "0.00000001 7.04900468053911E+303 7.04900468053911E+303", "3:-0.92:", core::err::Overflow}};
 
 class ReceivedCurrency : public Rates, public ::testing::WithParamInterface<size_t> {};
 

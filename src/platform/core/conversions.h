@@ -46,6 +46,11 @@ bool isDate(const QVariant& value);
 
 // Shortest general form of a double: up to 15 significant digits, regional decimal point.
 QString numberText(double value);
+// Texts that are stored (the rate lists saved with receipts and invoices) write a number the same way on
+// every counter: its shortest general form with "." as the decimal point. Reading one also takes a "," for
+// the point, as counters in a comma locale once wrote them; error 13 for a text that is no number.
+QString storedNumberText(double value);
+double storedNumber(const QString& text);
 
 // Rounds to the given decimals, halves to even on the 15-digit decimal value.
 double roundHalfEven(double value, int decimals);

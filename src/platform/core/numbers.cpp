@@ -87,18 +87,18 @@ bool hasDigit(const std::string& ascii) {
     return ascii.find_first_of("0123456789") != std::string::npos;
 }
 
-// A whole text as a number in the regional format, blanks around it allowed.
-std::optional<double> regionalNumber(QStringView text) {
+// A whole text as a number written with the decimal point and group separator given (none: a null
+// character), blanks around it allowed.
+std::optional<double> numberWritten(QStringView text, QChar point, QChar group) {
     while (text.startsWith(u' '))
         text = text.mid(1);
     while (text.endsWith(u' '))
         text.chop(1);
-    const Regional& settings = regional();
     NumberCursor cursor(text, false);
     std::string ascii;
     appendSign(cursor, ascii);
-    if (!appendDigits(cursor, ascii, settings.thousandsSeparator)) return std::nullopt;
-    if (cursor.peek() == settings.decimalPoint) {
+    if (!appendDigits(cursor, ascii, group)) return std::nullopt;
+    if (cursor.peek() == point) {
         ascii += '.';
         cursor.advance();
         appendDigits(cursor, ascii);
@@ -107,6 +107,10 @@ std::optional<double> regionalNumber(QStringView text) {
     appendExponent(cursor, ascii);
     if (!cursor.atEnd()) return std::nullopt;
     return DecimalNumber::parse(ascii).toDouble();
+}
+
+std::optional<double> regionalNumber(QStringView text) {
+    return numberWritten(text, regional().decimalPoint, regional().thousandsSeparator);
 }
 
 bool isNumberType(int typeId) {
@@ -138,10 +142,10 @@ template <typename Integer> Integer toInteger(const QVariant& value) {
     return static_cast<Integer>(rounded);
 }
 
-QString scientificText(const DecimalNumber& number) {
+QString scientificText(const DecimalNumber& number, QChar point) {
     const std::string& digits = number.digits();
     QString text(QLatin1Char(digits.front()));
-    if (digits.size() > 1) text += regional().decimalPoint + QLatin1String(digits.substr(1));
+    if (digits.size() > 1) text += point + QLatin1String(digits.substr(1));
     int exponent = number.decimalExponent();
     text += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
     return text + QString::number(std::abs(exponent)).rightJustified(2, u'0');
@@ -198,18 +202,34 @@ bool isNumeric(const QVariant& value) {
     }
 }
 
-QString numberText(double value) {
+QString shortestText(double value, QChar point) {
     if (!std::isfinite(value)) return QString::number(value);
     DecimalNumber number = DecimalNumber::fromDouble(value);
     if (number.isZero()) return QStringLiteral("0");
     QString sign = number.isNegative() ? QStringLiteral("-") : QString();
     int exponent = number.decimalExponent();
-    if (exponent >= 15 || exponent < -4) return sign + scientificText(number);
+    if (exponent >= 15 || exponent < -4) return sign + scientificText(number, point);
     std::string integer = number.integerDigits();
     QString text = sign + (integer.empty() ? QStringLiteral("0") : QString::fromLatin1(integer));
     std::string fraction = number.fractionDigits();
-    if (!fraction.empty()) text += regional().decimalPoint + QString::fromLatin1(fraction);
+    if (!fraction.empty()) text += point + QString::fromLatin1(fraction);
     return text;
+}
+
+QString numberText(double value) {
+    return shortestText(value, regional().decimalPoint);
+}
+
+QString storedNumberText(double value) {
+    return shortestText(value, QLatin1Char('.'));
+}
+
+// A comma stands for the point only in a text without one: a counter in a comma locale wrote it so.
+double storedNumber(const QString& text) {
+    const QChar point = text.contains(u'.') || !text.contains(u',') ? QLatin1Char('.') : QLatin1Char(',');
+    const std::optional<double> number = numberWritten(text, point, QChar());
+    if (!number) throw RuntimeError::of(err::TypeMismatch);
+    return *number;
 }
 
 double roundHalfEven(double value, int decimals) {

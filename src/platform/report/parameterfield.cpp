@@ -34,4 +34,8 @@ QString ParameterField::text() const {
     return hasValue_ ? text_ : QString();
 }
 
+QString ParameterField::recordText() const {
+    return hasValue_ && type_ == ParameterType::Number ? core::storedNumberText(number_) : text();
+}
+
 } // namespace report

@@ -23,6 +23,8 @@ public:
     QString sqlLiteral() const;
     // The value as text, numbers in their shortest form; empty without a current value.
     QString text() const;
+    // The value as a run's record tells it: a number in its stored form, whatever the user's locale.
+    QString recordText() const;
 
 private:
     QString name_;

@@ -59,7 +59,7 @@ std::unique_ptr<PreviewWindow> Report::preview(const QString& title, const Windo
     std::shared_ptr<const RenderedReport> rendered = run(title);
     os::ReportRun done{fileName_, title, {}, recordCount_};
     for (const ParameterField& parameter : parameters_)
-        done.parameters << parameter.text();
+        done.parameters << parameter.recordText();
     os::OutputEvents::reportRun(done);
     return ReportPreview::show(std::move(rendered), options);
 }
