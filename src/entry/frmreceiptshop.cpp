@@ -78,6 +78,8 @@ void frmReceiptShop::layOutControls() {
     sstbInvoices.placeOnTab(lvwOpeningInvoices, 1);
     cmdok.setCaption(QStringLiteral("&Ok"));
     cmdCancel.setCaption(QStringLiteral("&Close"));
+    // Escape closes the entry as Close does, with the question about unsaved changes.
+    cmdCancel.isCancel = true;
     // What the receipt works out is shown, never typed over: it can still be selected and copied.
     for (forms::TextBox* computed : {&txtCompExchangeRate, &txtdepcurrency, &txtCustEquAmount, &txtAmount})
         computed->locked = true;
@@ -128,15 +130,26 @@ void frmReceiptShop::wireEvents() {
 }
 
 // What the cashier types that the receipt takes as it stands.
+std::vector<std::pair<forms::TextBox*, QString Receipt::*>> frmReceiptShop::enteredTexts() {
+    return {{&txtBank, &Receipt::bankName},
+            {&txtRemarks, &Receipt::remarks},
+            {&txtchequeno, &Receipt::chequeNo},
+            {&txtProcessDate, &Receipt::receiptDateText}};
+}
+
 void frmReceiptShop::wireEnteredTexts() {
-    const std::pair<forms::TextBox*, QString Receipt::*> texts[] = {
-        {&txtBank, &Receipt::bankName},
-        {&txtRemarks, &Receipt::remarks},
-        {&txtchequeno, &Receipt::chequeNo},
-        {&txtProcessDate, &Receipt::receiptDateText}};
-    for (const auto& [box, field] : texts)
+    for (const auto& [box, field] : enteredTexts())
         box->Change = [this, box, field] { receipt_.*field = box->text(); };
     dtpChequeDate.Change = [this] { receipt_.chequeDate = dtpChequeDate.value(); };
+}
+
+// A field filled with what it already held raises no change: the receipt takes each as it stands. The
+// picker holds today from its design, so on the day of the process date it would otherwise give the receipt
+// no cheque date at all.
+void frmReceiptShop::takeEnteredFields() {
+    for (const auto& [box, field] : enteredTexts())
+        receipt_.*field = box->text();
+    receipt_.chequeDate = dtpChequeDate.value();
 }
 
 forms::ListView& frmReceiptShop::listView(DocumentList list) {
@@ -189,6 +202,7 @@ void frmReceiptShop::loadWindow() {
         lblExBankRate.setVisible(false);
     }
     previousCustomerIndex_ = -1;
+    takeEnteredFields();
     setTag(QStringLiteral("Loaded"));
     s.userAuditing->SaveInToTag(*this);
 }
@@ -223,11 +237,9 @@ void frmReceiptShop::activateWindow() {
 
 void frmReceiptShop::Form_KeyDown(int& keyCode, int shift) {
     trapped(name(), QStringLiteral("Form_KeyDown "), [&] {
-        // F10 settles on the list of the tab shown; Escape closes a stored receipt, which has nothing to
-        // lose.
+        // F10 settles on the list of the tab shown.
         forms::ListView& shown = sstbInvoices.currentTab() == 1 ? lvwOpeningInvoices : lvwInvoice;
         if (keyCode == forms::keys::F10 && shown.DblClick) shown.DblClick();
-        if (keyCode == forms::keys::Escape && session().EntryMode == QLatin1String("E")) unload();
     });
 }
 
@@ -297,6 +309,20 @@ void frmReceiptShop::setCurrencyCaptions(const QString& symbol) {
     lblAmount.setCaption(QStringLiteral("Amount(") + symbol + QStringLiteral("):"));
     lvwInvoice.setHeaderText(5, QStringLiteral("Invoice Amt(") + symbol + QStringLiteral(")"));
     lvwInvoice.setHeaderText(6, QStringLiteral("Settlement(") + symbol + QStringLiteral(")"));
+}
+
+// Without a customer nothing of the last one's stays: the captions as designed, no rates, no currencies, no
+// opening invoices (the shop invoices go with ClearEntry).
+void frmReceiptShop::forgetCustomer() {
+    for (forms::Label* label : {&lblreceivedamount, &lblCustEquAmount, &lblAmount})
+        label->setCaption(label->designedCaption());
+    lvwInvoice.setHeaderText(5, QStringLiteral("Invoice Amt"));
+    lvwInvoice.setHeaderText(6, QStringLiteral("Settlement"));
+    for (forms::TextBox* rate : {&txtExchangeRate, &txtCompExchangeRate, &txtdepcurrency, &txtCustEquAmount})
+        rate->setText(QString());
+    lvwOpeningInvoices.clear();
+    receipt_.clearLines(DocumentList::Opening);
+    receipt_.customerCurrencyId = receipt_.departmentCurrencyId = receipt_.companyCurrencyId = 0;
 }
 
 void frmReceiptShop::ClearEntry() {

@@ -113,7 +113,9 @@ private:
     void layOutControls();
     void layOutLists();
     void wireEvents();
+    std::vector<std::pair<forms::TextBox*, QString Receipt::*>> enteredTexts();
     void wireEnteredTexts();
+    void takeEnteredFields();
     void wireRateEvents();
     void wireSettlementEvents();
     void wireSavingEvents();
@@ -142,6 +144,7 @@ private:
     bool keepPreviousCustomer();
     void setCurrencyCaptions(const QString& symbol);
     void clearCustomer();
+    void forgetCustomer();
     void putOptionBack(forms::OptionButton& option);
     void showKind();
     void openSettleDialog(DocumentList list);

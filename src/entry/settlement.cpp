@@ -67,6 +67,7 @@ void frmReceiptShop::wireSettlementEvents() {
 void frmReceiptShop::clearCustomer() {
     cboCustomer.setListIndex(-1);
     ClearEntry();
+    forgetCustomer();
 }
 
 // Selects the option again without either option handler acting on it.
@@ -85,7 +86,8 @@ void frmReceiptShop::optadvance_Click() {
     showKind();
     trapped(name(), QStringLiteral("optadvance_Click"), [this] {
         if (optionGuard_) return;
-        if (lvwInvoice.count() >= 1) {
+        // Only what the cashier settled is lost to the switch: documents merely listed are listed again.
+        if (!receipt_.settledLines().empty()) {
             if (!confirmDiscard(forms::DefaultButton2)) {
                 putOptionBack(OptSettlement);
                 return;

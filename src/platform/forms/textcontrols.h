@@ -11,6 +11,8 @@ public:
     using Control::Control;
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
+    // The caption the window was laid out with.
+    const QString& designedCaption() const { return designedCaption_; }
     QString property(const QString& name, const QList<int>& args = {}) const override;
     QStringList dump() const override;
     void saveDesign() override;

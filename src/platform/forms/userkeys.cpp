@@ -1,6 +1,8 @@
 // Keys and typing: the key events in order, key preview, default and cancel buttons, text changes.
+#include "combobox.h"
 #include "form.h"
 #include "internal.h"
+#include "listview.h"
 #include "textcontrols.h"
 #include "userchecks.h"
 #include "userinput.h"
@@ -91,6 +93,39 @@ void sendKeyPress(Control& control, int character) {
 // KeyDown and KeyPress, the window first when it previews keys. A handler that sets the code or character
 // to 0 keeps it from the control; a closed window gets nothing further. False when a default or cancel
 // button took the key instead.
+// The item a movement key reaches from the current one of items first..last (first - 1 for none): the next or
+// the one before, the first or the last; the current one for any other key.
+int itemAfterKey(int current, int first, int last, int keyCode) {
+    if (last < first) return current;
+    switch (keyCode) {
+    case keys::Up:
+        return std::max(current - 1, first);
+    case keys::Down:
+        return std::clamp(current + 1, first, last);
+    case keys::Home:
+        return first;
+    case keys::End:
+        return last;
+    default:
+        return current;
+    }
+}
+
+// A combo box and a list view move their choice with the arrow keys, Home and End, as a click on the item
+// would choose it.
+void moveChoice(Control& control, int keyCode) {
+    if (control.kind() == ControlKind::ComboBox) {
+        auto& combo = static_cast<ComboBox&>(control);
+        combo.setListIndex(itemAfterKey(combo.listIndex(), 0, combo.listCount() - 1, keyCode));
+    } else if (control.kind() == ControlKind::ListView) {
+        auto& list = static_cast<ListView&>(control);
+        const int item = itemAfterKey(list.selectedItem(), 1, list.count(), keyCode);
+        if (item == list.selectedItem()) return;
+        list.setSelectedItem(item);
+        fire(list.ItemClick, item);
+    }
+}
+
 bool sendKeyDown(Control& control, int keyCode, int shift, std::optional<int> character) {
     if (character) {
         if (CommandButton* button = buttonFor(control, *character)) {
@@ -102,6 +137,7 @@ bool sendKeyDown(Control& control, int keyCode, int shift, std::optional<int> ch
     int code = keyCode;
     if (form.keyPreview()) form.Form_KeyDown(code, shift);
     if (code != 0 && form.isLoaded()) fire(control.KeyDown, code, shift);
+    if (code != 0 && form.isLoaded()) moveChoice(control, code);
     if (character && form.isLoaded()) sendKeyPress(control, *character);
     return true;
 }

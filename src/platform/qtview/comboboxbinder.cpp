@@ -16,6 +16,13 @@ ComboBoxBinder::ComboBoxBinder(forms::ComboBox& combo, QComboBox& widget)
             [this](int index) { act([this, index] { forms::user::select(combo_, index); }); });
 }
 
+// The runtime moves the choice with the movement keys; the combo's own moving would choose twice.
+bool ComboBoxBinder::keyPressed(const QKeyEvent&, const KeyStroke& stroke) {
+    sendKey(stroke);
+    return isMovementKey(stroke.keyCode) || stroke.keyCode == forms::keys::PageUp ||
+           stroke.keyCode == forms::keys::PageDown || stroke.keyCode == forms::keys::Tab;
+}
+
 void ComboBoxBinder::refreshState() {
     if (itemsDiffer()) {
         view_.clear();

@@ -17,6 +17,7 @@ public:
 
 private:
     void refreshState() override;
+    bool keyPressed(const QKeyEvent& event, const KeyStroke& stroke) override;
     bool itemsDiffer() const;
     forms::ComboBox& combo_;
     QComboBox& view_;

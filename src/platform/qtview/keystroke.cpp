@@ -103,6 +103,11 @@ int characterOf(const QKeyEvent& event, int keyCode) {
 
 } // namespace
 
+bool isMovementKey(int keyCode) {
+    return keyCode == forms::keys::Up || keyCode == forms::keys::Down || keyCode == forms::keys::Home ||
+           keyCode == forms::keys::End;
+}
+
 // The first key of the tables with the code.
 Qt::Key qtKeyOf(int keyCode) {
     if (isLetterOrDigit(keyCode)) return Qt::Key(keyCode);

@@ -16,6 +16,8 @@ struct KeyStroke {
 };
 
 KeyStroke keyStrokeOf(const QKeyEvent& event);
+// Up, Down, Home and End: the keys that move a list's choice.
+bool isMovementKey(int keyCode);
 // The toolkit's key for a key code; Qt::Key_unknown for a code no key has.
 Qt::Key qtKeyOf(int keyCode);
 

@@ -47,33 +47,13 @@ void ListViewBinder::itemAction(const QModelIndex& index, void (*action)(forms::
     if (index.isValid()) act([this, action, item = model_.controlRow(index.row())] { action(list_, item); });
 }
 
+// The runtime moves the selected item with the movement keys; the view scrolls to it and moves nothing
+// itself.
 bool ListViewBinder::keyPressed(const QKeyEvent&, const KeyStroke& stroke) {
     sendKey(stroke);
-    const int item = itemAfterKey(stroke.keyCode);
-    if (item == list_.selectedItem() || !list_.isUsable()) return stroke.keyCode == forms::keys::Tab;
-    act([this, item] {
-        list_.setSelectedItem(item);
-        if (list_.ItemClick) list_.ItemClick(item);
-    });
-    view_.scrollTo(model_.index(model_.modelRow(item), 0));
+    if (!isMovementKey(stroke.keyCode)) return stroke.keyCode == forms::keys::Tab;
+    view_.scrollTo(model_.index(model_.modelRow(list_.selectedItem()), 0));
     return true;
-}
-
-int ListViewBinder::itemAfterKey(int keyCode) const {
-    const int selected = list_.selectedItem();
-    if (list_.count() == 0) return selected;
-    switch (keyCode) {
-    case forms::keys::Up:
-        return std::max(selected - 1, 1);
-    case forms::keys::Down:
-        return std::min(selected + 1, list_.count());
-    case forms::keys::Home:
-        return 1;
-    case forms::keys::End:
-        return list_.count();
-    default:
-        return selected;
-    }
 }
 
 void ListViewBinder::refreshState() {

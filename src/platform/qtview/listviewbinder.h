@@ -24,7 +24,6 @@ private:
     void refreshState() override;
     void afterAction() override { scheduleRefresh(); }
     bool keyPressed(const QKeyEvent& event, const KeyStroke& stroke) override;
-    int itemAfterKey(int keyCode) const;
     void refreshColumns();
     void refreshSelection();
     void itemAction(const QModelIndex& index, void (*action)(forms::ListView&, int));
