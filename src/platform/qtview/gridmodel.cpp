@@ -2,17 +2,17 @@
 #include "gridmodel.h"
 
 #include "colors.h"
+#include "platform/core/conversions.h"
 #include "platform/forms/grid.h"
 
 namespace qtview {
 
 namespace {
 
-// The grid's general alignment: numbers to the right, other texts to the left.
+// The grid's general alignment: numbers, written as the user's locale writes them, to the right; other texts
+// to the left.
 Qt::Alignment generalAlignment(const QString& text) {
-    bool number = false;
-    text.toDouble(&number);
-    return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    return (!text.isEmpty() && core::isNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
 } // namespace
