@@ -81,6 +81,14 @@ Shown ofList(const QAbstractItemView& view, const QString& name, const QList<int
     return std::nullopt;
 }
 
+// The colour a cell's text is drawn in, as the host numbers colours (blue-green-red); the view's own text
+// colour is 0, black.
+QString colorOf(const QVariant& foreground) {
+    if (!foreground.canConvert<QColor>()) return QStringLiteral("0");
+    const QColor color = foreground.value<QColor>();
+    return QString::number(color.blue() << 16 | color.green() << 8 | color.red());
+}
+
 // The grid's fixed row is the view's header; its current cell is the view's. The top row is the runtime's:
 // the view cannot scroll a short grid's last row to its top.
 Shown ofGrid(const QTableView& view, const QString& name, const QList<int>& args) {
@@ -95,6 +103,9 @@ Shown ofGrid(const QTableView& view, const QString& name, const QList<int>& args
         if (row < model.shape().firstRow) return model.headerData(col, Qt::Horizontal).toString();
         return cellText(model, model.modelRow(row), col);
     }
+    if (is(name, u"cellcolor"))
+        return colorOf(model.data(model.index(model.modelRow(argument(args, 0)), argument(args, 1)),
+                                  Qt::ForegroundRole));
     return std::nullopt;
 }
 

@@ -17,7 +17,7 @@ class QtBackend;
 // "subitem(N,M)", "focused", ...), as its widget shows it: the line edit's text, the option's check mark,
 // the list's cell, the row the grid shows current, whether the widget has the keyboard focus in the active
 // window. Nothing when the control's window is not on the screen or its widget does not show the property
-// (item data, colour numbers, widths in twips).
+// (item data, the selection colour, widths in twips).
 std::optional<QString> shownProperty(const QtBackend& windows, const forms::Control& control,
                                      const QString& name, const QList<int>& args);
 

@@ -357,31 +357,6 @@ TEST_F(QtWindow, stateSetByCodeShowsInTheWidgets) {
     expectSeen("w.lstItems.rows=0");
 }
 
-TEST_F(QtWindow, buttonsOptionsCombosDatesAndTabsTakeTheUsersActions) {
-    openWindow();
-    QTest::mouseClick(&widget("CMDOK"), Qt::LeftButton);
-    expectSeen("cmdOk_Click");
-    form->cmdOk.setEnabled(false);
-    widget("CMDOK").setEnabled(true);
-    QTest::mouseClick(&widget("CMDOK"), Qt::LeftButton);
-    expectSeen(
-        "!cmdOk_Click; w.CMDOK.enabled=false"); // the runtime refuses it, and the widget shows so again
-    form->optFirst.setValue(true);
-    for (int click = 0; click < 2; ++click) // on the option's circle, at its left
-        QTest::mouseClick(&widget("optSecond"), Qt::LeftButton, {},
-                          QPoint(6, widget("optSecond").height() / 2));
-    expectSeen("optSecond_Click; optSecond.value=true; optFirst.value=false; w.optFirst.checked=false; "
-               "w.optSecond.checked=true");
-    form->cboKind.setListIndex(0);
-    QTest::keyClick(&widget("cboKind"), Qt::Key_Down);
-    expectSeen("cboKind_Click; cboKind.listindex=1");
-    widget<QDateEdit>("dtpDate").setDate(QDate(2024, 4, 1));
-    QTest::keyClick(&widget("dtpDate"), Qt::Key_F10);
-    expectSeen("dtpDate_Change; dtpDate.value=2024-04-01; dtpDate_KeyDown 121");
-    widget<QTabWidget>("tabPages").setCurrentIndex(1);
-    expectSeen("tabPages_Click; tabPages.value=1");
-}
-
 TEST_F(QtWindow, gridTakesClicksDragsKeysAndScrolling) {
     openWindow();
     click(grid(), 2, 1);
@@ -544,24 +519,6 @@ TEST_F(QtWindow, modalWindowRunsUntilTheFormUnloadsWithTheRuntimesFocusAndClosin
         EXPECT_EQ(widget<QLineEdit>("txtName").text(), "Anna"); // as designed, again
         QTest::mouseClick(&widget("cmdCancel"), Qt::LeftButton);
     });
-}
-
-TEST_F(QtWindow, popupMenuShowsTheEntriesAndRaisesClickOfTheChosenOneOrNone) {
-    form->load();
-    form->mnuOpen.setEnabled(false);
-    QStringList entries;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        for (QAction* action : menu->actions())
-            entries << (action->isSeparator() ? "-" : action->text()) + (action->isEnabled() ? "" : " (off)");
-        menu->setActiveAction(menu->actions().at(2));
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-    form->popupMenu(form->mnuPopup);
-    EXPECT_EQ(entries, (QStringList{"&Open (off)", "-", "&Delete"}));
-    QTimer::singleShot(0, [] { QApplication::activePopupWidget()->close(); });
-    form->popupMenu(form->mnuPopup);
-    EXPECT_EQ(form->log.filter("mnu"), QStringList{"mnuDelete_Click"});
 }
 
 TEST_F(QtWindow, hourglassShowsTheWaitCursorUntilTheOutermostEnds) {
