@@ -82,6 +82,7 @@ void ScenarioRunner::installHooks() {
     os::OutputEvents::setTextViewed([this](const QString& path) {
         windows_.announce();
         transcript_.viewed(path);
+        stage_.viewText(path);
     });
     os::OutputEvents::setReportRun([this](const os::ReportRun& run) {
         windows_.announce();

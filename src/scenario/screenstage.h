@@ -9,7 +9,7 @@ namespace scenario {
 
 // Every window is built and shown as for a cashier, on the platform the application runs on (offscreen
 // without a display); the scenario's actions reach the widgets as the user's input, its expectations read
-// what the widgets show. Texts viewed and reports previewed open in their own windows, as on the screen.
+// what the widgets show. Texts viewed and reports previewed open in their own windows, as for a cashier.
 class ScreenStage final : public Stage {
 public:
     ScreenStage();
@@ -21,6 +21,7 @@ public:
     std::optional<QString> shown(const forms::Control& control, const QString& property,
                                  const QList<int>& args) const override;
     void settle() override;
+    void viewText(const QString& path) override;
 
 private:
     qtview::ScriptedBackend backend_;

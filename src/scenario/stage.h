@@ -25,6 +25,8 @@ public:
     // Lets the windows catch up with what the last command did, as the event loop does between two of the
     // user's inputs.
     virtual void settle() = 0;
+    // A text file the module opened in its viewer (its path as the module gave it).
+    virtual void viewText(const QString& path) = 0;
 };
 
 // The headless backend and the runtime's own actions: what every scenario runs on by default.
@@ -37,6 +39,7 @@ public:
         return std::nullopt;
     }
     void settle() override {}
+    void viewText(const QString&) override {}
 
 private:
     forms::HeadlessBackend backend_;
