@@ -4,6 +4,7 @@
 #include "platform/forms/userinput.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -15,6 +16,8 @@ namespace qtview {
 ControlBinder::ControlBinder(forms::Control& control, QWidget& widget) : control_(control), widget_(widget) {
     control_.setObserver(this);
     widget_.installEventFilter(this);
+    // A control that watches the pointer (to set its tool tip) hears of it moving with no button held.
+    if (control_.MouseMove) widget_.setMouseTracking(true);
     // Composite widgets such as the date edit take keys and focus in an inner editor.
     if (QWidget* proxy = widget_.focusProxy()) proxy->installEventFilter(this);
 }
@@ -100,6 +103,9 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::KeyRelease) keyReleased(static_cast<QKeyEvent&>(*event));
+    if (event->type() == QEvent::MouseMove && static_cast<QMouseEvent&>(*event).buttons() == Qt::NoButton &&
+        control_.MouseMove)
+        act([this] { forms::user::hover(control_); });
     if (event->type() == QEvent::FocusIn && !control_.hasFocus())
         act([this] { forms::user::focus(control_); });
     return false;
