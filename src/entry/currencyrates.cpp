@@ -100,7 +100,7 @@ void frmReceiptShop::cboCurrency_Click() {
             core::toText(lookUp(SellingRateTables, QStringLiteral("ED.sellingrate"),
                                 shared::statement(SellingRateCondition, {{"company", companyText()},
                                                                          {"currency", currencyText}}))));
-        if (leadingNumber(txtExchangeRate.text()) == 0)
+        if (core::leadingNumber(txtExchangeRate.text()) == 0)
             txtExchangeRate.setText(shownAmount(Money::fromCents(100)));
         s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, LetterCurrency, currencyId);
         const QString symbol =

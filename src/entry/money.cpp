@@ -88,31 +88,8 @@ QString plainAmountRule() {
            QStringLiteral("1,000,000,000,000").replace(u',', core::regional().thousandsSeparator);
 }
 
-double leadingNumber(const QString& text) {
-    qsizetype at = 0;
-    while (at < text.size() && text[at] == u' ')
-        ++at;
-    std::string ascii;
-    if (at < text.size() && (text[at] == u'-' || text[at] == u'+')) ascii += char(text[at++].unicode());
-    bool pointSeen = false;
-    for (; at < text.size(); ++at) {
-        const QChar c = text[at];
-        if (c == decimalPoint() && !pointSeen) {
-            pointSeen = true;
-            ascii += '.';
-        } else if (isAsciiDigit(c)) {
-            ascii += char(c.unicode());
-        } else {
-            break;
-        }
-    }
-    return std::any_of(ascii.begin(), ascii.end(), [](char c) { return c >= '0' && c <= '9'; })
-               ? core::DecimalNumber::parse(ascii).toDouble()
-               : 0;
-}
-
 bool startsWithNonZero(const QString& text) {
-    return leadingNumber(text) != 0;
+    return core::leadingNumber(text) != 0;
 }
 
 } // namespace entry

@@ -53,10 +53,7 @@ bool isPlainNumber(const QString& text);
 // What a plain amount is, for the messages refusing a text that is none.
 QString plainAmountRule();
 
-// The number a typed text starts with: blanks, a sign, ASCII digits with one decimal point; 0 for none.
-// "12,50" starts with 12 where the point is ".", "abc" with nothing.
-double leadingNumber(const QString& text);
-// Whether leadingNumber is other than zero.
+// Whether the number a typed text starts with (core::leadingNumber) is other than zero.
 bool startsWithNonZero(const QString& text);
 
 } // namespace entry

@@ -42,7 +42,7 @@ template <class Lines> auto& lineIn(Lines& lines, DocumentList list, int positio
 } // namespace
 
 double Receipt::bankRate() const {
-    return leadingNumber(bankRateText);
+    return core::leadingNumber(bankRateText);
 }
 
 std::optional<Money> Receipt::receivedAmount() const {

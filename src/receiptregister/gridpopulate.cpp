@@ -16,10 +16,11 @@ namespace {
 constexpr int TwipsPerCharacter = 130;
 constexpr int SpareWidthMargin = 315;
 
-// Whether two texts start with the same number, compared on its decimal digits.
+// Whether two texts start with the same number, as the screen writes numbers, compared on its decimal
+// digits.
 bool sameLeadingNumber(const QString& first, const QString& second) {
-    const core::DecimalNumber a = core::DecimalNumber::fromDouble(core::val(first));
-    const core::DecimalNumber b = core::DecimalNumber::fromDouble(core::val(second));
+    const core::DecimalNumber a = core::DecimalNumber::fromDouble(core::leadingNumber(first));
+    const core::DecimalNumber b = core::DecimalNumber::fromDouble(core::leadingNumber(second));
     return a.digits() == b.digits() && a.decimalExponent() == b.decimalExponent() &&
            a.isNegative() == b.isNegative();
 }

@@ -26,6 +26,11 @@ bool isNull(const QVariant& value);
 double val(const QString& text);
 double val(const QVariant& value);
 
+// The number a text the user typed starts with: blanks, a sign, ASCII digits with one regional decimal
+// point; 0 for none. "12,50" starts with 12 where the point is ".", "abc" with nothing. Unlike val, it
+// reads a number as the screen shows it.
+double leadingNumber(const QString& text);
+
 // Conversions that fail with error 13 when the value is no number in the regional format, error 6
 // when out of range, error 94 for null. Integers are rounded half to even.
 qint16 toInt16(const QVariant& value);

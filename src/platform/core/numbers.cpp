@@ -171,6 +171,21 @@ double val(const QVariant& value) {
     return val(toText(value));
 }
 
+double leadingNumber(const QString& text) {
+    NumberCursor cursor(text, false);
+    while (cursor.peek() == u' ')
+        cursor.advance();
+    std::string ascii;
+    appendSign(cursor, ascii);
+    appendDigits(cursor, ascii);
+    if (cursor.peek() == regional().decimalPoint) {
+        ascii += '.';
+        cursor.advance();
+        appendDigits(cursor, ascii);
+    }
+    return hasDigit(ascii) ? DecimalNumber::parse(ascii).toDouble() : 0;
+}
+
 std::optional<double> numericValue(const QVariant& value) {
     if (isNull(value)) throw RuntimeError::of(err::InvalidUseOfNull);
     int typeId = value.typeId();

@@ -10,9 +10,10 @@ namespace qtview {
 namespace {
 
 // The grid's general alignment: numbers, written as the user's locale writes them, to the right; other texts
-// to the left.
+// to the left, dates too, though a German date reads as digits with thousands separators.
 Qt::Alignment generalAlignment(const QString& text) {
-    return (!text.isEmpty() && core::isNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    const bool number = !text.isEmpty() && core::isNumeric(text) && !core::isDate(text);
+    return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
 } // namespace
