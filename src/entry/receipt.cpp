@@ -41,6 +41,15 @@ template <class Lines> auto& lineIn(Lines& lines, DocumentList list, int positio
 
 } // namespace
 
+// The register lists the days after its date bound, the process date less the back days: a shop that keeps
+// none would list not even the process date, so it counts as one back day.
+ReceiptDates receiptDates(const QDate& processDate, int backDays, const std::optional<QDate>& lastClosing) {
+    const int days = std::max(backDays, 0);
+    QDate first = processDate.addDays(1 - std::max(days, 1));
+    if (lastClosing && *lastClosing >= first) first = lastClosing->addDays(1);
+    return {first, processDate.addDays(days), processDate};
+}
+
 double Receipt::bankRate() const {
     return core::leadingNumber(bankRateText);
 }
@@ -119,6 +128,9 @@ std::optional<Refusal> Receipt::refuseParties(const ReceiptDates& dates) const {
         return Refusal{QStringLiteral("Receipt Date must be a date such as ") + dateText(dates.example),
                        EntryField::ReceiptDate};
     const QDate day = core::toDateTime(date).date();
+    if (dates.first > dates.last)
+        return refusal("No day is open for receipts: the shop closed on or after the process date",
+                       EntryField::ReceiptDate);
     if (dates.first.isValid() && (day < dates.first || day > dates.last))
         return Refusal{QStringLiteral("Receipt Date must be a day from %1 to %2, the days the register lists")
                            .arg(dateText(dates.first), dateText(dates.last)),

@@ -31,12 +31,18 @@ struct SettlementLine {
 
 // The days a receipt may be dated: those the register lists. A date outside them would vanish from the
 // register once saved, so that it could no longer be viewed, printed or cancelled there. Without a first
-// day (no register) any date is taken.
+// day (no register) any date is taken; a first day after the last (the shop closed on or after the process
+// date) takes none.
 struct ReceiptDates {
     QDate first;
     QDate last;
     QDate example; // shown in the message refusing a text that is no date
 };
+
+// The one rule for those days, the register's listing and the entry's check alike: from the shop's back
+// days before the process date (the process date itself when the shop keeps none) and after its last
+// closing, to as many days after the process date.
+ReceiptDates receiptDates(const QDate& processDate, int backDays, const std::optional<QDate>& lastClosing);
 
 // Where the focus goes with a refusal.
 enum class EntryField {

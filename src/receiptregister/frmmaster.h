@@ -1,6 +1,7 @@
 // The receipt register: the shop's receipts of the date window, sorting, search and commands.
 #pragma once
 
+#include "entry/receipt.h"
 #include "platform/forms/combobox.h"
 #include "platform/forms/form.h"
 #include "platform/forms/grid.h"
@@ -92,7 +93,7 @@ private:
 
     bool firstActivation_ = false;
     // The days the register looks back, as the date bound was worked out; it looks as far ahead.
-    int backDays_ = 0;
+    entry::ReceiptDates receiptDates_;
     // Whether the user has a rights row for the receipt screen.
     bool rightsRestricted_ = false;
 };

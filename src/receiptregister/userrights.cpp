@@ -56,25 +56,25 @@ bool FrmMaster::fnUserRights(const QString& letter) {
     }
 }
 
+// The register lists the receipts dated after the bound: the day before the first day a receipt may be
+// dated.
 QDateTime FrmMaster::fnPopulateDate() {
     shared::Session& s = session();
-    const QVariant backDaysValue =
+    const QVariant backDays =
         s.commonDb->fnreturnfield(QStringLiteral("LOsSettings"), QStringLiteral("sNoofBackDays"),
                                   QStringLiteral(" shopid=") + QString::number(s.shopId));
-    backDays_ = core::nullAsEmpty(backDaysValue).isEmpty() ? 0 : core::toInt32(backDaysValue);
-    const QDateTime fromDate = s.processDate.addDays(-backDays_);
     const QVariant closeDate =
         s.commonDb->fnreturnfield(QStringLiteral("vwshopCloseDate"), QStringLiteral("closedate"),
                                   QStringLiteral(" shopid=") + QString::number(s.shopId));
-    if (core::isNull(closeDate) || core::nullAsEmpty(closeDate).isEmpty()) return fromDate;
-    const QDateTime close = core::toDateTime(closeDate);
-    return fromDate > close ? fromDate : close;
+    const bool closed = !core::isNull(closeDate) && !core::nullAsEmpty(closeDate).isEmpty();
+    receiptDates_ = entry::receiptDates(
+        s.processDate.date(), core::nullAsEmpty(backDays).isEmpty() ? 0 : core::toInt32(backDays),
+        closed ? std::optional(core::toDateTime(closeDate).date()) : std::nullopt);
+    return receiptDates_.first.addDays(-1).startOfDay();
 }
 
-// Receipts dated after the bound, as far ahead of the process date as the register looks back: a receipt
-// dated outside these days would not be listed, so that it could not be viewed, printed or cancelled.
 std::pair<QDate, QDate> FrmMaster::listedDates() const {
-    return {DateBound.date().addDays(1), session().processDate.date().addDays(backDays_)};
+    return {receiptDates_.first, receiptDates_.last};
 }
 
 void FrmMaster::flexMaster_EnterCell() {

@@ -217,4 +217,30 @@ TEST(Receipt, takesACompleteSettlementOrAdvance) {
     EXPECT_FALSE(anyDay.validate({{}, {}, QDate(2024, 3, 10)}));
 }
 
+// Each row: the shop's back days and last closing (days from the process date, none: no closing), and the
+// first and last day a receipt may be dated, in days from the process date.
+TEST(ReceiptDates, runFromTheBackDaysOrTheDayAfterTheLastClosingToAsManyDaysAhead) {
+    const QDate processDate(2024, 3, 10);
+    const struct {
+        int backDays;
+        std::optional<int> closing;
+        int first, last;
+    } rows[] = {{7, std::nullopt, -6, 7},
+                {1, std::nullopt, 0, 1},
+                {0, std::nullopt, 0, 0},
+                {-3, std::nullopt, 0, 0},
+                {7, -4, -3, 7},
+                {7, -9, -6, 7},
+                {7, 0, 1, 7},
+                {0, 0, 1, 0}};
+    for (const auto& row : rows) {
+        const std::optional<QDate> closing =
+            row.closing ? std::optional(processDate.addDays(*row.closing)) : std::nullopt;
+        const entry::ReceiptDates dates = entry::receiptDates(processDate, row.backDays, closing);
+        EXPECT_EQ(std::pair(processDate.daysTo(dates.first), processDate.daysTo(dates.last)),
+                  std::pair(qint64(row.first), qint64(row.last)))
+            << row.backDays << " back days, closing " << row.closing.value_or(999);
+    }
+}
+
 } // namespace
