@@ -52,9 +52,8 @@ frmReceiptShop::overSettledDocument(const std::vector<SettledDocuments>& settled
     qsizetype next = 0;
     for (const SettledDocuments& documents : settled)
         for (auto open = documents.balances.cbegin(); open != documents.balances.cend(); ++open) {
-            const double settledByReceipts =
-                open->receiptsSql.isEmpty() ? 0 : core::toDouble(receipts.at(next++));
-            const Money balance = Money::fromDouble(open->after(settledByReceipts));
+            const Money balance =
+                open->shownAfter(open->receiptsSql.isEmpty() ? QVariant(0) : receipts.at(next++));
             const SettlementLine& line = receipt_.line(documents.list, open.key());
             if (line.settled > balance)
                 return SaveRefusal{overSettledMessage(line.documentNumber, balance), line};

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace entry {
@@ -68,6 +69,62 @@ QString Money::text(QChar point) const {
     const QString hundredths = QString::number(magnitude % 100).rightJustified(2, u'0');
     return (cents_ < 0 ? QStringLiteral("-") : QString()) + QString::number(magnitude / 100) + point +
            hundredths;
+}
+
+namespace {
+
+// Ten-billionths: far below any amount a document holds, far beyond any a shop sums.
+constexpr int ExactDecimals = 10;
+constexpr qint64 UnitsPerCent = 100'000'000;
+
+} // namespace
+
+ExactAmount ExactAmount::of(const core::DecimalNumber& number) {
+    const core::DecimalNumber rounded = number.rounded(ExactDecimals, core::DecimalNumber::Halves::ToEven);
+    std::string digits = rounded.integerDigits() + rounded.fractionDigits();
+    digits.append(ExactDecimals - rounded.fractionDigits().size(), '0');
+    Units units = 0;
+    for (char digit : digits)
+        if (__builtin_mul_overflow(units, Units(10), &units) ||
+            __builtin_add_overflow(units, Units(digit - '0'), &units))
+            throw core::RuntimeError::of(core::err::Overflow);
+    return ExactAmount(rounded.isNegative() ? -units : units);
+}
+
+ExactAmount ExactAmount::of(const QVariant& value) {
+    if (core::isNull(value)) throw core::RuntimeError::of(core::err::InvalidUseOfNull);
+    if (value.typeId() != QMetaType::QString)
+        return of(core::DecimalNumber::fromDouble(core::toDouble(value)));
+    // Read as the database writes a number (error 13 for a text that is none), then taken digit by digit.
+    QString text = core::trimBlanks(value.toString());
+    core::storedNumber(text);
+    if (!text.contains(u'.')) text.replace(u',', u'.');
+    if (text.startsWith(u'+')) text.remove(0, 1);
+    return of(core::DecimalNumber::parse(text.toStdString()));
+}
+
+ExactAmount ExactAmount::of(Money money) {
+    return ExactAmount(Units(money.cents()) * UnitsPerCent);
+}
+
+ExactAmount ExactAmount::operator+(ExactAmount other) const {
+    Units sum = 0;
+    if (__builtin_add_overflow(units_, other.units_, &sum)) throw core::RuntimeError::of(core::err::Overflow);
+    return ExactAmount(sum);
+}
+
+ExactAmount ExactAmount::operator-(ExactAmount other) const {
+    Units difference = 0;
+    if (__builtin_sub_overflow(units_, other.units_, &difference))
+        throw core::RuntimeError::of(core::err::Overflow);
+    return ExactAmount(difference);
+}
+
+Money ExactAmount::rounded() const {
+    const Units magnitude = units_ < 0 ? -units_ : units_;
+    const Units cents = (magnitude + UnitsPerCent / 2) / UnitsPerCent;
+    if (cents > std::numeric_limits<qint64>::max()) throw core::RuntimeError::of(core::err::Overflow);
+    return Money::fromCents(units_ < 0 ? -qint64(cents) : qint64(cents));
 }
 
 bool isPlainNumber(const QString& text) {

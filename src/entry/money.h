@@ -4,6 +4,7 @@
 #include "platform/core/decimalnumber.h"
 
 #include <QString>
+#include <QVariant>
 #include <compare>
 #include <optional>
 
@@ -40,6 +41,30 @@ private:
 
 // What the cashier types is read with the decimal point of the user's locale, the one the screen shows
 // numbers with ("." in scenarios); any other separator makes a text no number, never another number.
+
+// An amount as the database gives it, exactly to the ten-billionth: a number of up to 15 significant digits
+// (a stored double's binary residue left out), or a numeric text taken as it is written. What is open on a
+// document is worked out in it and rounded to hundredths once, by rounded(), for the lists, the settle
+// dialog and the balance guard alike. Arithmetic beyond its range is an overflow (error 6).
+class ExactAmount {
+public:
+    ExactAmount() = default;
+    // A database value: a number or a numeric text; error 13 for any other text, 94 for null.
+    static ExactAmount of(const QVariant& value);
+    static ExactAmount of(Money money);
+
+    ExactAmount operator+(ExactAmount other) const;
+    ExactAmount operator-(ExactAmount other) const;
+    auto operator<=>(const ExactAmount&) const = default;
+    // The one rounding of a balance: to hundredths, halves away from zero, as the lists show amounts.
+    Money rounded() const;
+
+private:
+    using Units = __int128;
+    explicit ExactAmount(Units units) : units_(units) {}
+    static ExactAmount of(const core::DecimalNumber& number);
+    Units units_ = 0;
+};
 
 // The value of a plain amount: ASCII digits with at most one decimal point and at most two decimals, at
 // most 999,999,999,999.99, a bound every stored and printed form of an amount holds exactly. Nothing for

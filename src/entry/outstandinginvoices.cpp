@@ -115,7 +115,7 @@ QString idOfShopDocument(const ado::Recordset& document) {
 
 // What is open on the current document of the view.
 OpenBalance shopDocumentBalance(const ado::Recordset& document) {
-    return {core::toDouble(document.field(QStringLiteral("Amount"))), 0,
+    return {ExactAmount::of(document.field(QStringLiteral("Amount"))), ExactAmount(),
             shopReceiptsSettledSql(viewKindOfDocument(document), idOfShopDocument(document),
                                    number(session().shopId))};
 }
@@ -140,16 +140,15 @@ ShopDocument shopDocumentOf(const ado::Recordset& document) {
 }
 
 // What is open on a document, as the lists show it and the receipt settles against it; nothing when not a
-// hundredth is left, as when the sums leave a binary residue.
-std::optional<Money> outstandingAmount(double open) {
-    const Money amount = Money::fromDouble(open, Money::Halves::AwayFromZero);
-    return amount > Money() ? std::optional(amount) : std::nullopt;
+// hundredth is left.
+std::optional<Money> outstandingAmount(Money open) {
+    return open > Money() ? std::optional(open) : std::nullopt;
 }
 
 // Adds the document with what is open on it when something is; false when nothing is left, so that the
 // document takes no running number.
 bool listShopDocument(forms::ListView& list, Receipt& receipt, const ShopDocument& document,
-                      double outstanding) {
+                      Money outstanding) {
     const std::optional<Money> open = outstandingAmount(outstanding);
     if (!open) return false;
     const int item = receipt.addLine(
@@ -171,7 +170,7 @@ struct OpeningInvoice {
     QString number;
     QString reference;
     QString date;
-    double discount = 0;
+    ExactAmount discount;
 };
 
 OpeningInvoice openingInvoiceOf(const ado::Recordset& invoice) {
@@ -179,7 +178,7 @@ OpeningInvoice openingInvoiceOf(const ado::Recordset& invoice) {
             core::toText(invoice.field(QStringLiteral("invoiceno"))),
             core::toText(invoice.field(QStringLiteral("Referenceno"))),
             core::toText(invoice.field(QStringLiteral("invoicedate"))),
-            core::toDouble(invoice.field(QStringLiteral("discount")))};
+            ExactAmount::of(invoice.field(QStringLiteral("discount")))};
 }
 
 // The sums that say what other programs leave open on an opening invoice, in this order: its service lines,
@@ -197,14 +196,14 @@ QStringList openingSumsSql(const OpeningInvoice& invoice, qint32 customerId) {
 // What is open on an opening invoice, given its sums: its service lines less the discount, less what head
 // office received, what settlements took and what the module's receipts settled.
 OpenBalance openingInvoiceBalance(const OpeningInvoice& invoice, const QVariantList& sums) {
-    return {core::toDouble(sums.at(0)) - invoice.discount,
-            core::toDouble(sums.at(1)) + core::toDouble(sums.at(2)),
+    return {ExactAmount::of(sums.at(0)) - invoice.discount,
+            ExactAmount::of(sums.at(1)) + ExactAmount::of(sums.at(2)),
             openingReceiptsSettledSql(invoice.id, number(session().shopId))};
 }
 
 // Adds the opening invoice when something is open on it; false when nothing is left.
 bool listOpeningInvoice(forms::ListView& list, Receipt& receipt, const OpeningInvoice& invoice,
-                        double balance) {
+                        Money balance) {
     const std::optional<Money> open = outstandingAmount(balance);
     if (!open) return false;
     const QString kindText = store::openingInvoiceKind().kindText;
@@ -322,8 +321,7 @@ void frmReceiptShop::LoadShopInvoices() {
         receipts << document.balance.receiptsSql;
     readInGroups(adocon(), receipts, 1, [&](qsizetype first, const QVariantList& values) {
         const ShopDocument& document = documents[size_t(first)];
-        listShopDocument(lvwInvoice, receipt_, document,
-                         document.balance.after(core::toDouble(values.at(0))));
+        listShopDocument(lvwInvoice, receipt_, document, document.balance.shownAfter(values.at(0)));
     });
 }
 
@@ -343,8 +341,7 @@ void frmReceiptShop::LoadOpeningInvoices() {
     readInGroups(adocon(), sums, SumsOfInvoice, [&](qsizetype first, const QVariantList& values) {
         const OpeningInvoice& invoice = invoices[size_t(first / SumsOfInvoice)];
         const OpenBalance open = openingInvoiceBalance(invoice, values);
-        listOpeningInvoice(lvwOpeningInvoices, receipt_, invoice,
-                           open.after(core::toDouble(values.at(OpeningSums))));
+        listOpeningInvoice(lvwOpeningInvoices, receipt_, invoice, open.shownAfter(values.at(OpeningSums)));
     });
 }
 

@@ -1,5 +1,6 @@
 // The receipt's rules without a window: amounts in exact hundredths, its totals and equivalent, settling a
 // line and the order in which an incomplete receipt is refused.
+#include "entry/openbalance.h"
 #include "entry/receipt.h"
 
 #include "platform/core/runtimeerror.h"
@@ -241,6 +242,37 @@ TEST(ReceiptDates, runFromTheBackDaysOrTheDayAfterTheLastClosingToAsManyDaysAhea
                   std::pair(qint64(row.first), qint64(row.last)))
             << row.backDays << " back days, closing " << row.closing.value_or(999);
     }
+}
+
+// Each row: a document's amount, what other programs and the module's receipts settled on it, as the
+// database gives them (doubles, numeric texts), and what is open on it in hundredths, rounded once with
+// halves away from zero, as the lists show it and the guard at OK checks it.
+TEST(OpenBalance, isWorkedOutExactlyAndRoundedOnce) {
+    const struct {
+        QVariant amount, elsewhere, receipts;
+        qint64 cents;
+    } rows[] = {{100.0, 33.335, 0.0, 6667},
+                {100.0, 33.335, 66.67, -1},
+                {100.0, 33.335, 66.66, 1},
+                {0.3, 0.1, 0.2, 0},
+                {QStringLiteral("66.665"), QStringLiteral("0"), 0, 6667},
+                {QStringLiteral("-0.005"), 0.0, 0.0, -1},
+                {QStringLiteral("999999999999.99"), 0.0, QStringLiteral("0.004"), 99999999999999}};
+    for (const auto& row : rows) {
+        const entry::OpenBalance open{entry::ExactAmount::of(row.amount),
+                                      entry::ExactAmount::of(row.elsewhere), QString()};
+        EXPECT_EQ(open.shownAfter(row.receipts).cents(), row.cents) << row.amount.toString().toStdString();
+    }
+    const auto errorOf = [](const QVariant& value) {
+        try {
+            entry::ExactAmount::of(value);
+        } catch (const core::RuntimeError& error) {
+            return error.number();
+        }
+        return qint64(0);
+    };
+    EXPECT_EQ(errorOf(QVariant()), core::err::InvalidUseOfNull);
+    EXPECT_EQ(errorOf(QStringLiteral("12abc")), core::err::TypeMismatch);
 }
 
 } // namespace
