@@ -43,7 +43,8 @@ function(receipts_add_pch_owner kind)
   target_precompile_headers(receipts_pch_${kind} PRIVATE ${RECEIPTS_PCH_${kind}})
 endfunction()
 
-# Gives every C++ target of the build but the benchmarks one of three headers: the test programs and
+# Gives every C++ target of the build but the benchmarks and those that refuse them
+# (DISABLE_PRECOMPILE_HEADERS) one of three headers: the test programs and
 # their support (what links GoogleTest or a test library) the tests' one, the targets that use QtWidgets
 # the widgets' one, the others the core one. The benchmarks have none: the sanitized build leaves them
 # out, so the ordinary build checks their includes.
@@ -58,9 +59,10 @@ function(receipts_precompile_headers)
   foreach(target ${targets})
     get_target_property(folder ${target} SOURCE_DIR)
     get_target_property(libraries ${target} LINK_LIBRARIES)
+    get_target_property(withoutHeaders ${target} DISABLE_PRECOMPILE_HEADERS)
     set(testing ${libraries})
     list(FILTER testing INCLUDE REGEX "^(GTest::gtest|test_)")
-    if(folder MATCHES "^${CMAKE_SOURCE_DIR}/bench")
+    if(folder MATCHES "^${CMAKE_SOURCE_DIR}/bench" OR withoutHeaders)
       continue()
     elseif(testing)
       target_precompile_headers(${target} REUSE_FROM receipts_pch_TESTS)

@@ -1,6 +1,8 @@
 // The factory's vtable: instances, references and server locks.
 #include "classfactory.h"
 
+#include "callbarrier.h"
+
 #include "componentobject.h"
 #include "serverlifetime.h"
 
@@ -15,20 +17,21 @@ bool isFactory(const K8ClassFactory* self) {
     return self == &theFactory;
 }
 
-uint32_t addRef(K8ClassFactory* self) {
+// The slots below but CreateInstance only count and compare: they cannot throw.
+uint32_t addRef(K8ClassFactory* self) noexcept {
     if (!isFactory(self)) return 0;
     ServerLifetime::factoryReferenced(1);
     return ++references;
 }
 
 // A release beyond the references taken changes nothing.
-uint32_t release(K8ClassFactory* self) {
+uint32_t release(K8ClassFactory* self) noexcept {
     if (!isFactory(self) || references == 0) return 0;
     ServerLifetime::factoryReferenced(-1);
     return --references;
 }
 
-K8Result queryInterface(K8ClassFactory* self, const K8Guid* iid, void** object) {
+K8Result queryInterface(K8ClassFactory* self, const K8Guid* iid, void** object) noexcept {
     if (!object) return K8_E_POINTER;
     *object = nullptr;
     if (!isFactory(self) || !iid) return K8_E_POINTER;
@@ -44,13 +47,15 @@ K8Result createInstance(K8ClassFactory* self, void* outer, const K8Guid* iid, vo
     *object = nullptr;
     if (!isFactory(self) || !iid) return K8_E_POINTER;
     if (outer) return K8_CLASS_E_NOAGGREGATION;
-    K8ReceiptsShop* instance = ComponentObject::create();
-    const K8Result result = instance->vtbl->QueryInterface(instance, iid, object);
-    instance->vtbl->Release(instance);
-    return result;
+    return guarded("CreateInstance", K8_E_UNEXPECTED, [&] {
+        K8ReceiptsShop* instance = ComponentObject::create();
+        const K8Result result = instance->vtbl->QueryInterface(instance, iid, object);
+        instance->vtbl->Release(instance);
+        return result;
+    });
 }
 
-K8Result lockServer(K8ClassFactory* self, int32_t lock) {
+K8Result lockServer(K8ClassFactory* self, int32_t lock) noexcept {
     if (!isFactory(self)) return K8_E_POINTER;
     ServerLifetime::lock(lock != 0);
     return K8_S_OK;

@@ -3,6 +3,7 @@
 // created it: a call from another thread is refused.
 #include "componentobject.h"
 
+#include "callbarrier.h"
 #include "componentshow.h"
 #include "objectproperties.h"
 #include "serverlifetime.h"
@@ -58,61 +59,70 @@ K8Result refusal(K8ReceiptsShop* self) {
 }
 
 uint32_t addRef(K8ReceiptsShop* self) {
-    ObjectShell* shell = live(self);
-    return shell ? ++shell->references : 0;
+    return guarded("AddRef", uint32_t(0), [self] {
+        ObjectShell* shell = live(self);
+        return shell ? ++shell->references : 0;
+    });
 }
 
 uint32_t release(K8ReceiptsShop* self) {
-    ObjectShell* shell = live(self);
-    if (!shell) return 0;
-    if (--shell->references > 0) return shell->references;
-    delete std::exchange(shell->object, nullptr);
-    ServerLifetime::objectDestroyed();
-    return 0;
+    return guarded("Release", uint32_t(0), [self]() -> uint32_t {
+        ObjectShell* shell = live(self);
+        if (!shell) return 0;
+        if (--shell->references > 0) return shell->references;
+        delete std::exchange(shell->object, nullptr);
+        ServerLifetime::objectDestroyed();
+        return 0;
+    });
 }
 
 K8Result queryInterface(K8ReceiptsShop* self, const K8Guid* iid, void** object) {
     if (!object) return K8_E_POINTER;
     *object = nullptr;
-    if (!live(self)) return refusal(self);
-    if (!iid) return K8_E_POINTER;
-    if (!k8tr4072_GuidEqual(iid, &K8_IID_IUnknown) && !k8tr4072_GuidEqual(iid, &K8_IID__clsReceiptsShop))
-        return K8_E_NOINTERFACE;
-    addRef(self);
-    *object = self;
-    return K8_S_OK;
+    return guarded("QueryInterface", K8_E_UNEXPECTED, [&] {
+        if (!live(self)) return refusal(self);
+        if (!iid) return K8_E_POINTER;
+        if (!k8tr4072_GuidEqual(iid, &K8_IID_IUnknown) && !k8tr4072_GuidEqual(iid, &K8_IID__clsReceiptsShop))
+            return K8_E_NOINTERFACE;
+        addRef(self);
+        *object = self;
+        return K8_S_OK;
+    });
 }
 
 K8Result getProperty(K8ReceiptsShop* self, const char* name, K8Value* value) {
-    ObjectShell* shell = live(self);
-    if (!shell) return refusal(self);
-    if (!name || !value) return K8_E_POINTER;
-    return ObjectProperties::get(*shell->object, name, *value);
+    return guarded("GetProperty", K8_E_UNEXPECTED, [&] {
+        ObjectShell* shell = live(self);
+        if (!shell) return refusal(self);
+        if (!name || !value) return K8_E_POINTER;
+        return ObjectProperties::get(*shell->object, name, *value);
+    });
 }
 
 K8Result putProperty(K8ReceiptsShop* self, const char* name, const K8Value* value) {
-    ObjectShell* shell = live(self);
-    if (!shell) return refusal(self);
-    if (!name || !value) return K8_E_POINTER;
-    return ObjectProperties::put(*shell->object, name, *value);
+    return guarded("PutProperty", K8_E_UNEXPECTED, [&] {
+        ObjectShell* shell = live(self);
+        if (!shell) return refusal(self);
+        if (!name || !value) return K8_E_POINTER;
+        return ObjectProperties::put(*shell->object, name, *value);
+    });
 }
 
 // The host may release the object from inside Show; a reference of our own keeps it until Show returns.
+// A failure the module did not trap ends Show with its error code.
 K8Result invoke(K8ReceiptsShop* self, const char* name) {
-    ObjectShell* shell = live(self);
-    if (!shell) return refusal(self);
-    if (!name) return K8_E_POINTER;
-    if (QString::fromUtf8(name).compare(QLatin1String("Show"), Qt::CaseInsensitive) != 0)
-        return K8_DISP_E_UNKNOWNNAME;
-    addRef(self);
-    K8Result result = K8_DISP_E_EXCEPTION;
-    try {
-        result = ComponentShow::show(*shell->object);
-    } catch (const std::exception&) {
-        // A failure the module did not trap stays inside the library: the host gets the error code.
-    }
-    release(self);
-    return result;
+    return guarded("Invoke", K8_DISP_E_EXCEPTION, [&] {
+        ObjectShell* shell = live(self);
+        if (!shell) return refusal(self);
+        if (!name) return K8_E_POINTER;
+        if (QString::fromUtf8(name).compare(QLatin1String("Show"), Qt::CaseInsensitive) != 0)
+            return K8_DISP_E_UNKNOWNNAME;
+        addRef(self);
+        const K8Result result =
+            guarded("Show", K8_DISP_E_EXCEPTION, [shell] { return ComponentShow::show(*shell->object); });
+        release(self);
+        return result;
+    });
 }
 
 const K8ReceiptsShopVtbl vtable = {queryInterface, addRef, release, getProperty, putProperty, invoke};

@@ -1,4 +1,5 @@
 // The four entry points a host finds with dlsym.
+#include "callbarrier.h"
 #include "classfactory.h"
 #include "registryfile.h"
 #include "serverlifetime.h"
@@ -23,15 +24,19 @@ QString libraryPath() {
 #define K8_EXPORT extern "C" __attribute__((visibility("default")))
 
 K8_EXPORT K8Result DllRegisterServer() {
-    const QString path = libraryPath();
-    if (path.isEmpty()) return K8_SELFREG_E_CLASS;
-    const component::Registration entry{ProgId, Clsid, path, QStringLiteral("Receipts For Shop"),
-                                        QStringLiteral("_clsReceiptsShop")};
-    return component::RegistryFile::add(entry) ? K8_S_OK : K8_SELFREG_E_CLASS;
+    return component::guarded("DllRegisterServer", K8_SELFREG_E_CLASS, [] {
+        const QString path = libraryPath();
+        if (path.isEmpty()) return K8_SELFREG_E_CLASS;
+        const component::Registration entry{ProgId, Clsid, path, QStringLiteral("Receipts For Shop"),
+                                            QStringLiteral("_clsReceiptsShop")};
+        return component::RegistryFile::add(entry) ? K8_S_OK : K8_SELFREG_E_CLASS;
+    });
 }
 
 K8_EXPORT K8Result DllUnregisterServer() {
-    return component::RegistryFile::remove(ProgId, Clsid) ? K8_S_OK : K8_SELFREG_E_CLASS;
+    return component::guarded("DllUnregisterServer", K8_SELFREG_E_CLASS, [] {
+        return component::RegistryFile::remove(ProgId, Clsid) ? K8_S_OK : K8_SELFREG_E_CLASS;
+    });
 }
 
 K8_EXPORT K8Result DllGetClassObject(const K8Guid* clsid, const K8Guid* iid, void** object) {
@@ -39,12 +44,15 @@ K8_EXPORT K8Result DllGetClassObject(const K8Guid* clsid, const K8Guid* iid, voi
     *object = nullptr;
     if (!clsid || !iid) return K8_E_POINTER;
     if (!k8tr4072_GuidEqual(clsid, &K8_CLSID_clsReceiptsShop)) return K8_CLASS_E_CLASSNOTAVAILABLE;
-    K8ClassFactory* factory = component::ClassFactory::acquire();
-    const K8Result result = factory->vtbl->QueryInterface(factory, iid, object);
-    factory->vtbl->Release(factory);
-    return result;
+    return component::guarded("DllGetClassObject", K8_E_UNEXPECTED, [&] {
+        K8ClassFactory* factory = component::ClassFactory::acquire();
+        const K8Result result = factory->vtbl->QueryInterface(factory, iid, object);
+        factory->vtbl->Release(factory);
+        return result;
+    });
 }
 
-K8_EXPORT K8Result DllCanUnloadNow() {
+// Only compares counts: it cannot throw.
+K8_EXPORT K8Result DllCanUnloadNow() noexcept {
     return component::ServerLifetime::canUnload() ? K8_S_OK : K8_S_FALSE;
 }

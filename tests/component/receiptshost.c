@@ -12,6 +12,8 @@
 #define ETC "/etc/k8tr4072/registry.ini"
 
 static int failures = 0;
+/* From failingnew.cpp: the allocations after the next `count` fail (-1: none). */
+void failAllocationsAfter(int count);
 static char folder[4096], registry[4200], scenario[4200];
 static K8Guid clsid;
 static K8DllUnregisterServer unregisterServer;
@@ -164,6 +166,10 @@ static void calls(void) {
           !out);
     CHECK(getClassObject(&clsid, &K8_IID__clsReceiptsShop, &out) == K8_E_NOINTERFACE && !out);
     CHECK(getClassObject(&clsid, &K8_IID_IClassFactory, NULL) == K8_E_POINTER);
+    /* An allocation that fails inside a call throws there: the call answers an error code, the host lives. */
+    failAllocationsAfter(0);
+    CHECK(CALL(f, CreateInstance, NULL, &K8_IID__clsReceiptsShop, &out) == K8_E_UNEXPECTED && !out);
+    failAllocationsAfter(-1);
     CHECK(CALL(f, CreateInstance, f, &K8_IID__clsReceiptsShop, &out) == K8_CLASS_E_NOAGGREGATION && !out);
     CHECK(CALL(f, Release) == 0 && CALL(f, Release) == 0);
     object = create(), unset = create();
@@ -187,6 +193,10 @@ static void calls(void) {
     CHECK(put(object, date, DATE, "nan") == K8_E_INVALIDARG && !strcmp(got(object, date), "2958465.5000"));
     CHECK(put(object, "adocon", I4, "7") == K8_DISP_E_TYPEMISMATCH);
     CHECK(put(object, "adocon", TEXT, "Driver=nosuchdriver;Database=x") == K8_DISP_E_EXCEPTION);
+    failAllocationsAfter(0);
+    CHECK(put(object, "adocon", TEXT, "Driver=sqlite;Database=x") == K8_E_UNEXPECTED &&
+          CALL(object, Invoke, "Show") == K8_DISP_E_EXCEPTION);
+    failAllocationsAfter(-1);
     snprintf(missing, sizeof missing, "Driver=sqlite;Database=%s/missing.db", folder);
     CHECK(put(object, "adocon", TEXT, missing) == K8_DISP_E_EXCEPTION && access(missing + 23, F_OK) != 0);
     callFromAnotherThread(object);
