@@ -107,8 +107,7 @@ void frmReceiptShop::cboCurrency_Click() {
             core::toText(lookUp(QStringLiteral("acurrencymaster"), QStringLiteral("symbol"),
                                 QStringLiteral("currencyid=") + currencyText));
         lblreceivedamount.setCaption(QStringLiteral("Recived Amount(") + symbol + QStringLiteral("):"));
-        receipt_.customerFactor =
-            shared::GetConversionRate(core::toInt16(currencyId), core::toInt16(receipt_.customerCurrencyId));
+        receipt_.customerFactor = customerRate(currencyId);
         showEquivalent(true);
     });
 }
@@ -152,6 +151,12 @@ void frmReceiptShop::txtExchangeRate_Change() {
         }
         txtdepcurrency.setText(core::numberText(receipt_.departmentRate));
     });
+}
+
+Rate frmReceiptShop::customerRate(qint32 receivedCurrency) const {
+    const shared::ConversionRates rates =
+        shared::conversionRates(core::toInt16(receivedCurrency), core::toInt16(receipt_.customerCurrencyId));
+    return Rate::of(rates.to, rates.from);
 }
 
 double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {

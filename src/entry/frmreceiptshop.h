@@ -150,6 +150,8 @@ private:
     void openSettleDialog(DocumentList list);
     qint32 selectedCustomerId() const;
     qint32 receivedCurrencyId() const;
+    // The factor from the received currency to the customer's, from the session's rate list.
+    Rate customerRate(qint32 receivedCurrency) const;
     void openShopDocuments(ado::Recordset& documents);
     qint32 openOpeningInvoices(ado::Recordset& invoices);
     // What is open on the given settled lines of the shop list or of the opening list, by position, worked

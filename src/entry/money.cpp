@@ -91,16 +91,20 @@ ExactAmount ExactAmount::of(const core::DecimalNumber& number) {
     return ExactAmount(rounded.isNegative() ? -units : units);
 }
 
+// A number as a stored text writes it (error 13 for a text that is none), taken digit by digit.
+static core::DecimalNumber storedDecimal(QString text) {
+    text = core::trimBlanks(text);
+    core::storedNumber(text);
+    if (!text.contains(u'.')) text.replace(u',', u'.');
+    if (text.startsWith(u'+')) text.remove(0, 1);
+    return core::DecimalNumber::parse(text.toStdString());
+}
+
 ExactAmount ExactAmount::of(const QVariant& value) {
     if (core::isNull(value)) throw core::RuntimeError::of(core::err::InvalidUseOfNull);
     if (value.typeId() != QMetaType::QString)
         return of(core::DecimalNumber::fromDouble(core::toDouble(value)));
-    // Read as the database writes a number (error 13 for a text that is none), then taken digit by digit.
-    QString text = core::trimBlanks(value.toString());
-    core::storedNumber(text);
-    if (!text.contains(u'.')) text.replace(u',', u'.');
-    if (text.startsWith(u'+')) text.remove(0, 1);
-    return of(core::DecimalNumber::parse(text.toStdString()));
+    return of(storedDecimal(value.toString()));
 }
 
 ExactAmount ExactAmount::of(Money money) {
@@ -125,6 +129,68 @@ Money ExactAmount::rounded() const {
     const Units cents = (magnitude + UnitsPerCent / 2) / UnitsPerCent;
     if (cents > std::numeric_limits<qint64>::max()) throw core::RuntimeError::of(core::err::Overflow);
     return Money::fromCents(units_ < 0 ? -qint64(cents) : qint64(cents));
+}
+
+namespace {
+
+using Wide = __int128;
+
+Wide checkedTimes(Wide a, Wide b) {
+    Wide product = 0;
+    if (__builtin_mul_overflow(a, b, &product)) throw core::RuntimeError::of(core::err::Overflow);
+    return product;
+}
+
+// The digits of a decimal as a whole number, with the power of ten it stands for: 15.42 is 1542 and -2.
+std::pair<Wide, int> scaled(const core::DecimalNumber& number) {
+    Wide digits = 0;
+    for (char digit : number.digits())
+        digits = checkedTimes(digits, 10) + (digit - '0');
+    const int exponent = number.decimalExponent() + 1 - int(number.digits().size());
+    return {number.isNegative() ? -digits : digits, exponent};
+}
+
+Wide powerOfTen(int exponent) {
+    Wide power = 1;
+    for (int i = 0; i < exponent; ++i)
+        power = checkedTimes(power, 10);
+    return power;
+}
+
+// n / d to the nearest whole number, halves to the even one.
+Wide roundedQuotient(Wide n, Wide d) {
+    if (d == 0) throw core::RuntimeError::of(core::err::DivisionByZero);
+    if (d < 0) n = -n, d = -d;
+    Wide quotient = n / d, remainder = n % d;
+    if (remainder < 0) remainder += d, --quotient;
+    const Wide twice = remainder * 2;
+    if (twice > d || (twice == d && quotient % 2 != 0)) ++quotient;
+    return quotient;
+}
+
+} // namespace
+
+Rate Rate::of(const QString& numerator, const QString& denominator) {
+    Rate rate;
+    rate.numerator_ = storedDecimal(numerator);
+    rate.denominator_ = storedDecimal(denominator);
+    return rate;
+}
+
+// cents x (a x 10^p) / (b x 10^q), with the powers of ten on whichever side keeps them whole.
+Money Rate::convert(Money amount) const {
+    const auto [a, p] = scaled(numerator_);
+    const auto [b, q] = scaled(denominator_);
+    Wide n = checkedTimes(amount.cents(), a);
+    Wide d = b;
+    if (p >= q)
+        n = checkedTimes(n, powerOfTen(p - q));
+    else
+        d = checkedTimes(d, powerOfTen(q - p));
+    const Wide cents = roundedQuotient(n, d);
+    if (cents > std::numeric_limits<qint64>::max() || cents < -std::numeric_limits<qint64>::max())
+        throw core::RuntimeError::of(core::err::Overflow);
+    return Money::fromCents(qint64(cents));
 }
 
 bool isPlainNumber(const QString& text) {

@@ -66,6 +66,21 @@ private:
     Units units_ = 0;
 };
 
+// A factor between two currencies as the quotient of two selling rates, exactly as the rate list writes them
+// (1 by default), so that an amount converted with it is worked out in decimal and rounded once.
+class Rate {
+public:
+    Rate() = default;
+    // Error 13 for a text that is no number; a rate of 0 divides by zero (error 11) when used.
+    static Rate of(const QString& numerator, const QString& denominator);
+    // The amount times the factor, to hundredths with halves to even; error 6 beyond range.
+    Money convert(Money amount) const;
+
+private:
+    core::DecimalNumber numerator_ = core::DecimalNumber::parse("1");
+    core::DecimalNumber denominator_ = core::DecimalNumber::parse("1");
+};
+
 // The value of a plain amount: ASCII digits with at most one decimal point and at most two decimals, at
 // most 999,999,999,999.99, a bound every stored and printed form of an amount holds exactly. Nothing for
 // any other text: empty, signed, with blanks, separators or an exponent, or with digits of another script.

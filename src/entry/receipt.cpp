@@ -62,7 +62,7 @@ std::optional<Money> Receipt::receivedAmount() const {
 std::optional<Money> Receipt::customerEquivalent() const {
     const std::optional<Money> received = receivedAmount();
     if (!customerFactor || !received) return std::nullopt;
-    return Money::fromDouble(received->toDouble() * *customerFactor);
+    return customerFactor->convert(*received);
 }
 
 Money Receipt::settledTotal() const {

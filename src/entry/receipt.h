@@ -83,7 +83,7 @@ public:
     QString receiptDateText; // as typed
 
     // The factor from the received currency to the customer's; nothing until both are chosen.
-    std::optional<double> customerFactor;
+    std::optional<Rate> customerFactor;
 
     // The bank rate typed: the number the text starts with, 0 for none (taken as 1 where rates are worked
     // out).

@@ -122,8 +122,7 @@ void frmReceiptShop::txtrecamount_Change() {
     receipt_.receivedText = txtrecamount.text();
     trapped(name(), QStringLiteral("txtrecamount_Change"), [this] {
         if (cboCurrency.listIndex() == -1 || cboCustomer.listIndex() == -1) return;
-        receipt_.customerFactor = shared::GetConversionRate(core::toInt16(receivedCurrencyId()),
-                                                            core::toInt16(receipt_.customerCurrencyId));
+        receipt_.customerFactor = customerRate(receivedCurrencyId());
         showEquivalent(false);
     });
 }

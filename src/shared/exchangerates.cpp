@@ -47,9 +47,11 @@ QString storedRate(const QVariant& rate) {
     return core::storedNumberText(core::toDouble(rate));
 }
 
-double rateAt(const RateLists& lists, qsizetype position) {
+// A rate of the list, checked to be a number (error 13 otherwise).
+QString rateAt(const RateLists& lists, qsizetype position) {
     if (position >= lists.rates.size()) throw core::RuntimeError::of(core::err::SubscriptOutOfRange);
-    return core::storedNumber(lists.rates[position]);
+    core::storedNumber(lists.rates[position]);
+    return lists.rates[position];
 }
 
 // The statements of the parties' currencies and of their rates by letter, :party standing for the
@@ -162,17 +164,26 @@ bool IsCurrencyListed(const QStringList& currencyIds, qint32 currencyId) {
     return false;
 }
 
-double GetConversionRate(const QString& rates, qint16 fromCurrency, qint16 toCurrency) {
+ConversionRates conversionRates(const QString& rates, qint16 fromCurrency, qint16 toCurrency) {
     const RateLists lists = parseRates(rates);
-    double rateFrom = 0;
-    double rateTo = 0;
+    QString rateFrom, rateTo;
     for (qsizetype i = 0; i < lists.ids.size(); ++i) {
         const qint16 id = core::toInt16(lists.ids[i]);
         if (id == fromCurrency) rateFrom = rateAt(lists, i);
         if (id == toCurrency) rateTo = rateAt(lists, i);
     }
-    if (rateFrom == 0 || rateTo == 0) return 1;
-    return core::divide(rateTo, rateFrom);
+    const auto missing = [](const QString& rate) { return rate.isEmpty() || core::storedNumber(rate) == 0; };
+    if (missing(rateFrom) || missing(rateTo)) return {};
+    return {rateTo, rateFrom};
+}
+
+ConversionRates conversionRates(qint16 fromCurrency, qint16 toCurrency) {
+    return conversionRates(session().ExchangeRatesText, fromCurrency, toCurrency);
+}
+
+double GetConversionRate(const QString& rates, qint16 fromCurrency, qint16 toCurrency) {
+    const ConversionRates factor = conversionRates(rates, fromCurrency, toCurrency);
+    return core::divide(core::storedNumber(factor.to), core::storedNumber(factor.from));
 }
 
 double GetConversionRate(qint16 fromCurrency, qint16 toCurrency) {

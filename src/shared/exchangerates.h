@@ -17,6 +17,15 @@ QString AddPartyRate(const QString& rates, const QString& letter, qint32 id);
 // Whether the currency id is among the ids of the list being extended.
 bool IsCurrencyListed(const QStringList& currencyIds, qint32 currencyId);
 
+// The factor from one currency to another as the two selling rates it divides, as the rates text writes them
+// (`to` over `from`); both "1" when either currency is missing or its rate is 0.
+struct ConversionRates {
+    QString to = QStringLiteral("1");
+    QString from = QStringLiteral("1");
+};
+ConversionRates conversionRates(const QString& rates, qint16 fromCurrency, qint16 toCurrency);
+ConversionRates conversionRates(qint16 fromCurrency, qint16 toCurrency);
+
 // Selling rate of `to` divided by that of `from`, both from ExchangeRatesText; 1 when either is
 // missing.
 double GetConversionRate(qint16 fromCurrency, qint16 toCurrency);

@@ -64,7 +64,7 @@ Receipt settlementOfAbcLtd() {
     r.customerId = 1;
     r.customerCurrencyId = 1;
     r.receivedCurrencyId = 1;
-    r.customerFactor = 1;
+    r.customerFactor = entry::Rate();
     r.bankName = "BML";
     r.remarks = "rent";
     r.chequeNo = "CASH";
@@ -106,18 +106,28 @@ TEST(Receipt, settlesLinesUpToTheirOutstandingAmountAndTotalsThemForASettlementO
     EXPECT_THROW(r.line(DocumentList::Shop, 1), core::RuntimeError);
 }
 
-// Each row: the received text, the factor to the customer's currency (none: not yet chosen) and the
-// equivalent, to hundredths with halves to even; none for a text that is no plain amount.
+// Each row: the received text, the factor to the customer's currency as two selling rates (none: not yet
+// chosen) and the equivalent, worked out in decimal and rounded once to hundredths with halves to even; none
+// for a text that is no plain amount. A third decimal of the product rounds, a factor of 1/15.42 is exact.
 TEST(Receipt, customerEquivalentIsTheReceivedAmountTimesTheFactor) {
-    const std::tuple<const char*, std::optional<double>, std::optional<qint64>> rows[] = {
-        {"10", 0.125, 125},         {"1", 0.125, 12},
-        {"3", 0.125, 38},           {"10", 0.12345, 123},
-        {"10", 15.42, 15420},       {"", 2, 0},
-        {"12,50", 1, std::nullopt}, {"10", std::nullopt, std::nullopt}};
+    using Factor = std::optional<std::pair<const char*, const char*>>;
+    const std::tuple<const char*, Factor, std::optional<qint64>> rows[] = {
+        {"10", std::pair("0.125", "1"), 125},
+        {"1", std::pair("0.125", "1"), 12},
+        {"3", std::pair("0.125", "1"), 38},
+        {"10", std::pair("0.12345", "1"), 123},
+        {"10", std::pair("15.42", "1"), 15420},
+        {"", std::pair("2", "1"), 0},
+        {"2243.61", std::pair("1", "15.42"), 14550},
+        {"0.05", std::pair("1", "4"), 1},
+        {"0.06", std::pair("1", "4"), 2},
+        {"999999999999.99", std::pair("15.42", "1"), 1541999999999985},
+        {"12,50", std::pair("1", "1"), std::nullopt},
+        {"10", std::nullopt, std::nullopt}};
     for (const auto& [received, factor, equivalent] : rows) {
         Receipt r;
         r.receivedText = received;
-        r.customerFactor = factor;
+        if (factor) r.customerFactor = entry::Rate::of(factor->first, factor->second);
         EXPECT_EQ(centsOf(r.customerEquivalent()), equivalent) << received;
     }
 }
@@ -169,7 +179,9 @@ const Broken Rows[] = {
      "Received amount and settled amount should be same", EntryField::ReceivedAmount},
     // 9.43 dollars are 145.41 in the customer's currency, 9.44 are 145.56: neither is what was settled.
     {"other currency",
-     [](Receipt& r) { r.receivedCurrencyId = 2, r.customerFactor = 15.42, r.receivedText = "9.44"; },
+     [](Receipt& r) {
+         r.receivedCurrencyId = 2, r.customerFactor = entry::Rate::of("15.42", "1"), r.receivedText = "9.44";
+     },
      "Received amount and settled amount should be same", EntryField::ReceivedAmount},
     {"unknown kind",
      [](Receipt& r) {
@@ -197,7 +209,8 @@ TEST(Receipt, takesACompleteSettlementOrAdvance) {
     const std::function<void(Receipt&)> complete[] = {
         [](Receipt&) {},
         [](Receipt& r) {
-            r.receivedCurrencyId = 2, r.customerFactor = 1.0 / 15.42, r.receivedText = "2243.61";
+            r.receivedCurrencyId = 2, r.customerFactor = entry::Rate::of("1", "15.42"),
+            r.receivedText = "2243.61";
         },
         [](Receipt& r) {
             r.kind = ReceiptKind::Advance, r.clearLines(DocumentList::Shop),
