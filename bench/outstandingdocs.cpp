@@ -191,7 +191,7 @@ Listing timeLoaders(const ado::ConnectionPtr& connection, int customerId, double
     loadBoth(*window);
     for (const entry::SettlementLine& line : window->receipt().lines()) {
         ++listing.rows;
-        listing.total += line.outstanding.toDouble();
+        listing.total += double(line.outstanding.cents()) / 100;
     }
     return listing;
 }

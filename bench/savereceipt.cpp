@@ -8,6 +8,7 @@
 #include "platform/ado/transaction.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/userinput.h"
+#include "store/receiptsaving.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -48,10 +49,10 @@ void saveSettlement(testing_support::EntryControls& entry, Timings& timings) {
                                  entry.window.receipt().line(entry::DocumentList::Shop, item).outstanding);
     bench::enterSettlement(entry, settlements);
     // The keys are taken in a transaction undone at once, as a save given up gives its number back.
-    const QString prefix = entry.window.readHeaderFacts().prefix;
+    const QString prefix = store::readHeaderFacts(entry.window.adocon(), entry::savingCounter()).prefix;
     timings.keys.push_back(bench::secondsOf([&] {
         ado::Transaction undone(entry.window.adocon());
-        entry.window.GenerateRecieptNo(prefix);
+        store::lockAndNumberReceipt(entry.window.adocon(), entry::savingCounter().shopId, prefix);
     }));
     timings.saves.push_back(bench::secondsOf([&] { forms::user::click(entry.cmdok); }));
     if (entry.window.isShown()) std::fprintf(stderr, "the receipt was not saved\n");

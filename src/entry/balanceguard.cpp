@@ -44,19 +44,16 @@ std::vector<frmReceiptShop::SettledDocuments> frmReceiptShop::readSettledDocumen
 // settled beyond what is then open refuses the save.
 std::optional<frmReceiptShop::SaveRefusal>
 frmReceiptShop::overSettledDocument(const std::vector<SettledDocuments>& settled) {
-    QStringList queries;
+    std::vector<store::OpenBalance> balances;
     for (const SettledDocuments& documents : settled)
-        for (const OpenBalance& open : documents.balances)
-            if (!open.receiptsSql.isEmpty()) queries << open.receiptsSql;
-    const QVariantList receipts = queries.isEmpty() ? QVariantList() : adocon()->firstValues(queries);
-    qsizetype next = 0;
+        balances.insert(balances.end(), documents.balances.cbegin(), documents.balances.cend());
+    const std::vector<Money> openNow = store::openNow(adocon(), balances);
+    auto balance = openNow.cbegin();
     for (const SettledDocuments& documents : settled)
-        for (auto open = documents.balances.cbegin(); open != documents.balances.cend(); ++open) {
-            const Money balance =
-                open->shownAfter(open->receiptsSql.isEmpty() ? QVariant(0) : receipts.at(next++));
+        for (auto open = documents.balances.cbegin(); open != documents.balances.cend(); ++open, ++balance) {
             const SettlementLine& line = receipt_.line(documents.list, open.key());
-            if (line.settled > balance)
-                return SaveRefusal{overSettledMessage(line.documentNumber, balance), line};
+            if (line.settled > *balance)
+                return SaveRefusal{overSettledMessage(line.documentNumber, *balance), line};
         }
     return std::nullopt;
 }

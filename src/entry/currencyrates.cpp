@@ -3,12 +3,12 @@
 #include "invoicelists.h"
 
 #include "platform/core/conversions.h"
+#include "platform/core/statement.h"
 #include "platform/forms/userinput.h"
 #include "shared/exchangerates.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
-#include "shared/statement.h"
 
 #include <cmath>
 
@@ -98,8 +98,8 @@ void frmReceiptShop::cboCurrency_Click() {
         txtExchangeRate.setText(QString());
         txtExchangeRate.setText(
             core::toText(lookUp(SellingRateTables, QStringLiteral("ED.sellingrate"),
-                                shared::statement(SellingRateCondition, {{"company", companyText()},
-                                                                         {"currency", currencyText}}))));
+                                core::statement(SellingRateCondition,
+                                                {{"company", companyText()}, {"currency", currencyText}}))));
         if (core::leadingNumber(txtExchangeRate.text()) == 0)
             txtExchangeRate.setText(shownAmount(Money::fromCents(100)));
         s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, LetterCurrency, currencyId);
@@ -107,7 +107,7 @@ void frmReceiptShop::cboCurrency_Click() {
             core::toText(lookUp(QStringLiteral("acurrencymaster"), QStringLiteral("symbol"),
                                 QStringLiteral("currencyid=") + currencyText));
         lblreceivedamount.setCaption(QStringLiteral("Recived Amount(") + symbol + QStringLiteral("):"));
-        receipt_.customerFactor = customerRate(currencyId);
+        receipt_.customerFactor = factorBetween(currencyId, receipt_.customerCurrencyId);
         showEquivalent(true);
     });
 }
@@ -117,7 +117,8 @@ void frmReceiptShop::cboCurrency_Click() {
 void frmReceiptShop::showEquivalent(bool shortest) {
     const std::optional<Money> equivalent = receipt_.customerEquivalent();
     if (!equivalent) return txtCustEquAmount.setText(QString());
-    txtCustEquAmount.setText(shortest ? core::numberText(equivalent->toDouble()) : shownAmount(*equivalent));
+    txtCustEquAmount.setText(shortest ? equivalent->shortestText(core::regional().decimalPoint)
+                                      : shownAmount(*equivalent));
 }
 
 void frmReceiptShop::txtExchangeRate_Change() {
@@ -133,37 +134,37 @@ void frmReceiptShop::txtExchangeRate_Change() {
         const auto inverse = [this](double& rate, qint32& currency) {
             return core::divide(1, ConvertExchangeRate(rate, currency));
         };
+        double companyRate = 0;
         if (selected == cashGroup || selected == companyCurrency) {
-            receipt_.companyRate = inverse(bankRate, companyCurrency);
+            companyRate = inverse(bankRate, companyCurrency);
         } else {
             double cashGroupRate = ConvertExchangeRate(bankRate, cashGroup);
-            receipt_.companyRate = inverse(cashGroupRate, companyCurrency);
+            companyRate = inverse(cashGroupRate, companyCurrency);
         }
-        txtCompExchangeRate.setText(core::numberText(receipt_.companyRate));
+        txtCompExchangeRate.setText(core::numberText(companyRate));
         qint32 departmentCurrency =
             lookUpId(QStringLiteral("adepartmentmaster"), QStringLiteral("depcurrencyid"),
                      QStringLiteral("Companyid=") + companyText());
-        if (selected == departmentCurrency || selected == cashGroup) {
-            receipt_.departmentRate = 1;
-        } else {
+        double departmentRate = 1;
+        if (selected != departmentCurrency && selected != cashGroup) {
             double cashGroupRate = ConvertExchangeRate(bankRate, cashGroup);
-            receipt_.departmentRate = inverse(cashGroupRate, departmentCurrency);
+            departmentRate = inverse(cashGroupRate, departmentCurrency);
         }
-        txtdepcurrency.setText(core::numberText(receipt_.departmentRate));
+        txtdepcurrency.setText(core::numberText(departmentRate));
     });
 }
 
-Rate frmReceiptShop::customerRate(qint32 receivedCurrency) const {
+Rate factorBetween(qint32 fromCurrency, qint32 toCurrency) {
     const shared::ConversionRates rates =
-        shared::conversionRates(core::toInt16(receivedCurrency), core::toInt16(receipt_.customerCurrencyId));
+        shared::conversionRates(core::toInt16(fromCurrency), core::toInt16(toCurrency));
     return Rate::of(rates.to, rates.from);
 }
 
 double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {
     double sellingRate = core::toDouble(emptyAsZero(
         lookUp(ConversionRateTables, QStringLiteral("ED.sellingrate"),
-               shared::statement(ConversionRateCondition,
-                                 {{"company", companyText()}, {"currency", QString::number(currencyId)}}))));
+               core::statement(ConversionRateCondition,
+                               {{"company", companyText()}, {"currency", QString::number(currencyId)}}))));
     if (rate == 0) rate = 1;
     if (sellingRate == 0) sellingRate = 1;
     const double converted = core::divide(1, rate) * sellingRate;

@@ -4,6 +4,7 @@
 
 #include "frmreceiptshop.h"
 #include "platform/core/conversions.h"
+#include "platform/core/money.h"
 #include "platform/forms/runtime.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
@@ -189,10 +190,10 @@ void frmInvoiceEntry::refuseSettleAmount(const QString& message) {
 void frmInvoiceEntry::settleCurrentRow() {
     shared::Session& s = session();
     const QString text = txtSettleAmt.text();
-    const std::optional<Money> settled = text.isEmpty() ? Money() : plainAmount(text);
+    const std::optional<Money> settled = text.isEmpty() ? Money() : core::plainAmount(text);
     if (!settled)
         return refuseSettleAmount(QStringLiteral("Settle Amount must be a number of zero or more ") +
-                                  plainAmountRule());
+                                  core::plainAmountRule());
     frmReceiptShop& entry = entryWindow();
     const int row = entry.currentInvoiceIndex();
     if (const auto refused = entry.settleLine(currentList(), row, *settled))

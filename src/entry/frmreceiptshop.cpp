@@ -3,13 +3,13 @@
 
 #include "platform/ado/adoerror.h"
 #include "platform/core/conversions.h"
+#include "platform/core/statement.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/userinput.h"
 #include "shared/exchangerates.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
-#include "shared/statement.h"
 #include "shared/windows.h"
 
 namespace entry {
@@ -174,8 +174,6 @@ void frmReceiptShop::loadWindow() {
     receipt_ = Receipt();
     for (forms::TextBox* box : {&txtreceiptno, &txtProcessDate})
         box->locked = false;
-    saveKey_.clear();
-    saveInDoubt_ = false;
     s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
     s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
     adocon()->setCommandTimeout(EntryTimeoutSeconds);
@@ -191,7 +189,7 @@ void frmReceiptShop::loadWindow() {
     s.commonDb->populatecomboorlist(
         cboCustomer, QStringLiteral("ashopcustomerdetails s, aCustomermaster c,acurrencymaster b"),
         QStringLiteral("c.customerid"), QStringLiteral("c.customername+'--->'+b.currencyname"),
-        shared::statement(CustomerCondition, {{"shop", QString::number(s.shopId)}}));
+        core::statement(CustomerCondition, {{"shop", QString::number(s.shopId)}}));
     s.commonDb->populatecomboorlist(cboCurrency, QStringLiteral("acurrencymaster"),
                                     QStringLiteral("currencyid"), QStringLiteral("currencyname"));
     const QString features = core::nullAsEmpty(
@@ -232,7 +230,7 @@ void frmReceiptShop::activateWindow() {
         setTag(QStringLiteral("loaded"));
         s.userAuditing->SaveInToTag(*this);
     }
-    activationItemCount_ = qint16(lvwInvoice.count());
+    activationLineCount_ = receipt_.lineCount(DocumentList::Shop);
 }
 
 void frmReceiptShop::Form_KeyDown(int& keyCode, int shift) {
@@ -258,7 +256,7 @@ void frmReceiptShop::cboCustomer_Click() {
 // Asks before the documents listed for the previous customer are discarded; on No the previous
 // customer is selected again.
 bool frmReceiptShop::keepPreviousCustomer() {
-    if (lvwInvoice.count() < 1) return false;
+    if (receipt_.lineCount(DocumentList::Shop) < 1) return false;
     const auto answer =
         forms::Runtime::msgBox(QStringLiteral("Related details will be deleted. Do you want to continue?"),
                                forms::MsgButtons::YesNo, forms::MsgIcon::Question, session().msgboxCaption);
@@ -297,7 +295,8 @@ void frmReceiptShop::chooseCustomer() {
     setCurrencyCaptions(core::nullAsEmpty(s.commonDb->fnreturnfield(
         QStringLiteral("acurrencymaster"), QStringLiteral("symbol"),
         QStringLiteral("currencyid=") + QString::number(receipt_.customerCurrencyId))));
-    if (s.EntryMode == QLatin1String("N") && OptSettlement.value() && cboCustomer.listIndex() != -1) {
+    if (s.EntryMode == QLatin1String("N") && receipt_.kind == ReceiptKind::Settlement &&
+        receipt_.customerId) {
         LoadShopInvoices();
         LoadOpeningInvoices();
     }

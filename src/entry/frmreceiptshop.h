@@ -2,7 +2,6 @@
 // and the customer's open documents.
 #pragma once
 
-#include "openbalance.h"
 #include "receipt.h"
 
 #include "platform/ado/connection.h"
@@ -11,7 +10,8 @@
 #include "platform/forms/listview.h"
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/textcontrols.h"
-#include "store/receiptnumbering.h"
+#include "store/opendocuments.h"
+#include "store/receiptsaving.h"
 
 #include <QMap>
 #include <optional>
@@ -26,6 +26,13 @@ class RuntimeError;
 }
 
 namespace entry {
+
+// The counter saving, as the host's session names it.
+store::SavingCounter savingCounter();
+
+// The factor from one currency to another, from the session's rate list: the customer's equivalent is worked
+// out with it and the receipt stores it for the company's and the department's currencies.
+Rate factorBetween(qint32 fromCurrency, qint32 toCurrency);
 
 // The controls show the receipt and pass what the cashier does to it; the rules, amounts and totals are the
 // receipt's. Handlers are named after their events, as the error log names them.
@@ -88,15 +95,6 @@ public:
     // Saving: validation, numbering, the header and detail rows.
     void cmdok_Click();
     bool ValidateEntry();
-    // What the header takes that no save changes: read before the saving lock.
-    struct HeaderFacts {
-        QVariant savedAt;
-        QString prefix;
-        QVariant userName;
-        qint32 departmentId = 0;
-    };
-    HeaderFacts readHeaderFacts();
-    store::ReceiptKeys GenerateRecieptNo(const QString& prefix);
 
 private:
     // Why a valid entry was not stored, and the line to show with the message (none: no line).
@@ -107,7 +105,7 @@ private:
     // The settled lines of one list with what is open on their documents, by position.
     struct SettledDocuments {
         DocumentList list;
-        QMap<int, OpenBalance> balances;
+        QMap<int, store::OpenBalance> balances;
     };
 
     void layOutControls();
@@ -130,13 +128,9 @@ private:
     std::optional<SaveRefusal> savedMeanwhile(const store::ReceiptKeys& stored);
     std::vector<SettledDocuments> readSettledDocuments();
     std::optional<SaveRefusal> overSettledDocument(const std::vector<SettledDocuments>& settled);
-    void SaveReceiptHeader(const HeaderFacts& facts);
-    void SaveReceiptDetails();
     void finishSave();
     void offerVoucher();
     bool hasUnsavedChanges();
-    void writeHeaderKeys(ado::Recordset& rs, const HeaderFacts& facts);
-    void writeHeaderEntry(ado::Recordset& rs);
     ReceiptDates receiptDates() const;
     void loadWindow();
     void activateWindow();
@@ -150,14 +144,14 @@ private:
     void openSettleDialog(DocumentList list);
     qint32 selectedCustomerId() const;
     qint32 receivedCurrencyId() const;
-    // The factor from the received currency to the customer's, from the session's rate list.
-    Rate customerRate(qint32 receivedCurrency) const;
-    void openShopDocuments(ado::Recordset& documents);
-    qint32 openOpeningInvoices(ado::Recordset& invoices);
+    // Whose documents the lists show: the session's company and shop, the chosen customer.
+    store::DocumentOwner documentOwner() const;
+    // The shop's department, whose opening invoices the opening list shows.
+    qint16 shopDepartment() const;
     // What is open on the given settled lines of the shop list or of the opening list, by position, worked
     // out as the lists were filled; a document no longer among the customer's open ones has nothing open.
-    QMap<int, OpenBalance> shopBalances(const std::vector<SettlementLine>& lines);
-    QMap<int, OpenBalance> openingBalances(const std::vector<SettlementLine>& lines);
+    QMap<int, store::OpenBalance> shopBalances(const std::vector<SettlementLine>& lines);
+    QMap<int, store::OpenBalance> openingBalances(const std::vector<SettlementLine>& lines);
     qint32 shopDepartmentId() const;
     void DisplayDetails(const QString& receiptId);
     void addStoredDocument(const ado::Recordset& detail);
@@ -208,13 +202,9 @@ private:
     Receipt receipt_;
     // The stored receipt's id and number, once saved.
     store::ReceiptKeys saved_;
-    // The key of the entry's save, chosen at its first attempt and kept until it is known to be stored.
-    QString saveKey_;
-    // Whether an attempt broke off with its outcome unknown: the next one asks before storing anything.
-    bool saveInDoubt_ = false;
     bool firstActivation_ = false;
     qint32 previousCustomerIndex_ = -1;
-    qint16 activationItemCount_ = 0;
+    int activationLineCount_ = 0;
     // Set while an option handler puts the previous option back, so that neither handler acts on it.
     bool optionGuard_ = false;
     qint16 currentInvoiceIndex_ = 0;

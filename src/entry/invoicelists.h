@@ -2,7 +2,6 @@
 // lists and the totals show an amount. Column 0 is the running number.
 #pragma once
 
-#include "money.h"
 #include "receipt.h"
 
 #include "platform/core/conversions.h"

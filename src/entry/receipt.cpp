@@ -2,6 +2,7 @@
 #include "receipt.h"
 
 #include "platform/core/conversions.h"
+#include "platform/core/money.h"
 #include "platform/core/runtimeerror.h"
 #include "store/invoicekinds.h"
 
@@ -56,7 +57,7 @@ double Receipt::bankRate() const {
 
 std::optional<Money> Receipt::receivedAmount() const {
     if (receivedText.isEmpty()) return Money();
-    return plainAmount(receivedText);
+    return core::plainAmount(receivedText);
 }
 
 std::optional<Money> Receipt::customerEquivalent() const {
@@ -146,14 +147,15 @@ std::optional<Refusal> Receipt::refuseAmounts() const {
         return refusal("Atleast one settlement should be done", EntryField::Lines);
     if (!receivedCurrencyId) return refusal("Select the Received Amount Currency ", EntryField::Currency);
     // Nothing typed is taken as the rate 1; anything else must be a number read as typed.
-    if (!bankRateText.isEmpty() && !isPlainNumber(bankRateText))
+    if (!bankRateText.isEmpty() && !core::isPlainNumber(bankRateText))
         return Refusal{QStringLiteral("Exchange Rate must be a number such as ") + core::numberText(15.42),
                        EntryField::BankRate};
-    if (!startsWithNonZero(receivedText))
+    if (!core::startsWithNonZero(receivedText))
         return refusal("Enter Received Amount ", EntryField::ReceivedAmount);
     const std::optional<Money> received = receivedAmount();
     if (!received)
-        return Refusal{QStringLiteral("Received Amount must be a number above zero ") + plainAmountRule(),
+        return Refusal{QStringLiteral("Received Amount must be a number above zero ") +
+                           core::plainAmountRule(),
                        EntryField::ReceivedAmount};
     if (!settlement) return std::nullopt;
     const std::optional<Money> paid =

@@ -3,7 +3,7 @@
 // it, the settle dialog settles its lines and the save stores it.
 #pragma once
 
-#include "money.h"
+#include "platform/core/money.h"
 
 #include <QDate>
 #include <QString>
@@ -11,6 +11,11 @@
 #include <vector>
 
 namespace entry {
+
+// The entry's amounts and rates are the module's exact money types.
+using core::ExactAmount;
+using core::Money;
+using core::Rate;
 
 enum class ReceiptKind { Advance, Settlement };
 
@@ -73,9 +78,7 @@ public:
     qint32 companyCurrencyId = 0;
     std::optional<qint32> receivedCurrencyId;
     QString receivedText; // the received amount as typed, in the received currency
-    QString bankRateText; // as typed; the company and department rates are worked out from it
-    double companyRate = 0;
-    double departmentRate = 0;
+    QString bankRateText; // as typed; the company and department rates shown are worked out from it
     QString bankName;
     QString remarks;
     QString chequeNo;
@@ -84,6 +87,14 @@ public:
 
     // The factor from the received currency to the customer's; nothing until both are chosen.
     std::optional<Rate> customerFactor;
+
+    // The key of the receipt's save, chosen at its first attempt and kept until it is known to be stored, and
+    // whether an attempt broke off with its outcome unknown: the next one asks before storing anything.
+    QString saveKey;
+    bool saveInDoubt = false;
+    // Whether the receipt is stored: saved by this entry, or a stored one shown for Edit. A stored receipt
+    // takes no settling and has no unsaved changes.
+    bool stored = false;
 
     // The bank rate typed: the number the text starts with, 0 for none (taken as 1 where rates are worked
     // out).

@@ -28,16 +28,16 @@ constexpr int BusyRetries = 3;
 // says whether an attempt was stored, and no second receipt is ever stored under it.
 std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeNewReceipt() {
     forms::HourglassPointer hourglass;
-    if (saveKey_.isEmpty()) saveKey_ = store::newSaveKey();
+    if (receipt_.saveKey.isEmpty()) receipt_.saveKey = store::newSaveKey();
     const qint64 lockWaitMilliseconds = qint64(adocon()->lockTimeout()) * 1000;
     QElapsedTimer sinceFirstAttempt;
     sinceFirstAttempt.start();
     for (int retry = 0;; ++retry) {
         try {
-            if (saveInDoubt_) {
-                if (const auto stored = store::receiptSavedUnder(adocon(), saveKey_))
+            if (receipt_.saveInDoubt) {
+                if (const auto stored = store::receiptSavedUnder(adocon(), receipt_.saveKey))
                     return savedMeanwhile(*stored);
-                saveInDoubt_ = false;
+                receipt_.saveInDoubt = false;
             }
             return storeReceiptOnce();
         } catch (const core::RuntimeError& error) {
@@ -55,14 +55,14 @@ std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeNewReceipt() {
 std::optional<frmReceiptShop::SaveRefusal>
 frmReceiptShop::outcomeAfterBrokenLine(const core::RuntimeError& broke) {
     std::optional<store::ReceiptKeys> stored;
-    saveInDoubt_ = true;
+    receipt_.saveInDoubt = true;
     try {
         adocon()->reopenIfLost();
-        stored = store::receiptSavedUnder(adocon(), saveKey_);
+        stored = store::receiptSavedUnder(adocon(), receipt_.saveKey);
     } catch (const core::RuntimeError& unreachable) {
         return SaveRefusal{unreachable.description() + EntryKept};
     }
-    saveInDoubt_ = false;
+    receipt_.saveInDoubt = false;
     if (stored) return savedMeanwhile(*stored);
     return SaveRefusal{QStringLiteral("The receipt was not saved: ") + broke.description() + EntryKept};
 }

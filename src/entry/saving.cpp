@@ -3,18 +3,15 @@
 #include "invoicelists.h"
 
 #include "output/textvoucher.h"
-#include "platform/ado/recordset.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
-#include "shared/exchangerates.h"
 #include "shared/filecode.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
-#include "shared/statement.h"
 #include "store/invoicekinds.h"
-#include "store/receiptnumbering.h"
+#include "store/receiptsaving.h"
 #include "store/savekeys.h"
 
 #include <optional>
@@ -30,19 +27,7 @@ namespace {
 const QString SaveProcedure = QStringLiteral("cmdOk_Click");
 const QString AfterCommitProcedure = QStringLiteral("cmdOk_Click  ");
 
-const QString HeaderStatement = QStringLiteral("select * from LosDummyReceiptHeader where drshopid=");
-const QString DetailStatement = QStringLiteral("select * from LosDummyReceiptDetail where drdshopid=");
 const QString StoredDateFormat = QStringLiteral("yyyy/mm/dd");
-
-const char* const PrefixStatement =
-    "SELECT Prefix FROM aPrefix WHERE InterfaceID = :interface and shopid=:shop and financialid = :financial";
-const char* const ServerTimeStatement = "select CURRENT_TIMESTAMP";
-const char* const UserNameStatement = "select username from Lousers where userid=:user";
-const char* const DepartmentStatement = "select departmentid from ashops where  shopid=:shop";
-
-QString shopText() {
-    return QString::number(session().shopId);
-}
 
 forms::MsgResult tell(const QString& text, forms::MsgButtons buttons = forms::MsgButtons::OK) {
     return forms::Runtime::msgBox(text, buttons, forms::MsgIcon::Information, session().msgboxCaption);
@@ -58,37 +43,42 @@ QString detailColumnOf(const SettlementLine& line) {
     return kind->detailColumn;
 }
 
-qint16 asCurrency(qint32 currencyId) {
-    return core::toInt16(currencyId);
+// What the header records besides its keys, with the factors of the rates in force. Texts go in as values,
+// never into statement text. The settled total is the sum of the lines stored with it.
+store::ReceiptHeader headerOf(const Receipt& r) {
+    return {core::format(core::trimBlanks(r.receiptDateText), StoredDateFormat),
+            *r.customerId,
+            core::trimBlanks(r.bankName),
+            core::trimBlanks(r.remarks),
+            core::trimBlanks(r.chequeNo),
+            core::format(r.chequeDate, StoredDateFormat),
+            *r.receivedAmount(),
+            *r.receivedCurrencyId,
+            r.recordedTotal(),
+            r.bankRate(),
+            factorBetween(*r.receivedCurrencyId, r.companyCurrencyId).storedValue(),
+            factorBetween(*r.receivedCurrencyId, r.departmentCurrencyId).storedValue(),
+            session().ExchangeRatesText};
 }
 
-QString prefixStatement() {
-    return shared::statement(PrefixStatement, {{"interface", QString::number(shared::ReceiptInterfaceId)},
-                                               {"shop", shopText()},
-                                               {"financial", QString::number(session().financialId)}});
-}
-
-// A field read where a missing value is an empty text.
-QVariant textIfNull(const QVariant& value) {
-    return core::isNull(value) ? QVariant(QString()) : value;
-}
-
-// A detail row of one settled document, on the given line number. The amounts go in as the lists show
-// them; the database converts them.
-void addDetail(ado::Recordset& rs, qint32 receiptId, qint16 lineNumber, const SettlementLine& line) {
-    const shared::Session& s = session();
-    rs.addNew();
-    rs.setField(QStringLiteral("drdshopid"), s.shopId);
-    rs.setField(QStringLiteral("drdid"), receiptId);
-    rs.setField(QStringLiteral("drdDetailid"), lineNumber);
-    rs.setField(QStringLiteral("drdCompanyid"), s.companyId);
-    rs.setField(detailColumnOf(line), line.documentId);
-    rs.setField(QStringLiteral("drdinvoiceamount"), line.outstanding.text());
-    rs.setField(QStringLiteral("drdsettledamount"), line.settled.text());
-    rs.update();
+// The settled lines. Line numbers of shop documents are their list positions, so unsettled lines leave gaps;
+// the opening invoices follow the last position without gaps.
+std::vector<store::ReceiptLine> linesOf(const Receipt& receipt) {
+    std::vector<store::ReceiptLine> lines;
+    int openingLine = receipt.lineCount(DocumentList::Shop) + 1;
+    for (const SettlementLine& line : receipt.settledLines())
+        lines.push_back({detailColumnOf(line), line.documentId,
+                         core::toInt16(line.list == DocumentList::Shop ? line.position : openingLine++),
+                         line.outstanding, line.settled});
+    return lines;
 }
 
 } // namespace
+
+store::SavingCounter savingCounter() {
+    const shared::Session& s = session();
+    return {s.shopId, s.companyId, s.financialId, s.userId, s.CounterId};
+}
 
 void frmReceiptShop::wireSavingEvents() {
     cmdok.Click = [this] { cmdok_Click(); };
@@ -108,6 +98,7 @@ bool frmReceiptShop::saveEntry() {
         if (const auto refusal = storeNewReceipt())
             return refuse(refusal->message, refusal->line ? &listView(refusal->line->list) : nullptr,
                           refusal->line);
+        receipt_.stored = true;
         cmdok.setEnabled(false);
     }
     return true;
@@ -123,26 +114,32 @@ bool frmReceiptShop::refuse(const QString& message, forms::Control* focus,
 }
 
 // One attempt at storing the new receipt; a refusal rolls everything back, the entry stays as it is. The
-// saving lock comes first in the transaction, with the receipt's id and number (GenerateRecieptNo): the
+// saving lock comes first in the transaction, with the receipt's id and number: the
 // id, the number and the balances are all read under it. What no save changes is read before it, so that
 // other counters wait for less.
 std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
-    const HeaderFacts facts = readHeaderFacts();
+    shared::Session& s = session();
+    const store::SavingCounter counter = savingCounter();
+    const store::HeaderFacts facts = store::readHeaderFacts(adocon(), counter);
     const std::vector<SettledDocuments> settled = readSettledDocuments();
     ado::Transaction transaction(adocon());
     // The rows go to the engine with the balances' reading and with the commit, not one at a time.
     adocon()->holdAddedRows();
-    SaveReceiptHeader(facts);
-    store::recordSaveKey(adocon(), saveKey_, session().shopId, saved_.id);
+    s.commonDb->adocon = adocon();
+    saved_ = store::lockAndNumberReceipt(adocon(), counter.shopId, facts.prefix);
+    store::addReceiptHeader(adocon(), counter, saved_, facts, headerOf(receipt_));
+    s.userAuditing->SaveUserAuditingInfo(QString::number(saved_.id), saved_.number, true, s.EntryMode, this);
+    store::recordSaveKey(adocon(), receipt_.saveKey, counter.shopId, saved_.id);
     if (auto refusal = overSettledDocument(settled)) return refusal;
-    if (OptSettlement.value()) SaveReceiptDetails();
+    if (receipt_.kind == ReceiptKind::Settlement)
+        store::addReceiptLines(adocon(), counter, saved_.id, linesOf(receipt_));
     transaction.commit();
     return std::nullopt;
 }
 
 void frmReceiptShop::finishSave() {
-    saveKey_.clear();
-    saveInDoubt_ = false;
+    receipt_.saveKey.clear();
+    receipt_.saveInDoubt = false;
     shared::UpdateEditedRow(QStringLiteral("drid=") + QString::number(saved_.id), saved_.id);
     setTag(QString());
     offerVoucher();
@@ -190,92 +187,12 @@ bool frmReceiptShop::ValidateEntry() {
     return !refusal || refuse(refusal->message, controlOf(refusal->field), refusal->line);
 }
 
-// The time of saving, the prefix, the creating user's name and the shop's department, read at once.
-frmReceiptShop::HeaderFacts frmReceiptShop::readHeaderFacts() {
-    const QVariantList read = adocon()->firstValues(
-        {QString::fromLatin1(ServerTimeStatement), prefixStatement(),
-         shared::statement(UserNameStatement, {{"user", QString::number(session().userId)}}),
-         shared::statement(DepartmentStatement, {{"shop", shopText()}})});
-    return {read.at(0), core::nullAsEmpty(read.at(1)), textIfNull(read.at(2)),
-            core::toInt32(textIfNull(read.at(3)))};
-}
-
-void frmReceiptShop::SaveReceiptHeader(const HeaderFacts& facts) {
-    shared::Session& s = session();
-    s.commonDb->adocon = adocon();
-    saved_ = GenerateRecieptNo(facts.prefix);
-    ado::Recordset rs;
-    rs.open(HeaderStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
-    rs.addNew();
-    writeHeaderKeys(rs, facts);
-    writeHeaderEntry(rs);
-    s.userAuditing->SaveUserAuditingInfo(QString::number(saved_.id), saved_.number, true, s.EntryMode, this);
-    rs.update();
-    rs.close();
-}
-
-// Who, where and when: the keys, the number, the creating user, department and counter.
-void frmReceiptShop::writeHeaderKeys(ado::Recordset& rs, const HeaderFacts& facts) {
-    const shared::Session& s = session();
-    rs.setField(QStringLiteral("drShopid"), s.shopId);
-    rs.setField(QStringLiteral("drID"), saved_.id);
-    rs.setField(QStringLiteral("drCompanyID"), s.companyId);
-    rs.setField(QStringLiteral("drTime"), facts.savedAt);
-    rs.setField(QStringLiteral("drNo"), saved_.number);
-    rs.setField(QStringLiteral("drRecadduser"), facts.userName);
-    rs.setField(QStringLiteral("drDepartmentid"), facts.departmentId);
-    rs.setField(QStringLiteral("drCounterID"), s.CounterId);
-}
-
-// What the receipt holds, with the factors of the rates in force. Texts go in as values, never into
-// statement text. The settled total is the sum of the lines stored with it.
-void frmReceiptShop::writeHeaderEntry(ado::Recordset& rs) {
-    shared::Session& s = session();
-    const Receipt& r = receipt_;
-    const qint16 received = asCurrency(*r.receivedCurrencyId);
-    rs.setField(QStringLiteral("drdate"),
-                core::format(core::trimBlanks(r.receiptDateText), StoredDateFormat));
-    rs.setField(QStringLiteral("drcustomerid"), *r.customerId);
-    rs.setField(QStringLiteral("drbankname"), core::trimBlanks(r.bankName));
-    rs.setField(QStringLiteral("drremarks"), core::trimBlanks(r.remarks));
-    rs.setField(QStringLiteral("drchequeno"), core::trimBlanks(r.chequeNo));
-    rs.setField(QStringLiteral("drchequedate"), core::format(r.chequeDate, StoredDateFormat));
-    rs.setField(QStringLiteral("dramount"), r.receivedAmount()->toDouble());
-    rs.setField(QStringLiteral("drreccurrencyid"), *r.receivedCurrencyId);
-    rs.setField(QStringLiteral("drrecamount"), r.recordedTotal().toDouble());
-    rs.setField(QStringLiteral("drBankExchangeRate"), r.bankRate());
-    rs.setField(QStringLiteral("drExchangeRate"),
-                shared::GetConversionRate(received, asCurrency(r.companyCurrencyId)));
-    rs.setField(QStringLiteral("drCancelled"), qint16(0));
-    rs.setField(QStringLiteral("drdepexRate"),
-                shared::GetConversionRate(received, asCurrency(r.departmentCurrencyId)));
-    rs.setField(QStringLiteral("drexchangerates"), s.ExchangeRatesText);
-    rs.setField(QStringLiteral("drUserID"), s.userId);
-}
-
-// The saving lock, and under it the receipt's id and the next free sequence number under the prefix. The
-// sequence is held in 32 bits: a prefix serves more than 32,767 receipts.
-store::ReceiptKeys frmReceiptShop::GenerateRecieptNo(const QString& prefix) {
-    return store::lockAndNumberReceipt(adocon(), session().shopId, prefix);
-}
-
-// Line numbers of shop documents are their list positions, so unsettled lines leave gaps; the opening
-// invoices follow the last position without gaps.
-void frmReceiptShop::SaveReceiptDetails() {
-    ado::Recordset rs;
-    rs.open(DetailStatement + shopText(), adocon(), ado::CursorType::Keyset, ado::LockType::Optimistic);
-    int openingLine = receipt_.lineCount(DocumentList::Shop) + 1;
-    for (const SettlementLine& line : receipt_.settledLines())
-        addDetail(rs, saved_.id,
-                  core::toInt16(line.list == DocumentList::Shop ? line.position : openingLine++), line);
-    rs.close();
-}
-
 // Asks only for a new entry that still carries unsaved changes.
 bool frmReceiptShop::hasUnsavedChanges() {
     const shared::Session& s = session();
-    if (!cmdok.enabled() || tag().isEmpty()) return false;
-    return s.userAuditing->DataChanged(*this) || s.EntryChanged || lvwInvoice.count() != activationItemCount_;
+    if (receipt_.stored || tag().isEmpty()) return false;
+    return s.userAuditing->DataChanged(*this) || s.EntryChanged ||
+           receipt_.lineCount(DocumentList::Shop) != activationLineCount_;
 }
 
 void frmReceiptShop::Form_QueryUnload(int& cancel, int unloadMode) {

@@ -6,6 +6,7 @@
 
 #include "output/invoicepreview.h"
 #include "platform/core/conversions.h"
+#include "platform/core/money.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/userinput.h"
 #include "shared/exchangerates.h"
@@ -106,7 +107,7 @@ void frmReceiptShop::OptSettlement_Click() {
         if (optionGuard_) return;
         // Something settled for a customer, as the Amount shows it. Choosing a customer lists the documents
         // anew, so what ClearEntry leaves settled on the opening list is never stored and is not asked about.
-        if (cboCustomer.listIndex() != -1 || startsWithNonZero(txtAmount.text())) {
+        if (receipt_.customerId || !receipt_.settledTotal().isZero()) {
             if (confirmDiscard(forms::DefaultButton1))
                 clearCustomer();
             else
@@ -122,7 +123,7 @@ void frmReceiptShop::txtrecamount_Change() {
     receipt_.receivedText = txtrecamount.text();
     trapped(name(), QStringLiteral("txtrecamount_Change"), [this] {
         if (cboCurrency.listIndex() == -1 || cboCustomer.listIndex() == -1) return;
-        receipt_.customerFactor = customerRate(receivedCurrencyId());
+        receipt_.customerFactor = factorBetween(receivedCurrencyId(), receipt_.customerCurrencyId);
         showEquivalent(false);
     });
 }
@@ -135,11 +136,11 @@ void frmReceiptShop::lvwOpeningInvoices_DblClick() {
     trapped(name(), OpenDialogProcedure, [this] { openSettleDialog(DocumentList::Opening); });
 }
 
-// Settling is open only while the receipt is not yet saved, which the enabled OK button tells. F10 may come
-// before any row was chosen: the dialog then starts at the first.
+// Settling is open only while the receipt is not stored. F10 may come before any row was chosen: the dialog
+// then starts at the first.
 void frmReceiptShop::openSettleDialog(DocumentList list) {
     forms::ListView& rows = listView(list);
-    if (!cmdok.enabled() || rows.count() < 1) return;
+    if (receipt_.stored || rows.count() < 1) return;
     if (rows.selectedItem() == 0) rows.setSelectedItem(1);
     frmInvoiceEntry& dialog = shared::windows().get<frmInvoiceEntry>();
     dialog.setAdocon(adocon());

@@ -4,9 +4,9 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
+#include "platform/core/statement.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
-#include "shared/statement.h"
 #include "shared/windows.h"
 #include "store/invoicekinds.h"
 
@@ -33,15 +33,15 @@ const store::InvoiceKind* kindOfDetail(const ado::Recordset& detail) {
 QString lookupStatement(const store::InvoiceKind& kind, const QString& documentId) {
     const shared::Session& s = session();
     const qint32 scope = kind.companyWide ? s.companyId : s.shopId;
-    return shared::statement(kind.lookupStatement, {{"table", kind.sourceTable},
-                                                    {"shop", kind.shopColumn},
-                                                    {"id", kind.idColumn},
-                                                    {"number", kind.numberColumn},
-                                                    {"date", kind.dateColumn},
-                                                    {"remarks", kind.remarksColumn},
-                                                    {"reference", kind.referenceColumn},
-                                                    {"scope", QString::number(scope)},
-                                                    {"document", documentId}});
+    return core::statement(kind.lookupStatement, {{"table", kind.sourceTable},
+                                                  {"shop", kind.shopColumn},
+                                                  {"id", kind.idColumn},
+                                                  {"number", kind.numberColumn},
+                                                  {"date", kind.dateColumn},
+                                                  {"remarks", kind.remarksColumn},
+                                                  {"reference", kind.referenceColumn},
+                                                  {"scope", QString::number(scope)},
+                                                  {"document", documentId}});
 }
 
 // Numbers and dates of a document must be there: a null stops the loading as a missing row does.
@@ -80,8 +80,8 @@ void lookUpDocument(forms::ListView& list, int item, const store::InvoiceKind& k
 void frmReceiptShop::DisplayDetails(const QString& receiptId) {
     shared::trapped(shared::RegisterWindowName, QStringLiteral("DisplayDetails"), [this, &receiptId] {
         ado::Recordset details;
-        details.open(shared::statement(DetailsStatement,
-                                       {{"shop", QString::number(session().shopId)}, {"receipt", receiptId}}),
+        details.open(core::statement(DetailsStatement,
+                                     {{"shop", QString::number(session().shopId)}, {"receipt", receiptId}}),
                      adocon());
         for (; !details.eof(); details.moveNext())
             addStoredDocument(details);

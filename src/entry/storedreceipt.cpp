@@ -3,8 +3,8 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
+#include "platform/core/statement.h"
 #include "shared/session.h"
-#include "shared/statement.h"
 
 namespace entry {
 
@@ -64,6 +64,7 @@ void frmReceiptShop::showStoredRates(const ado::Recordset& rs) {
 // A stored receipt cannot be saved again: OK, the kind of receipt and the fields that describe the payment
 // are locked; its number and date stay selectable and copyable.
 void frmReceiptShop::lockStoredReceipt() {
+    receipt_.stored = true;
     for (forms::Control* control :
          std::initializer_list<forms::Control*>{&cboCustomer, &txtRemarks, &txtBank, &txtchequeno,
                                                 &dtpChequeDate, &cmdok, &optadvance, &OptSettlement})
@@ -74,8 +75,7 @@ void frmReceiptShop::lockStoredReceipt() {
 
 void frmReceiptShop::showStoredReceipt(const QString& receiptId) {
     ado::Recordset rs;
-    rs.open(shared::statement(StoredHeaderStatement, {{"shop", shopText()}, {"receipt", receiptId}}),
-            adocon());
+    rs.open(core::statement(StoredHeaderStatement, {{"shop", shopText()}, {"receipt", receiptId}}), adocon());
     // The window's own load fills the customers and currencies the stored values are chosen from.
     load();
     showStoredParties(rs);

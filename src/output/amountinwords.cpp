@@ -2,11 +2,12 @@
 #include "amountinwords.h"
 
 #include "platform/core/conversions.h"
+#include "platform/core/decimalnumber.h"
 #include "platform/core/runtimeerror.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
+#include <string>
 
 namespace output {
 
@@ -27,8 +28,8 @@ constexpr std::array<QStringView, 10> tensWords = {u"",      u"",      u"Twenty"
 constexpr std::array<QStringView, 5> scaleWords = {u"", u" Thousand ", u" Million ", u" Billion ",
                                                    u" Trillion "};
 
-// One thousand trillion: the first amount with no scale word left to spell it.
-constexpr double firstUnspellable = 1e15;
+// Whole digits up to the trillions: one thousand trillion is the first amount with no scale word left.
+constexpr size_t SpellableWholeDigits = 15;
 
 void appendBelowHundred(QString& words, int value) {
     if (value <= 20) {
@@ -72,17 +73,35 @@ bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// The amount exactly as written, to hundredths with halves to even; the regional point and separators are
+// read as the runtime reads a number (error 13 for a text that is none).
+core::DecimalNumber writtenAmount(const QString& amount) {
+    core::toDouble(amount);
+    QString ascii = core::trimBlanks(amount).remove(core::regional().thousandsSeparator);
+    ascii.replace(core::regional().decimalPoint, u'.');
+    if (ascii.startsWith(u'+')) ascii.remove(0, 1);
+    return core::DecimalNumber::parse(ascii.toStdString()).rounded(2, core::DecimalNumber::Halves::ToEven);
+}
+
+qint64 wholeNumberOf(const std::string& digits) {
+    qint64 value = 0;
+    for (char digit : digits)
+        value = value * 10 + (digit - '0');
+    return value;
+}
+
 } // namespace
 
 QString ToWords(const QString& amount) {
-    double rounded = core::roundHalfEven(core::toDouble(amount), 2);
+    const core::DecimalNumber rounded = writtenAmount(amount);
     // A receipt amount is never negative; refusing one beats printing words that mean nothing.
-    if (rounded < 0) throw core::RuntimeError::of(core::err::InvalidCall);
-    if (rounded >= firstUnspellable) throw core::RuntimeError::of(core::err::Overflow);
-    double whole = std::floor(rounded);
-    // The fraction of a double is close to, not exactly, its hundredths: 1234.56 leaves 0.5599999...
-    int laari = static_cast<int>(std::lround((rounded - whole) * 100));
-    QString words = wholeWords(static_cast<qint64>(whole));
+    if (rounded.isNegative() && !rounded.isZero()) throw core::RuntimeError::of(core::err::InvalidCall);
+    const std::string whole = rounded.integerDigits();
+    if (whole.size() > SpellableWholeDigits) throw core::RuntimeError::of(core::err::Overflow);
+    std::string hundredths = rounded.fractionDigits();
+    hundredths.resize(2, '0');
+    const int laari = int(wholeNumberOf(hundredths));
+    QString words = wholeWords(wholeNumberOf(whole));
     if (laari != 0) {
         words += u" and ";
         appendBelowHundred(words, laari);

@@ -8,12 +8,12 @@
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
+#include "platform/core/statement.h"
 #include "platform/os/outputevents.h"
 #include "platform/os/outputfile.h"
 #include "shared/filecode.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
-#include "shared/statement.h"
 #include "shared/windows.h"
 
 #include <QStringConverter>
@@ -177,9 +177,9 @@ QString separatorLine(const VoucherLayout& layout) {
 
 QString receiptQuery(qint32 receiptId) {
     const shared::Session& s = shared::session();
-    return shared::statement(ReceiptStatement, {{"company", QString::number(s.companyId)},
-                                                {"shop", QString::number(s.shopId)},
-                                                {"receipt", QString::number(receiptId)}});
+    return core::statement(ReceiptStatement, {{"company", QString::number(s.companyId)},
+                                              {"shop", QString::number(s.shopId)},
+                                              {"receipt", QString::number(receiptId)}});
 }
 
 // Asking the print dialog loads it when it is not loaded, so its opening defaults decide. A dialog

@@ -5,10 +5,10 @@
 
 #include "platform/ado/transaction.h"
 #include "platform/core/conversions.h"
+#include "platform/core/statement.h"
 #include "platform/forms/runtime.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
-#include "shared/statement.h"
 #include "shared/windows.h"
 
 namespace receiptregister {
@@ -50,7 +50,7 @@ bool confirmed(const QString& receiptNo) {
 void cancelInDatabase(const ado::ConnectionPtr& connection, const QString& receiptId,
                       const QString& receiptNo, const QString& reason) {
     ado::Transaction transaction(connection);
-    connection->execute(shared::statement(
+    connection->execute(core::statement(
         CancelStatement, {{"reason", ado::quoted(reason)}, {"shop", shopText()}, {"receipt", receiptId}}));
     session().userAuditing->SaveUserAuditingInfo(receiptId, receiptNo, true, QStringLiteral("D"));
     transaction.commit();

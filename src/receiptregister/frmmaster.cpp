@@ -3,12 +3,12 @@
 
 #include "entry/entrycommands.h"
 #include "platform/core/conversions.h"
+#include "platform/core/statement.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/userinput.h"
 #include "shared/filecode.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
-#include "shared/statement.h"
 #include "shared/windows.h"
 #include "store/shopdatabasecheck.h"
 
@@ -130,9 +130,9 @@ void FrmMaster::loadRegister() {
     DateBound = fnPopulateDate();
     strGridTable = GridTable;
     strGridQuery =
-        shared::statement(GridStatement, {{"table", strGridTable},
-                                          {"bound", core::format(DateBound, QStringLiteral("yyyymmdd"))},
-                                          {"shop", QString::number(s.shopId)}});
+        core::statement(GridStatement, {{"table", strGridTable},
+                                        {"bound", core::format(DateBound, QStringLiteral("yyyymmdd"))},
+                                        {"shop", QString::number(s.shopId)}});
     GridPopulate(strGridQuery, strGridTable);
     UserRights();
     if (flexMaster.textMatrix(1, 1).isEmpty()) {

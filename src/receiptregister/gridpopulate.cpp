@@ -4,9 +4,9 @@
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/core/decimalnumber.h"
+#include "platform/core/statement.h"
 #include "platform/forms/runtime.h"
 #include "shared/reporterror.h"
-#include "shared/statement.h"
 
 namespace receiptregister {
 
@@ -78,7 +78,7 @@ void FrmMaster::FormatColumns(const QString& tableName, std::vector<int>& length
 // Header texts from atablecolumns: the first row (the hidden id) is skipped.
 void FrmMaster::fillHeaders(const QString& tableName, std::vector<int>& lengths, int& headerRows) {
     ado::Recordset rs;
-    rs.open(shared::statement(HeadersStatement, {{"table", tableName}}), connection);
+    rs.open(core::statement(HeadersStatement, {{"table", tableName}}), connection);
     headerRows = int(rs.recordCount());
     if (!rs.eof()) rs.moveNext();
     for (int column = 1; !rs.eof(); rs.moveNext(), ++column) {

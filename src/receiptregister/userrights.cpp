@@ -4,8 +4,8 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
+#include "platform/core/statement.h"
 #include "shared/reporterror.h"
-#include "shared/statement.h"
 
 namespace receiptregister {
 
@@ -19,8 +19,8 @@ const char* const RightsStatement =
 
 void FrmMaster::UserRights() {
     ado::Recordset rs;
-    rs.open(shared::statement(RightsStatement, {{"user", QString::number(session().userId)},
-                                                {"interface", QString::number(shared::ReceiptInterfaceId)}}),
+    rs.open(core::statement(RightsStatement, {{"user", QString::number(session().userId)},
+                                              {"interface", QString::number(shared::ReceiptInterfaceId)}}),
             connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
     if (rs.eof()) {
         rs.close();

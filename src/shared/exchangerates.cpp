@@ -4,8 +4,8 @@
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
+#include "platform/core/statement.h"
 #include "session.h"
-#include "statement.h"
 
 #include <map>
 
@@ -24,12 +24,12 @@ const char* const MasterRateStatement =
 
 QString masterRateStatement(const QString& selected, const QString& table, const QString& currencyColumn,
                             const QString& partyColumn, const QString& party) {
-    return statement(MasterRateStatement, {{"selected", selected},
-                                           {"table", table},
-                                           {"currencyColumn", currencyColumn},
-                                           {"partyColumn", partyColumn},
-                                           {"party", party},
-                                           {"company", companyText()}});
+    return core::statement(MasterRateStatement, {{"selected", selected},
+                                                 {"table", table},
+                                                 {"currencyColumn", currencyColumn},
+                                                 {"partyColumn", partyColumn},
+                                                 {"party", party},
+                                                 {"company", companyText()}});
 }
 
 // The elements before the last separator; the text always ends in one.
@@ -85,7 +85,7 @@ const std::map<QString, const char*> OwnRateStatements = {
 QString partyStatement(const std::map<QString, const char*>& statements, const QString& letter, qint32 id) {
     const auto found = statements.find(letter);
     if (found == statements.end()) return QString();
-    return statement(found->second, {{"party", QString::number(id)}, {"company", companyText()}});
+    return core::statement(found->second, {{"party", QString::number(id)}, {"company", companyText()}});
 }
 
 } // namespace
@@ -184,10 +184,6 @@ ConversionRates conversionRates(qint16 fromCurrency, qint16 toCurrency) {
 double GetConversionRate(const QString& rates, qint16 fromCurrency, qint16 toCurrency) {
     const ConversionRates factor = conversionRates(rates, fromCurrency, toCurrency);
     return core::divide(core::storedNumber(factor.to), core::storedNumber(factor.from));
-}
-
-double GetConversionRate(qint16 fromCurrency, qint16 toCurrency) {
-    return GetConversionRate(session().ExchangeRatesText, fromCurrency, toCurrency);
 }
 
 } // namespace shared

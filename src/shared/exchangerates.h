@@ -26,10 +26,7 @@ struct ConversionRates {
 ConversionRates conversionRates(const QString& rates, qint16 fromCurrency, qint16 toCurrency);
 ConversionRates conversionRates(qint16 fromCurrency, qint16 toCurrency);
 
-// Selling rate of `to` divided by that of `from`, both from ExchangeRatesText; 1 when either is
-// missing.
-double GetConversionRate(qint16 fromCurrency, qint16 toCurrency);
-// The same factor taken from the given rates text instead of the session's.
+// Selling rate of `to` divided by that of `from`, both from the given rates text; 1 when either is missing.
 double GetConversionRate(const QString& rates, qint16 fromCurrency, qint16 toCurrency);
 
 // The statements of GetPartyCurrency and AddPartyRate for an upper-case letter (an empty text for a

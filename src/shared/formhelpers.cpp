@@ -5,13 +5,13 @@
 #include "filecode.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
+#include "platform/core/statement.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/listview.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/userinput.h"
 #include "reporterror.h"
 #include "session.h"
-#include "statement.h"
 
 namespace shared {
 
@@ -28,9 +28,9 @@ void ApplyListViewLayout(const QString& transactionName, forms::ListView& listVi
                          const QString& moduleName) {
     auto normal = [](const QString& text) { return core::trimBlanks(text).toUpper(); };
     ado::Recordset rs;
-    rs.open(statement(ListLayoutStatement, {{"transaction", normal(transactionName)},
-                                            {"list", normal(listView.name())},
-                                            {"module", normal(moduleName)}}),
+    rs.open(core::statement(ListLayoutStatement, {{"transaction", normal(transactionName)},
+                                                  {"list", normal(listView.name())},
+                                                  {"module", normal(moduleName)}}),
             registerConnection());
     for (; !rs.eof(); rs.moveNext()) {
         const int header = int(core::val(rs.field(QStringLiteral("lvwcolid"))));

@@ -3,6 +3,7 @@
 
 #include "platform/ado/connection.h"
 #include "platform/suite/servicesinterfaces.h"
+#include "store/receiptnumbering.h"
 
 #include <QDateTime>
 #include <memory>
@@ -14,8 +15,7 @@ class Grid;
 
 namespace shared {
 
-// The receipt screen's id in the suite's common tables (rights, audit, prefixes).
-constexpr qint32 ReceiptInterfaceId = 1505;
+using store::ReceiptInterfaceId;
 
 // What the shared procedures need of the register window.
 class RegisterWindow {

@@ -5,6 +5,9 @@
 
 namespace store {
 
+// The receipt screen's id in the suite's common tables (rights, audit, prefixes).
+constexpr qint32 ReceiptInterfaceId = 1505;
+
 // A new receipt's id in its shop and its number.
 struct ReceiptKeys {
     qint32 id = 0;

@@ -243,7 +243,7 @@ TEST_P(Balance, choosingTheCustomerListsWhatIsStillOpen) {
     });
     EXPECT_EQ(ui.errors.size(), c.errors);
     for (const auto& error : ui.errors)
-        EXPECT_EQ(error.procedureName, "cboCustomer_Click ");
+        EXPECT_EQ(error.procedureName, "cboCustomer_Click ") << error.description.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Balance, ::testing::Range<size_t>(0, balanceCases().size()),

@@ -1,6 +1,5 @@
-// The receipt's rules without a window: amounts in exact hundredths, its totals and equivalent, settling a
-// line and the order in which an incomplete receipt is refused.
-#include "entry/openbalance.h"
+// The receipt's rules without a window: its totals and equivalent, settling a line, the days it may be
+// dated, what is open on a document and the order in which an incomplete receipt is refused.
 #include "entry/receipt.h"
 
 #include "platform/core/runtimeerror.h"
@@ -10,49 +9,11 @@
 
 namespace {
 
+using core::Money;
 using entry::DocumentList;
 using entry::EntryField;
-using entry::Money;
 using entry::Receipt;
 using entry::ReceiptKind;
-
-std::optional<qint64> centsOf(const std::optional<Money>& amount) {
-    return amount ? std::optional<qint64>(amount->cents()) : std::nullopt;
-}
-
-// A typed text is read as exact hundredths when it is a plain amount, and not at all when it is not.
-TEST(PlainAmount, readsDigitsWithOnePointAndUpToTwoDecimalsAsExactHundredths) {
-    const std::pair<const char*, qint64> read[] = {{"100", 10000}, {"100.5", 10050}, {"1.1", 110},
-                                                   {"1.01", 101},  {"0.05", 5},      {".5", 50},
-                                                   {"7.", 700},    {"0", 0},         {"0042", 4200}};
-    // Leading zeros do not count against the twelve whole digits.
-    EXPECT_EQ(centsOf(entry::plainAmount("000000000000042")), 4200);
-    EXPECT_EQ(centsOf(entry::plainAmount("999999999999.99")), 99999999999999);
-    for (const auto& [text, cents] : read)
-        EXPECT_EQ(centsOf(entry::plainAmount(text)), cents) << text;
-    // Digits of other scripts (Arabic-Indic three, fullwidth seven) are no digits.
-    for (const char* text : {"", ".", "5,000", "12,50", "12abc", " 5 0", "50 ", "1.2.3", "-50", "+50",
-                             "0.001", "1e308", "1000000000000", "1\u0663", "\uff17"})
-        EXPECT_EQ(entry::plainAmount(QString::fromUtf8(text)), std::nullopt) << text;
-}
-
-// Each row: a computed double, the way its halves go, and the hundredths and text it becomes.
-TEST(Money, roundsAComputedAmountToHundredthsOnItsDecimalValue) {
-    using Halves = Money::Halves;
-    const std::tuple<double, Halves, qint64, const char*> rows[] = {
-        {0.125, Halves::ToEven, 12, "0.12"},        {0.375, Halves::ToEven, 38, "0.38"},
-        {0.125, Halves::AwayFromZero, 13, "0.13"},  {1.005, Halves::ToEven, 100, "1.00"},
-        {1.005, Halves::AwayFromZero, 101, "1.01"}, {154.2, Halves::ToEven, 15420, "154.20"},
-        {-0.255, Halves::ToEven, -26, "-0.26"},     {1234.5, Halves::ToEven, 123450, "1234.50"},
-        {0.004, Halves::ToEven, 0, "0.00"}};
-    for (const auto& [value, halves, cents, text] : rows) {
-        const Money money = Money::fromDouble(value, halves);
-        EXPECT_EQ(money.cents(), cents) << value;
-        EXPECT_EQ(money.text(), text) << value;
-    }
-    for (double beyond : {1e16, std::numeric_limits<double>::infinity()})
-        EXPECT_THROW(Money::fromDouble(beyond), core::RuntimeError) << beyond;
-}
 
 // Abc Ltd, in its own currency 1, owing a sales invoice INV-5 of 120, a note XY-15 of a kind the
 // catalogue does not know and an opening invoice OI-11 of 60; paid in its currency and complete but for
@@ -128,7 +89,9 @@ TEST(Receipt, customerEquivalentIsTheReceivedAmountTimesTheFactor) {
         Receipt r;
         r.receivedText = received;
         if (factor) r.customerFactor = entry::Rate::of(factor->first, factor->second);
-        EXPECT_EQ(centsOf(r.customerEquivalent()), equivalent) << received;
+        const std::optional<Money> expected =
+            equivalent ? std::optional(Money::fromCents(*equivalent)) : std::nullopt;
+        EXPECT_EQ(r.customerEquivalent(), expected) << received;
     }
 }
 
@@ -255,37 +218,6 @@ TEST(ReceiptDates, runFromTheBackDaysOrTheDayAfterTheLastClosingToAsManyDaysAhea
                   std::pair(qint64(row.first), qint64(row.last)))
             << row.backDays << " back days, closing " << row.closing.value_or(999);
     }
-}
-
-// Each row: a document's amount, what other programs and the module's receipts settled on it, as the
-// database gives them (doubles, numeric texts), and what is open on it in hundredths, rounded once with
-// halves away from zero, as the lists show it and the guard at OK checks it.
-TEST(OpenBalance, isWorkedOutExactlyAndRoundedOnce) {
-    const struct {
-        QVariant amount, elsewhere, receipts;
-        qint64 cents;
-    } rows[] = {{100.0, 33.335, 0.0, 6667},
-                {100.0, 33.335, 66.67, -1},
-                {100.0, 33.335, 66.66, 1},
-                {0.3, 0.1, 0.2, 0},
-                {QStringLiteral("66.665"), QStringLiteral("0"), 0, 6667},
-                {QStringLiteral("-0.005"), 0.0, 0.0, -1},
-                {QStringLiteral("999999999999.99"), 0.0, QStringLiteral("0.004"), 99999999999999}};
-    for (const auto& row : rows) {
-        const entry::OpenBalance open{entry::ExactAmount::of(row.amount),
-                                      entry::ExactAmount::of(row.elsewhere), QString()};
-        EXPECT_EQ(open.shownAfter(row.receipts).cents(), row.cents) << row.amount.toString().toStdString();
-    }
-    const auto errorOf = [](const QVariant& value) {
-        try {
-            entry::ExactAmount::of(value);
-        } catch (const core::RuntimeError& error) {
-            return error.number();
-        }
-        return qint64(0);
-    };
-    EXPECT_EQ(errorOf(QVariant()), core::err::InvalidUseOfNull);
-    EXPECT_EQ(errorOf(QStringLiteral("12abc")), core::err::TypeMismatch);
 }
 
 } // namespace

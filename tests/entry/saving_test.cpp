@@ -2,6 +2,7 @@
 #include "entry/frminvoiceentry.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/userinput.h"
+#include "store/receiptsaving.h"
 #include "support/entrywindow.h"
 
 #include <QFile>
@@ -45,10 +46,14 @@ TEST_F(EntryWindowTest, nextNumberContinuesTheHighestUnderTheShopsPrefix) {
                 sql(filled("insert into LosDummyReceiptHeader (drShopid, drID, drNo) values (%1, %2, %3)",
                            otherShop ? 2 : 1, id, ado::quoted(c.stored[id - 1].mid(otherShop ? 2 : 0))));
             }
-            EXPECT_EQ(testing_support::outcome([&] {
-                          return entry.window.GenerateRecieptNo(entry.window.readHeaderFacts().prefix).number;
-                      }),
-                      c.next)
+            EXPECT_EQ(
+                testing_support::outcome([&] {
+                    return store::lockAndNumberReceipt(
+                               entry.window.adocon(), 1,
+                               store::readHeaderFacts(entry.window.adocon(), entry::savingCounter()).prefix)
+                        .number;
+                }),
+                c.next)
                 << c.stored.join(' ').toStdString();
         }
     });

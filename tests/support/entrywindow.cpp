@@ -69,8 +69,14 @@ void EntryWindowTest::onModal(forms::Form& form) {
         EntryControls controls(*entry);
         act_(controls);
         if (!entry->isShown()) return;
-        controls.cmdok.setEnabled(false);
+        // Closed as a cashier who keeps nothing: the question about unsaved changes, if any, is answered No
+        // and is no part of what the act showed.
+        const QString question = QStringLiteral("Save Changes?");
+        ui.standingAnswers[question] = forms::MsgResult::No;
+        const auto shown = std::ptrdiff_t(ui.messages.size());
         entry->unload();
+        ui.messages.erase(ui.messages.begin() + shown, ui.messages.end());
+        ui.standingAnswers.erase(question);
     } else {
         if (inDialog) inDialog(form);
         if (!form.isShown()) return;

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
-namespace shared {
+namespace core {
 
 using StatementValue = std::pair<QString, QString>;
 
@@ -14,4 +14,4 @@ using StatementValue = std::pair<QString, QString>;
 // parameters. A name without a value fails with error 5, so that no placeholder reaches the database.
 QString statement(const QString& text, std::initializer_list<StatementValue> values);
 
-} // namespace shared
+} // namespace core

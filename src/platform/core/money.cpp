@@ -1,22 +1,19 @@
-// Hundredths from texts and doubles, and back to text.
+// Hundredths from texts and back to text; exact amounts of the database, and rates between currencies.
 #include "money.h"
 
-#include "platform/core/conversions.h"
-#include "platform/core/runtimeerror.h"
+#include "conversions.h"
+#include "runtimeerror.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <string>
 
-namespace entry {
+namespace core {
 
 namespace {
 
 constexpr qsizetype MaxDecimals = 2;
 constexpr qsizetype MaxWholeDigits = 12;
-// A double's 15 significant digits: no amount the module computes has more whole digits than that.
-constexpr size_t MaxComputedWholeDigits = 15;
 
 bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
@@ -54,14 +51,17 @@ std::pair<QStringView, QStringView> aroundPoint(const QString& text) {
 
 } // namespace
 
-Money Money::fromDouble(double value, Halves halves) {
-    if (!std::isfinite(value)) throw core::RuntimeError::of(core::err::Overflow);
-    const core::DecimalNumber rounded =
-        core::DecimalNumber::fromDouble(value).rounded(int(MaxDecimals), halves);
-    const std::string whole = rounded.integerDigits();
-    if (whole.size() > MaxComputedWholeDigits) throw core::RuntimeError::of(core::err::Overflow);
-    const qint64 cents = centsOf(whole, rounded.fractionDigits());
-    return Money(rounded.isNegative() ? -cents : cents);
+Money Money::operator+(Money other) const {
+    qint64 sum = 0;
+    if (__builtin_add_overflow(cents_, other.cents_, &sum)) throw core::RuntimeError::of(core::err::Overflow);
+    return Money(sum);
+}
+
+Money Money::operator-(Money other) const {
+    qint64 difference = 0;
+    if (__builtin_sub_overflow(cents_, other.cents_, &difference))
+        throw core::RuntimeError::of(core::err::Overflow);
+    return Money(difference);
 }
 
 QString Money::text(QChar point) const {
@@ -69,6 +69,14 @@ QString Money::text(QChar point) const {
     const QString hundredths = QString::number(magnitude % 100).rightJustified(2, u'0');
     return (cents_ < 0 ? QStringLiteral("-") : QString()) + QString::number(magnitude / 100) + point +
            hundredths;
+}
+
+QString Money::shortestText(QChar point) const {
+    QString written = text(point);
+    while (written.endsWith(u'0'))
+        written.chop(1);
+    if (written.endsWith(point)) written.chop(1);
+    return written;
 }
 
 namespace {
@@ -193,6 +201,10 @@ Money Rate::convert(Money amount) const {
     return Money::fromCents(qint64(cents));
 }
 
+double Rate::storedValue() const {
+    return core::divide(numerator_.toDouble(), denominator_.toDouble());
+}
+
 bool isPlainNumber(const QString& text) {
     const auto [whole, decimals] = aroundPoint(text);
     return whole.size() + decimals.size() > 0 && allAsciiDigits(whole) && allAsciiDigits(decimals);
@@ -215,4 +227,4 @@ bool startsWithNonZero(const QString& text) {
     return core::leadingNumber(text) != 0;
 }
 
-} // namespace entry
+} // namespace core

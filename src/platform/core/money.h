@@ -1,38 +1,34 @@
-// An amount of money in exact hundredths: what the entry sums, compares and stores.
+// Amounts of money in exact hundredths, amounts of the database exactly, and rates between currencies: what
+// the module sums, compares, converts and stores, never through a double.
 #pragma once
 
-#include "platform/core/decimalnumber.h"
+#include "decimalnumber.h"
 
 #include <QString>
 #include <QVariant>
 #include <compare>
 #include <optional>
 
-namespace entry {
+namespace core {
 
 class Money {
 public:
     Money() = default;
     static Money fromCents(qint64 cents) { return Money(cents); }
-    // The double rounded to hundredths on its 15-digit decimal value: halves to even as the module rounds
-    // what it computes, or away from zero as its amount formats do. A value beyond 15 whole digits, or no
-    // number at all, is an overflow (error 6).
-    using Halves = core::DecimalNumber::Halves;
-    static Money fromDouble(double value, Halves halves = Halves::ToEven);
 
     qint64 cents() const { return cents_; }
     bool isZero() const { return cents_ == 0; }
-    double toDouble() const { return double(cents_) / 100; }
     // Two decimals after the given point, no thousands separator: "1234.50", "-0.25".
     QString text(QChar point = QLatin1Char('.')) const;
+    // The shortest text of the same value: no trailing zero decimals and no point without decimals ("12.5",
+    // "12").
+    QString shortestText(QChar point = QLatin1Char('.')) const;
 
     auto operator<=>(const Money&) const = default;
-    Money operator+(Money other) const { return Money(cents_ + other.cents_); }
-    Money operator-(Money other) const { return Money(cents_ - other.cents_); }
-    Money& operator+=(Money other) {
-        cents_ += other.cents_;
-        return *this;
-    }
+    // A sum or difference beyond the range of hundredths is an overflow (error 6), never a wrapped value.
+    Money operator+(Money other) const;
+    Money operator-(Money other) const;
+    Money& operator+=(Money other) { return *this = *this + other; }
 
 private:
     explicit Money(qint64 cents) : cents_(cents) {}
@@ -75,6 +71,8 @@ public:
     static Rate of(const QString& numerator, const QString& denominator);
     // The amount times the factor, to hundredths with halves to even; error 6 beyond range.
     Money convert(Money amount) const;
+    // The factor as a receipt stores it, in a floating-point column: the nearest double of the quotient.
+    double storedValue() const;
 
 private:
     core::DecimalNumber numerator_ = core::DecimalNumber::parse("1");
@@ -96,4 +94,4 @@ QString plainAmountRule();
 // Whether the number a typed text starts with (core::leadingNumber) is other than zero.
 bool startsWithNonZero(const QString& text);
 
-} // namespace entry
+} // namespace core
