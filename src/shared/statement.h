@@ -1,17 +1,12 @@
-// Statement texts written whole, with named values filled into them in one call.
+// Statement texts with named values filled in: the store's, named here for the windows above it that still
+// fill their own.
 #pragma once
 
-#include <QString>
-#include <initializer_list>
-#include <utility>
+#include "store/statement.h"
 
 namespace shared {
 
-using StatementValue = std::pair<QString, QString>;
-
-// The text with each ":name" (a colon and a name of letters, digits and underscores) replaced by the
-// value given for that name, exactly as given: the values are written into the text, they are not bound
-// parameters. A name without a value fails with error 5, so that no placeholder reaches the database.
-QString statement(const QString& text, std::initializer_list<StatementValue> values);
+using store::statement;
+using store::StatementValue;
 
 } // namespace shared

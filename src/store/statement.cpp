@@ -3,7 +3,7 @@
 
 #include "platform/core/runtimeerror.h"
 
-namespace shared {
+namespace store {
 
 namespace {
 
@@ -40,4 +40,4 @@ QString statement(const QString& text, std::initializer_list<StatementValue> val
     return filled;
 }
 
-} // namespace shared
+} // namespace store
