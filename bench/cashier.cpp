@@ -5,6 +5,7 @@
 #include "platform/forms/userinput.h"
 #include "platform/os/applicationfolder.h"
 #include "platform/suite/errordetails.h"
+#include "receiptregister/frmmaster.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,8 @@ void showRegister(const ado::ConnectionPtr& connection, int shopId, const Cashie
     backend.onMessage = cashier.onMessage;
     backend.onModal = [&](forms::Form& form) {
         if (auto* master = dynamic_cast<receiptregister::FrmMaster*>(&form)) {
-            cashier.inRegister(*master);
+            testing_support::RegisterControls controls(*master);
+            cashier.inRegister(controls);
             master->unload();
             return;
         }

@@ -5,7 +5,6 @@
 #include "entry/frmreceiptshop.h"
 #include "platform/ado/connection.h"
 #include "platform/forms/headlessbackend.h"
-#include "receiptregister/frmmaster.h"
 #include "support/windowcontrols.h"
 
 #include <QTemporaryDir>
@@ -31,7 +30,7 @@ void reportErrorsOnStderr(std::function<void()> count = nullptr);
 
 // What the cashier does while the register is open, and in each entry window it opens.
 struct Cashier {
-    std::function<void(receiptregister::FrmMaster&)> inRegister;
+    std::function<void(testing_support::RegisterControls&)> inRegister;
     std::function<void(testing_support::EntryControls&)> inEntry;
     std::function<forms::MsgResult(const forms::MessageBoxRequest&)> onMessage;
 };

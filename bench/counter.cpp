@@ -57,7 +57,7 @@ public:
         reportErrorsOnStderr([this] { ++report_.errors; });
         Cashier cashier;
         cashier.onMessage = [this](const forms::MessageBoxRequest& request) { return answer(request); };
-        cashier.inRegister = [this](receiptregister::FrmMaster& master) { saveAll(master); };
+        cashier.inRegister = [this](testing_support::RegisterControls& master) { saveAll(master); };
         cashier.inEntry = [this](testing_support::EntryControls& entry) { enterReceipt(entry); };
         showRegister(connection, BenchShop, cashier);
         return report_;
@@ -82,7 +82,7 @@ private:
         return forms::MsgResult::No;
     }
 
-    void saveAll(receiptregister::FrmMaster& master) {
+    void saveAll(testing_support::RegisterControls& master) {
         const std::clock_t cpuAtStart = std::clock();
         for (receipt_ = 0; receipt_ < order_.saves; ++receipt_) {
             saved_ = false;

@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     QElapsedTimer timer;
     backend.onModal = [&](forms::Form& form) {
         openSeconds = timer.nsecsElapsed() / 1e9;
-        rows = static_cast<receiptregister::FrmMaster&>(form).flexMaster.rows() - 1;
+        rows = static_cast<receiptregister::FrmMaster&>(form).grid().rows() - 1;
         form.unload();
     };
     forms::Runtime::setBackend(&backend);
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     component.dtProcessDate = QDateTime(QDate::currentDate(), QTime());
     timer.start();
     component.Show();
-    const QString gridQuery = component.frmMaster().strGridQuery;
+    const QString gridQuery = component.frmMaster().gridQuery();
     const double querySeconds = secondsToReadAll(connection, gridQuery);
     report(rows, openSeconds, querySeconds, readRaw(database, gridQuery));
     forms::Runtime::setBackend(nullptr);

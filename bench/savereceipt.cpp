@@ -71,7 +71,7 @@ Timings run(int receipts, const QString& server) {
             std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
         return forms::MsgResult::No;
     };
-    cashier.inRegister = [](receiptregister::FrmMaster& master) {
+    cashier.inRegister = [](testing_support::RegisterControls& master) {
         for (int save = 0; save < Saves; ++save)
             forms::user::click(master.cmdnew);
     };

@@ -26,7 +26,7 @@ receiptregister::FrmMaster& clsReceiptsShop::frmMaster() {
 
 void clsReceiptsShop::Show() {
     receiptregister::FrmMaster& master = frmMaster();
-    master.connection = adocon();
+    master.setConnection(adocon());
     shared::Session& s = shared::session();
     s.companyId = intCompanyID;
     s.shopId = intShopID;

@@ -14,7 +14,7 @@ void FrmMaster::CmdEdit_Click() {
         shared::Session& s = session();
         s.EntryMode = QStringLiteral("E");
         s.userAuditing->LoggedTime = QDateTime::currentDateTime();
-        entry::showStoredReceipt(connection,
+        entry::showStoredReceipt(connection_,
                                  flexMaster.textMatrix(flexMaster.row(), shared::gridcol::ReceiptId), *this);
         returnToList();
     });

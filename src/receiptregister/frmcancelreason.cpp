@@ -1,13 +1,11 @@
 // The deletion reason dialog: the reason's keys, OK and the close through the window frame.
 #include "frmcancelreason.h"
 
-#include "frmmaster.h"
 #include "platform/core/conversions.h"
 #include "platform/forms/runtime.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
-#include "shared/windows.h"
 
 namespace receiptregister {
 
@@ -18,11 +16,6 @@ namespace {
 const QString FormName = QStringLiteral("frmcancelreason");
 constexpr int ActiveWidthTwips = 6480;
 constexpr int ActiveHeightTwips = 915;
-
-// The reason goes back to the one register of the component, which Delete then reads.
-QString& cancellationReason() {
-    return shared::windows().get<FrmMaster>().CancellationReason;
-}
 } // namespace
 
 frmcancelreason::frmcancelreason()
@@ -45,12 +38,17 @@ void frmcancelreason::layOutControls() {
     cmdok.setTabIndex(1);
 }
 
+std::optional<QString> frmcancelreason::ask(forms::Form& owner) {
+    reason_.reset();
+    showModal(&owner);
+    return reason_;
+}
+
 void frmcancelreason::Form_Load() {
     trapped(name(), QStringLiteral("Form_Load"), [this] { session().formColor->Applyformcolor(*this); });
 }
 
 void frmcancelreason::Form_Activate() {
-    cancellationReason().clear();
     setSize(ActiveWidthTwips, ActiveHeightTwips);
     setCaption(QStringLiteral("Reason for deletion"));
 }
@@ -79,14 +77,14 @@ bool frmcancelreason::acceptReason() {
         txtcanreason.setFocus();
         return false;
     }
-    cancellationReason() = txtcanreason.text();
+    reason_ = txtcanreason.text();
     cmdok.setEnabled(false);
     return true;
 }
 
 // Closing through the frame with OK enabled counts as OK; OK itself disables the button before it
-// closes, so its own unload passes here without acting twice. Closed without a reason, the dialog leaves
-// the reason empty and Delete cancels nothing.
+// closes, so its own unload passes here without acting twice. Closed without a reason, the dialog gives no
+// reason back and Delete cancels nothing.
 void frmcancelreason::Form_QueryUnload(int& cancel, int unloadMode) {
     trapped(name(), QStringLiteral("Form_QueryUnload"), [this] {
         if (cmdok.enabled()) acceptReason();

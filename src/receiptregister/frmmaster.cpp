@@ -3,13 +3,13 @@
 
 #include "entry/entrycommands.h"
 #include "platform/core/conversions.h"
-#include "platform/core/statement.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/userinput.h"
 #include "shared/filecode.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/windows.h"
+#include "store/receiptregister.h"
 #include "store/shopdatabasecheck.h"
 
 namespace receiptregister {
@@ -18,12 +18,6 @@ using shared::session;
 using shared::trapped;
 
 namespace {
-const QString GridTable = QStringLiteral("LosDummyReceiptHeader");
-// The shop's receipts after the date bound, cancelled ones saying so.
-const char* const GridStatement =
-    "select drid,drno,drdate,customername,dramount, case drcancelled when 1 then 'Yes' when 0 then 'No' end "
-    "from :table,acustomermaster where drcustomerid = customerid and drdate>':bound' and drshopid=:shop "
-    "order by drid";
 constexpr int GridWidthTwips = 13200;
 } // namespace
 
@@ -107,33 +101,28 @@ void FrmMaster::Form_Load() {
 void FrmMaster::createSessionServices() {
     shared::Session& s = session();
     s.registerWindow = this;
-    if (connection) connection->setWaitingSign([] { return std::make_shared<forms::HourglassPointer>(); });
+    if (connection_) connection_->setWaitingSign([] { return std::make_shared<forms::HourglassPointer>(); });
     s.commonDb = suite::Factory::create<suite::ClsCommonDb>(suite::progid::CommonDb);
-    s.commonDb->adocon = connection;
+    s.commonDb->adocon = connection_;
     s.commonGen = suite::Factory::create<suite::ClsCommonGen>(suite::progid::CommonGen);
     s.formColor = suite::Factory::create<suite::ClsFormcolor>(suite::progid::FormColor);
-    s.formColor->adocon = connection;
+    s.formColor->adocon = connection_;
     s.userAuditing = suite::Factory::create<suite::ClsUserAuditing>(suite::progid::UserAuditing);
-    s.userAuditing->OpenObject(connection, s.companyId, s.shopId, s.userId, shared::ReceiptInterfaceId,
+    s.userAuditing->OpenObject(connection_, s.companyId, s.shopId, s.userId, shared::ReceiptInterfaceId,
                                QDateTime::currentDateTime());
 }
 
 void FrmMaster::loadRegister() {
     shared::Session& s = session();
-    store::checkShopDatabase(connection);
-    rightsRestricted_ = false;
-    RightsText.clear();
+    store::checkShopDatabase(connection_);
+    rights_.reset();
     s.formColor->Applyformcolor(*this);
     if (core::val(s.commonDb->fnreturnfield(QStringLiteral("aShops"), QStringLiteral("CounterLogin"),
                                             QStringLiteral("ShopId=") + QString::number(s.shopId))) == 1)
         s.CounterLoginEnabled = true;
-    DateBound = fnPopulateDate();
-    strGridTable = GridTable;
-    strGridQuery =
-        core::statement(GridStatement, {{"table", strGridTable},
-                                        {"bound", core::format(DateBound, QStringLiteral("yyyymmdd"))},
-                                        {"shop", QString::number(s.shopId)}});
-    GridPopulate(strGridQuery, strGridTable);
+    const QDateTime dateBound = fnPopulateDate();
+    strGridQuery_ = store::registerListing(dateBound, s.shopId);
+    GridPopulate(strGridQuery_, store::RegisterTable);
     UserRights();
     if (flexMaster.textMatrix(1, 1).isEmpty()) {
         CmdEdit.setEnabled(false);
@@ -141,16 +130,16 @@ void FrmMaster::loadRegister() {
         cmdUpdate.setEnabled(false);
     }
     shared::MarkCancelledRows();
-    selectLastRow();
+    selectRow(flexMaster.rows() - 1);
     flexMaster_SelChange();
     // The register opens with the arrow keys moving in the list.
     returnToList();
     firstActivation_ = true;
 }
 
-void FrmMaster::selectLastRow() {
-    flexMaster.setRow(flexMaster.rows() - 1);
-    flexMaster.setTopRow(flexMaster.row());
+void FrmMaster::selectRow(int row) {
+    flexMaster.setRow(row);
+    flexMaster.setTopRow(row);
     flexMaster.setCol(0);
     flexMaster.setColSel(flexMaster.cols() - 1);
 }
@@ -221,7 +210,7 @@ void FrmMaster::cmdnew_Click() {
     trapped(name(), QStringLiteral("cmdNew_Click"), [this] {
         session().EntryMode = QStringLiteral("N");
         session().userAuditing->LoggedTime = QDateTime::currentDateTime();
-        entry::enterNewReceipt(connection, *this);
+        entry::enterNewReceipt(connection_, *this);
         flexMaster_SelChange();
         returnToList();
     });

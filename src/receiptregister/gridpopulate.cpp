@@ -1,12 +1,11 @@
 // Filling the register grid, its column layout, sorting and search.
 #include "frmmaster.h"
 
-#include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/core/decimalnumber.h"
-#include "platform/core/statement.h"
 #include "platform/forms/runtime.h"
 #include "shared/reporterror.h"
+#include "store/receiptregister.h"
 
 namespace receiptregister {
 
@@ -24,9 +23,6 @@ bool sameLeadingNumber(const QString& first, const QString& second) {
     return a.digits() == b.digits() && a.decimalExponent() == b.decimalExponent() &&
            a.isNegative() == b.isNegative();
 }
-const char* const HeadersStatement =
-    "select tc.columnheader,tc.columnname from atables t,atablecolumns tc where t.tableid = tc.tableid and "
-    "tablename =':table'";
 } // namespace
 
 void FrmMaster::GridPopulate(const QString& sqlText, const QString& tableName) {
@@ -36,30 +32,33 @@ void FrmMaster::GridPopulate(const QString& sqlText, const QString& tableName) {
     flexMaster.setColWidth(0, 960);
     flexMaster.setCols(1);
     flexMaster.setRows(2);
-    ado::Recordset rs;
-    rs.open(sqlText, connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
-    const int fields = rs.fieldCount();
-    flexMaster.setCols(fields);
-    std::vector<int> lengths(fields, 0);
-    // A text the same as the one above it (a yes or no, the date of a day's receipts) is kept once for
-    // both cells: a long register takes less memory, and reading a column down stays in the cache.
-    std::vector<QString> above(fields);
-    for (int row = 1; !rs.eof(); rs.moveNext(), ++row) {
-        if (row > 1) flexMaster.setRows(row + 1);
-        for (int i = 0; i < fields; ++i) {
-            QString text = core::trimBlanks(core::nullAsEmpty(rs.field(i)));
-            if (text == above[i])
-                text = above[i];
-            else
-                above[i] = text;
-            flexMaster.setTextMatrix(row, i, text);
-            lengths[i] = std::max(lengths[i], int(text.size()));
-        }
-    }
+    std::vector<int> lengths;
+    fillRows(sqlText, lengths);
     FormatColumns(tableName, lengths);
     flexMaster.setColWidth(0, 0);
     flexMaster.setColWidth(2, 2500);
-    rs.close();
+}
+
+// A text the same as the one above it (a yes or no, the date of a day's receipts) is kept once for both
+// cells: a long register takes less memory, and reading a column down stays in the cache.
+void FrmMaster::fillRows(const QString& sqlText, std::vector<int>& lengths) {
+    std::vector<QString> above;
+    int row = 0;
+    store::readListing(
+        connection_, sqlText,
+        [&](int columns) {
+            flexMaster.setCols(columns);
+            lengths.assign(columns, 0);
+            above.assign(columns, QString());
+        },
+        [&](const std::vector<QString>& cells) {
+            if (++row > 1) flexMaster.setRows(row + 1);
+            for (int i = 0; i < int(cells.size()); ++i) {
+                if (cells[i] != above[i]) above[i] = cells[i];
+                flexMaster.setTextMatrix(row, i, above[i]);
+                lengths[i] = std::max(lengths[i], int(above[i].size()));
+            }
+        });
 }
 
 void FrmMaster::FormatColumns(const QString& tableName, std::vector<int>& lengths) {
@@ -70,19 +69,17 @@ void FrmMaster::FormatColumns(const QString& tableName, std::vector<int>& length
     widenColumns(lengths, headerRows);
     auto gridSetting = suite::Factory::create<suite::ClsMasterGridSetting>(suite::progid::MasterGridSetting);
     gridSetting->fnGridSettings(core::toInt16(session().userId), core::toInt16(session().companyId),
-                                flexMaster, connection);
+                                flexMaster, connection_);
     flexMaster.setRow(flexMaster.rows() - 1);
     flexMaster.setTopRow(flexMaster.row());
 }
 
 // Header texts from atablecolumns: the first row (the hidden id) is skipped.
 void FrmMaster::fillHeaders(const QString& tableName, std::vector<int>& lengths, int& headerRows) {
-    ado::Recordset rs;
-    rs.open(core::statement(HeadersStatement, {{"table", tableName}}), connection);
-    headerRows = int(rs.recordCount());
-    if (!rs.eof()) rs.moveNext();
-    for (int column = 1; !rs.eof(); rs.moveNext(), ++column) {
-        const QString header = core::nullAsEmpty(rs.field(QStringLiteral("columnheader")));
+    const QStringList headers = store::columnHeaders(connection_, tableName);
+    headerRows = int(headers.size());
+    for (int column = 1; column < headerRows; ++column) {
+        const QString& header = headers[column];
         if (column < flexMaster.cols()) flexMaster.setTextMatrix(0, column, header);
         for (forms::ComboBox* combo : {&cboColNames, &cboSearch}) {
             combo->addItem(header);
@@ -90,7 +87,6 @@ void FrmMaster::fillHeaders(const QString& tableName, std::vector<int>& lengths,
         }
         if (column < int(lengths.size())) lengths[column] = std::max(lengths[column], int(header.size()));
     }
-    rs.close();
 }
 
 void FrmMaster::widenColumns(const std::vector<int>& lengths, int headerRows) {

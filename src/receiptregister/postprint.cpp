@@ -8,6 +8,7 @@
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/windows.h"
+#include "store/receiptregister.h"
 
 namespace receiptregister {
 
@@ -28,7 +29,7 @@ void FrmMaster::cmdUpdate_Click() {
                                    session().msgboxCaption, forms::DefaultButton2) == forms::MsgResult::No)
             return;
         shared::windows().get<output::frmStatus>().showModal(this);
-        GridPopulate(strGridQuery, strGridTable);
+        GridPopulate(strGridQuery_, store::RegisterTable);
         // The reloaded grid marks its cancelled receipts again, as after loading, and its selection takes
         // the colour of the row it now stands on.
         shared::MarkCancelledRows();

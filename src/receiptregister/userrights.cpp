@@ -2,10 +2,10 @@
 #include "frmmaster.h"
 #include "shared/registergrid.h"
 
-#include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
-#include "platform/core/statement.h"
 #include "shared/reporterror.h"
+#include "store/receiptcancellation.h"
+#include "store/receiptregister.h"
 
 namespace receiptregister {
 
@@ -13,22 +13,11 @@ using shared::session;
 
 namespace {
 const QString AdminRights = QStringLiteral("ADMIN");
-const char* const RightsStatement =
-    "select functionrights from louserrights where userid = :user and interfaceid = :interface";
 } // namespace
 
 void FrmMaster::UserRights() {
-    ado::Recordset rs;
-    rs.open(core::statement(RightsStatement, {{"user", QString::number(session().userId)},
-                                              {"interface", QString::number(shared::ReceiptInterfaceId)}}),
-            connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
-    if (rs.eof()) {
-        rs.close();
-        return;
-    }
-    rightsRestricted_ = true;
-    RightsText = core::nullAsEmpty(rs.field(QStringLiteral("FunctionRights")));
-    rs.close();
+    rights_ = store::screenRights(connection_, session().userId, shared::ReceiptInterfaceId);
+    if (!rights_) return;
     cmdnew.setEnabled(fnUserRights(QStringLiteral("N")));
     CmdEdit.setEnabled(fnUserRights(QStringLiteral("E")));
     CmdDelete.setEnabled(fnUserRights(QStringLiteral("D")));
@@ -41,11 +30,11 @@ void FrmMaster::UserRights() {
 // New and Delete by accident of its spelling.
 bool FrmMaster::fnUserRights(const QString& letter) {
     try {
-        if (!rightsRestricted_) return true;
+        if (!rights_) return true;
         const QString wanted = core::trimBlanks(letter).toUpper();
-        RightsText = core::trimBlanks(RightsText).toUpper();
-        if (RightsText == AdminRights) return false;
-        return !wanted.isEmpty() && RightsText.contains(wanted, Qt::CaseSensitive);
+        *rights_ = core::trimBlanks(*rights_).toUpper();
+        if (*rights_ == AdminRights) return false;
+        return !wanted.isEmpty() && rights_->contains(wanted, Qt::CaseSensitive);
     } catch (const core::RuntimeError& error) {
         session().UserName = core::nullAsEmpty(session().commonDb->fnreturnfield(
             QStringLiteral("lousers"), QStringLiteral("username"),
@@ -95,16 +84,10 @@ void FrmMaster::enterCell() {
     cmdPrint.setEnabled(fnUserRights(QStringLiteral("P")));
 }
 
-// A receipt older than the shop's cancellation window (futureint days before the process date)
-// can no longer be cancelled.
 bool FrmMaster::deleteAllowedByDate() const {
-    const int days = core::toInt32(
-        session().commonDb->fnreturnfield(QStringLiteral("ashops"), QStringLiteral("futureint"),
-                                          QStringLiteral(" shopid=") + QString::number(session().shopId)));
-    const QString cutOff = core::format(session().processDate.addDays(-days), QStringLiteral("yyyy/mm/dd"));
-    const QString receiptDate = core::format(
-        flexMaster.textMatrix(flexMaster.row(), shared::gridcol::ReceiptDate), QStringLiteral("yyyy/mm/dd"));
-    return !(cutOff > receiptDate);
+    return store::withinCancellationWindow(
+        *session().commonDb, session().shopId, session().processDate,
+        flexMaster.textMatrix(flexMaster.row(), shared::gridcol::ReceiptDate));
 }
 
 void FrmMaster::flexMaster_SelChange() {

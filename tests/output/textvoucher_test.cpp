@@ -328,7 +328,7 @@ TEST_F(Voucher, toPrinterFromTheRegisterViewsNothingAndLeavesNoEntryWindowLoaded
     database.connection()->setCommandTimeout(30);
     ui.backend.onModal = [](forms::Form& form) {
         if (auto* master = dynamic_cast<receiptregister::FrmMaster*>(&form)) {
-            forms::user::click(master->cmdPrint);
+            forms::user::click(testing_support::RegisterControls(*master).cmdPrint);
             EXPECT_FALSE(shared::windows().get<frmReceiptShop>().isLoaded());
             master->unload();
         } else if (auto* dialog = dynamic_cast<output::frmPrint*>(&form)) {

@@ -58,7 +58,7 @@ TEST_P(BadDatabaseTest, saysOnceWhichDatabaseAndWhyAndOffersOnlyClose) {
     component.setAdocon(connection);
     QStringList enabled;
     ui.backend.onModal = [&](forms::Form& form) {
-        auto& master = dynamic_cast<FrmMaster&>(form);
+        testing_support::RegisterControls master(dynamic_cast<FrmMaster&>(form));
         for (forms::CommandButton* command : {&master.cmdnew, &master.CmdEdit, &master.CmdDelete,
                                               &master.cmdUpdate, &master.cmdPrint, &master.CmdClose})
             if (command->enabled()) enabled << command->caption();

@@ -20,8 +20,10 @@
 namespace {
 
 using receiptregister::FrmMaster;
+using testing_support::controlNamed;
 using testing_support::Engine;
 using testing_support::EntryControls;
+using testing_support::RegisterControls;
 namespace user = forms::user;
 
 // Beyond the shared shop: Abc Ltd owes INV-5 (120, RC-1 settled 10 of it) and the opening invoice OI-11
@@ -88,7 +90,7 @@ private:
 // What the user does in the register and in the entry window New opens, pressing the action's button.
 struct Action {
     const char* name;
-    std::function<void(Counter&, FrmMaster&)> inRegister;
+    std::function<void(Counter&, RegisterControls&)> inRegister;
     std::function<void(Counter&, EntryControls&)> inEntry;
     // A posting run disables Post Ledgers whatever its outcome: the user opens the register again.
     bool pressedAgainInPlace;
@@ -158,14 +160,15 @@ void Counter::firstPress(forms::CommandButton& button) {
 // a failed posting until the user closes it.
 void Counter::onModal(forms::Form& form) {
     if (auto* master = dynamic_cast<FrmMaster*>(&form)) {
-        action_.inRegister(*this, *master);
+        RegisterControls controls(*master);
+        action_.inRegister(*this, controls);
     } else if (auto* entryWindow = dynamic_cast<entry::frmReceiptShop*>(&form)) {
         EntryControls entry(*entryWindow);
         action_.inEntry(*this, entry);
         if (entryWindow->isShown()) entry.cmdok.setEnabled(false);
     } else if (auto* reason = dynamic_cast<receiptregister::frmcancelreason*>(&form)) {
-        user::type(reason->txtcanreason, QStringLiteral("Wrong customer"));
-        user::click(reason->cmdok);
+        user::type(controlNamed<forms::TextBox>(*reason, "txtcanreason"), QStringLiteral("Wrong customer"));
+        user::click(controlNamed<forms::CommandButton>(*reason, "cmdok"));
     }
     if (form.isShown()) form.unload();
 }
@@ -183,21 +186,25 @@ void settleTwoDocuments(EntryControls& entry) {
 }
 
 const Action Actions[] = {
-    {"save", [](Counter&, FrmMaster& master) { user::click(master.cmdnew); },
+    {"save", [](Counter&, RegisterControls& master) { user::click(master.cmdnew); },
      [](Counter& counter, EntryControls& entry) {
          settleTwoDocuments(entry);
          counter.press(entry.cmdok);
      },
      true, 20},
     {"cancel",
-     [](Counter& counter, FrmMaster& master) {
+     [](Counter& counter, RegisterControls& master) {
          user::clickCell(master.flexMaster, 1, 1);
          counter.press(master.CmdDelete);
      },
      {},
      true,
      5},
-    {"post", [](Counter& counter, FrmMaster& master) { counter.press(master.cmdUpdate); }, {}, false, 4}};
+    {"post",
+     [](Counter& counter, RegisterControls& master) { counter.press(master.cmdUpdate); },
+     {},
+     false,
+     4}};
 
 class Fault : public ::testing::TestWithParam<std::tuple<Action, Engine>> {
 protected:
@@ -340,11 +347,11 @@ QByteArray errorLog() {
 // log keeps each failure with its window and procedure; New leaves no empty entry window open.
 TEST(StoppedServer, isToldOnceACommandWhileTheLogKeepsEveryProcedure) {
     const struct {
-        forms::CommandButton FrmMaster::*command;
+        const char* command;
         QStringList opened; // the windows the command shows
         QStringList logged; // window and procedure of each failure
-    } cases[] = {{&FrmMaster::cmdnew, {}, {"frmReceiptShop\tForm_Load "}},
-                 {&FrmMaster::cmdUpdate,
+    } cases[] = {{"cmdnew", {}, {"frmReceiptShop\tForm_Load "}},
+                 {"cmdUpdate",
                   {"frmStatus"},
                   {"frmStatus\tForm_Load", "frmStatus\tupdateledgers ", "FrmMaster\tflexMaster_EnterCell",
                    "FrmMaster\tcmdUpdate_Click "}}};
@@ -364,8 +371,8 @@ TEST(StoppedServer, isToldOnceACommandWhileTheLogKeepsEveryProcedure) {
                 return;
             }
             server.reset();
-            user::click(master->*c.command);
-            user::click(master->CmdClose);
+            user::click(controlNamed<forms::CommandButton>(*master, c.command));
+            user::click(controlNamed<forms::CommandButton>(*master, "CmdClose"));
         };
         const qsizetype logStart = errorLog().size();
         counter.component.Show();

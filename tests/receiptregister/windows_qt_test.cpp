@@ -65,7 +65,7 @@ protected:
 TEST_F(WindowsQtTest, registerGridsLastColumnFillsAWideWindow) {
     inRegister([this](QWidget& window) {
         auto& view = child<QTableView>(window, "flexMaster");
-        const forms::Grid& grid = component.frmMaster().flexMaster;
+        const forms::Grid& grid = component.frmMaster().grid();
         const int last = grid.cols() - 1, lastWidth = grid.colWidth(last);
         window.resize(1300, 600);
         QApplication::processEvents();

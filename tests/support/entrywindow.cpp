@@ -63,7 +63,7 @@ void EntryWindowTest::inEntry(const std::function<void(EntryControls&)>& act) {
 
 void EntryWindowTest::onModal(forms::Form& form) {
     if (auto* master = dynamic_cast<receiptregister::FrmMaster*>(&form)) {
-        forms::user::click(master->cmdnew);
+        forms::user::click(RegisterControls(*master).cmdnew);
         master->unload();
     } else if (auto* entry = dynamic_cast<entry::frmReceiptShop*>(&form)) {
         EntryControls controls(*entry);

@@ -1,11 +1,12 @@
-// The controls of the entry window and the settle dialog, found by the names the windows give them, as a
-// scenario finds them: the windows keep their controls to themselves.
+// The controls of the register, the reason dialog, the entry window and the settle dialog, found by the names
+// the windows give them, as a scenario finds them: the windows keep their controls to themselves.
 #pragma once
 
 #include "entry/frminvoiceentry.h"
 #include "entry/frmreceiptshop.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/combobox.h"
+#include "platform/forms/grid.h"
 #include "platform/forms/listview.h"
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/textcontrols.h"
@@ -16,6 +17,19 @@ template <class C> C& controlNamed(forms::Form& window, const char* name) {
     if (auto* control = dynamic_cast<C*>(window.findControl(QString::fromLatin1(name)))) return *control;
     throw core::RuntimeError(core::err::ItemNotFound, window.name() + QStringLiteral(" has no ") + name);
 }
+
+struct RegisterControls {
+    explicit RegisterControls(forms::Form& registerWindow) : window(registerWindow) {}
+
+    forms::Form& window;
+    forms::Grid& flexMaster = controlNamed<forms::Grid>(window, "flexMaster");
+    forms::CommandButton& cmdnew = controlNamed<forms::CommandButton>(window, "cmdnew");
+    forms::CommandButton& CmdEdit = controlNamed<forms::CommandButton>(window, "CmdEdit");
+    forms::CommandButton& CmdDelete = controlNamed<forms::CommandButton>(window, "CmdDelete");
+    forms::CommandButton& cmdUpdate = controlNamed<forms::CommandButton>(window, "cmdUpdate");
+    forms::CommandButton& cmdPrint = controlNamed<forms::CommandButton>(window, "cmdPrint");
+    forms::CommandButton& CmdClose = controlNamed<forms::CommandButton>(window, "CmdClose");
+};
 
 struct EntryControls {
     explicit EntryControls(entry::frmReceiptShop& entryWindow) : window(entryWindow) {}
