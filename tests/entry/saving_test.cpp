@@ -1,8 +1,10 @@
-// The checks OK makes in order, the next receipt number, the focus, what fields take, the dialog's file.
+// The checks OK makes in order, the next receipt number, the focus, what fields take, the dialog's file,
+// the key a save is stored under.
 #include "entry/frminvoiceentry.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/userinput.h"
 #include "store/receiptsaving.h"
+#include "store/savekeys.h"
 #include "support/entrywindow.h"
 
 #include <QFile>
@@ -104,7 +106,13 @@ const struct Step {
          settle(e, 4000, 0);
          received(e, -1, "");
      }},
-    {"Select the Received Amount Currency ", "cboCurrency", [](auto& e) { received(e, 0, ""); }},
+    {"Select the Received Amount Currency ", "cboCurrency",
+     [](auto& e) {
+         received(e, 0, "");
+         e.txtExchangeRate.setText("15,42");
+     }},
+    {"Exchange Rate must be a number such as 15.42", "txtExchangeRate",
+     [](auto& e) { e.txtExchangeRate.setText("15.42"); }},
     {"Enter Received Amount ", "txtrecamount", [](auto& e) { received(e, 0, "40.01"); }},
     // In another currency the settled total must equal the customer-equivalent amount: 5 dollars, 77.1.
     {"Received amount and settled amount should be same", "txtrecamount",
@@ -209,6 +217,28 @@ TEST_F(Focus, goesWhereTheUserTypesNextAndEachFieldTakesTheKeysItAllows) {
     });
     EXPECT_EQ(ui.messageTexts(), QStringList{"Settling Amount cannot be greater than Bill Amount"});
     EXPECT_EQ(typedInto, std::size(fields));
+}
+
+// The key a save stored finds its receipt: the one of the session's shop, whatever the other ids are.
+TEST_F(EntryWindowTest, theSaveKeyFindsTheReceiptOfTheSessionsShop) {
+    sql("insert into ashops (shopid, companyid, departmentid, shopname, CounterLogin, futureint) values (2, "
+        "1, 1, "
+        "'Second Shop', 0, 0)");
+    sql("insert into LOsSettings (shopid, sNoofBackDays) values (2, 7)");
+    sql("insert into ashopcustomerdetails (shopid, customerid) values (2, 1)");
+    component.intShopID = 2;
+    ui.standingAnswers["Do you want to print Voucher"] = forms::MsgResult::No;
+    inEntry([&](EntryControls& entry) {
+        user::click(entry.optadvance);
+        pick(entry.cboCustomer, "Abc Ltd");
+        texts(entry, "BML", "rent", "CASH");
+        received(entry, 0, "50");
+        user::click(entry.cmdok);
+    });
+    const auto saved =
+        store::receiptSavedUnder(database.connection(), scalar("select skKey from LosReceiptSaveKey"));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->number, scalar("select drNo from LosDummyReceiptHeader where drShopid = 2"));
 }
 
 // The Qt view binds the settle dialog's controls to the widgets of its window file by name: each control

@@ -15,6 +15,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 #include <QUuid>
 
 namespace {
@@ -71,6 +72,8 @@ public:
 
     // Done just before the first press, to the line or the server: a fault of its own.
     std::function<void()> beforeFirstPress;
+    // Done after the first press, which is then pressed again whatever it left.
+    std::function<void()> beforeSecondPress;
     long statements = 0; // reaching the engine during the first press
     QStringList errorsOfFirstPress;
     QStringList before, afterFirstPress, afterSecondPress;
@@ -151,7 +154,10 @@ void Counter::firstPress(forms::CommandButton& button) {
     for (size_t i = errorsBefore; i < ui.errors.size(); ++i)
         errorsOfFirstPress << ui.errors[i].description;
     const bool faulted = failAt_ || beforeFirstPress;
-    if (!faulted || !action_.pressedAgainInPlace || afterFirstPress != before) return;
+    if (beforeSecondPress)
+        beforeSecondPress();
+    else if (!faulted || !action_.pressedAgainInPlace || afterFirstPress != before)
+        return;
     ASSERT_TRUE(button.visible() && button.enabled()) << "the window is left unusable";
     press(button);
 }
@@ -335,6 +341,36 @@ TEST(BrokenLine, endsTheSaveWithOneReceiptAndTellsWhetherItWasStored) {
                                                                              : counter.afterSecondPress),
                   "");
     }
+}
+
+// The line broke with the commit sent, and the server refused the counter until after OK was pressed again:
+// that OK tells the receipt the first one stored, under the same save key, and stores no second one.
+TEST(BrokenLine, refusedUntilOkIsPressedAgainFindsTheReceiptTheFirstOkStored) {
+    Counter clean(Engine::Server, Actions[0], 0);
+    clean.database.requireConnection();
+    if (IsSkipped()) return;
+    clean.run();
+    const auto proxy = proxyToTestServer();
+    Counter counter(Engine::Server, Actions[0], 0);
+    const QString login = counterRole(counter), role = login.section(';', 0, 0).section('=', 1);
+    counter.connectAs(shopDatabase(counter, through(*proxy) + u';' + login));
+    counter.beforeFirstPress = [&] {
+        proxy->dropAfterForwarding("commit");
+        counter.sql("alter role " + role + " nologin");
+    };
+    counter.beforeSecondPress = [&] {
+        counter.sql("alter role " + role + " login");
+        QThread::msleep(2000); // a reopening that failed is tried again only after a while
+    };
+    counter.run();
+    EXPECT_EQ(
+        counter.ui.messageTexts(),
+        QStringList({filled("The database server cannot be reached: connection to server at \"127.0.0.1\", "
+                            "port %1 failed: FATAL:  role \"%2\" is not permitted to log in; the entry is "
+                            "kept, try again",
+                            proxy->port(), role),
+                     "Receipt RC-3 was saved", "Do you want to print Voucher"}));
+    EXPECT_EQ(testing_support::rowDifferences(clean.afterFirstPress, counter.afterSecondPress), "");
 }
 
 // What the error log file holds so far.

@@ -26,8 +26,9 @@ TEST(PlainAmount, readsDigitsWithOnePointAndUpToTwoDecimalsAsExactHundredths) {
     for (const auto& [text, cents] : read)
         EXPECT_EQ(centsOf(core::plainAmount(text)), cents) << text;
     // Digits of other scripts (Arabic-Indic three, fullwidth seven) are no digits.
-    for (const char* text : {"", ".", "5,000", "12,50", "12abc", " 5 0", "50 ", "1.2.3", "-50", "+50",
-                             "0.001", "1e308", "1000000000000", "1\u0663", "\uff17"})
+    for (const char* text :
+         {"", ".", "5,000", "12,50", "12abc", " 5 0", "50 ", "1.2.3", "-50", "+50", "0.001", "1e308",
+          "1000000000000", "1\u0663", "\uff17", "12.3x", "12.a5", "1.\u0663"})
         EXPECT_EQ(core::plainAmount(QString::fromUtf8(text)), std::nullopt) << text;
 }
 

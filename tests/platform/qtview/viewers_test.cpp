@@ -30,7 +30,8 @@ TEST(TextViewer, showsTheFileWithoutPrinterCodesAndPrintsIt) {
          {std::pair<QByteArray, QString>{"RECEIPT\r\n12.50\r\n", "RECEIPT\n12.50\n"},
           {"Total \xA3 5", "Total \u00A3 5"},
           {"Total \xC2\xA3 5", "Total \u00A3 5"},
-          {"\x0E\x0FShop\tA\r\n\x1B@\x1BG\x1B-1Bold\x1B\r\n\x0C\r\n", "Shop\tA\nBold\n\n"}}) {
+          {"\x0E\x0FShop\tA\r\n\x1B@\x1BG\x1B-1Bold\x1B\r\n\x0C\r\n", "Shop\tA\nBold\n\n"},
+          {"Line\x1B-\r\nEnd\x1BW\r\n", "Line\nEnd\n"}}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
