@@ -4,8 +4,8 @@
 #include "component/clsreceiptsshop.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/applicationfolder.h"
-#include "platform/suite/errordetails.h"
 #include "receiptregister/frmmaster.h"
+#include "shared/services/errordetails.h"
 
 #include <QDir>
 #include <QFile>

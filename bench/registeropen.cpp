@@ -7,9 +7,9 @@
 #include "platform/core/conversions.h"
 #include "platform/forms/form.h"
 #include "platform/forms/headlessbackend.h"
-#include "platform/suite/errordetails.h"
 #include "rawengine.h"
 #include "receiptregister/frmmaster.h"
+#include "shared/services/errordetails.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

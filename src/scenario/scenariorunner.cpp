@@ -14,7 +14,7 @@
 #include "platform/forms/userinput.h"
 #include "platform/os/outputevents.h"
 #include "platform/os/userregional.h"
-#include "platform/suite/errordetails.h"
+#include "shared/services/errordetails.h"
 
 namespace scenario {
 

@@ -6,7 +6,7 @@
 
 #include "platform/forms/runtime.h"
 #include "platform/os/outputevents.h"
-#include "platform/suite/errordetails.h"
+#include "shared/services/errordetails.h"
 
 namespace scenario {
 namespace {

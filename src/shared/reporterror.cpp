@@ -1,8 +1,8 @@
 // Reports trapped errors through the suite's error log.
 #include "reporterror.h"
 
-#include "platform/suite/servicesinterfaces.h"
 #include "session.h"
+#include "shared/services/servicesinterfaces.h"
 
 namespace shared {
 

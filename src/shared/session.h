@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/ado/connection.h"
-#include "platform/suite/servicesinterfaces.h"
+#include "shared/services/servicesinterfaces.h"
 #include "store/receiptnumbering.h"
 
 #include <QDateTime>

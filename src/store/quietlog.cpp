@@ -2,7 +2,7 @@
 #include "quietlog.h"
 
 #include "platform/core/runtimeerror.h"
-#include "platform/suite/servicesinterfaces.h"
+#include "shared/services/servicesinterfaces.h"
 
 namespace store {
 

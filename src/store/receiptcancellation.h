@@ -2,7 +2,7 @@
 // reason and its audit entry.
 #pragma once
 
-#include "platform/suite/servicesinterfaces.h"
+#include "shared/services/servicesinterfaces.h"
 
 #include <QDateTime>
 #include <QString>

@@ -13,7 +13,7 @@
 #include "platform/forms/textcontrols.h"
 #include "platform/os/applicationfolder.h"
 #include "platform/os/outputevents.h"
-#include "platform/suite/errordetails.h"
+#include "shared/services/errordetails.h"
 
 #include <QFile>
 #include <QTemporaryDir>

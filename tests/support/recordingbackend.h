@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/forms/headlessbackend.h"
-#include "platform/suite/errordetails.h"
+#include "shared/services/errordetails.h"
 
 #include <QStringList>
 #include <deque>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "component/clsreceiptsshop.h"
-#include "platform/suite/servicesinterfaces.h"
+#include "shared/services/servicesinterfaces.h"
 #include "shared/session.h"
 
 namespace testing_support {

@@ -6,8 +6,8 @@
 #include "platform/forms/grid.h"
 #include "platform/forms/headlessbackend.h"
 #include "platform/forms/textcontrols.h"
-#include "platform/suite/realservices.h"
-#include "platform/suite/servicesinterfaces.h"
+#include "shared/services/realservices.h"
+#include "shared/services/servicesinterfaces.h"
 #include "support/testdatabase.h"
 
 #include <gtest/gtest.h>
