@@ -4,12 +4,12 @@
 #include "entry/invoicelists.h"
 #include "platform/ado/connectionstring.h"
 #include "platform/ado/driver.h"
-#include "platform/ado/faultinjection.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/applicationfolder.h"
 #include "receiptregister/frmcancelreason.h"
 #include "receiptregister/frmmaster.h"
 #include "support/entrywindow.h"
+#include "support/faultinjection.h"
 #include "support/faultproxy.h"
 #include "support/tablesnapshot.h"
 
@@ -81,7 +81,7 @@ public:
 private:
     const Action& action_;
     long failAt_;
-    std::shared_ptr<ado::InjectedFault> fault_;
+    std::shared_ptr<testing_support::InjectedFault> fault_;
     ado::ConnectionPtr ownConnection_;
     int presses_ = 0;
 
@@ -109,7 +109,7 @@ Counter::Counter(Engine engine, const Action& action, long failAt)
     if (!database.connection()) return;
     for (const char* row : Rows)
         sql(row);
-    fault_ = ado::injectFault(*database.connection());
+    fault_ = testing_support::injectFault(*database.connection());
     ui.standingAnswers = {{"Do you want to print Voucher", forms::MsgResult::No},
                           {"Are you sure you want to Delete the entry of - RC-1 ?", forms::MsgResult::Yes},
                           {"Posted entries cannot be deleted or modified\r\nAre you sure you want to Post "
@@ -128,7 +128,7 @@ void Counter::connectAs(const QString& connectionString) {
     ownConnection_ = ado::Connection::create();
     ownConnection_->open(connectionString);
     component.setAdocon(ownConnection_);
-    fault_ = ado::injectFault(*ownConnection_);
+    fault_ = testing_support::injectFault(*ownConnection_);
 }
 
 void Counter::run() {

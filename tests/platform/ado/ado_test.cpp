@@ -6,11 +6,11 @@
 #include "platform/ado/dialect/selectall.h"
 #include "platform/ado/dialect/token.h"
 #include "platform/ado/driver.h"
-#include "platform/ado/faultinjection.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/transaction.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
+#include "support/faultinjection.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -789,7 +789,7 @@ TEST_P(AdoTest, anInjectedFaultFailsExactlyTheStatementAskedFor) {
         runProcedure("spAdd", {10, 1});
         transaction.commit();
     };
-    const std::shared_ptr<ado::InjectedFault> fault = ado::injectFault(*connection);
+    const std::shared_ptr<testing_support::InjectedFault> fault = testing_support::injectFault(*connection);
     work();
     EXPECT_EQ(fault->statements, 4);
     EXPECT_EQ(committed(), "1; 2; 10; 11");

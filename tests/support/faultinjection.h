@@ -1,11 +1,11 @@
 // A fault put in front of a connection's engine: one statement fails on purpose, the others run.
 #pragma once
 
-#include "connection.h"
+#include "platform/ado/connection.h"
 
 #include <memory>
 
-namespace ado {
+namespace testing_support {
 
 // The statements that reached the engine since the fault was put in, and the one that fails.
 struct InjectedFault {
@@ -19,6 +19,6 @@ struct InjectedFault {
 // neither the transaction calls nor native scripts) are counted, and the `failAt`-th fails with DbFailure
 // instead of running. The fault returned stays readable and may be changed (another statement to fail, the
 // count set back) while the connection lives; error 3704 when the connection is not open.
-std::shared_ptr<InjectedFault> injectFault(Connection& connection, long failAt = 0);
+std::shared_ptr<InjectedFault> injectFault(ado::Connection& connection, long failAt = 0);
 
-} // namespace ado
+} // namespace testing_support

@@ -1,20 +1,20 @@
 // The driver that counts the statements passed on to the engine's driver and fails the one asked for.
 #include "faultinjection.h"
 
-#include "driver.h"
+#include "platform/ado/driver.h"
 #include "platform/core/runtimeerror.h"
 
-namespace ado {
+namespace testing_support {
 
 namespace {
 
-class FaultInjectingDriver : public Driver {
+class FaultInjectingDriver : public ado::Driver {
 public:
-    FaultInjectingDriver(std::unique_ptr<Driver> engine, std::shared_ptr<InjectedFault> fault)
+    FaultInjectingDriver(std::unique_ptr<ado::Driver> engine, std::shared_ptr<InjectedFault> fault)
         : engine_(std::move(engine)), fault_(std::move(fault)) {}
 
     QString name() const override { return engine_->name(); }
-    void open(const ConnectionString& target) override { engine_->open(target); }
+    void open(const ado::ConnectionString& target) override { engine_->open(target); }
     void close() override { engine_->close(); }
     void setTimeout(int seconds) override { engine_->setTimeout(seconds); }
     void setLockTimeout(int seconds) override { engine_->setLockTimeout(seconds); }
@@ -28,7 +28,7 @@ public:
         countStatement();
         return engine_->execute(sql);
     }
-    std::unique_ptr<Cursor> query(const QString& sql) override {
+    std::unique_ptr<ado::Cursor> query(const QString& sql) override {
         countStatement();
         return engine_->query(sql);
     }
@@ -55,7 +55,7 @@ public:
     void lockSchemaChanges() override { engine_->lockSchemaChanges(); }
 
 private:
-    std::unique_ptr<Driver> engine_;
+    std::unique_ptr<ado::Driver> engine_;
     std::shared_ptr<InjectedFault> fault_;
 
     void countStatement() {
@@ -68,12 +68,12 @@ private:
 
 } // namespace
 
-std::shared_ptr<InjectedFault> injectFault(Connection& connection, long failAt) {
+std::shared_ptr<InjectedFault> injectFault(ado::Connection& connection, long failAt) {
     auto fault = std::make_shared<InjectedFault>(InjectedFault{failAt});
-    connection.wrapDriver([&](std::unique_ptr<Driver> engine) -> std::unique_ptr<Driver> {
+    connection.wrapDriver([&](std::unique_ptr<ado::Driver> engine) -> std::unique_ptr<ado::Driver> {
         return std::make_unique<FaultInjectingDriver>(std::move(engine), fault);
     });
     return fault;
 }
 
-} // namespace ado
+} // namespace testing_support
