@@ -4,7 +4,7 @@
 #include "clsreceiptsshop.h"
 #include "platform/forms/runtime.h"
 #include "platform/os/applicationfolder.h"
-#include "platform/os/outputevents.h"
+#include "platform/os/finishedoutput.h"
 #include "platform/os/userregional.h"
 #include "platform/qtview/qtbackend.h"
 #include "platform/qtview/reportpreviewwindow.h"
@@ -52,13 +52,13 @@ class ScreenOutput {
 public:
     ScreenOutput() {
         forms::Runtime::setBackend(&backend_);
-        os::OutputEvents::setTextViewed([](const QString& path) {
+        os::FinishedOutput::setTextViewed([](const QString& path) {
             qtview::showTextFile(QDir(os::applicationFolder()).absoluteFilePath(path));
         });
         report::ReportPreview::setPresenter(qtview::showReportPreview);
     }
     ~ScreenOutput() {
-        os::OutputEvents::setTextViewed(nullptr);
+        os::FinishedOutput::setTextViewed(nullptr);
         report::ReportPreview::setPresenter(nullptr);
         forms::Runtime::setBackend(nullptr);
     }

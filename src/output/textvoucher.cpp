@@ -9,7 +9,7 @@
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/core/statement.h"
-#include "platform/os/outputevents.h"
+#include "platform/os/finishedoutput.h"
 #include "platform/os/outputfile.h"
 #include "shared/filecode.h"
 #include "shared/reporterror.h"
@@ -198,7 +198,7 @@ bool printsToScreen() {
 // dialog or the question after a save. Only a voucher written whole is shown, so that a failure never
 // shows the screen file's earlier voucher, another receipt's, as this one.
 void showScreenFile() {
-    os::OutputEvents::textViewed(os::OutputFile::reportedPath(ScreenFile));
+    os::FinishedOutput::textViewed(os::OutputFile::reportedPath(ScreenFile));
 }
 
 // Writes the copies of one receipt's voucher. Fields are read where their line needs them, so a

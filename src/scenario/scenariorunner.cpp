@@ -12,7 +12,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/userinput.h"
-#include "platform/os/outputevents.h"
+#include "platform/os/finishedoutput.h"
 #include "platform/os/userregional.h"
 #include "shared/services/errordetails.h"
 
@@ -30,9 +30,9 @@ ScenarioRunner::ScenarioRunner(const Script& script, Transcript& transcript, con
 ScenarioRunner::~ScenarioRunner() {
     forms::Runtime::setBackend(nullptr);
     suite::setErrorNotifier(nullptr);
-    os::OutputEvents::setFileWritten(nullptr);
-    os::OutputEvents::setTextViewed(nullptr);
-    os::OutputEvents::setReportRun(nullptr);
+    os::FinishedOutput::setFileWritten(nullptr);
+    os::FinishedOutput::setTextViewed(nullptr);
+    os::FinishedOutput::setReportRun(nullptr);
 }
 
 int ScenarioRunner::run() {
@@ -75,16 +75,16 @@ void ScenarioRunner::installHooks() {
         ++errorCount_;
         transcript_.error(record, setup_.values().userId);
     });
-    os::OutputEvents::setFileWritten([this](const QString& path, qint64 bytes) {
+    os::FinishedOutput::setFileWritten([this](const QString& path, qint64 bytes) {
         windows_.announce();
         transcript_.fileWritten(path, bytes);
     });
-    os::OutputEvents::setTextViewed([this](const QString& path) {
+    os::FinishedOutput::setTextViewed([this](const QString& path) {
         windows_.announce();
         transcript_.viewed(path);
         stage_.viewText(path);
     });
-    os::OutputEvents::setReportRun([this](const os::ReportRun& run) {
+    os::FinishedOutput::setReportRun([this](const os::ReportRun& run) {
         windows_.announce();
         transcript_.report(run);
     });

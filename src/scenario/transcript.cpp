@@ -5,7 +5,7 @@
 #include "textescapes.h"
 
 #include "platform/forms/runtime.h"
-#include "platform/os/outputevents.h"
+#include "platform/os/finishedoutput.h"
 #include "shared/services/errordetails.h"
 
 namespace scenario {

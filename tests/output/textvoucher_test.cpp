@@ -6,7 +6,7 @@
 #include "output/textvoucher.h"
 #include "platform/ado/recordset.h"
 #include "platform/forms/userinput.h"
-#include "platform/os/outputevents.h"
+#include "platform/os/finishedoutput.h"
 #include "receiptregister/frmmaster.h"
 #include "shared/windows.h"
 #include "support/entrywindow.h"
@@ -57,13 +57,13 @@ class Voucher : public testing_support::EntryWindowTest {
 protected:
     Voucher() : folder(database.folder()) {
         output_testing::addOutputs(database);
-        os::OutputEvents::setFileWritten(
+        os::FinishedOutput::setFileWritten(
             [this](const QString& path, qint64 size) { written.emplace_back(path, size); });
-        os::OutputEvents::setTextViewed([this](const QString& path) { viewed << path; });
+        os::FinishedOutput::setTextViewed([this](const QString& path) { viewed << path; });
     }
     ~Voucher() override {
-        os::OutputEvents::setFileWritten(nullptr);
-        os::OutputEvents::setTextViewed(nullptr);
+        os::FinishedOutput::setFileWritten(nullptr);
+        os::FinishedOutput::setTextViewed(nullptr);
     }
 
     // Writes the usual settings with the changes into shopsetting.txt.

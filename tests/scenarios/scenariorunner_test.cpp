@@ -12,7 +12,7 @@
 #include "platform/forms/othercontrols.h"
 #include "platform/forms/textcontrols.h"
 #include "platform/os/applicationfolder.h"
-#include "platform/os/outputevents.h"
+#include "platform/os/finishedoutput.h"
 #include "shared/services/errordetails.h"
 
 #include <QFile>
@@ -21,7 +21,7 @@
 
 namespace {
 
-using forms::MsgResult, os::OutputEvents;
+using forms::MsgResult, os::FinishedOutput;
 
 class Main : public forms::Form {
 public:
@@ -40,9 +40,9 @@ public:
         err.Click = [] {
             suite::DatabaseErrorDetails().ErrorTrack("M", "clerk", "err_Click", 5, "k8tr4072", "Invalid call",
                                                      "N", true);
-            OutputEvents::fileWritten("Receipts.txt", 812);
-            OutputEvents::textViewed("Receipts.txt");
-            OutputEvents::reportRun({"reports/r.rpt", "Receipt", {"1", "a\tb"}, 3});
+            FinishedOutput::fileWritten("Receipts.txt", 812);
+            FinishedOutput::textViewed("Receipts.txt");
+            FinishedOutput::reportRun({"reports/r.rpt", "Receipt", {"1", "a\tb"}, 3});
         };
         done.Click = [this] { unload(); };
         lvw.MouseDown = [this](int button, int, float, float) {

@@ -2,7 +2,7 @@
 #include "outputfile.h"
 
 #include "applicationfolder.h"
-#include "outputevents.h"
+#include "finishedoutput.h"
 #include "platform/core/runtimeerror.h"
 
 #include <QDir>
@@ -142,7 +142,7 @@ void OutputFile::close() {
     } else {
         finishCommand();
     }
-    OutputEvents::fileWritten(reported_, bytes_);
+    FinishedOutput::fileWritten(reported_, bytes_);
 }
 
 void OutputFile::closeDevice() {
@@ -164,7 +164,7 @@ void OutputFile::finishCommand() {
         throw accessError(commandFailure(*process_));
 }
 
-// Named as OutputEvents reports the output, so that the message says which output failed and why.
+// Named as FinishedOutput reports the output, so that the message says which output failed and why.
 core::RuntimeError OutputFile::accessError(const QString& cause) const {
     return core::RuntimeError(core::err::PathAccess, core::standardDescription(core::err::PathAccess) +
                                                          QStringLiteral(" on \"") + reported_ +

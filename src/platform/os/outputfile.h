@@ -46,12 +46,12 @@ public:
     bool canHold(const QString& text) const;
     // Error 75 when the output refuses the bytes.
     void writeLine(const QString& text);
-    // Finishes the output (a file replaces the earlier one) and tells OutputEvents that it was
+    // Finishes the output (a file replaces the earlier one) and tells FinishedOutput that it was
     // written. Error 75 when the last bytes cannot be written, the file cannot be replaced, or the
     // print command fails or does not finish in time.
     void close();
 
-    // The file an output name stands for, as OutputEvents reports it: relative to the application
+    // The file an output name stands for, as FinishedOutput reports it: relative to the application
     // folder, or absolute; a command is reported by its name ("|lp").
     static QString reportedPath(const QString& name);
 

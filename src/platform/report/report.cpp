@@ -4,7 +4,7 @@
 #include "reportdata.h"
 #include "reportfailure.h"
 
-#include "platform/os/outputevents.h"
+#include "platform/os/finishedoutput.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -60,7 +60,7 @@ std::unique_ptr<PreviewWindow> Report::preview(const QString& title, const Windo
     os::ReportRun done{fileName_, title, {}, recordCount_};
     for (const ParameterField& parameter : parameters_)
         done.parameters << parameter.recordText();
-    os::OutputEvents::reportRun(done);
+    os::FinishedOutput::reportRun(done);
     return ReportPreview::show(std::move(rendered), options);
 }
 

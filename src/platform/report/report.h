@@ -35,7 +35,7 @@ public:
     std::shared_ptr<const RenderedReport> run(const QString& title = QString());
     // The records of the last run; 0 before the first.
     long recordCount() const { return recordCount_; }
-    // Runs the report, tells OutputEvents of the run and shows it in a preview under the title.
+    // Runs the report, tells FinishedOutput of the run and shows it in a preview under the title.
     std::unique_ptr<PreviewWindow> preview(const QString& title, const WindowOptions& options);
 
 private:

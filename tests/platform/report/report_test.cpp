@@ -2,7 +2,7 @@
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/os/applicationfolder.h"
-#include "platform/os/outputevents.h"
+#include "platform/os/finishedoutput.h"
 #include "platform/report/reportdata.h"
 #include "platform/report/reportengine.h"
 #include "platform/report/reportfiles.h"
@@ -38,9 +38,11 @@ protected:
             "insert into acustomermaster (customerid, CompanyID, customercode, customername, address) values "
             "(1, 1, 'C-02', 'Zahir & Sons', 'Male'), (2, 1, 'C-01', 'Ali Hassan', null), (3, 1, 'C-03', "
             "'Mariyam', 'Hulhumale'), (4, 2, 'C-09', 'Other Company', 'Addu')");
-        os::OutputEvents::setReportRun([this](const os::ReportRun& run) { runs.push_back(run); });
+        os::FinishedOutput::setReportRun([this](const os::ReportRun& run) { runs.push_back(run); });
     }
-    ~Reports() override { ReportFiles::setInstalledFolder(before), os::OutputEvents::setReportRun(nullptr); }
+    ~Reports() override {
+        ReportFiles::setInstalledFolder(before), os::FinishedOutput::setReportRun(nullptr);
+    }
     // Writes NAME under reports/ of the application folder, or "program/NAME" among the program's own.
     QString write(const QString& name, const QString& text) {
         const QString path =

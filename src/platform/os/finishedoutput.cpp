@@ -1,13 +1,13 @@
 // The listeners of finished output.
-#include "outputevents.h"
+#include "finishedoutput.h"
 
 namespace os {
 namespace {
 
 struct Listeners {
-    OutputEvents::FileWritten fileWritten;
-    OutputEvents::TextViewed textViewed;
-    OutputEvents::ReportDone reportRun;
+    FinishedOutput::FileWritten fileWritten;
+    FinishedOutput::TextViewed textViewed;
+    FinishedOutput::ReportDone reportRun;
 };
 
 Listeners& listeners() {
@@ -17,25 +17,25 @@ Listeners& listeners() {
 
 } // namespace
 
-void OutputEvents::setFileWritten(FileWritten listener) {
+void FinishedOutput::setFileWritten(FileWritten listener) {
     listeners().fileWritten = std::move(listener);
 }
-void OutputEvents::setTextViewed(TextViewed listener) {
+void FinishedOutput::setTextViewed(TextViewed listener) {
     listeners().textViewed = std::move(listener);
 }
-void OutputEvents::setReportRun(ReportDone listener) {
+void FinishedOutput::setReportRun(ReportDone listener) {
     listeners().reportRun = std::move(listener);
 }
 
-void OutputEvents::fileWritten(const QString& path, qint64 bytes) {
+void FinishedOutput::fileWritten(const QString& path, qint64 bytes) {
     if (listeners().fileWritten) listeners().fileWritten(path, bytes);
 }
 
-void OutputEvents::textViewed(const QString& path) {
+void FinishedOutput::textViewed(const QString& path) {
     if (listeners().textViewed) listeners().textViewed(path);
 }
 
-void OutputEvents::reportRun(const ReportRun& run) {
+void FinishedOutput::reportRun(const ReportRun& run) {
     if (listeners().reportRun) listeners().reportRun(run);
 }
 

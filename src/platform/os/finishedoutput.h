@@ -1,4 +1,5 @@
-// Output the module produces that a scenario transcript reports: files written, texts viewed, reports run.
+// The output the module finished, told to whoever listens: files written, texts viewed, reports run. A
+// scenario's transcript records them all.
 #pragma once
 
 #include <QString>
@@ -16,7 +17,7 @@ struct ReportRun {
 
 // The output code tells of each finished output here; the host decides who listens (in the GUI the
 // viewer opens a viewed text; in a scenario the transcript records every kind).
-class OutputEvents {
+class FinishedOutput {
 public:
     using FileWritten = std::function<void(const QString& path, qint64 bytes)>;
     using TextViewed = std::function<void(const QString& path)>;
