@@ -6,9 +6,11 @@
 
 #include "platform/ado/connection.h"
 #include "platform/forms/combobox.h"
+#include "platform/forms/datepicker.h"
 #include "platform/forms/form.h"
 #include "platform/forms/listview.h"
-#include "platform/forms/othercontrols.h"
+#include "platform/forms/menu.h"
+#include "platform/forms/tabcontrol.h"
 #include "platform/forms/textcontrols.h"
 #include "store/opendocuments.h"
 #include "store/receiptsaving.h"

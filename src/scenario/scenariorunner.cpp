@@ -10,7 +10,7 @@
 
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/form.h"
-#include "platform/forms/othercontrols.h"
+#include "platform/forms/menu.h"
 #include "platform/forms/userinput.h"
 #include "platform/os/finishedoutput.h"
 #include "platform/os/userregional.h"

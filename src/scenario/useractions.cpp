@@ -7,10 +7,11 @@
 #include "windowregistry.h"
 
 #include "platform/forms/combobox.h"
+#include "platform/forms/datepicker.h"
 #include "platform/forms/form.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/listview.h"
-#include "platform/forms/othercontrols.h"
+#include "platform/forms/tabcontrol.h"
 #include "platform/forms/textcontrols.h"
 #include "platform/forms/userinput.h"
 

@@ -9,7 +9,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/listview.h"
-#include "platform/forms/othercontrols.h"
+#include "platform/forms/menu.h"
 #include "platform/forms/textcontrols.h"
 #include "platform/os/applicationfolder.h"
 #include "platform/os/finishedoutput.h"

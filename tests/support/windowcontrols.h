@@ -8,7 +8,7 @@
 #include "platform/forms/combobox.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/listview.h"
-#include "platform/forms/othercontrols.h"
+#include "platform/forms/menu.h"
 #include "platform/forms/textcontrols.h"
 
 namespace testing_support {

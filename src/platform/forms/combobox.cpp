@@ -1,7 +1,7 @@
 // The combo box: items with item data and the selected index.
 #include "combobox.h"
 
-#include "internal.h"
+#include "controlhelpers.h"
 
 namespace forms {
 

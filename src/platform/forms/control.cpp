@@ -1,8 +1,8 @@
 // Common state, focus and designed state of every control.
 #include "control.h"
 
+#include "controlhelpers.h"
 #include "form.h"
-#include "internal.h"
 
 namespace forms {
 

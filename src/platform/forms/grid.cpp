@@ -1,7 +1,7 @@
 // The flex grid's shape, cells, colours, current cell and selection.
 #include "grid.h"
 
-#include "internal.h"
+#include "controlhelpers.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The grid's Sort: a stable sort of a row range by a run of key columns.
+#include "controlhelpers.h"
 #include "grid.h"
-#include "internal.h"
 #include "platform/core/conversions.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The image control's picture name.
 #include "image.h"
 
-#include "internal.h"
+#include "controlhelpers.h"
 
 namespace forms {
 

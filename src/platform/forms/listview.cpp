@@ -1,7 +1,7 @@
 // The list view in report view: headers, items, sub-items and the selected item.
 #include "listview.h"
 
-#include "internal.h"
+#include "controlhelpers.h"
 
 #include <algorithm>
 

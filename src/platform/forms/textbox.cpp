@@ -1,5 +1,5 @@
 // The text box: its text, selection and Change event.
-#include "internal.h"
+#include "controlhelpers.h"
 #include "textcontrols.h"
 
 #include <algorithm>

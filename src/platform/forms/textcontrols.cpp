@@ -1,8 +1,8 @@
 // Captioned controls: labels, frames, picture boxes, buttons and option buttons.
 #include "textcontrols.h"
 
+#include "controlhelpers.h"
 #include "form.h"
-#include "internal.h"
 
 namespace forms {
 

@@ -1,9 +1,11 @@
 // User actions on buttons, combo boxes, date pickers, menus and windows.
 #include "combobox.h"
+#include "controlhelpers.h"
+#include "datepicker.h"
 #include "form.h"
-#include "internal.h"
-#include "othercontrols.h"
+#include "menu.h"
 #include "runtime.h"
+#include "tabcontrol.h"
 #include "textcontrols.h"
 #include "userchecks.h"
 #include "userinput.h"

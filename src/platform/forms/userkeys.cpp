@@ -1,7 +1,7 @@
 // Keys and typing: the key events in order, key preview, default and cancel buttons, text changes.
 #include "combobox.h"
+#include "controlhelpers.h"
 #include "form.h"
-#include "internal.h"
 #include "listview.h"
 #include "textcontrols.h"
 #include "userchecks.h"

@@ -1,6 +1,6 @@
 // User actions on list views and grids: clicks on items and cells, drags and pointer moves.
+#include "controlhelpers.h"
 #include "grid.h"
-#include "internal.h"
 #include "listview.h"
 #include "userchecks.h"
 #include "userinput.h"

@@ -2,7 +2,7 @@
 #include "datepickerbinder.h"
 
 #include "platform/core/conversions.h"
-#include "platform/forms/othercontrols.h"
+#include "platform/forms/datepicker.h"
 #include "platform/forms/userinput.h"
 
 #include <QDateEdit>

@@ -2,7 +2,7 @@
 #include "popupmenu.h"
 
 #include "platform/core/runtimeerror.h"
-#include "platform/forms/othercontrols.h"
+#include "platform/forms/menu.h"
 #include "platform/forms/userinput.h"
 
 #include <QMenu>

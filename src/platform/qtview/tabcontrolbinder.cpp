@@ -2,7 +2,7 @@
 // Click, as the host's tab control does.
 #include "tabcontrolbinder.h"
 
-#include "platform/forms/othercontrols.h"
+#include "platform/forms/tabcontrol.h"
 #include "platform/forms/userinput.h"
 
 #include <QTabWidget>

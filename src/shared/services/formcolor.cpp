@@ -5,7 +5,7 @@
 #include "platform/core/conversions.h"
 #include "platform/forms/control.h"
 #include "platform/forms/form.h"
-#include "platform/forms/othercontrols.h"
+#include "platform/forms/tabcontrol.h"
 
 namespace suite {
 

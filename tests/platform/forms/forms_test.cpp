@@ -2,12 +2,14 @@
 
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/combobox.h"
+#include "platform/forms/datepicker.h"
 #include "platform/forms/form.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/headlessbackend.h"
 #include "platform/forms/image.h"
 #include "platform/forms/listview.h"
-#include "platform/forms/othercontrols.h"
+#include "platform/forms/menu.h"
+#include "platform/forms/tabcontrol.h"
 #include "platform/forms/textcontrols.h"
 #include "platform/forms/userinput.h"
 

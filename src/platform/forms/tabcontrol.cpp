@@ -1,35 +1,9 @@
-// The date picker, the tab control and menu entries.
-#include "othercontrols.h"
+// The tab control: its tabs, the current one and what is in sight on it.
+#include "tabcontrol.h"
 
-#include "internal.h"
+#include "controlhelpers.h"
 
 namespace forms {
-
-DatePicker::DatePicker(Form& form, const QString& name, Control* container)
-    : Control(form, name, ControlKind::DatePicker, container), value_(QDate::currentDate()) {}
-
-void DatePicker::setValue(const QDate& value) {
-    if (assign(value_, value)) fire(Change);
-}
-
-QString DatePicker::property(const QString& name, const QList<int>& args) const {
-    if (named(name, u"value")) return value_.toString(QStringLiteral("yyyy-MM-dd"));
-    return Control::property(name, args);
-}
-
-QStringList DatePicker::dump() const {
-    return QStringList{entry(QStringLiteral("value"), property(QStringLiteral("value")))} + Control::dump();
-}
-
-void DatePicker::saveDesign() {
-    Control::saveDesign();
-    designedValue_ = value_;
-}
-
-void DatePicker::restoreDesign() {
-    value_ = designedValue_;
-    Control::restoreDesign();
-}
 
 TabControl::TabControl(Form& form, const QString& name, Control* container)
     : Control(form, name, ControlKind::TabControl, container) {}
@@ -86,24 +60,6 @@ void TabControl::restoreDesign() {
     captions_ = designedCaptions_;
     current_ = 0;
     Control::restoreDesign();
-}
-
-Menu::Menu(Form& form, const QString& name, const QString& caption, Menu* parent)
-    : Control(form, name, ControlKind::Menu), caption_(caption), parent_(parent) {
-    if (parent_) parent_->entries_.push_back(this);
-}
-
-void Menu::setCaption(const QString& caption) {
-    assign(caption_, caption);
-}
-
-QString Menu::property(const QString& name, const QList<int>& args) const {
-    if (named(name, u"caption")) return caption_;
-    return Control::property(name, args);
-}
-
-QStringList Menu::dump() const {
-    return QStringList{entry(QStringLiteral("caption"), caption_)} + Control::dump();
 }
 
 } // namespace forms

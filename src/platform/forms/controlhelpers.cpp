@@ -1,5 +1,5 @@
 // Errors shared by the controls' properties and indexes.
-#include "internal.h"
+#include "controlhelpers.h"
 
 namespace forms {
 

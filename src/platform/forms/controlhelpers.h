@@ -1,4 +1,5 @@
-// Helpers the forms runtime's own sources share: raising events, property texts, index errors.
+// What the controls' and the user actions' sources share: raising events, property names and texts, the
+// errors of properties and indexes.
 #pragma once
 
 #include "platform/core/runtimeerror.h"
