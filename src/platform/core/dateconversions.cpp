@@ -1,4 +1,4 @@
-// Dates from values and texts, and the system's short date form.
+// The date conversions of conversions.h: dates from values and texts, and the system's short date form.
 #include "conversions.h"
 #include "runtimeerror.h"
 #include "valuereaders.h"

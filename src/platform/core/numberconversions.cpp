@@ -1,4 +1,5 @@
-// Reading numbers from texts and values, integer and double conversions, number texts and rounding.
+// The number conversions of conversions.h: reading numbers from texts and values, integer and double
+// conversions, number texts and rounding.
 #include "conversions.h"
 #include "decimalnumber.h"
 #include "runtimeerror.h"
