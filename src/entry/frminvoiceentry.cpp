@@ -87,7 +87,7 @@ frmReceiptShop& frmInvoiceEntry::entryWindow() const {
 }
 
 DocumentList frmInvoiceEntry::currentList() const {
-    return documentListOf(session().SettleListKind);
+    return list_;
 }
 
 int frmInvoiceEntry::lineCount() const {
@@ -96,6 +96,7 @@ int frmInvoiceEntry::lineCount() const {
 
 // An opening invoice shows by its reference.
 void frmInvoiceEntry::showLine(const SettlementLine& line) {
+    list_ = line.list;
     txtInvType.setText(line.kindText);
     txtInvNo.setText(line.list == DocumentList::Shop ? line.documentNumber : line.reference);
     txtAmount.setText(shownAmount(line.outstanding));
@@ -105,6 +106,7 @@ void frmInvoiceEntry::showLine(const SettlementLine& line) {
 void frmInvoiceEntry::Form_Load() {
     trapped(name(), QStringLiteral("Form_Load "), [this] {
         firstActivation_ = true;
+        changedLines_ = false;
         session().formColor->Applyformcolor(*this);
     });
 }
@@ -188,7 +190,6 @@ void frmInvoiceEntry::refuseSettleAmount(const QString& message) {
 
 // The amount is the receipt's to take or refuse; an empty box settles nothing.
 void frmInvoiceEntry::settleCurrentRow() {
-    shared::Session& s = session();
     const QString text = txtSettleAmt.text();
     const std::optional<Money> settled = text.isEmpty() ? Money() : core::plainAmount(text);
     if (!settled)
@@ -200,7 +201,7 @@ void frmInvoiceEntry::settleCurrentRow() {
         return refuseSettleAmount(*refused);
     for (forms::TextBox* box : {&txtInvNo, &txtAmount, &txtSettleAmt})
         box->setText(QString());
-    if (!tag().isEmpty() && s.userAuditing->DataChanged(*this)) s.EntryChanged = true;
+    if (!tag().isEmpty() && session().userAuditing->DataChanged(*this)) changedLines_ = true;
     if (row == lineCount()) {
         unload();
         return;

@@ -1,6 +1,8 @@
 // The settle dialog: steps through the rows of one invoice list and settles an amount against each.
 #pragma once
 
+#include "receipt.h"
+
 #include "platform/ado/connection.h"
 #include "platform/forms/form.h"
 #include "platform/forms/listview.h"
@@ -9,8 +11,6 @@
 namespace entry {
 
 class frmReceiptShop;
-struct SettlementLine;
-enum class DocumentList;
 
 // A view of the entry window's receipt: it shows one line at a time and settles amounts on them.
 class frmInvoiceEntry : public forms::Form {
@@ -21,8 +21,12 @@ public:
     const ado::ConnectionPtr& adocon() const { return connection_; }
     void setAdocon(const ado::ConnectionPtr& connection) { connection_ = connection; }
 
-    // Shows the invoice type, number, amount and settled amount of a line.
+    // Shows the invoice type, number, amount and settled amount of a line; the dialog steps through the
+    // line's list.
     void showLine(const SettlementLine& line);
+    // Whether the cashier settled a row with a change since the dialog was loaded: the entry then has changes
+    // to save.
+    bool changedLines() const { return changedLines_; }
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -65,6 +69,8 @@ private:
 
     ado::ConnectionPtr connection_;
     bool firstActivation_ = false;
+    DocumentList list_ = DocumentList::Shop;
+    bool changedLines_ = false;
 };
 
 } // namespace entry

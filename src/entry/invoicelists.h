@@ -27,19 +27,6 @@ inline const InvoiceListColumns& columnsOf(DocumentList list) {
     return list == DocumentList::Shop ? ShopListColumns : OpeningListColumns;
 }
 
-// The values of SettleListKind: which list the settle dialog works on.
-inline const QString ShopInvoiceList = QStringLiteral("ShopInvoice");
-inline const QString OpeningInvoiceList = QStringLiteral("OpeningInvoice");
-
-inline QString settleListKind(DocumentList list) {
-    return list == DocumentList::Shop ? ShopInvoiceList : OpeningInvoiceList;
-}
-
-// The shop list for ShopInvoiceList, the opening list for any other kind.
-inline DocumentList documentListOf(const QString& settleListKind) {
-    return settleListKind == ShopInvoiceList ? DocumentList::Shop : DocumentList::Opening;
-}
-
 // Two decimals with the regional decimal point, no thousands separator.
 inline QString shownAmount(Money amount) {
     return amount.text(core::regional().decimalPoint);

@@ -92,6 +92,8 @@ public:
     // whether an attempt broke off with its outcome unknown: the next one asks before storing anything.
     QString saveKey;
     bool saveInDoubt = false;
+    // Whether the settle dialog settled a line with a change: the entry has changes to save.
+    bool changedInSettleDialog = false;
     // Whether the receipt is stored: saved by this entry, or a stored one shown for Edit. A stored receipt
     // takes no settling and has no unsaved changes.
     bool stored = false;

@@ -191,7 +191,7 @@ bool frmReceiptShop::ValidateEntry() {
 bool frmReceiptShop::hasUnsavedChanges() {
     const shared::Session& s = session();
     if (receipt_.stored || tag().isEmpty()) return false;
-    return s.userAuditing->DataChanged(*this) || s.EntryChanged ||
+    return s.userAuditing->DataChanged(*this) || receipt_.changedInSettleDialog ||
            receipt_.lineCount(DocumentList::Shop) != activationLineCount_;
 }
 
@@ -207,8 +207,6 @@ void frmReceiptShop::Form_QueryUnload(int& cancel, int unloadMode) {
                 return;
             }
         }
-        // A settle-dialog change belongs to the entry closing with it; the next entry starts unchanged.
-        session().EntryChanged = false;
     });
 }
 

@@ -147,8 +147,8 @@ void frmReceiptShop::openSettleDialog(DocumentList list) {
     dialog.load();
     currentInvoiceIndex_ = core::toInt16(rows.selectedItem());
     dialog.showLine(receipt_.line(list, rows.selectedItem()));
-    session().SettleListKind = settleListKind(list);
     dialog.showModal(this);
+    if (dialog.changedLines()) receipt_.changedInSettleDialog = true;
 }
 
 void frmReceiptShop::selectLine(DocumentList list, int position) {

@@ -49,8 +49,6 @@ struct Session {
     bool AliasEnabled = false;
     QString AliasName;
     QString ExchangeRatesText;
-    QString SettleListKind;
-    bool EntryChanged = false;
 
     RegisterWindow* registerWindow = nullptr;
 };
