@@ -3,12 +3,12 @@
 #include "invoicelists.h"
 
 #include "platform/core/conversions.h"
-#include "platform/core/statement.h"
 #include "platform/forms/userinput.h"
 #include "shared/exchangerates.h"
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
+#include "store/currencylookups.h"
 
 #include <cmath>
 
@@ -26,33 +26,9 @@ const QString LetterCustomer = QStringLiteral("C");
 constexpr int RateDigits = 28;
 constexpr int RateDecimals = 8;
 
-// The selling rate of :currency in the company's exchange rate list; the two look-ups differ in blanks
-// and in the letter case of the table.
-const char* const SellingRateTables = "ExchangeRate EH, ExchangeRatEDetail ED ";
-const char* const SellingRateCondition =
-    "EH.CompanyID = ED.CompanyID and  EH.ExchangeID = ED.ExchangeID and  EH.CompanyID = :company  and "
-    "ED.CurrencyID = :currency";
-const char* const ConversionRateTables = " ExchangeRate EH, ExchangeRateDetail ED";
-const char* const ConversionRateCondition =
-    "EH.CompanyID =  ED.CompanyID and EH.ExchangeID = ED.ExchangeID and  EH.CompanyID = :company  and "
-    "ED.CurrencyID = :currency";
-
-// A look-up that found no row gives an empty text, which counts as zero.
-QVariant emptyAsZero(const QVariant& value) {
-    const bool empty = value.typeId() == QMetaType::QString && core::trimBlanks(value.toString()).isEmpty();
-    return empty ? QVariant(0) : value;
-}
-
-QVariant lookUp(const QString& table, const QString& field, const QString& condition) {
-    return session().commonDb->fnreturnfield(table, field, condition);
-}
-
-qint32 lookUpId(const QString& table, const QString& field, const QString& condition) {
-    return core::toInt32(emptyAsZero(lookUp(table, field, condition)));
-}
-
-QString companyText() {
-    return QString::number(session().companyId);
+store::CurrencyLookups lookups() {
+    const shared::Session& s = session();
+    return store::CurrencyLookups(*s.commonDb, s.companyId);
 }
 
 void selectWholeText(forms::TextBox& box) {
@@ -92,20 +68,15 @@ void frmReceiptShop::cboCurrency_Click() {
         shared::Session& s = session();
         const qint32 currencyId = receivedCurrencyId();
         receipt_.receivedCurrencyId = currencyId;
-        const QString currencyText = QString::number(currencyId);
+        const store::CurrencyLookups rates = lookups();
         // Each text set below runs the bank-rate handler at once, so the company and department
         // rates end up computed from the last bank rate written.
         txtExchangeRate.setText(QString());
-        txtExchangeRate.setText(
-            core::toText(lookUp(SellingRateTables, QStringLiteral("ED.sellingrate"),
-                                core::statement(SellingRateCondition,
-                                                {{"company", companyText()}, {"currency", currencyText}}))));
+        txtExchangeRate.setText(core::toText(rates.proposedRate(currencyId)));
         if (core::leadingNumber(txtExchangeRate.text()) == 0)
             txtExchangeRate.setText(shownAmount(Money::fromCents(100)));
         s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, LetterCurrency, currencyId);
-        const QString symbol =
-            core::toText(lookUp(QStringLiteral("acurrencymaster"), QStringLiteral("symbol"),
-                                QStringLiteral("currencyid=") + currencyText));
+        const QString symbol = core::toText(rates.symbol(currencyId));
         lblreceivedamount.setCaption(QStringLiteral("Recived Amount(") + symbol + QStringLiteral("):"));
         receipt_.customerFactor = factorBetween(currencyId, receipt_.customerCurrencyId);
         showEquivalent(true);
@@ -125,10 +96,9 @@ void frmReceiptShop::txtExchangeRate_Change() {
     trapped(name(), QStringLiteral("txtExchangeRate_Change"), [this] {
         receipt_.bankRateText = txtExchangeRate.text();
         if (cboCurrency.listIndex() == -1) return;
-        qint32 companyCurrency = lookUpId(QStringLiteral("acompanymaster"), QStringLiteral("currencyid"),
-                                          QStringLiteral("Companyid=") + companyText());
-        qint32 cashGroup = lookUpId(QStringLiteral("asettings"), QStringLiteral("cashgroupid"),
-                                    QStringLiteral("companyid=") + companyText());
+        const store::CurrencyLookups rates = lookups();
+        qint32 companyCurrency = rates.companyCurrency();
+        qint32 cashGroup = rates.cashGroup();
         const qint32 selected = receivedCurrencyId();
         double bankRate = receipt_.bankRate();
         const auto inverse = [this](double& rate, qint32& currency) {
@@ -142,9 +112,7 @@ void frmReceiptShop::txtExchangeRate_Change() {
             companyRate = inverse(cashGroupRate, companyCurrency);
         }
         txtCompExchangeRate.setText(core::numberText(companyRate));
-        qint32 departmentCurrency =
-            lookUpId(QStringLiteral("adepartmentmaster"), QStringLiteral("depcurrencyid"),
-                     QStringLiteral("Companyid=") + companyText());
+        qint32 departmentCurrency = rates.departmentCurrency();
         double departmentRate = 1;
         if (selected != departmentCurrency && selected != cashGroup) {
             double cashGroupRate = ConvertExchangeRate(bankRate, cashGroup);
@@ -161,10 +129,7 @@ Rate factorBetween(qint32 fromCurrency, qint32 toCurrency) {
 }
 
 double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {
-    double sellingRate = core::toDouble(emptyAsZero(
-        lookUp(ConversionRateTables, QStringLiteral("ED.sellingrate"),
-               core::statement(ConversionRateCondition,
-                               {{"company", companyText()}, {"currency", QString::number(currencyId)}}))));
+    double sellingRate = core::toDouble(lookups().sellingRate(currencyId));
     if (rate == 0) rate = 1;
     if (sellingRate == 0) sellingRate = 1;
     const double converted = core::divide(1, rate) * sellingRate;
@@ -178,14 +143,9 @@ double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {
 double frmReceiptShop::getInventoryCurrencyExRate() {
     const QString invoiceId =
         core::numberText(core::val(lvwInvoice.cell(lvwInvoice.selectedItem(), ShopListColumns.id)));
-    const QString invoice = QStringLiteral("ihinvoiceid=") + invoiceId + QStringLiteral(" and ihshopid= ") +
-                            QString::number(session().shopId);
-    const qint32 customerId =
-        lookUpId(QStringLiteral("losinvoiceheader"), QStringLiteral("ihcustomerid"), invoice);
-    QString invoiceRates =
-        core::toText(lookUp(QStringLiteral("losinvoiceheader"), QStringLiteral("ihexchangerates"), invoice));
-    invoiceRates = shared::AddPartyRate(invoiceRates, LetterInventory, 1);
-    const qint16 customerCurrency = shared::GetPartyCurrency(LetterCustomer, customerId);
+    const store::CurrencyLookups::InvoiceRates invoice = lookups().invoiceRates(invoiceId, session().shopId);
+    const QString invoiceRates = shared::AddPartyRate(invoice.rates, LetterInventory, 1);
+    const qint16 customerCurrency = shared::GetPartyCurrency(LetterCustomer, invoice.customerId);
     const qint16 inventoryCurrency = shared::GetPartyCurrency(LetterInventory, 1);
     return shared::GetConversionRate(invoiceRates, customerCurrency, inventoryCurrency);
 }
