@@ -4,45 +4,16 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
-#include "platform/core/statement.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
 #include "shared/windows.h"
-#include "store/invoicekinds.h"
+#include "store/storedreceipt.h"
 
 namespace entry {
 
 using shared::session;
 
 namespace {
-
-// The detail rows in the order they were saved; the kind columns as the receipt tables spell them.
-const char* const DetailsStatement =
-    "select drdbookserinvoiceid,drdinvoiceid, drdserviceinvoiceid,  drdsplinvoiceid, drdinvoiceamount, "
-    "drdsettledamount, drdRoomBillID,  drdUtilityBillID,drdaccInvoiceID,drdFineid,drdfandbInvoiceID from "
-    "losdummyreceiptdetail  where drdshopid = :shop and  drdid = ':receipt' order by drddetailid";
-
-// The first kind column holding a value, in the order the kinds are tested; none when all are null.
-const store::InvoiceKind* kindOfDetail(const ado::Recordset& detail) {
-    for (const store::InvoiceKind& kind : store::invoiceKinds())
-        if (!core::isNull(detail.field(kind.detailColumn))) return &kind;
-    return nullptr;
-}
-
-// A company-wide document is looked up in the session's company, any other in its shop.
-QString lookupStatement(const store::InvoiceKind& kind, const QString& documentId) {
-    const shared::Session& s = session();
-    const qint32 scope = kind.companyWide ? s.companyId : s.shopId;
-    return core::statement(kind.lookupStatement, {{"table", kind.sourceTable},
-                                                  {"shop", kind.shopColumn},
-                                                  {"id", kind.idColumn},
-                                                  {"number", kind.numberColumn},
-                                                  {"date", kind.dateColumn},
-                                                  {"remarks", kind.remarksColumn},
-                                                  {"reference", kind.referenceColumn},
-                                                  {"scope", QString::number(scope)},
-                                                  {"document", documentId}});
-}
 
 // Numbers and dates of a document must be there: a null stops the loading as a missing row does.
 void fillShopDocument(forms::ListView& list, int item, const store::InvoiceKind& kind,
@@ -65,7 +36,7 @@ void fillOpeningInvoice(forms::ListView& list, int item, const store::InvoiceKin
 void lookUpDocument(forms::ListView& list, int item, const store::InvoiceKind& kind,
                     const QString& documentId, const ado::ConnectionPtr& connection) {
     ado::Recordset rs;
-    rs.open(lookupStatement(kind, documentId), connection);
+    store::openStoredDocument(rs, connection, kind, documentId, session().companyId, session().shopId);
     if (kind.companyWide)
         fillOpeningInvoice(list, item, kind, rs);
     else
@@ -80,9 +51,7 @@ void lookUpDocument(forms::ListView& list, int item, const store::InvoiceKind& k
 void frmReceiptShop::DisplayDetails(const QString& receiptId) {
     shared::trapped(shared::RegisterWindowName, QStringLiteral("DisplayDetails"), [this, &receiptId] {
         ado::Recordset details;
-        details.open(core::statement(DetailsStatement,
-                                     {{"shop", QString::number(session().shopId)}, {"receipt", receiptId}}),
-                     adocon());
+        store::openStoredLines(details, adocon(), session().shopId, receiptId);
         for (; !details.eof(); details.moveNext())
             addStoredDocument(details);
         details.close();
@@ -90,7 +59,7 @@ void frmReceiptShop::DisplayDetails(const QString& receiptId) {
 }
 
 void frmReceiptShop::addStoredDocument(const ado::Recordset& detail) {
-    const store::InvoiceKind* kind = kindOfDetail(detail);
+    const store::InvoiceKind* kind = store::kindOfStoredLine(detail);
     const bool opening = kind && kind->companyWide;
     const DocumentList shownIn = opening ? DocumentList::Opening : DocumentList::Shop;
     forms::ListView& list = listView(shownIn);

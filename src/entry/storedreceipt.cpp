@@ -3,8 +3,8 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
-#include "platform/core/statement.h"
 #include "shared/session.h"
+#include "store/storedreceipt.h"
 
 namespace entry {
 
@@ -12,22 +12,8 @@ using shared::session;
 
 namespace {
 
-const char* const StoredHeaderStatement =
-    "select * from LOsDummyReceiptHeader where  drshopid=:shop and drid = ':receipt'";
-
-QString shopText() {
-    return QString::number(session().shopId);
-}
-
 void fillText(forms::TextBox& box, const ado::Recordset& rs, const char* field) {
     box.setText(core::toText(rs.field(QLatin1String(field))));
-}
-
-bool hasSettledDocuments(const QString& receiptId) {
-    return core::val(session().commonDb->fnreturnfield(QStringLiteral("losdummyreceiptdetail where drdid=") +
-                                                           receiptId + QStringLiteral(" And drdshopid = ") +
-                                                           shopText(),
-                                                       QStringLiteral("count(*)"))) > 0;
 }
 
 } // namespace
@@ -75,13 +61,13 @@ void frmReceiptShop::lockStoredReceipt() {
 
 void frmReceiptShop::showStoredReceipt(const QString& receiptId) {
     ado::Recordset rs;
-    rs.open(core::statement(StoredHeaderStatement, {{"shop", shopText()}, {"receipt", receiptId}}), adocon());
+    store::openStoredReceipt(rs, adocon(), session().shopId, receiptId);
     // The window's own load fills the customers and currencies the stored values are chosen from.
     load();
     showStoredParties(rs);
     showStoredRates(rs);
     rs.close();
-    if (hasSettledDocuments(receiptId)) {
+    if (store::hasSettledDocuments(*session().commonDb, session().shopId, receiptId)) {
         OptSettlement.setValue(true);
         DisplayDetails(receiptId);
     } else {
