@@ -8,7 +8,6 @@
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
-#include "store/currencylookups.h"
 
 #include <cmath>
 
@@ -25,11 +24,6 @@ const QString LetterInventory = QStringLiteral("I");
 const QString LetterCustomer = QStringLiteral("C");
 constexpr int RateDigits = 28;
 constexpr int RateDecimals = 8;
-
-store::CurrencyLookups lookups() {
-    const shared::Session& s = session();
-    return store::CurrencyLookups(*s.commonDb, s.companyId);
-}
 
 void selectWholeText(forms::TextBox& box) {
     box.setSelStart(0);
@@ -68,7 +62,7 @@ void frmReceiptShop::cboCurrency_Click() {
         shared::Session& s = session();
         const qint32 currencyId = receivedCurrencyId();
         receipt_.receivedCurrencyId = currencyId;
-        const store::CurrencyLookups rates = lookups();
+        const store::EntryLookups rates = entryLookups();
         // Each text set below runs the bank-rate handler at once, so the company and department
         // rates end up computed from the last bank rate written.
         txtExchangeRate.setText(QString());
@@ -96,7 +90,7 @@ void frmReceiptShop::txtExchangeRate_Change() {
     trapped(name(), QStringLiteral("txtExchangeRate_Change"), [this] {
         receipt_.bankRateText = txtExchangeRate.text();
         if (cboCurrency.listIndex() == -1) return;
-        const store::CurrencyLookups rates = lookups();
+        const store::EntryLookups rates = entryLookups();
         qint32 companyCurrency = rates.companyCurrency();
         qint32 cashGroup = rates.cashGroup();
         const qint32 selected = receivedCurrencyId();
@@ -129,7 +123,7 @@ Rate factorBetween(qint32 fromCurrency, qint32 toCurrency) {
 }
 
 double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {
-    double sellingRate = core::toDouble(lookups().sellingRate(currencyId));
+    double sellingRate = core::toDouble(entryLookups().sellingRate(currencyId));
     if (rate == 0) rate = 1;
     if (sellingRate == 0) sellingRate = 1;
     const double converted = core::divide(1, rate) * sellingRate;
@@ -143,7 +137,7 @@ double frmReceiptShop::ConvertExchangeRate(double& rate, qint32& currencyId) {
 double frmReceiptShop::getInventoryCurrencyExRate() {
     const QString invoiceId =
         core::numberText(core::val(lvwInvoice.cell(lvwInvoice.selectedItem(), ShopListColumns.id)));
-    const store::CurrencyLookups::InvoiceRates invoice = lookups().invoiceRates(invoiceId, session().shopId);
+    const store::EntryLookups::InvoiceRates invoice = entryLookups().invoiceRates(invoiceId);
     const QString invoiceRates = shared::AddPartyRate(invoice.rates, LetterInventory, 1);
     const qint16 customerCurrency = shared::GetPartyCurrency(LetterCustomer, invoice.customerId);
     const qint16 inventoryCurrency = shared::GetPartyCurrency(LetterInventory, 1);

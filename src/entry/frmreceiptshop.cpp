@@ -3,7 +3,6 @@
 
 #include "platform/ado/adoerror.h"
 #include "platform/core/conversions.h"
-#include "platform/core/statement.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/userinput.h"
 #include "shared/exchangerates.h"
@@ -20,8 +19,6 @@ using shared::trapped;
 namespace {
 constexpr int EntryTimeoutSeconds = 12000;
 // The shop's active customers, with their currencies.
-const char* const CustomerCondition =
-    "c.customerid = s.customerid and s.shopid = :shop and c.currencyid=b.currencyid and c.Active=1";
 } // namespace
 
 frmReceiptShop::frmReceiptShop()
@@ -186,16 +183,10 @@ void frmReceiptShop::loadWindow() {
         txtProcessDate.setText(core::shortDateText(s.processDate));
         dtpChequeDate.setValue(s.processDate.date());
     }
-    s.commonDb->populatecomboorlist(
-        cboCustomer, QStringLiteral("ashopcustomerdetails s, aCustomermaster c,acurrencymaster b"),
-        QStringLiteral("c.customerid"), QStringLiteral("c.customername+'--->'+b.currencyname"),
-        core::statement(CustomerCondition, {{"shop", QString::number(s.shopId)}}));
-    s.commonDb->populatecomboorlist(cboCurrency, QStringLiteral("acurrencymaster"),
-                                    QStringLiteral("currencyid"), QStringLiteral("currencyname"));
-    const QString features = core::nullAsEmpty(
-        s.commonDb->fnreturnfield(QStringLiteral("ashops"), QStringLiteral("miscsettings13"),
-                                  QStringLiteral(" shopid=") + QString::number(s.shopId)));
-    if (!features.contains(QLatin1Char('b'), Qt::CaseSensitive)) {
+    const store::EntryLookups lookups = entryLookups();
+    lookups.fillCustomers(cboCustomer);
+    lookups.fillCurrencies(cboCurrency);
+    if (!lookups.shopFeatures().contains(QLatin1Char('b'), Qt::CaseSensitive)) {
         txtExchangeRate.setVisible(false);
         lblExBankRate.setVisible(false);
     }
@@ -209,20 +200,12 @@ void frmReceiptShop::Form_Activate() {
     trapped(name(), QStringLiteral("Form_Activate"), [this] { activateWindow(); });
 }
 
-// A true value of the package setting: a non-zero number or the word True.
-static bool isTrue(const QVariant& value) {
-    const QString text = core::trimBlanks(core::nullAsEmpty(value));
-    if (core::isNumeric(text)) return core::toDouble(text) != 0;
-    return text.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0;
-}
-
 void frmReceiptShop::activateWindow() {
     shared::Session& s = session();
-    s.AliasEnabled =
-        isTrue(s.commonDb->fnreturnfield(QStringLiteral("apackagesettings"), QStringLiteral("alias")));
-    if (s.AliasEnabled) {
-        s.AliasName = core::nullAsEmpty(s.commonDb->fnreturnfield(
-            QStringLiteral("aalias"), QStringLiteral("Alias"), QStringLiteral("aliasid =1")));
+    const std::optional<QString> alias = entryLookups().invoiceAlias();
+    s.AliasEnabled = alias.has_value();
+    if (alias) {
+        s.AliasName = *alias;
         sstbInvoices.setTabCaption(0, s.AliasName + QStringLiteral(" Invoices"));
     }
     if (firstActivation_) {
@@ -269,10 +252,9 @@ qint32 frmReceiptShop::selectedCustomerId() const {
     return cboCustomer.itemData(cboCustomer.listIndex());
 }
 
-qint32 frmReceiptShop::shopDepartmentId() const {
-    shared::Session& s = session();
-    return core::toInt32(s.commonDb->fnreturnfield(QStringLiteral("ashops"), QStringLiteral("departmentid"),
-                                                   QStringLiteral("shopid= ") + QString::number(s.shopId)));
+store::EntryLookups entryLookups() {
+    const shared::Session& s = session();
+    return store::EntryLookups(*s.commonDb, s.companyId, s.shopId);
 }
 
 void frmReceiptShop::chooseCustomer() {
@@ -283,18 +265,17 @@ void frmReceiptShop::chooseCustomer() {
         receipt_.clearLines(list);
     }
     const qint32 customerId = selectedCustomerId();
-    qint32 departmentId = shopDepartmentId();
+    const store::EntryLookups lookups = entryLookups();
+    qint32 departmentId = lookups.shopDepartment();
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("D"), departmentId);
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("B"), departmentId);
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("C"), customerId);
-    departmentId = shopDepartmentId();
+    departmentId = lookups.shopDepartment();
     receipt_.departmentCurrencyId = shared::GetPartyCurrency(QStringLiteral("D"), departmentId);
     receipt_.companyCurrencyId = shared::GetPartyCurrency(QStringLiteral("Z"), s.companyId);
     receipt_.customerCurrencyId = shared::GetPartyCurrency(QStringLiteral("C"), customerId);
     s.commonGen->SelectComboItemByValue(cboCurrency, receipt_.customerCurrencyId);
-    setCurrencyCaptions(core::nullAsEmpty(s.commonDb->fnreturnfield(
-        QStringLiteral("acurrencymaster"), QStringLiteral("symbol"),
-        QStringLiteral("currencyid=") + QString::number(receipt_.customerCurrencyId))));
+    setCurrencyCaptions(core::nullAsEmpty(lookups.symbol(receipt_.customerCurrencyId)));
     if (s.EntryMode == QLatin1String("N") && receipt_.kind == ReceiptKind::Settlement &&
         receipt_.customerId) {
         LoadShopInvoices();

@@ -12,6 +12,7 @@
 #include "platform/forms/menu.h"
 #include "platform/forms/tabcontrol.h"
 #include "platform/forms/textcontrols.h"
+#include "store/entrylookups.h"
 #include "store/opendocuments.h"
 #include "store/receiptsaving.h"
 
@@ -31,6 +32,9 @@ namespace entry {
 
 // The counter saving, as the host's session names it.
 store::SavingCounter savingCounter();
+
+// The entry's look-ups in the session's company and shop.
+store::EntryLookups entryLookups();
 
 // The factor from one currency to another, from the session's rate list: the customer's equivalent is worked
 // out with it and the receipt stores it for the company's and the department's currencies.
@@ -148,13 +152,10 @@ private:
     qint32 receivedCurrencyId() const;
     // Whose documents the lists show: the session's company and shop, the chosen customer.
     store::DocumentOwner documentOwner() const;
-    // The shop's department, whose opening invoices the opening list shows.
-    qint16 shopDepartment() const;
     // What is open on the given settled lines of the shop list or of the opening list, by position, worked
     // out as the lists were filled; a document no longer among the customer's open ones has nothing open.
     QMap<int, store::OpenBalance> shopBalances(const std::vector<SettlementLine>& lines);
     QMap<int, store::OpenBalance> openingBalances(const std::vector<SettlementLine>& lines);
-    qint32 shopDepartmentId() const;
     void DisplayDetails(const QString& receiptId);
     void addStoredDocument(const ado::Recordset& detail);
     void showStoredParties(const ado::Recordset& rs);

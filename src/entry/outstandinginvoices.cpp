@@ -65,12 +65,6 @@ store::DocumentOwner frmReceiptShop::documentOwner() const {
     return {s.companyId, s.shopId, selectedCustomerId()};
 }
 
-qint16 frmReceiptShop::shopDepartment() const {
-    shared::Session& s = session();
-    return core::toInt16(s.commonDb->fnreturnfield(
-        QStringLiteral("aShops where shopId= ") + QString::number(s.shopId), QStringLiteral("DepartmentID")));
-}
-
 QMap<int, store::OpenBalance> frmReceiptShop::shopBalances(const std::vector<SettlementLine>& lines) {
     return byPosition(lines, store::shopBalances(adocon(), documentOwner()), [](const SettlementLine& line) {
         return store::shopDocumentKey(line.kindText, line.documentId);
@@ -81,8 +75,8 @@ QMap<int, store::OpenBalance> frmReceiptShop::openingBalances(const std::vector<
     QStringList ids;
     for (const SettlementLine& line : lines)
         ids << line.documentId;
-    const QHash<QString, store::OpenBalance> found =
-        store::openingBalances(adocon(), documentOwner(), shopDepartment(), session().processDate, ids);
+    const QHash<QString, store::OpenBalance> found = store::openingBalances(
+        adocon(), documentOwner(), entryLookups().openingDepartment(), session().processDate, ids);
     return byPosition(lines, found, [](const SettlementLine& line) { return line.documentId; });
 }
 
@@ -94,7 +88,8 @@ void frmReceiptShop::LoadShopInvoices() {
 }
 
 void frmReceiptShop::LoadOpeningInvoices() {
-    store::listOpeningInvoices(adocon(), documentOwner(), shopDepartment(), session().processDate,
+    store::listOpeningInvoices(adocon(), documentOwner(), entryLookups().openingDepartment(),
+                               session().processDate,
                                [this](const store::OpeningInvoice& invoice, Money open) {
                                    listOpeningInvoice(lvwOpeningInvoices, receipt_, invoice, open);
                                });

@@ -37,8 +37,7 @@ void frmReceiptShop::showStoredRates(const ado::Recordset& rs) {
     shared::Session& s = session();
     cboCurrency.setEnabled(false);
     txtExchangeRate.setEnabled(false);
-    s.commonDb->populatecomboorlist(cboCurrency, QStringLiteral("acurrencymaster"),
-                                    QStringLiteral("currencyid"), QStringLiteral("currencyname"));
+    entryLookups().fillCurrencies(cboCurrency);
     s.commonGen->SelectComboItemByValue(
         cboCurrency, core::toInt32(core::val(rs.field(QStringLiteral("drreccurrencyid")))));
     fillText(txtExchangeRate, rs, "drBankExchangeRate");

@@ -112,14 +112,17 @@ void FrmMaster::createSessionServices() {
                                QDateTime::currentDateTime());
 }
 
+store::RegisterLookups registerLookups() {
+    const shared::Session& s = shared::session();
+    return store::RegisterLookups(*s.commonDb, s.shopId);
+}
+
 void FrmMaster::loadRegister() {
     shared::Session& s = session();
     store::checkShopDatabase(connection_);
     rights_.reset();
     s.formColor->Applyformcolor(*this);
-    if (core::val(s.commonDb->fnreturnfield(QStringLiteral("aShops"), QStringLiteral("CounterLogin"),
-                                            QStringLiteral("ShopId=") + QString::number(s.shopId))) == 1)
-        s.CounterLoginEnabled = true;
+    if (registerLookups().countersLogIn()) s.CounterLoginEnabled = true;
     const QDateTime dateBound = fnPopulateDate();
     strGridQuery_ = store::registerListing(dateBound, s.shopId);
     GridPopulate(strGridQuery_, store::RegisterTable);
@@ -165,11 +168,7 @@ bool FrmMaster::counterCheckFails() {
     shared::Session& s = session();
     s.CounterId = core::toInt32(
         core::val(shared::FileCode(QStringLiteral("DefaultCounter"), shared::settingsFilePath())));
-    return s.commonDb
-        ->fnreturnfield(QStringLiteral("aCounterMaster"), QStringLiteral("CounterName"),
-                        QStringLiteral("CounterId=") + QString::number(s.CounterId))
-        .toString()
-        .isEmpty();
+    return registerLookups().counterName(s.CounterId).isEmpty();
 }
 
 void FrmMaster::Form_KeyPress(int& keyAscii) {

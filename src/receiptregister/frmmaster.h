@@ -7,12 +7,16 @@
 #include "platform/forms/grid.h"
 #include "platform/forms/textcontrols.h"
 #include "shared/session.h"
+#include "store/registerlookups.h"
 
 #include <QDateTime>
 #include <optional>
 #include <vector>
 
 namespace receiptregister {
+
+// The register's look-ups in the session's shop.
+store::RegisterLookups registerLookups();
 
 class FrmMaster : public forms::Form, public shared::RegisterWindow {
 public:

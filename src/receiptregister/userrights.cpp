@@ -36,10 +36,7 @@ bool FrmMaster::fnUserRights(const QString& letter) {
         if (*rights_ == AdminRights) return false;
         return !wanted.isEmpty() && rights_->contains(wanted, Qt::CaseSensitive);
     } catch (const core::RuntimeError& error) {
-        session().UserName = core::nullAsEmpty(session().commonDb->fnreturnfield(
-            QStringLiteral("lousers"), QStringLiteral("username"),
-            QStringLiteral("userID=") + QString::number(session().userId) + QStringLiteral(" and shopid=") +
-                QString::number(session().shopId)));
+        session().UserName = registerLookups().userName(session().userId);
         shared::reportTrapped(QStringLiteral("Master Form"), QStringLiteral("fnUserRights"), error);
         return false;
     }
@@ -49,12 +46,9 @@ bool FrmMaster::fnUserRights(const QString& letter) {
 // dated.
 QDateTime FrmMaster::fnPopulateDate() {
     shared::Session& s = session();
-    const QVariant backDays =
-        s.commonDb->fnreturnfield(QStringLiteral("LOsSettings"), QStringLiteral("sNoofBackDays"),
-                                  QStringLiteral(" shopid=") + QString::number(s.shopId));
-    const QVariant closeDate =
-        s.commonDb->fnreturnfield(QStringLiteral("vwshopCloseDate"), QStringLiteral("closedate"),
-                                  QStringLiteral(" shopid=") + QString::number(s.shopId));
+    const store::RegisterLookups lookups = registerLookups();
+    const QVariant backDays = lookups.backDays();
+    const QVariant closeDate = lookups.lastClosing();
     const bool closed = !core::isNull(closeDate) && !core::nullAsEmpty(closeDate).isEmpty();
     receiptDates_ = entry::receiptDates(
         s.processDate.date(), core::nullAsEmpty(backDays).isEmpty() ? 0 : core::toInt32(backDays),
