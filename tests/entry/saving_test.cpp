@@ -1,5 +1,5 @@
-// The checks OK makes in order, the next receipt number, the focus, what fields take, the dialog's file,
-// the key a save is stored under.
+// The checks OK makes in order, the focus, what fields take, the dialog's file, the key a save is stored
+// under.
 #include "entry/frminvoiceentry.h"
 #include "platform/core/runtimeerror.h"
 #include "platform/forms/userinput.h"
@@ -17,49 +17,6 @@ using testing_support::SettleDialogControls;
 namespace user = forms::user;
 using testing_support::Engine;
 using testing_support::EntryWindowTest;
-
-// The shop's prefix followed by one more than the highest number any shop stored under it; without a
-// prefix row all-digit numbers count. Prefixes of another year, screen or shop never count.
-TEST_F(EntryWindowTest, nextNumberContinuesTheHighestUnderTheShopsPrefix) {
-    const struct {
-        const char* prefix; // of shop 1 for this year; nullptr for none
-        QStringList stored; // numbers of shop 1, or "2:number" of shop 2
-        QString next;
-    } cases[] = {{"RC-", {"XY-5", "77", "RC-", "RC-1a"}, "RC-1"},
-                 {nullptr, {"RC-700", "12", "0009", "OLD-50", "2:9"}, "13"},
-                 {"RC-", {"RC-0007", "rc-0009", "RC-0008"}, "RC-10"},
-                 {"RC-", {"RC-3", "2:RC-51"}, "RC-52"},
-                 {"RC-", {"RC-32767"}, "RC-32768"},
-                 {"RC-", {"2:rc-00099999"}, "RC-100000"},
-                 {"RC-", {"RC-2147483647"}, "RC-1"},
-                 {"O'R-", {"O'R-4", "OR-9"}, "O'R-5"}};
-    inEntry([&](EntryControls& entry) {
-        for (const auto& c : cases) {
-            sql("delete from aPrefix");
-            sql("delete from LosDummyReceiptHeader");
-            sql("delete from LosReceiptNumbering");
-            sql("insert into aPrefix (InterfaceID, shopid, financialid, Prefix) values (1505, 1, 2, 'OLD-'), "
-                "(1400, 1, 1, 'INV-'), (1505, 2, 1, 'TWO-')");
-            if (c.prefix)
-                sql("insert into aPrefix (InterfaceID, shopid, financialid, Prefix) values (1505, 1, 1, " +
-                    ado::quoted(c.prefix) + ")");
-            for (int id = 1; id <= c.stored.size(); ++id) {
-                const bool otherShop = c.stored[id - 1].startsWith("2:");
-                sql(filled("insert into LosDummyReceiptHeader (drShopid, drID, drNo) values (%1, %2, %3)",
-                           otherShop ? 2 : 1, id, ado::quoted(c.stored[id - 1].mid(otherShop ? 2 : 0))));
-            }
-            EXPECT_EQ(
-                testing_support::outcome([&] {
-                    return store::lockAndNumberReceipt(
-                               entry.window.adocon(), 1,
-                               store::readHeaderFacts(entry.window.adocon(), entry::savingCounter()).prefix)
-                        .number;
-                }),
-                c.next)
-                << c.stored.join(' ').toStdString();
-        }
-    });
-}
 
 void texts(EntryControls& entry, const char* bank, const char* remarks, const char* cheque) {
     entry.txtBank.setText(bank);
