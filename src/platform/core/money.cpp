@@ -178,19 +178,24 @@ Wide roundedQuotient(Wide n, Wide d) {
 
 } // namespace
 
+Rate::Term Rate::term(const QString& text) {
+    const core::DecimalNumber number = storedDecimal(text);
+    const auto [digits, power] = scaled(number);
+    return {digits, power, number.toDouble()};
+}
+
 Rate Rate::of(const QString& numerator, const QString& denominator) {
     Rate rate;
-    rate.numerator_ = storedDecimal(numerator);
-    rate.denominator_ = storedDecimal(denominator);
+    rate.numerator_ = term(numerator);
+    rate.denominator_ = term(denominator);
     return rate;
 }
 
 // cents x (a x 10^p) / (b x 10^q), with the powers of ten on whichever side keeps them whole.
 Money Rate::convert(Money amount) const {
-    const auto [a, p] = scaled(numerator_);
-    const auto [b, q] = scaled(denominator_);
-    Wide n = checkedTimes(amount.cents(), a);
-    Wide d = b;
+    Wide n = checkedTimes(amount.cents(), numerator_.digits);
+    Wide d = denominator_.digits;
+    const int p = numerator_.power, q = denominator_.power;
     if (p >= q)
         n = checkedTimes(n, powerOfTen(p - q));
     else
@@ -202,7 +207,7 @@ Money Rate::convert(Money amount) const {
 }
 
 double Rate::storedValue() const {
-    return core::divide(numerator_.toDouble(), denominator_.toDouble());
+    return core::divide(numerator_.value, denominator_.value);
 }
 
 bool isPlainNumber(const QString& text) {

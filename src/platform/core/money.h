@@ -75,8 +75,17 @@ public:
     double storedValue() const;
 
 private:
-    core::DecimalNumber numerator_ = core::DecimalNumber::parse("1");
-    core::DecimalNumber denominator_ = core::DecimalNumber::parse("1");
+    // A decimal of the rate list as digits times a power of ten (15.42 is 1542 and -2), with the nearest
+    // double for the stored factor.
+    struct Term {
+        __int128 digits = 1;
+        int power = 0;
+        double value = 1;
+    };
+    static Term term(const QString& text);
+
+    Term numerator_;
+    Term denominator_;
 };
 
 // The value of a plain amount: ASCII digits with at most one decimal point and at most two decimals, at
