@@ -37,6 +37,9 @@ public:
     // How long a statement waits for a lock another connection holds before failing with DbTimeout.
     virtual void setLockTimeout(int seconds) = 0;
 
+    // The module's transactions nest: a commit makes work durable only at the outermost level; a rollback
+    // undoes its level, inner levels committed in it included. Either outside any transaction is error
+    // NoTransaction.
     virtual void begin() = 0;
     virtual void commit() = 0;
     virtual void rollback() = 0;

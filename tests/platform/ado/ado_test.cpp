@@ -51,14 +51,20 @@ const QHash<QString, QString> testTables = {
      " update receipt set drCancelled = 1 where drShopID = shop; $$;"
      "create table ashops (code numeric(18,0)); insert into ashops values (7);"
      "create table acurrencymaster (code varchar(3) collate ci, currencyname text collate ci);"
-     "insert into acurrencymaster values ('EUR', 'Euro');"}};
+     "insert into acurrencymaster values ('EUR', 'Euro');"},
+    {"ODBC", // the same server through its ODBC driver, which passes statements untranslated
+     "drop table if exists receipt, other cascade;"
+     "create table receipt (drID integer not null, drShopID integer not null default 1,"
+     " drCancelled integer, primary key (drShopID, drID));"}};
 
 // Where the cases run: a new SQLite file in the test's own folder, or the server the connection string
-// in RECEIPTS_TEST_SERVER names. Without one the server's cases are skipped, and fail under CI.
-enum class Target { SqliteFile, Server };
+// in RECEIPTS_TEST_SERVER names, directly or through ODBC. Without one the server's cases are skipped, and
+// fail under CI.
+enum class Target { SqliteFile, Server, Odbc };
 
 const char* nameOf(Target target) {
-    return target == Target::SqliteFile ? "sqlite" : "server";
+    const char* names[] = {"sqlite", "server", "odbc"};
+    return names[int(target)];
 }
 void PrintTo(Target target, std::ostream* out) { // the tests' names as ctest lists them
     *out << nameOf(target);
@@ -72,11 +78,13 @@ class AdoTest : public ::testing::TestWithParam<Target> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        if (GetParam() == Target::Server) {
+        if (GetParam() != Target::SqliteFile) {
             target = qEnvironmentVariable("RECEIPTS_TEST_SERVER");
             const char* none = "RECEIPTS_TEST_SERVER names no server";
             if (target.isEmpty() && !qEnvironmentVariableIsEmpty("RECEIPTS_CI")) FAIL() << none;
             if (target.isEmpty()) GTEST_SKIP() << none;
+            if (GetParam() == Target::Odbc)
+                target = adotest::odbcTarget(ado::ConnectionString::parse(target));
         } else {
             target = "Driver=sqlite;Create=yes;Database=" + path();
         }
@@ -131,6 +139,9 @@ protected:
     QString target, source;
     ado::ConnectionPtr connection;
 };
+
+// The cases every driver meets alike: the nesting of transactions.
+class NestingTest : public AdoTest {};
 
 // The cases about SQLite's own rules: its file, its locks, its types, its triggers and its table of
 // procedures.
@@ -396,7 +407,7 @@ TEST_P(AdoTest, anOptionReachesTheServerAsWritten) {
               "'" + name + "'");
 }
 
-TEST_P(AdoTest, onlyTheOutermostCommitMakesWorkDurableAndRollbackUndoesCommittedInnerLevels) {
+TEST_P(NestingTest, onlyTheOutermostCommitMakesWorkDurableAndRollbackUndoesCommittedInnerLevels) {
     connection->beginTrans();
     connection->beginTrans();
     add(1);
@@ -416,6 +427,10 @@ TEST_P(AdoTest, onlyTheOutermostCommitMakesWorkDurableAndRollbackUndoesCommitted
     EXPECT_EQ(errorOf([&] { connection->rollbackTrans(); }), "error -2147168242");
     EXPECT_EQ(connection->execute("update receipt set drCancelled = 1"), 1);
     EXPECT_EQ(connection->execute("create table Other (a integer)"), 0);
+    connection->beginTrans();
+    add(3);
+    connection->close(); // undoes the open work
+    EXPECT_EQ(committed(), "2");
 }
 
 // An SQLite file replaced under an open connection (a restored copy) is opened again before the next
@@ -445,7 +460,7 @@ TEST(SqliteFile, replacedUnderAnOpenConnectionIsOpenedAgain) {
     EXPECT_EQ(adotest::rows("select x from t", connection), "'restored'");
 }
 
-TEST_P(AdoTest, aScopedTransactionRollsBackUnlessCommitted) {
+TEST_P(NestingTest, aScopedTransactionRollsBackUnlessCommitted) {
     {
         ado::Transaction outer(connection);
         add(1);
@@ -804,4 +819,11 @@ TEST_P(AdoTest, anInjectedFaultFailsExactlyTheStatementAskedFor) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, AdoTest, ::testing::Values(Target::SqliteFile, Target::Server), targetName);
+#ifdef RECEIPTS_ODBC_BUILT
+INSTANTIATE_TEST_SUITE_P(Drivers, NestingTest,
+                         ::testing::Values(Target::SqliteFile, Target::Server, Target::Odbc), targetName);
+#else
+INSTANTIATE_TEST_SUITE_P(Drivers, NestingTest, ::testing::Values(Target::SqliteFile, Target::Server),
+                         targetName);
+#endif
 INSTANTIATE_TEST_SUITE_P(Drivers, SqliteFileTest, ::testing::Values(Target::SqliteFile), targetName);

@@ -1,6 +1,7 @@
 // What the data access tests compare: a runtime error and a statement's rows, each as one text.
 #pragma once
 
+#include "platform/ado/connectionstring.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
@@ -47,6 +48,16 @@ inline QString rows(const QString& sql, const ado::ConnectionPtr& on) {
         }
     });
     return error.isEmpty() ? rows.join("; ") : error;
+}
+
+// The server reached through Debian's PostgreSQL ODBC driver. psqlODBC's own rollback of a failed statement
+// wraps each statement in a savepoint of its own, and releasing that one releases the savepoints of the
+// nested transactions set after it: "Protocol=7.4-1" leaves a failed statement to the transaction, as the
+// other drivers do.
+inline QString odbcTarget(const ado::ConnectionString& server) {
+    return QString("Driver=odbc;Odbc Driver=PostgreSQL Unicode;Protocol=7.4-1;Server=%1;Port=%2;Database=%3;"
+                   "UID=%4;PWD=%5")
+        .arg(server.host, server.port, server.database, server.user, server.password);
 }
 
 } // namespace adotest

@@ -31,11 +31,6 @@ const char* const tables =
     " insert into odbc_receipt (id, note) values (id, note); insert into odbc_receipt (id) values (id + 1) "
     "$$;";
 
-// psqlODBC's own rollback of a failed statement wraps each statement in a savepoint of its own, and
-// releasing that one releases the savepoints of the nested transactions set after it: "Protocol=7.4-1"
-// leaves a failed statement to the transaction, as the other drivers do.
-const QString odbcDriver = "Odbc Driver=PostgreSQL Unicode;Protocol=7.4-1";
-
 class OdbcTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -79,10 +74,7 @@ protected:
                       .toUtf8());
         qputenv("ODBCINI", ini.fileName().toLocal8Bit());
     }
-    QString withoutDsn() const {
-        return QString("Driver=odbc;%1;Server=%2;Port=%3;Database=%4;UID=%5;PWD=%6")
-            .arg(odbcDriver, server.host, server.port, server.database, server.user, server.password);
-    }
+    QString withoutDsn() const { return adotest::odbcTarget(server); }
     QString withDsn(const QString& dsn) const {
         return QString("Driver=odbc;DSN=%1;User=%2;Password=%3").arg(dsn, server.user, server.password);
     }
@@ -139,30 +131,6 @@ TEST_F(OdbcTest, boundValuesOfEachKindArriveIntact) {
                        values[0].toString()),
                   expected);
     }
-}
-
-TEST_F(OdbcTest, innerLevelsAreSavepointsAndOnlyTheOutermostCommitIsDurable) {
-    connection->beginTrans();
-    add(1);
-    connection->beginTrans();
-    add(2);
-    connection->rollbackTrans();
-    connection->beginTrans();
-    add(3);
-    connection->commitTrans();
-    EXPECT_EQ(rows("select id from odbc_receipt order by 1") + "/" + committed(), "1; 3/");
-    connection->commitTrans();
-    EXPECT_EQ(committed(), "1; 3");
-    connection->beginTrans();
-    add(4);
-    connection->rollbackTrans();
-    connection->beginTrans();
-    add(5);
-    connection->close(); // undoes the open work
-    EXPECT_EQ(committed(), "1; 3");
-    connection = open(withoutDsn());
-    EXPECT_EQ(errorText([&] { connection->commitTrans(); }),
-              "error -2147168242 from ODBC: No transaction is active.");
 }
 
 TEST_F(OdbcTest, theProcedureIsCalledWithItsValuesBoundInsideTheCallersTransaction) {

@@ -7,7 +7,6 @@
 #include "odbctarget.h"
 #include "platform/ado/adoerror.h"
 #include "platform/ado/quoting.h"
-#include "platform/ado/savepoints.h"
 #include "platform/core/runtimeerror.h"
 
 #include <QSqlError>
@@ -16,8 +15,6 @@
 namespace ado::odbc {
 
 namespace {
-
-// The number the other drivers give a commit or rollback outside any transaction.
 
 QString uniqueConnectionName() {
     static std::atomic<int> next{0};
@@ -62,50 +59,32 @@ void OdbcDriver::open(const ConnectionString& target) {
 void OdbcDriver::close() {
     QSqlDatabase connection = QSqlDatabase::database(connectionName_, false);
     // An ODBC driver refuses to disconnect inside a transaction: the work left open is undone.
-    if (level_ > 0) connection.rollback();
+    if (transactionLevel() > 0) connection.rollback();
     connection.close();
     connection = QSqlDatabase();
     QSqlDatabase::removeDatabase(connectionName_);
     connectionName_.clear();
-    level_ = 0;
+    forgetTransactions();
 }
 
 QSqlQuery OdbcDriver::run(const QString& sql, const QVariantList& values) {
     return runBound(database(), sql, values, timeout_);
 }
 
-void OdbcDriver::begin() {
-    if (level_ == 0) {
-        if (!database().transaction()) raiseConnectionError(database());
-    } else {
-        run(QStringLiteral("SAVEPOINT ") + savepointName(level_));
-    }
-    ++level_;
+void OdbcDriver::runSavepointStatement(const QString& sql) {
+    run(sql);
 }
 
-void OdbcDriver::requireTransaction() const {
-    database();
-    if (level_ == 0) raiseDriverError(err::NoTransaction, QLatin1String(err::NoTransactionText));
+void OdbcDriver::beginTransaction() {
+    if (!database().transaction()) raiseConnectionError(database());
 }
 
-void OdbcDriver::commit() {
-    requireTransaction();
-    if (level_ > 1)
-        run(QStringLiteral("RELEASE SAVEPOINT ") + savepointName(level_ - 1));
-    else if (!database().commit())
-        raiseConnectionError(database());
-    --level_;
+void OdbcDriver::commitTransaction() {
+    if (!database().commit()) raiseConnectionError(database());
 }
 
-void OdbcDriver::rollback() {
-    requireTransaction();
-    if (level_ > 1) {
-        run(QStringLiteral("ROLLBACK TO SAVEPOINT ") + savepointName(level_ - 1));
-        run(QStringLiteral("RELEASE SAVEPOINT ") + savepointName(level_ - 1));
-    } else if (!database().rollback()) {
-        raiseConnectionError(database());
-    }
-    --level_;
+void OdbcDriver::rollbackTransaction() {
+    if (!database().rollback()) raiseConnectionError(database());
 }
 
 long OdbcDriver::execute(const QString& sql) {

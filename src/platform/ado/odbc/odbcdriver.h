@@ -1,14 +1,14 @@
 // The ODBC driver: a QtSql QODBC connection running the statements as the module writes them.
 #pragma once
 
-#include "platform/ado/driver.h"
+#include "platform/ado/nestingdriver.h"
 
 class QSqlDatabase;
 class QSqlQuery;
 
 namespace ado::odbc {
 
-class OdbcDriver : public Driver {
+class OdbcDriver : public NestingDriver {
 public:
     OdbcDriver() = default;
     ~OdbcDriver() override;
@@ -24,13 +24,6 @@ public:
     // the wait is the server's, bounded by the statement time-out.
     void setLockTimeout(int) override {}
 
-    // The outermost level is the ODBC transaction (autocommit off until it ends); inner levels are
-    // savepoints, as the other drivers nest.
-    void begin() override;
-    void commit() override;
-    void rollback() override;
-    int transactionLevel() const override { return level_; }
-
     // The statements reach the server untranslated: it speaks the module's dialect.
     long execute(const QString& sql) override;
     std::unique_ptr<Cursor> query(const QString& sql) override;
@@ -39,14 +32,19 @@ public:
     void callProcedure(const QString& name, const QVariantList& parameters) override;
     void executeNative(const QString& script) override;
 
+protected:
+    // The outermost level is the ODBC transaction (autocommit off until it ends).
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+    void runSavepointStatement(const QString& sql) override;
+
 private:
     QString connectionName_;
     int timeout_ = 30;
-    int level_ = 0;
 
     QSqlDatabase database() const;
     QSqlQuery run(const QString& sql, const QVariantList& values = {});
-    void requireTransaction() const;
 };
 
 // The registry's entry: "Driver=odbc".

@@ -5,7 +5,6 @@
 #include "platform/ado/dialect/liftedliterals.h"
 #include "platform/ado/dialect/token.h"
 #include "platform/ado/quoting.h"
-#include "platform/ado/savepoints.h"
 #include "platform/core/runtimeerror.h"
 #include "postgrescatalog.h"
 #include "postgrescursor.h"
@@ -212,7 +211,7 @@ void PostgresDriver::close() {
     QSqlDatabase::database(connectionName_, false).close();
     QSqlDatabase::removeDatabase(connectionName_);
     connectionName_.clear();
-    level_ = 0;
+    forgetTransactions();
     timeoutHeld_ = false;
     schemaChangedInTransaction_ = false;
 }
@@ -229,7 +228,7 @@ void PostgresDriver::setTimeout(int seconds) {
 void PostgresDriver::applyTimeout() {
     timeoutHeld_ = false;
     run(QStringLiteral("set statement_timeout = %1").arg(qint64(qMax(timeout_, 0)) * 1000));
-    timeoutHeld_ = level_ == 0;
+    timeoutHeld_ = transactionLevel() == 0;
 }
 
 void PostgresDriver::setLockTimeout(int seconds) {
@@ -247,61 +246,47 @@ QSqlQuery PostgresDriver::run(const QString& sql) {
 }
 
 // The outermost transaction begins with its first statement, in the same round trip.
-void PostgresDriver::begin() {
-    if (level_ == 0)
-        held_ << beginText;
-    else
-        run(QStringLiteral("savepoint ") + savepointName(level_));
-    ++level_;
+void PostgresDriver::beginTransaction() {
+    database();
+    held_ << beginText;
 }
 
 bool PostgresDriver::beginHeld() const {
-    return level_ == 1 && held_.value(0) == beginText;
+    return transactionLevel() == 1 && held_.value(0) == beginText;
 }
 
-void PostgresDriver::requireTransaction() const {
-    database();
-    if (level_ == 0) raiseDriverError(err::NoTransaction, QLatin1String(err::NoTransactionText));
+bool PostgresDriver::transactionFailed() {
+    return postgres::transactionFailed(database());
 }
 
-void PostgresDriver::commit() {
-    requireTransaction();
-    if (transactionFailed(database()))
-        raiseDriverError(
-            core::err::DbFailure,
-            QStringLiteral("The transaction was rolled back after an error; nothing was committed."));
-    runAfterHeld(
-        {level_ == 1 ? QStringLiteral("commit") : QStringLiteral("release ") + savepointName(level_ - 1)});
-    --level_;
-    if (level_ == 0) {
-        schemaChangedInTransaction_ = false;
-        endHolding();
-    }
+void PostgresDriver::commitTransaction() {
+    runAfterHeld({QStringLiteral("commit")});
+    schemaChangedInTransaction_ = false;
+    endHolding();
 }
 
-void PostgresDriver::rollback() {
-    requireTransaction();
-    // The server gave up the transaction with the line: the levels only unwind.
-    if (lost()) {
-        held_.clear();
-        --level_;
-        if (level_ == 0) endHolding();
-        return;
-    }
-    // Rolling back to the savepoint also ends the failed state a statement after it left. The rows held
-    // were added after the savepoint: beginning it sent those before. A transaction that sent nothing has
-    // nothing to roll back.
-    const bool begun = !beginHeld();
+void PostgresDriver::runSavepointStatement(const QString& sql) {
+    runAfterHeld({sql});
+}
+
+// The server gave up the transaction with the line: the levels only unwind. A transaction that sent nothing
+// has nothing to roll back.
+void PostgresDriver::rollbackTransaction() {
+    const bool begun = !lost() && !beginHeld();
     held_.clear();
-    if (begun)
-        run(level_ == 1 ? QStringLiteral("rollback")
-                        : QStringLiteral("rollback to %1; release %1").arg(savepointName(level_ - 1)));
-    --level_;
+    if (begun) run(QStringLiteral("rollback"));
     if (schemaChangedInTransaction_) forgetSchema();
-    if (level_ == 0) {
-        schemaChangedInTransaction_ = false;
-        endHolding();
-    }
+    schemaChangedInTransaction_ = false;
+    endHolding();
+}
+
+// Rolling back to the savepoint also ends the failed state a statement after it left. The rows held were
+// added after the savepoint: beginning it sent those before.
+void PostgresDriver::rollbackToSavepoint(const QString& name) {
+    held_.clear();
+    if (lost()) return;
+    run(QStringLiteral("rollback to savepoint %1; release savepoint %1").arg(name));
+    if (schemaChangedInTransaction_) forgetSchema();
 }
 
 QString PostgresDriver::translate(const QString& sql) {
@@ -319,7 +304,7 @@ void PostgresDriver::forgetSchema() {
     schema_->invalidate();
     statements_->clear();
     inserts_->clear();
-    if (level_ > 0) schemaChangedInTransaction_ = true;
+    if (transactionLevel() > 0) schemaChangedInTransaction_ = true;
 }
 
 long PostgresDriver::execute(const QString& sql) {

@@ -1,7 +1,7 @@
 // The PostgreSQL driver: a QtSql QPSQL connection running the statements translated for PostgreSQL.
 #pragma once
 
-#include "platform/ado/driver.h"
+#include "platform/ado/nestingdriver.h"
 
 #include <memory>
 #include <optional>
@@ -17,7 +17,7 @@ class SchemaCache;
 class StatementCache;
 struct QueryResult;
 
-class PostgresDriver : public Driver {
+class PostgresDriver : public NestingDriver {
 public:
     PostgresDriver();
     ~PostgresDriver() override;
@@ -35,13 +35,6 @@ public:
     void setTimeout(int seconds) override;
     // The lock time-out: a statement waiting longer for another connection's lock fails; 0 waits forever.
     void setLockTimeout(int seconds) override;
-
-    // The outermost level is BEGIN/COMMIT/ROLLBACK; inner levels are savepoints, as the SQLite driver
-    // nests. After a failed statement the engine refuses all but a rollback: a commit then fails.
-    void begin() override;
-    void commit() override;
-    void rollback() override;
-    int transactionLevel() const override { return level_; }
 
     long execute(const QString& sql) override;
     // A query (select, with) runs when its first row or its count is read, through the statement its shape
@@ -65,6 +58,16 @@ public:
     // An advisory lock of the transaction.
     void lockSchemaChanges() override;
 
+protected:
+    // The outermost level is BEGIN/COMMIT/ROLLBACK. After a failed statement the engine refuses all but a
+    // rollback: a commit then fails.
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+    void runSavepointStatement(const QString& sql) override;
+    void rollbackToSavepoint(const QString& name) override;
+    bool transactionFailed() override;
+
 private:
     QString connectionName_;
     // What open opened, for reopen.
@@ -73,7 +76,6 @@ private:
     // Whether the session holds timeout_ for good: set outside a transaction.
     bool timeoutHeld_ = false;
     int lockTimeout_ = 15;
-    int level_ = 0;
     std::unique_ptr<SchemaCache> schema_;
     // Queries by shape: statements differing only in lifted literals share a translation and a statement.
     std::unique_ptr<StatementCache> statements_;
@@ -104,7 +106,6 @@ private:
     void connect(const ConnectionString& target);
     void applyTimeout();
     void applyLockTimeout();
-    void requireTransaction() const;
     QString translate(const QString& sql);
     // A row's table and columns as the engine names them, and its values as it takes them.
     struct EngineRow {

@@ -5,7 +5,6 @@
 #include "platform/ado/dialect/datetext.h"
 #include "platform/ado/dialect/liftedliterals.h"
 #include "platform/ado/quoting.h"
-#include "platform/ado/savepoints.h"
 #include "platform/core/runtimeerror.h"
 #include "sqlitecatalog.h"
 #include "sqlitecursor.h"
@@ -114,7 +113,7 @@ void SqliteDriver::close() {
     QSqlDatabase::database(connectionName_, false).close();
     QSqlDatabase::removeDatabase(connectionName_);
     db_ = nullptr;
-    level_ = 0;
+    forgetTransactions();
 }
 
 bool SqliteDriver::lost() {
@@ -143,43 +142,40 @@ sqlite3* SqliteDriver::requireOpen() const {
     return db_;
 }
 
-void SqliteDriver::begin() {
-    runScript(requireOpen(), level_ == 0 ? QStringLiteral("begin immediate")
-                                         : QStringLiteral("savepoint ") + savepointName(level_));
-    ++level_;
+void SqliteDriver::beginTransaction() {
+    runScript(requireOpen(), QStringLiteral("begin immediate"));
 }
 
-void SqliteDriver::requireTransaction() const {
-    requireOpen();
-    if (level_ == 0) raiseDriverError(err::NoTransaction, QLatin1String(err::NoTransactionText));
+void SqliteDriver::commitTransaction() {
+    runScript(requireOpen(), QStringLiteral("commit"));
+}
+
+void SqliteDriver::runSavepointStatement(const QString& sql) {
+    runScript(requireOpen(), sql);
 }
 
 bool SqliteDriver::engineRolledBack() const {
-    return sqlite3_get_autocommit(db_) != 0;
+    return sqlite3_get_autocommit(requireOpen()) != 0;
 }
 
-void SqliteDriver::commit() {
-    requireTransaction();
-    if (engineRolledBack())
-        raiseDriverError(
-            core::err::DbFailure,
-            QStringLiteral("The transaction was rolled back after an error; nothing was committed."));
-    runScript(db_, level_ == 1 ? QStringLiteral("commit")
-                               : QStringLiteral("release ") + savepointName(level_ - 1));
-    --level_;
+bool SqliteDriver::transactionFailed() {
+    return engineRolledBack();
 }
 
-void SqliteDriver::rollback() {
-    requireTransaction();
-    QString inner = savepointName(level_ - 1);
-    // What was read of a schema the rollback undoes goes: the earlier schema is back under a version
-    // number that a later one may then take again. The engine's own rollback undid it unseen.
-    bool undone = engineRolledBack();
-    int before = schema_->schemaVersion();
-    if (!undone)
-        runScript(db_, level_ == 1 ? QStringLiteral("rollback")
-                                   : QStringLiteral("rollback to %1; release %1").arg(inner));
-    --level_;
+void SqliteDriver::rollbackTransaction() {
+    undo(QStringLiteral("rollback"));
+}
+
+void SqliteDriver::rollbackToSavepoint(const QString& name) {
+    undo(QStringLiteral("rollback to savepoint %1; release savepoint %1").arg(name));
+}
+
+// What was read of a schema the rollback undoes goes: the earlier schema is back under a version number that
+// a later one may then take again. The engine's own rollback undid it unseen.
+void SqliteDriver::undo(const QString& script) {
+    const bool undone = engineRolledBack();
+    const int before = schema_->schemaVersion();
+    if (!undone) runScript(db_, script);
     if (undone || schema_->schemaVersion() != before) {
         schema_->forget();
         statements_->clear();

@@ -1,7 +1,7 @@
 // The SQLite driver: a QtSql QSQLITE connection whose engine handle runs the translated statements.
 #pragma once
 
-#include "platform/ado/driver.h"
+#include "platform/ado/nestingdriver.h"
 
 #include <memory>
 #include <optional>
@@ -19,7 +19,7 @@ class Statement;
 class SchemaCache;
 class StatementCache;
 
-class SqliteDriver : public Driver {
+class SqliteDriver : public NestingDriver {
 public:
     SqliteDriver();
     ~SqliteDriver() override;
@@ -34,17 +34,6 @@ public:
     // The busy timeout: how long a statement waits for another connection's lock; 0 waits forever.
     void setLockTimeout(int seconds) override;
 
-    // The outermost level is BEGIN IMMEDIATE/COMMIT/ROLLBACK; inner levels are savepoints, so an inner
-    // rollback undoes exactly that level's work and only the outermost commit is durable. When an
-    // error made the engine roll everything back, rollbacks just count down and commits fail.
-    // The module's transactions all write: taking the write lock at BEGIN lets the busy timeout wait
-    // for it. A transaction that read first would meet another connection's write lock at its first
-    // write, where the engine does not wait (the two could wait on each other) but fails at once.
-    void begin() override;
-    void commit() override;
-    void rollback() override;
-    int transactionLevel() const override { return level_; }
-
     long execute(const QString& sql) override;
     // A statement without result columns (an update opened as a recordset) runs at once.
     std::unique_ptr<Cursor> query(const QString& sql) override;
@@ -58,6 +47,19 @@ public:
     // The file the path names now; one that is not there is not made.
     void reopen() override;
 
+protected:
+    // The outermost level is BEGIN IMMEDIATE/COMMIT/ROLLBACK. When an error made the engine roll everything
+    // back, rollbacks just count down and commits fail.
+    // The module's transactions all write: taking the write lock at BEGIN lets the busy timeout wait
+    // for it. A transaction that read first would meet another connection's write lock at its first
+    // write, where the engine does not wait (the two could wait on each other) but fails at once.
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+    void runSavepointStatement(const QString& sql) override;
+    void rollbackToSavepoint(const QString& name) override;
+    bool transactionFailed() override;
+
 private:
     QString connectionName_;
     // The file opened, and which file it was (device and inode); none for a database in memory.
@@ -65,7 +67,6 @@ private:
     std::optional<std::pair<quint64, quint64>> file_;
     sqlite3* db_ = nullptr;
     int lockTimeout_ = 15;
-    int level_ = 0;
     std::unique_ptr<SchemaCache> schema_;
     // Queries by shape: statements differing only in lifted literals share a translation and a statement.
     std::unique_ptr<StatementCache> statements_;
@@ -77,11 +78,12 @@ private:
     std::unique_ptr<Cursor> openCursor(const QString& translated, std::shared_ptr<Statement> statement,
                                        const QVariantList& values);
     void applyLockTimeout();
-    void requireTransaction() const;
     QString procedureBody(const QString& name);
     QVariant storedValue(const QString& table, const QString& column, const QVariant& value);
     // Whether an error made the engine end the transaction on its own (the level still counts it).
     bool engineRolledBack() const;
+    // Runs a rollback unless the engine already rolled everything back.
+    void undo(const QString& script);
 };
 
 // The registry's entry: "Driver=sqlite", the driver of a connection string that names none.
