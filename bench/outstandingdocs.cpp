@@ -189,10 +189,11 @@ Listing timeLoaders(const ado::ConnectionPtr& connection, int customerId, double
     listing.seconds = timed(loadBoth);
     const auto window = windowOf(connection, customerId);
     loadBoth(*window);
-    for (const entry::SettlementLine& line : window->receipt().lines()) {
-        ++listing.rows;
-        listing.total += double(line.outstanding.cents()) / 100;
-    }
+    for (entry::DocumentList list : {entry::DocumentList::Shop, entry::DocumentList::Opening})
+        for (const entry::SettlementLine& line : window->receipt().lines(list)) {
+            ++listing.rows;
+            listing.total += double(line.outstanding.cents()) / 100;
+        }
     return listing;
 }
 

@@ -32,12 +32,10 @@ bool unknownKind(const SettlementLine& line) {
 
 // The line at a position of a list, of the lines given as they are (const or not); error 9 when there is
 // none.
-template <class Lines> auto& lineIn(Lines& lines, DocumentList list, int position) {
-    const auto found = std::find_if(lines.begin(), lines.end(), [&](const SettlementLine& line) {
-        return line.list == list && line.position == position;
-    });
-    if (found == lines.end()) throw core::RuntimeError::of(core::err::SubscriptOutOfRange);
-    return *found;
+template <class Lines> auto& lineIn(Lines& lines, int position) {
+    if (position < 1 || size_t(position) > lines.size())
+        throw core::RuntimeError::of(core::err::SubscriptOutOfRange);
+    return lines[size_t(position - 1)];
 }
 
 } // namespace
@@ -68,8 +66,9 @@ std::optional<Money> Receipt::customerEquivalent() const {
 
 Money Receipt::settledTotal() const {
     Money total;
-    for (const SettlementLine& line : lines_)
-        total += line.settled;
+    for (const std::vector<SettlementLine>& list : lists_)
+        for (const SettlementLine& line : list)
+            total += line.settled;
     return total;
 }
 
@@ -79,34 +78,34 @@ Money Receipt::recordedTotal() const {
 
 std::vector<SettlementLine> Receipt::settledLines() const {
     std::vector<SettlementLine> settled;
-    for (DocumentList list : {DocumentList::Shop, DocumentList::Opening})
-        for (const SettlementLine& line : lines_)
-            if (line.list == list && line.settled > Money()) settled.push_back(line);
+    for (const std::vector<SettlementLine>& list : lists_)
+        for (const SettlementLine& line : list)
+            if (line.settled > Money()) settled.push_back(line);
     return settled;
 }
 
 int Receipt::lineCount(DocumentList list) const {
-    return int(std::count_if(lines_.begin(), lines_.end(),
-                             [list](const SettlementLine& line) { return line.list == list; }));
+    return int(lines(list).size());
 }
 
 const SettlementLine& Receipt::line(DocumentList list, int position) const {
-    return lineIn(lines_, list, position);
+    return lineIn(lines(list), position);
 }
 
 int Receipt::addLine(SettlementLine line) {
-    line.position = lineCount(line.list) + 1;
+    std::vector<SettlementLine>& list = lists_[size_t(line.list)];
+    line.position = int(list.size()) + 1;
     line.settled = Money();
-    lines_.push_back(line);
+    list.push_back(line);
     return line.position;
 }
 
 void Receipt::clearLines(DocumentList list) {
-    std::erase_if(lines_, [list](const SettlementLine& line) { return line.list == list; });
+    lists_[size_t(list)].clear();
 }
 
 std::optional<QString> Receipt::settle(DocumentList list, int position, Money amount) {
-    SettlementLine& line = lineIn(lines_, list, position);
+    SettlementLine& line = lineIn(lists_[size_t(list)], position);
     if (amount > line.outstanding)
         return QStringLiteral("Settling Amount cannot be greater than Bill Amount");
     line.settled = amount;
@@ -142,7 +141,8 @@ std::optional<Refusal> Receipt::refuseParties(const ReceiptDates& dates) const {
 // What a settlement settles, the received currency and amount, and that the two agree.
 std::optional<Refusal> Receipt::refuseAmounts() const {
     const bool settlement = kind == ReceiptKind::Settlement;
-    if (settlement && lines_.empty()) return refusal("Atleast one detail needed", EntryField::None);
+    if (settlement && lineCount(DocumentList::Shop) + lineCount(DocumentList::Opening) == 0)
+        return refusal("Atleast one detail needed", EntryField::None);
     if (settlement && settledTotal().isZero())
         return refusal("Atleast one settlement should be done", EntryField::Lines);
     if (!receivedCurrencyId) return refusal("Select the Received Amount Currency ", EntryField::Currency);

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -112,7 +113,7 @@ public:
     // stores no line.
     Money recordedTotal() const;
 
-    const std::vector<SettlementLine>& lines() const { return lines_; }
+    const std::vector<SettlementLine>& lines(DocumentList list) const { return lists_[size_t(list)]; }
     // The lines a settlement stores, in list order: those with something settled.
     std::vector<SettlementLine> settledLines() const;
     int lineCount(DocumentList list) const;
@@ -131,7 +132,8 @@ private:
     std::optional<Refusal> refuseParties(const ReceiptDates& dates) const;
     std::optional<Refusal> refuseAmounts() const;
 
-    std::vector<SettlementLine> lines_;
+    // The lines of each list, in list order: a line's position is its place in its list.
+    std::array<std::vector<SettlementLine>, 2> lists_;
 };
 
 } // namespace entry

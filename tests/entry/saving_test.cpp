@@ -260,11 +260,12 @@ const SettledDocument SettledDocuments[] = {{"shopInvoice",
 // listed, received in full.
 void settleDocuments(EntryControls& entry, const SettledDocument& document, qint64 cents) {
     qint64 total = 0;
-    for (const entry::SettlementLine& line : std::vector(entry.window.receipt().lines())) {
-        const qint64 settled = line.documentNumber == QLatin1String(document.number) ? cents : 1000;
-        settleLine(entry, line.list, line.position, settled);
-        total += settled;
-    }
+    for (entry::DocumentList list : {entry::DocumentList::Shop, entry::DocumentList::Opening})
+        for (const entry::SettlementLine& line : std::vector(entry.window.receipt().lines(list))) {
+            const qint64 settled = line.documentNumber == QLatin1String(document.number) ? cents : 1000;
+            settleLine(entry, line.list, line.position, settled);
+            total += settled;
+        }
     received(entry, 0, qPrintable(entry::Money::fromCents(total).text()));
 }
 

@@ -20,23 +20,23 @@ const QString& valueOf(QStringView name, std::initializer_list<StatementValue> v
 
 } // namespace
 
-// A colon not followed by a letter or an underscore, as in a time, stays as it is.
+// A colon not followed by a letter or an underscore, as in a time, stays as it is. The text between named
+// places is copied a run at a time.
 QString statement(const QString& text, std::initializer_list<StatementValue> values) {
     QString filled;
     filled.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool startsName =
-            text[i] == u':' && i + 1 < text.size() && (text[i + 1].isLetter() || text[i + 1] == u'_');
-        if (!startsName) {
-            filled += text[i];
-            continue;
-        }
+    qsizetype copied = 0;
+    for (qsizetype i = text.indexOf(u':'); i >= 0; i = text.indexOf(u':', i + 1)) {
+        if (i + 1 >= text.size() || !(text[i + 1].isLetter() || text[i + 1] == u'_')) continue;
         qsizetype end = i + 1;
         while (end < text.size() && isNameCharacter(text[end]))
             ++end;
+        filled += QStringView(text).sliced(copied, i - copied);
         filled += valueOf(QStringView(text).sliced(i + 1, end - i - 1), values);
+        copied = end;
         i = end - 1;
     }
+    filled += QStringView(text).sliced(copied);
     return filled;
 }
 
