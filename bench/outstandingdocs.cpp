@@ -267,14 +267,17 @@ void benchmark(int documents, const QString& server) {
     const int customerId = buildShop(database, documents);
     prepareSession(connection);
     double shopSeconds = 0, openingSeconds = 0;
+    bench::resetPeakMemory();
     const Listing loaders = timeLoaders(connection, customerId, shopSeconds, openingSeconds);
+    const double peakMegabytes = bench::peakMemoryMegabytes();
     const Listing aggregate = timeAggregate(connection, customerId);
     const bool agree = loaders.rows == aggregate.rows && std::fabs(loaders.total - aggregate.total) < 0.005;
     std::printf("%s, %d documents of the customer: %d listed\n", qPrintable(database.engine()), documents,
                 loaders.rows);
     std::printf(
-        "  LoadShopInvoices %.3f s, LoadOpeningInvoices %.3f s, both %.3f s (goal for 5000: under 0.5 s)\n",
-        shopSeconds, openingSeconds, loaders.seconds);
+        "  LoadShopInvoices %.3f s, LoadOpeningInvoices %.3f s, both %.3f s (goal: under 0.15 s for 5000, "
+        "1 s for 50000); peak memory %.0f MB\n",
+        shopSeconds, openingSeconds, loaders.seconds, peakMegabytes);
     std::printf("  aggregate query %.3f s; ratio loaders / aggregate %.1f\n", aggregate.seconds,
                 loaders.seconds / aggregate.seconds);
     std::printf("  balances agree: %s (%d rows, %.2f in all; aggregate %d rows, %.2f)\n",
