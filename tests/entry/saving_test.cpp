@@ -38,15 +38,19 @@ void settle(EntryControls& entry, qint64 invoice, qint64 note) {
 }
 
 // The message OK gives, the control that then has the focus, and what the user completes before pressing
-// OK again. Beach Cafe owes nothing; Abc Ltd owes INV-5 (120) and XY-15 (90), a note of an unknown kind.
+// OK again: each field a refusal names once, the rules themselves being the receipt's tables. Beach Cafe owes
+// nothing; Abc Ltd owes INV-5 (120) and XY-15 (90), a note of an unknown kind.
 const struct Step {
     const char* refused;
     const char* focus;
     std::function<void(EntryControls&)> complete;
     int selected = 0; // the shop list's row selected, if any
 } Steps[] = {
-    {"select customer", "cboCustomer", [](auto& e) { EntryWindowTest::pick(e.cboCustomer, "Beach Cafe"); }},
-    {"Enter bank name", "txtBank", [](auto& e) { texts(e, "   ", "", ""); }},
+    {"select customer", "cboCustomer",
+     [](auto& e) {
+         EntryWindowTest::pick(e.cboCustomer, "Beach Cafe");
+         texts(e, "   ", "", "");
+     }},
     {"Enter bank name", "txtBank", [](auto& e) { texts(e, "BML", "  ", ""); }},
     {"Enter remarks", "txtRemarks", [](auto& e) { texts(e, "BML", "rent", " "); }},
     {"Enter cheque number", "txtchequeno",
@@ -73,9 +77,10 @@ const struct Step {
     {"Enter Received Amount ", "txtrecamount", [](auto& e) { received(e, 0, "40.01"); }},
     // In another currency the settled total must equal the customer-equivalent amount: 5 dollars, 77.1.
     {"Received amount and settled amount should be same", "txtrecamount",
-     [](auto& e) { received(e, 1, "5"); }},
-    {"Received amount and settled amount should be same", "txtrecamount",
-     [](auto& e) { settle(e, 4000, 3710); }},
+     [](auto& e) {
+         received(e, 1, "5");
+         settle(e, 4000, 3710);
+     }},
     {"The invoice type of XY-15 is not known; its settlement cannot be saved", "lvwInvoice",
      [](auto& e) { settle(e, 7710, 0); }, 2},
     {"Do you want to print Voucher", nullptr, {}}};
