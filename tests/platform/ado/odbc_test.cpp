@@ -7,13 +7,12 @@
 #include "platform/ado/connectionstring.h"
 #include "platform/ado/driver.h"
 #include "platform/ado/postgres/postgrescatalog.h"
+#include "platform/ado/postgres/postgresconnect.h"
 #include "platform/ado/postgres/postgresrewriter.h"
 #include "platform/ado/recordset.h"
 #include "platform/core/runtimeerror.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -45,20 +44,11 @@ protected:
         connection->driver().executeNative(tables);
         openCatalog();
     }
-    void TearDown() override {
-        catalog.reset();
-        QSqlDatabase::removeDatabase(catalogConnection);
-    }
-    // The server's tables as the PostgreSQL translation sees them, read through the engine's own driver.
+    // The server's tables as the PostgreSQL translation sees them, read on a connection of the engine's own
+    // client library.
     void openCatalog() {
-        QSqlDatabase database = QSqlDatabase::addDatabase("QPSQL", catalogConnection);
-        database.setHostName(server.host);
-        database.setPort(server.port.toInt());
-        database.setDatabaseName(server.database);
-        database.setUserName(server.user);
-        database.setPassword(server.password);
-        ASSERT_TRUE(database.open()) << database.lastError().text().toStdString();
-        catalog = std::make_unique<ado::postgres::SchemaCache>(database);
+        catalogLine = ado::postgres::connectTo(server);
+        catalog = std::make_unique<ado::postgres::SchemaCache>(catalogLine.get());
     }
     // A statement of the module's dialect as PostgreSQL takes it.
     QString translated(const QString& sql) const {
@@ -90,7 +80,7 @@ protected:
     void add(int id) { execute(QString("insert into odbc_receipt (id) values (%1)").arg(id)); }
     void execute(const QString& sql) { connection->execute(translated(sql)); }
 
-    static constexpr char catalogConnection[] = "odbc-test-catalog";
+    ado::postgres::PgConnection catalogLine;
     std::unique_ptr<ado::postgres::SchemaCache> catalog;
     QTemporaryDir folder;
     ado::ConnectionString server;

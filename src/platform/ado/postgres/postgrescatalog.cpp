@@ -33,10 +33,12 @@ const dialect::Catalog& SchemaCache::catalog() {
 
 void SchemaCache::load() {
     catalog_.clear();
-    QSqlQuery columns = runText(database_, columnsQuery);
-    while (columns.next())
-        catalog_.addColumn(columns.value(0).toString(), columns.value(1).toString(),
-                           kindOfCategory(columns.value(2).toString()));
+    const PgResult columns = runText(connection_, columnsQuery);
+    const auto text = [&](int row, int column) {
+        return QString::fromUtf8(PQgetvalue(columns.get(), row, column));
+    };
+    for (int row = 0; row < PQntuples(columns.get()); ++row)
+        catalog_.addColumn(text(row, 0), text(row, 1), kindOfCategory(text(row, 2)));
     loaded_ = true;
 }
 

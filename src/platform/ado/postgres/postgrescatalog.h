@@ -3,13 +3,13 @@
 
 #include "platform/ado/dialect/catalog.h"
 
-#include <QSqlDatabase>
+typedef struct pg_conn PGconn;
 
 namespace ado::postgres {
 
 class SchemaCache {
 public:
-    explicit SchemaCache(QSqlDatabase database) : database_(std::move(database)) {}
+    explicit SchemaCache(PGconn* connection) : connection_(connection) {}
 
     // The tables and views of the schemas on the search path, with their columns.
     const dialect::Catalog& catalog();
@@ -17,7 +17,7 @@ public:
     void invalidate() { loaded_ = false; }
 
 private:
-    QSqlDatabase database_;
+    PGconn* connection_;
     bool loaded_ = false;
     dialect::Catalog catalog_;
     void load();

@@ -2,16 +2,9 @@
 #include "postgrescursor.h"
 
 #include "platform/ado/dialect/token.h"
-#include "platform/ado/qtsqlvalue.h"
 #include "platform/core/runtimeerror.h"
-#include "postgreserror.h"
-#include "postgresstatement.h"
-#include "postgresvalues.h"
 
 #include <QHash>
-#include <QSqlError>
-#include <QSqlField>
-#include <QSqlRecord>
 
 namespace ado::postgres {
 
@@ -39,41 +32,38 @@ QStringList spelledAsWritten(const QStringList& names, const QString& sql) {
 }
 
 PostgresCursor::PostgresCursor(std::shared_ptr<QueryResult> result, QStringList names)
-    : result_(std::move(result)), names_(std::move(names)) {
-    if (result_->ran) noteDateColumns();
-}
+    : result_(std::move(result)), names_(std::move(names)) {}
 
-void PostgresCursor::noteDateColumns() {
-    const QSqlRecord record = result_->query.record();
-    for (int column = 0; column < record.count(); ++column)
-        dateColumns_.push_back(record.field(column).metaType().id() == QMetaType::QDateTime);
-}
-
-QSqlQuery& PostgresCursor::ran() {
+const PGresult* PostgresCursor::ran() {
     if (result_->released) throw core::RuntimeError::of(core::err::ObjectClosed);
-    QSqlQuery& query = result_->query;
-    if (result_->ran) return query;
-    query.setForwardOnly(false);
-    if (!query.exec(result_->sql)) raiseFailure(query.driver(), query.lastError());
-    result_->ran = true;
-    noteDateColumns();
-    return query;
+    if (result_->run) {
+        result_->rows = result_->run();
+        result_->run = nullptr;
+    }
+    const PGresult* rows = result_->rows.get();
+    if (kinds_.empty())
+        for (int column = 0; column < PQnfields(rows); ++column)
+            kinds_.push_back(columnKind(PQftype(rows, column)));
+    return rows;
 }
 
 bool PostgresCursor::fetch(QVariantList& row) {
-    QSqlQuery& query = ran();
-    if (names_.isEmpty() || !query.next()) return false;
+    const PGresult* rows = ran();
+    if (names_.isEmpty() || next_ >= PQntuples(rows)) return false;
     row.resize(names_.size());
     QVariant* values = row.data();
     for (int column = 0; column < names_.size(); ++column)
-        values[column] = dateColumns_[size_t(column)] ? dateValue(sentText(query, column))
-                                                      : moduleValue(query.value(column));
+        values[column] = PQgetisnull(rows, next_, column)
+                             ? QVariant()
+                             : readValue(kinds_[size_t(column)], PQgetvalue(rows, next_, column),
+                                         PQgetlength(rows, next_, column));
+    ++next_;
     return true;
 }
 
 long PostgresCursor::count() {
-    QSqlQuery& query = ran();
-    return names_.isEmpty() ? 0 : query.size();
+    const PGresult* rows = ran();
+    return names_.isEmpty() ? 0 : PQntuples(rows);
 }
 
 } // namespace ado::postgres

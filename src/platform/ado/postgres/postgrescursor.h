@@ -2,8 +2,10 @@
 #pragma once
 
 #include "platform/ado/driver.h"
+#include "postgreslibpq.h"
+#include "postgresvalues.h"
 
-#include <QSqlQuery>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -11,9 +13,9 @@ namespace ado::postgres {
 
 // A query's result, held on the client; the driver releases it when the connection closes.
 struct QueryResult {
-    QSqlQuery query;
-    QString sql; // the translated statement
-    bool ran = false;
+    // Runs the query: left empty once it ran.
+    std::function<PgResult()> run;
+    PgResult rows;
     bool released = false;
 };
 
@@ -27,16 +29,17 @@ public:
     PostgresCursor(std::shared_ptr<QueryResult> result, QStringList names);
 
     QStringList fieldNames() const override { return names_; }
+    // Each value is read from the engine's text of the row, by its column's type (see ColumnKind).
     bool fetch(QVariantList& row) override;
     long count() override;
 
 private:
     std::shared_ptr<QueryResult> result_;
     QStringList names_;
-    std::vector<bool> dateColumns_;
-    // The query, run on the first call.
-    QSqlQuery& ran();
-    void noteDateColumns();
+    std::vector<ColumnKind> kinds_;
+    int next_ = 0; // the row the next fetch reads
+    // The rows of the query, run on the first call.
+    const PGresult* ran();
 };
 
 } // namespace ado::postgres

@@ -21,15 +21,15 @@ QString installedVersion() {
 
 } // namespace
 
-bool hasDialect(const QSqlDatabase& database) {
-    QSqlQuery check = runText(
-        database,
+bool hasDialect(PGconn* connection) {
+    const PgResult check = runText(
+        connection,
         QStringLiteral("select obj_description(to_regprocedure(%1), 'pg_proc')").arg(quoted(markedFunction)));
-    return check.next() && check.value(0).toString() == installedVersion();
+    return firstValue(check.get()) == installedVersion();
 }
 
-void ensureDialect(const QSqlDatabase& database) {
-    if (hasDialect(database)) return;
+void ensureDialect(PGconn* connection) {
+    if (hasDialect(connection)) return;
     const QString version = installedVersion();
     // The advisory lock, held to the end of the transaction, keeps a second installer waiting: the engine
     // refuses to replace one function from two transactions at once.
@@ -38,9 +38,9 @@ void ensureDialect(const QSqlDatabase& database) {
         QString::fromUtf8(dialectScript) +
         QStringLiteral(";\ncomment on function %1 is %2; commit").arg(markedFunction, quoted(version));
     try {
-        runTogether(database, {install});
+        runText(connection, install);
     } catch (...) {
-        runText(database, QStringLiteral("rollback"));
+        runText(connection, QStringLiteral("rollback"));
         throw;
     }
 }

@@ -1,7 +1,7 @@
 // The functions of dialect.sql the translated statements call, installed in the database they run on.
 #pragma once
 
-#include <QSqlDatabase>
+typedef struct pg_conn PGconn;
 
 namespace ado::postgres {
 
@@ -9,10 +9,10 @@ namespace ado::postgres {
 extern const char* const dialectScript;
 
 // Whether the database holds the functions as this build installs them: one query.
-bool hasDialect(const QSqlDatabase& database);
+bool hasDialect(PGconn* connection);
 
 // Installs the functions when the database lacks them or holds another version of them (the owner's step).
 // Two installers at once install them one after the other.
-void ensureDialect(const QSqlDatabase& database);
+void ensureDialect(PGconn* connection);
 
 } // namespace ado::postgres

@@ -7,72 +7,37 @@
 #include "platform/ado/quoting.h"
 #include "platform/core/runtimeerror.h"
 #include "postgrescatalog.h"
+#include "postgresconnect.h"
 #include "postgrescursor.h"
 #include "postgresdialect.h"
 #include "postgreserror.h"
 #include "postgresinsertcache.h"
+#include "postgresprepared.h"
 #include "postgresrewriter.h"
 #include "postgresstatement.h"
 #include "postgresstatementcache.h"
 #include "postgresvalues.h"
 
 #include <QRegularExpression>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTimeZone>
-#include <atomic>
 
 namespace ado::postgres {
 
 namespace {
-
-QString uniqueConnectionName() {
-    static std::atomic<int> next{0};
-    return QStringLiteral("ado-postgres-%1").arg(++next);
-}
-
-// How long connecting may take, and how soon a line that stopped answering is given up: keepalive probes
-// after 10 s of silence, every 5 s, three unanswered; data sent and not acknowledged for 20 s. The
-// connection string may say otherwise.
-const std::pair<QLatin1String, QLatin1String> LineDefaults[] = {
-    {QLatin1String("connect_timeout"), QLatin1String("10")},
-    {QLatin1String("keepalives"), QLatin1String("1")},
-    {QLatin1String("keepalives_idle"), QLatin1String("10")},
-    {QLatin1String("keepalives_interval"), QLatin1String("5")},
-    {QLatin1String("keepalives_count"), QLatin1String("3")},
-    {QLatin1String("tcp_user_timeout"), QLatin1String("20000")}};
-
-// An option's value as the client library reads it whatever it holds: quoted, its backslashes and quotes
-// escaped (the plugin still turns a semicolon into a blank).
-QString quotedOption(QString value) {
-    return u'\'' + value.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'")) + u'\'';
-}
-
-// The connection string's other keys as the client library names them ("Application Name" is
-// application_name), after the line's defaults it does not set.
-QString connectOptions(const ConnectionString& target) {
-    QStringList options;
-    if (target.port.contains(u',')) options << QStringLiteral("port=") + quotedOption(target.port);
-    for (const auto& [key, value] : target.options)
-        options << key.toLower().replace(u' ', u'_') + u'=' + quotedOption(value);
-    for (const auto& [key, value] : LineDefaults)
-        if (!options.contains(QRegularExpression(u'^' + key + u'='))) options.prepend(key + u'=' + value);
-    return options.join(u';');
-}
 
 // Set for the session when it opens. A session that sits in a transaction without a statement for 20 s
 // (its program froze, or its line broke where the server cannot tell) is ended, and with it the locks
 // it held; the server probes a silent client's line as the client probes the server's. The module's
 // statements are short: compiling one (done above a plan cost that a listing over a few thousand
 // documents reaches) takes longer than running it. Texts written as literals (quotes doubled) rely on
-// backslashes being plain characters.
+// backslashes being plain characters; timestamps are read in the ISO form.
 const QStringList SessionSettings = {QStringLiteral("set idle_in_transaction_session_timeout = 20000"),
                                      QStringLiteral("set tcp_keepalives_idle = 10"),
                                      QStringLiteral("set tcp_keepalives_interval = 5"),
                                      QStringLiteral("set tcp_keepalives_count = 3"),
                                      QStringLiteral("set jit = off"),
-                                     QStringLiteral("set standard_conforming_strings = on")};
+                                     QStringLiteral("set standard_conforming_strings = on"),
+                                     QStringLiteral("set datestyle = iso")};
 
 // The first word of a statement, in lower case.
 QString firstWord(const QString& sql) {
@@ -81,7 +46,12 @@ QString firstWord(const QString& sql) {
     return {};
 }
 
-const QString beginText = QStringLiteral("begin");
+const QByteArray beginText = "begin";
+
+// A statement of one text, without values.
+Statement textStatement(const QString& sql) {
+    return {sql.toUtf8(), {}, {}, {}};
+}
 
 // The query's shape, translated and kept when first seen.
 StatementCache::Shape& shapeOf(StatementCache& statements, const dialect::Catalog& catalog,
@@ -102,94 +72,66 @@ QString procedureName(const QString& name) {
     return plain.match(name).hasMatch() ? name : quotedName(name.toLower());
 }
 
-QStringList fieldNamesOf(const QSqlQuery& query) {
-    const QSqlRecord record = query.record();
-    QStringList names;
-    for (int i = 0; i < record.count(); ++i)
-        names << record.fieldName(i);
-    return names;
-}
-
 } // namespace
 
 PostgresDriver::PostgresDriver() = default;
 
 PostgresDriver::~PostgresDriver() {
-    if (!connectionName_.isEmpty()) close();
+    if (connection_) close();
 }
 
 QString PostgresDriver::name() const {
     return driverName;
 }
 
-QSqlDatabase PostgresDriver::database() const {
-    if (connectionName_.isEmpty()) throw core::RuntimeError::of(core::err::ObjectClosed);
-    return QSqlDatabase::database(connectionName_, false);
+PGconn* PostgresDriver::line() const {
+    if (!connection_) throw core::RuntimeError::of(core::err::ObjectClosed);
+    return connection_.get();
 }
 
 void PostgresDriver::open(const ConnectionString& target) {
     // A service of the connection service file may name the database.
     if (target.database.isEmpty() && target.option(u"Service").isEmpty())
         raiseDriverError(core::err::DbFailure, noDatabaseNamed);
-    connect(target);
+    connection_ = connectTo(target);
+    target_ = target;
     try {
-        QStringList settings = SessionSettings;
+        std::vector<Statement> settings;
+        for (const QString& setting : SessionSettings)
+            settings.push_back(textStatement(setting));
         const QByteArray zone = QTimeZone::systemTimeZoneId();
-        if (!zone.isEmpty()) settings << QStringLiteral("set time zone ") + quoted(QString::fromUtf8(zone));
-        runTogether(database(), settings);
+        if (!zone.isEmpty())
+            settings.push_back(
+                textStatement(QStringLiteral("set time zone ") + quoted(QString::fromUtf8(zone))));
+        runTogether(line(), settings);
         applyTimeout();
         applyLockTimeout();
-        schema_ = std::make_unique<SchemaCache>(database());
-        statements_ = std::make_unique<StatementCache>(database());
-        inserts_ = std::make_unique<InsertCache>(database());
+        schema_ = std::make_unique<SchemaCache>(line());
+        prepared_ = std::make_unique<PreparedStatements>(line());
+        statements_ = std::make_unique<StatementCache>(line(), *prepared_);
+        inserts_ = std::make_unique<InsertCache>(*prepared_);
     } catch (...) {
         close();
         throw;
     }
 }
 
-void PostgresDriver::connect(const ConnectionString& target) {
-    QString name = uniqueConnectionName();
-    {
-        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        connection.setHostName(target.host);
-        // A list of ports, one a host ("Host=a,b;Port=5432,5433"), goes with the options.
-        bool onePort = false;
-        const int port = target.port.toInt(&onePort);
-        if (onePort) connection.setPort(port);
-        connection.setDatabaseName(target.database);
-        connection.setUserName(target.user);
-        connection.setPassword(target.password);
-        connection.setConnectOptions(connectOptions(target));
-        if (!connection.open()) {
-            QString message = connection.lastError().databaseText().trimmed();
-            if (message.isEmpty()) message = connection.lastError().text();
-            connection = QSqlDatabase();
-            QSqlDatabase::removeDatabase(name);
-            raiseDriverError(core::err::DbFailure, message);
-        }
-        silenceNotices(connection);
-    }
-    connectionName_ = name;
-    target_ = target;
-}
-
 bool PostgresDriver::lost() {
-    return target_ && (connectionName_.isEmpty() || lineBroken(database()));
+    return target_ && (!connection_ || lineBroken(connection_.get()));
 }
 
 void PostgresDriver::reopen() {
     const ConnectionString target = *target_;
-    if (!connectionName_.isEmpty()) close();
+    if (connection_) close();
     open(target);
 }
 
 void PostgresDriver::installFunctions() {
-    ensureDialect(database());
+    ensureDialect(line());
 }
 
 bool PostgresDriver::functionsInstalled() {
-    return hasDialect(database());
+    return hasDialect(line());
 }
 
 void PostgresDriver::lockSchemaChanges() {
@@ -200,17 +142,17 @@ void PostgresDriver::lockSchemaChanges() {
 void PostgresDriver::close() {
     for (auto& cursor : cursors_)
         if (auto result = cursor.lock()) {
-            result->query = QSqlQuery();
+            result->run = nullptr;
+            result->rows.reset();
             result->released = true;
         }
     cursors_.clear();
     endHolding();
     inserts_.reset();
     statements_.reset();
+    prepared_.reset();
     schema_.reset();
-    QSqlDatabase::database(connectionName_, false).close();
-    QSqlDatabase::removeDatabase(connectionName_);
-    connectionName_.clear();
+    connection_.reset();
     forgetTransactions();
     timeoutHeld_ = false;
     schemaChangedInTransaction_ = false;
@@ -221,7 +163,7 @@ void PostgresDriver::close() {
 void PostgresDriver::setTimeout(int seconds) {
     if (seconds == timeout_ && timeoutHeld_) return;
     timeout_ = seconds;
-    if (!connectionName_.isEmpty() && !lost()) applyTimeout();
+    if (connection_ && !lost()) applyTimeout();
 }
 
 // A setting made inside a transaction goes again with its rollback.
@@ -233,40 +175,40 @@ void PostgresDriver::applyTimeout() {
 
 void PostgresDriver::setLockTimeout(int seconds) {
     lockTimeout_ = seconds;
-    if (!connectionName_.isEmpty() && !lost()) applyLockTimeout();
+    if (connection_ && !lost()) applyLockTimeout();
 }
 
 void PostgresDriver::applyLockTimeout() {
     run(QStringLiteral("set lock_timeout = %1").arg(qint64(qMax(lockTimeout_, 0)) * 1000));
 }
 
-QSqlQuery PostgresDriver::run(const QString& sql) {
+PgResult PostgresDriver::run(const QString& sql) {
     sendHeld();
-    return runText(database(), sql);
+    return runText(line(), sql);
 }
 
 // The outermost transaction begins with its first statement, in the same round trip.
 void PostgresDriver::beginTransaction() {
-    database();
-    held_ << beginText;
+    line();
+    held_.push_back({beginText, {}, {}, {}});
 }
 
 bool PostgresDriver::beginHeld() const {
-    return transactionLevel() == 1 && held_.value(0) == beginText;
+    return transactionLevel() == 1 && !held_.empty() && held_.front().text == beginText;
 }
 
 bool PostgresDriver::transactionFailed() {
-    return postgres::transactionFailed(database());
+    return postgres::transactionFailed(line());
 }
 
 void PostgresDriver::commitTransaction() {
-    runAfterHeld({QStringLiteral("commit")});
+    runAfterHeld({textStatement(QStringLiteral("commit"))});
     schemaChangedInTransaction_ = false;
     endHolding();
 }
 
 void PostgresDriver::runSavepointStatement(const QString& sql) {
-    runAfterHeld({sql});
+    runAfterHeld({textStatement(sql)});
 }
 
 // The server gave up the transaction with the line: the levels only unwind. A transaction that sent nothing
@@ -290,7 +232,7 @@ void PostgresDriver::rollbackToSavepoint(const QString& name) {
 }
 
 QString PostgresDriver::translate(const QString& sql) {
-    database();
+    line();
     return PostgresRewriter(schema_->catalog()).translate(sql);
 }
 
@@ -308,32 +250,34 @@ void PostgresDriver::forgetSchema() {
 }
 
 long PostgresDriver::execute(const QString& sql) {
-    QSqlQuery done = run(translate(sql));
+    const PgResult done = run(translate(sql));
     noteSchemaChange(sql);
-    return qMax(done.numRowsAffected(), 0);
+    return qMax(QByteArray(PQcmdTuples(done.get())).toLong(), 0L);
 }
 
 std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
-    database();
-    // What is held goes first: the query belongs to the transaction and may read the rows.
-    sendHeld();
+    line();
     const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
     // Only queries take a shape: one the cache holds is a query.
     if (!statements_->holds(lifted.shape) && !isQuery(sql)) return runAtOnce(sql);
     StatementCache::Shape& shape = shapeOf(*statements_, schema_->catalog(), sql, lifted);
-    const QString execution = statements_->execution(shape, lifted.values);
+    Statement execution = statements_->execution(shape, lifted.values);
     // Statements of one shape differ in numbers only, never in names.
     if (!shape.spelled) shape.spelled = spelledAsWritten(shape.names, sql);
-    return openCursor(std::make_shared<QueryResult>(QueryResult{QSqlQuery(database()), execution}),
-                      *shape.spelled);
+    auto result = std::make_shared<QueryResult>();
+    // What is held then goes first: the query belongs to the transaction and may read the rows.
+    result->run = [this, execution = std::move(execution)] {
+        return std::move(runAfterHeld({execution}).front());
+    };
+    return openCursor(std::move(result), *shape.spelled);
 }
 
 std::unique_ptr<Cursor> PostgresDriver::runAtOnce(const QString& sql) {
-    auto result = std::make_shared<QueryResult>(QueryResult{QSqlQuery(database()), translate(sql)});
-    result->query = run(result->sql);
-    result->ran = true;
+    auto result = std::make_shared<QueryResult>();
+    result->rows = run(translate(sql));
     noteSchemaChange(sql);
-    return openCursor(result, spelledAsWritten(fieldNamesOf(result->query), sql));
+    QStringList names = spelledAsWritten(columnNames(result->rows.get()), sql);
+    return openCursor(std::move(result), std::move(names));
 }
 
 std::unique_ptr<Cursor> PostgresDriver::openCursor(std::shared_ptr<QueryResult> result, QStringList names) {
@@ -344,7 +288,7 @@ std::unique_ptr<Cursor> PostgresDriver::openCursor(std::shared_ptr<QueryResult> 
 
 PostgresDriver::EngineRow PostgresDriver::engineRow(const QString& table, const QStringList& columns,
                                                     const QVariantList& values) {
-    database();
+    line();
     const dialect::Catalog& catalog = schema_->catalog();
     EngineRow row{quotedName(table.toLower()), {}, {}};
     for (int i = 0; i < columns.size(); ++i) {
@@ -364,24 +308,22 @@ QString statementText(const QString& table, const QStringList& columns, const QS
                                    .arg(table, columns.join(u','), values.join(u','));
 }
 
-} // namespace
-
-void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
-    if (holding_) return void(held_ << insertText(table, columns, values));
-    sendHeld();
-    const EngineRow row = engineRow(table, columns, values);
+// $1, $2, ... for `count` values.
+QStringList parameterMarkers(qsizetype count) {
     QStringList markers;
-    markers.fill(QStringLiteral("?"), row.columns.size());
-    inserts_->run(statementText(row.table, row.columns, markers), row.values);
+    for (qsizetype i = 1; i <= count; ++i)
+        markers << u'$' + QString::number(i);
+    return markers;
 }
 
-QString PostgresDriver::insertText(const QString& table, const QStringList& columns,
-                                   const QVariantList& values) {
+} // namespace
+
+// A row held goes unprepared: preparing its insert would take a round trip of its own.
+void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
     const EngineRow row = engineRow(table, columns, values);
-    QStringList literals;
-    for (const QVariant& value : row.values)
-        literals << literal(value);
-    return statementText(row.table, row.columns, literals);
+    const QString sql = statementText(row.table, row.columns, parameterMarkers(row.columns.size()));
+    if (holding_) return held_.push_back(unpreparedInsert(sql, row.values));
+    runAfterHeld({inserts_->prepared(sql, row.values)});
 }
 
 void PostgresDriver::holdAddedRows() {
@@ -389,15 +331,20 @@ void PostgresDriver::holdAddedRows() {
     holding_ = true;
 }
 
-QVariantList PostgresDriver::runAfterHeld(const QStringList& statements) {
-    QStringList together;
+std::vector<PgResult> PostgresDriver::runAfterHeld(std::vector<Statement> statements) {
+    PGconn* connection = line();
+    std::vector<Statement> together;
     together.swap(held_);
-    const qsizetype held = together.size();
-    return runTogether(database(), together << statements).mid(held);
+    const auto held = std::ptrdiff_t(together.size());
+    together.insert(together.end(), std::make_move_iterator(statements.begin()),
+                    std::make_move_iterator(statements.end()));
+    std::vector<PgResult> answers = runTogether(connection, together);
+    answers.erase(answers.begin(), answers.begin() + held);
+    return answers;
 }
 
 void PostgresDriver::sendHeld() {
-    if (!held_.isEmpty()) runAfterHeld({});
+    if (!held_.empty()) runAfterHeld({});
 }
 
 void PostgresDriver::endHolding() {
@@ -406,18 +353,21 @@ void PostgresDriver::endHolding() {
 }
 
 QVariantList PostgresDriver::firstValues(const QStringList& queries) {
-    database();
-    QStringList executions;
+    line();
+    std::vector<Statement> executions;
     for (const QString& sql : queries) {
         if (!isQuery(sql)) {
-            executions << translate(sql);
+            executions.push_back(textStatement(translate(sql)));
             continue;
         }
         const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
-        executions << statements_->execution(shapeOf(*statements_, schema_->catalog(), sql, lifted),
-                                             lifted.values);
+        executions.push_back(
+            statements_->execution(shapeOf(*statements_, schema_->catalog(), sql, lifted), lifted.values));
     }
-    return runAfterHeld(executions);
+    QVariantList values;
+    for (const PgResult& answer : runAfterHeld(std::move(executions)))
+        values << firstValue(answer.get());
+    return values;
 }
 
 void PostgresDriver::callProcedure(const QString& name, const QVariantList& parameters) {

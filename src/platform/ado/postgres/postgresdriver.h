@@ -1,21 +1,21 @@
-// The PostgreSQL driver: a QtSql QPSQL connection running the statements translated for PostgreSQL.
+// The PostgreSQL driver: a libpq connection running the statements translated for PostgreSQL.
 #pragma once
 
 #include "platform/ado/nestingdriver.h"
+#include "postgreslibpq.h"
 
 #include <memory>
 #include <optional>
 #include <vector>
 
-class QSqlDatabase;
-class QSqlQuery;
-
 namespace ado::postgres {
 
 class InsertCache;
+class PreparedStatements;
 class SchemaCache;
 class StatementCache;
 struct QueryResult;
+struct Statement;
 
 class PostgresDriver : public NestingDriver {
 public:
@@ -23,10 +23,7 @@ public:
     ~PostgresDriver() override;
 
     QString name() const override;
-    // Opens the database on the server the connection string names (Host, Port, Database, User,
-    // Password); every other key goes to the client library as a connection option (sslmode=require,
-    // connect_timeout=5, Service=NAME for a service of its connection service file, which may name the
-    // database, ...), over the defaults that bound connecting and notice a dead line. Sets the session's
+    // Opens the database on the server the connection string names, as connectTo does. Sets the session's
     // time zone to this machine's; installs nothing.
     void open(const ConnectionString& target) override;
     void close() override;
@@ -38,15 +35,16 @@ public:
 
     long execute(const QString& sql) override;
     // A query (select, with) runs when its first row or its count is read, through the statement its shape
-    // prepared; any other statement at once.
+    // prepared, in one round trip with the statements held; any other statement at once.
     std::unique_ptr<Cursor> query(const QString& sql) override;
     void insert(const QString& table, const QStringList& columns, const QVariantList& values) override;
-    // The queries run in one round trip, each through the statement its shape prepared.
+    // The queries run in one round trip (a pipeline, after the statements held), each through the statement
+    // its shape prepared.
     QVariantList firstValues(const QStringList& queries) override;
-    // Rows added are then written as literal inserts and sent before the next statement's text.
+    // Rows added are then held and sent in one round trip with the next statement that is not a script.
     void holdAddedRows() override;
-    // CALL name(...) inside the caller's transaction. The plugin prepares every statement with PREPARE,
-    // which refuses CALL: the call is sent unprepared with its values written as literals.
+    // CALL name(...) inside the caller's transaction, its values written as literals: the engine picks the
+    // procedure by the types of its arguments, which a literal number has and a value sent apart has not.
     void callProcedure(const QString& name, const QVariantList& parameters) override;
     void executeNative(const QString& script) override;
     // Broken when the client library found the line closed, now or at the last statement.
@@ -60,7 +58,8 @@ public:
 
 protected:
     // The outermost level is BEGIN/COMMIT/ROLLBACK. After a failed statement the engine refuses all but a
-    // rollback: a commit then fails.
+    // rollback: a commit then fails. The outermost BEGIN waits for the transaction's first statement and goes
+    // in the same round trip; so do the savepoints' statements and COMMIT with the statements held.
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
@@ -69,7 +68,7 @@ protected:
     bool transactionFailed() override;
 
 private:
-    QString connectionName_;
+    PgConnection connection_;
     // What open opened, for reopen.
     std::optional<ConnectionString> target_;
     int timeout_ = 30;
@@ -77,6 +76,7 @@ private:
     bool timeoutHeld_ = false;
     int lockTimeout_ = 15;
     std::unique_ptr<SchemaCache> schema_;
+    std::unique_ptr<PreparedStatements> prepared_;
     // Queries by shape: statements differing only in lifted literals share a translation and a statement.
     std::unique_ptr<StatementCache> statements_;
     std::unique_ptr<InsertCache> inserts_;
@@ -86,16 +86,16 @@ private:
     // Whether the open transaction holds added rows back, and the statements held: the outermost
     // transaction's begin, and inserts.
     bool holding_ = false;
-    QStringList held_;
+    std::vector<Statement> held_;
 
-    QSqlDatabase database() const;
-    QSqlQuery run(const QString& sql);
-    // The inserts held, given up by the driver: sent before `statements` (run together with them), or
-    // alone by sendHeld.
-    QVariantList runAfterHeld(const QStringList& statements);
+    // The open connection; error 3704 when it is closed.
+    PGconn* line() const;
+    // Runs a script of one or more statements, after the statements held.
+    PgResult run(const QString& sql);
+    // The statements held, given up by the driver: sent before `statements` in one round trip, or alone
+    // by sendHeld. The answers of `statements`.
+    std::vector<PgResult> runAfterHeld(std::vector<Statement> statements);
     void sendHeld();
-    // The insert of a row, its values written as literals.
-    QString insertText(const QString& table, const QStringList& columns, const QVariantList& values);
     void endHolding();
     // Whether the outermost transaction's begin waits for its first statement still.
     bool beginHeld() const;
@@ -103,7 +103,6 @@ private:
     std::unique_ptr<Cursor> runAtOnce(const QString& sql);
     // `names` as the statement spells them.
     std::unique_ptr<Cursor> openCursor(std::shared_ptr<QueryResult> result, QStringList names);
-    void connect(const ConnectionString& target);
     void applyTimeout();
     void applyLockTimeout();
     QString translate(const QString& sql);

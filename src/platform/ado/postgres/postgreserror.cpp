@@ -3,8 +3,8 @@
 
 #include "platform/core/runtimeerror.h"
 
-#include <QSqlError>
 #include <QStringList>
+#include <libpq-fe.h>
 
 namespace ado::postgres {
 
@@ -30,17 +30,19 @@ qint64 errorNumber(const QString& sqlState) {
 
 } // namespace
 
-// The plugin hands over "ERROR:  message" with the detail, the context and the SQLSTATE on lines of their
-// own.
-QString engineMessage(const QSqlError& error) {
-    QString text = error.databaseText().section(u'\n', 0, 0).trimmed();
+// The client library's own text is "ERROR:  message" with the detail and the context on lines of their own.
+QString engineMessage(const PGresult* refusal) {
+    if (const char* primary = PQresultErrorField(refusal, PG_DIAG_MESSAGE_PRIMARY))
+        return QString::fromUtf8(primary).trimmed();
+    QString text = QString::fromUtf8(PQresultErrorMessage(refusal)).section(u'\n', 0, 0).trimmed();
     for (const char* severity : {"ERROR:", "FATAL:", "PANIC:"})
         if (text.startsWith(QLatin1String(severity))) return text.mid(qstrlen(severity)).trimmed();
-    return text.isEmpty() ? error.text() : text;
+    return text;
 }
 
-void raiseEngineError(const QSqlError& error) {
-    raiseDriverError(errorNumber(error.nativeErrorCode()), engineMessage(error));
+void raiseEngineError(const PGresult* refusal) {
+    raiseDriverError(errorNumber(QString::fromUtf8(PQresultErrorField(refusal, PG_DIAG_SQLSTATE))),
+                     engineMessage(refusal));
 }
 
 void raiseDriverError(qint64 number, const QString& description) {

@@ -1,18 +1,30 @@
 // Inserts prepared once per column list and run with each row's values.
 #include "postgresinsertcache.h"
 
-#include "postgreserror.h"
-#include "postgresstatement.h"
-
-#include <QSqlError>
+#include "postgresprepared.h"
+#include "postgresvalues.h"
 
 namespace ado::postgres {
 
-void InsertCache::run(const QString& sql, const QVariantList& values) {
-    QSqlQuery& insert = statements_.shape(sql, [&] { return prepared(database_, sql); });
-    for (int i = 0; i < values.size(); ++i)
-        insert.bindValue(i, values[i]);
-    if (!insert.exec()) raiseFailure(insert.driver(), insert.lastError());
+Statement unpreparedInsert(const QString& sql, const QVariantList& bound) {
+    Statement insert{sql.toUtf8(), {}, {}, {}};
+    for (const QVariant& value : bound) {
+        insert.values.push_back(sentText(value));
+        insert.types.push_back(sentType(value));
+    }
+    return insert;
+}
+
+InsertCache::InsertCache(PreparedStatements& prepared)
+    : prepared_(prepared), statements_([this](QByteArray& name) { prepared_.release(name); }) {}
+
+Statement InsertCache::prepared(const QString& sql, const QVariantList& bound) {
+    Statement insert = unpreparedInsert(sql, bound);
+    QString key = sql;
+    for (Oid type : insert.types)
+        key += u' ' + QString::number(type);
+    insert.prepared = statements_.shape(key, [&] { return prepared_.prepare(sql, insert.types); });
+    return insert;
 }
 
 } // namespace ado::postgres

@@ -2,30 +2,36 @@
 #pragma once
 
 #include "platform/ado/dialect/shapecache.h"
+#include "postgresstatement.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QVariantList>
 
 namespace ado::postgres {
 
+class PreparedStatements;
+
+// The insert `sql`, $1, $2, ... standing for the values, with the values bound (see boundValue), sent as it
+// is.
+Statement unpreparedInsert(const QString& sql, const QVariantList& bound);
+
 // A receipt's header and its detail rows are added one after the other, each through an insert with the
-// same columns as the last receipt's: prepared once, such an insert takes one round trip to the server
-// instead of three (prepare, execute, deallocate). An insert that leaves the cache, or every one when the
-// schema changed, has its prepared statement deallocated.
+// same columns as the last receipt's: prepared once, such an insert is only run with its values. The types
+// the values are sent as belong to the prepared statement: an insert of other types is another one. An
+// insert that leaves the cache, or every one when the schema changed, has its prepared statement
+// deallocated.
 class InsertCache {
 public:
-    explicit InsertCache(QSqlDatabase database) : database_(std::move(database)) {}
+    explicit InsertCache(PreparedStatements& prepared);
     InsertCache(const InsertCache&) = delete;
     InsertCache& operator=(const InsertCache&) = delete;
 
-    // Runs the insert `sql`, a ? standing for each value, with `values` bound.
-    void run(const QString& sql, const QVariantList& values);
+    // The insert as unpreparedInsert has it, run through its prepared statement.
+    Statement prepared(const QString& sql, const QVariantList& bound);
     void clear() { statements_.clear(); }
 
 private:
-    QSqlDatabase database_;
-    dialect::ShapeCache<QSqlQuery> statements_;
+    PreparedStatements& prepared_;
+    dialect::ShapeCache<QByteArray> statements_;
 };
 
 } // namespace ado::postgres

@@ -1,129 +1,83 @@
-// Unprepared and prepared statements on the QPSQL connection.
+// Statements on the connection: scripts through the simple protocol, statements with values and prepared
+// ones through the extended protocol, several at once in a pipeline.
 #include "postgresstatement.h"
 
 #include "platform/ado/adoerror.h"
 #include "platform/core/runtimeerror.h"
 #include "postgreserror.h"
-
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlResult>
-#include <atomic>
-#include <cstring>
-#include <libpq-fe.h>
+#include "postgresvalues.h"
 
 namespace ado::postgres {
 
 namespace {
-
-PGconn* connectionOf(const QSqlDriver* driver) {
-    QVariant handle = driver->handle();
-    return *static_cast<PGconn* const*>(handle.constData());
-}
-
-PGconn* connectionOf(const QSqlDatabase& database) {
-    return connectionOf(database.driver());
-}
 
 // The first line of what the client library last said about the connection.
 QString clientMessage(PGconn* connection) {
     return QString::fromUtf8(PQerrorMessage(connection)).section(u'\n', 0, 0).trimmed();
 }
 
-// A failure of the client library itself, not an answer of the engine.
-[[noreturn]] void raiseClientFailure(PGconn* connection) {
-    if (PQstatus(connection) == CONNECTION_BAD)
-        throw unreachableServer(clientMessage(connection), driverName);
-    raiseDriverError(core::err::DbFailure, clientMessage(connection));
+bool succeeded(const PGresult* answer) {
+    switch (PQresultStatus(answer)) {
+    case PGRES_COMMAND_OK:
+    case PGRES_TUPLES_OK:
+    case PGRES_EMPTY_QUERY:
+        return true;
+    default:
+        return false;
+    }
 }
 
-// libpq's own receiver, which prints a message on stderr; every connection starts with the same one.
-std::atomic<PQnoticeReceiver> printingReceiver{nullptr};
-
-// Lets a message of the engine through to libpq's printing unless it is one of those below a warning.
-void receiveNotice(void* argument, const PGresult* message) {
-    const char* severity = PQresultErrorField(message, PG_DIAG_SEVERITY_NONLOCALIZED);
-    for (const char* quiet : {"NOTICE", "INFO", "LOG", "DEBUG"})
-        if (severity && std::strcmp(severity, quiet) == 0) return;
-    printingReceiver.load()(argument, message);
+// The answer, raised when it is a refusal.
+PgResult accepted(PGconn* connection, PgResult answer) {
+    if (!answer || !succeeded(answer.get())) raiseFailure(connection, answer.get());
+    return answer;
 }
 
-// The engine's types of whole numbers and of other numbers.
-bool isWholeNumber(Oid type) {
-    constexpr Oid int8 = 20, int2 = 21, int4 = 23;
-    return type == int8 || type == int2 || type == int4;
+// Hands the statement to the pipeline.
+bool send(PGconn* connection, const Statement& statement) {
+    std::vector<const char*> values;
+    for (const auto& value : statement.values)
+        values.push_back(value ? value->constData() : nullptr);
+    const int count = int(values.size());
+    if (!statement.prepared.isEmpty())
+        return PQsendQueryPrepared(connection, statement.prepared.constData(), count, values.data(), nullptr,
+                                   nullptr, 0);
+    return PQsendQueryParams(connection, statement.text.constData(), count,
+                             statement.types.empty() ? nullptr : statement.types.data(), values.data(),
+                             nullptr, nullptr, 0);
 }
 
-bool isNumber(Oid type) {
-    constexpr Oid float4 = 700, float8 = 701, numeric = 1700;
-    return type == float4 || type == float8 || type == numeric;
-}
+// What a pipeline answered: each statement's answer, up to the first refusal, which is kept apart.
+struct PipelineAnswers {
+    std::vector<PgResult> answers;
+    PgResult refusal;
+};
 
-QVariant firstValue(const PGresult* result) {
-    if (PQntuples(result) == 0 || PQnfields(result) == 0 || PQgetisnull(result, 0, 0)) return {};
-    const QString text = QString::fromUtf8(PQgetvalue(result, 0, 0));
-    if (isWholeNumber(PQftype(result, 0))) return text.toLongLong();
-    if (isNumber(PQftype(result, 0))) return text.toDouble();
-    return text;
-}
-
-QSqlError errorOf(const PGresult* result) {
-    const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
-    return QSqlError(QString(), QString::fromUtf8(PQresultErrorMessage(result)), QSqlError::StatementError,
-                     QString::fromUtf8(state ? state : ""));
+// Reads the answers up to the pipeline's end (its sync), or until the line broke. A statement's answer
+// is followed by a null; two nulls in a row mean nothing more is coming.
+PipelineAnswers readPipeline(PGconn* connection) {
+    PipelineAnswers read;
+    for (int nulls = 0; nulls < 2;) {
+        PgResult answer(PQgetResult(connection));
+        if (!answer) {
+            if (PQstatus(connection) == CONNECTION_BAD) break;
+            ++nulls;
+            continue;
+        }
+        nulls = 0;
+        const ExecStatusType status = PQresultStatus(answer.get());
+        if (status == PGRES_PIPELINE_SYNC) break;
+        if (succeeded(answer.get()))
+            read.answers.push_back(std::move(answer));
+        else if (status != PGRES_PIPELINE_ABORTED && !read.refusal)
+            read.refusal = std::move(answer);
+    }
+    return read;
 }
 
 } // namespace
 
-QVariantList runTogether(const QSqlDatabase& database, const QStringList& statements) {
-    PGconn* connection = connectionOf(database);
-    if (!PQsendQuery(connection, statements.join(QStringLiteral("; ")).toUtf8().constData()))
-        raiseClientFailure(connection);
-    QVariantList values;
-    std::optional<QSqlError> refusal;
-    while (PGresult* result = PQgetResult(connection)) {
-        if (PQresultStatus(result) == PGRES_TUPLES_OK)
-            values << firstValue(result);
-        else if (PQresultStatus(result) == PGRES_COMMAND_OK)
-            values << QVariant();
-        else if (!refusal)
-            refusal = errorOf(result);
-        PQclear(result);
-    }
-    if (refusal) raiseFailure(database.driver(), *refusal);
-    return values;
-}
-
-QSqlQuery runText(const QSqlDatabase& database, const QString& sql) {
-    QSqlQuery query(database);
-    query.setForwardOnly(false);
-    if (!query.exec(sql)) raiseFailure(database.driver(), query.lastError());
-    return query;
-}
-
-QSqlQuery prepared(const QSqlDatabase& database, const QString& sql) {
-    QSqlQuery query(database);
-    query.setForwardOnly(false);
-    if (!query.prepare(sql)) raiseFailure(database.driver(), query.lastError());
-    return query;
-}
-
-QStringList describePrepared(const QSqlDatabase& database, const QString& name) {
-    PGconn* connection = connectionOf(database);
-    PGresult* described = PQdescribePrepared(connection, name.toUtf8().constData());
-    if (PQresultStatus(described) != PGRES_COMMAND_OK) {
-        PQclear(described);
-        raiseClientFailure(connection);
-    }
-    QStringList names;
-    for (int column = 0; column < PQnfields(described); ++column)
-        names << QString::fromUtf8(PQfname(described, column));
-    PQclear(described);
-    return names;
-}
-
-bool lineBroken(const QSqlDatabase& database) {
-    PGconn* connection = connectionOf(database);
+bool lineBroken(PGconn* connection) {
     // A server ending the session says why before it closes the line: a second read finds the end.
     for (int read = 0; read < 2; ++read)
         if (PQstatus(connection) == CONNECTION_OK && PQtransactionStatus(connection) != PQTRANS_ACTIVE)
@@ -131,27 +85,64 @@ bool lineBroken(const QSqlDatabase& database) {
     return PQstatus(connection) == CONNECTION_BAD;
 }
 
-void raiseFailure(const QSqlDriver* driver, const QSqlError& error) {
-    PGconn* connection = connectionOf(driver);
-    if (PQstatus(connection) != CONNECTION_BAD) raiseEngineError(error);
-    const QString told = engineMessage(error);
+void raiseFailure(PGconn* connection, const PGresult* refusal) {
+    if (refusal && PQstatus(connection) != CONNECTION_BAD) raiseEngineError(refusal);
+    const QString told = refusal ? engineMessage(refusal) : QString();
+    if (PQstatus(connection) != CONNECTION_BAD)
+        raiseDriverError(core::err::DbFailure, clientMessage(connection));
     throw unreachableServer(told.isEmpty() ? clientMessage(connection) : told, driverName);
 }
 
-bool transactionFailed(const QSqlDatabase& database) {
-    return PQtransactionStatus(connectionOf(database)) == PQTRANS_INERROR;
+PgResult runText(PGconn* connection, const QString& sql) {
+    return accepted(connection, PgResult(PQexec(connection, sql.toUtf8().constData())));
 }
 
-void silenceNotices(const QSqlDatabase& database) {
-    PQnoticeReceiver previous = PQsetNoticeReceiver(connectionOf(database), receiveNotice, nullptr);
-    if (previous != receiveNotice) printingReceiver = previous;
+std::vector<PgResult> runTogether(PGconn* connection, const std::vector<Statement>& statements) {
+    if (!PQenterPipelineMode(connection)) raiseFailure(connection, nullptr);
+    bool sent = true;
+    for (const Statement& statement : statements)
+        if (!(sent = send(connection, statement))) break;
+    sent = PQpipelineSync(connection) && sent;
+    PipelineAnswers read = readPipeline(connection);
+    PQexitPipelineMode(connection);
+    if (read.refusal || !sent || read.answers.size() != statements.size())
+        raiseFailure(connection, read.refusal.get());
+    return std::move(read.answers);
 }
 
-std::optional<QString> sentText(const QSqlQuery& query, int column) {
-    QVariant handle = query.result()->handle();
-    const PGresult* result = *static_cast<PGresult* const*>(handle.constData());
-    if (PQgetisnull(result, query.at(), column)) return std::nullopt;
-    return QString::fromUtf8(PQgetvalue(result, query.at(), column));
+QVariant firstValue(const PGresult* answer) {
+    if (PQntuples(answer) == 0 || PQnfields(answer) == 0 || PQgetisnull(answer, 0, 0)) return {};
+    const QString text = QString::fromUtf8(PQgetvalue(answer, 0, 0));
+    switch (columnKind(PQftype(answer, 0))) {
+    case ColumnKind::Integer:
+    case ColumnKind::BigInteger:
+        return text.toLongLong();
+    case ColumnKind::Number:
+        return text.toDouble();
+    default:
+        return text;
+    }
+}
+
+void prepare(PGconn* connection, const QByteArray& name, const QString& sql, const std::vector<Oid>& types) {
+    accepted(connection, PgResult(PQprepare(connection, name.constData(), sql.toUtf8().constData(),
+                                            int(types.size()), types.data())));
+}
+
+QStringList describePrepared(PGconn* connection, const QByteArray& name) {
+    return columnNames(
+        accepted(connection, PgResult(PQdescribePrepared(connection, name.constData()))).get());
+}
+
+QStringList columnNames(const PGresult* answer) {
+    QStringList names;
+    for (int column = 0; column < PQnfields(answer); ++column)
+        names << QString::fromUtf8(PQfname(answer, column));
+    return names;
+}
+
+bool transactionFailed(PGconn* connection) {
+    return PQtransactionStatus(connection) == PQTRANS_INERROR;
 }
 
 } // namespace ado::postgres

@@ -1,48 +1,57 @@
-// Running statements on a QPSQL connection, the engine's refusals raised as runtime errors.
+// Running statements on a libpq connection, the engine's refusals raised as runtime errors.
 #pragma once
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QVariantList>
-#include <optional>
+#include "postgreslibpq.h"
 
-class QSqlDriver;
-class QSqlError;
+#include <QByteArray>
+#include <QStringList>
+#include <QVariant>
+#include <libpq-fe.h>
+#include <optional>
+#include <vector>
 
 namespace ado::postgres {
 
+// One statement as it is sent: a text with $1, $2, ... for its values, or the name of a statement prepared
+// on the server; each value as its text (nothing for null) with its type (0 lets the engine tell it from
+// where the value goes).
+struct Statement {
+    QByteArray text;
+    QByteArray prepared;
+    std::vector<std::optional<QByteArray>> values;
+    std::vector<Oid> types;
+};
+
 // Whether the line to the server is closed: what the server sent meanwhile (the end of the session, a
 // restart) is read without waiting for more.
-bool lineBroken(const QSqlDatabase& database);
+bool lineBroken(PGconn* connection);
 
-// Raises the engine's refusal; when the line to the server broke with it, that the server cannot be reached.
-[[noreturn]] void raiseFailure(const QSqlDriver* driver, const QSqlError& error);
+// Raises the engine's refusal; when the line to the server broke with it (or there is no answer at all),
+// that the server cannot be reached.
+[[noreturn]] void raiseFailure(PGconn* connection, const PGresult* refusal);
 
-// Runs a text of one or more statements as it is, unprepared; its result stays on the client, so that
-// rows can be read while other statements run on the connection.
-QSqlQuery runText(const QSqlDatabase& database, const QString& sql);
+// Runs a text of one or more statements as it is, through the simple protocol; the answer of the last one.
+PgResult runText(PGconn* connection, const QString& sql);
 
-// A statement with ? for each value, prepared on the server to run with values bound.
-QSqlQuery prepared(const QSqlDatabase& database, const QString& sql);
+// Runs the statements in one round trip, in the client library's pipeline: the engine runs none after one
+// it refuses, whose refusal is raised once all have been answered. The answer of each statement.
+std::vector<PgResult> runTogether(PGconn* connection, const std::vector<Statement>& statements);
+
+// The first field of the answer's first row: numbers as numbers, anything else as text, null when it
+// holds no rows.
+QVariant firstValue(const PGresult* answer);
+
+// Prepares `sql` on the server under `name`, its parameters of the `types` given.
+void prepare(PGconn* connection, const QByteArray& name, const QString& sql, const std::vector<Oid>& types);
 
 // The names of the columns the statement prepared under `name` gives, asked of the server without running it.
-QStringList describePrepared(const QSqlDatabase& database, const QString& name);
+QStringList describePrepared(PGconn* connection, const QByteArray& name);
+
+// The names of the answer's columns, as the engine names them.
+QStringList columnNames(const PGresult* answer);
 
 // Whether a statement failed inside the open transaction: the engine then refuses all but a rollback, and
 // would answer a COMMIT by rolling back without an error.
-bool transactionFailed(const QSqlDatabase& database);
-
-// Keeps the engine's notices (a table dropped "if exists" was not there, a collation created "if not exists"
-// already was) off stderr, from before the first statement on, whatever the session's settings become;
-// its warnings still reach stderr as libpq prints them.
-void silenceNotices(const QSqlDatabase& database);
-
-// Runs the statements together, in one round trip; the engine runs none after one it refuses, whose refusal
-// is raised. Gives for each statement the first field of its first row: numbers as numbers, anything else
-// as text, null when it returns no rows.
-QVariantList runTogether(const QSqlDatabase& database, const QStringList& statements);
-
-// The text the engine sent for a column of the query's current row; nothing for a null.
-std::optional<QString> sentText(const QSqlQuery& query, int column);
+bool transactionFailed(PGconn* connection);
 
 } // namespace ado::postgres

@@ -1,13 +1,14 @@
 // Preparing each query shape once on the server and running it with its values.
 #include "postgresstatementcache.h"
 
-#include "postgresstatement.h"
+#include "postgresprepared.h"
+#include "postgresvalues.h"
 
 namespace ado::postgres {
 
-StatementCache::StatementCache(QSqlDatabase database)
-    : database_(std::move(database)), shapes_([this](Shape& shape) {
-          if (!shape.prepared.isEmpty()) unused_ << shape.prepared;
+StatementCache::StatementCache(PGconn* connection, PreparedStatements& prepared)
+    : connection_(connection), prepared_(prepared), shapes_([this](Shape& shape) {
+          if (!shape.prepared.isEmpty()) prepared_.release(shape.prepared);
       }) {}
 
 StatementCache::Shape& StatementCache::shape(const QString& key, const std::function<QString()>& translate) {
@@ -15,27 +16,18 @@ StatementCache::Shape& StatementCache::shape(const QString& key, const std::func
 }
 
 void StatementCache::prepare(Shape& shape, qsizetype parameters) {
-    if (!unused_.isEmpty()) {
-        runText(database_, QStringLiteral("deallocate ") + unused_.join(QStringLiteral("; deallocate ")));
-        unused_.clear();
-    }
-    const QString name = QStringLiteral("ado_%1").arg(++prepared_);
-    QStringList types;
-    types.fill(QStringLiteral("bigint"), parameters);
-    runText(database_,
-            QStringLiteral("prepare %1%2 as %3")
-                .arg(name, types.isEmpty() ? QString() : u'(' + types.join(u',') + u')', shape.translated));
-    shape.names = describePrepared(database_, name);
+    const QByteArray name =
+        prepared_.prepare(shape.translated, std::vector<Oid>(size_t(parameters), oid::Int8));
+    shape.names = describePrepared(connection_, name);
     shape.prepared = name;
 }
 
-QString StatementCache::execution(Shape& shape, const QVariantList& values) {
+Statement StatementCache::execution(Shape& shape, const QVariantList& values) {
     if (shape.prepared.isEmpty()) prepare(shape, values.size());
-    if (values.isEmpty()) return QStringLiteral("execute ") + shape.prepared;
-    QStringList written;
+    Statement statement{{}, shape.prepared, {}, {}};
     for (const QVariant& value : values)
-        written << QString::number(value.toLongLong());
-    return QStringLiteral("execute %1(%2)").arg(shape.prepared, written.join(u','));
+        statement.values.push_back(QByteArray::number(value.toLongLong()));
+    return statement;
 }
 
 void StatementCache::clear() {

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "platform/ado/dialect/shapecache.h"
+#include "postgresstatement.h"
 
-#include <QSqlDatabase>
 #include <QStringList>
 #include <QVariantList>
 #include <functional>
@@ -11,20 +11,21 @@
 
 namespace ado::postgres {
 
-// Each shape is prepared on the server once (PREPARE) and run by EXECUTE with its lifted literals as
-// values. The rows of an EXECUTE are held on the client, so any number of cursors may read one shape's
-// statement at once. A shape that leaves the cache has its prepared statement deallocated before the next
-// one is prepared.
+class PreparedStatements;
+
+// Each shape is prepared on the server once and run with its lifted literals as values. The rows of a run
+// are held on the client, so any number of cursors may read one shape's statement at once. A shape that
+// leaves the cache has its prepared statement deallocated before the next one is prepared.
 class StatementCache {
 public:
-    explicit StatementCache(QSqlDatabase database);
+    StatementCache(PGconn* connection, PreparedStatements& prepared);
     StatementCache(const StatementCache&) = delete;
     StatementCache& operator=(const StatementCache&) = delete;
 
     struct Shape {
-        QString translated; // the engine's text, the lifted literals written $1, $2, ...
-        QString prepared;   // the prepared statement's name; empty until prepared
-        QStringList names;  // the result's columns, as the engine names them
+        QString translated;  // the engine's text, the lifted literals written $1, $2, ...
+        QByteArray prepared; // the prepared statement's name; empty until prepared
+        QStringList names;   // the result's columns, as the engine names them
         // The columns as the module's statement spells them, once a cursor asked for them.
         std::optional<QStringList> spelled;
     };
@@ -34,15 +35,14 @@ public:
     bool holds(const QString& key) const { return shapes_.contains(key); }
     // The statement that runs the shape, prepared with `values` parameters (whole numbers) on first use,
     // with these values.
-    QString execution(Shape& shape, const QVariantList& values);
+    Statement execution(Shape& shape, const QVariantList& values);
     // Forgets every shape: the schema they were translated and prepared on changed.
     void clear();
 
 private:
-    QSqlDatabase database_;
+    PGconn* connection_;
+    PreparedStatements& prepared_;
     dialect::ShapeCache<Shape> shapes_;
-    QStringList unused_; // prepared statements of shapes that left, to deallocate
-    int prepared_ = 0;
 
     void prepare(Shape& shape, qsizetype parameters);
 };

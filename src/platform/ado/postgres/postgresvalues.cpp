@@ -1,4 +1,4 @@
-// Conversions of bound, literal and read values for PostgreSQL.
+// Conversions of sent, literal and read values for PostgreSQL.
 #include "postgresvalues.h"
 
 #include "platform/ado/dialect/datetext.h"
@@ -7,8 +7,52 @@
 #include "postgreserror.h"
 
 #include <QDateTime>
+#include <charconv>
+#include <memory>
 
 namespace ado::postgres {
+
+namespace {
+
+bool isWholeNumber(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isNumber(const QVariant& value) {
+    return isWholeNumber(value) || value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float;
+}
+
+template <typename Number> Number parsed(const char* text, int length) {
+    Number number{};
+    std::from_chars(text, text + length, number);
+    return number;
+}
+
+// A timestamp as the engine sent it ("yyyy-MM-dd hh:mm:ss.zzz"): the local time, or the wall-clock time in
+// UTC where the local clocks skip it.
+QVariant dateValue(const QString& sent) {
+    auto wallClock = dialect::parseDateText(sent);
+    if (!wallClock) return QDateTime::fromString(sent, Qt::ISODate);
+    const QDateTime local(wallClock->date(), wallClock->time());
+    return local.isValid() ? local : *wallClock;
+}
+
+QByteArray unescapedBytes(const char* text) {
+    size_t length = 0;
+    const std::unique_ptr<unsigned char, decltype(&PQfreemem)> bytes(
+        PQunescapeBytea(reinterpret_cast<const unsigned char*>(text), &length), &PQfreemem);
+    return QByteArray(reinterpret_cast<const char*>(bytes.get()), qsizetype(length));
+}
+
+} // namespace
 
 QVariant boundValue(const QVariant& value) {
     switch (value.typeId()) {
@@ -32,24 +76,72 @@ QVariant storedDate(const QVariant& value) {
 QString literal(const QVariant& value) {
     QVariant bound = boundValue(value);
     if (bound.isNull()) return QStringLiteral("NULL");
-    switch (bound.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-        return bound.toString();
+    return isNumber(bound) ? bound.toString() : quoted(bound.toString());
+}
+
+std::optional<QByteArray> sentText(const QVariant& bound) {
+    if (bound.isNull()) return std::nullopt;
+    if (bound.typeId() == QMetaType::QByteArray) return "\\x" + bound.toByteArray().toHex();
+    return bound.toString().toUtf8();
+}
+
+Oid sentType(const QVariant& bound) {
+    if (bound.isNull()) return 0;
+    if (isWholeNumber(bound)) return oid::Int8;
+    return isNumber(bound) ? oid::Numeric : 0;
+}
+
+ColumnKind columnKind(Oid type) {
+    switch (type) {
+    case oid::Int2:
+    case oid::Int4:
+        return ColumnKind::Integer;
+    case oid::Int8:
+    case oid::Oid:
+        return ColumnKind::BigInteger;
+    case oid::Numeric:
+    case oid::Float4:
+    case oid::Float8:
+        return ColumnKind::Number;
+    case oid::Bool:
+        return ColumnKind::Flag;
+    case oid::Date:
+        return ColumnKind::Date;
+    case oid::Time:
+    case oid::TimeTz:
+        return ColumnKind::Time;
+    case oid::Timestamp:
+    case oid::TimestampTz:
+        return ColumnKind::Timestamp;
+    case oid::Bytea:
+        return ColumnKind::Bytes;
     default:
-        return quoted(bound.toString());
+        return ColumnKind::Text;
     }
 }
 
-QVariant dateValue(const std::optional<QString>& sent) {
-    if (!sent) return {};
-    auto wallClock = dialect::parseDateText(*sent);
-    if (!wallClock) return QDateTime::fromString(*sent, Qt::ISODate);
-    const QDateTime local(wallClock->date(), wallClock->time());
-    return local.isValid() ? local : *wallClock;
+QVariant readValue(ColumnKind kind, const char* text, int length) {
+    switch (kind) {
+    case ColumnKind::Integer:
+        return parsed<int>(text, length);
+    case ColumnKind::BigInteger:
+        return parsed<qlonglong>(text, length);
+    case ColumnKind::Number:
+        return parsed<double>(text, length);
+    case ColumnKind::Flag:
+        return int(*text == 't');
+    case ColumnKind::Date:
+        return QDate::fromString(QLatin1String(text, length), Qt::ISODate);
+    case ColumnKind::Time:
+        return QTime::fromString(QLatin1String(text, length), Qt::ISODate);
+    case ColumnKind::Timestamp:
+        return dateValue(QString::fromLatin1(text, length));
+    case ColumnKind::Bytes:
+        return unescapedBytes(text);
+    case ColumnKind::Text:
+        break;
+    }
+    return QString::fromUtf8(text, length);
 }
 
 } // namespace ado::postgres

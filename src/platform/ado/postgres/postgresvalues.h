@@ -1,10 +1,19 @@
-// Values between the module and PostgreSQL: what is bound or written into a statement, what is read back.
+// Values between the module and PostgreSQL: what is sent as a statement's value or written into its text,
+// what is read back from the engine's text of a row.
 #pragma once
 
+#include <QByteArray>
 #include <QVariant>
+#include <libpq-fe.h>
 #include <optional>
 
 namespace ado::postgres {
+
+// The engine's types, as its catalogue numbers them.
+namespace oid {
+constexpr Oid Bool = 16, Bytea = 17, Int8 = 20, Int2 = 21, Int4 = 23, Oid = 26, Float4 = 700, Float8 = 701,
+              Date = 1082, Time = 1083, Timestamp = 1114, TimestampTz = 1184, TimeTz = 1266, Numeric = 1700;
+} // namespace oid
 
 // A value as the engine is given it: dates in the canonical text form (local wall-clock time, never moved
 // to another zone), flags as 1 and 0.
@@ -18,8 +27,27 @@ QVariant storedDate(const QVariant& value);
 // form).
 QString literal(const QVariant& value);
 
-// A timestamp as the engine sent it ("yyyy-MM-dd hh:mm:ss.zzz"): the local time, or the wall-clock time
-// in UTC where the local clocks skip it; null for nothing.
-QVariant dateValue(const std::optional<QString>& sent);
+// A bound value (boundValue) as a statement's value is sent: its text, nothing for null; the type it is
+// sent as, the one its literal would have: whole numbers bigint, other numbers numeric, anything else
+// told by the engine from where it goes.
+std::optional<QByteArray> sentText(const QVariant& bound);
+Oid sentType(const QVariant& bound);
+
+// How the values of a column are read, by the column's type: the one the module reads.
+enum class ColumnKind {
+    Integer,    // smallint, integer: int
+    BigInteger, // bigint, oid: qlonglong
+    Number,     // numeric, real, double precision: double, from the digits as the engine wrote them
+    Flag,       // boolean: 1 or 0
+    Date,       // date: QDate
+    Time,       // time: QTime
+    Timestamp,  // timestamp: QDateTime in the session's time zone
+    Bytes,      // bytea: QByteArray
+    Text        // anything else: QString
+};
+ColumnKind columnKind(Oid type);
+
+// The value of the engine's text (`length` bytes, not null) of a column of that kind.
+QVariant readValue(ColumnKind kind, const char* text, int length);
 
 } // namespace ado::postgres
