@@ -373,6 +373,42 @@ TEST(BrokenLine, refusedUntilOkIsPressedAgainFindsTheReceiptTheFirstOkStored) {
     EXPECT_EQ(testing_support::rowDifferences(clean.afterFirstPress, counter.afterSecondPress), "");
 }
 
+// The engine refuses a statement of the save that goes to it with others in one round trip: the saving lock's
+// with the transaction's begin, the header held back with the balances' reading, a detail row held back with
+// the commit. The cashier is told the engine's reason, nothing of the receipt is stored, and once the cause
+// is gone OK saves it.
+TEST(RefusedStatement, inARoundTripOfTheSaveLeavesNothingWrittenAndTheSaveMayBeRunAgain) {
+    Counter clean(Engine::Server, Actions[0], 0);
+    clean.database.requireConnection();
+    if (IsSkipped()) return;
+    clean.run();
+    const struct {
+        QString table;
+        const char* change;
+    } cases[] = {{"losreceiptlock", "update"},
+                 {"losdummyreceiptheader", "insert"},
+                 {"losdummyreceiptdetail", "insert"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.table.toStdString());
+        Counter counter(Engine::Server, Actions[0], 0);
+        const auto native = [&](const QString& script) {
+            counter.database.connection()->driver().executeNative(script);
+        };
+        native(QStringLiteral(
+                   "create function refuse() returns trigger language plpgsql as $$ begin raise exception "
+                   "'refused on %1'; end $$; create trigger refused before %2 on %1 for each row execute "
+                   "function refuse()")
+                   .arg(c.table, c.change));
+        counter.beforeSecondPress = [&] {
+            native("drop trigger refused on " + c.table + "; drop function refuse()");
+        };
+        counter.run();
+        EXPECT_EQ(counter.errorsOfFirstPress, QStringList{"refused on " + c.table});
+        EXPECT_EQ(counter.afterFirstPress, counter.before);
+        EXPECT_EQ(testing_support::rowDifferences(clean.afterFirstPress, counter.afterSecondPress), "");
+    }
+}
+
 // What the error log file holds so far.
 QByteArray errorLog() {
     QFile log(os::inApplicationFolder(QStringLiteral("errors.log")));
