@@ -41,9 +41,11 @@ const PGresult* PostgresCursor::ran() {
         result_->run = nullptr;
     }
     const PGresult* rows = result_->rows.get();
-    if (kinds_.empty())
+    if (kinds_.empty()) {
         for (int column = 0; column < PQnfields(rows); ++column)
             kinds_.push_back(columnKind(PQftype(rows, column)));
+        lastTimestamps_.resize(kinds_.size());
+    }
     return rows;
 }
 
@@ -53,12 +55,22 @@ bool PostgresCursor::fetch(QVariantList& row) {
     row.resize(names_.size());
     QVariant* values = row.data();
     for (int column = 0; column < names_.size(); ++column)
-        values[column] = PQgetisnull(rows, next_, column)
-                             ? QVariant()
-                             : readValue(kinds_[size_t(column)], PQgetvalue(rows, next_, column),
-                                         PQgetlength(rows, next_, column));
+        values[column] = valueAt(rows, column);
     ++next_;
     return true;
+}
+
+QVariant PostgresCursor::valueAt(const PGresult* rows, int column) {
+    if (PQgetisnull(rows, next_, column)) return {};
+    const ColumnKind kind = kinds_[size_t(column)];
+    const QByteArrayView text(PQgetvalue(rows, next_, column), PQgetlength(rows, next_, column));
+    if (kind != ColumnKind::Timestamp) return readValue(kind, text.data(), int(text.size()));
+    auto& [lastText, lastValue] = lastTimestamps_[size_t(column)];
+    if (lastText != text) {
+        lastValue = readValue(kind, text.data(), int(text.size()));
+        lastText = text.toByteArray();
+    }
+    return lastValue;
 }
 
 long PostgresCursor::count() {

@@ -37,9 +37,14 @@ private:
     std::shared_ptr<QueryResult> result_;
     QStringList names_;
     std::vector<ColumnKind> kinds_;
+    // Of each timestamp column, the text last read and its value: rows in order of a date share it, and
+    // each reading of a local time asks the system for its time zone again.
+    std::vector<std::pair<QByteArray, QVariant>> lastTimestamps_;
     int next_ = 0; // the row the next fetch reads
     // The rows of the query, run on the first call.
     const PGresult* ran();
+    // The value of the column in the row the next fetch reads.
+    QVariant valueAt(const PGresult* rows, int column);
 };
 
 } // namespace ado::postgres
