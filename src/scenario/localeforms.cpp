@@ -1,6 +1,8 @@
 // Numbers and dates from the scenario's form into the run's.
 #include "localeforms.h"
 
+#include "platform/core/decimalvalue.h"
+
 #include <QDate>
 
 namespace scenario {
@@ -66,6 +68,8 @@ QString LocaleForms::tokens(const QString& text, bool withDates) const {
 
 QString LocaleForms::valueText(const QVariant& value) const {
     if (core::isNull(value)) return QString();
+    if (const core::DecimalNumber* decimal = core::carriedDecimal(value))
+        return core::storedNumberText(*decimal).replace(u'.', written_.decimalPoint);
     switch (value.typeId()) {
     case QMetaType::Double:
     case QMetaType::Float:

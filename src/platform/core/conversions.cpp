@@ -1,6 +1,7 @@
 // Regional settings, nulls, texts and truth values of values.
 #include "conversions.h"
 #include "decimalnumber.h"
+#include "decimalvalue.h"
 #include "runtimeerror.h"
 #include "valuereaders.h"
 
@@ -31,6 +32,7 @@ QString textOfValue(const QVariant& value) {
     case QMetaType::QDate:
         return shortDateText(QDateTime(value.toDate(), QTime(0, 0)));
     default:
+        if (const DecimalNumber* decimal = carriedDecimal(value)) return numberText(*decimal);
         return value.toString();
     }
 }

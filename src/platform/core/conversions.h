@@ -8,6 +8,8 @@
 
 namespace core {
 
+class DecimalNumber;
+
 // Regional settings the conversions and formats follow. The GUI takes them from the user's
 // locale; scenarios and tests use dd/MM/yyyy, "." and ",".
 struct Regional {
@@ -51,10 +53,13 @@ bool isDate(const QVariant& value);
 
 // Shortest general form of a double: up to 15 significant digits, regional decimal point.
 QString numberText(double value);
+// A decimal number in the same form, with all its digits.
+QString numberText(const DecimalNumber& number);
 // Texts that are stored (the rate lists saved with receipts and invoices) write a number the same way on
 // every counter: its shortest general form with "." as the decimal point. Reading one also takes a "," for
 // the point, as counters in a comma locale once wrote them; error 13 for a text that is no number.
 QString storedNumberText(double value);
+QString storedNumberText(const DecimalNumber& number);
 double storedNumber(const QString& text);
 
 // Rounds to the given decimals, halves to even on the 15-digit decimal value.

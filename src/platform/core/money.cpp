@@ -2,6 +2,7 @@
 #include "money.h"
 
 #include "conversions.h"
+#include "decimalvalue.h"
 #include "runtimeerror.h"
 
 #include <algorithm>
@@ -110,6 +111,7 @@ static core::DecimalNumber storedDecimal(QString text) {
 
 ExactAmount ExactAmount::of(const QVariant& value) {
     if (core::isNull(value)) throw core::RuntimeError::of(core::err::InvalidUseOfNull);
+    if (const core::DecimalNumber* decimal = core::carriedDecimal(value)) return of(*decimal);
     if (value.typeId() != QMetaType::QString)
         return of(core::DecimalNumber::fromDouble(core::toDouble(value)));
     return of(storedDecimal(value.toString()));

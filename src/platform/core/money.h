@@ -39,13 +39,14 @@ private:
 // numbers with ("." in scenarios); any other separator makes a text no number, never another number.
 
 // An amount as the database gives it, exactly to the ten-billionth: a number of up to 15 significant digits
-// (a stored double's binary residue left out), or a numeric text taken as it is written. What is open on a
+// (a stored double's binary residue left out), or a numeric text or the engine's decimal digits
+// (decimalvalue.h) taken as they are written. What is open on a
 // document is worked out in it and rounded to hundredths once, by rounded(), for the lists, the settle
 // dialog and the balance guard alike. Arithmetic beyond its range is an overflow (error 6).
 class ExactAmount {
 public:
     ExactAmount() = default;
-    // A database value: a number or a numeric text; error 13 for any other text, 94 for null.
+    // A database value: a number, a decimal or a numeric text; error 13 for any other text, 94 for null.
     static ExactAmount of(const QVariant& value);
     static ExactAmount of(Money money);
 

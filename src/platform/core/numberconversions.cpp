@@ -2,6 +2,7 @@
 // conversions, number texts and rounding.
 #include "conversions.h"
 #include "decimalnumber.h"
+#include "decimalvalue.h"
 #include "runtimeerror.h"
 #include "valuereaders.h"
 
@@ -193,6 +194,7 @@ std::optional<double> numericValue(const QVariant& value) {
     if (typeId == QMetaType::Bool) return value.toBool() ? -1.0 : 0.0;
     if (typeId == QMetaType::QString) return regionalNumber(value.toString());
     if (isNumberType(typeId)) return value.toDouble();
+    if (const DecimalNumber* decimal = carriedDecimal(value)) return decimal->toDouble();
     return std::nullopt;
 }
 
@@ -218,9 +220,7 @@ bool isNumeric(const QVariant& value) {
     }
 }
 
-QString shortestText(double value, QChar point) {
-    if (!std::isfinite(value)) return QString::number(value);
-    DecimalNumber number = DecimalNumber::fromDouble(value);
+QString shortestText(const DecimalNumber& number, QChar point) {
     if (number.isZero()) return QStringLiteral("0");
     QString sign = number.isNegative() ? QStringLiteral("-") : QString();
     int exponent = number.decimalExponent();
@@ -232,12 +232,25 @@ QString shortestText(double value, QChar point) {
     return text;
 }
 
+QString shortestText(double value, QChar point) {
+    if (!std::isfinite(value)) return QString::number(value);
+    return shortestText(DecimalNumber::fromDouble(value), point);
+}
+
 QString numberText(double value) {
     return shortestText(value, regional().decimalPoint);
 }
 
+QString numberText(const DecimalNumber& number) {
+    return shortestText(number, regional().decimalPoint);
+}
+
 QString storedNumberText(double value) {
     return shortestText(value, QLatin1Char('.'));
+}
+
+QString storedNumberText(const DecimalNumber& number) {
+    return shortestText(number, QLatin1Char('.'));
 }
 
 // A comma stands for the point only in a text without one: a counter in a comma locale wrote it so.

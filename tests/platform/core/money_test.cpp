@@ -1,5 +1,7 @@
 // Exact hundredths: the plain amounts typed, their texts and the range of their sums; exact amounts of the
 // database rounded once.
+#include "platform/core/conversions.h"
+#include "platform/core/decimalvalue.h"
 #include "platform/core/money.h"
 #include "platform/core/runtimeerror.h"
 
@@ -67,11 +69,14 @@ TEST(ExactAmount, isWorkedOutExactlyAndRoundedOnce) {
                 {0.3, 0.1, 0.2, 0},
                 {QStringLiteral("66.665"), QStringLiteral("0"), 0, 6667},
                 {QStringLiteral("-0.005"), 0.0, 0.0, -1},
-                {QStringLiteral("999999999999.99"), 0.0, QStringLiteral("0.004"), 99999999999999}};
+                {QStringLiteral("999999999999.99"), 0.0, QStringLiteral("0.004"), 99999999999999},
+                // the engine's numeric digits, beyond what a double keeps
+                {core::decimalValue(core::DecimalNumber::parse("12345678901234.5651")),
+                 core::decimalValue(core::DecimalNumber::parse("0.0001")), 0.0, 1234567890123457}};
     for (const auto& row : rows) {
         const ExactAmount open =
             ExactAmount::of(row.amount) - (ExactAmount::of(row.elsewhere) + ExactAmount::of(row.receipts));
-        EXPECT_EQ(open.rounded().cents(), row.cents) << row.amount.toString().toStdString();
+        EXPECT_EQ(open.rounded().cents(), row.cents) << core::toText(row.amount).toStdString();
     }
     const auto errorOf = [](const QVariant& value) {
         try {

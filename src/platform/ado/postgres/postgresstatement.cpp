@@ -112,15 +112,17 @@ std::vector<PgResult> runTogether(PGconn* connection, const std::vector<Statemen
 
 QVariant firstValue(const PGresult* answer) {
     if (PQntuples(answer) == 0 || PQnfields(answer) == 0 || PQgetisnull(answer, 0, 0)) return {};
-    const QString text = QString::fromUtf8(PQgetvalue(answer, 0, 0));
-    switch (columnKind(PQftype(answer, 0))) {
+    const char* text = PQgetvalue(answer, 0, 0);
+    const int length = PQgetlength(answer, 0, 0);
+    switch (const ColumnKind kind = columnKind(PQftype(answer, 0))) {
     case ColumnKind::Integer:
     case ColumnKind::BigInteger:
-        return text.toLongLong();
+        return readValue(ColumnKind::BigInteger, text, length);
+    case ColumnKind::Decimal:
     case ColumnKind::Number:
-        return text.toDouble();
+        return readValue(kind, text, length);
     default:
-        return text;
+        return QString::fromUtf8(text, length);
     }
 }
 

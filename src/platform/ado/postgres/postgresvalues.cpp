@@ -3,6 +3,7 @@
 
 #include "platform/ado/dialect/datetext.h"
 #include "platform/ado/quoting.h"
+#include "platform/core/decimalvalue.h"
 #include "platform/core/runtimeerror.h"
 #include "postgreserror.h"
 
@@ -27,7 +28,8 @@ bool isWholeNumber(const QVariant& value) {
 }
 
 bool isNumber(const QVariant& value) {
-    return isWholeNumber(value) || value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float;
+    return isWholeNumber(value) || value.typeId() == QMetaType::Double ||
+           value.typeId() == QMetaType::Float || core::carriedDecimal(value);
 }
 
 template <typename Number> Number parsed(const char* text, int length) {
@@ -43,6 +45,14 @@ QVariant dateValue(const QString& sent) {
     if (!wallClock) return QDateTime::fromString(sent, Qt::ISODate);
     const QDateTime local(wallClock->date(), wallClock->time());
     return local.isValid() ? local : *wallClock;
+}
+
+// A numeric's digits as the engine wrote them ("-12.3400"); its NaN and infinities, which no amount is, as a
+// double.
+QVariant decimalValue(const char* text, int length) {
+    const std::string_view digits(text, size_t(length));
+    if (digits.find_first_of("NI") != std::string_view::npos) return parsed<double>(text, length);
+    return core::decimalValue(core::DecimalNumber::parse(digits));
 }
 
 QByteArray unescapedBytes(const char* text) {
@@ -100,6 +110,7 @@ ColumnKind columnKind(Oid type) {
     case oid::Oid:
         return ColumnKind::BigInteger;
     case oid::Numeric:
+        return ColumnKind::Decimal;
     case oid::Float4:
     case oid::Float8:
         return ColumnKind::Number;
@@ -126,6 +137,8 @@ QVariant readValue(ColumnKind kind, const char* text, int length) {
         return parsed<int>(text, length);
     case ColumnKind::BigInteger:
         return parsed<qlonglong>(text, length);
+    case ColumnKind::Decimal:
+        return decimalValue(text, length);
     case ColumnKind::Number:
         return parsed<double>(text, length);
     case ColumnKind::Flag:

@@ -37,7 +37,8 @@ Oid sentType(const QVariant& bound);
 enum class ColumnKind {
     Integer,    // smallint, integer: int
     BigInteger, // bigint, oid: qlonglong
-    Number,     // numeric, real, double precision: double, from the digits as the engine wrote them
+    Decimal,    // numeric: its digits as the engine wrote them (core::decimalValue)
+    Number,     // real, double precision: double
     Flag,       // boolean: 1 or 0
     Date,       // date: QDate
     Time,       // time: QTime
