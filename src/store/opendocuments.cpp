@@ -1,6 +1,7 @@
 // Listing the customer's open documents and working out what is open on them.
 #include "opendocuments.h"
 
+#include "documentsums.h"
 #include "invoicekinds.h"
 
 #include "platform/ado/recordset.h"
@@ -8,7 +9,7 @@
 #include "platform/core/runtimeerror.h"
 #include "platform/core/statement.h"
 
-#include <optional>
+#include <map>
 
 namespace store {
 
@@ -22,18 +23,20 @@ const char* const ShopDocumentsStatement =
     "Type not in ('PAYMENT', 'RE', 'HQI', 'SDEBIT', 'HDEBIT') and  invoiceamt > settled and shopid = :shop "
     "and CUstomerId = :customer Order by InvoiceId, shopid";
 
-// The module's live receipts on one document: the detail rows the :detail condition names, of receipts
-// that no live head-office voucher of the company took over whose rows the :voucher condition names.
+// The module's live receipts on the named documents, by document: the detail rows whose :detail expression
+// names one, of receipts that no live head-office voucher of the company took over whose rows the :voucher
+// condition ties to the same document. The cross join has the embedded engine go from the named documents'
+// rows to their receipts, never through all the shop's receipts.
 const char* const ReceiptsSettledStatement =
-    "select isnull(sum(drdsettledamount),0) as amt  from losdummyreceiptdetail rd,losdummyreceiptheader rh "
-    "where  rd.drdid = rh.drid and rh.drcancelled = 0 and rd.drdshopid= rh.drshopid and :detail and  "
-    "rh.drid not in(select rh.dummyreceiptid from receiptvoucherdetails rd,receiptvoucherheader rh where "
-    "rd.companyid = :company and  rd.receiptid = rh.receiptid and rd.companyid = rh.companyid and cancelled "
-    "= 0  and :voucher )";
-const char* const ShopDetailCondition = ":column=:document and  rd.drdshopid=:shop";
-const char* const ShopVoucherCondition = ":column= :document and rd.shopid=:shop ";
-const char* const OpeningDetailCondition = "drdaccInvoiceID =:document and rd.drdshopid=:shop";
-const char* const OpeningVoucherCondition = "hqaccountsinvoiceid = :document";
+    "select :detail as document, isnull(sum(drdsettledamount),0) as amt from losdummyreceiptdetail rd cross "
+    "join losdummyreceiptheader rh where rd.drdid = rh.drid and rh.drcancelled = 0 and rd.drdshopid = "
+    "rh.drshopid "
+    "and :detail in (:documents) and rd.drdshopid = :shop and rh.drid not in (select vh.dummyreceiptid from "
+    "receiptvoucherdetails vd, receiptvoucherheader vh where vd.companyid = :company and vd.receiptid = "
+    "vh.receiptid and vd.companyid = vh.companyid and cancelled = 0 and :voucher) group by :detail";
+const char* const ShopVoucherCondition = ":column = :detail and vd.shopid = :shop";
+const char* const OpeningDetail = "drdaccInvoiceID";
+const char* const OpeningVoucherCondition = "hqaccountsinvoiceid = drdaccInvoiceID";
 
 // The customer's opening invoices of the department, with their days to the due date.
 const char* const OpeningInvoicesStatement =
@@ -42,20 +45,24 @@ const char* const OpeningInvoicesStatement =
     "from  AccountsInvoiceHeader where  cancelled = 0 and proforma = 0 and  cashinvoice = 0 and companyid = "
     ":company  and customerid = :customer and departmentid = :department and FinancialID=0";
 
+// What the opening invoices' service lines come to, what head office received on them and what settlements
+// took of them, by invoice.
 const char* const ServiceLinesStatement =
-    " select isnull(sum(serviceqty * amount),0) prodamount  from serviceinvoicedetails where invoiceid = "
-    ":invoice  and companyid = :company ";
+    "select invoiceid, isnull(sum(serviceqty * amount),0) prodamount from serviceinvoicedetails where "
+    "invoiceid in (:documents) and companyid = :company group by invoiceid";
 
 const char* const HeadOfficeReceiptsStatement =
-    "select isnull(sum(amountreceived),0) as amt from receiptvoucherdetails rd,receiptvoucherheader rh "
-    "where rd.companyid = :company and  rd.receiptid = rh.receiptid and rd.companyid = rh.companyid and  "
-    "cancelled = 0 and hqaccountsinvoiceid = :invoice and CustomerID=:customer";
+    "select hqaccountsinvoiceid, isnull(sum(amountreceived),0) as amt from receiptvoucherdetails rd, "
+    "receiptvoucherheader rh where rd.companyid = :company and rd.receiptid = rh.receiptid and rd.companyid "
+    "= "
+    "rh.companyid and cancelled = 0 and hqaccountsinvoiceid in (:documents) and CustomerID = :customer group "
+    "by hqaccountsinvoiceid";
 
 const char* const OpeningSettlementsStatement =
-    "select IsNull(Sum(settlementamount), 0) from customersettlementheader csh,customersettlementdetail csd "
-    "where  csh.CSID=csd.CSID and csh.CompanyID=csd.CompanyID and  csh.companyid=:company And "
-    "csd.ACCinvoiceid "
-    "=:invoice  and csh.cancelled=0";
+    "select csd.ACCinvoiceid, IsNull(Sum(settlementamount), 0) from customersettlementheader csh, "
+    "customersettlementdetail csd where csh.CSID = csd.CSID and csh.CompanyID = csd.CompanyID and "
+    "csh.companyid = :company and csd.ACCinvoiceid in (:documents) and csh.cancelled = 0 group by "
+    "csd.ACCinvoiceid";
 
 QString number(qint32 value) {
     return QString::number(value);
@@ -74,28 +81,53 @@ ViewKind viewKindOf(const QString& type) {
     return {QString(), DetailIdFallback, ViewIdFallback};
 }
 
-QString receiptsSettledSql(const QString& detailCondition, const QString& voucherCondition,
-                           qint32 companyId) {
-    return core::statement(
-        ReceiptsSettledStatement,
-        {{"detail", detailCondition}, {"voucher", voucherCondition}, {"company", number(companyId)}});
+ReceiptsOn shopReceiptsOn(const ViewKind& kind, const QString& document, const DocumentOwner& owner) {
+    const QString voucher = core::statement(
+        ShopVoucherCondition,
+        {{"column", kind.headOfficeColumn}, {"detail", kind.detailColumn}, {"shop", number(owner.shopId)}});
+    return {kind.detailColumn, voucher, owner, document};
 }
 
-QString shopReceiptsSettledSql(const ViewKind& kind, const QString& document, const DocumentOwner& owner) {
-    const QString shop = number(owner.shopId);
-    return receiptsSettledSql(
-        core::statement(ShopDetailCondition,
-                        {{"column", kind.detailColumn}, {"document", document}, {"shop", shop}}),
-        core::statement(ShopVoucherCondition,
-                        {{"column", kind.headOfficeColumn}, {"document", document}, {"shop", shop}}),
-        owner.companyId);
+ReceiptsOn openingReceiptsOn(const QString& invoice, const DocumentOwner& owner) {
+    return {OpeningDetail, OpeningVoucherCondition, owner, invoice};
 }
 
-QString openingReceiptsSettledSql(const QString& invoice, const DocumentOwner& owner) {
-    return receiptsSettledSql(
-        core::statement(OpeningDetailCondition, {{"document", invoice}, {"shop", number(owner.shopId)}}),
-        core::statement(OpeningVoucherCondition, {{"document", invoice}}), owner.companyId);
-}
+// What the module's receipts settled on each of the documents, a statement for the documents that are found
+// alike.
+class ReceiptsSettled {
+public:
+    ReceiptsSettled(const ado::ConnectionPtr& connection, const std::vector<const ReceiptsOn*>& documents,
+                    DocumentSums::OnFailure onFailure) {
+        QHash<QString, QStringList> ids;
+        QHash<QString, const ReceiptsOn*> found;
+        for (const ReceiptsOn* on : documents)
+            if (!on->document.isEmpty()) {
+                ids[keyOf(*on)] << on->document;
+                found.insert(keyOf(*on), on);
+            }
+        for (auto alike = found.cbegin(); alike != found.cend(); ++alike)
+            sums_.emplace(alike.key(),
+                          DocumentSums(connection, statementFor(**alike), ids.value(alike.key()), onFailure));
+    }
+
+    QVariant on(const ReceiptsOn& receipts) {
+        return receipts.document.isEmpty() ? QVariant(0) : sums_.at(keyOf(receipts)).of(receipts.document);
+    }
+
+private:
+    std::map<QString, DocumentSums> sums_;
+
+    static QString keyOf(const ReceiptsOn& on) { return on.detail + QLatin1Char('\n') + on.voucher; }
+    static DocumentSums::StatementFor statementFor(const ReceiptsOn& on) {
+        return [detail = on.detail, voucher = on.voucher, owner = on.owner](const QString& documents) {
+            return core::statement(ReceiptsSettledStatement, {{"detail", detail},
+                                                              {"documents", documents},
+                                                              {"shop", number(owner.shopId)},
+                                                              {"company", number(owner.companyId)},
+                                                              {"voucher", voucher}});
+        };
+    }
+};
 
 ShopDocument shopDocumentOf(const ado::Recordset& document, const DocumentOwner& owner) {
     const ViewKind kind = viewKindOf(core::nullAsEmpty(document.field(QStringLiteral("type"))));
@@ -106,7 +138,7 @@ ShopDocument shopDocumentOf(const ado::Recordset& document, const DocumentOwner&
             id,
             core::nullAsEmpty(document.field(QStringLiteral("ihRemarks"))),
             {core::ExactAmount::of(document.field(QStringLiteral("Amount"))), core::ExactAmount(),
-             shopReceiptsSettledSql(kind, id, owner)}};
+             shopReceiptsOn(kind, id, owner)}};
 }
 
 std::vector<ShopDocument> shopDocuments(const ado::ConnectionPtr& connection, const DocumentOwner& owner) {
@@ -145,40 +177,52 @@ std::vector<OpeningInvoice> openingInvoices(const ado::ConnectionPtr& connection
     return invoices;
 }
 
-// The sums that say what other programs leave open on an opening invoice, in this order: its service lines,
-// what head office received on it, what settlements took of it.
-constexpr qsizetype OpeningSums = 3;
-QStringList openingSumsSql(const OpeningInvoice& invoice, const DocumentOwner& owner) {
-    const QString company = number(owner.companyId);
-    return {core::statement(ServiceLinesStatement, {{"invoice", invoice.id}, {"company", company}}),
-            core::statement(
-                HeadOfficeReceiptsStatement,
-                {{"company", company}, {"invoice", invoice.id}, {"customer", number(owner.customerId)}}),
-            core::statement(OpeningSettlementsStatement, {{"company", company}, {"invoice", invoice.id}})};
-}
+// What other programs leave open on opening invoices: their service lines, what head office received on
+// them, what settlements took of them.
+class OpeningSums {
+public:
+    OpeningSums(const ado::ConnectionPtr& connection, const DocumentOwner& owner,
+                const std::vector<OpeningInvoice>& invoices, DocumentSums::OnFailure onFailure)
+        : owner_(owner),
+          serviceLines_(connection, statementFor(ServiceLinesStatement), idsOf(invoices), onFailure),
+          headOffice_(connection, statementFor(HeadOfficeReceiptsStatement), idsOf(invoices), onFailure),
+          settlements_(connection, statementFor(OpeningSettlementsStatement), idsOf(invoices), onFailure) {}
 
-// What is open on an opening invoice, given its sums: its service lines less the discount, less what head
-// office received, what settlements took and what the module's receipts settled.
-OpenBalance openingInvoiceBalance(const OpeningInvoice& invoice, const QVariantList& sums,
-                                  const DocumentOwner& owner) {
-    return {core::ExactAmount::of(sums.at(0)) - invoice.discount,
-            core::ExactAmount::of(sums.at(1)) + core::ExactAmount::of(sums.at(2)),
-            openingReceiptsSettledSql(invoice.id, owner)};
-}
-
-// The first value of each statement, read at once. When that fails they are read again a group of `group`
-// at a time, each group handed to `use` before the next is read: what comes before the failing statement
-// is used, and its error is the one reported.
-void readInGroups(const ado::ConnectionPtr& connection, const QStringList& statements, qsizetype group,
-                  const std::function<void(qsizetype first, const QVariantList& values)>& use) {
-    std::optional<QVariantList> all;
-    try {
-        if (!statements.isEmpty()) all = connection->firstValues(statements);
-    } catch (const core::RuntimeError&) {
-        all.reset();
+    // The invoice's lines less its discount, less what head office received and what settlements took;
+    // what the module's receipts settled is left to read.
+    OpenBalance balanceOf(const OpeningInvoice& invoice) {
+        const core::ExactAmount lines = core::ExactAmount::of(serviceLines_.of(invoice.id));
+        const core::ExactAmount elsewhere = core::ExactAmount::of(headOffice_.of(invoice.id)) +
+                                            core::ExactAmount::of(settlements_.of(invoice.id));
+        return {lines - invoice.discount, elsewhere, openingReceiptsOn(invoice.id, owner_)};
     }
-    for (qsizetype first = 0; first < statements.size(); first += group)
-        use(first, all ? all->mid(first, group) : connection->firstValues(statements.mid(first, group)));
+
+private:
+    DocumentOwner owner_;
+    DocumentSums serviceLines_, headOffice_, settlements_;
+
+    static QStringList idsOf(const std::vector<OpeningInvoice>& invoices) {
+        QStringList ids;
+        for (const OpeningInvoice& invoice : invoices)
+            ids << invoice.id;
+        return ids;
+    }
+    DocumentSums::StatementFor statementFor(const char* statement) const {
+        return [statement, owner = owner_](const QString& documents) {
+            return core::statement(statement, {{"documents", documents},
+                                               {"company", number(owner.companyId)},
+                                               {"customer", number(owner.customerId)}});
+        };
+    }
+};
+
+// Where the receipts on each of the documents are found, as `receiptsOf` tells it of one.
+template <typename Documents, typename ReceiptsOf>
+std::vector<const ReceiptsOn*> receiptsOnEach(const Documents& documents, ReceiptsOf receiptsOf) {
+    std::vector<const ReceiptsOn*> on;
+    for (const auto& document : documents)
+        on.push_back(&receiptsOf(document));
+    return on;
 }
 
 } // namespace
@@ -186,30 +230,34 @@ void readInGroups(const ado::ConnectionPtr& connection, const QStringList& state
 void listShopDocuments(const ado::ConnectionPtr& connection, const DocumentOwner& owner,
                        const std::function<void(const ShopDocument&, core::Money open)>& list) {
     const std::vector<ShopDocument> documents = shopDocuments(connection, owner);
-    QStringList receipts;
-    for (const ShopDocument& document : documents)
-        receipts << document.balance.receiptsSql;
-    readInGroups(connection, receipts, 1, [&](qsizetype first, const QVariantList& values) {
-        const ShopDocument& document = documents[size_t(first)];
-        const core::Money open = document.balance.shownAfter(values.at(0));
+    ReceiptsSettled receipts(connection,
+                             receiptsOnEach(documents,
+                                            [](const ShopDocument& document) -> const ReceiptsOn& {
+                                                return document.balance.receipts;
+                                            }),
+                             DocumentSums::OnFailure::ReadAlone);
+    for (const ShopDocument& document : documents) {
+        const core::Money open = document.balance.shownAfter(receipts.on(document.balance.receipts));
         if (open > core::Money()) list(document, open);
-    });
+    }
 }
 
 void listOpeningInvoices(const ado::ConnectionPtr& connection, const DocumentOwner& owner, qint16 department,
                          const QDateTime& processDate,
                          const std::function<void(const OpeningInvoice&, core::Money open)>& list) {
     const std::vector<OpeningInvoice> invoices = openingInvoices(connection, owner, department, processDate);
-    constexpr qsizetype SumsOfInvoice = OpeningSums + 1;
-    QStringList sums;
+    std::vector<ReceiptsOn> on;
     for (const OpeningInvoice& invoice : invoices)
-        sums << openingSumsSql(invoice, owner) << openingReceiptsSettledSql(invoice.id, owner);
-    readInGroups(connection, sums, SumsOfInvoice, [&](qsizetype first, const QVariantList& values) {
-        const OpeningInvoice& invoice = invoices[size_t(first / SumsOfInvoice)];
-        const core::Money open =
-            openingInvoiceBalance(invoice, values, owner).shownAfter(values.at(OpeningSums));
-        if (open > core::Money()) list(invoice, open);
-    });
+        on.push_back(openingReceiptsOn(invoice.id, owner));
+    OpeningSums sums(connection, owner, invoices, DocumentSums::OnFailure::ReadAlone);
+    ReceiptsSettled receipts(
+        connection,
+        receiptsOnEach(on, [](const ReceiptsOn& receipts) -> const ReceiptsOn& { return receipts; }),
+        DocumentSums::OnFailure::ReadAlone);
+    for (size_t k = 0; k < invoices.size(); ++k) {
+        const core::Money open = sums.balanceOf(invoices[k]).shownAfter(receipts.on(on[k]));
+        if (open > core::Money()) list(invoices[k], open);
+    }
 }
 
 QString shopDocumentKey(const QString& kindText, const QString& id) {
@@ -228,28 +276,23 @@ QHash<QString, OpenBalance> openingBalances(const ado::ConnectionPtr& connection
                                             const QStringList& ids) {
     std::vector<OpeningInvoice> named = openingInvoices(connection, owner, department, processDate);
     std::erase_if(named, [&ids](const OpeningInvoice& invoice) { return !ids.contains(invoice.id); });
-    QStringList sums;
-    for (const OpeningInvoice& invoice : named)
-        sums << openingSumsSql(invoice, owner);
-    const QVariantList values = sums.isEmpty() ? QVariantList() : connection->firstValues(sums);
+    OpeningSums sums(connection, owner, named, DocumentSums::OnFailure::Throw);
     QHash<QString, OpenBalance> balances;
-    for (size_t k = 0; k < named.size(); ++k)
-        balances.insert(
-            named[k].id,
-            openingInvoiceBalance(named[k], values.mid(qsizetype(k) * OpeningSums, OpeningSums), owner));
+    for (const OpeningInvoice& invoice : named)
+        balances.insert(invoice.id, sums.balanceOf(invoice));
     return balances;
 }
 
 std::vector<core::Money> openNow(const ado::ConnectionPtr& connection,
                                  const std::vector<OpenBalance>& balances) {
-    QStringList queries;
-    for (const OpenBalance& open : balances)
-        if (!open.receiptsSql.isEmpty()) queries << open.receiptsSql;
-    const QVariantList receipts = queries.isEmpty() ? QVariantList() : connection->firstValues(queries);
+    ReceiptsSettled receipts(
+        connection,
+        receiptsOnEach(balances,
+                       [](const OpenBalance& balance) -> const ReceiptsOn& { return balance.receipts; }),
+        DocumentSums::OnFailure::Throw);
     std::vector<core::Money> open;
-    qsizetype next = 0;
     for (const OpenBalance& balance : balances)
-        open.push_back(balance.shownAfter(balance.receiptsSql.isEmpty() ? QVariant(0) : receipts.at(next++)));
+        open.push_back(balance.shownAfter(receipts.on(balance.receipts)));
     return open;
 }
 

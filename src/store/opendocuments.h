@@ -13,13 +13,30 @@
 
 namespace store {
 
+// Whose documents: the company, the shop and the customer.
+struct DocumentOwner {
+    qint32 companyId = 0;
+    qint32 shopId = 0;
+    qint32 customerId = 0;
+};
+
+// Where the module's live receipts on a document are found: the detail rows whose detail expression names
+// it, less those of receipts that a live head-office voucher of the company took over, the voucher's rows
+// the voucher condition ties to the same document.
+struct ReceiptsOn {
+    QString detail;
+    QString voucher;
+    DocumentOwner owner;
+    QString document; // none: nothing to read
+};
+
 // What is open on a document, in two parts that change at different hands. The document's amount and what
 // head office and the settlements took of it change only at other programs; what the module's receipts
 // settled on it changes at every counter's save, so a save reads it again under the saving lock.
 struct OpenBalance {
     core::ExactAmount amount;
     core::ExactAmount settledElsewhere;
-    QString receiptsSql; // the sum of the module's live receipts on the document; none: nothing to read
+    ReceiptsOn receipts;
 
     // What is open, the module's receipts having settled `receipts` on the document, exactly.
     core::ExactAmount after(core::ExactAmount receipts) const {
@@ -29,13 +46,6 @@ struct OpenBalance {
     core::Money shownAfter(const QVariant& receipts) const {
         return after(core::ExactAmount::of(receipts)).rounded();
     }
-};
-
-// Whose documents: the company, the shop and the customer.
-struct DocumentOwner {
-    qint32 companyId = 0;
-    qint32 shopId = 0;
-    qint32 customerId = 0;
 };
 
 // A document of the view as the shop list shows it (the kind as the catalogue names it; empty for a kind it
@@ -60,11 +70,11 @@ struct OpeningInvoice {
 
 // Hands each of the customer's shop documents with something open to `list`, in the view's order, with what
 // is open on it as the lists show it (at least a hundredth). What the module's receipts settled on them is
-// read for all of them at once; when that fails they are read one at a time, so that the documents before a
-// failing one are listed and its error is the one thrown.
+// read a statement for many documents of a kind; when one fails its documents are read one at a time, so
+// that the documents before a failing one are listed and its error is the one thrown.
 void listShopDocuments(const ado::ConnectionPtr& connection, const DocumentOwner& owner,
                        const std::function<void(const ShopDocument&, core::Money open)>& list);
-// The same for the customer's opening invoices of the department, their sums read at once; the process date
+// The same for the customer's opening invoices of the department, their sums read alike; the process date
 // gives their days to the due date.
 void listOpeningInvoices(const ado::ConnectionPtr& connection, const DocumentOwner& owner, qint16 department,
                          const QDateTime& processDate,
@@ -81,7 +91,7 @@ QHash<QString, OpenBalance> openingBalances(const ado::ConnectionPtr& connection
                                             qint16 department, const QDateTime& processDate,
                                             const QStringList& ids);
 
-// What is open on each document now, what the module's receipts settled read again for all of them at once:
+// What is open on each document now, what the module's receipts settled read again for all of them together:
 // the last step of a save's balance check, under the saving lock.
 std::vector<core::Money> openNow(const ado::ConnectionPtr& connection,
                                  const std::vector<OpenBalance>& balances);
