@@ -15,6 +15,11 @@ constexpr qsizetype BatchSize = 5000;
 
 } // namespace
 
+QString documentsCondition(const QStringList& ids) {
+    if (ids.size() == 1) return QStringLiteral("= ") + ids.front();
+    return QStringLiteral("in (") + ids.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
 DocumentSums::DocumentSums(ado::ConnectionPtr connection, StatementFor statementFor, const QStringList& ids,
                            OnFailure onFailure)
     : connection_(std::move(connection)), statementFor_(std::move(statementFor)) {
@@ -36,10 +41,10 @@ QVariant DocumentSums::of(const QString& id) {
 
 void DocumentSums::read(const QStringList& ids) {
     ado::Recordset rows;
-    rows.open(statementFor_(ids.join(QStringLiteral(", "))), connection_, ado::CursorType::ForwardOnly,
+    rows.open(statementFor_(documentsCondition(ids)), connection_, ado::CursorType::ForwardOnly,
               ado::LockType::ReadOnly);
     for (; !rows.eof(); rows.moveNext())
-        sums_.insert(core::nullAsEmpty(rows.field(0)), rows.field(1));
+        sums_.insert(core::nullAsEmpty(rows.field(1)), rows.field(0));
 }
 
 } // namespace store

@@ -11,8 +11,12 @@
 
 namespace store {
 
-// The sums a statement gives by document: the statement, made for a list of ids written as the :documents of
-// an "in (...)", selects each named document's id and its sum, grouped by the document.
+// The condition on a document's id that names the documents `ids`, written after the id: "= 7" for one, so
+// that the statements of single documents share one shape, "in (7, 8)" for more.
+QString documentsCondition(const QStringList& ids);
+
+// The sums a statement gives by document: the statement, made for a documentsCondition, selects each named
+// document's sum and its id, grouped by the document.
 class DocumentSums {
 public:
     using StatementFor = std::function<QString(const QString& documents)>;

@@ -28,10 +28,10 @@ const char* const ShopDocumentsStatement =
 // condition ties to the same document. The cross join has the embedded engine go from the named documents'
 // rows to their receipts, never through all the shop's receipts.
 const char* const ReceiptsSettledStatement =
-    "select :detail as document, isnull(sum(drdsettledamount),0) as amt from losdummyreceiptdetail rd cross "
+    "select isnull(sum(drdsettledamount),0) as amt, :detail as document from losdummyreceiptdetail rd cross "
     "join losdummyreceiptheader rh where rd.drdid = rh.drid and rh.drcancelled = 0 and rd.drdshopid = "
     "rh.drshopid "
-    "and :detail in (:documents) and rd.drdshopid = :shop and rh.drid not in (select vh.dummyreceiptid from "
+    "and :detail :documents and rd.drdshopid = :shop and rh.drid not in (select vh.dummyreceiptid from "
     "receiptvoucherdetails vd, receiptvoucherheader vh where vd.companyid = :company and vd.receiptid = "
     "vh.receiptid and vd.companyid = vh.companyid and cancelled = 0 and :voucher) group by :detail";
 const char* const ShopVoucherCondition = ":column = :detail and vd.shopid = :shop";
@@ -48,20 +48,20 @@ const char* const OpeningInvoicesStatement =
 // What the opening invoices' service lines come to, what head office received on them and what settlements
 // took of them, by invoice.
 const char* const ServiceLinesStatement =
-    "select invoiceid, isnull(sum(serviceqty * amount),0) prodamount from serviceinvoicedetails where "
-    "invoiceid in (:documents) and companyid = :company group by invoiceid";
+    "select isnull(sum(serviceqty * amount),0) prodamount, invoiceid from serviceinvoicedetails where "
+    "invoiceid :documents and companyid = :company group by invoiceid";
 
 const char* const HeadOfficeReceiptsStatement =
-    "select hqaccountsinvoiceid, isnull(sum(amountreceived),0) as amt from receiptvoucherdetails rd, "
+    "select isnull(sum(amountreceived),0) as amt, hqaccountsinvoiceid from receiptvoucherdetails rd, "
     "receiptvoucherheader rh where rd.companyid = :company and rd.receiptid = rh.receiptid and rd.companyid "
     "= "
-    "rh.companyid and cancelled = 0 and hqaccountsinvoiceid in (:documents) and CustomerID = :customer group "
+    "rh.companyid and cancelled = 0 and hqaccountsinvoiceid :documents and CustomerID = :customer group "
     "by hqaccountsinvoiceid";
 
 const char* const OpeningSettlementsStatement =
-    "select csd.ACCinvoiceid, IsNull(Sum(settlementamount), 0) from customersettlementheader csh, "
+    "select IsNull(Sum(settlementamount), 0), csd.ACCinvoiceid from customersettlementheader csh, "
     "customersettlementdetail csd where csh.CSID = csd.CSID and csh.CompanyID = csd.CompanyID and "
-    "csh.companyid = :company and csd.ACCinvoiceid in (:documents) and csh.cancelled = 0 group by "
+    "csh.companyid = :company and csd.ACCinvoiceid :documents and csh.cancelled = 0 group by "
     "csd.ACCinvoiceid";
 
 QString number(qint32 value) {
@@ -92,22 +92,30 @@ ReceiptsOn openingReceiptsOn(const QString& invoice, const DocumentOwner& owner)
     return {OpeningDetail, OpeningVoucherCondition, owner, invoice};
 }
 
-// What the module's receipts settled on each of the documents, a statement for the documents that are found
-// alike.
+// The statement of what the module's receipts settled on the documents found like `on`, by document.
+QString receiptsSettledSql(const ReceiptsOn& on, const QString& documents) {
+    return core::statement(ReceiptsSettledStatement, {{"detail", on.detail},
+                                                      {"documents", documents},
+                                                      {"shop", number(on.owner.shopId)},
+                                                      {"company", number(on.owner.companyId)},
+                                                      {"voucher", on.voucher}});
+}
+
+// What the module's receipts settled on each of the listed documents, a statement for the documents that are
+// found alike; a failing statement's documents are read one by one.
 class ReceiptsSettled {
 public:
-    ReceiptsSettled(const ado::ConnectionPtr& connection, const std::vector<const ReceiptsOn*>& documents,
-                    DocumentSums::OnFailure onFailure) {
+    ReceiptsSettled(const ado::ConnectionPtr& connection, const std::vector<ReceiptsOn>& documents) {
         QHash<QString, QStringList> ids;
-        QHash<QString, const ReceiptsOn*> found;
-        for (const ReceiptsOn* on : documents)
-            if (!on->document.isEmpty()) {
-                ids[keyOf(*on)] << on->document;
-                found.insert(keyOf(*on), on);
+        QHash<QString, ReceiptsOn> found;
+        for (const ReceiptsOn& on : documents)
+            if (!on.document.isEmpty()) {
+                ids[keyOf(on)] << on.document;
+                found.insert(keyOf(on), on);
             }
         for (auto alike = found.cbegin(); alike != found.cend(); ++alike)
-            sums_.emplace(alike.key(),
-                          DocumentSums(connection, statementFor(**alike), ids.value(alike.key()), onFailure));
+            sums_.emplace(alike.key(), DocumentSums(connection, statementFor(*alike), ids.value(alike.key()),
+                                                    DocumentSums::OnFailure::ReadAlone));
     }
 
     QVariant on(const ReceiptsOn& receipts) {
@@ -119,13 +127,7 @@ private:
 
     static QString keyOf(const ReceiptsOn& on) { return on.detail + QLatin1Char('\n') + on.voucher; }
     static DocumentSums::StatementFor statementFor(const ReceiptsOn& on) {
-        return [detail = on.detail, voucher = on.voucher, owner = on.owner](const QString& documents) {
-            return core::statement(ReceiptsSettledStatement, {{"detail", detail},
-                                                              {"documents", documents},
-                                                              {"shop", number(owner.shopId)},
-                                                              {"company", number(owner.companyId)},
-                                                              {"voucher", voucher}});
-        };
+        return [on](const QString& documents) { return receiptsSettledSql(on, documents); };
     }
 };
 
@@ -216,26 +218,15 @@ private:
     }
 };
 
-// Where the receipts on each of the documents are found, as `receiptsOf` tells it of one.
-template <typename Documents, typename ReceiptsOf>
-std::vector<const ReceiptsOn*> receiptsOnEach(const Documents& documents, ReceiptsOf receiptsOf) {
-    std::vector<const ReceiptsOn*> on;
-    for (const auto& document : documents)
-        on.push_back(&receiptsOf(document));
-    return on;
-}
-
 } // namespace
 
 void listShopDocuments(const ado::ConnectionPtr& connection, const DocumentOwner& owner,
                        const std::function<void(const ShopDocument&, core::Money open)>& list) {
     const std::vector<ShopDocument> documents = shopDocuments(connection, owner);
-    ReceiptsSettled receipts(connection,
-                             receiptsOnEach(documents,
-                                            [](const ShopDocument& document) -> const ReceiptsOn& {
-                                                return document.balance.receipts;
-                                            }),
-                             DocumentSums::OnFailure::ReadAlone);
+    std::vector<ReceiptsOn> on;
+    for (const ShopDocument& document : documents)
+        on.push_back(document.balance.receipts);
+    ReceiptsSettled receipts(connection, on);
     for (const ShopDocument& document : documents) {
         const core::Money open = document.balance.shownAfter(receipts.on(document.balance.receipts));
         if (open > core::Money()) list(document, open);
@@ -250,10 +241,7 @@ void listOpeningInvoices(const ado::ConnectionPtr& connection, const DocumentOwn
     for (const OpeningInvoice& invoice : invoices)
         on.push_back(openingReceiptsOn(invoice.id, owner));
     OpeningSums sums(connection, owner, invoices, DocumentSums::OnFailure::ReadAlone);
-    ReceiptsSettled receipts(
-        connection,
-        receiptsOnEach(on, [](const ReceiptsOn& receipts) -> const ReceiptsOn& { return receipts; }),
-        DocumentSums::OnFailure::ReadAlone);
+    ReceiptsSettled receipts(connection, on);
     for (size_t k = 0; k < invoices.size(); ++k) {
         const core::Money open = sums.balanceOf(invoices[k]).shownAfter(receipts.on(on[k]));
         if (open > core::Money()) list(invoices[k], open);
@@ -285,14 +273,17 @@ QHash<QString, OpenBalance> openingBalances(const ado::ConnectionPtr& connection
 
 std::vector<core::Money> openNow(const ado::ConnectionPtr& connection,
                                  const std::vector<OpenBalance>& balances) {
-    ReceiptsSettled receipts(
-        connection,
-        receiptsOnEach(balances,
-                       [](const OpenBalance& balance) -> const ReceiptsOn& { return balance.receipts; }),
-        DocumentSums::OnFailure::Throw);
-    std::vector<core::Money> open;
+    QStringList queries;
     for (const OpenBalance& balance : balances)
-        open.push_back(balance.shownAfter(receipts.on(balance.receipts)));
+        if (!balance.receipts.document.isEmpty())
+            queries << receiptsSettledSql(balance.receipts, documentsCondition({balance.receipts.document}));
+    const QVariantList receipts = queries.isEmpty() ? QVariantList() : connection->firstValues(queries);
+    std::vector<core::Money> open;
+    qsizetype next = 0;
+    for (const OpenBalance& balance : balances) {
+        const QVariant settled = balance.receipts.document.isEmpty() ? QVariant() : receipts.at(next++);
+        open.push_back(balance.shownAfter(core::isNull(settled) ? QVariant(0) : settled));
+    }
     return open;
 }
 
