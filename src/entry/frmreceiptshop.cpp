@@ -38,8 +38,8 @@ frmReceiptShop::frmReceiptShop()
       optadvance(*this, "optadvance", &fradummyreceiptoption),
       OptSettlement(*this, "OptSettlement", &fradummyreceiptoption), sstbInvoices(*this, "sstbInvoices"),
       lvwInvoice(*this, "lvwInvoice", &sstbInvoices),
-      lvwOpeningInvoices(*this, "lvwOpeningInvoices", &sstbInvoices), cmdok(*this, "cmdok"),
-      cmdCancel(*this, "cmdCancel"), mnuPopup(*this, "mnuPopup", "Popup"),
+      lvwOpeningInvoices(*this, "lvwOpeningInvoices", &sstbInvoices), cmdAllocate(*this, "cmdAllocate"),
+      cmdok(*this, "cmdok"), cmdCancel(*this, "cmdCancel"), mnuPopup(*this, "mnuPopup", "Popup"),
       mnuPreview(*this, "mnuPreview", "Preview", &mnuPopup),
       mnuPopupCancel(*this, "mnuPopupCancel", "Cancel", &mnuPopup) {
     layOutControls();
@@ -73,6 +73,7 @@ void frmReceiptShop::layOutControls() {
     sstbInvoices.addTab(QStringLiteral("Opening Invoices"));
     sstbInvoices.placeOnTab(lvwInvoice, 0);
     sstbInvoices.placeOnTab(lvwOpeningInvoices, 1);
+    cmdAllocate.setCaption(QStringLiteral("A&llocate"));
     cmdok.setCaption(QStringLiteral("&Ok"));
     cmdCancel.setCaption(QStringLiteral("&Close"));
     // Escape closes the entry as Close does, with the question about unsaved changes.
@@ -81,14 +82,15 @@ void frmReceiptShop::layOutControls() {
     for (forms::TextBox* computed : {&txtCompExchangeRate, &txtdepcurrency, &txtCustEquAmount, &txtAmount})
         computed->locked = true;
     int tab = 0;
-    for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &txtreceiptno,     &txtProcessDate,      &cboCustomer,        &cboCurrency,
-             &txtExchangeRate,  &txtCompExchangeRate, &txtdepcurrency,     &txtrecamount,
-             &txtCustEquAmount, &txtAmount,           &txtchequeno,        &dtpChequeDate,
-             &txtBank,          &txtRemarks,          &optadvance,         &OptSettlement,
-             &sstbInvoices,     &lvwInvoice,          &lvwOpeningInvoices, &cmdok,
-             &cmdCancel})
-        control->setTabIndex(tab++);
+    const auto inTabOrder = [&tab](std::initializer_list<forms::Control*> controls) {
+        for (forms::Control* control : controls)
+            control->setTabIndex(tab++);
+    };
+    inTabOrder({&txtreceiptno, &txtProcessDate, &cboCustomer, &cboCurrency, &txtExchangeRate,
+                &txtCompExchangeRate, &txtdepcurrency, &txtrecamount, &txtCustEquAmount, &txtAmount,
+                &txtchequeno, &dtpChequeDate, &txtBank, &txtRemarks});
+    inTabOrder({&optadvance, &OptSettlement, &sstbInvoices, &lvwInvoice, &lvwOpeningInvoices, &cmdAllocate,
+                &cmdok, &cmdCancel});
 }
 
 void frmReceiptShop::layOutLists() {
@@ -218,9 +220,10 @@ void frmReceiptShop::activateWindow() {
 
 void frmReceiptShop::Form_KeyDown(int& keyCode, int shift) {
     trapped(name(), QStringLiteral("Form_KeyDown "), [&] {
-        // F10 settles on the list of the tab shown.
+        // F10 settles on the list of the tab shown; F9 allocates, as Allocate does.
         forms::ListView& shown = sstbInvoices.currentTab() == 1 ? lvwOpeningInvoices : lvwInvoice;
         if (keyCode == forms::keys::F10 && shown.DblClick) shown.DblClick();
+        if (keyCode == forms::keys::F9 && cmdAllocate.enabled()) cmdAllocate_Click();
     });
 }
 

@@ -82,6 +82,8 @@ public:
     void lvwInvoice_ItemClick(int item);
     void lvwInvoice_MouseDown(int button, int shift, float x, float y);
     void mnuPreview_Click();
+    // Allocate: the received amount spread over the listed documents, the oldest first.
+    void cmdAllocate_Click();
     void UpdateSettledTotal();
     void PreviewReport();
 
@@ -126,6 +128,7 @@ private:
     forms::ListView& listView(DocumentList list);
     forms::Control* controlOf(EntryField field);
     void showEquivalent(bool shortest);
+    void showSettlements();
     bool refuse(const QString& message, forms::Control* focus, const std::optional<SettlementLine>& line);
     bool saveEntry();
     std::optional<SaveRefusal> storeNewReceipt();
@@ -195,6 +198,7 @@ private:
     forms::TabControl sstbInvoices;
     forms::ListView lvwInvoice;
     forms::ListView lvwOpeningInvoices;
+    forms::CommandButton cmdAllocate;
     forms::CommandButton cmdok;
     forms::CommandButton cmdCancel;
     forms::Menu mnuPopup;

@@ -19,8 +19,8 @@ namespace {
 // Adds the document with what is open on it.
 void listShopDocument(forms::ListView& list, Receipt& receipt, const store::ShopDocument& document,
                       Money open) {
-    const int item = receipt.addLine(
-        {DocumentList::Shop, 0, document.kindText, document.id, document.number, QString(), open, Money()});
+    const int item = receipt.addLine({DocumentList::Shop, 0, document.kindText, document.id, document.number,
+                                      QString(), open, Money(), document.day});
     list.addItem(QString::number(item));
     list.setCell(item, ShopListColumns.kind, document.kindText);
     list.setCell(item, ShopListColumns.number, document.number);
@@ -35,8 +35,8 @@ void listShopDocument(forms::ListView& list, Receipt& receipt, const store::Shop
 void listOpeningInvoice(forms::ListView& list, Receipt& receipt, const store::OpeningInvoice& invoice,
                         Money open) {
     const QString kindText = store::openingInvoiceKind().kindText;
-    const int item = receipt.addLine(
-        {DocumentList::Opening, 0, kindText, invoice.id, invoice.number, invoice.reference, open, Money()});
+    const int item = receipt.addLine({DocumentList::Opening, 0, kindText, invoice.id, invoice.number,
+                                      invoice.reference, open, Money(), invoice.day});
     list.addItem(QString::number(item));
     list.setCell(item, OpeningListColumns.kind, kindText);
     list.setCell(item, OpeningListColumns.number, invoice.number);

@@ -7,6 +7,7 @@
 #include "store/invoicekinds.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace entry {
 
@@ -110,6 +111,24 @@ std::optional<QString> Receipt::settle(DocumentList list, int position, Money am
         return QStringLiteral("Settling Amount cannot be greater than Bill Amount");
     line.settled = amount;
     return std::nullopt;
+}
+
+Money Receipt::allocateOldestFirst(Money amount) {
+    std::vector<SettlementLine*> oldestFirst;
+    for (std::vector<SettlementLine>& list : lists_)
+        for (SettlementLine& line : list)
+            oldestFirst.push_back(&line);
+    const auto order = [](const SettlementLine* line) {
+        return std::tuple(!line->documentDate.isValid(), line->documentDate, line->position, line->list);
+    };
+    std::stable_sort(
+        oldestFirst.begin(), oldestFirst.end(),
+        [&order](const SettlementLine* a, const SettlementLine* b) { return order(a) < order(b); });
+    for (SettlementLine* line : oldestFirst) {
+        line->settled = std::max(Money(), std::min(amount, line->outstanding));
+        amount = amount - line->settled;
+    }
+    return amount;
 }
 
 std::optional<Refusal> Receipt::validate(const ReceiptDates& dates) const {

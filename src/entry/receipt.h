@@ -33,6 +33,7 @@ struct SettlementLine {
     QString reference; // an opening invoice's reference, by which the settle dialog shows it
     Money outstanding;
     Money settled;
+    QDate documentDate; // the day of the document's date; none for a document without one
 };
 
 // The days a receipt may be dated: those the register lists. A date outside them would vanish from the
@@ -93,8 +94,8 @@ public:
     // whether an attempt broke off with its outcome unknown: the next one asks before storing anything.
     QString saveKey;
     bool saveInDoubt = false;
-    // Whether the settle dialog settled a line with a change: the entry has changes to save.
-    bool changedInSettleDialog = false;
+    // Whether the settle dialog or an allocation settled a line with a change: the entry has changes to save.
+    bool linesChanged = false;
     // Whether the receipt is stored: saved by this entry, or a stored one shown for Edit. A stored receipt
     // takes no settling and has no unsaved changes.
     bool stored = false;
@@ -123,6 +124,11 @@ public:
     void clearLines(DocumentList list);
     // Settles an amount on a line, or says why not: nothing beyond what is outstanding on its document.
     std::optional<QString> settle(DocumentList list, int position, Money amount);
+    // Spreads an amount over the lines of both lists, in place of what they settled: the oldest document
+    // first (a document without a date after every dated one), on one day the lower position, the shop's
+    // list before the opening one; each settled in full until the amount runs out, the last in part. Returns
+    // what is left over when the amount is more than all that is outstanding.
+    Money allocateOldestFirst(Money amount);
 
     // The first rule the entry breaks, in the order the cashier is told of them; nothing when it may be
     // saved.

@@ -191,7 +191,7 @@ bool frmReceiptShop::ValidateEntry() {
 bool frmReceiptShop::hasUnsavedChanges() {
     const shared::Session& s = session();
     if (receipt_.stored || tag().isEmpty()) return false;
-    return s.userAuditing->DataChanged(*this) || receipt_.changedInSettleDialog ||
+    return s.userAuditing->DataChanged(*this) || receipt_.linesChanged ||
            receipt_.lineCount(DocumentList::Shop) != activationLineCount_;
 }
 

@@ -63,6 +63,7 @@ void frmReceiptShop::wireSettlementEvents() {
         lvwInvoice_MouseDown(button, shift, x, y);
     };
     mnuPreview.Click = [this] { mnuPreview_Click(); };
+    cmdAllocate.Click = [this] { cmdAllocate_Click(); };
 }
 
 void frmReceiptShop::clearCustomer() {
@@ -148,7 +149,7 @@ void frmReceiptShop::openSettleDialog(DocumentList list) {
     currentInvoiceIndex_ = core::toInt16(rows.selectedItem());
     dialog.showLine(receipt_.line(list, rows.selectedItem()));
     dialog.showModal(this);
-    if (dialog.changedLines()) receipt_.changedInSettleDialog = true;
+    if (dialog.changedLines()) receipt_.linesChanged = true;
 }
 
 void frmReceiptShop::selectLine(DocumentList list, int position) {
@@ -210,6 +211,55 @@ void frmReceiptShop::PreviewReport() {
                      core::numberText(core::val(lvwInvoice.cell(item, ShopListColumns.id))),
                      [this] { return getInventoryCurrencyExRate(); });
     });
+}
+
+// The received amount, in the customer's currency, settles the oldest documents of both lists in full until
+// it runs out. Settlements already typed go only after a Yes; an amount beyond all that is open is left over
+// for an advance. Nothing is stored until OK.
+void frmReceiptShop::cmdAllocate_Click() {
+    trapped(name(), QStringLiteral("cmdAllocate_Click "), [this] {
+        if (receipt_.stored) return;
+        if (receipt_.kind != ReceiptKind::Settlement) {
+            refuse(
+                QStringLiteral("An advance settles no document: choose Settlement to allocate the received "
+                               "amount"),
+                &OptSettlement, std::nullopt);
+            return;
+        }
+        const std::optional<Money> received = receipt_.customerEquivalent();
+        if (!receipt_.customerId || !received) {
+            refuse(QStringLiteral(
+                       "Choose the customer and the currency and enter the received amount to allocate "
+                       "it"),
+                   receipt_.customerId ? static_cast<forms::Control*>(&txtrecamount) : &cboCustomer,
+                   std::nullopt);
+            return;
+        }
+        if (!receipt_.settledTotal().isZero() &&
+            forms::Runtime::msgBox(
+                QStringLiteral("The settlements entered will be replaced. Allocate the received "
+                               "amount to the oldest documents first?"),
+                forms::MsgButtons::YesNo, forms::MsgIcon::Question, session().msgboxCaption,
+                forms::DefaultButton2) != forms::MsgResult::Yes)
+            return;
+        const Money leftOver = receipt_.allocateOldestFirst(*received);
+        receipt_.linesChanged = true;
+        showSettlements();
+        if (leftOver > Money())
+            forms::Runtime::msgBox(
+                shownAmount(leftOver) +
+                    QStringLiteral(" of the received amount is left over after every document "
+                                   "is settled in full; an advance takes it"),
+                forms::MsgButtons::OK, forms::MsgIcon::Information, session().msgboxCaption);
+    });
+}
+
+// The settlement of every line in its list, and their total.
+void frmReceiptShop::showSettlements() {
+    for (DocumentList list : {DocumentList::Shop, DocumentList::Opening})
+        for (const SettlementLine& line : receipt_.lines(list))
+            listView(list).setCell(line.position, columnsOf(list).settlement, shownAmount(line.settled));
+    UpdateSettledTotal();
 }
 
 void frmReceiptShop::UpdateSettledTotal() {

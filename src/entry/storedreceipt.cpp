@@ -50,9 +50,9 @@ void frmReceiptShop::showStoredRates(const ado::Recordset& rs) {
 // are locked; its number and date stay selectable and copyable.
 void frmReceiptShop::lockStoredReceipt() {
     receipt_.stored = true;
-    for (forms::Control* control :
-         std::initializer_list<forms::Control*>{&cboCustomer, &txtRemarks, &txtBank, &txtchequeno,
-                                                &dtpChequeDate, &cmdok, &optadvance, &OptSettlement})
+    for (forms::Control* control : std::initializer_list<forms::Control*>{
+             &cboCustomer, &txtRemarks, &txtBank, &txtchequeno, &dtpChequeDate, &cmdok, &cmdAllocate,
+             &optadvance, &OptSettlement})
         control->setEnabled(false);
     for (forms::TextBox* box : {&txtreceiptno, &txtProcessDate})
         box->locked = true;

@@ -131,6 +131,11 @@ private:
     }
 };
 
+// The day of a document's date; none for a document without one or with one that is no date.
+QDate dayOf(const QVariant& date) {
+    return core::isDate(date) ? core::toDateTime(date).date() : QDate();
+}
+
 ShopDocument shopDocumentOf(const ado::Recordset& document, const DocumentOwner& owner) {
     const ViewKind kind = viewKindOf(core::nullAsEmpty(document.field(QStringLiteral("type"))));
     const QString id = core::toText(document.field(QStringLiteral("ihInvoiceId")));
@@ -140,7 +145,8 @@ ShopDocument shopDocumentOf(const ado::Recordset& document, const DocumentOwner&
             id,
             core::nullAsEmpty(document.field(QStringLiteral("ihRemarks"))),
             {core::ExactAmount::of(document.field(QStringLiteral("Amount"))), core::ExactAmount(),
-             shopReceiptsOn(kind, id, owner)}};
+             shopReceiptsOn(kind, id, owner)},
+            dayOf(document.field(QStringLiteral("ihinvoicedate")))};
 }
 
 std::vector<ShopDocument> shopDocuments(const ado::ConnectionPtr& connection, const DocumentOwner& owner) {
@@ -160,7 +166,8 @@ OpeningInvoice openingInvoiceOf(const ado::Recordset& invoice) {
             core::toText(invoice.field(QStringLiteral("invoiceno"))),
             core::toText(invoice.field(QStringLiteral("Referenceno"))),
             core::toText(invoice.field(QStringLiteral("invoicedate"))),
-            core::ExactAmount::of(invoice.field(QStringLiteral("discount")))};
+            core::ExactAmount::of(invoice.field(QStringLiteral("discount"))),
+            dayOf(invoice.field(QStringLiteral("invoicedate")))};
 }
 
 std::vector<OpeningInvoice> openingInvoices(const ado::ConnectionPtr& connection, const DocumentOwner& owner,
@@ -225,10 +232,10 @@ void listShopDocuments(const ado::ConnectionPtr& connection, const DocumentOwner
     const std::vector<ShopDocument> documents = shopDocuments(connection, owner);
     std::vector<ReceiptsOn> on;
     for (const ShopDocument& document : documents)
-        on.push_back(document.balance.receipts);
+        on.push_back(document.balance.receiptsOn);
     ReceiptsSettled receipts(connection, on);
     for (const ShopDocument& document : documents) {
-        const core::Money open = document.balance.shownAfter(receipts.on(document.balance.receipts));
+        const core::Money open = document.balance.shownAfter(receipts.on(document.balance.receiptsOn));
         if (open > core::Money()) list(document, open);
     }
 }
@@ -275,13 +282,14 @@ std::vector<core::Money> openNow(const ado::ConnectionPtr& connection,
                                  const std::vector<OpenBalance>& balances) {
     QStringList queries;
     for (const OpenBalance& balance : balances)
-        if (!balance.receipts.document.isEmpty())
-            queries << receiptsSettledSql(balance.receipts, documentsCondition({balance.receipts.document}));
+        if (!balance.receiptsOn.document.isEmpty())
+            queries << receiptsSettledSql(balance.receiptsOn,
+                                          documentsCondition({balance.receiptsOn.document}));
     const QVariantList receipts = queries.isEmpty() ? QVariantList() : connection->firstValues(queries);
     std::vector<core::Money> open;
     qsizetype next = 0;
     for (const OpenBalance& balance : balances) {
-        const QVariant settled = balance.receipts.document.isEmpty() ? QVariant() : receipts.at(next++);
+        const QVariant settled = balance.receiptsOn.document.isEmpty() ? QVariant() : receipts.at(next++);
         open.push_back(balance.shownAfter(core::isNull(settled) ? QVariant(0) : settled));
     }
     return open;

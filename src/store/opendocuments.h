@@ -36,7 +36,7 @@ struct ReceiptsOn {
 struct OpenBalance {
     core::ExactAmount amount;
     core::ExactAmount settledElsewhere;
-    ReceiptsOn receipts;
+    ReceiptsOn receiptsOn;
 
     // What is open, the module's receipts having settled `receipts` on the document, exactly.
     core::ExactAmount after(core::ExactAmount receipts) const {
@@ -57,6 +57,7 @@ struct ShopDocument {
     QString id;
     QString remarks;
     OpenBalance balance;
+    QDate day; // of its date; none for a document without one
 };
 
 // An opening invoice of the customer in the shop's department, as the opening list shows it.
@@ -66,6 +67,7 @@ struct OpeningInvoice {
     QString reference;
     QString date;
     core::ExactAmount discount;
+    QDate day; // of its date; none for an invoice without one
 };
 
 // Hands each of the customer's shop documents with something open to `list`, in the view's order, with what

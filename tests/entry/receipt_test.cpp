@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -30,10 +31,17 @@ Receipt settlementOfAbcLtd() {
     r.remarks = "rent";
     r.chequeNo = "CASH";
     r.receiptDateText = "10/03/2024";
-    r.addLine({DocumentList::Shop, 0, "Sales Invoice", "5", "INV-5", {}, Money::fromCents(12000), {}});
-    r.addLine({DocumentList::Shop, 0, "XYZ", "15", "XY-15", {}, Money::fromCents(9000), {}});
-    r.addLine(
-        {DocumentList::Opening, 0, "Opening Invoice", "11", "OI-11", "REF-11", Money::fromCents(6000), {}});
+    r.addLine({DocumentList::Shop, 0, "Sales Invoice", "5", "INV-5", {}, Money::fromCents(12000), {}, {}});
+    r.addLine({DocumentList::Shop, 0, "XYZ", "15", "XY-15", {}, Money::fromCents(9000), {}, {}});
+    r.addLine({DocumentList::Opening,
+               0,
+               "Opening Invoice",
+               "11",
+               "OI-11",
+               "REF-11",
+               Money::fromCents(6000),
+               {},
+               {}});
     return r;
 }
 
@@ -65,6 +73,53 @@ TEST(Receipt, settlesLinesUpToTheirOutstandingAmountAndTotalsThemForASettlementO
     r.clearLines(DocumentList::Shop);
     EXPECT_EQ(r.settledTotal().cents(), 2550);
     EXPECT_THROW(r.line(DocumentList::Shop, 1), core::RuntimeError);
+}
+
+// Each row: what is received, in the customer's currency or through a factor of two selling rates, spread
+// over five documents; then what each settles, in the order they are listed (shop 1 to 3, opening 1 and 2),
+// and what is left over. Oldest first: opening 1 (1 March, the lower position), shop 2 (1 March), shop 1
+// (2 March), opening 2 (3 March), shop 3 (no date). The 20.00 settled on shop 3 before is replaced.
+TEST(Receipt, allocatesOldestFirstInFullUntilTheAmountRunsOut) {
+    const struct {
+        QString received;
+        std::pair<QString, QString> factor;
+        QString settled;
+        qint64 leftOver;
+    } rows[] = {{"0", {"1", "1"}, "0.00 0.00 0.00 0.00 0.00", 0},
+                {"55", {"1", "1"}, "0.00 15.00 0.00 40.00 0.00", 0},
+                {"119.99", {"1", "1"}, "49.99 30.00 0.00 40.00 0.00", 0},
+                {"150", {"1", "1"}, "50.00 30.00 20.00 40.00 10.00", 0},
+                {"160.55", {"1", "1"}, "50.00 30.00 20.00 40.00 10.00", 1055},
+                {"100", {"1", "15.42"}, "0.00 0.00 0.00 6.49 0.00", 0}};
+    // Each document: its list, what is outstanding on it and its day of March 2024 (0: none).
+    const std::tuple<DocumentList, qint64, int> documents[] = {{DocumentList::Shop, 5000, 2},
+                                                               {DocumentList::Shop, 3000, 1},
+                                                               {DocumentList::Shop, 2000, 0},
+                                                               {DocumentList::Opening, 4000, 1},
+                                                               {DocumentList::Opening, 1000, 3}};
+    for (const auto& row : rows) {
+        Receipt r;
+        r.customerFactor = entry::Rate::of(row.factor.first, row.factor.second);
+        r.receivedText = row.received;
+        for (const auto& [list, cents, day] : documents)
+            r.addLine({list,
+                       0,
+                       "Sales Invoice",
+                       {},
+                       {},
+                       {},
+                       Money::fromCents(cents),
+                       {},
+                       day ? QDate(2024, 3, day) : QDate()});
+        r.settle(DocumentList::Shop, 3, Money::fromCents(2000));
+        EXPECT_EQ(r.allocateOldestFirst(*r.customerEquivalent()).cents(), row.leftOver)
+            << row.received.toStdString();
+        QStringList settled;
+        for (DocumentList list : {DocumentList::Shop, DocumentList::Opening})
+            for (const entry::SettlementLine& line : r.lines(list))
+                settled << line.settled.text();
+        EXPECT_EQ(settled.join(' '), row.settled) << row.received.toStdString();
+    }
 }
 
 // Each row: the received text, the factor to the customer's currency as two selling rates (none: not yet

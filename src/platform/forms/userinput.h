@@ -41,6 +41,7 @@ constexpr int Insert = 45;
 constexpr int Delete = 46;
 // F2 to F24 follow F1.
 constexpr int F1 = 112;
+constexpr int F9 = 120;
 constexpr int F10 = 121;
 } // namespace keys
 
