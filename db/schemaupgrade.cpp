@@ -10,7 +10,8 @@ namespace db {
 
 namespace {
 
-// Written so that every engine takes them as they stand, and again on a database that has them.
+// Written so that every engine takes them as they stand, and again on a database that has them. A new
+// receipt's cheque is looked up among the shop's by its number before it is stored.
 const char* const Tables[] = {
     "create table if not exists LosReceiptLock (rlId integer not null primary key, rlSaves integer not "
     "null default 0)",
@@ -18,6 +19,7 @@ const char* const Tables[] = {
     "integer not null default 0)",
     "create table if not exists LosReceiptSaveKey (skKey text not null primary key, skShopId integer, "
     "skReceiptId integer)",
+    "create index if not exists ixReceiptHeaderCheque on LosDummyReceiptHeader (drShopid, drchequeno)",
     "insert into LosReceiptLock (rlId, rlSaves) select 1, 0 where not exists (select rlId from "
     "LosReceiptLock where rlId = 1)"};
 

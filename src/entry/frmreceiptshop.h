@@ -131,6 +131,7 @@ private:
     void showSettlements();
     bool refuse(const QString& message, forms::Control* focus, const std::optional<SettlementLine>& line);
     bool saveEntry();
+    bool paymentNewOrConfirmed();
     std::optional<SaveRefusal> storeNewReceipt();
     std::optional<SaveRefusal> storeReceiptOnce();
     std::optional<SaveRefusal> outcomeAfterBrokenLine(const core::RuntimeError& broke);

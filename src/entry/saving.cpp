@@ -10,6 +10,7 @@
 #include "shared/formhelpers.h"
 #include "shared/reporterror.h"
 #include "shared/session.h"
+#include "store/earlierpayment.h"
 #include "store/invoicekinds.h"
 #include "store/receiptsaving.h"
 #include "store/savekeys.h"
@@ -73,6 +74,16 @@ std::vector<store::ReceiptLine> linesOf(const Receipt& receipt) {
     return lines;
 }
 
+// The question before a payment is stored a second time: the earlier receipt as the register lists it.
+QString paidTwiceQuestion(const store::EarlierPayment& earlier) {
+    const QString cheque = store::namesCheque(earlier.chequeNo)
+                               ? QStringLiteral(" (cheque ") + earlier.chequeNo + QLatin1Char(')')
+                               : QString();
+    return QStringLiteral("Receipt %1 of %2 already records %3 from %4%5. Save this receipt as well?")
+        .arg(earlier.number, core::shortDateText(QDateTime(core::toDateTime(earlier.date).date(), QTime())),
+             shownAmount(earlier.received), earlier.customerName, cheque);
+}
+
 } // namespace
 
 store::SavingCounter savingCounter() {
@@ -95,6 +106,7 @@ void frmReceiptShop::cmdok_Click() {
 bool frmReceiptShop::saveEntry() {
     if (!ValidateEntry()) return false;
     if (session().EntryMode == QLatin1String("N")) {
+        if (!receipt_.saveInDoubt && !paymentNewOrConfirmed()) return false;
         if (const auto refusal = storeNewReceipt())
             return refuse(refusal->message, refusal->line ? &listView(refusal->line->list) : nullptr,
                           refusal->line);
@@ -102,6 +114,16 @@ bool frmReceiptShop::saveEntry() {
         cmdok.setEnabled(false);
     }
     return true;
+}
+
+// A payment some receipt of the shop may already record is stored only after a Yes; No keeps the entry as
+// it is. The look-up comes before the saving lock. A save in doubt is not asked about: its save key tells
+// whether the receipt it may find is this one.
+bool frmReceiptShop::paymentNewOrConfirmed() {
+    const auto earlier = store::earlierPayment(adocon(), session().shopId, headerOf(receipt_));
+    return !earlier || forms::Runtime::msgBox(paidTwiceQuestion(*earlier), forms::MsgButtons::YesNo,
+                                              forms::MsgIcon::Question, session().msgboxCaption,
+                                              forms::DefaultButton2) == forms::MsgResult::Yes;
 }
 
 // Tells why the entry was refused, with the line it names selected and the focus where it belongs.

@@ -10,7 +10,7 @@ protected:
     void makeOld() const {
         for (const char* table : {"LosReceiptLock", "LosReceiptNumbering", "LosReceiptSaveKey"})
             execute(QString("drop table ") + table);
-        for (const char* key : {"uxReceiptHeaderShopId", "uxReceiptHeaderNo"})
+        for (const char* key : {"uxReceiptHeaderShopId", "uxReceiptHeaderNo", "ixReceiptHeaderCheque"})
             execute(QString("drop index ") + key);
     }
 };
