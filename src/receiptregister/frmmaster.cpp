@@ -34,6 +34,7 @@ FrmMaster::FrmMaster()
       CmdDelete(*this, QStringLiteral("CmdDelete"), &Picture1),
       cmdUpdate(*this, QStringLiteral("cmdUpdate"), &Picture1),
       cmdPrint(*this, QStringLiteral("cmdPrint"), &Picture1),
+      cmdExport(*this, QStringLiteral("cmdExport"), &Picture1),
       CmdClose(*this, QStringLiteral("CmdClose"), &Picture1) {
     layOutControls();
     wireEvents();
@@ -55,12 +56,13 @@ void FrmMaster::layOutControls() {
     CmdDelete.setCaption(QStringLiteral("&Delete"));
     cmdUpdate.setCaption(QStringLiteral("&Post Ledgers"));
     cmdPrint.setCaption(QStringLiteral("&Print"));
+    cmdExport.setCaption(QStringLiteral("E&xport"));
     CmdClose.setCaption(QStringLiteral("&Close"));
     flexMaster.setWidth(GridWidthTwips);
     int tab = 0;
     for (forms::Control* control : std::initializer_list<forms::Control*>{
              &cboColNames, &optAscend, &optDescend, &cboSearch, &txtsearch, &flexMaster, &cmdnew, &CmdEdit,
-             &CmdDelete, &cmdUpdate, &cmdPrint, &CmdClose})
+             &CmdDelete, &cmdUpdate, &cmdPrint, &cmdExport, &CmdClose})
         control->setTabIndex(tab++);
 }
 
@@ -85,6 +87,7 @@ void FrmMaster::wireEvents() {
     CmdDelete.Click = [this] { CmdDelete_Click(); };
     cmdUpdate.Click = [this] { cmdUpdate_Click(); };
     cmdPrint.Click = [this] { cmdPrint_Click(); };
+    cmdExport.Click = [this] { cmdExport_Click(); };
     CmdClose.Click = [this] { CmdClose_Click(); };
 }
 
@@ -92,7 +95,8 @@ void FrmMaster::wireEvents() {
 void FrmMaster::Form_Load() {
     createSessionServices();
     if (!trapped(name(), QStringLiteral("Form_Load "), [this] { loadRegister(); })) {
-        for (forms::CommandButton* command : {&cmdnew, &CmdEdit, &CmdDelete, &cmdUpdate, &cmdPrint})
+        for (forms::CommandButton* command :
+             {&cmdnew, &CmdEdit, &CmdDelete, &cmdUpdate, &cmdPrint, &cmdExport})
             command->setEnabled(false);
     }
 }

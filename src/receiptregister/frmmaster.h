@@ -74,6 +74,7 @@ private:
     void CmdDelete_Click();
     void cmdUpdate_Click();
     void cmdPrint_Click();
+    void cmdExport_Click();
     void CmdClose_Click();
 
     // Controls, named as the window layout names them: tests and scenarios find them by these names.
@@ -91,6 +92,7 @@ private:
     forms::CommandButton CmdDelete;
     forms::CommandButton cmdUpdate;
     forms::CommandButton cmdPrint;
+    forms::CommandButton cmdExport;
     forms::CommandButton CmdClose;
 
     ado::ConnectionPtr connection_;

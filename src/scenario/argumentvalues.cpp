@@ -25,6 +25,7 @@ const std::map<QString, KeyStroke>& namedKeys() {
         {QStringLiteral("DELETE"), {Delete, forms::NoShift, std::nullopt, false}},
         {QStringLiteral("F10"), {F10, forms::NoShift, std::nullopt, false}},
         {QStringLiteral("BACKSPACE"), {Backspace, forms::NoShift, std::nullopt, false}},
+        {QStringLiteral("CTRL+C"), {'C', forms::CtrlMask, CtrlC, false}},
         {QStringLiteral("CTRL+D"), {'D', forms::CtrlMask, CtrlD, false}},
         {QStringLiteral("CTRL+ENTER"), {Enter, forms::CtrlMask, CtrlEnter, false}},
     };

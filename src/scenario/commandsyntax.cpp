@@ -107,10 +107,9 @@ void key(const ScenarioCommand& c) {
     count(c, 2, 3);
     needControl(c, 0);
     if (!ArgumentValues::key(c.args, 1))
-        fail(c,
-             QStringLiteral(
-                 "unknown key; use ENTER, TAB, SHIFT+TAB, ESC, DELETE, F10, CTRL+D, CTRL+ENTER, BACKSPACE, "
-                 "code N or char N"));
+        fail(c, QStringLiteral("unknown key; use ENTER, TAB, SHIFT+TAB, ESC, DELETE, F10, CTRL+C, CTRL+D, "
+                               "CTRL+ENTER, BACKSPACE, "
+                               "code N or char N"));
 }
 
 void hover(const ScenarioCommand& c) {
@@ -133,8 +132,9 @@ void dump(const ScenarioCommand& c) {
 }
 
 void expect(const ScenarioCommand& c) {
-    count(c, 2, 3);
-    const ScenarioArgument& first = c.args[0];
+    const ScenarioArgument first = c.args.value(0);
+    if (first.isWord(u"clipboard")) return count(c, 1, 1);
+    count(c, 2, 4);
     if (first.isWord(u"window")) {
         count(c, 3, 3);
         need(c, 1, ArgumentValues::window, "a window name");
@@ -145,8 +145,13 @@ void expect(const ScenarioCommand& c) {
     } else if (first.isWord(u"errors")) {
         count(c, 2, 2);
         needInteger(c, 1);
+    } else if (first.isWord(u"pdf")) {
+        count(c, 4, 4);
+        if (!c.args[2].isWord(u"pages")) fail(c, QStringLiteral("expect pdf \"NAME\" pages N?"));
+        needInteger(c, 3);
     } else if (first.isWord(u"file")) {
-        count(c, 2, 2);
+        if (c.args.size() > 2 && (c.args.size() != 4 || !c.args[2].isWord(u"golden")))
+            fail(c, QStringLiteral("expect file \"NAME\" golden \"PATH\"?"));
     } else {
         count(c, 3, 3);
         needControl(c, 0);

@@ -20,9 +20,12 @@ BlockKind plainBlock(C) {
     return BlockKind::Plain;
 }
 
-// Only the file form of expect takes the lines it compares.
+// Only the file and clipboard forms of expect take the lines they compare; a file compared with a golden file
+// takes none.
 BlockKind expectedFileBlock(C c) {
-    return c.args.value(0).isWord(u"file") ? BlockKind::Escaped : BlockKind::None;
+    const ScenarioArgument first = c.args.value(0);
+    const bool fileLines = first.isWord(u"file") && c.args.size() == 2;
+    return fileLines || first.isWord(u"clipboard") ? BlockKind::Escaped : BlockKind::None;
 }
 
 void chooseDatabase(P p, C c) {
@@ -57,6 +60,8 @@ const CommandDefinition Commands[] = {
     {u"menu", syntax::single, [](P p, C c) { p.runner.menu(c); }},
     {u"close", syntax::window, [](P p, C c) { p.user.close(c); }, NoPopupOpen},
     {u"answer", syntax::answer, [](P p, C c) { p.runner.answer(c); }},
+    {u"savefile", syntax::single, [](P p, C c) { p.runner.saveFile(c); }},
+    {u"savepdf", syntax::none, [](P p, C c) { p.runner.savePdf(c); }, NoPopupOpen},
     {u"dump", syntax::dump, [](P p, C c) { p.expectations.dump(c); }},
     {u"expect", syntax::expect, [](P p, C c) { p.expectations.expect(c); }, Anytime, expectedFileBlock},
     {u"print", syntax::single, [](P p, C c) { p.expectations.print(c); }},

@@ -15,6 +15,7 @@
 #include "platform/forms/form.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 namespace scenario {
 
@@ -37,6 +38,10 @@ void Expectations::expect(const ScenarioCommand& command) {
     const ScenarioArgument& first = command.args[0];
     if (first.isWord(u"window")) return expectWindow(command);
     if (first.isWord(u"file")) return expectFile(command);
+    if (first.isWord(u"clipboard")) return expectClipboard(command);
+    if (first.isWord(u"pdf"))
+        return compare(command, QStringLiteral("the pages of ") + command.args[1].text,
+                       QString::number(pdfPages(command)), command.args[3].text);
     if (first.isWord(u"sql"))
         return compare(command, QStringLiteral("the query"), setup_.firstValue(command.args[1].text),
                        command.args[2].text);
@@ -70,21 +75,55 @@ void Expectations::expectWindow(const ScenarioCommand& command) {
                                                    wanted ? u"open" : u"closed")};
 }
 
+// The file's exact content: the lines given, separated by CRLF, or a golden file's bytes, whatever the
+// locale.
 void Expectations::expectFile(const ScenarioCommand& command) {
-    QFile file(setup_.inFolder(command.args[1].text));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ScenarioAbort{command.line, QStringLiteral("file %1 cannot be read").arg(file.fileName())};
-    const QString content = QString::fromLatin1(file.readAll());
+    const QString name = command.args[1].text;
+    const QString content = QString::fromLatin1(fileBytes(command, setup_.inFolder(name)));
+    if (command.args.size() == 4) {
+        const QString golden = QString::fromLatin1(fileBytes(command, command.args[3].text));
+        return compareLines(command, QStringLiteral("file ") + name, content,
+                            golden.split(QStringLiteral("\r\n")), QStringLiteral("\r\n"));
+    }
     QStringList wanted;
     for (const QString& line : command.block)
         wanted << forms_.numbersIn(line);
-    if (content == wanted.join(QStringLiteral("\r\n"))) return;
-    // Name the first line that differs.
-    const QStringList got = content.split(QStringLiteral("\r\n"));
+    compareLines(command, QStringLiteral("file ") + name, content, wanted, QStringLiteral("\r\n"));
+}
+
+// The text the last copy put on the clipboard: a line feed after each line given.
+void Expectations::expectClipboard(const ScenarioCommand& command) {
+    QStringList wanted;
+    for (const QString& line : command.block)
+        wanted << forms_.inText(line);
+    wanted << QString();
+    compareLines(command, QStringLiteral("the clipboard"), stage_.clipboardText(), wanted,
+                 QStringLiteral("\n"));
+}
+
+// The page objects of a PDF file ("/Type /Page", not the "/Pages" that holds them).
+qsizetype Expectations::pdfPages(const ScenarioCommand& command) {
+    const QString content = QString::fromLatin1(fileBytes(command, setup_.inFolder(command.args[1].text)));
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    return content.count(page);
+}
+
+QByteArray Expectations::fileBytes(const ScenarioCommand& command, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ScenarioAbort{command.line, QStringLiteral("file %1 cannot be read").arg(path)};
+    return file.readAll();
+}
+
+// Names the first line that differs.
+void Expectations::compareLines(const ScenarioCommand& command, const QString& what, const QString& content,
+                                const QStringList& wanted, const QString& separator) {
+    if (content == wanted.join(separator)) return;
+    const QStringList got = content.split(separator);
     qsizetype i = 0;
     while (i < got.size() && i < wanted.size() && got[i] == wanted[i])
         ++i;
-    const QString where = QStringLiteral("line %1 of file %2").arg(i + 1).arg(command.args[1].text);
+    const QString where = QStringLiteral("line %1 of %2").arg(i + 1).arg(what);
     if (i >= got.size()) throw ScenarioAbort{command.line, where + QStringLiteral(" is missing")};
     if (i >= wanted.size())
         throw ScenarioAbort{command.line,

@@ -3,6 +3,8 @@
 
 #include "scenariocommand.h"
 
+#include <QByteArray>
+
 namespace scenario {
 
 class LocaleForms;
@@ -29,6 +31,11 @@ private:
     void expectProperty(const ScenarioCommand& command);
     void expectWindow(const ScenarioCommand& command);
     void expectFile(const ScenarioCommand& command);
+    void expectClipboard(const ScenarioCommand& command);
+    qsizetype pdfPages(const ScenarioCommand& command);
+    static QByteArray fileBytes(const ScenarioCommand& command, const QString& path);
+    static void compareLines(const ScenarioCommand& command, const QString& what, const QString& content,
+                             const QStringList& wanted, const QString& separator);
     static void compare(const ScenarioCommand& command, const QString& what, const QString& got,
                         const QString& wanted);
 

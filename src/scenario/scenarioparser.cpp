@@ -49,15 +49,22 @@ Script ScenarioParser::parse(const QString& text, const QString& folder, int dep
             addBlockLine(script, blockOpen, content.mid(1), index + 1);
             continue;
         }
-        const ScenarioCommand next = command(content, index + 1);
+        ScenarioCommand next = command(content, index + 1);
         const CommandDefinition& definition = CommandTable::checked(next);
         blockOpen = definition.blockOf(next) != BlockKind::None;
+        findGoldenFile(next, folder);
         if (definition.moment == CommandMoment::WhileParsing)
             include(script, next, folder, depth);
         else
             script.commands.push_back(next);
     }
     return script;
+}
+
+// A golden file is named from the folder of the scenario that names it, as an included file is.
+void ScenarioParser::findGoldenFile(ScenarioCommand& command, const QString& folder) {
+    if (command.name == u"expect" && command.args.size() == 4 && command.args[2].isWord(u"golden"))
+        command.args[3].text = QDir(folder).filePath(command.args[3].text);
 }
 
 void ScenarioParser::include(Script& script, const ScenarioCommand& command, const QString& folder,

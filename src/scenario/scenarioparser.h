@@ -16,6 +16,7 @@ public:
 
 private:
     static Script parse(const QString& text, const QString& folder, int depth);
+    static void findGoldenFile(ScenarioCommand& command, const QString& folder);
     static void include(Script& script, const ScenarioCommand& command, const QString& folder, int depth);
     static void addBlockLine(Script& script, bool blockOpen, const QString& line, int lineNumber);
     static ScenarioCommand command(const QString& line, int lineNumber);

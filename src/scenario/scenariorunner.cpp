@@ -65,6 +65,7 @@ void ScenarioRunner::installHooks() {
         return answer.button;
     };
     hooks.onPopup = [this](forms::Form& form, forms::Menu& menu) { popup(form, menu); };
+    hooks.onSaveFile = [this](const forms::SaveFileRequest& request) { return chosenFile(request); };
     hooks.onBeep = [this] {
         windows_.announce();
         transcript_.beep();
@@ -133,6 +134,30 @@ void ScenarioRunner::answer(const ScenarioCommand& command) {
     answers_.add({command.line, command.args[0].text, *ArgumentValues::button(command.args[1])});
 }
 
+void ScenarioRunner::saveFile(const ScenarioCommand& command) {
+    const ScenarioArgument& name = command.args[0];
+    fileNames_.emplace_back(command.line, name.isWord(u"none") ? std::nullopt : std::optional(name.text));
+}
+
+void ScenarioRunner::savePdf(const ScenarioCommand& command) {
+    if (!stage_.savePreviewAsPdf())
+        throw ScenarioAbort{command.line, QStringLiteral("no report preview is open")};
+}
+
+// The next name the scenario gave, in the folder; a file chooser it did not expect ends the run.
+std::optional<QString> ScenarioRunner::chosenFile(const forms::SaveFileRequest& request) {
+    windows_.announce();
+    if (fileNames_.empty())
+        throw ScenarioAbort{
+            currentLine_,
+            QStringLiteral("unexpected file chooser %1").arg(TextEscapes::quoted(request.title))};
+    const std::optional<QString> name = fileNames_.front().second;
+    fileNames_.pop_front();
+    transcript_.saveFile(request, name);
+    if (!name) return std::nullopt;
+    return setup_.inFolder(*name);
+}
+
 // The scenario is written in the locale's own form from here on, and the module runs in it.
 void ScenarioRunner::locale(const ScenarioCommand& command) {
     const QLocale locale(command.args[0].text);
@@ -177,6 +202,8 @@ void ScenarioRunner::menu(const ScenarioCommand& command) {
 }
 
 void ScenarioRunner::finish() const {
+    if (!fileNames_.empty())
+        throw ScenarioAbort{fileNames_.front().first, QStringLiteral("no file chooser appeared")};
     if (const std::optional<AnswerQueue::Answer> left = answers_.firstLeft())
         throw ScenarioAbort{
             left->line, QStringLiteral("no message box %1 appeared").arg(TextEscapes::quoted(left->text))};

@@ -9,7 +9,9 @@
 #include "useractions.h"
 #include "windowregistry.h"
 
+#include <deque>
 #include <functional>
+#include <optional>
 
 namespace scenario {
 
@@ -38,6 +40,8 @@ public:
     void show(const ScenarioCommand& command);
     void menu(const ScenarioCommand& command);
     void answer(const ScenarioCommand& command);
+    void saveFile(const ScenarioCommand& command);
+    void savePdf(const ScenarioCommand& command);
     void locale(const ScenarioCommand& command);
 
 private:
@@ -46,6 +50,7 @@ private:
     void execute(const ScenarioCommand& command);
     void dispatch(const ScenarioCommand& command);
     void popup(forms::Form& form, forms::Menu& menu);
+    std::optional<QString> chosenFile(const forms::SaveFileRequest& request);
     void requireNoWindow(const ScenarioCommand& command, const char* action) const;
     void finish() const;
 
@@ -57,6 +62,8 @@ private:
     LocaleForms forms_;
     WindowRegistry windows_;
     AnswerQueue answers_;
+    // The names the next file choosers are answered with, in order (nothing: cancelled), by line.
+    std::deque<std::pair<int, std::optional<QString>>> fileNames_;
     ScenarioSetup setup_;
     UserActions actions_;
     int errorCount_ = 0;

@@ -2,13 +2,17 @@
 #include "screenstage.h"
 
 #include "platform/os/applicationfolder.h"
+#include "platform/qtview/platforminput.h"
 #include "platform/qtview/reportpreviewwindow.h"
 #include "platform/qtview/screenview.h"
 #include "platform/qtview/textviewer.h"
 #include "platform/report/reportpreview.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 
 namespace scenario {
 
@@ -27,6 +31,23 @@ std::optional<QString> ScreenStage::shown(const forms::Control& control, const Q
 
 void ScreenStage::settle() {
     QCoreApplication::processEvents();
+}
+
+QString ScreenStage::clipboardText() const {
+    return QGuiApplication::clipboard()->text();
+}
+
+bool ScreenStage::savePreviewAsPdf() {
+    qtview::ReportPreviewWindow* last = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* preview = dynamic_cast<qtview::ReportPreviewWindow*>(window);
+            preview && preview->isVisible())
+            last = preview;
+    if (!last) return false;
+    last->activateWindow();
+    QCoreApplication::processEvents();
+    qtview::platforminput::press(*last, Qt::Key_S, Qt::ControlModifier);
+    return true;
 }
 
 void ScreenStage::viewText(const QString& path) {

@@ -22,6 +22,10 @@ public:
                                  const QList<int>& args) const override;
     void settle() override;
     void viewText(const QString& path) override;
+    // The toolkit's clipboard, as another program would paste from it.
+    QString clipboardText() const override;
+    // The key reaches the preview window as the user's.
+    bool savePreviewAsPdf() override;
 
 private:
     qtview::ScriptedBackend backend_;

@@ -3,6 +3,7 @@
 
 #include "platform/forms/headlessbackend.h"
 #include "platform/forms/userinput.h"
+#include "platform/report/reportpreview.h"
 
 #include <QList>
 #include <QString>
@@ -27,6 +28,10 @@ public:
     virtual void settle() = 0;
     // A text file the module opened in its viewer (its path as the module gave it).
     virtual void viewText(const QString& path) = 0;
+    // What the last copy put on the clipboard.
+    virtual QString clipboardText() const = 0;
+    // Ctrl+S in the report preview shown last: Save as PDF. False when no preview is open.
+    virtual bool savePreviewAsPdf() = 0;
 };
 
 // The headless backend and the runtime's own actions: what every scenario runs on by default.
@@ -40,6 +45,8 @@ public:
     }
     void settle() override {}
     void viewText(const QString&) override {}
+    QString clipboardText() const override { return backend_.copiedText(); }
+    bool savePreviewAsPdf() override { return report::ReportPreview::saveLastShownAsPdf(); }
 
 private:
     forms::HeadlessBackend backend_;

@@ -80,6 +80,12 @@ void Transcript::messageBox(const forms::MessageBoxRequest& request, forms::MsgR
                    ArgumentValues::buttonName(answer)));
 }
 
+void Transcript::saveFile(const forms::SaveFileRequest& request, const std::optional<QString>& name) {
+    write(QStringLiteral("SAVEFILE title=%1 name=%2 -> %3")
+              .arg(TextEscapes::quoted(request.title), TextEscapes::quoted(request.proposedName),
+                   name ? TextEscapes::quoted(*name) : QStringLiteral("none")));
+}
+
 void Transcript::error(const suite::ErrorRecord& record, qint32 userId) {
     write(QStringLiteral("ERROR module=%1 proc=%2 number=%3 source=%4 description=%5 user=%6 mode=%7")
               .arg(TextEscapes::quoted(record.moduleName), TextEscapes::quoted(record.procedureName))

@@ -4,9 +4,11 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
 
 namespace forms {
 struct MessageBoxRequest;
+struct SaveFileRequest;
 enum class MsgResult;
 } // namespace forms
 
@@ -28,6 +30,8 @@ public:
     void open(const QString& window, bool modal, const QString& owner);
     void close(const QString& window);
     void messageBox(const forms::MessageBoxRequest& request, forms::MsgResult answer);
+    // A file chooser and the name the scenario answered it with (nothing: cancelled).
+    void saveFile(const forms::SaveFileRequest& request, const std::optional<QString>& name);
     void error(const suite::ErrorRecord& record, qint32 userId);
     void fileWritten(const QString& path, qint64 bytes);
     void viewed(const QString& path);

@@ -32,6 +32,10 @@ void HeadlessBackend::formUnloaded(Form& form) {
     if (onUnloaded) onUnloaded(form);
 }
 
+std::optional<QString> HeadlessBackend::saveFileName(const SaveFileRequest& request) {
+    return onSaveFile ? onSaveFile(request) : std::nullopt;
+}
+
 void HeadlessBackend::beep() {
     if (onBeep) onBeep();
 }

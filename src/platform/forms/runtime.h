@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace forms {
@@ -23,6 +24,14 @@ struct MessageBoxRequest {
     MsgIcon icon = MsgIcon::None;
     int defaultButton = 1; // 1, 2 or 3: which button is the default
     MsgResult defaultResult() const;
+};
+
+// The file chooser of a command that writes a file: its title, the name it proposes and the kinds of file it
+// lists ("CSV files (*.csv)").
+struct SaveFileRequest {
+    QString title;
+    QString proposedName;
+    QString filter;
 };
 
 // What shows windows and asks the user: the headless backend in tests and scenarios, the Qt
@@ -47,6 +56,10 @@ public:
     // A key was refused: the user hears it.
     virtual void beep() {}
     virtual void focusChanged(Form& form, Control* control) {}
+    // Puts the text on the clipboard, for the user to paste elsewhere.
+    virtual void copyText(const QString& text) = 0;
+    // The file the user chose to write; nothing when the user cancelled.
+    virtual std::optional<QString> saveFileName(const SaveFileRequest& request) = 0;
 };
 
 class Runtime {

@@ -20,6 +20,7 @@ class TabControl;
 
 // Key codes and characters the module and the views handle.
 namespace keys {
+constexpr int CtrlC = 3;
 constexpr int CtrlD = 4;
 constexpr int Backspace = 8;
 constexpr int Tab = 9;

@@ -3,6 +3,7 @@
 #include "controlhelpers.h"
 #include "form.h"
 #include "listview.h"
+#include "tablecopy.h"
 #include "textcontrols.h"
 #include "userchecks.h"
 #include "userinput.h"
@@ -138,6 +139,7 @@ bool sendKeyDown(Control& control, int keyCode, int shift, std::optional<int> ch
     if (form.keyPreview()) form.Form_KeyDown(code, shift);
     if (code != 0 && form.isLoaded()) fire(control.KeyDown, code, shift);
     if (code != 0 && form.isLoaded()) moveChoice(control, code);
+    if (code != 0 && form.isLoaded()) copyOnCtrlC(control, code, shift);
     if (character && form.isLoaded()) sendKeyPress(control, *character);
     return true;
 }

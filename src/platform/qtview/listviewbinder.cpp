@@ -49,8 +49,10 @@ void ListViewBinder::itemAction(const QModelIndex& index, void (*action)(forms::
 
 // The runtime moves the selected item with the movement keys; the view scrolls to it and moves nothing
 // itself.
-bool ListViewBinder::keyPressed(const QKeyEvent&, const KeyStroke& stroke) {
+bool ListViewBinder::keyPressed(const QKeyEvent& key, const KeyStroke& stroke) {
     sendKey(stroke);
+    // The runtime copies the rows on Ctrl+C: the view's own copy of the current cell would replace them.
+    if (key.matches(QKeySequence::Copy)) return true;
     if (!isMovementKey(stroke.keyCode)) return stroke.keyCode == forms::keys::Tab;
     view_.scrollTo(model_.index(model_.modelRow(list_.selectedItem()), 0));
     return true;

@@ -8,7 +8,9 @@
 #include "popupmenu.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
+#include <QFileDialog>
 #include <algorithm>
 
 namespace qtview {
@@ -71,6 +73,17 @@ void QtBackend::activateOwner(const forms::Form& form) {
 
 void QtBackend::formChanged(forms::Form& form) {
     if (FormWindow* window = windowOf(form)) window->showFormState();
+}
+
+void QtBackend::copyText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+std::optional<QString> QtBackend::saveFileName(const forms::SaveFileRequest& request) {
+    const QString path =
+        QFileDialog::getSaveFileName(activeWindow(), request.title, request.proposedName, request.filter);
+    if (path.isEmpty()) return std::nullopt;
+    return path;
 }
 
 void QtBackend::beep() {

@@ -31,6 +31,9 @@ public:
     void beep() override;
     void busyChanged(bool busy) override;
     void focusChanged(forms::Form& form, forms::Control* control) override;
+    void copyText(const QString& text) override;
+    // The toolkit's own file chooser, above the active window, starting in the working folder.
+    std::optional<QString> saveFileName(const forms::SaveFileRequest& request) override;
 
     // The window of a form being shown, or nullptr.
     FormWindow* windowOf(const forms::Form& form) const;

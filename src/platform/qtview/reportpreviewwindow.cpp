@@ -4,7 +4,6 @@
 #include "platform/core/runtimeerror.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QGraphicsView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,8 +54,12 @@ ReportPreviewWindow::ReportPreviewWindow(std::shared_ptr<const report::RenderedR
     connect(pages_, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* printer) { report_->print(*printer); });
     if (options.printButton) addTool(QStringLiteral("print"), tr("&Print..."), &ReportPreviewWindow::print);
-    if (options.exportButton)
-        addTool(QStringLiteral("export"), tr("&Export PDF..."), &ReportPreviewWindow::exportPdf);
+    if (options.exportButton) {
+        QAction* save =
+            addTool(QStringLiteral("export"), tr("&Save as PDF..."), &ReportPreviewWindow::savePdf);
+        save->setToolTip(
+            tr("Save as PDF (%1)").arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
+    }
     if (options.zoomControl) addZoomTools();
     if (options.pageNavigation) addPageTools();
     addZoomKeys();
@@ -91,7 +94,7 @@ void ReportPreviewWindow::addZoomTools() {
 }
 
 // Ctrl++ (Ctrl+= too, the same key without Shift), Ctrl+- and Ctrl+0 zoom whether or not the tool bar
-// offers the zoom tools.
+// offers the zoom tools; Ctrl+S saves as PDF whether or not it offers Save as PDF.
 void ReportPreviewWindow::addZoomKeys() {
     const QKeySequence ctrlEqual(Qt::CTRL | Qt::Key_Equal);
     QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
@@ -99,7 +102,8 @@ void ReportPreviewWindow::addZoomKeys() {
     for (const auto& [keys, slot] :
          {std::pair{zoomInKeys, &ReportPreviewWindow::zoomIn},
           {QKeySequence::keyBindings(QKeySequence::ZoomOut), &ReportPreviewWindow::zoomOut},
-          {QList{QKeySequence(Qt::CTRL | Qt::Key_0)}, &ReportPreviewWindow::openingZoom}}) {
+          {QList{QKeySequence(Qt::CTRL | Qt::Key_0)}, &ReportPreviewWindow::openingZoom},
+          {QKeySequence::keyBindings(QKeySequence::Save), &ReportPreviewWindow::savePdf}}) {
         auto* action = new QAction(this);
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, slot);
@@ -124,12 +128,9 @@ void ReportPreviewWindow::print() {
     pages_->updatePreview();
 }
 
-void ReportPreviewWindow::exportPdf() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Export PDF"), report_->name() + QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
-    if (path.isEmpty()) return;
+void ReportPreviewWindow::savePdf() {
     try {
-        report_->writePdf(path);
+        report::ReportPreview::saveAsPdf(*report_);
     } catch (const core::RuntimeError& error) {
         QMessageBox::warning(this, windowTitle(), error.description());
     }

@@ -1,4 +1,4 @@
-// The print preview of a finished report: its pages, with printing, PDF export, zoom and page moves.
+// The print preview of a finished report: its pages, with printing, Save as PDF, zoom and page moves.
 #pragma once
 
 #include "platform/report/reportpreview.h"
@@ -37,7 +37,7 @@ private:
     void addZoomKeys();
     void addPageTools();
     void print();
-    void exportPdf();
+    void savePdf();
     void zoomIn();
     void zoomOut();
     void fitWidth();

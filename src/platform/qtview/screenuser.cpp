@@ -17,6 +17,7 @@
 #include "platform/forms/listview.h"
 #include "platform/forms/menu.h"
 #include "platform/forms/tabcontrol.h"
+#include "platform/forms/tablecopy.h"
 #include "platform/forms/textcontrols.h"
 #include "platform/forms/userchecks.h"
 
@@ -262,8 +263,11 @@ void ScreenUser::doubleClickRow(forms::Grid& grid, int row) {
 void ScreenUser::dragRows(forms::Grid& grid, int fromRow, int toRow) {
     QAbstractItemView& view = itemView(grid);
     const ControlTableModel& model = tableModel(view);
-    const QModelIndex from = model.index(model.modelRow(fromRow), grid.col());
-    const QModelIndex to = model.index(model.modelRow(toRow), grid.col());
+    // The mouse goes down in the current column, or in the first one shown when that one is hidden.
+    const QList<int> shown = forms::shownColumns(grid);
+    const int col = shown.contains(grid.col()) || shown.isEmpty() ? grid.col() : shown.first();
+    const QModelIndex from = model.index(model.modelRow(fromRow), col);
+    const QModelIndex to = model.index(model.modelRow(toRow), col);
     if (!from.isValid() || !to.isValid()) forms::failAction(grid, QStringLiteral("shows no such row"));
     platforminput::drag(*view.viewport(), view.visualRect(from).center(), view.visualRect(to).center());
 }

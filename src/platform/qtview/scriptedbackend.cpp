@@ -49,6 +49,10 @@ void ScriptedBackend::formUnloaded(forms::Form& form) {
     if (onUnloaded) onUnloaded(form);
 }
 
+std::optional<QString> ScriptedBackend::saveFileName(const forms::SaveFileRequest& request) {
+    return onSaveFile ? onSaveFile(request) : std::nullopt;
+}
+
 void ScriptedBackend::beep() {
     if (onBeep) onBeep();
 }

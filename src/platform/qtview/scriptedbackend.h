@@ -23,6 +23,8 @@ public:
     void formLoaded(forms::Form& form) override;
     void formUnloaded(forms::Form& form) override;
     void beep() override;
+    // The script names the file in the user's place: no chooser is shown.
+    std::optional<QString> saveFileName(const forms::SaveFileRequest& request) override;
 
 protected:
     void driveModal(forms::Form& form, FormWindow& window) override;

@@ -38,6 +38,13 @@ public:
     static void setPresenter(Presenter presenter);
     static std::unique_ptr<PreviewWindow> show(std::shared_ptr<const RenderedReport> report,
                                                const WindowOptions& options);
+
+    // Save as PDF: the report's pages, as the preview shows them, in the file the user chooses; nothing when
+    // the user cancels. Error 75 when the file cannot be written.
+    static void saveAsPdf(const RenderedReport& report);
+    // The same for the report shown last without a screen, whose PDF file stands for its preview; false when
+    // no report was shown so.
+    static bool saveLastShownAsPdf();
 };
 
 } // namespace report
