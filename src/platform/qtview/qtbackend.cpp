@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace qtview {
@@ -79,11 +80,15 @@ void QtBackend::copyText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
 }
 
+// A name typed without a suffix takes the proposed name's ("register" is saved as register.csv); an existing
+// file is replaced only after the chooser asked.
 std::optional<QString> QtBackend::saveFileName(const forms::SaveFileRequest& request) {
-    const QString path =
-        QFileDialog::getSaveFileName(activeWindow(), request.title, request.proposedName, request.filter);
-    if (path.isEmpty()) return std::nullopt;
-    return path;
+    QFileDialog chooser(activeWindow(), request.title, request.proposedName, request.filter);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setDefaultSuffix(QFileInfo(request.proposedName).suffix());
+    chooser.selectFile(request.proposedName);
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
+    return chooser.selectedFiles().first();
 }
 
 void QtBackend::beep() {
