@@ -19,6 +19,10 @@ CashierFolder::CashierFolder() {
     ready_ = settings.open(QIODevice::WriteOnly) && settings.write("defaultprint :=0\r\n") > 0;
 }
 
+bool asksAboutEarlierPayment(const forms::MessageBoxRequest& request) {
+    return request.text.endsWith(QLatin1String(" Save this receipt as well?"));
+}
+
 void reportErrorsOnStderr(std::function<void()> count) {
     suite::setErrorNotifier([count = std::move(count)](const suite::ErrorRecord& error) {
         std::fprintf(stderr, "error in %s: %s\n", qPrintable(error.procedureName),

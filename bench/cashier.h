@@ -25,6 +25,10 @@ private:
     bool ready_ = false;
 };
 
+// The question asked before a payment another receipt may record is stored: the benchmarks' receipts are
+// payments of their own, however alike, and the cashier answers Yes.
+bool asksAboutEarlierPayment(const forms::MessageBoxRequest& request);
+
 // Prints every error the module reports on stderr and passes it on to `count`, when given.
 void reportErrorsOnStderr(std::function<void()> count = nullptr);
 

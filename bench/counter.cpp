@@ -71,6 +71,7 @@ private:
     bool saved_ = false;
 
     forms::MsgResult answer(const forms::MessageBoxRequest& request) {
+        if (asksAboutEarlierPayment(request)) return forms::MsgResult::Yes;
         if (request.text == BusyMessage)
             ++report_.busyRefusals;
         else if (request.text.endsWith(GuardMessageEnd))

@@ -67,6 +67,7 @@ Timings run(int receipts, const QString& server) {
     Timings timings;
     bench::Cashier cashier;
     cashier.onMessage = [](const forms::MessageBoxRequest& request) {
+        if (bench::asksAboutEarlierPayment(request)) return forms::MsgResult::Yes;
         if (request.text != QLatin1String("Do you want to print Voucher"))
             std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
         return forms::MsgResult::No;

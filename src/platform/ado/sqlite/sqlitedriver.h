@@ -3,6 +3,7 @@
 
 #include "platform/ado/nestingdriver.h"
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -67,6 +68,8 @@ private:
     std::optional<std::pair<quint64, quint64>> file_;
     sqlite3* db_ = nullptr;
     int lockTimeout_ = 15;
+    // When the statement waiting for another connection's lock began to wait.
+    std::chrono::steady_clock::time_point waitingSince_;
     std::unique_ptr<SchemaCache> schema_;
     // Queries by shape: statements differing only in lifted literals share a translation and a statement.
     std::unique_ptr<StatementCache> statements_;
@@ -78,6 +81,7 @@ private:
     std::unique_ptr<Cursor> openCursor(const QString& translated, std::shared_ptr<Statement> statement,
                                        const QVariantList& values);
     void applyLockTimeout();
+    static int waitForLock(void* driver, int attempt);
     QString procedureBody(const QString& name);
     QVariant storedValue(const QString& table, const QString& column, const QVariant& value);
     // Whether an error made the engine end the transaction on its own (the level still counts it).
