@@ -79,9 +79,10 @@ QString paidTwiceQuestion(const store::EarlierPayment& earlier) {
     const QString cheque = store::namesCheque(earlier.chequeNo)
                                ? QStringLiteral(" (cheque ") + earlier.chequeNo + QLatin1Char(')')
                                : QString();
-    return QStringLiteral("Receipt %1 of %2 already records %3 from %4%5. Save this receipt as well?")
-        .arg(earlier.number, core::shortDateText(QDateTime(core::toDateTime(earlier.date).date(), QTime())),
-             shownAmount(earlier.received), earlier.customerName, cheque);
+    const QString day =
+        earlier.day ? QStringLiteral(" of ") + core::shortDateText(earlier.day->startOfDay()) : QString();
+    return QStringLiteral("Receipt %1%2 already records %3 from %4%5. Save this receipt as well?")
+        .arg(earlier.number, day, shownAmount(earlier.received), earlier.customerName, cheque);
 }
 
 } // namespace

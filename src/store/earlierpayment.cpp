@@ -58,10 +58,14 @@ std::optional<EarlierPayment> earlierPayment(const ado::ConnectionPtr& connectio
         const qint32 id = core::toInt32(rs.field(0));
         if (latest && id <= latestId) continue;
         latestId = id;
-        latest = EarlierPayment{core::trimBlanks(core::nullAsEmpty(rs.field(1))), rs.field(2),
-                                core::ExactAmount::of(rs.field(3)).rounded(),
-                                core::trimBlanks(core::nullAsEmpty(rs.field(4))),
-                                core::trimBlanks(core::nullAsEmpty(rs.field(5)))};
+        const QVariant& day = rs.field(2);
+        const QVariant& received = rs.field(3);
+        latest =
+            EarlierPayment{core::trimBlanks(core::nullAsEmpty(rs.field(1))),
+                           core::isNull(day) ? std::nullopt : std::optional(core::toDateTime(day).date()),
+                           core::isNull(received) ? core::Money() : core::ExactAmount::of(received).rounded(),
+                           core::trimBlanks(core::nullAsEmpty(rs.field(4))),
+                           core::trimBlanks(core::nullAsEmpty(rs.field(5)))};
     }
     rs.close();
     return latest;

@@ -3,6 +3,7 @@
 
 #include "receiptsaving.h"
 
+#include <QDate>
 #include <optional>
 
 namespace store {
@@ -13,9 +14,10 @@ bool namesCheque(const QString& chequeNo);
 // The latest receipt of the shop, not cancelled, that records the same customer, received currency and
 // amount on the same receipt date, or the same cheque number from the same bank. A cheque number counts only
 // when it names a cheque.
+// A day or an amount another program left empty is none and nothing.
 struct EarlierPayment {
     QString number;
-    QVariant date;
+    std::optional<QDate> day;
     core::Money received;
     QString customerName;
     QString chequeNo;
