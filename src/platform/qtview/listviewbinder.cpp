@@ -5,6 +5,7 @@
 #include "platform/forms/userinput.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QTreeView>
 #include <algorithm>
