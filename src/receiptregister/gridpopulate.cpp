@@ -39,25 +39,19 @@ void FrmMaster::GridPopulate(const QString& sqlText, const QString& tableName) {
     flexMaster.setColWidth(2, 2500);
 }
 
-// A text the same as the one above it (a yes or no, the date of a day's receipts) is kept once for both
-// cells: a long register takes less memory, and reading a column down stays in the cache.
 void FrmMaster::fillRows(const QString& sqlText, std::vector<int>& lengths) {
-    std::vector<QString> above;
     int row = 0;
     store::readListing(
         connection_, sqlText,
         [&](int columns) {
             flexMaster.setCols(columns);
             lengths.assign(columns, 0);
-            above.assign(columns, QString());
         },
-        [&](const std::vector<QString>& cells) {
+        [&](const std::vector<QStringView>& cells) {
             if (++row > 1) flexMaster.setRows(row + 1);
-            for (int i = 0; i < int(cells.size()); ++i) {
-                if (cells[i] != above[i]) above[i] = cells[i];
-                flexMaster.setTextMatrix(row, i, above[i]);
-                lengths[i] = std::max(lengths[i], int(above[i].size()));
-            }
+            flexMaster.setRowTexts(row, cells);
+            for (int i = 0; i < int(cells.size()); ++i)
+                lengths[i] = std::max(lengths[i], int(cells[i].size()));
         });
 }
 

@@ -13,6 +13,8 @@
 #include "reporterror.h"
 #include "session.h"
 
+#include <algorithm>
+
 namespace shared {
 
 namespace {
@@ -47,13 +49,19 @@ void SendTabOnEnter(int& keyAscii) {
 
 void MarkCancelledRows() {
     forms::Grid& grid = session().registerWindow->grid();
+    const int lastCol = std::min(int(gridcol::Cancelled), grid.cols() - 1);
     for (int row = 1; row < grid.rows(); ++row) {
-        const bool cancelled = grid.textMatrix(row, gridcol::Cancelled) == QLatin1String("Yes");
-        for (int col = 0; col <= gridcol::Cancelled && col < grid.cols(); ++col) {
-            grid.setRow(row);
+        if (grid.textMatrix(row, gridcol::Cancelled) != QLatin1String("Yes")) continue;
+        grid.setRow(row);
+        for (int col = 0; col <= lastCol; ++col) {
             grid.setCol(col);
-            if (cancelled) grid.setCellForeColor(forms::ColorRed);
+            grid.setCellForeColor(forms::ColorRed);
         }
+    }
+    // The current cell ends where marking every row left it.
+    if (grid.rows() > 1) {
+        grid.setRow(grid.rows() - 1);
+        grid.setCol(lastCol);
     }
 }
 

@@ -30,14 +30,17 @@ QString registerListing(const QDateTime& bound, qint32 shopId) {
 
 void readListing(const ado::ConnectionPtr& connection, const QString& listing,
                  const std::function<void(int columns)>& onColumns,
-                 const std::function<void(const std::vector<QString>& cells)>& onRow) {
+                 const std::function<void(const std::vector<QStringView>& cells)>& onRow) {
     ado::Recordset rs;
     rs.open(listing, connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
-    std::vector<QString> cells(rs.fieldCount());
+    std::vector<QString> texts(rs.fieldCount());
+    std::vector<QStringView> cells(texts.size());
     onColumns(int(cells.size()));
     for (; !rs.eof(); rs.moveNext()) {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            cells[i] = core::trimBlanks(core::nullAsEmpty(rs.field(int(i))));
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            texts[i] = core::nullAsEmpty(rs.field(int(i)));
+            cells[i] = core::trimBlanks(QStringView(texts[i]));
+        }
         onRow(cells);
     }
     rs.close();

@@ -18,10 +18,11 @@ inline const QString RegisterTable = QStringLiteral("LosDummyReceiptHeader");
 // The statement listing the shop's receipts dated after the bound, cancelled ones saying so.
 QString registerListing(const QDateTime& bound, qint32 shopId);
 
-// Runs the listing: tells the number of its columns, then each row's texts, trimmed, a null as empty.
+// Runs the listing: tells the number of its columns, then each row's texts, trimmed, a null as empty. The
+// texts hold until the next row.
 void readListing(const ado::ConnectionPtr& connection, const QString& listing,
                  const std::function<void(int columns)>& onColumns,
-                 const std::function<void(const std::vector<QString>& cells)>& onRow);
+                 const std::function<void(const std::vector<QStringView>& cells)>& onRow);
 
 // The headers the suite keeps for the table's columns, in its order: the first is the hidden id's.
 QStringList columnHeaders(const ado::ConnectionPtr& connection, const QString& tableName);

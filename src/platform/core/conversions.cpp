@@ -74,12 +74,17 @@ bool toBool(const QVariant& value) {
 }
 
 QString trimBlanks(const QString& text) {
+    const QStringView trimmed = trimBlanks(QStringView(text));
+    return trimmed.size() == text.size() ? text : trimmed.toString();
+}
+
+QStringView trimBlanks(QStringView text) {
     qsizetype begin = 0, end = text.size();
     while (begin < end && text[begin] == u' ')
         ++begin;
     while (end > begin && text[end - 1] == u' ')
         --end;
-    return begin == 0 && end == text.size() ? text : text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
 }
 
 } // namespace core

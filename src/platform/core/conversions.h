@@ -78,5 +78,6 @@ QString shortDateText(const QDateTime& value);
 
 // Trim of blanks only (the space character).
 QString trimBlanks(const QString& text);
+QStringView trimBlanks(QStringView text);
 
 } // namespace core

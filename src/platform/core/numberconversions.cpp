@@ -225,11 +225,13 @@ QString shortestText(const DecimalNumber& number, QChar point) {
     QString sign = number.isNegative() ? QStringLiteral("-") : QString();
     int exponent = number.decimalExponent();
     if (exponent >= 15 || exponent < -4) return sign + scientificText(number, point);
-    std::string integer = number.integerDigits();
-    QString text = sign + (integer.empty() ? QStringLiteral("0") : QString::fromLatin1(integer));
-    std::string fraction = number.fractionDigits();
-    if (!fraction.empty()) text += point + QString::fromLatin1(fraction);
-    return text;
+    // Written into one text: a register writes a number for every row it lists.
+    const std::string integer = number.integerDigits();
+    const std::string fraction = number.fractionDigits();
+    sign.reserve(qsizetype(integer.size() + fraction.size()) + 3);
+    sign += integer.empty() ? QLatin1String("0") : QLatin1String(integer.data(), qsizetype(integer.size()));
+    if (!fraction.empty()) sign += point + QLatin1String(fraction.data(), qsizetype(fraction.size()));
+    return sign;
 }
 
 QString shortestText(double value, QChar point) {

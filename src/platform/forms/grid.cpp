@@ -38,11 +38,32 @@ void Grid::setFixedCols(int cols) {
 }
 
 QString Grid::textMatrix(int row, int col) const {
-    return cellAt(row, col).text;
+    return textOf(cellAt(row, col)).toString();
 }
 
-void Grid::setTextMatrix(int row, int col, const QString& text) {
-    assign(cellAt(row, col).text, text);
+void Grid::setTextMatrix(int row, int col, QStringView text) {
+    checkRow(row);
+    checkCol(col);
+    if (putText(row, size_t(row) * cols_ + col, text)) changed();
+}
+
+void Grid::setRowTexts(int row, const std::vector<QStringView>& texts) {
+    checkRow(row);
+    if (int(texts.size()) > cols_) throw outOfRange();
+    bool put = false;
+    for (size_t col = 0; col < texts.size(); ++col)
+        put = putText(row, size_t(row) * cols_ + col, texts[col]) || put;
+    if (put) changed();
+}
+
+// Puts the text into the cell at `index` of `row`, where the cell above keeps it when it holds the same text;
+// false when the cell held it already.
+bool Grid::putText(int row, size_t index, QStringView text) {
+    Cell& cell = cells_[index];
+    if (textOf(cell) == text) return false;
+    const Cell* above = row > 0 ? &cells_[index - cols_] : nullptr;
+    cell.text = above && textOf(*above) == text ? above->text : texts_.add(text);
+    return true;
 }
 
 void Grid::setCellForeColor(int color) {
@@ -101,6 +122,7 @@ void Grid::setColWidth(int col, int twips) {
 void Grid::clear() {
     for (Cell& cell : cells_)
         cell = Cell();
+    texts_.clear();
     changed();
 }
 
@@ -109,7 +131,7 @@ void Grid::addItem(const QString& tabSeparated) {
     int row = rows_;
     reshape(rows_ + 1, cols_);
     for (int col = 0; col < std::min(int(parts.size()), cols_); ++col)
-        cellAt(row, col).text = parts[col];
+        cellAt(row, col).text = texts_.add(parts[col]);
 }
 
 void Grid::setMouseCell(int row, int col) {
@@ -145,8 +167,8 @@ QStringList Grid::dump() const {
     for (int row = 0; row < rows_; ++row) {
         for (int col = 0; col < cols_; ++col) {
             const Cell& cell = cellAt(row, col);
-            if (!cell.text.isEmpty())
-                entries << entry(QStringLiteral("cell(%1,%2)").arg(row).arg(col), cell.text);
+            if (cell.text.length != 0)
+                entries << entry(QStringLiteral("cell(%1,%2)").arg(row).arg(col), textOf(cell).toString());
             if (cell.foreColor != 0)
                 entries << entry(QStringLiteral("cellcolor(%1,%2)").arg(row).arg(col),
                                  colorText(cell.foreColor));
@@ -162,6 +184,7 @@ void Grid::saveDesign() {
 
 void Grid::restoreDesign() {
     cells_.assign(size_t(designed_.rows) * designed_.cols, Cell());
+    texts_.clear();
     rows_ = designed_.rows;
     cols_ = designed_.cols;
     fixedRows_ = designed_.fixedRows;

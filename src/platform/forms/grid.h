@@ -1,6 +1,7 @@
 // A flex grid: cells of text with colours, fixed rows and columns, current cell and selection.
 #pragma once
 
+#include "celltexts.h"
 #include "control.h"
 
 #include <deque>
@@ -42,7 +43,10 @@ public:
     void setFixedCols(int cols);
 
     QString textMatrix(int row, int col) const;
-    void setTextMatrix(int row, int col, const QString& text);
+    // A text equal to the one of the cell above is kept once for both.
+    void setTextMatrix(int row, int col, QStringView text);
+    // The texts of a row's first cells, set at once as setTextMatrix sets each.
+    void setRowTexts(int row, const std::vector<QStringView>& texts);
     // Text of the current cell.
     QString text() const { return textMatrix(row_, col_); }
     void setText(const QString& text) { setTextMatrix(row_, col_, text); }
@@ -92,7 +96,7 @@ public:
 
 private:
     struct Cell {
-        QString text;
+        CellTexts::Place text;
         int foreColor = 0;
     };
     struct Shape {
@@ -102,6 +106,8 @@ private:
     };
     Cell& cellAt(int row, int col);
     const Cell& cellAt(int row, int col) const;
+    QStringView textOf(const Cell& cell) const { return texts_.text(cell.text); }
+    bool putText(int row, size_t index, QStringView text);
     void checkRow(int row) const;
     void checkCol(int col) const;
     void reshape(int rows, int cols);
@@ -111,9 +117,10 @@ private:
     int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;
     // Row-major. A grid filled row by row grows to many thousands of rows: a deque grows in blocks of
     // its own and never moves the cells it holds, where one array would be copied into a larger one
-    // again and again.
+    // again and again. A cell is a place in `texts_` and a colour.
     using Cells = std::deque<Cell>;
     Cells cells_;
+    CellTexts texts_;
     std::vector<int> widths_;
     int row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1, topRow_ = 1;
     int foreColorSel_ = SystemHighlightText;

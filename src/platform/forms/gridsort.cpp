@@ -21,19 +21,20 @@ enum class Comparison {
 
 // One key cell, with its number read once before sorting.
 struct SortKey {
-    const QString* text;
+    QStringView text;
     double number = 0;
     bool numeric = false;
 };
 
-SortKey sortKey(const QString& text, Comparison comparison) {
-    SortKey key{&text};
+SortKey sortKey(QStringView text, Comparison comparison) {
+    SortKey key{text};
     if (comparison == Comparison::Numeric) {
         key.numeric = true;
-        key.number = core::val(text);
-    } else if (comparison == Comparison::Generic && !text.isEmpty() && core::isNumeric(text)) {
-        key.numeric = true;
-        key.number = core::toDouble(text);
+        key.number = core::val(text.toString());
+    } else if (comparison == Comparison::Generic && !text.isEmpty()) {
+        const QString written = text.toString();
+        key.numeric = core::isNumeric(written);
+        if (key.numeric) key.number = core::toDouble(written);
     }
     return key;
 }
@@ -41,7 +42,7 @@ SortKey sortKey(const QString& text, Comparison comparison) {
 int compareKeys(const SortKey& a, const SortKey& b, Comparison comparison) {
     if (a.numeric && b.numeric) return (a.number > b.number) - (a.number < b.number);
     const bool noCase = comparison == Comparison::Generic || comparison == Comparison::TextNoCase;
-    return a.text->compare(*b.text, noCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
+    return a.text.compare(b.text, noCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
 }
 
 } // namespace
@@ -60,7 +61,7 @@ void Grid::sort(int code) {
     keys.reserve(size_t(count) * keyCount);
     for (int row = first; row <= last; ++row)
         for (int col = firstKey; col <= lastKey; ++col)
-            keys.push_back(sortKey(cellAt(row, col).text, comparison));
+            keys.push_back(sortKey(textOf(cellAt(row, col)), comparison));
 
     std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);

@@ -146,7 +146,7 @@ const std::map<QString, std::function<void(ShopForm&, const QStringList&)>> verb
     {"change",
      [](auto& f, auto& a) { // all that unloading puts back as designed, and a field of the window
          f.txtA.setText("typed"), f.txtA.setEnabled(false), f.cbo.addItem("added"), f.cbo.setListIndex(2);
-         f.optFirst.setValue(true), f.flex.setRows(9), f.flex.setTextMatrix(1, 2, "x"), f.img.setPicture("");
+         f.optFirst.setValue(true), f.flex.setRows(9), f.flex.setTextMatrix(1, 2, u"x"), f.img.setPicture("");
          f.flex.setColWidth(2, 0), f.setCaption("changed"), f.keptField = 7, f.log.clear();
      }},
     {"state",
@@ -335,7 +335,7 @@ TEST(Events, eachScriptRaisesItsEventsInOrder) {
 
 TEST(Grid, keepsCellsWidthsAndColoursThroughResizingAndTheSelectionFollowsTheCurrentCell) {
     ShopForm f;
-    f.flex.setTextMatrix(1, 2, "kept"), f.flex.setColWidth(2, 2500), f.flex.setRows(5), f.flex.setCols(4);
+    f.flex.setTextMatrix(1, 2, u"kept"), f.flex.setColWidth(2, 2500), f.flex.setRows(5), f.flex.setCols(4);
     f.flex.setRow(4), f.flex.setCol(3), f.flex.setText("here"), f.flex.setCellForeColor(ColorRed);
     EXPECT_EQ(rowsOf(f.flex) +
                   QString(" %1 %2").arg(f.flex.colWidth(2)).arg(f.flex.colWidth(3)).toStdString(),
@@ -347,6 +347,26 @@ TEST(Grid, keepsCellsWidthsAndColoursThroughResizingAndTheSelectionFollowsTheCur
     EXPECT_EQ(QString("%1 %2").arg(f.flex.rowSel()).arg(f.flex.colSel()).toStdString(), "1 2");
     f.flex.setColSel(3), f.flex.setRow(4);
     EXPECT_EQ(QString("%1 %2").arg(f.flex.rowSel()).arg(f.flex.colSel()).toStdString(), "4 2");
+}
+
+// Texts are kept in shared blocks: a text longer than a block, many texts over several blocks, and a cell
+// that held the text of the cell above when that one changed.
+TEST(Grid, keepsEveryTextItHoldsWhateverItsLengthAndItsNeighbours) {
+    ShopForm f;
+    const int rows = 30000;
+    f.flex.setRows(rows);
+    const QString longText(100000, QLatin1Char('x'));
+    f.flex.setTextMatrix(1, 1, u"same"), f.flex.setTextMatrix(2, 1, u"same"),
+        f.flex.setTextMatrix(1, 1, u"new");
+    f.flex.setTextMatrix(3, 1, longText);
+    for (int row = 1; row < rows; ++row)
+        f.flex.setRowTexts(row, {QString("row %1").arg(row)});
+    int wrong = 0;
+    for (int row = 1; row < rows; ++row)
+        wrong += f.flex.textMatrix(row, 0) != QString("row %1").arg(row);
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(f.flex.textMatrix(1, 1) + f.flex.textMatrix(2, 1), "newsame");
+    EXPECT_EQ(f.flex.textMatrix(3, 1), longText);
 }
 
 TEST(GridSort, sortsTheSelectedRowsByTheKeyColumnsAsItsCodeSaysMovingWholeRows) {
@@ -365,7 +385,7 @@ TEST(GridSort, sortsTheSelectedRowsByTheKeyColumnsAsItsCodeSaysMovingWholeRows) 
     for (const auto& [code, rowSel, lastKey, lines, expected] : rows) {
         ShopForm f;
         f.flex.setCols(int(QString(lines).section(' ', 0, 0).count(',')) + 1), f.flex.setRows(1);
-        f.flex.setTextMatrix(0, 0, "fixed");
+        f.flex.setTextMatrix(0, 0, u"fixed");
         for (const QString& line : QString(lines).split(' ')) {
             f.flex.addItem(QString(line).remove('*').replace(',', '\t'));
             if (line.endsWith('*'))
@@ -429,7 +449,7 @@ TEST(Indexes, badIndexesSetFromCodeRaiseInvalidPropertyValueOrSubscriptOutOfRang
         {"tab.setCurrentTab(2)", "error 9", [](auto& f) { f.tab.setCurrentTab(2); }},
         {"tab.setCurrentTab(-1)", "error 9", [](auto& f) { f.tab.setCurrentTab(-1); }},
         {"flex.textMatrix(4, 0)", "error 9", [](auto& f) { f.flex.textMatrix(4, 0); }},
-        {"flex.setTextMatrix(0, 3)", "error 9", [](auto& f) { f.flex.setTextMatrix(0, 3, "x"); }},
+        {"flex.setTextMatrix(0, 3)", "error 9", [](auto& f) { f.flex.setTextMatrix(0, 3, u"x"); }},
         {"flex.setRows(0)", "error 380", [](auto& f) { f.flex.setRows(0); }},
         {"flex.sort(9)", "error 380", [](auto& f) { f.flex.sort(9); }}, // no such sort code
         {"flex.setRows(1)", "", [](auto& f) { f.flex.setRows(1); }},    // the fixed row alone is allowed
@@ -474,7 +494,7 @@ TEST(Properties, readAsScenariosSeeThemWithTheirErrors) {
     f.cbo.setItemData(1, 42), f.cbo.setListIndex(1), f.optFirst.setCaption("&First");
     f.txtA.setToolTipText("1,234.50"), f.tab.setCurrentTab(1);
     f.lvw.addColumn("Name", 1500), f.lvw.addColumn("Amount", 900), f.lvw.setCell(2, 3, "far");
-    f.lvw.setCellToolTip(3, 0, "third"), f.flex.setColWidth(1, 0), f.flex.setTextMatrix(3, 2, "x");
+    f.lvw.setCellToolTip(3, 0, "third"), f.flex.setColWidth(1, 0), f.flex.setTextMatrix(3, 2, u"x");
     f.flex.setRow(1), f.flex.setCol(1), f.flex.setText("here"), f.flex.setCellForeColor(ColorRed);
     f.flex.setForeColorSel(SystemWindowText);
     for (const auto& [read, expected] : rows) {

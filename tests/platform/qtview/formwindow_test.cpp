@@ -340,7 +340,7 @@ TEST_F(QtWindow, stateSetByCodeShowsInTheWidgets) {
     form->flexList.setRowSel(4);
     form->flexList.setTopRow(5);
     for (int row = 1; row <= 20; ++row)
-        form->flexList.setTextMatrix(row, 3, "x");
+        form->flexList.setTextMatrix(row, 3, u"x");
     form->lstItems.setSelectedItem(2);
     expectSeen(
         "w.cboKind.count=0; w.cboKind.currentIndex=-1; w.imgSign.picture=0; w.cmdCancel.enabled=false; "
