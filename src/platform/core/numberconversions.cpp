@@ -6,8 +6,12 @@
 #include "runtimeerror.h"
 #include "valuereaders.h"
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <optional>
+#include <string_view>
 
 namespace core {
 
@@ -225,17 +229,36 @@ QString shortestText(const DecimalNumber& number, QChar point) {
     QString sign = number.isNegative() ? QStringLiteral("-") : QString();
     int exponent = number.decimalExponent();
     if (exponent >= 15 || exponent < -4) return sign + scientificText(number, point);
-    // Written into one text: a register writes a number for every row it lists.
-    const std::string integer = number.integerDigits();
-    const std::string fraction = number.fractionDigits();
-    sign.reserve(qsizetype(integer.size() + fraction.size()) + 3);
-    sign += integer.empty() ? QLatin1String("0") : QLatin1String(integer.data(), qsizetype(integer.size()));
-    if (!fraction.empty()) sign += point + QLatin1String(fraction.data(), qsizetype(fraction.size()));
-    return sign;
+    std::string integer = number.integerDigits();
+    QString text = sign + (integer.empty() ? QStringLiteral("0") : QString::fromLatin1(integer));
+    std::string fraction = number.fractionDigits();
+    if (!fraction.empty()) text += point + QString::fromLatin1(fraction);
+    return text;
+}
+
+// How the number text writes most values, amounts among them: the fewest digits that read back as the value,
+// in fixed notation, when they are at most fifteen significant digits from the fourth place after the point
+// to the fifteenth before it. Nothing for any other value, which its decimal digits write. A register writes
+// a number for every row it lists, and this is several times quicker.
+std::optional<QString> plainShortestText(double value, QChar point) {
+    char buffer[24];
+    const auto written = std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::fixed);
+    if (written.ec != std::errc() || value == 0) return std::nullopt;
+    const std::string_view text(buffer, size_t(written.ptr - buffer));
+    const size_t pointAt = std::min(text.find('.'), text.size());
+    const size_t first = text.find_first_not_of("-0.");
+    const size_t last = text.find_last_not_of("0.");
+    const int exponent = first < pointAt ? int(pointAt - first) - 1 : -int(first - pointAt);
+    const int significant = int(last - first) + 1 - int(first < pointAt && pointAt < last);
+    if (exponent >= 15 || exponent < -4 || significant > 15) return std::nullopt;
+    QString plain = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    if (pointAt < text.size()) plain[qsizetype(pointAt)] = point;
+    return plain;
 }
 
 QString shortestText(double value, QChar point) {
     if (!std::isfinite(value)) return QString::number(value);
+    if (std::optional<QString> plain = plainShortestText(value, point)) return *plain;
     return shortestText(DecimalNumber::fromDouble(value), point);
 }
 

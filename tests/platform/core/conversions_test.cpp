@@ -1,10 +1,14 @@
 // Tables of the runtime's conversions, rounding and formats: value -> result or error, settings fixed.
 #include "platform/core/conversions.h"
+#include "platform/core/decimalnumber.h"
 #include "platform/core/runtimeerror.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
 #include <functional>
+#include <random>
 
 using namespace core;
 
@@ -113,6 +117,28 @@ TEST(NumberText, fifteenSignificantDigitsAndExponentsOnlyAtTheExtremes) {
     check("null as empty", {{null, ""}, {QVariant(QMetaType::fromType<int>()), ""}, {5, "5"}}, nullAsEmpty);
     Region continental("dd/MM/yyyy", ',', '.');
     check("number text, comma decimals", {{1234.5, "1234,5"}, {2.5e-9, "2,5E-09"}}, text);
+}
+
+// Most values are written straight from their shortest digits: every value must read as its decimal digits
+// write it, amounts of every size, values of every magnitude and any bits at all.
+TEST(NumberText, writesEveryValueAsItsDecimalDigitsDo) {
+    std::mt19937_64 random(20261208);
+    const std::function<double()> kinds[] = {
+        [&] { return double(std::int64_t(random() % 2000000000000) - 1000000000000) / 100; },
+        [&] { return double(std::int64_t(random() % 20000000) - 10000000) / std::pow(10.0, random() % 8); },
+        [&] { return std::ldexp(double(random() >> 11), int(random() % 90) - 80); },
+        [&] { return std::bit_cast<double>(random()); },
+    };
+    QStringList differing;
+    for (const auto& next : kinds) {
+        for (int i = 0; i < 100000; ++i) {
+            const double value = next();
+            if (!std::isfinite(value)) continue;
+            const QString text = numberText(value), digits = numberText(DecimalNumber::fromDouble(value));
+            if (text != digits && differing.size() < 5) differing << text + " for " + digits;
+        }
+    }
+    EXPECT_EQ(differing.join("; ").toStdString(), "");
 }
 
 TEST(RoundHalfEven, halvesGoToTheEvenNeighbourOnTheDecimalValue) {
