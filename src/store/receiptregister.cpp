@@ -33,16 +33,13 @@ void readListing(const ado::ConnectionPtr& connection, const QString& listing,
                  const std::function<void(const std::vector<QStringView>& cells)>& onRow) {
     ado::Recordset rs;
     rs.open(listing, connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
-    std::vector<QString> texts(rs.fieldCount());
-    std::vector<QStringView> cells(texts.size());
+    std::vector<QStringView> cells(rs.fieldCount());
     onColumns(int(cells.size()));
-    for (; !rs.eof(); rs.moveNext()) {
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            texts[i] = core::nullAsEmpty(rs.field(int(i)));
+    rs.readTexts([&](const std::vector<QString>& texts) {
+        for (std::size_t i = 0; i < cells.size(); ++i)
             cells[i] = core::trimBlanks(QStringView(texts[i]));
-        }
         onRow(cells);
-    }
+    });
     rs.close();
 }
 

@@ -3,6 +3,7 @@
 #include "driver.h"
 
 #include "adoerror.h"
+#include "platform/core/conversions.h"
 
 namespace ado {
 
@@ -11,6 +12,14 @@ std::unique_ptr<Driver> createDriver(const ConnectionString& target) {
     for (const DriverEntry& entry : enabledDrivers())
         if (entry.name.compare(name, Qt::CaseInsensitive) == 0) return entry.create();
     throw adoError(err::ProviderNotFound);
+}
+
+bool Cursor::fetchTexts(std::vector<QString>& texts) {
+    if (!fetch(textsRow_)) return false;
+    texts.resize(size_t(textsRow_.size()));
+    for (qsizetype i = 0; i < textsRow_.size(); ++i)
+        texts[size_t(i)] = core::nullAsEmpty(textsRow_[i]);
+    return true;
 }
 
 QVariantList Driver::firstValues(const QStringList& queries) {

@@ -21,8 +21,15 @@ public:
     // a recordset reads its rows through one list rather than a new one a row. False at the end, `row`
     // then left as it was.
     virtual bool fetch(QVariantList& row) = 0;
+    // Moves to the next row and writes its fields into `texts`, one a field, as core::nullAsEmpty writes
+    // their values, over the texts of the row before: a long listing is read without a value a field. A
+    // driver that knows its engine's values writes them straight; this one reads them through fetch().
+    virtual bool fetchTexts(std::vector<QString>& texts);
     // Number of rows of the whole query.
     virtual long count() = 0;
+
+private:
+    QVariantList textsRow_;
 };
 
 class Driver {

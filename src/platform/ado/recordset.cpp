@@ -4,6 +4,7 @@
 #include "adoerror.h"
 #include "driver.h"
 #include "platform/ado/dialect/selectall.h"
+#include "platform/core/conversions.h"
 
 namespace ado {
 
@@ -121,6 +122,20 @@ const QVariant& Recordset::field(int index) const {
     if (pending_) return pending_->values[index];
     if (eof()) throw core::RuntimeError::of(core::err::NoCurrentRecord);
     return row_.at(index);
+}
+
+void Recordset::readTexts(const std::function<void(const std::vector<QString>& texts)>& onRow) {
+    const auto fields = size_t(fieldCount());
+    std::vector<QString> texts(fields);
+    if (!eof()) {
+        for (size_t i = 0; i < texts.size(); ++i)
+            texts[i] = core::nullAsEmpty(field(int(i)));
+        onRow(texts);
+        while (cursor_->fetchTexts(texts))
+            onRow(texts);
+    }
+    onRow_ = false;
+    moved_ = true;
 }
 
 long Recordset::recordCount() const {

@@ -6,8 +6,10 @@
 #include <QHash>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace ado {
 
@@ -42,6 +44,10 @@ public:
     // until the recordset moves on or closes.
     const QVariant& field(const QString& name) const;
     const QVariant& field(int index) const;
+
+    // Reads the rows from the current one to the end, each as its fields' texts as core::nullAsEmpty writes
+    // them: a long listing is read without a value a field. The texts hold until the next row.
+    void readTexts(const std::function<void(const std::vector<QString>& texts)>& onRow);
 
     // Number of rows of the statement (counted on first request).
     long recordCount() const;

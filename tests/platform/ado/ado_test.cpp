@@ -651,6 +651,33 @@ TEST_P(AdoTest, recordsetsReadForwardUntilEofWithFieldsByNameInAnyCaseOrPosition
     EXPECT_TRUE(empty.bof() && empty.eof() && empty.recordCount() == 0);
 }
 
+// Read as texts, from wherever the recordset stands, a listing gives what its values write, a date text in
+// a text column and dates repeated from the row before among them.
+TEST_P(AdoTest, aRecordsetReadAsTextsGivesTheTextsOfItsValues) {
+    addReceipts();
+    connection->execute(
+        "insert into receipt (drID, drNo, drDate, drCancelled, drAmount) values "
+        "(6, 'Ünïcode é', '20261206', -3, 12345.678), (7, '2026-12-06 10:30:00.000', '20261206', 0, 0.1)");
+    const QString sql =
+        "select drID, drNo, drDate, drCancelled, drAmount, drAmount * 3 from receipt order by drID";
+    ado::Recordset values, texts;
+    values.open(sql, connection);
+    QStringList expected;
+    for (values.moveNext(); !values.eof(); values.moveNext()) {
+        QStringList row;
+        for (int i = 0; i < values.fieldCount(); ++i)
+            row << core::nullAsEmpty(values.field(i));
+        expected << row.join('|');
+    }
+    texts.open(sql, connection);
+    texts.moveNext();
+    QStringList read;
+    texts.readTexts(
+        [&](const std::vector<QString>& row) { read << QStringList(row.begin(), row.end()).join('|'); });
+    EXPECT_EQ(read.join('\n').toStdString(), expected.join('\n').toStdString());
+    EXPECT_TRUE(texts.eof());
+}
+
 TEST_P(AdoTest, recordsetsRefuseWhatTheirStateForbidsAndRunAStatementWithoutColumnsOnceOnOpen) {
     addReceipts();
     ado::Recordset rs;

@@ -2,6 +2,8 @@
 #include "postgrescursor.h"
 
 #include "platform/ado/dialect/token.h"
+#include "platform/core/asciitext.h"
+#include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 
 #include <QHash>
@@ -65,12 +67,39 @@ QVariant PostgresCursor::valueAt(const PGresult* rows, int column) {
     const ColumnKind kind = kinds_[size_t(column)];
     const QByteArrayView text(PQgetvalue(rows, next_, column), PQgetlength(rows, next_, column));
     if (kind != ColumnKind::Timestamp) return readValue(kind, text.data(), int(text.size()));
-    auto& [lastText, lastValue] = lastTimestamps_[size_t(column)];
-    if (lastText != text) {
-        lastValue = readValue(kind, text.data(), int(text.size()));
-        lastText = text.toByteArray();
+    LastTimestamp& last = lastTimestamps_[size_t(column)];
+    if (last.text != text)
+        last = {text.toByteArray(), readValue(kind, text.data(), int(text.size())), QString()};
+    return last.value;
+}
+
+bool PostgresCursor::fetchTexts(std::vector<QString>& texts) {
+    const PGresult* rows = ran();
+    if (names_.isEmpty() || next_ >= PQntuples(rows)) return false;
+    texts.resize(size_t(names_.size()));
+    for (int column = 0; column < names_.size(); ++column)
+        shownTextAt(rows, column, texts[size_t(column)]);
+    ++next_;
+    return true;
+}
+
+void PostgresCursor::shownTextAt(const PGresult* rows, int column, QString& text) {
+    const ColumnKind kind = kinds_[size_t(column)];
+    const bool null = PQgetisnull(rows, next_, column);
+    const bool plain =
+        kind == ColumnKind::Text || kind == ColumnKind::Integer || kind == ColumnKind::BigInteger;
+    if (plain && !null &&
+        core::assignAscii(text,
+                          QByteArrayView(PQgetvalue(rows, next_, column), PQgetlength(rows, next_, column))))
+        return;
+    const QVariant value = valueAt(rows, column);
+    if (kind != ColumnKind::Timestamp || null) {
+        text = core::nullAsEmpty(value);
+        return;
     }
-    return lastValue;
+    LastTimestamp& last = lastTimestamps_[size_t(column)];
+    if (last.shown.isNull()) last.shown = core::nullAsEmpty(value);
+    text = last.shown;
 }
 
 long PostgresCursor::count() {

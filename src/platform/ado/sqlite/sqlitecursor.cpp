@@ -35,6 +35,17 @@ bool SqliteCursor::fetch(QVariantList& row) {
     return true;
 }
 
+bool SqliteCursor::fetchTexts(std::vector<QString>& texts) {
+    if (finished_ || !statement_->step()) {
+        finished_ = true;
+        return false;
+    }
+    texts.resize(size_t(names_.size()));
+    for (size_t column = 0; column < texts.size(); ++column)
+        statement_->shownText(int(column), dateColumns_[column], &lastDates_[column], texts[column]);
+    return true;
+}
+
 long SqliteCursor::count() {
     if (statement_->isFinalized()) throw core::RuntimeError::of(core::err::ObjectClosed);
     if (names_.isEmpty()) return 0;

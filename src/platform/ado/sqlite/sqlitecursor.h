@@ -24,6 +24,7 @@ public:
 
     QStringList fieldNames() const override { return names_; }
     bool fetch(QVariantList& row) override;
+    bool fetchTexts(std::vector<QString>& texts) override;
     long count() override;
 
 private:

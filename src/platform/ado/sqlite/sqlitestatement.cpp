@@ -2,10 +2,14 @@
 #include "sqlitestatement.h"
 
 #include "platform/ado/dialect/datetext.h"
+#include "platform/core/asciitext.h"
+#include "platform/core/conversions.h"
 #include "platform/core/runtimeerror.h"
 #include "sqliteerror.h"
 
 #include <QDateTime>
+#include <charconv>
+#include <iterator>
 #include <sqlite3.h>
 
 namespace ado::sqlite {
@@ -38,7 +42,7 @@ QVariant textValue(const QString& text, bool dateColumn) {
 QVariant textValue(QByteArrayView utf8, bool dateColumn, Statement::LastDate* last) {
     if (last && !last->text.isNull() && utf8 == last->text) return last->value;
     QVariant value = textValue(QString::fromUtf8(utf8), dateColumn);
-    if (last && value.typeId() == QMetaType::QDateTime) *last = {utf8.toByteArray(), value};
+    if (last && value.typeId() == QMetaType::QDateTime) *last = {utf8.toByteArray(), value, QString()};
     return value;
 }
 
@@ -149,6 +153,38 @@ QVariant Statement::value(int column, bool dateColumn, LastDate* last) const {
     default:
         return textValue(utf8OfColumn(stmt_, column), dateColumn, last);
     }
+}
+
+void Statement::shownText(int column, bool dateColumn, LastDate* last, QString& text) const {
+    switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_NULL:
+        text.truncate(0);
+        return;
+    case SQLITE_INTEGER: {
+        char digits[24];
+        const auto written =
+            std::to_chars(std::begin(digits), std::end(digits), sqlite3_column_int64(stmt_, column));
+        core::assignAscii(text, QByteArrayView(digits, written.ptr - digits));
+        return;
+    }
+    case SQLITE_TEXT: {
+        const QByteArrayView utf8 = utf8OfColumn(stmt_, column);
+        const bool repeatedDate = last && !last->text.isNull() && utf8 == last->text;
+        if (!dateColumn && !repeatedDate && core::assignAscii(text, utf8) &&
+            !dialect::isCanonicalDateText(text))
+            return;
+        break;
+    }
+    default:
+        break;
+    }
+    const QVariant shown = value(column, dateColumn, last);
+    if (!last || shown.typeId() != QMetaType::QDateTime) {
+        text = core::nullAsEmpty(shown);
+        return;
+    }
+    if (last->shown.isNull()) last->shown = core::nullAsEmpty(shown);
+    text = last->shown;
 }
 
 long runScript(sqlite3* db, const QString& script, const std::function<void(Statement&)>& bind) {

@@ -43,10 +43,14 @@ public:
     struct LastDate {
         QByteArray text;
         QVariant value;
+        QString shown; // the value's text, once asked for
     };
     // The column of the current row: null as an invalid QVariant, integers as qint64, reals as
     // double, date texts as QDateTime (local time), other texts as QString, blobs as QByteArray.
     QVariant value(int column, bool dateColumn, LastDate* last = nullptr) const;
+    // The text of that value as core::nullAsEmpty writes it, into `text`, whose storage serves again: a
+    // number or a plain text is written without a value made of it.
+    void shownText(int column, bool dateColumn, LastDate* last, QString& text) const;
 
 private:
     sqlite3* db_;
