@@ -31,16 +31,17 @@ void FrmMaster::GridPopulate(const QString& sqlText, const QString& tableName) {
     flexMaster.setFixedCols(0);
     flexMaster.setColWidth(0, 960);
     flexMaster.setCols(1);
-    flexMaster.setRows(2);
+    flexMaster.setRows(1);
     std::vector<int> lengths;
     fillRows(sqlText, lengths);
+    // An empty register shows one blank row.
+    if (flexMaster.rows() == 1) flexMaster.setRows(2);
     FormatColumns(tableName, lengths);
     flexMaster.setColWidth(0, 0);
     flexMaster.setColWidth(2, 2500);
 }
 
 void FrmMaster::fillRows(const QString& sqlText, std::vector<int>& lengths) {
-    int row = 0;
     store::readListing(
         connection_, sqlText,
         [&](int columns) {
@@ -48,8 +49,7 @@ void FrmMaster::fillRows(const QString& sqlText, std::vector<int>& lengths) {
             lengths.assign(columns, 0);
         },
         [&](const std::vector<QStringView>& cells) {
-            if (++row > 1) flexMaster.setRows(row + 1);
-            flexMaster.setRowTexts(row, cells);
+            flexMaster.addRow(cells);
             for (int i = 0; i < int(cells.size()); ++i)
                 lengths[i] = std::max(lengths[i], int(cells[i].size()));
         });

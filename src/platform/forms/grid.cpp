@@ -47,15 +47,6 @@ void Grid::setTextMatrix(int row, int col, QStringView text) {
     if (putText(row, size_t(row) * cols_ + col, text)) changed();
 }
 
-void Grid::setRowTexts(int row, const std::vector<QStringView>& texts) {
-    checkRow(row);
-    if (int(texts.size()) > cols_) throw outOfRange();
-    bool put = false;
-    for (size_t col = 0; col < texts.size(); ++col)
-        put = putText(row, size_t(row) * cols_ + col, texts[col]) || put;
-    if (put) changed();
-}
-
 // Puts the text into the cell at `index` of `row`, where the cell above keeps it when it holds the same text;
 // false when the cell held it already.
 bool Grid::putText(int row, size_t index, QStringView text) {
@@ -132,6 +123,16 @@ void Grid::addItem(const QString& tabSeparated) {
     reshape(rows_ + 1, cols_);
     for (int col = 0; col < std::min(int(parts.size()), cols_); ++col)
         cellAt(row, col).text = texts_.add(parts[col]);
+}
+
+void Grid::addRow(const std::vector<QStringView>& texts) {
+    if (int(texts.size()) > cols_) throw outOfRange();
+    const size_t first = cells_.size();
+    cells_.resize(first + size_t(cols_));
+    for (size_t col = 0; col < texts.size(); ++col)
+        putText(rows_, first + col, texts[col]);
+    ++rows_;
+    changed();
 }
 
 void Grid::setMouseCell(int row, int col) {

@@ -45,8 +45,6 @@ public:
     QString textMatrix(int row, int col) const;
     // A text equal to the one of the cell above is kept once for both.
     void setTextMatrix(int row, int col, QStringView text);
-    // The texts of a row's first cells, set at once as setTextMatrix sets each.
-    void setRowTexts(int row, const std::vector<QStringView>& texts);
     // Text of the current cell.
     QString text() const { return textMatrix(row_, col_); }
     void setText(const QString& text) { setTextMatrix(row_, col_, text); }
@@ -76,6 +74,8 @@ public:
     void clear();
     // Appends a row whose cells are the tab-separated parts of the text.
     void addItem(const QString& tabSeparated);
+    // Appends a row with these texts in its first cells, kept as setTextMatrix keeps them.
+    void addRow(const std::vector<QStringView>& texts);
     // Sorts as the Sort property does (see SortCode).
     void sort(int code);
 
