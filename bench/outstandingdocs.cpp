@@ -75,17 +75,6 @@ SELECT %2, 800000 + drdid, 1, drdshopid, drdsettledamount, drdinvoiceid,
 DROP TABLE bench_taken;
 )";
 
-// The statistics of the shop's tables, on the server.
-const char* AnalyzeScript = R"(
-DO $$
-DECLARE t text;
-BEGIN
-  FOR t IN SELECT tablename FROM pg_tables WHERE schemaname = current_schema() LOOP
-    EXECUTE format('ANALYZE %I', t);
-  END LOOP;
-END $$;
-)";
-
 // Every balance both lists show, in one statement of the module's dialect.
 const char* AggregateQuery = R"(
 select balance from (
@@ -245,9 +234,7 @@ int buildShop(const bench::BenchDatabase& database, int documents) {
                                            .arg(DepartmentId)
                                            .arg(ShopId)
                                            .arg(openingDate(database.onSqlite())));
-    // A shop's server has its statistics from autovacuum long before a listing; this one is listed seconds
-    // after its bulk load, which the planner would otherwise take for nearly empty tables.
-    if (!database.onSqlite()) connection->driver().executeNative(QString::fromLatin1(AnalyzeScript));
+    database.settle();
     return customerId;
 }
 

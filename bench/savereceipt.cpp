@@ -64,6 +64,7 @@ Timings run(int receipts, const QString& server) {
     std::fflush(stdout);
     const ado::ConnectionPtr& connection = database.connection();
     fillDatabase(connection, receipts);
+    database.settle();
     Timings timings;
     bench::Cashier cashier;
     cashier.onMessage = [](const forms::MessageBoxRequest& request) {
