@@ -46,7 +46,8 @@ QString BenchDatabase::engine() const {
 // with a warning each that is no news.
 void BenchDatabase::settle() const {
     if (onSqlite()) return;
-    for (const char* step : {"SET client_min_messages = error", "VACUUM ANALYZE", "RESET client_min_messages"})
+    for (const char* step :
+         {"SET client_min_messages = error", "VACUUM ANALYZE", "RESET client_min_messages"})
         connection_->driver().executeNative(QString::fromLatin1(step));
 }
 
