@@ -63,10 +63,11 @@ int customerIndex(const testing_support::EntryControls& entry, qint32 customerId
     return -1;
 }
 
-void enterSettlement(testing_support::EntryControls& entry, const std::vector<Settlement>& settlements) {
+void enterSettlement(testing_support::EntryControls& entry, const std::vector<Settlement>& settlements,
+                     const QString& chequeNo) {
     entry.txtBank.setText(QStringLiteral("Bank of Maldives"));
     entry.txtRemarks.setText(QStringLiteral("bench settlement"));
-    entry.txtchequeno.setText(QStringLiteral("100200"));
+    entry.txtchequeno.setText(chequeNo);
     entry::Money total;
     for (const auto& [item, amount] : settlements) {
         entry.window.settleLine(entry::DocumentList::Shop, item, amount);

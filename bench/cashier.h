@@ -49,8 +49,9 @@ int customerIndex(const testing_support::EntryControls& entry, qint32 customerId
 // A listed shop document and the amount settled on it.
 using Settlement = std::pair<int, entry::Money>;
 
-// Fills in a settlement of the listed shop documents as received in full: bank, remarks, cheque number, the
-// settlements, and the received total.
-void enterSettlement(testing_support::EntryControls& entry, const std::vector<Settlement>& settlements);
+// Fills in a settlement of the listed shop documents as received in full by the cheque `chequeNo`: bank,
+// remarks, cheque number, the settlements, and the received total.
+void enterSettlement(testing_support::EntryControls& entry, const std::vector<Settlement>& settlements,
+                     const QString& chequeNo);
 
 } // namespace bench

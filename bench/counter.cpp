@@ -103,13 +103,16 @@ private:
         if (!std::fgets(line, sizeof line, stdin)) std::fprintf(stderr, "the benchmark ended meanwhile\n");
     }
 
+    // Each receipt is paid by a cheque of its own, which a receipt entered again after a refusal keeps.
+    QString chequeOfReceipt() const { return QString::number(order_.counter * 1000000 + receipt_ + 1); }
+
     void enterReceipt(testing_support::EntryControls& entry) {
         const int index = customerIndex(entry, customerOfReceipt(order_, receipt_));
         if (index < 0) return;
         forms::user::select(entry.cboCustomer, index);
         if (entry.lvwInvoice.count() == 0) return;
         std::mt19937 random(order_.counter * 1000003u + receipt_ * 101u + try_);
-        enterSettlement(entry, chooseSettlements(entry, random));
+        enterSettlement(entry, chooseSettlements(entry, random), chequeOfReceipt());
         if (order_.inRounds || report_.okClicks == 0) tellAndWait("ready");
         report_.okSeconds += secondsOf([&] { forms::user::click(entry.cmdok); });
         ++report_.okClicks;

@@ -47,7 +47,7 @@ void saveSettlement(testing_support::EntryControls& entry, Timings& timings) {
     for (int item = 1; item <= SettledDocuments && item <= entry.lvwInvoice.count(); ++item)
         settlements.emplace_back(item,
                                  entry.window.receipt().line(entry::DocumentList::Shop, item).outstanding);
-    bench::enterSettlement(entry, settlements);
+    bench::enterSettlement(entry, settlements, QString::number(100200 + timings.saves.size()));
     // The keys are taken in a transaction undone at once, as a save given up gives its number back.
     const QString prefix = store::readHeaderFacts(entry.window.adocon(), entry::savingCounter()).prefix;
     timings.keys.push_back(bench::secondsOf([&] {

@@ -588,6 +588,12 @@ TEST_P(AdoTest, aSharedStatementNeverGivesAnotherStatementsResults) {
     } steps[] = {
         {"", "", "select drNo from receipt where drID = 1", "'RC-0007'"},
         {"", "", "select drNo from receipt where drID = 3", "'RC-12 '"}, // another number
+        {"", "", "select drID from receipt where drID in (1, 3) order by drID", "1; 3"},
+        {"", "", "select drID from receipt where drID in (2, 5) order by drID", "2; 5"}, // other numbers
+        {"", "", "select drID from receipt where drID in (4) or drID in (2, 9, 1) order by drID", "1; 2; 4"},
+        {"", "", "select drID from receipt where drID not in (1, 2, 3) order by drID", "4; 5"},
+        // a list of more than numbers keeps them all
+        {"", "", "select drID from receipt where drID in (1, 2 + 1) order by drID", "1; 3"},
         {"", asText, made, "'one'"},
         {"", asDate, made, "1"}, // a changed schema is translated anew
         {"begin", asText, made, "'one'"},

@@ -67,6 +67,37 @@ bool isLiftable(const Tokens& tokens, int i) {
            endsCondition(tokens, i + 1);
 }
 
+// A list longer than this is written once for a listing of its own: lifting it would share nothing, and
+// each engine bounds the values a statement takes.
+constexpr size_t LongestLiftedList = 1000;
+
+// The whole numbers of the list that `in` at `i` opens, when the list holds nothing else and its left side is
+// no string literal; none otherwise.
+std::vector<int> listedNumbers(const Tokens& tokens, int i) {
+    if (!tokens.isWord(i, u"in") || !tokens.isSymbol(i + 1, u"(") || tokens.kind(i - 1) == TokenKind::String)
+        return {};
+    std::vector<int> numbers;
+    for (int item = i + 2; isWholeNumber(tokens, item); item += 2) {
+        numbers.push_back(item);
+        if (tokens.isSymbol(item + 1, u")"))
+            return numbers.size() <= LongestLiftedList ? numbers : std::vector<int>();
+        if (!tokens.isSymbol(item + 1, u",")) break;
+    }
+    return {};
+}
+
+// The places of the literals to lift, in order.
+std::vector<int> liftedPlaces(const Tokens& tokens) {
+    std::vector<int> places;
+    for (int i = 0; i < tokens.size(); ++i) {
+        if (isLiftable(tokens, i)) places.push_back(i);
+        const std::vector<int> listed = listedNumbers(tokens, i);
+        places.insert(places.end(), listed.cbegin(), listed.cend());
+        if (!listed.empty()) i = listed.back();
+    }
+    return places;
+}
+
 } // namespace
 
 LiftedLiterals liftLiterals(const QString& sql) {
@@ -77,8 +108,7 @@ LiftedLiterals liftLiterals(const QString& sql) {
         return lifted;
     }
     qsizetype copied = 0;
-    for (int i = 0; i < tokens.size(); ++i) {
-        if (!isLiftable(tokens, i)) continue;
+    for (int i : liftedPlaces(tokens)) {
         const TokenSpan& span = tokens.span(i);
         lifted.values << QVariant(tokens.text(i).toLongLong());
         lifted.tokens.push_back(i);

@@ -15,11 +15,13 @@ struct LiftedLiterals {
 };
 
 // Lifts from a select the whole numbers that stand alone on the right of a comparison and end a
-// condition (a = 12 and ..., a = 12), which is where a number and a bound value of that number read
-// the same to the engine and to the translation: the number's kind is all the translation reads.
-// Nothing else is lifted: not a number in a list, a limit or an order by position, not a string literal
-// (the translation rewrites those by their value), and nothing of a statement that already carries
-// parameters. A condition inside a result column that is not renamed would show ?1 in the column's
+// condition (a = 12 and ..., a = 12), and those of a list of whole numbers only (a in (12, 14)), which is
+// where a number and a bound value of that number read the same to the engine and to the translation: the
+// number's kind is all the translation reads. A customer's documents named in a list thus share one
+// statement per number of documents, whoever the customer is.
+// Nothing else is lifted: not a number in a list of other things, a limit or an order by position, not a
+// string literal (the translation rewrites those by their value), and nothing of a statement that already
+// carries parameters. A condition inside a result column that is not renamed would show ?1 in the column's
 // name: the driver then keeps that statement's literals.
 LiftedLiterals liftLiterals(const QString& sql);
 
