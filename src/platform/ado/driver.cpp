@@ -14,11 +14,15 @@ std::unique_ptr<Driver> createDriver(const ConnectionString& target) {
     throw adoError(err::ProviderNotFound);
 }
 
+void writeTexts(const QVariantList& values, std::vector<QString>& texts) {
+    texts.resize(size_t(values.size()));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        texts[size_t(i)] = core::nullAsEmpty(values[i]);
+}
+
 bool Cursor::fetchTexts(std::vector<QString>& texts) {
     if (!fetch(textsRow_)) return false;
-    texts.resize(size_t(textsRow_.size()));
-    for (qsizetype i = 0; i < textsRow_.size(); ++i)
-        texts[size_t(i)] = core::nullAsEmpty(textsRow_[i]);
+    writeTexts(textsRow_, texts);
     return true;
 }
 

@@ -32,6 +32,9 @@ private:
     QVariantList textsRow_;
 };
 
+// The values' texts as core::nullAsEmpty writes them, over `texts`.
+void writeTexts(const QVariantList& values, std::vector<QString>& texts);
+
 class Driver {
 public:
     virtual ~Driver() = default;

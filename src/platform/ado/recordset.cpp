@@ -4,7 +4,6 @@
 #include "adoerror.h"
 #include "driver.h"
 #include "platform/ado/dialect/selectall.h"
-#include "platform/core/conversions.h"
 
 namespace ado {
 
@@ -125,11 +124,9 @@ const QVariant& Recordset::field(int index) const {
 }
 
 void Recordset::readTexts(const std::function<void(const std::vector<QString>& texts)>& onRow) {
-    const auto fields = size_t(fieldCount());
-    std::vector<QString> texts(fields);
+    std::vector<QString> texts(static_cast<size_t>(fieldCount()));
     if (!eof()) {
-        for (size_t i = 0; i < texts.size(); ++i)
-            texts[i] = core::nullAsEmpty(field(int(i)));
+        writeTexts(pending_ ? pending_->values : row_, texts);
         onRow(texts);
         while (cursor_->fetchTexts(texts))
             onRow(texts);

@@ -119,10 +119,7 @@ void Grid::clear() {
 
 void Grid::addItem(const QString& tabSeparated) {
     const QStringList parts = tabSeparated.split(QLatin1Char('\t'));
-    int row = rows_;
-    reshape(rows_ + 1, cols_);
-    for (int col = 0; col < std::min(int(parts.size()), cols_); ++col)
-        cellAt(row, col).text = texts_.add(parts[col]);
+    addRow({parts.cbegin(), parts.cbegin() + std::min(int(parts.size()), cols_)});
 }
 
 void Grid::addRow(const std::vector<QStringView>& texts) {
