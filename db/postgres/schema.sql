@@ -565,126 +565,173 @@ CREATE INDEX IF NOT EXISTS ixSettlementNote ON customersettlementdetail (losdcni
 --                                      SBI book-service invoice, FINE fine, fandb food-and-beverage bill,
 --                                      and a note's own code; compared exactly, case included.
 -- Each arm reads one source table through its (shop, customer) index once the reader's filter is pushed in.
+-- What head office took is summed in lateral joins, once a document: a reader that both filters on settled
+-- and lists it would otherwise have each sum run twice.
 ------------------------------------------------------------------------------------------------------------
 
 CREATE OR REPLACE VIEW vwTotalInvoiceReceiptAmount AS
 SELECT d.ihinvoiceid AS invoiceId, d.ihinvoiceno AS invoiceno, d.ihinvoicedate AS invoicedate,
        d.ihnetamount AS invoiceamt,
-       (SELECT coalesce(sum(v.amountreceived), 0) FROM receiptvoucherdetails v
-          JOIN receiptvoucherheader vh ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
-         WHERE vh.cancelled = 0 AND v.posinvoiceid = d.ihinvoiceid AND v.shopid = d.ihshopid
-           AND v.companyid = d.ihcompanyid)
-     + (SELECT coalesce(sum(s.settlementamount), 0) FROM customersettlementdetail s
-          JOIN customersettlementheader sh ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
-         WHERE sh.cancelled = 0 AND s.posinvoiceid = d.ihinvoiceid AND s.shopid = d.ihshopid
-           AND s.CompanyID = d.ihcompanyid) AS settled,
+       received.amount + settlements.amount AS settled,
        d.ihshopid AS shopid, d.ihcompanyid AS companyid, d.ihcustomerid AS CUstomerId,
        CASE d.ihtype WHEN 'R' THEN 'RE' ELSE 'PCI' END AS type
   FROM losinvoiceheader d
+  CROSS JOIN LATERAL (SELECT coalesce(sum(v.amountreceived), 0) AS amount
+                        FROM receiptvoucherdetails v
+                        JOIN receiptvoucherheader vh
+                          ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
+                       WHERE vh.cancelled = 0 AND v.posinvoiceid = d.ihinvoiceid
+                         AND v.shopid = d.ihshopid AND v.companyid = d.ihcompanyid) received
+  CROSS JOIN LATERAL (SELECT coalesce(sum(s.settlementamount), 0) AS amount
+                        FROM customersettlementdetail s
+                        JOIN customersettlementheader sh
+                          ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
+                       WHERE sh.cancelled = 0 AND s.posinvoiceid = d.ihinvoiceid
+                         AND s.shopid = d.ihshopid AND s.CompanyID = d.ihcompanyid) settlements
  WHERE d.ihtype IN ('I', 'R') AND d.ihcancelled = 0
 UNION ALL
 SELECT d.aiinvoiceid, d.aiinvoiceno, d.aiinvoicedate, d.ainetamount,
-       (SELECT coalesce(sum(v.amountreceived), 0) FROM receiptvoucherdetails v
-          JOIN receiptvoucherheader vh ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
-         WHERE vh.cancelled = 0 AND v.Posserviceinvoiceid = d.aiinvoiceid AND v.shopid = d.aishopid
-           AND v.companyid = d.aicompanyid)
-     + (SELECT coalesce(sum(s.settlementamount), 0) FROM customersettlementdetail s
-          JOIN customersettlementheader sh ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
-         WHERE sh.cancelled = 0 AND s.Posserviceinvoiceid = d.aiinvoiceid AND s.shopid = d.aishopid
-           AND s.CompanyID = d.aicompanyid),
+       received.amount + settlements.amount,
        d.aishopid, d.aicompanyid, d.aicustomerid, 'PSI'
   FROM losaccountsinvoiceheader d
+  CROSS JOIN LATERAL (SELECT coalesce(sum(v.amountreceived), 0) AS amount
+                        FROM receiptvoucherdetails v
+                        JOIN receiptvoucherheader vh
+                          ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
+                       WHERE vh.cancelled = 0 AND v.Posserviceinvoiceid = d.aiinvoiceid
+                         AND v.shopid = d.aishopid AND v.companyid = d.aicompanyid) received
+  CROSS JOIN LATERAL (SELECT coalesce(sum(s.settlementamount), 0) AS amount
+                        FROM customersettlementdetail s
+                        JOIN customersettlementheader sh
+                          ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
+                       WHERE sh.cancelled = 0 AND s.Posserviceinvoiceid = d.aiinvoiceid
+                         AND s.shopid = d.aishopid AND s.CompanyID = d.aicompanyid) settlements
  WHERE d.aicancelled = 0
 UNION ALL
 SELECT d.ihinvoiceid, d.ihinvoiceno, d.ihinvoicedate, d.ihnetamount,
-       (SELECT coalesce(sum(v.amountreceived), 0) FROM receiptvoucherdetails v
-          JOIN receiptvoucherheader vh ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
-         WHERE vh.cancelled = 0 AND v.posspinvoiceid = d.ihinvoiceid AND v.shopid = d.ihshopid
-           AND v.companyid = d.ihcompanyid)
-     + (SELECT coalesce(sum(s.settlementamount), 0) FROM customersettlementdetail s
-          JOIN customersettlementheader sh ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
-         WHERE sh.cancelled = 0 AND s.posspinvoiceid = d.ihinvoiceid AND s.shopid = d.ihshopid
-           AND s.CompanyID = d.ihcompanyid),
+       received.amount + settlements.amount,
        d.ihshopid, d.ihcompanyid, d.ihcustomerid, 'PDI'
   FROM losspecialinvoiceheader d
+  CROSS JOIN LATERAL (SELECT coalesce(sum(v.amountreceived), 0) AS amount
+                        FROM receiptvoucherdetails v
+                        JOIN receiptvoucherheader vh
+                          ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
+                       WHERE vh.cancelled = 0 AND v.posspinvoiceid = d.ihinvoiceid
+                         AND v.shopid = d.ihshopid AND v.companyid = d.ihcompanyid) received
+  CROSS JOIN LATERAL (SELECT coalesce(sum(s.settlementamount), 0) AS amount
+                        FROM customersettlementdetail s
+                        JOIN customersettlementheader sh
+                          ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
+                       WHERE sh.cancelled = 0 AND s.posspinvoiceid = d.ihinvoiceid
+                         AND s.shopid = d.ihshopid AND s.CompanyID = d.ihcompanyid) settlements
  WHERE d.ihcancelled = 0
 UNION ALL
 SELECT d.abhBillID, d.abhBillNo, d.abhBillDate, d.abhnetamount,
-       (SELECT coalesce(sum(v.amountreceived), 0) FROM receiptvoucherdetails v
-          JOIN receiptvoucherheader vh ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
-         WHERE vh.cancelled = 0 AND v.RoomBillID = d.abhBillID AND v.shopid = d.abhshopid
-           AND v.companyid = d.abhcompanyid)
-     + (SELECT coalesce(sum(s.settlementamount), 0) FROM customersettlementdetail s
-          JOIN customersettlementheader sh ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
-         WHERE sh.cancelled = 0 AND s.RoomBillID = d.abhBillID AND s.shopid = d.abhshopid
-           AND s.CompanyID = d.abhcompanyid),
+       received.amount + settlements.amount,
        d.abhshopid, d.abhcompanyid, d.abhcustomerid, 'RBI'
   FROM losApartmentBillHeader d
+  CROSS JOIN LATERAL (SELECT coalesce(sum(v.amountreceived), 0) AS amount
+                        FROM receiptvoucherdetails v
+                        JOIN receiptvoucherheader vh
+                          ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
+                       WHERE vh.cancelled = 0 AND v.RoomBillID = d.abhBillID
+                         AND v.shopid = d.abhshopid AND v.companyid = d.abhcompanyid) received
+  CROSS JOIN LATERAL (SELECT coalesce(sum(s.settlementamount), 0) AS amount
+                        FROM customersettlementdetail s
+                        JOIN customersettlementheader sh
+                          ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
+                       WHERE sh.cancelled = 0 AND s.RoomBillID = d.abhBillID
+                         AND s.shopid = d.abhshopid AND s.CompanyID = d.abhcompanyid) settlements
  WHERE d.abhcancelled = 0
 UNION ALL
 SELECT d.tbhBillID, d.tbhBillNo, d.tbhBillDate, d.tbhnetamount,
-       (SELECT coalesce(sum(v.amountreceived), 0) FROM receiptvoucherdetails v
-          JOIN receiptvoucherheader vh ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
-         WHERE vh.cancelled = 0 AND v.UtilityBillID = d.tbhBillID AND v.shopid = d.tbhshopid
-           AND v.companyid = d.tbhcompanyid)
-     + (SELECT coalesce(sum(s.settlementamount), 0) FROM customersettlementdetail s
-          JOIN customersettlementheader sh ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
-         WHERE sh.cancelled = 0 AND s.UtilityBillID = d.tbhBillID AND s.shopid = d.tbhshopid
-           AND s.CompanyID = d.tbhcompanyid),
+       received.amount + settlements.amount,
        d.tbhshopid, d.tbhcompanyid, d.tbhcustomerid, 'UTB'
   FROM losTenantServiceBillHeader d
+  CROSS JOIN LATERAL (SELECT coalesce(sum(v.amountreceived), 0) AS amount
+                        FROM receiptvoucherdetails v
+                        JOIN receiptvoucherheader vh
+                          ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
+                       WHERE vh.cancelled = 0 AND v.UtilityBillID = d.tbhBillID
+                         AND v.shopid = d.tbhshopid AND v.companyid = d.tbhcompanyid) received
+  CROSS JOIN LATERAL (SELECT coalesce(sum(s.settlementamount), 0) AS amount
+                        FROM customersettlementdetail s
+                        JOIN customersettlementheader sh
+                          ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
+                       WHERE sh.cancelled = 0 AND s.UtilityBillID = d.tbhBillID
+                         AND s.shopid = d.tbhshopid AND s.CompanyID = d.tbhcompanyid) settlements
  WHERE d.tbhcancelled = 0
 UNION ALL
 SELECT d.serinvhid, d.serinvno, d.serinvhdate, d.serinvhnetamount,
-       (SELECT coalesce(sum(v.amountreceived), 0) FROM receiptvoucherdetails v
-          JOIN receiptvoucherheader vh ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
-         WHERE vh.cancelled = 0 AND v.Posserviceinvoiceid = d.serinvhid AND v.shopid = d.serinvhshopid
-           AND v.companyid = d.serinvhcompanyid)
-     + (SELECT coalesce(sum(s.settlementamount), 0) FROM customersettlementdetail s
-          JOIN customersettlementheader sh ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
-         WHERE sh.cancelled = 0 AND s.Posserviceinvoiceid = d.serinvhid AND s.shopid = d.serinvhshopid
-           AND s.CompanyID = d.serinvhcompanyid),
+       received.amount + settlements.amount,
        d.serinvhshopid, d.serinvhcompanyid, d.serinvhcustomerid, 'SBI'
   FROM losserviceinvheader d
+  CROSS JOIN LATERAL (SELECT coalesce(sum(v.amountreceived), 0) AS amount
+                        FROM receiptvoucherdetails v
+                        JOIN receiptvoucherheader vh
+                          ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
+                       WHERE vh.cancelled = 0 AND v.Posserviceinvoiceid = d.serinvhid
+                         AND v.shopid = d.serinvhshopid AND v.companyid = d.serinvhcompanyid) received
+  CROSS JOIN LATERAL (SELECT coalesce(sum(s.settlementamount), 0) AS amount
+                        FROM customersettlementdetail s
+                        JOIN customersettlementheader sh
+                          ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
+                       WHERE sh.cancelled = 0 AND s.Posserviceinvoiceid = d.serinvhid
+                         AND s.shopid = d.serinvhshopid AND s.CompanyID = d.serinvhcompanyid) settlements
  WHERE d.serinvhcancelled = 0
 UNION ALL
 SELECT d.fhfineid, d.fhfineno, d.fhfinedate, d.fhamount,
-       (SELECT coalesce(sum(v.amountreceived), 0) FROM receiptvoucherdetails v
-          JOIN receiptvoucherheader vh ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
-         WHERE vh.cancelled = 0 AND v.fineid = d.fhfineid AND v.shopid = d.fhshopid
-           AND v.companyid = d.fhcompanyid)
-     + (SELECT coalesce(sum(s.settlementamount), 0) FROM customersettlementdetail s
-          JOIN customersettlementheader sh ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
-         WHERE sh.cancelled = 0 AND s.fineid = d.fhfineid AND s.shopid = d.fhshopid
-           AND s.CompanyID = d.fhcompanyid),
+       received.amount + settlements.amount,
        d.fhshopid, d.fhcompanyid, d.fhcustomerid, 'FINE'
   FROM afineheader d
+  CROSS JOIN LATERAL (SELECT coalesce(sum(v.amountreceived), 0) AS amount
+                        FROM receiptvoucherdetails v
+                        JOIN receiptvoucherheader vh
+                          ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
+                       WHERE vh.cancelled = 0 AND v.fineid = d.fhfineid
+                         AND v.shopid = d.fhshopid AND v.companyid = d.fhcompanyid) received
+  CROSS JOIN LATERAL (SELECT coalesce(sum(s.settlementamount), 0) AS amount
+                        FROM customersettlementdetail s
+                        JOIN customersettlementheader sh
+                          ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
+                       WHERE sh.cancelled = 0 AND s.fineid = d.fhfineid
+                         AND s.shopid = d.fhshopid AND s.CompanyID = d.fhcompanyid) settlements
  WHERE d.fhcancelled = 0
 UNION ALL
 SELECT d.poshBillID, d.poshBillNo, d.poshBillDate, d.poshNetAmount,
-       (SELECT coalesce(sum(v.amountreceived), 0) FROM receiptvoucherdetails v
-          JOIN receiptvoucherheader vh ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
-         WHERE vh.cancelled = 0 AND v.fandbInvoiceID = d.poshBillID AND v.shopid = d.poshShopID
-           AND v.companyid = d.poshCompanyID)
-     + (SELECT coalesce(sum(s.settlementamount), 0) FROM customersettlementdetail s
-          JOIN customersettlementheader sh ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
-         WHERE sh.cancelled = 0 AND s.fandbInvoiceID = d.poshBillID AND s.shopid = d.poshShopID
-           AND s.CompanyID = d.poshCompanyID),
+       received.amount + settlements.amount,
        d.poshShopID, d.poshCompanyID, d.poshCustomerID, 'fandb'
   FROM losPosFandBHeader d
+  CROSS JOIN LATERAL (SELECT coalesce(sum(v.amountreceived), 0) AS amount
+                        FROM receiptvoucherdetails v
+                        JOIN receiptvoucherheader vh
+                          ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
+                       WHERE vh.cancelled = 0 AND v.fandbInvoiceID = d.poshBillID
+                         AND v.shopid = d.poshShopID AND v.companyid = d.poshCompanyID) received
+  CROSS JOIN LATERAL (SELECT coalesce(sum(s.settlementamount), 0) AS amount
+                        FROM customersettlementdetail s
+                        JOIN customersettlementheader sh
+                          ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
+                       WHERE sh.cancelled = 0 AND s.fandbInvoiceID = d.poshBillID
+                         AND s.shopid = d.poshShopID AND s.CompanyID = d.poshCompanyID) settlements
  WHERE d.poshCancelled = 0
 UNION ALL
 SELECT d.dcnid, d.dcnno, d.dcndate, d.dcnamount,
-       (SELECT coalesce(sum(v.amountreceived), 0) FROM receiptvoucherdetails v
-          JOIN receiptvoucherheader vh ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
-         WHERE vh.cancelled = 0 AND v.losdcnid = d.dcnid AND v.shopid = d.dcnshopid
-           AND v.companyid = d.dcncompanyid)
-     + (SELECT coalesce(sum(s.settlementamount), 0) FROM customersettlementdetail s
-          JOIN customersettlementheader sh ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
-         WHERE sh.cancelled = 0 AND s.losdcnid = d.dcnid AND s.shopid = d.dcnshopid
-           AND s.CompanyID = d.dcncompanyid),
+       received.amount + settlements.amount,
        d.dcnshopid, d.dcncompanyid, d.dcncustomerid, d.dcntype COLLATE "default"
   FROM losdebitcreditnote d
+  CROSS JOIN LATERAL (SELECT coalesce(sum(v.amountreceived), 0) AS amount
+                        FROM receiptvoucherdetails v
+                        JOIN receiptvoucherheader vh
+                          ON vh.companyid = v.companyid AND vh.receiptid = v.receiptid
+                       WHERE vh.cancelled = 0 AND v.losdcnid = d.dcnid
+                         AND v.shopid = d.dcnshopid AND v.companyid = d.dcncompanyid) received
+  CROSS JOIN LATERAL (SELECT coalesce(sum(s.settlementamount), 0) AS amount
+                        FROM customersettlementdetail s
+                        JOIN customersettlementheader sh
+                          ON sh.CompanyID = s.CompanyID AND sh.CSID = s.CSID
+                       WHERE sh.cancelled = 0 AND s.losdcnid = d.dcnid
+                         AND s.shopid = d.dcnshopid AND s.CompanyID = d.dcncompanyid) settlements
  WHERE d.dcncancelled = 0;
 
 ------------------------------------------------------------------------------------------------------------
