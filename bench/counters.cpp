@@ -246,14 +246,20 @@ int main(int argc, char** argv) {
     QStringList arguments = app.arguments();
     if (arguments.contains(QStringLiteral("--counter"))) return runCounterProcess(arguments);
     const QString server = bench::takeDatabaseOption(arguments);
-    const QString saves = bench::takeOption(arguments, QStringLiteral("--saves"));
+    const QString savesOption = bench::takeOption(arguments, QStringLiteral("--saves"));
+    const int saves = savesOption.isEmpty() ? 50 : savesOption.toInt();
     QList<int> rounds;
     for (qsizetype i = 1; i < arguments.size(); ++i)
         rounds << arguments.at(i).toInt();
     if (rounds.isEmpty()) rounds = {1, 2, 4, 8};
+    if (saves < 1 || std::any_of(rounds.cbegin(), rounds.cend(), [](int counters) { return counters < 1; })) {
+        std::fprintf(stderr, "usage: bench-counters [--database CONNECTION] [--saves M] [COUNTERS...], "
+                             "each a number from 1\n");
+        return 2;
+    }
     bool sound = true;
     for (int counters : rounds)
         for (bool inRounds : {false, true})
-            sound = runRound(server, counters, saves.isEmpty() ? 50 : saves.toInt(), inRounds) && sound;
+            sound = runRound(server, counters, saves, inRounds) && sound;
     return sound ? 0 : 1;
 }
