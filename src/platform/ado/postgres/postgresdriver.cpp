@@ -112,7 +112,7 @@ void PostgresDriver::open(const ConnectionString& target) {
         applyLockTimeout();
         schema_ = std::make_unique<SchemaCache>(line());
         prepared_ = std::make_unique<PreparedStatements>(line());
-        statements_ = std::make_unique<StatementCache>(line(), *prepared_);
+        statements_ = std::make_unique<StatementCache>(*prepared_);
         inserts_ = std::make_unique<InsertCache>(*prepared_);
     } catch (...) {
         close();

@@ -23,7 +23,7 @@ Statement InsertCache::prepared(const QString& sql, const QVariantList& bound) {
     QString key = sql;
     for (Oid type : insert.types)
         key += u' ' + QString::number(type);
-    insert.prepared = statements_.shape(key, [&] { return prepared_.prepare(sql, insert.types); });
+    insert.prepared = statements_.shape(key, [&] { return prepared_.prepare(sql, insert.types).name; });
     return insert;
 }
 

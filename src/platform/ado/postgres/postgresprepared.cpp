@@ -5,14 +5,11 @@
 
 namespace ado::postgres {
 
-QByteArray PreparedStatements::prepare(const QString& sql, const std::vector<Oid>& types) {
-    if (!unused_.isEmpty()) {
-        runText(connection_, QString::fromLatin1("deallocate " + unused_.join("; deallocate ")));
-        unused_.clear();
-    }
+PreparedStatements::Prepared PreparedStatements::prepare(const QString& sql, const std::vector<Oid>& types) {
     const QByteArray name = "ado_" + QByteArray::number(++prepared_);
-    postgres::prepare(connection_, name, sql, types);
-    return name;
+    std::vector<QByteArray> released;
+    released.swap(unused_);
+    return {name, postgres::prepare(connection_, released, name, sql, types)};
 }
 
 } // namespace ado::postgres

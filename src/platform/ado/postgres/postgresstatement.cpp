@@ -7,6 +7,8 @@
 #include "postgreserror.h"
 #include "postgresvalues.h"
 
+#include <functional>
+
 namespace ado::postgres {
 
 namespace {
@@ -75,6 +77,18 @@ PipelineAnswers readPipeline(PGconn* connection) {
     return read;
 }
 
+// Sends what `sendAll` sends in one pipeline, ended by its sync, and reads the `expected` answers.
+std::vector<PgResult> pipelined(PGconn* connection, size_t expected, const std::function<bool()>& sendAll) {
+    if (!PQenterPipelineMode(connection)) raiseFailure(connection, nullptr);
+    bool sent = sendAll();
+    sent = PQpipelineSync(connection) && sent;
+    PipelineAnswers read = readPipeline(connection);
+    PQexitPipelineMode(connection);
+    if (read.refusal || !sent || read.answers.size() != expected)
+        raiseFailure(connection, read.refusal.get());
+    return std::move(read.answers);
+}
+
 } // namespace
 
 bool lineBroken(PGconn* connection) {
@@ -98,16 +112,11 @@ PgResult runText(PGconn* connection, const QString& sql) {
 }
 
 std::vector<PgResult> runTogether(PGconn* connection, const std::vector<Statement>& statements) {
-    if (!PQenterPipelineMode(connection)) raiseFailure(connection, nullptr);
-    bool sent = true;
-    for (const Statement& statement : statements)
-        if (!(sent = send(connection, statement))) break;
-    sent = PQpipelineSync(connection) && sent;
-    PipelineAnswers read = readPipeline(connection);
-    PQexitPipelineMode(connection);
-    if (read.refusal || !sent || read.answers.size() != statements.size())
-        raiseFailure(connection, read.refusal.get());
-    return std::move(read.answers);
+    return pipelined(connection, statements.size(), [&] {
+        for (const Statement& statement : statements)
+            if (!send(connection, statement)) return false;
+        return true;
+    });
 }
 
 QVariant firstValue(const PGresult* answer) {
@@ -126,14 +135,18 @@ QVariant firstValue(const PGresult* answer) {
     }
 }
 
-void prepare(PGconn* connection, const QByteArray& name, const QString& sql, const std::vector<Oid>& types) {
-    accepted(connection, PgResult(PQprepare(connection, name.constData(), sql.toUtf8().constData(),
-                                            int(types.size()), types.data())));
-}
-
-QStringList describePrepared(PGconn* connection, const QByteArray& name) {
-    return columnNames(
-        accepted(connection, PgResult(PQdescribePrepared(connection, name.constData()))).get());
+QStringList prepare(PGconn* connection, const std::vector<QByteArray>& released, const QByteArray& name,
+                    const QString& sql, const std::vector<Oid>& types) {
+    const std::vector<PgResult> answers = pipelined(connection, released.size() + 2, [&] {
+        for (const QByteArray& old : released)
+            if (!PQsendQueryParams(connection, ("deallocate " + old).constData(), 0, nullptr, nullptr,
+                                   nullptr, nullptr, 0))
+                return false;
+        return PQsendPrepare(connection, name.constData(), sql.toUtf8().constData(), int(types.size()),
+                             types.data()) &&
+               PQsendDescribePrepared(connection, name.constData());
+    });
+    return columnNames(answers.back().get());
 }
 
 QStringList columnNames(const PGresult* answer) {

@@ -41,11 +41,10 @@ std::vector<PgResult> runTogether(PGconn* connection, const std::vector<Statemen
 // holds no rows.
 QVariant firstValue(const PGresult* answer);
 
-// Prepares `sql` on the server under `name`, its parameters of the `types` given.
-void prepare(PGconn* connection, const QByteArray& name, const QString& sql, const std::vector<Oid>& types);
-
-// The names of the columns the statement prepared under `name` gives, asked of the server without running it.
-QStringList describePrepared(PGconn* connection, const QByteArray& name);
+// In one round trip: deallocates the statements `released`, prepares `sql` under `name` (its parameters of
+// the `types` given) and asks the server the names of the columns it gives, without running it.
+QStringList prepare(PGconn* connection, const std::vector<QByteArray>& released, const QByteArray& name,
+                    const QString& sql, const std::vector<Oid>& types);
 
 // The names of the answer's columns, as the engine names them.
 QStringList columnNames(const PGresult* answer);

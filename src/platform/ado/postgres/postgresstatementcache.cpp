@@ -6,8 +6,8 @@
 
 namespace ado::postgres {
 
-StatementCache::StatementCache(PGconn* connection, PreparedStatements& prepared)
-    : connection_(connection), prepared_(prepared), shapes_([this](Shape& shape) {
+StatementCache::StatementCache(PreparedStatements& prepared)
+    : prepared_(prepared), shapes_([this](Shape& shape) {
           if (!shape.prepared.isEmpty()) prepared_.release(shape.prepared);
       }) {}
 
@@ -16,10 +16,10 @@ StatementCache::Shape& StatementCache::shape(const QString& key, const std::func
 }
 
 void StatementCache::prepare(Shape& shape, qsizetype parameters) {
-    const QByteArray name =
+    PreparedStatements::Prepared prepared =
         prepared_.prepare(shape.translated, std::vector<Oid>(size_t(parameters), oid::Int8));
-    shape.names = describePrepared(connection_, name);
-    shape.prepared = name;
+    shape.names = std::move(prepared.columns);
+    shape.prepared = std::move(prepared.name);
 }
 
 Statement StatementCache::execution(Shape& shape, const QVariantList& values) {

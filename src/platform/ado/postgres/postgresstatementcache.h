@@ -18,7 +18,7 @@ class PreparedStatements;
 // leaves the cache has its prepared statement deallocated before the next one is prepared.
 class StatementCache {
 public:
-    StatementCache(PGconn* connection, PreparedStatements& prepared);
+    explicit StatementCache(PreparedStatements& prepared);
     StatementCache(const StatementCache&) = delete;
     StatementCache& operator=(const StatementCache&) = delete;
 
@@ -40,7 +40,6 @@ public:
     void clear();
 
 private:
-    PGconn* connection_;
     PreparedStatements& prepared_;
     dialect::ShapeCache<Shape> shapes_;
 
