@@ -38,16 +38,26 @@ std::vector<frmReceiptShop::SettledDocuments> frmReceiptShop::readSettledDocumen
     return read;
 }
 
-// Another counter may have settled the same documents since they were listed. What the module's receipts
-// settled on them, read inside the saving transaction after the lock every saving counter takes, is what
-// no other save can change before this one commits; it is read for all of them at once. The first line
-// settled beyond what is then open refuses the save.
-std::optional<frmReceiptShop::SaveRefusal>
-frmReceiptShop::overSettledDocument(const std::vector<SettledDocuments>& settled) {
+// The balances of the settled documents of every list, in the order of the lists and of their lines.
+std::vector<store::OpenBalance> frmReceiptShop::balancesOf(const std::vector<SettledDocuments>& settled) {
     std::vector<store::OpenBalance> balances;
     for (const SettledDocuments& documents : settled)
         balances.insert(balances.end(), documents.balances.cbegin(), documents.balances.cend());
-    const std::vector<Money> openNow = store::openNow(adocon(), balances);
+    return balances;
+}
+
+// Another counter may have settled the same documents since they were listed. What the module's receipts
+// settled on them, read inside the saving transaction with the lock every saving counter takes, is what
+// no other save can change before this one commits; these statements read it for all of them at once.
+QStringList frmReceiptShop::settledNowStatements(const std::vector<SettledDocuments>& settled) {
+    return store::settledNowStatements(balancesOf(settled));
+}
+
+// The first line settled beyond what is open now, after what the statements above read, refuses the save.
+std::optional<frmReceiptShop::SaveRefusal>
+frmReceiptShop::overSettledDocument(const std::vector<SettledDocuments>& settled,
+                                    const QVariantList& settledNow) {
+    const std::vector<Money> openNow = store::openNow(balancesOf(settled), settledNow);
     auto balance = openNow.cbegin();
     for (const SettledDocuments& documents : settled)
         for (auto open = documents.balances.cbegin(); open != documents.balances.cend(); ++open, ++balance) {

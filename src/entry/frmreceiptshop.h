@@ -137,7 +137,10 @@ private:
     std::optional<SaveRefusal> outcomeAfterBrokenLine(const core::RuntimeError& broke);
     std::optional<SaveRefusal> savedMeanwhile(const store::ReceiptKeys& stored);
     std::vector<SettledDocuments> readSettledDocuments();
-    std::optional<SaveRefusal> overSettledDocument(const std::vector<SettledDocuments>& settled);
+    static std::vector<store::OpenBalance> balancesOf(const std::vector<SettledDocuments>& settled);
+    QStringList settledNowStatements(const std::vector<SettledDocuments>& settled);
+    std::optional<SaveRefusal> overSettledDocument(const std::vector<SettledDocuments>& settled,
+                                                   const QVariantList& settledNow);
     void finishSave();
     void offerVoucher();
     bool hasUnsavedChanges();

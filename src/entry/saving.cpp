@@ -137,23 +137,25 @@ bool frmReceiptShop::refuse(const QString& message, forms::Control* focus,
 }
 
 // One attempt at storing the new receipt; a refusal rolls everything back, the entry stays as it is. The
-// saving lock comes first in the transaction, with the receipt's id and number: the
-// id, the number and the balances are all read under it. What no save changes is read before it, so that
-// other counters wait for less.
+// saving lock comes first in the transaction, with the receipt's id and number and the balances of the
+// settled documents, all read under it in the lock's round trip. What no save changes is read before it, so
+// that other counters wait for less; the rows go after the balance check.
 std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
     shared::Session& s = session();
     const store::SavingCounter counter = savingCounter();
     const store::HeaderFacts facts = store::readHeaderFacts(adocon(), counter);
     const std::vector<SettledDocuments> settled = readSettledDocuments();
     ado::Transaction transaction(adocon());
-    // The rows go to the engine with the balances' reading and with the commit, not one at a time.
+    // The rows go to the engine with the commit, not one at a time.
     adocon()->holdAddedRows();
     s.commonDb->adocon = adocon();
-    saved_ = store::lockAndNumberReceipt(adocon(), counter.shopId, facts.prefix);
+    const store::LockedReceipt locked =
+        store::lockAndNumberReceipt(adocon(), counter.shopId, facts.prefix, settledNowStatements(settled));
+    saved_ = locked.keys;
+    if (auto refusal = overSettledDocument(settled, locked.read)) return refusal;
     store::addReceiptHeader(adocon(), counter, saved_, facts, headerOf(receipt_));
     s.userAuditing->SaveUserAuditingInfo(QString::number(saved_.id), saved_.number, true, s.EntryMode, this);
     store::recordSaveKey(adocon(), receipt_.saveKey, counter.shopId, saved_.id);
-    if (auto refusal = overSettledDocument(settled)) return refusal;
     if (receipt_.kind == ReceiptKind::Settlement)
         store::addReceiptLines(adocon(), counter, saved_.id, linesOf(receipt_));
     transaction.commit();

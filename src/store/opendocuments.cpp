@@ -278,18 +278,20 @@ QHash<QString, OpenBalance> openingBalances(const ado::ConnectionPtr& connection
     return balances;
 }
 
-std::vector<core::Money> openNow(const ado::ConnectionPtr& connection,
-                                 const std::vector<OpenBalance>& balances) {
+QStringList settledNowStatements(const std::vector<OpenBalance>& balances) {
     QStringList queries;
     for (const OpenBalance& balance : balances)
         if (!balance.receiptsOn.document.isEmpty())
             queries << receiptsSettledSql(balance.receiptsOn,
                                           documentsCondition({balance.receiptsOn.document}));
-    const QVariantList receipts = queries.isEmpty() ? QVariantList() : connection->firstValues(queries);
+    return queries;
+}
+
+std::vector<core::Money> openNow(const std::vector<OpenBalance>& balances, const QVariantList& settledNow) {
     std::vector<core::Money> open;
     qsizetype next = 0;
     for (const OpenBalance& balance : balances) {
-        const QVariant settled = balance.receiptsOn.document.isEmpty() ? QVariant() : receipts.at(next++);
+        const QVariant settled = balance.receiptsOn.document.isEmpty() ? QVariant() : settledNow.at(next++);
         open.push_back(balance.shownAfter(core::isNull(settled) ? QVariant(0) : settled));
     }
     return open;

@@ -7,7 +7,9 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QStringList>
 #include <QVariant>
+#include <QVariantList>
 #include <functional>
 #include <vector>
 
@@ -93,9 +95,10 @@ QHash<QString, OpenBalance> openingBalances(const ado::ConnectionPtr& connection
                                             qint16 department, const QDateTime& processDate,
                                             const QStringList& ids);
 
-// What is open on each document now, what the module's receipts settled read again for all of them together:
-// the last step of a save's balance check, under the saving lock.
-std::vector<core::Money> openNow(const ado::ConnectionPtr& connection,
-                                 const std::vector<OpenBalance>& balances);
+// The last step of a save's balance check, under the saving lock: what the module's receipts settled on the
+// documents is read again, by these statements, one a document that has an id...
+QStringList settledNowStatements(const std::vector<OpenBalance>& balances);
+// ...and what is open on each document now follows from the first values they read, in their order.
+std::vector<core::Money> openNow(const std::vector<OpenBalance>& balances, const QVariantList& settledNow);
 
 } // namespace store

@@ -106,13 +106,16 @@ QString numberAfter(const ado::ConnectionPtr& connection, const QString& prefix,
 
 } // namespace
 
-ReceiptKeys lockAndNumberReceipt(const ado::ConnectionPtr& connection, qint32 shopId, const QString& prefix) {
-    const QVariantList read = connection->firstValues({QString::fromUtf8(LockStatement),
-                                                       QString::fromUtf8(LastIdStatement).arg(shopId),
-                                                       lastNumberStatement(prefix)});
+LockedReceipt lockAndNumberReceipt(const ado::ConnectionPtr& connection, qint32 shopId, const QString& prefix,
+                                   const QStringList& readUnderLock) {
+    const QVariantList read = connection->firstValues(
+        QStringList{QString::fromUtf8(LockStatement), QString::fromUtf8(LastIdStatement).arg(shopId),
+                    lastNumberStatement(prefix)} +
+        readUnderLock);
     const QVariant lastId = read.at(1);
-    return {core::isNull(lastId) ? 1 : core::toInt32(lastId) + 1,
-            numberAfter(connection, prefix, read.at(2))};
+    const ReceiptKeys keys{core::isNull(lastId) ? 1 : core::toInt32(lastId) + 1,
+                           numberAfter(connection, prefix, read.at(2))};
+    return {keys, read.mid(3)};
 }
 
 QString nextReceiptNumber(const ado::ConnectionPtr& connection, const QString& prefix) {

@@ -40,7 +40,7 @@ TEST_P(ReceiptKeys, numberTheReceiptUnderTheShopsPrefixForTheYear) {
                         .arg(ado::quoted(c.stored[id - 1].mid(otherShop ? 2 : 0))));
         }
         const QString prefix = store::readHeaderFacts(connection, counter).prefix;
-        EXPECT_EQ(store::lockAndNumberReceipt(connection, counter.shopId, prefix).number, c.next)
+        EXPECT_EQ(store::lockAndNumberReceipt(connection, counter.shopId, prefix).keys.number, c.next)
             << c.stored.join(' ').toStdString();
     }
 }
