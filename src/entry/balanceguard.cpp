@@ -46,18 +46,13 @@ std::vector<store::OpenBalance> frmReceiptShop::balancesOf(const std::vector<Set
     return balances;
 }
 
-// Another counter may have settled the same documents since they were listed. What the module's receipts
-// settled on them, read inside the saving transaction with the lock every saving counter takes, is what
-// no other save can change before this one commits; these statements read it for all of them at once.
-QStringList frmReceiptShop::settledNowStatements(const std::vector<SettledDocuments>& settled) {
-    return store::settledNowStatements(balancesOf(settled));
-}
-
-// The first line settled beyond what is open now, after what the statements above read, refuses the save.
+// Another counter may have settled the same documents since they were listed. What is open on them now,
+// after what the module's receipts settled read inside the saving transaction with the lock every saving
+// counter takes, is what no other save can change before this one commits. The first line settled beyond
+// it refuses the save.
 std::optional<frmReceiptShop::SaveRefusal>
 frmReceiptShop::overSettledDocument(const std::vector<SettledDocuments>& settled,
-                                    const QVariantList& settledNow) {
-    const std::vector<Money> openNow = store::openNow(balancesOf(settled), settledNow);
+                                    const std::vector<Money>& openNow) {
     auto balance = openNow.cbegin();
     for (const SettledDocuments& documents : settled)
         for (auto open = documents.balances.cbegin(); open != documents.balances.cend(); ++open, ++balance) {

@@ -138,9 +138,8 @@ private:
     std::optional<SaveRefusal> savedMeanwhile(const store::ReceiptKeys& stored);
     std::vector<SettledDocuments> readSettledDocuments();
     static std::vector<store::OpenBalance> balancesOf(const std::vector<SettledDocuments>& settled);
-    QStringList settledNowStatements(const std::vector<SettledDocuments>& settled);
     std::optional<SaveRefusal> overSettledDocument(const std::vector<SettledDocuments>& settled,
-                                                   const QVariantList& settledNow);
+                                                   const std::vector<Money>& openNow);
     void finishSave();
     void offerVoucher();
     bool hasUnsavedChanges();

@@ -145,14 +145,15 @@ std::optional<frmReceiptShop::SaveRefusal> frmReceiptShop::storeReceiptOnce() {
     const store::SavingCounter counter = savingCounter();
     const store::HeaderFacts facts = store::readHeaderFacts(adocon(), counter);
     const std::vector<SettledDocuments> settled = readSettledDocuments();
+    const std::vector<store::OpenBalance> balances = balancesOf(settled);
     ado::Transaction transaction(adocon());
     // The rows go to the engine with the commit, not one at a time.
     adocon()->holdAddedRows();
     s.commonDb->adocon = adocon();
-    const store::LockedReceipt locked =
-        store::lockAndNumberReceipt(adocon(), counter.shopId, facts.prefix, settledNowStatements(settled));
+    const store::LockedReceipt locked = store::lockAndNumberReceipt(adocon(), counter.shopId, facts.prefix,
+                                                                    store::settledNowStatements(balances));
     saved_ = locked.keys;
-    if (auto refusal = overSettledDocument(settled, locked.read)) return refusal;
+    if (auto refusal = overSettledDocument(settled, store::openNow(balances, locked.read))) return refusal;
     store::addReceiptHeader(adocon(), counter, saved_, facts, headerOf(receipt_));
     s.userAuditing->SaveUserAuditingInfo(QString::number(saved_.id), saved_.number, true, s.EntryMode, this);
     store::recordSaveKey(adocon(), receipt_.saveKey, counter.shopId, saved_.id);
