@@ -202,13 +202,17 @@ void printRound(const QString& engine, int counters, int saves, const CounterOrd
     std::fflush(stdout);
 }
 
-// One round in a database of its own: the demo shop, the customers of the run with their documents, the
-// keys and tables the register's first opening makes, made before the counters start together.
+// One round in a database of its own: the demo shops, a neighbouring shop's history, the customers of the
+// run with their documents, the keys and tables the register's first opening makes, made before the
+// counters start together.
 bool runRound(const QString& server, int counters, int saves, bool inRounds) {
     bench::BenchDatabase database(server, QStringLiteral("counters.db"), true);
     const ado::ConnectionPtr& connection = database.connection();
+    db::generateLargeDataSet(connection, HistoryShop, HistoryReceipts, HistoryCustomers,
+                             DocumentsPerCustomer);
     CounterOrder order{0, connection->connectionString(), lastCustomerId(connection) + 1, saves, inRounds};
     db::generateLargeDataSet(connection, BenchShop, 0, customersOfRun(counters, saves), DocumentsPerCustomer);
+    database.settle();
     const std::optional<long> rollbacksBefore = rolledBack(database);
     Processes processes = startCounters(order, counters);
     const std::optional<RunOutcome> outcome = inRounds ? runInRounds(processes) : runAtOwnPace(processes);

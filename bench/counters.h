@@ -12,6 +12,13 @@ namespace bench::counters {
 // Every counter saves into the shop the parent fills, whose customers each have documents of every kind the
 // shop settles.
 constexpr int BenchShop = 9;
+// The database is one at work: a neighbouring shop's year of receipts, settling documents of its own
+// customers, fills the tables the counters read and write, and the engine has gathered its statistics. The
+// server plans a counter's statements once for its session: planned over empty tables, they would go
+// through every row of the shop, and each receipt saved would make the next one slower.
+constexpr int HistoryShop = 8;
+constexpr int HistoryReceipts = 5000;
+constexpr int HistoryCustomers = 200;
 // A customer has the open documents of an ordinary shop's customer, whatever the number of counters.
 constexpr int DocumentsPerCustomer = 15;
 // A receipt settles this many documents.
