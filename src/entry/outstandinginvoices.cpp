@@ -47,6 +47,14 @@ void listOpeningInvoice(forms::ListView& list, Receipt& receipt, const store::Op
     list.setCell(item, OpeningListColumns.id, invoice.id);
 }
 
+// The ids of the lines' documents that have one.
+QStringList idsOf(const std::vector<SettlementLine>& lines) {
+    QStringList ids;
+    for (const SettlementLine& line : lines)
+        if (!line.documentId.isEmpty()) ids << line.documentId;
+    return ids;
+}
+
 // The balance found for each line by its key, nothing open for a line whose document is no longer among the
 // customer's open ones.
 template <typename KeyOf>
@@ -66,17 +74,14 @@ store::DocumentOwner frmReceiptShop::documentOwner() const {
 }
 
 QMap<int, store::OpenBalance> frmReceiptShop::shopBalances(const std::vector<SettlementLine>& lines) {
-    return byPosition(lines, store::shopBalances(adocon(), documentOwner()), [](const SettlementLine& line) {
-        return store::shopDocumentKey(line.kindText, line.documentId);
-    });
+    return byPosition(
+        lines, store::shopBalances(adocon(), documentOwner(), idsOf(lines)),
+        [](const SettlementLine& line) { return store::shopDocumentKey(line.kindText, line.documentId); });
 }
 
 QMap<int, store::OpenBalance> frmReceiptShop::openingBalances(const std::vector<SettlementLine>& lines) {
-    QStringList ids;
-    for (const SettlementLine& line : lines)
-        ids << line.documentId;
     const QHash<QString, store::OpenBalance> found = store::openingBalances(
-        adocon(), documentOwner(), entryLookups().openingDepartment(), session().processDate, ids);
+        adocon(), documentOwner(), entryLookups().openingDepartment(), session().processDate, idsOf(lines));
     return byPosition(lines, found, [](const SettlementLine& line) { return line.documentId; });
 }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <vector>
 
 namespace store {
 
@@ -27,6 +28,17 @@ public:
     DocumentSums(ado::ConnectionPtr connection, StatementFor statementFor, const QStringList& ids,
                  OnFailure onFailure);
 
+    // The documents of one list and the statement that reads their sums.
+    struct Request {
+        StatementFor statementFor;
+        QStringList ids;
+    };
+    // The sums of each request, in their order, every batch's statement sent to the engine together with
+    // the others where it allows. When one fails, its error is thrown, or each request is read again as
+    // the constructor reads it.
+    static std::vector<DocumentSums> readTogether(const ado::ConnectionPtr& connection,
+                                                  const std::vector<Request>& requests, OnFailure onFailure);
+
     // The document's sum, 0 when no row names it. A document whose batch failed is read alone now, so that
     // the documents before it were used and the error thrown is its own.
     QVariant of(const QString& id);
@@ -37,7 +49,9 @@ private:
     QHash<QString, QVariant> sums_;
     QSet<QString> unread_;
 
+    DocumentSums(ado::ConnectionPtr connection, StatementFor statementFor);
     void read(const QStringList& ids);
+    void take(ado::Cursor& rows);
 };
 
 } // namespace store

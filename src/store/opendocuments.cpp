@@ -10,18 +10,22 @@
 #include "platform/core/statement.h"
 
 #include <map>
+#include <optional>
 
 namespace store {
 
 namespace {
 
-// The customer's documents of the view that still have an open amount in the shop.
-const char* const ShopDocumentsStatement =
+// The customer's documents of the view that still have an open amount in the shop: all of them in the
+// order of their ids for the list, or those of the ids :documents names.
+const char* const CustomersOpenDocuments =
     " Select invoiceId ihInvoiceId, invoiceno ihInvoiceno, invoicedate  ihinvoicedate, invoiceamt - settled "
     "Amount, shopid ihShopId, type, ihRemarks from  vwTotalInvoiceReceiptAmount vw left join "
     "losInvoiceHeader ih  on vw.Type='PCI' and vw.shopid=ih.ihShopId and vw.invoiceid=ih.ihInvoiceId  where "
     "Type not in ('PAYMENT', 'RE', 'HQI', 'SDEBIT', 'HDEBIT') and  invoiceamt > settled and shopid = :shop "
-    "and CUstomerId = :customer Order by InvoiceId, shopid";
+    "and CUstomerId = :customer";
+const char* const ListedInOrder = " Order by InvoiceId, shopid";
+const char* const OfTheIds = " and invoiceId :documents";
 
 // The module's live receipts on the named documents, by document: the detail rows whose :detail expression
 // names one, of receipts that no live head-office voucher of the company took over whose rows the :voucher
@@ -102,20 +106,25 @@ QString receiptsSettledSql(const ReceiptsOn& on, const QString& documents) {
 }
 
 // What the module's receipts settled on each of the listed documents, a statement for the documents that are
-// found alike; a failing statement's documents are read one by one.
+// found alike, all sent together; a failing statement's documents are read one by one.
 class ReceiptsSettled {
 public:
     ReceiptsSettled(const ado::ConnectionPtr& connection, const std::vector<ReceiptsOn>& documents) {
-        QHash<QString, QStringList> ids;
-        QHash<QString, ReceiptsOn> found;
+        std::map<QString, DocumentSums::Request> alike;
         for (const ReceiptsOn& on : documents)
             if (!on.document.isEmpty()) {
-                ids[keyOf(on)] << on.document;
-                found.insert(keyOf(on), on);
+                DocumentSums::Request& request = alike[keyOf(on)];
+                if (request.ids.isEmpty()) request.statementFor = statementFor(on);
+                request.ids << on.document;
             }
-        for (auto alike = found.cbegin(); alike != found.cend(); ++alike)
-            sums_.emplace(alike.key(), DocumentSums(connection, statementFor(*alike), ids.value(alike.key()),
-                                                    DocumentSums::OnFailure::ReadAlone));
+        std::vector<DocumentSums::Request> requests;
+        for (const auto& [key, request] : alike)
+            requests.push_back(request);
+        std::vector<DocumentSums> read =
+            DocumentSums::readTogether(connection, requests, DocumentSums::OnFailure::ReadAlone);
+        auto sums = read.begin();
+        for (const auto& [key, request] : alike)
+            sums_.emplace(key, std::move(*sums++));
     }
 
     QVariant on(const ReceiptsOn& receipts) {
@@ -149,10 +158,15 @@ ShopDocument shopDocumentOf(const ado::Recordset& document, const DocumentOwner&
             dayOf(document.field(QStringLiteral("ihinvoicedate")))};
 }
 
-std::vector<ShopDocument> shopDocuments(const ado::ConnectionPtr& connection, const DocumentOwner& owner) {
+// The customer's open shop documents, in the order of their ids; with `ids`, only those of these ids.
+std::vector<ShopDocument> shopDocuments(const ado::ConnectionPtr& connection, const DocumentOwner& owner,
+                                        const std::optional<QStringList>& ids = std::nullopt) {
+    const QString chosen = ids ? QString::fromLatin1(OfTheIds) : QString::fromLatin1(ListedInOrder);
     ado::Recordset rows;
-    rows.open(core::statement(ShopDocumentsStatement,
-                              {{"shop", number(owner.shopId)}, {"customer", number(owner.customerId)}}),
+    rows.open(core::statement(CustomersOpenDocuments + chosen,
+                              {{"shop", number(owner.shopId)},
+                               {"customer", number(owner.customerId)},
+                               {"documents", ids ? documentsCondition(*ids) : QString()}}),
               connection, ado::CursorType::Keyset, ado::LockType::Optimistic);
     std::vector<ShopDocument> documents;
     for (; !rows.eof(); rows.moveNext())
@@ -193,22 +207,26 @@ public:
     OpeningSums(const ado::ConnectionPtr& connection, const DocumentOwner& owner,
                 const std::vector<OpeningInvoice>& invoices, DocumentSums::OnFailure onFailure)
         : owner_(owner),
-          serviceLines_(connection, statementFor(ServiceLinesStatement), idsOf(invoices), onFailure),
-          headOffice_(connection, statementFor(HeadOfficeReceiptsStatement), idsOf(invoices), onFailure),
-          settlements_(connection, statementFor(OpeningSettlementsStatement), idsOf(invoices), onFailure) {}
+          sums_(DocumentSums::readTogether(connection,
+                                           {{statementFor(ServiceLinesStatement), idsOf(invoices)},
+                                            {statementFor(HeadOfficeReceiptsStatement), idsOf(invoices)},
+                                            {statementFor(OpeningSettlementsStatement), idsOf(invoices)}},
+                                           onFailure)) {}
 
     // The invoice's lines less its discount, less what head office received and what settlements took;
     // what the module's receipts settled is left to read.
     OpenBalance balanceOf(const OpeningInvoice& invoice) {
-        const core::ExactAmount lines = core::ExactAmount::of(serviceLines_.of(invoice.id));
-        const core::ExactAmount elsewhere = core::ExactAmount::of(headOffice_.of(invoice.id)) +
-                                            core::ExactAmount::of(settlements_.of(invoice.id));
+        const core::ExactAmount lines = core::ExactAmount::of(sums_[ServiceLines].of(invoice.id));
+        const core::ExactAmount elsewhere = core::ExactAmount::of(sums_[HeadOffice].of(invoice.id)) +
+                                            core::ExactAmount::of(sums_[Settlements].of(invoice.id));
         return {lines - invoice.discount, elsewhere, openingReceiptsOn(invoice.id, owner_)};
     }
 
 private:
+    // The sums read, in the order the constructor asks for them.
+    enum { ServiceLines, HeadOffice, Settlements };
     DocumentOwner owner_;
-    DocumentSums serviceLines_, headOffice_, settlements_;
+    std::vector<DocumentSums> sums_;
 
     static QStringList idsOf(const std::vector<OpeningInvoice>& invoices) {
         QStringList ids;
@@ -259,9 +277,11 @@ QString shopDocumentKey(const QString& kindText, const QString& id) {
     return kindText + QLatin1Char('\n') + id;
 }
 
-QHash<QString, OpenBalance> shopBalances(const ado::ConnectionPtr& connection, const DocumentOwner& owner) {
+QHash<QString, OpenBalance> shopBalances(const ado::ConnectionPtr& connection, const DocumentOwner& owner,
+                                         const QStringList& ids) {
     QHash<QString, OpenBalance> balances;
-    for (const ShopDocument& document : shopDocuments(connection, owner))
+    if (ids.isEmpty()) return balances;
+    for (const ShopDocument& document : shopDocuments(connection, owner, ids))
         balances.insert(shopDocumentKey(document.kindText, document.id), document.balance);
     return balances;
 }

@@ -87,8 +87,10 @@ void listOpeningInvoices(const ado::ConnectionPtr& connection, const DocumentOwn
 // A shop document is known by its kind and id: an invoice and a note may share an id.
 QString shopDocumentKey(const QString& kindText, const QString& id);
 
-// What is open on the customer's shop documents, by shopDocumentKey, without what the receipts settled.
-QHash<QString, OpenBalance> shopBalances(const ado::ConnectionPtr& connection, const DocumentOwner& owner);
+// What is open on the customer's shop documents of the ids `ids` (of any kind), by shopDocumentKey, without
+// what the receipts settled.
+QHash<QString, OpenBalance> shopBalances(const ado::ConnectionPtr& connection, const DocumentOwner& owner,
+                                         const QStringList& ids);
 // What is open on the named opening invoices of the customer in the department, by id; an invoice no longer
 // among the customer's is left out.
 QHash<QString, OpenBalance> openingBalances(const ado::ConnectionPtr& connection, const DocumentOwner& owner,

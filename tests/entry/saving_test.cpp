@@ -231,6 +231,7 @@ struct SettledDocument {
     QStringList rows;
     bool opening;
     const char* detailColumn;
+    const char* voucherColumn; // of head office's vouchers
     int id;
     const char* number;
 };
@@ -245,6 +246,7 @@ const SettledDocument SettledDocuments[] = {{"shopInvoice",
                                               "ihnetamount) values (1, 5, 1, 'INV-5', '20240301', 1, 120)"},
                                              false,
                                              "drdinvoiceid",
+                                             "posinvoiceid",
                                              5,
                                              "INV-5"},
                                             {"openingInvoice",
@@ -258,6 +260,7 @@ const SettledDocument SettledDocuments[] = {{"shopInvoice",
                                               "1, 120)"},
                                              true,
                                              "drdaccInvoiceID",
+                                             "hqaccountsinvoiceid",
                                              11,
                                              "OI-11"}};
 
@@ -282,9 +285,10 @@ class TwoCounters : public EntryWindowTest {
 protected:
     using EntryWindowTest::EntryWindowTest;
 
+    // The module's receipts settle `settledInTheEnd` on the document once the entry is corrected.
     void refusedThenCorrected(const SettledDocument& document,
                               const std::function<void(EntryControls&)>& meanwhile, const QString& refused,
-                              const std::function<void()>& done) {
+                              const std::function<void()>& done, const char* settledInTheEnd = "120") {
         for (const SettledDocument& listed : SettledDocuments)
             for (const QString& row : listed.rows)
                 sql(row);
@@ -307,7 +311,7 @@ protected:
         });
         EXPECT_EQ(scalar(filled("select sum(drdsettledamount) from LosDummyReceiptDetail where %1 = %2",
                                 document.detailColumn, document.id)),
-                  "120");
+                  settledInTheEnd);
         EXPECT_TRUE(ui.errors.empty());
     }
 
@@ -341,6 +345,23 @@ TEST_P(BalanceGuardOf, okRefusesToSettleMoreThanAnotherCounterLeftOpenMeanwhile)
                                      "Correct the settlement and save "
                                      "again.",
         [] {});
+}
+
+// What head office received on the document meanwhile is read again too.
+TEST_P(BalanceGuardOf, okRefusesToSettleMoreThanHeadOfficeLeftOpenMeanwhile) {
+    refusedThenCorrected(
+        document(),
+        [this](EntryControls&) {
+            sql("insert into receiptvoucherheader (companyid, receiptid, CustomerID, dummyreceiptid, "
+                "cancelled) "
+                "values (1, 70, 1, 0, 0)");
+            sql(filled("insert into receiptvoucherdetails (companyid, receiptid, voucherline, shopid, "
+                       "amountreceived, %1) values (1, 70, 1, 1, 100, %2)",
+                       document().voucherColumn, document().id));
+        },
+        QString(document().number) + " has 20.00 left to settle now: another counter settled it meanwhile. "
+                                     "Correct the settlement and save again.",
+        [] {}, "20");
 }
 
 INSTANTIATE_TEST_SUITE_P(, BalanceGuardOf,

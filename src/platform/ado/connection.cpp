@@ -80,6 +80,11 @@ QVariantList Connection::firstValues(const QStringList& queries) {
     return engine().firstValues(queries);
 }
 
+void Connection::queryTogether(const QStringList& queries,
+                               const std::function<void(qsizetype, Cursor&)>& read) {
+    engine().queryTogether(queries, read);
+}
+
 void Connection::holdAddedRows() {
     if (transactionLevel() == 0)
         throw core::RuntimeError(err::NoTransaction, QLatin1String(err::NoTransactionText));

@@ -13,6 +13,7 @@
 
 namespace ado {
 
+class Cursor;
 class Driver;
 class Connection;
 using ConnectionPtr = std::shared_ptr<Connection>;
@@ -55,6 +56,9 @@ public:
     // runs for its effect), the statements sent together where the engine allows: for sums and counts,
     // numbers come back as numbers.
     QVariantList firstValues(const QStringList& queries);
+    // Each query's rows handed to `read` with its place in `queries`, the queries sent together where the
+    // engine allows: a refused query may fail them all before any is read.
+    void queryTogether(const QStringList& queries, const std::function<void(qsizetype, Cursor&)>& read);
     // Until the open transaction ends, rows added may go to a server with the next statement instead of
     // one round trip each; a refused row fails that statement, at the latest the commit. Error
     // -2147168242 outside a transaction.

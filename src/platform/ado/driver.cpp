@@ -26,6 +26,11 @@ bool Cursor::fetchTexts(std::vector<QString>& texts) {
     return true;
 }
 
+void Driver::queryTogether(const QStringList& queries, const std::function<void(qsizetype, Cursor&)>& read) {
+    for (qsizetype i = 0; i < queries.size(); ++i)
+        read(i, *query(queries[i]));
+}
+
 QVariantList Driver::firstValues(const QStringList& queries) {
     QVariantList values;
     for (const QString& sql : queries) {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -65,6 +66,10 @@ public:
     // a query runs for its effect); a driver may hand the statements to its engine at once. For sums and
     // counts: a number comes back as a number.
     virtual QVariantList firstValues(const QStringList& queries);
+    // Runs the queries and hands each one's rows to `read` with its place in `queries`, in their order. A
+    // driver may hand them to its engine at once: then a refused query fails them all before any is read.
+    virtual void queryTogether(const QStringList& queries,
+                               const std::function<void(qsizetype, Cursor&)>& read);
     // Inside a transaction: until it ends, a driver may hold the rows added back and send them with its
     // next statement, at the latest with the commit; a row the engine refuses then fails that statement.
     // A rollback drops the rows held.

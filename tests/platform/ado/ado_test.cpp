@@ -824,6 +824,29 @@ TEST_P(AdoTest, firstValuesAnswerEachQueryInOrder) {
     EXPECT_EQ(rows("select count(*) from receipt"), "5");
 }
 
+// Each query's rows reach the reader with the query's place among them, in order, a query without rows
+// included. A refused query fails the call and the connection goes on.
+TEST_P(AdoTest, queriesTogetherHandEachQuerysRowsInOrder) {
+    addReceipts();
+    QStringList read;
+    const auto readRows = [&read](qsizetype at, ado::Cursor& rows) {
+        QStringList values;
+        for (QVariantList row; rows.fetch(row);)
+            values << core::nullAsEmpty(row.value(0));
+        read << QString::number(at) + ": " + values.join(", ");
+    };
+    connection->queryTogether({"select drNo from receipt where drID < 3 order by drID",
+                               "select drID from receipt where drID = 99", "select count(*) from receipt"},
+                              readRows);
+    EXPECT_EQ(read.join("; "), "0: RC-0007, rc-0009; 1: ; 2: 5");
+    EXPECT_EQ(errorOf([&] {
+                  connection->queryTogether({"select count(*) from receipt", "select nosuch from receipt"},
+                                            [](qsizetype, ado::Cursor&) {});
+              }),
+              "error -2147217900");
+    EXPECT_EQ(rows("select count(*) from receipt"), "5");
+}
+
 // A fault put in front of the engine fails exactly the statement asked for, whatever runs it (the
 // connection, a recordset reading or adding rows, a command), and the work's transaction is rolled back
 // whole; asked for none, it counts the statements and fails none.

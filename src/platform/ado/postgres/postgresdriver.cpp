@@ -356,10 +356,10 @@ void PostgresDriver::endHolding() {
     holding_ = false;
 }
 
-QVariantList PostgresDriver::firstValues(const QStringList& queries) {
+std::vector<PgResult> PostgresDriver::runPipelined(const QStringList& statements) {
     line();
     std::vector<Statement> executions;
-    for (const QString& sql : queries) {
+    for (const QString& sql : statements) {
         if (!isQuery(sql)) {
             executions.push_back(textStatement(translate(sql)));
             continue;
@@ -368,10 +368,25 @@ QVariantList PostgresDriver::firstValues(const QStringList& queries) {
         executions.push_back(
             statements_->execution(shapeOf(*statements_, schema_->catalog(), sql, lifted), lifted.values));
     }
+    return runAfterHeld(std::move(executions));
+}
+
+QVariantList PostgresDriver::firstValues(const QStringList& queries) {
     QVariantList values;
-    for (const PgResult& answer : runAfterHeld(std::move(executions)))
+    for (const PgResult& answer : runPipelined(queries))
         values << firstValue(answer.get());
     return values;
+}
+
+void PostgresDriver::queryTogether(const QStringList& queries,
+                                   const std::function<void(qsizetype, Cursor&)>& read) {
+    std::vector<PgResult> answers = runPipelined(queries);
+    for (qsizetype i = 0; i < queries.size(); ++i) {
+        auto result = std::make_shared<QueryResult>();
+        result->rows = std::move(answers[size_t(i)]);
+        QStringList names = spelledAsWritten(columnNames(result->rows.get()), queries[i]);
+        read(i, *openCursor(std::move(result), std::move(names)));
+    }
 }
 
 void PostgresDriver::callProcedure(const QString& name, const QVariantList& parameters) {

@@ -41,6 +41,9 @@ public:
     // The queries run in one round trip (a pipeline, after the statements held), each through the statement
     // its shape prepared.
     QVariantList firstValues(const QStringList& queries) override;
+    // As firstValues, the queries in one round trip; their rows are read once all have come back.
+    void queryTogether(const QStringList& queries,
+                       const std::function<void(qsizetype, Cursor&)>& read) override;
     // Rows added are then held and sent in one round trip with the next statement that is not a script.
     void holdAddedRows() override;
     // CALL name(...) inside the caller's transaction, its values written as literals: the engine picks the
@@ -95,6 +98,9 @@ private:
     // The statements held, given up by the driver: sent before `statements` in one round trip, or alone
     // by sendHeld. The answers of `statements`.
     std::vector<PgResult> runAfterHeld(std::vector<Statement> statements);
+    // The statements, in the module's dialect, in one round trip after the statements held: a query
+    // through the statement its shape prepared, any other as it is translated. Their answers.
+    std::vector<PgResult> runPipelined(const QStringList& statements);
     void sendHeld();
     void endHolding();
     // Whether the outermost transaction's begin waits for its first statement still.
