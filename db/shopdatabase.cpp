@@ -84,10 +84,20 @@ void generateLargeDataSet(const ado::ConnectionPtr& connection, int shopId, int 
                           int documentsPerCustomer, const QDate& today) {
     if (receipts < 0 || customers < 0 || documentsPerCustomer < 0 || (receipts > 0 && customers == 0))
         throw core::RuntimeError::of(core::err::InvalidCall);
-    runInTransaction(connection,
-                     generatorArguments(shopId, receipts, customers, documentsPerCustomer, today) +
-                         QString::fromUtf8(scriptsOf(connection).generate) +
-                         QStringLiteral("\nDROP TABLE gen_args;\n"));
+    // Bulk work of any size: the connection's statement time-out, there for a shop's statements, is lifted
+    // while it runs.
+    const int timeout = connection->commandTimeout();
+    connection->setCommandTimeout(0);
+    try {
+        runInTransaction(connection,
+                         generatorArguments(shopId, receipts, customers, documentsPerCustomer, today) +
+                             QString::fromUtf8(scriptsOf(connection).generate) +
+                             QStringLiteral("\nDROP TABLE gen_args;\n"));
+    } catch (...) {
+        connection->setCommandTimeout(timeout);
+        throw;
+    }
+    connection->setCommandTimeout(timeout);
 }
 
 } // namespace db

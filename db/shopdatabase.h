@@ -23,7 +23,7 @@ void loadDemo(ado::Connection& connection, const QDate& today = QDate::currentDa
 // Adds, in one transaction, `customers` new customers of the shop with `documentsPerCustomer` documents
 // each and `receipts` receipts spread over the 365 days up to `today`; a missing shop is created in
 // company 1 with a register window covering every receipt. Needs at least one customer when receipts are
-// asked for.
+// asked for. No statement time-out applies meanwhile.
 void generateLargeDataSet(const ado::ConnectionPtr& connection, int shopId, int receipts, int customers,
                           int documentsPerCustomer, const QDate& today = QDate::currentDate());
 
