@@ -9,7 +9,6 @@
 #include "platform/core/runtimeerror.h"
 #include "platform/core/statement.h"
 
-#include <map>
 #include <optional>
 
 namespace store {
@@ -110,29 +109,27 @@ QString receiptsSettledSql(const ReceiptsOn& on, const QString& documents) {
 class ReceiptsSettled {
 public:
     ReceiptsSettled(const ado::ConnectionPtr& connection, const std::vector<ReceiptsOn>& documents) {
-        std::map<QString, DocumentSums::Request> alike;
+        std::vector<DocumentSums::Request> requests;
         for (const ReceiptsOn& on : documents)
             if (!on.document.isEmpty()) {
-                DocumentSums::Request& request = alike[keyOf(on)];
-                if (request.ids.isEmpty()) request.statementFor = statementFor(on);
-                request.ids << on.document;
+                if (!placeOf_.contains(keyOf(on))) {
+                    placeOf_.insert(keyOf(on), requests.size());
+                    requests.push_back({statementFor(on), {}});
+                }
+                requests[placeOf_.value(keyOf(on))].ids << on.document;
             }
-        std::vector<DocumentSums::Request> requests;
-        for (const auto& [key, request] : alike)
-            requests.push_back(request);
-        std::vector<DocumentSums> read =
-            DocumentSums::readTogether(connection, requests, DocumentSums::OnFailure::ReadAlone);
-        auto sums = read.begin();
-        for (const auto& [key, request] : alike)
-            sums_.emplace(key, std::move(*sums++));
+        sums_ = DocumentSums::readTogether(connection, requests, DocumentSums::OnFailure::ReadAlone);
     }
 
     QVariant on(const ReceiptsOn& receipts) {
-        return receipts.document.isEmpty() ? QVariant(0) : sums_.at(keyOf(receipts)).of(receipts.document);
+        return receipts.document.isEmpty() ? QVariant(0)
+                                           : sums_[placeOf_.value(keyOf(receipts))].of(receipts.document);
     }
 
 private:
-    std::map<QString, DocumentSums> sums_;
+    // The sums of the documents found alike, at the place their key gives.
+    std::vector<DocumentSums> sums_;
+    QHash<QString, size_t> placeOf_;
 
     static QString keyOf(const ReceiptsOn& on) { return on.detail + QLatin1Char('\n') + on.voucher; }
     static DocumentSums::StatementFor statementFor(const ReceiptsOn& on) {
