@@ -18,10 +18,12 @@ const char* const LockStatement = "update LosReceiptLock set rlSaves = rlSaves +
 const char* const LastIdStatement = "select max(drid) from LosDummyReceiptHeader where drshopid=%1";
 const char* const LastNumberStatement = "select rnLastNo from LosReceiptNumbering where rnPrefix = %1";
 const char* const UpdateLastStatement = "update LosReceiptNumbering set rnLastNo = %2 where rnPrefix = %1";
-// Moves the sequence on only when no receipt holds the number yet: %3 is the number as a literal.
-const char* const UpdateLastIfFreeStatement =
-    "update LosReceiptNumbering set rnLastNo = %2 where rnPrefix = %1 and not exists (select drNo from "
-    "LosDummyReceiptHeader where drNo = %3)";
+// Moves the sequence on only when no receipt holds its next number yet (%2: the prefix as a literal); the
+// sequence at its last 32-bit number stays.
+const char* const MoveOnIfFreeStatement =
+    "update LosReceiptNumbering set rnLastNo = rnLastNo + 1 where rnPrefix = %1 and rnLastNo < 2147483647 "
+    "and not exists (select drNo from LosDummyReceiptHeader where drNo = %2 + cast(cast(rnLastNo as bigint) "
+    "+ 1 as varchar(20)))";
 const char* const InsertLastStatement =
     "insert into LosReceiptNumbering (rnPrefix, rnLastNo) values (%1, %2)";
 // The numbering rule's own filter: %1 is the prefix's length, %2 the prefix as a literal. Its tail is what
@@ -32,12 +34,6 @@ const char* const NumbersUnderPrefixStatement =
 
 // The sequence holds 32 bits and must go on from the highest number taken.
 constexpr qint64 LastSequenceNumber = 2147483647;
-
-QVariant firstField(const QString& sql, const ado::ConnectionPtr& connection) {
-    ado::Recordset rs;
-    rs.open(sql, connection, ado::CursorType::ForwardOnly, ado::LockType::ReadOnly);
-    return rs.eof() ? QVariant() : rs.field(0);
-}
 
 // The tail as the sequence can go on from: plain digits, leading zeros allowed, below the last number.
 std::optional<qint64> continuableTail(const QString& tail) {
@@ -83,21 +79,29 @@ QString lastNumberStatement(const QString& prefix) {
     return QString::fromUtf8(LastNumberStatement).arg(sequenceKey(prefix));
 }
 
+// The prefix's sequence row read, moved on when its next number is free, and read again: sent together with
+// the lock where the engine allows.
+QStringList sequenceStatements(const QString& prefix) {
+    const QString moveOn =
+        QString::fromUtf8(MoveOnIfFreeStatement).arg(sequenceKey(prefix), ado::quoted(prefix));
+    return {lastNumberStatement(prefix), moveOn, lastNumberStatement(prefix)};
+}
+constexpr qsizetype SequenceStatementCount = 3;
+
 // The prefix's row is trusted unless its next number is taken already (by a program that numbers on its
-// own); then, as when the row is missing, the stored numbers give the sequence again. `last` is the row's
-// last number, null without a row.
-QString numberAfter(const ado::ConnectionPtr& connection, const QString& prefix, const QVariant& last) {
+// own); then, as when the row is missing, the stored numbers give the sequence again. `read` holds the
+// sequence row's last number before and after moving it on, null without a row.
+QString numberAfter(const ado::ConnectionPtr& connection, const QString& prefix, const QVariantList& read) {
     const QString key = sequenceKey(prefix);
     const auto sequenceText = [](qint64 number) { return QString::number(core::toInt32(number)); };
+    const QVariant& last = read.at(0);
     if (core::isNull(last)) {
         const QString sequence = sequenceText(highestStoredNumber(prefix, connection) + 1);
         connection->execute(QString::fromUtf8(InsertLastStatement).arg(key, sequence));
         return prefix + sequence;
     }
     QString sequence = sequenceText(last.toLongLong() + 1);
-    const long moved = connection->execute(
-        QString::fromUtf8(UpdateLastIfFreeStatement).arg(key, sequence, ado::quoted(prefix + sequence)));
-    if (moved == 0) {
+    if (read.at(2).toLongLong() != last.toLongLong() + 1) {
         sequence = sequenceText(highestStoredNumber(prefix, connection) + 1);
         connection->execute(QString::fromUtf8(UpdateLastStatement).arg(key, sequence));
     }
@@ -109,17 +113,16 @@ QString numberAfter(const ado::ConnectionPtr& connection, const QString& prefix,
 LockedReceipt lockAndNumberReceipt(const ado::ConnectionPtr& connection, qint32 shopId, const QString& prefix,
                                    const QStringList& readUnderLock) {
     const QVariantList read = connection->firstValues(
-        QStringList{QString::fromUtf8(LockStatement), QString::fromUtf8(LastIdStatement).arg(shopId),
-                    lastNumberStatement(prefix)} +
-        readUnderLock);
+        QStringList{QString::fromUtf8(LockStatement), QString::fromUtf8(LastIdStatement).arg(shopId)} +
+        sequenceStatements(prefix) + readUnderLock);
     const QVariant lastId = read.at(1);
     const ReceiptKeys keys{core::isNull(lastId) ? 1 : core::toInt32(lastId) + 1,
-                           numberAfter(connection, prefix, read.at(2))};
-    return {keys, read.mid(3)};
+                           numberAfter(connection, prefix, read.mid(2, SequenceStatementCount))};
+    return {keys, read.mid(2 + SequenceStatementCount)};
 }
 
 QString nextReceiptNumber(const ado::ConnectionPtr& connection, const QString& prefix) {
-    return numberAfter(connection, prefix, firstField(lastNumberStatement(prefix), connection));
+    return numberAfter(connection, prefix, connection->firstValues(sequenceStatements(prefix)));
 }
 
 } // namespace store
