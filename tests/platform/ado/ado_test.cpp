@@ -174,6 +174,12 @@ TEST(Tokenizer, splitsStatementsIntoKindsAndValuesAndJoinsThemBackExactly) {
     }
     // An unterminated literal runs to the end; the engine reports it.
     EXPECT_EQ(ado::dialect::tokenize("select 'abc").back().text, "'abc");
+    // The first word passes over blanks and comments only.
+    const std::pair<QString, QString> firstWords[] = {
+        {" -- note\n /* select */ UPDATE t", "update"}, {"With x as (select 1)", "with"},
+        {"'Select' x", "'select'"}, {"(select 1)", "("}, {" -- only a comment", ""}, {"", ""}};
+    for (const auto& [sql, word] : firstWords)
+        EXPECT_EQ(ado::dialect::firstWord(sql), word) << sql.toStdString();
 }
 
 TEST(DateText, theServersDateTextsTakeTheOneStoredFormAndOnlyThatFormIsCanonical) {

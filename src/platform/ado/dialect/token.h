@@ -39,5 +39,8 @@ struct TokenSpan {
 std::vector<Token> tokenize(const QString& sql);
 // The same tokens as places in the statement.
 std::vector<TokenSpan> tokenSpans(const QString& sql);
+// The statement's first token that is neither blank nor comment, in lower case (the word a statement opens
+// with); empty when there is none. Reads no further than that token.
+QString firstWord(const QString& sql);
 
 } // namespace ado::dialect

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <optional>
 
 namespace ado::dialect {
 
@@ -24,15 +25,26 @@ public:
 
     std::vector<TokenSpan> run() {
         std::vector<TokenSpan> spans;
-        while (pos_ < sql_.size()) {
-            qsizetype start = pos_;
-            TokenKind kind = scanOne();
-            spans.push_back({kind, start, pos_ - start});
-        }
+        while (pos_ < sql_.size())
+            spans.push_back(next());
         return spans;
     }
 
+    std::optional<TokenSpan> firstSignificant() {
+        while (pos_ < sql_.size()) {
+            const TokenSpan span = next();
+            if (span.kind != TokenKind::Space && span.kind != TokenKind::Comment) return span;
+        }
+        return std::nullopt;
+    }
+
 private:
+    TokenSpan next() {
+        const qsizetype start = pos_;
+        const TokenKind kind = scanOne();
+        return {kind, start, pos_ - start};
+    }
+
     QChar at(qsizetype offset = 0) const {
         return pos_ + offset < sql_.size() ? sql_[pos_ + offset] : QChar();
     }
@@ -142,6 +154,11 @@ QString Token::value() const {
 
 std::vector<TokenSpan> tokenSpans(const QString& sql) {
     return Scanner(sql).run();
+}
+
+QString firstWord(const QString& sql) {
+    const std::optional<TokenSpan> first = Scanner(sql).firstSignificant();
+    return first ? sql.mid(first->start, first->length).toLower() : QString();
 }
 
 std::vector<Token> tokenize(const QString& sql) {

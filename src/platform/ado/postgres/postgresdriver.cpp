@@ -44,12 +44,6 @@ const QStringList SessionSettings = {QStringLiteral("set idle_in_transaction_ses
                                      QStringLiteral("set datestyle = iso")};
 
 // The first word of a statement, in lower case.
-QString firstWord(const QString& sql) {
-    for (const dialect::Token& token : dialect::tokenize(sql))
-        if (token.isSignificant()) return token.text.toLower();
-    return {};
-}
-
 const QByteArray beginText = "begin";
 
 // A statement of one text, without values.
@@ -64,8 +58,23 @@ StatementCache::Shape& shapeOf(StatementCache& statements, const dialect::Catalo
                             [&] { return PostgresRewriter(catalog).translate(sql, lifted.tokens); });
 }
 
+// A query's run through the statement its shape prepared, and its columns as the query spells them.
+struct ShapedQuery {
+    Statement execution;
+    QStringList spelled;
+};
+
+ShapedQuery shapedQuery(StatementCache& statements, const dialect::Catalog& catalog, const QString& sql,
+                        const dialect::LiftedLiterals& lifted) {
+    StatementCache::Shape& shape = shapeOf(statements, catalog, sql, lifted);
+    Statement execution = statements.execution(shape, lifted.values);
+    // Statements of one shape differ in numbers only, never in names.
+    if (!shape.spelled) shape.spelled = spelledAsWritten(shape.names, sql);
+    return {std::move(execution), *shape.spelled};
+}
+
 bool isQuery(const QString& sql) {
-    const QString word = firstWord(sql);
+    const QString word = dialect::firstWord(sql);
     return word == QLatin1String("select") || word == QLatin1String("with");
 }
 
@@ -243,7 +252,7 @@ QString PostgresDriver::translate(const QString& sql) {
 void PostgresDriver::noteSchemaChange(const QString& sql) {
     static const QStringList changing = {QStringLiteral("create"), QStringLiteral("alter"),
                                          QStringLiteral("drop")};
-    if (changing.contains(firstWord(sql))) forgetSchema();
+    if (changing.contains(dialect::firstWord(sql))) forgetSchema();
 }
 
 void PostgresDriver::forgetSchema() {
@@ -264,16 +273,13 @@ std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
     const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
     // Only queries take a shape: one the cache holds is a query.
     if (!statements_->holds(lifted.shape) && !isQuery(sql)) return runAtOnce(sql);
-    StatementCache::Shape& shape = shapeOf(*statements_, schema_->catalog(), sql, lifted);
-    Statement execution = statements_->execution(shape, lifted.values);
-    // Statements of one shape differ in numbers only, never in names.
-    if (!shape.spelled) shape.spelled = spelledAsWritten(shape.names, sql);
+    ShapedQuery query = shapedQuery(*statements_, schema_->catalog(), sql, lifted);
     auto result = std::make_shared<QueryResult>();
     // What is held then goes first: the query belongs to the transaction and may read the rows.
-    result->run = [this, execution = std::move(execution)] {
+    result->run = [this, execution = std::move(query.execution)] {
         return std::move(runAfterHeld({execution}).front());
     };
-    return openCursor(std::move(result), *shape.spelled);
+    return openCursor(std::move(result), std::move(query.spelled));
 }
 
 std::unique_ptr<Cursor> PostgresDriver::runAtOnce(const QString& sql) {
@@ -356,35 +362,42 @@ void PostgresDriver::endHolding() {
     holding_ = false;
 }
 
-std::vector<PgResult> PostgresDriver::runPipelined(const QStringList& statements) {
+std::vector<PostgresDriver::Answer> PostgresDriver::runPipelined(const QStringList& statements) {
     line();
     std::vector<Statement> executions;
-    for (const QString& sql : statements) {
+    std::vector<Answer> answers(size_t(statements.size()));
+    for (qsizetype i = 0; i < statements.size(); ++i) {
+        const QString& sql = statements[i];
         if (!isQuery(sql)) {
             executions.push_back(textStatement(translate(sql)));
             continue;
         }
-        const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
-        executions.push_back(
-            statements_->execution(shapeOf(*statements_, schema_->catalog(), sql, lifted), lifted.values));
+        ShapedQuery query = shapedQuery(*statements_, schema_->catalog(), sql, dialect::liftLiterals(sql));
+        executions.push_back(std::move(query.execution));
+        answers[size_t(i)].spelled = std::move(query.spelled);
     }
-    return runAfterHeld(std::move(executions));
+    std::vector<PgResult> rows = runAfterHeld(std::move(executions));
+    for (size_t i = 0; i < answers.size(); ++i)
+        answers[i].rows = std::move(rows[i]);
+    return answers;
 }
 
 QVariantList PostgresDriver::firstValues(const QStringList& queries) {
     QVariantList values;
-    for (const PgResult& answer : runPipelined(queries))
-        values << firstValue(answer.get());
+    for (const Answer& answer : runPipelined(queries))
+        values << firstValue(answer.rows.get());
     return values;
 }
 
 void PostgresDriver::queryTogether(const QStringList& queries,
                                    const std::function<void(qsizetype, Cursor&)>& read) {
-    std::vector<PgResult> answers = runPipelined(queries);
+    std::vector<Answer> answers = runPipelined(queries);
     for (qsizetype i = 0; i < queries.size(); ++i) {
+        Answer& answer = answers[size_t(i)];
         auto result = std::make_shared<QueryResult>();
-        result->rows = std::move(answers[size_t(i)]);
-        QStringList names = spelledAsWritten(columnNames(result->rows.get()), queries[i]);
+        result->rows = std::move(answer.rows);
+        QStringList names = answer.spelled ? std::move(*answer.spelled)
+                                           : spelledAsWritten(columnNames(result->rows.get()), queries[i]);
         read(i, *openCursor(std::move(result), std::move(names)));
     }
 }

@@ -98,9 +98,14 @@ private:
     // The statements held, given up by the driver: sent before `statements` in one round trip, or alone
     // by sendHeld. The answers of `statements`.
     std::vector<PgResult> runAfterHeld(std::vector<Statement> statements);
+    // A statement's rows, and a query's columns as it spells them.
+    struct Answer {
+        PgResult rows;
+        std::optional<QStringList> spelled;
+    };
     // The statements, in the module's dialect, in one round trip after the statements held: a query
     // through the statement its shape prepared, any other as it is translated. Their answers.
-    std::vector<PgResult> runPipelined(const QStringList& statements);
+    std::vector<Answer> runPipelined(const QStringList& statements);
     void sendHeld();
     void endHolding();
     // Whether the outermost transaction's begin waits for its first statement still.
