@@ -24,6 +24,7 @@ void Recordset::open(const QString& sql, const ConnectionPtr& connection, Cursor
     std::unique_ptr<Cursor> cursor = connection->engine().query(sql);
     names_ = cursor->fieldNames();
     positions_.clear();
+    asked_.clear();
     for (int i = names_.size() - 1; i >= 0; --i)
         positions_.insert(names_[i].toLower(), i);
     cursor_ = std::move(cursor);
@@ -45,6 +46,7 @@ void Recordset::close() {
     onRow_ = false;
     names_.clear();
     positions_.clear();
+    asked_.clear();
 }
 
 bool Recordset::isOpen() const {
@@ -103,8 +105,10 @@ int Recordset::checkedIndex(int index) const {
 
 int Recordset::position(const QString& name) const {
     requireOpen();
+    if (const auto asked = asked_.constFind(name); asked != asked_.constEnd()) return *asked;
     auto found = positions_.constFind(name.toLower());
     if (found == positions_.constEnd()) throw core::RuntimeError::of(core::err::ItemNotFound);
+    asked_.insert(name, *found);
     return *found;
 }
 

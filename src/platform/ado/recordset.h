@@ -66,6 +66,8 @@ private:
     std::unique_ptr<PendingRow> pending_;
     QStringList names_;
     QHash<QString, int> positions_; // lower-case field name -> position
+    // Each name a field was asked by, as it was written: a listing asks the same few names row after row.
+    mutable QHash<QString, int> asked_;
     // The first row is fetched when it is first asked for, so opening reads nothing. The cursor fills
     // `row_` in place, row after row; `onRow_` says whether it holds a row.
     mutable QVariantList row_;

@@ -6,6 +6,7 @@
 #include "runtimeerror.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <string>
 
@@ -65,11 +66,23 @@ Money Money::operator-(Money other) const {
     return Money(difference);
 }
 
+// Written from the last digit back into a buffer of its own: the lists write one for every document.
 QString Money::text(QChar point) const {
-    const qint64 magnitude = cents_ < 0 ? -cents_ : cents_;
-    const QString hundredths = QString::number(magnitude % 100).rightJustified(2, u'0');
-    return (cents_ < 0 ? QStringLiteral("-") : QString()) + QString::number(magnitude / 100) + point +
-           hundredths;
+    std::array<QChar, 24> written;
+    auto at = written.end();
+    quint64 magnitude = cents_ < 0 ? 0 - quint64(cents_) : quint64(cents_);
+    const auto digit = [&] {
+        *--at = QChar(u'0' + char16_t(magnitude % 10));
+        magnitude /= 10;
+    };
+    digit();
+    digit();
+    *--at = point;
+    do
+        digit();
+    while (magnitude != 0);
+    if (cents_ < 0) *--at = u'-';
+    return QString(at, written.end() - at);
 }
 
 QString Money::shortestText(QChar point) const {

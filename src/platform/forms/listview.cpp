@@ -38,7 +38,10 @@ void ListView::setHeaderAlignment(int index, Alignment alignment) {
 }
 
 int ListView::addItem(const QString& text) {
-    items_.push_back({QStringList{text}, {}});
+    // Room for a cell in every column: the cells are mostly set one column after the other.
+    QStringList cells{text};
+    cells.reserve(columnCount());
+    items_.push_back({std::move(cells), {}});
     changed();
     return count();
 }
@@ -68,8 +71,7 @@ QString columnOf(const QStringList& columns, int column) {
 
 QString& extendedTo(QStringList& columns, int column) {
     if (column < 0) throw outOfRange();
-    while (columns.size() <= column)
-        columns.append(QString());
+    if (columns.size() <= column) columns.resize(column + 1);
     return columns[column];
 }
 

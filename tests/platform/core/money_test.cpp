@@ -37,8 +37,15 @@ TEST(PlainAmount, readsDigitsWithOnePointAndUpToTwoDecimalsAsExactHundredths) {
 // Each row: hundredths, their text and their shortest text.
 TEST(Money, writesHundredthsInFullAndShortest) {
     const std::tuple<qint64, const char*, const char*> rows[] = {
-        {12, "0.12", "0.12"},    {1250, "12.50", "12.5"}, {1200, "12.00", "12"},
-        {-25, "-0.25", "-0.25"}, {0, "0.00", "0"},        {100000, "1000.00", "1000"}};
+        {12, "0.12", "0.12"},
+        {1250, "12.50", "12.5"},
+        {1200, "12.00", "12"},
+        {-25, "-0.25", "-0.25"},
+        {0, "0.00", "0"},
+        {100000, "1000.00", "1000"},
+        {-5, "-0.05", "-0.05"},
+        {-120, "-1.20", "-1.2"},
+        {std::numeric_limits<qint64>::min(), "-92233720368547758.08", "-92233720368547758.08"}};
     for (const auto& [cents, text, shortest] : rows) {
         EXPECT_EQ(Money::fromCents(cents).text(), text) << cents;
         EXPECT_EQ(Money::fromCents(cents).shortestText(), shortest) << cents;
