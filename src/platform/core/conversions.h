@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
+#include <optional>
+#include <string_view>
 
 namespace core {
 
@@ -55,6 +57,9 @@ bool isDate(const QVariant& value);
 QString numberText(double value);
 // A decimal number in the same form, with all its digits.
 QString numberText(const DecimalNumber& number);
+// The same text of a decimal written as an engine writes one ("-", digits, a "." and digits), made from the
+// written digits; nothing when the text is otherwise written or its number is written in scientific form.
+std::optional<QString> numberText(std::string_view written);
 // Texts that are stored (the rate lists saved with receipts and invoices) write a number the same way on
 // every counter: its shortest general form with "." as the decimal point. Reading one also takes a "," for
 // the point, as counters in a comma locale once wrote them; error 13 for a text that is no number.

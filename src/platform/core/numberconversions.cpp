@@ -6,6 +6,7 @@
 #include "runtimeerror.h"
 #include "valuereaders.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -268,6 +269,31 @@ QString numberText(double value) {
 
 QString numberText(const DecimalNumber& number) {
     return shortestText(number, regional().decimalPoint);
+}
+
+// The digits are those of the number as it is: only the leading zeros of the whole part and the trailing
+// zeros of the fraction go, and the point. The exponents of the fixed form are those of shortestText.
+std::optional<QString> numberText(std::string_view written) {
+    const bool negative = written.starts_with('-');
+    if (negative) written.remove_prefix(1);
+    const size_t pointAt = std::min(written.find('.'), written.size());
+    std::string_view whole = written.substr(0, pointAt);
+    std::string_view fraction = written.substr(std::min(pointAt + 1, written.size()));
+    const auto digitsOnly = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (whole.empty() || !digitsOnly(whole) || !digitsOnly(fraction)) return std::nullopt;
+    whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
+    fraction = fraction.substr(0, fraction.find_last_not_of('0') + 1);
+    if (whole.empty() && fraction.empty()) return QStringLiteral("0");
+    const int exponent = whole.empty() ? -int(fraction.find_first_not_of('0')) - 1 : int(whole.size()) - 1;
+    if (exponent >= 15 || exponent < -4) return std::nullopt;
+    QString text = negative ? QStringLiteral("-") : QString();
+    text += whole.empty() ? QStringLiteral("0") : QLatin1String(whole.data(), qsizetype(whole.size()));
+    if (fraction.empty()) return text;
+    text += regional().decimalPoint;
+    text += QLatin1String(fraction.data(), qsizetype(fraction.size()));
+    return text;
 }
 
 QString storedNumberText(double value) {

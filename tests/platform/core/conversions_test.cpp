@@ -141,6 +141,23 @@ TEST(NumberText, writesEveryValueAsItsDecimalDigitsDo) {
     EXPECT_EQ(differing.join("; ").toStdString(), "");
 }
 
+// An engine's decimal digits: the text its decimal number has, or nothing where that number is written in
+// scientific form or the digits are otherwise written.
+TEST(NumberText, writesAnEnginesDecimalDigitsAsTheirDecimalNumber) {
+    const std::pair<const char*, const char*> rows[] = { // "" for nothing
+        {"125.50", "125.5"}, {"-3.10", "-3.1"}, {"0.00", "0"}, {"-0.00", "0"}, {"007.50", "7.5"},
+        {"12", "12"}, {"0.0001", "0.0001"}, {"-0.05", "-0.05"}, {"123456789012345.6", "123456789012345.6"},
+        {"0.00001", ""}, {"1234567890123456", ""}, {"NaN", ""}, {"1e5", ""}, {".5", ""}, {"1.2.3", ""},
+        {"", ""}};
+    for (const auto& [written, text] : rows) {
+        const std::optional<QString> shown = numberText(std::string_view(written));
+        EXPECT_EQ(shown.value_or(""), text) << written;
+        if (shown) {
+            EXPECT_EQ(*shown, numberText(DecimalNumber::parse(written))) << written;
+        }
+    }
+}
+
 TEST(RoundHalfEven, halvesGoToTheEvenNeighbourOnTheDecimalValue) {
     check("round to 2", {
         {0.125, 0.12}, {0.135, 0.14}, {-0.125, -0.12}, {1.005, 1.0}, {12.344, 12.34}, {12.346, 12.35},

@@ -88,10 +88,16 @@ void PostgresCursor::shownTextAt(const PGresult* rows, int column, QString& text
     const bool null = PQgetisnull(rows, next_, column);
     const bool plain =
         kind == ColumnKind::Text || kind == ColumnKind::Integer || kind == ColumnKind::BigInteger;
-    if (plain && !null &&
-        core::assignAscii(text,
-                          QByteArrayView(PQgetvalue(rows, next_, column), PQgetlength(rows, next_, column))))
-        return;
+    const QByteArrayView written(PQgetvalue(rows, next_, column), PQgetlength(rows, next_, column));
+    if (plain && !null && core::assignAscii(text, written)) return;
+    // A numeric is written as its digits: most are shown as they are written.
+    if (kind == ColumnKind::Decimal && !null) {
+        if (std::optional<QString> shown =
+                core::numberText(std::string_view(written.data(), written.size()))) {
+            text = std::move(*shown);
+            return;
+        }
+    }
     const QVariant value = valueAt(rows, column);
     if (kind != ColumnKind::Timestamp || null) {
         text = core::nullAsEmpty(value);
