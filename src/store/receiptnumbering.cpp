@@ -95,13 +95,14 @@ QString numberAfter(const ado::ConnectionPtr& connection, const QString& prefix,
     const QString key = sequenceKey(prefix);
     const auto sequenceText = [](qint64 number) { return QString::number(core::toInt32(number)); };
     const QVariant& last = read.at(0);
+    const QVariant& lastAfterMovingOn = read.at(SequenceStatementCount - 1);
     if (core::isNull(last)) {
         const QString sequence = sequenceText(highestStoredNumber(prefix, connection) + 1);
         connection->execute(QString::fromUtf8(InsertLastStatement).arg(key, sequence));
         return prefix + sequence;
     }
     QString sequence = sequenceText(last.toLongLong() + 1);
-    if (read.at(2).toLongLong() != last.toLongLong() + 1) {
+    if (lastAfterMovingOn.toLongLong() != last.toLongLong() + 1) {
         sequence = sequenceText(highestStoredNumber(prefix, connection) + 1);
         connection->execute(QString::fromUtf8(UpdateLastStatement).arg(key, sequence));
     }

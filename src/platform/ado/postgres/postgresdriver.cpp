@@ -43,7 +43,6 @@ const QStringList SessionSettings = {QStringLiteral("set idle_in_transaction_ses
                                      QStringLiteral("set standard_conforming_strings = on"),
                                      QStringLiteral("set datestyle = iso")};
 
-// The first word of a statement, in lower case.
 const QByteArray beginText = "begin";
 
 // A statement of one text, without values.
