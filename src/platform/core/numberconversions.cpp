@@ -225,16 +225,31 @@ bool isNumeric(const QVariant& value) {
     }
 }
 
+namespace {
+
+// The number text writes a number in fixed notation from the fourth place after the point to the fifteenth
+// before it, in scientific notation beyond.
+bool writtenFixed(int exponent) {
+    return exponent < 15 && exponent >= -4;
+}
+
+// A number in fixed notation from its whole digits (none for zero) and its fraction's digits.
+QString fixedText(bool negative, std::string_view whole, std::string_view fraction, QChar point) {
+    QString text = negative ? QStringLiteral("-") : QString();
+    text += whole.empty() ? QStringLiteral("0") : QLatin1String(whole.data(), qsizetype(whole.size()));
+    if (fraction.empty()) return text;
+    text += point;
+    text += QLatin1String(fraction.data(), qsizetype(fraction.size()));
+    return text;
+}
+
+} // namespace
+
 QString shortestText(const DecimalNumber& number, QChar point) {
     if (number.isZero()) return QStringLiteral("0");
-    QString sign = number.isNegative() ? QStringLiteral("-") : QString();
-    int exponent = number.decimalExponent();
-    if (exponent >= 15 || exponent < -4) return sign + scientificText(number, point);
-    std::string integer = number.integerDigits();
-    QString text = sign + (integer.empty() ? QStringLiteral("0") : QString::fromLatin1(integer));
-    std::string fraction = number.fractionDigits();
-    if (!fraction.empty()) text += point + QString::fromLatin1(fraction);
-    return text;
+    if (!writtenFixed(number.decimalExponent()))
+        return (number.isNegative() ? QStringLiteral("-") : QString()) + scientificText(number, point);
+    return fixedText(number.isNegative(), number.integerDigits(), number.fractionDigits(), point);
 }
 
 // How the number text writes most values, amounts among them: the fewest digits that read back as the value,
@@ -251,7 +266,7 @@ std::optional<QString> plainShortestText(double value, QChar point) {
     const size_t last = text.find_last_not_of("0.");
     const int exponent = first < pointAt ? int(pointAt - first) - 1 : -int(first - pointAt);
     const int significant = int(last - first) + 1 - int(first < pointAt && pointAt < last);
-    if (exponent >= 15 || exponent < -4 || significant > 15) return std::nullopt;
+    if (!writtenFixed(exponent) || significant > 15) return std::nullopt;
     QString plain = QString::fromLatin1(text.data(), qsizetype(text.size()));
     if (pointAt < text.size()) plain[qsizetype(pointAt)] = point;
     return plain;
@@ -272,7 +287,7 @@ QString numberText(const DecimalNumber& number) {
 }
 
 // The digits are those of the number as it is: only the leading zeros of the whole part and the trailing
-// zeros of the fraction go, and the point. The exponents of the fixed form are those of shortestText.
+// zeros of the fraction go, and the point.
 std::optional<QString> numberText(std::string_view written) {
     const bool negative = written.starts_with('-');
     if (negative) written.remove_prefix(1);
@@ -287,13 +302,8 @@ std::optional<QString> numberText(std::string_view written) {
     fraction = fraction.substr(0, fraction.find_last_not_of('0') + 1);
     if (whole.empty() && fraction.empty()) return QStringLiteral("0");
     const int exponent = whole.empty() ? -int(fraction.find_first_not_of('0')) - 1 : int(whole.size()) - 1;
-    if (exponent >= 15 || exponent < -4) return std::nullopt;
-    QString text = negative ? QStringLiteral("-") : QString();
-    text += whole.empty() ? QStringLiteral("0") : QLatin1String(whole.data(), qsizetype(whole.size()));
-    if (fraction.empty()) return text;
-    text += regional().decimalPoint;
-    text += QLatin1String(fraction.data(), qsizetype(fraction.size()));
-    return text;
+    if (!writtenFixed(exponent)) return std::nullopt;
+    return fixedText(negative, whole, fraction, regional().decimalPoint);
 }
 
 QString storedNumberText(double value) {

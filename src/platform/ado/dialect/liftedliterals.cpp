@@ -16,7 +16,7 @@ class Tokens {
 public:
     explicit Tokens(const QString& sql) : sql_(sql) {
         for (const TokenSpan& span : tokenSpans(sql))
-            if (span.kind != TokenKind::Space && span.kind != TokenKind::Comment) spans_.push_back(span);
+            if (isSignificantKind(span.kind)) spans_.push_back(span);
     }
 
     int size() const { return int(spans_.size()); }

@@ -16,11 +16,16 @@ enum class TokenKind {
     Symbol,     // operators and punctuation: = <> != <= >= || ( ) , . + - * / ? ...
 };
 
+// Neither blanks nor a comment: what the engine reads.
+inline bool isSignificantKind(TokenKind kind) {
+    return kind != TokenKind::Space && kind != TokenKind::Comment;
+}
+
 struct Token {
     TokenKind kind;
     QString text; // exactly as written
 
-    bool isSignificant() const { return kind != TokenKind::Space && kind != TokenKind::Comment; }
+    bool isSignificant() const { return isSignificantKind(kind); }
     bool isWord(QStringView word) const;
     bool isSymbol(QStringView symbol) const { return kind == TokenKind::Symbol && text == symbol; }
     // The value of a string literal, the name of a word or quoted name.

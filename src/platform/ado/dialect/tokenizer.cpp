@@ -33,7 +33,7 @@ public:
     std::optional<TokenSpan> firstSignificant() {
         while (pos_ < sql_.size()) {
             const TokenSpan span = next();
-            if (span.kind != TokenKind::Space && span.kind != TokenKind::Comment) return span;
+            if (isSignificantKind(span.kind)) return span;
         }
         return std::nullopt;
     }
