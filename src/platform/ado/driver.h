@@ -59,8 +59,8 @@ public:
     // Statement text in the module's dialect; the driver translates it for its engine.
     virtual long execute(const QString& sql) = 0;
     virtual std::unique_ptr<Cursor> query(const QString& sql) = 0;
-    // Inserts one row into a table; its values are bound or, held back (holdAddedRows), written as literals
-    // the driver quotes itself: never spliced into the text as they come.
+    // Inserts one row into a table; its values are bound, held back or not (holdAddedRows): never spliced
+    // into the text as they come.
     virtual void insert(const QString& table, const QStringList& columns, const QVariantList& values) = 0;
     // The first field of the first row of each statement, null for one without rows (a statement other than
     // a query runs for its effect); a driver may hand the statements to its engine at once. For sums and

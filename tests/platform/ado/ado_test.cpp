@@ -810,10 +810,15 @@ TEST_P(AdoTest, rowsHeldBackGoWithTheNextStatementOrTheCommit) {
     EXPECT_EQ(errorOf([&] { connection->holdAddedRows(); }), "error -2147168242");
 }
 
-// The first value of each query comes back in order: numbers as numbers, null for a query without rows. A
-// refused query fails them all and the connection goes on.
+// The first value of each query comes back in order: numbers as numbers, null for a query without rows. An
+// update among them runs each time, before the queries after it. A refused query fails them all and the
+// connection goes on.
 TEST_P(AdoTest, firstValuesAnswerEachQueryInOrder) {
     addReceipts();
+    const QStringList moveOn = {"update receipt set drCancelled = drCancelled + 1 where drID = 3",
+                                "select drCancelled from receipt where drID = 3"};
+    EXPECT_EQ(connection->firstValues(moveOn).value(1).toString(), "1");
+    EXPECT_EQ(connection->firstValues(moveOn).value(1).toString(), "2");
     const QStringList queries = {"select count(*) from receipt", "select drNo from receipt where drID = 2",
                                  "select drID from receipt where drID = 99",
                                  "select isnull(sum(drAmount), 0) + 0.25 from receipt"};

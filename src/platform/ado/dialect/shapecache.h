@@ -30,8 +30,6 @@ public:
         return shapes_.front().second;
     }
 
-    bool contains(const QString& key) const { return byKey_.contains(key); }
-
     // Forgets every shape.
     void clear() {
         while (!shapes_.empty())

@@ -77,6 +77,13 @@ bool isQuery(const QString& sql) {
     return word == QLatin1String("select") || word == QLatin1String("with");
 }
 
+// Queries run through the statement their shape prepared; so do the updates sent together with queries,
+// such as the saving lock's, which a counter sends again and again with the same text: prepared once, they
+// take no parsing and planning of the engine while the lock is held.
+bool takesShapeInPipeline(const QString& sql) {
+    return isQuery(sql) || dialect::firstWord(sql) == QLatin1String("update");
+}
+
 // A procedure's name as written into CALL: a plain name stays unquoted, so that the engine folds its case.
 QString procedureName(const QString& name) {
     static const QRegularExpression plain(
@@ -269,9 +276,8 @@ long PostgresDriver::execute(const QString& sql) {
 
 std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
     line();
+    if (!isQuery(sql)) return runAtOnce(sql);
     const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
-    // Only queries take a shape: one the cache holds is a query.
-    if (!statements_->holds(lifted.shape) && !isQuery(sql)) return runAtOnce(sql);
     ShapedQuery query = shapedQuery(*statements_, schema_->catalog(), sql, lifted);
     auto result = std::make_shared<QueryResult>();
     // What is held then goes first: the query belongs to the transaction and may read the rows.
@@ -327,12 +333,14 @@ QStringList parameterMarkers(qsizetype count) {
 
 } // namespace
 
-// A row held goes unprepared: preparing its insert would take a round trip of its own.
+// A row held goes through its prepared insert as well: only the first row of its columns and types on the
+// connection costs a round trip of its own, to prepare the insert.
 void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
     const EngineRow row = engineRow(table, columns, values);
-    const QString sql = statementText(row.table, row.columns, parameterMarkers(row.columns.size()));
-    if (holding_) return held_.push_back(unpreparedInsert(sql, row.values));
-    runAfterHeld({inserts_->prepared(sql, row.values)});
+    Statement insert = inserts_->prepared(
+        statementText(row.table, row.columns, parameterMarkers(row.columns.size())), row.values);
+    if (holding_) return held_.push_back(std::move(insert));
+    runAfterHeld({std::move(insert)});
 }
 
 void PostgresDriver::holdAddedRows() {
@@ -367,7 +375,7 @@ std::vector<PostgresDriver::Answer> PostgresDriver::runPipelined(const QStringLi
     std::vector<Answer> answers(size_t(statements.size()));
     for (qsizetype i = 0; i < statements.size(); ++i) {
         const QString& sql = statements[i];
-        if (!isQuery(sql)) {
+        if (!takesShapeInPipeline(sql)) {
             executions.push_back(textStatement(translate(sql)));
             continue;
         }

@@ -39,7 +39,7 @@ public:
     std::unique_ptr<Cursor> query(const QString& sql) override;
     void insert(const QString& table, const QStringList& columns, const QVariantList& values) override;
     // The queries run in one round trip (a pipeline, after the statements held), each through the statement
-    // its shape prepared.
+    // its shape prepared; so does an update among them.
     QVariantList firstValues(const QStringList& queries) override;
     // As firstValues, the queries in one round trip; their rows are read once all have come back.
     void queryTogether(const QStringList& queries,
@@ -103,8 +103,8 @@ private:
         PgResult rows;
         std::optional<QStringList> spelled;
     };
-    // The statements, in the module's dialect, in one round trip after the statements held: a query
-    // through the statement its shape prepared, any other as it is translated. Their answers.
+    // The statements, in the module's dialect, in one round trip after the statements held: a query or an
+    // update through the statement its shape prepared, any other as it is translated. Their answers.
     std::vector<Answer> runPipelined(const QStringList& statements);
     void sendHeld();
     void endHolding();

@@ -6,7 +6,9 @@
 
 namespace ado::postgres {
 
-Statement unpreparedInsert(const QString& sql, const QVariantList& bound) {
+namespace {
+
+Statement withValues(const QString& sql, const QVariantList& bound) {
     Statement insert{sql.toUtf8(), {}, {}, {}};
     for (const QVariant& value : bound) {
         insert.values.push_back(sentText(value));
@@ -15,11 +17,13 @@ Statement unpreparedInsert(const QString& sql, const QVariantList& bound) {
     return insert;
 }
 
+} // namespace
+
 InsertCache::InsertCache(PreparedStatements& prepared)
     : prepared_(prepared), statements_([this](QByteArray& name) { prepared_.release(name); }) {}
 
 Statement InsertCache::prepared(const QString& sql, const QVariantList& bound) {
-    Statement insert = unpreparedInsert(sql, bound);
+    Statement insert = withValues(sql, bound);
     QString key = sql;
     for (Oid type : insert.types)
         key += u' ' + QString::number(type);

@@ -10,10 +10,6 @@ namespace ado::postgres {
 
 class PreparedStatements;
 
-// The insert `sql`, $1, $2, ... standing for the values, with the values bound (see boundValue), sent as it
-// is.
-Statement unpreparedInsert(const QString& sql, const QVariantList& bound);
-
 // A receipt's header and its detail rows are added one after the other, each through an insert with the
 // same columns as the last receipt's: prepared once, such an insert is only run with its values. The types
 // the values are sent as belong to the prepared statement: an insert of other types is another one. An
@@ -25,7 +21,8 @@ public:
     InsertCache(const InsertCache&) = delete;
     InsertCache& operator=(const InsertCache&) = delete;
 
-    // The insert as unpreparedInsert has it, run through its prepared statement.
+    // The insert `sql`, $1, $2, ... standing for the values bound (see boundValue), run through its prepared
+    // statement.
     Statement prepared(const QString& sql, const QVariantList& bound);
     void clear() { statements_.clear(); }
 

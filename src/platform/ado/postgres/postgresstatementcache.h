@@ -32,7 +32,6 @@ public:
 
     // The shape with this key, translated by `translate` when the cache does not hold it.
     Shape& shape(const QString& key, const std::function<QString()>& translate);
-    bool holds(const QString& key) const { return shapes_.contains(key); }
     // The statement that runs the shape, prepared with `values` parameters (whole numbers) on first use,
     // with these values.
     Statement execution(Shape& shape, const QVariantList& values);
