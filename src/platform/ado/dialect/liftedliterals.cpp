@@ -120,4 +120,10 @@ LiftedLiterals liftLiterals(const QString& sql) {
     return lifted;
 }
 
+LiftedLiterals LiftedLiteralsCache::of(const QString& sql) {
+    constexpr qsizetype LongestKept = 2048;
+    if (sql.size() > LongestKept) return liftLiterals(sql);
+    return byText_.shape(sql, [&] { return liftLiterals(sql); });
+}
+
 } // namespace ado::dialect

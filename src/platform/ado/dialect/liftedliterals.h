@@ -2,6 +2,8 @@
 // only in those numbers share one translation and one prepared statement.
 #pragma once
 
+#include "shapecache.h"
+
 #include <QString>
 #include <QVariantList>
 #include <vector>
@@ -24,5 +26,16 @@ struct LiftedLiterals {
 // carries parameters. A condition inside a result column that is not renamed would show ?1 in the column's
 // name: the driver then keeps that statement's literals.
 LiftedLiterals liftLiterals(const QString& sql);
+
+// The liftings of the statements a connection met lately, by their whole text: a statement sent again (the
+// same settings, the same customer's documents) is not scanned again to find its shape. A statement longer
+// than a page, such as a list of thousands of documents, is met once and scanned each time.
+class LiftedLiteralsCache {
+public:
+    LiftedLiterals of(const QString& sql);
+
+private:
+    ShapeCache<LiftedLiterals> byText_;
+};
 
 } // namespace ado::dialect

@@ -277,7 +277,7 @@ long PostgresDriver::execute(const QString& sql) {
 std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
     line();
     if (!isQuery(sql)) return runAtOnce(sql);
-    const dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
+    const dialect::LiftedLiterals lifted = lifted_.of(sql);
     ShapedQuery query = shapedQuery(*statements_, schema_->catalog(), sql, lifted);
     auto result = std::make_shared<QueryResult>();
     // What is held then goes first: the query belongs to the transaction and may read the rows.
@@ -379,7 +379,7 @@ std::vector<PostgresDriver::Answer> PostgresDriver::runPipelined(const QStringLi
             executions.push_back(textStatement(translate(sql)));
             continue;
         }
-        ShapedQuery query = shapedQuery(*statements_, schema_->catalog(), sql, dialect::liftLiterals(sql));
+        ShapedQuery query = shapedQuery(*statements_, schema_->catalog(), sql, lifted_.of(sql));
         executions.push_back(std::move(query.execution));
         answers[size_t(i)].spelled = std::move(query.spelled);
     }

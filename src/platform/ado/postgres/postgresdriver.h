@@ -1,6 +1,7 @@
 // The PostgreSQL driver: a libpq connection running the statements translated for PostgreSQL.
 #pragma once
 
+#include "platform/ado/dialect/liftedliterals.h"
 #include "platform/ado/nestingdriver.h"
 #include "postgreslibpq.h"
 
@@ -82,6 +83,7 @@ private:
     std::unique_ptr<PreparedStatements> prepared_;
     // Queries by shape: statements differing only in lifted literals share a translation and a statement.
     std::unique_ptr<StatementCache> statements_;
+    dialect::LiftedLiteralsCache lifted_;
     std::unique_ptr<InsertCache> inserts_;
     // Whether the open transaction changed the schema: rolling it back changes it again.
     bool schemaChangedInTransaction_ = false;

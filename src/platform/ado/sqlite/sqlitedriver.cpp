@@ -222,7 +222,7 @@ const dialect::Catalog& SqliteDriver::currentCatalog() {
 std::unique_ptr<Cursor> SqliteDriver::query(const QString& sql) {
     requireOpen();
     const dialect::Catalog& catalog = currentCatalog();
-    dialect::LiftedLiterals lifted = dialect::liftLiterals(sql);
+    dialect::LiftedLiterals lifted = lifted_.of(sql);
     StatementCache::Shape& shape = statements_->shape(
         lifted.shape, [&] { return SqliteRewriter(catalog).translate(sql, lifted.tokens); });
     std::shared_ptr<Statement> statement = statements_->statementOf(shape);

@@ -1,6 +1,7 @@
 // The SQLite driver: a QtSql QSQLITE connection whose engine handle runs the translated statements.
 #pragma once
 
+#include "platform/ado/dialect/liftedliterals.h"
 #include "platform/ado/nestingdriver.h"
 
 #include <chrono>
@@ -74,6 +75,7 @@ private:
     // Queries by shape: statements differing only in lifted literals share a translation and a statement.
     std::unique_ptr<StatementCache> statements_;
     int statementsVersion_ = -1;
+    dialect::LiftedLiteralsCache lifted_;
 
     sqlite3* requireOpen() const;
     QString translate(const QString& sql);
