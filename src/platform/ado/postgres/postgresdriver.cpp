@@ -168,6 +168,7 @@ void PostgresDriver::close() {
     cursors_.clear();
     endHolding();
     inserts_.reset();
+    engineInserts_.clear();
     statements_.reset();
     prepared_.reset();
     schema_.reset();
@@ -265,6 +266,7 @@ void PostgresDriver::forgetSchema() {
     schema_->invalidate();
     statements_->clear();
     inserts_->clear();
+    engineInserts_.clear();
     if (transactionLevel() > 0) schemaChangedInTransaction_ = true;
 }
 
@@ -301,19 +303,6 @@ std::unique_ptr<Cursor> PostgresDriver::openCursor(std::shared_ptr<QueryResult> 
     return std::make_unique<PostgresCursor>(std::move(result), std::move(names));
 }
 
-PostgresDriver::EngineRow PostgresDriver::engineRow(const QString& table, const QStringList& columns,
-                                                    const QVariantList& values) {
-    line();
-    const dialect::Catalog& catalog = schema_->catalog();
-    EngineRow row{quotedName(table.toLower()), {}, {}};
-    for (int i = 0; i < columns.size(); ++i) {
-        bool date = catalog.columnKind(table, columns[i]) == dialect::ValueKind::Date;
-        row.columns << quotedName(columns[i].toLower());
-        row.values << (date ? storedDate(values[i]) : boundValue(values[i]));
-    }
-    return row;
-}
-
 namespace {
 
 // The insert into a table of the columns, as the engine names them, with what stands for each value.
@@ -333,12 +322,30 @@ QStringList parameterMarkers(qsizetype count) {
 
 } // namespace
 
+const PostgresDriver::EngineInsert& PostgresDriver::engineInsert(const QString& table,
+                                                                 const QStringList& columns) {
+    line();
+    return engineInserts_.shape(table + u'\n' + columns.join(u'\n'), [&] {
+        const dialect::Catalog& catalog = schema_->catalog();
+        EngineInsert insert;
+        QStringList names;
+        for (const QString& column : columns) {
+            names << quotedName(column.toLower());
+            insert.dates.push_back(catalog.columnKind(table, column) == dialect::ValueKind::Date);
+        }
+        insert.sql = statementText(quotedName(table.toLower()), names, parameterMarkers(columns.size()));
+        return insert;
+    });
+}
+
 // A row held goes through its prepared insert as well: only the first row of its columns and types on the
 // connection costs a round trip of its own, to prepare the insert.
 void PostgresDriver::insert(const QString& table, const QStringList& columns, const QVariantList& values) {
-    const EngineRow row = engineRow(table, columns, values);
-    Statement insert = inserts_->prepared(
-        statementText(row.table, row.columns, parameterMarkers(row.columns.size())), row.values);
+    const EngineInsert& engine = engineInsert(table, columns);
+    QVariantList taken;
+    for (size_t i = 0; i < engine.dates.size(); ++i)
+        taken << (engine.dates[i] ? storedDate(values[qsizetype(i)]) : boundValue(values[qsizetype(i)]));
+    Statement insert = inserts_->prepared(engine.sql, taken);
     if (holding_) return held_.push_back(std::move(insert));
     runAfterHeld({std::move(insert)});
 }

@@ -85,6 +85,14 @@ private:
     std::unique_ptr<StatementCache> statements_;
     dialect::LiftedLiteralsCache lifted_;
     std::unique_ptr<InsertCache> inserts_;
+    // How the engine takes a row of a table's columns: the insert, as the engine names them, with $1, $2, ...
+    // for the values, and which of the values go in as dates. Kept by table and columns until the schema
+    // changes: a receipt's rows are added with the same columns each time.
+    struct EngineInsert {
+        QString sql;
+        std::vector<bool> dates;
+    };
+    dialect::ShapeCache<EngineInsert> engineInserts_;
     // Whether the open transaction changed the schema: rolling it back changes it again.
     bool schemaChangedInTransaction_ = false;
     std::vector<std::weak_ptr<QueryResult>> cursors_;
@@ -119,13 +127,7 @@ private:
     void applyTimeout();
     void applyLockTimeout();
     QString translate(const QString& sql);
-    // A row's table and columns as the engine names them, and its values as it takes them.
-    struct EngineRow {
-        QString table;
-        QStringList columns;
-        QVariantList values;
-    };
-    EngineRow engineRow(const QString& table, const QStringList& columns, const QVariantList& values);
+    const EngineInsert& engineInsert(const QString& table, const QStringList& columns);
     // A statement that changes tables or views makes the schema cache read them again.
     void noteSchemaChange(const QString& sql);
     // The tables and views changed: what was read or prepared of them goes.
