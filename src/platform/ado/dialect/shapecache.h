@@ -1,4 +1,5 @@
-// The statements a connection runs again and again, kept per statement shape (see liftLiterals).
+// What a connection keeps of the statements it runs again and again, by their shape (see liftLiterals),
+// their text or the table and columns a row goes into.
 #pragma once
 
 #include <QHash>
