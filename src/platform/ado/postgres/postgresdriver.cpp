@@ -72,16 +72,20 @@ ShapedQuery shapedQuery(StatementCache& statements, const dialect::Catalog& cata
     return {std::move(execution), *shape.spelled};
 }
 
+bool isQueryWord(const QString& firstWord) {
+    return firstWord == QLatin1String("select") || firstWord == QLatin1String("with");
+}
+
 bool isQuery(const QString& sql) {
-    const QString word = dialect::firstWord(sql);
-    return word == QLatin1String("select") || word == QLatin1String("with");
+    return isQueryWord(dialect::firstWord(sql));
 }
 
 // Queries run through the statement their shape prepared; so do the updates sent together with queries,
 // such as the saving lock's, which a counter sends again and again with the same text: prepared once, they
 // take no parsing and planning of the engine while the lock is held.
 bool takesShapeInPipeline(const QString& sql) {
-    return isQuery(sql) || dialect::firstWord(sql) == QLatin1String("update");
+    const QString word = dialect::firstWord(sql);
+    return isQueryWord(word) || word == QLatin1String("update");
 }
 
 // A procedure's name as written into CALL: a plain name stays unquoted, so that the engine folds its case.
