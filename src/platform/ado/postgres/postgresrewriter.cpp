@@ -76,8 +76,9 @@ private:
 };
 
 // The server sorts nulls first, the engine last: each item of an order by says where its nulls go (an
-// ascending item first, a descending one last).
+// ascending item first, a descending one last). A statement without the word is not read again.
 QString withServerNullOrder(const QString& sql) {
+    if (!sql.contains(u"order", Qt::CaseInsensitive)) return sql;
     TokenList list(sql);
     for (int i = 0; i + 1 < list.size(); ++i) {
         if (!list.isWord(i, u"order") || !list.isWord(i + 1, u"by")) continue;
