@@ -329,6 +329,8 @@ TEST_P(AdoTest, theDialectGivesTheServersResults) {
         {"select drID, DRNO from RECEIPT where ltrim(rtrim(upper(drNo)))='RC-0009' or DRid='4' order by 1",
          "2, 'rc-0009'; 4, 'RC-'"},
         {"select count(*) from receipt where substring(drNo,1,len('rc-'))='rc-'", "5"},
+        // A text compared last in its condition travels as a value: its doubled quote is one.
+        {"select count(*) from receipt r where r.drNo + 'x''' = 'rc-0007X''' and drID = 1", "1"},
         {"select 'Émile' = 'éMILE', 'rc-Ä' = 'RC-ä ', '' = '   ', ' a' = 'a', 'a b' = 'ab'", "1, 1, 1, 0, 0",
          "1, 0, 0, 0, 0"},
         {"select 'a' < 'B', 'ab' < 'ABC', 'Z' > '_', 'rc-a' < 'RC-ä', 'x' <> upper('X')", "1, 1, 1, 1, 0"},

@@ -1,7 +1,8 @@
-// Finding the whole-number literals a statement can take as bound values, on the statement's token
-// places so that a statement met again costs one scan and no copy per token.
+// Finding the literals a statement can take as bound values, on the statement's token places so that a
+// statement met again costs one scan and no copy per token.
 #include "liftedliterals.h"
 
+#include "datetext.h"
 #include "operandkinds.h"
 #include "token.h"
 
@@ -60,9 +61,19 @@ bool carriesParameters(const Tokens& tokens) {
     return false;
 }
 
+// The value of the string literal at i.
+QString textValue(const Tokens& tokens, int i) {
+    return Token{TokenKind::String, tokens.text(i).toString()}.value();
+}
+
+// A text the translation reads as a date is written in the date's stored form: its value is its shape.
+bool isPlainText(const Tokens& tokens, int i) {
+    return tokens.kind(i) == TokenKind::String && !canonicalFormOf(textValue(tokens, i));
+}
+
 // A string literal left of the comparison is compared by the kind of what stands on the right.
 bool isLiftable(const Tokens& tokens, int i) {
-    return isWholeNumber(tokens, i) && tokens.kind(i - 1) == TokenKind::Symbol &&
+    return (isWholeNumber(tokens, i) || isPlainText(tokens, i)) && tokens.kind(i - 1) == TokenKind::Symbol &&
            isComparison(tokens.text(i - 1)) && tokens.kind(i - 2) != TokenKind::String &&
            endsCondition(tokens, i + 1);
 }
@@ -110,10 +121,12 @@ LiftedLiterals liftLiterals(const QString& sql) {
     qsizetype copied = 0;
     for (int i : liftedPlaces(tokens)) {
         const TokenSpan& span = tokens.span(i);
-        lifted.values << QVariant(tokens.text(i).toLongLong());
+        const bool text = span.kind == TokenKind::String;
+        lifted.values << (text ? QVariant(textValue(tokens, i)) : QVariant(tokens.text(i).toLongLong()));
         lifted.tokens.push_back(i);
         lifted.shape += QStringView(sql).mid(copied, span.start - copied);
-        lifted.shape += u'?' + QString::number(lifted.values.size());
+        const QString place = u'?' + QString::number(lifted.values.size());
+        lifted.shape += text ? u'\'' + place + u'\'' : place;
         copied = span.start + span.length;
     }
     lifted.shape += QStringView(sql).mid(copied);

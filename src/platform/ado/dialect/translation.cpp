@@ -7,6 +7,25 @@
 
 namespace ado::dialect {
 
+namespace {
+
+// The length of the string literal a text opens with: up to its closing quote, a doubled quote inside.
+qsizetype quotedLength(const QString& text) {
+    qsizetype i = 1;
+    while (i < text.size()) {
+        if (text[i] != u'\'') {
+            ++i;
+        } else if (i + 1 < text.size() && text[i + 1] == u'\'') {
+            i += 2;
+        } else {
+            return i + 1;
+        }
+    }
+    return text.size();
+}
+
+} // namespace
+
 Translation::Translation(const QString& sql, const Catalog& catalog, const FunctionNames& names)
     : list_(sql), catalog_(catalog), kinds_(list_, catalog), names_(names) {}
 
@@ -19,10 +38,17 @@ QString Translation::run(const std::vector<int>& lifted, QChar marker) {
     for (int i = 0; i < list_.size(); ++i)
         requote(i);
     for (size_t parameter = 0; parameter < lifted.size(); ++parameter)
-        list_.setText(lifted[parameter], marker + QString::number(parameter + 1));
+        toParameter(lifted[parameter], marker + QString::number(parameter + 1));
     for (int i = 0; i < list_.size(); ++i)
         if (list_.isWord(i, u"like")) readLike(i);
     return list_.toString();
+}
+
+// What the steps wrote after a lifted string literal (its collation) stays after its parameter.
+void Translation::toParameter(int i, const QString& parameter) {
+    const Token& token = list_[i];
+    if (token.kind != TokenKind::String) return list_.setText(i, parameter);
+    list_.setText(i, parameter + token.text.mid(quotedLength(token.text)));
 }
 
 void Translation::readOperator(int i) {

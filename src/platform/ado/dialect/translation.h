@@ -75,6 +75,7 @@ private:
     OperandKinds kinds_;
     const FunctionNames& names_;
 
+    void toParameter(int i, const QString& parameter);
     void readOperator(int i);
     void readPlus(int i);
     void readComparison(int i);

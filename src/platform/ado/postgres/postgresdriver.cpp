@@ -67,7 +67,7 @@ ShapedQuery shapedQuery(StatementCache& statements, const dialect::Catalog& cata
                         const dialect::LiftedLiterals& lifted) {
     StatementCache::Shape& shape = shapeOf(statements, catalog, sql, lifted);
     Statement execution = statements.execution(shape, lifted.values);
-    // Statements of one shape differ in numbers only, never in names.
+    // Statements of one shape differ in lifted literals only, never in names.
     if (!shape.spelled) shape.spelled = spelledAsWritten(shape.names, sql);
     return {std::move(execution), *shape.spelled};
 }

@@ -15,18 +15,20 @@ StatementCache::Shape& StatementCache::shape(const QString& key, const std::func
     return shapes_.shape(key, [&] { return Shape{translate(), {}, {}, {}}; });
 }
 
-void StatementCache::prepare(Shape& shape, qsizetype parameters) {
-    PreparedStatements::Prepared prepared =
-        prepared_.prepare(shape.translated, std::vector<Oid>(size_t(parameters), oid::Int8));
+void StatementCache::prepare(Shape& shape, const QVariantList& values) {
+    std::vector<Oid> types;
+    for (const QVariant& value : values)
+        types.push_back(sentType(value));
+    PreparedStatements::Prepared prepared = prepared_.prepare(shape.translated, types);
     shape.names = std::move(prepared.columns);
     shape.prepared = std::move(prepared.name);
 }
 
 Statement StatementCache::execution(Shape& shape, const QVariantList& values) {
-    if (shape.prepared.isEmpty()) prepare(shape, values.size());
+    if (shape.prepared.isEmpty()) prepare(shape, values);
     Statement statement{{}, shape.prepared, {}, {}};
     for (const QVariant& value : values)
-        statement.values.push_back(QByteArray::number(value.toLongLong()));
+        statement.values.push_back(sentText(value));
     return statement;
 }
 

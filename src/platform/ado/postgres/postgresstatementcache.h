@@ -32,8 +32,8 @@ public:
 
     // The shape with this key, translated by `translate` when the cache does not hold it.
     Shape& shape(const QString& key, const std::function<QString()>& translate);
-    // The statement that runs the shape, prepared with `values` parameters (whole numbers) on first use,
-    // with these values.
+    // The statement that runs the shape, prepared on first use with parameters of the values' types (a whole
+    // number bigint, a text told by the engine from where it goes), with these values.
     Statement execution(Shape& shape, const QVariantList& values);
     // Forgets every shape: the schema they were translated and prepared on changed.
     void clear();
@@ -42,7 +42,7 @@ private:
     PreparedStatements& prepared_;
     dialect::ShapeCache<Shape> shapes_;
 
-    void prepare(Shape& shape, qsizetype parameters);
+    void prepare(Shape& shape, const QVariantList& values);
 };
 
 } // namespace ado::postgres
