@@ -7,25 +7,6 @@
 
 namespace ado::dialect {
 
-namespace {
-
-// The length of the string literal a text opens with: up to its closing quote, a doubled quote inside.
-qsizetype quotedLength(const QString& text) {
-    qsizetype i = 1;
-    while (i < text.size()) {
-        if (text[i] != u'\'') {
-            ++i;
-        } else if (i + 1 < text.size() && text[i + 1] == u'\'') {
-            i += 2;
-        } else {
-            return i + 1;
-        }
-    }
-    return text.size();
-}
-
-} // namespace
-
 Translation::Translation(const QString& sql, const Catalog& catalog, const FunctionNames& names)
     : list_(sql), catalog_(catalog), kinds_(list_, catalog), names_(names) {}
 
@@ -44,11 +25,12 @@ QString Translation::run(const std::vector<int>& lifted, QChar marker) {
     return list_.toString();
 }
 
-// What the steps wrote after a lifted string literal (its collation) stays after its parameter.
+// What the steps wrote after a lifted string literal (its collation) stays after its parameter; the literal
+// is the first token of its text, the quoting step having taken an N from before it.
 void Translation::toParameter(int i, const QString& parameter) {
     const Token& token = list_[i];
     if (token.kind != TokenKind::String) return list_.setText(i, parameter);
-    list_.setText(i, parameter + token.text.mid(quotedLength(token.text)));
+    list_.setText(i, parameter + token.text.mid(tokenSpans(token.text).front().length));
 }
 
 void Translation::readOperator(int i) {
