@@ -169,10 +169,10 @@ Listing timeLoaders(const ado::ConnectionPtr& connection, int customerId, double
         });
     };
     shopSeconds = timed([](entry::frmReceiptShop& window) { window.LoadShopInvoices(); });
-    openingSeconds = timed([](entry::frmReceiptShop& window) { window.LoadOpeningInvoices(); });
+    openingSeconds = timed([](entry::frmReceiptShop& window) { window.LoadOpeningInvoices(DepartmentId); });
     const auto loadBoth = [](entry::frmReceiptShop& window) {
         window.LoadShopInvoices();
-        window.LoadOpeningInvoices();
+        window.LoadOpeningInvoices(DepartmentId);
     };
     Listing listing;
     listing.seconds = timed(loadBoth);

@@ -269,11 +269,10 @@ void frmReceiptShop::chooseCustomer() {
     }
     const qint32 customerId = selectedCustomerId();
     const store::EntryLookups lookups = entryLookups();
-    qint32 departmentId = lookups.shopDepartment();
+    const qint32 departmentId = lookups.shopDepartment();
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("D"), departmentId);
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("B"), departmentId);
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("C"), customerId);
-    departmentId = lookups.shopDepartment();
     receipt_.departmentCurrencyId = shared::GetPartyCurrency(QStringLiteral("D"), departmentId);
     receipt_.companyCurrencyId = shared::GetPartyCurrency(QStringLiteral("Z"), s.companyId);
     receipt_.customerCurrencyId = shared::GetPartyCurrency(QStringLiteral("C"), customerId);
@@ -282,7 +281,7 @@ void frmReceiptShop::chooseCustomer() {
     if (s.EntryMode == QLatin1String("N") && receipt_.kind == ReceiptKind::Settlement &&
         receipt_.customerId) {
         LoadShopInvoices();
-        LoadOpeningInvoices();
+        LoadOpeningInvoices(core::toInt16(departmentId));
     }
 }
 

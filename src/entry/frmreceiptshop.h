@@ -69,7 +69,8 @@ public:
 
     // The customer's outstanding documents.
     void LoadShopInvoices();
-    void LoadOpeningInvoices();
+    // The opening invoices of the shop's department.
+    void LoadOpeningInvoices(qint16 department);
 
     // Settlement: the option handlers, the received amount, opening the settle dialog, the total.
     void optadvance_Click();

@@ -92,9 +92,8 @@ void frmReceiptShop::LoadShopInvoices() {
                              });
 }
 
-void frmReceiptShop::LoadOpeningInvoices() {
-    store::listOpeningInvoices(adocon(), documentOwner(), entryLookups().openingDepartment(),
-                               session().processDate,
+void frmReceiptShop::LoadOpeningInvoices(qint16 department) {
+    store::listOpeningInvoices(adocon(), documentOwner(), department, session().processDate,
                                [this](const store::OpeningInvoice& invoice, Money open) {
                                    listOpeningInvoice(lvwOpeningInvoices, receipt_, invoice, open);
                                });
