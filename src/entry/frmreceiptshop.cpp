@@ -270,6 +270,7 @@ void frmReceiptShop::chooseCustomer() {
     const qint32 customerId = selectedCustomerId();
     const store::EntryLookups lookups = entryLookups();
     const qint32 departmentId = lookups.shopDepartment();
+    readPartiesAhead(departmentId, customerId);
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("D"), departmentId);
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("B"), departmentId);
     s.ExchangeRatesText = shared::AddPartyRate(s.ExchangeRatesText, QStringLiteral("C"), customerId);
@@ -283,6 +284,18 @@ void frmReceiptShop::chooseCustomer() {
         LoadShopInvoices();
         LoadOpeningInvoices(core::toInt16(departmentId));
     }
+}
+
+// The parties' rates and currencies that choosing a customer adds and looks up, in its order, read in one
+// round trip.
+void frmReceiptShop::readPartiesAhead(qint32 departmentId, qint32 customerId) {
+    const QStringList rates = {shared::partyRateStatement(QStringLiteral("D"), departmentId),
+                               shared::partyRateStatement(QStringLiteral("B"), departmentId),
+                               shared::partyRateStatement(QStringLiteral("C"), customerId)};
+    const QStringList currencies = {shared::partyCurrencyStatement(QStringLiteral("D"), departmentId),
+                                    shared::partyCurrencyStatement(QStringLiteral("Z"), session().companyId),
+                                    shared::partyCurrencyStatement(QStringLiteral("C"), customerId)};
+    shared::registerConnection()->readAhead(rates + currencies);
 }
 
 void frmReceiptShop::setCurrencyCaptions(const QString& symbol) {

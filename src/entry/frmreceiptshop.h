@@ -149,6 +149,7 @@ private:
     void activateWindow();
     void chooseCustomer();
     bool keepPreviousCustomer();
+    void readPartiesAhead(qint32 departmentId, qint32 customerId);
     void setCurrencyCaptions(const QString& symbol);
     void clearCustomer();
     void forgetCustomer();

@@ -85,6 +85,10 @@ void Connection::queryTogether(const QStringList& queries,
     engine().queryTogether(queries, read);
 }
 
+void Connection::readAhead(const QStringList& queries) {
+    if (transactionLevel() == 0) engine().readAhead(queries);
+}
+
 void Connection::holdAddedRows() {
     if (transactionLevel() == 0)
         throw core::RuntimeError(err::NoTransaction, QLatin1String(err::NoTransactionText));

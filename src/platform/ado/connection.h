@@ -59,6 +59,10 @@ public:
     // Each query's rows handed to `read` with its place in `queries`, the queries sent together where the
     // engine allows: a refused query may fail them all before any is read.
     void queryTogether(const QStringList& queries, const std::function<void(qsizetype, Cursor&)>& read);
+    // Look-ups that come next, one after another, read in one round trip where the engine allows: each
+    // query then gives the rows it had at that moment, and fails, if it does, at its own turn. Nothing is
+    // read ahead inside a transaction.
+    void readAhead(const QStringList& queries);
     // Until the open transaction ends, rows added may go to a server with the next statement instead of
     // one round trip each; a refused row fails that statement, at the latest the commit. Error
     // -2147168242 outside a transaction.

@@ -70,6 +70,10 @@ public:
     // driver may hand them to its engine at once: then a refused query fails them all before any is read.
     virtual void queryTogether(const QStringList& queries,
                                const std::function<void(qsizetype, Cursor&)>& read);
+    // Outside a transaction, a driver may read the queries' rows at once and answer the next queries from
+    // them while they come in this order, each exactly as written; any other statement drops what is left.
+    // A failure drops them all: each query then runs, and fails, at its own turn.
+    virtual void readAhead(const QStringList& queries) {}
     // Inside a transaction: until it ends, a driver may hold the rows added back and send them with its
     // next statement, at the latest with the commit; a row the engine refuses then fails that statement.
     // A rollback drops the rows held.

@@ -860,6 +860,38 @@ TEST_P(AdoTest, queriesTogetherHandEachQuerysRowsInOrder) {
     EXPECT_EQ(rows("select count(*) from receipt"), "5");
 }
 
+// Queries read ahead answer the queries that follow in their order: on the server with the rows of that
+// moment, so that another connection's change after it comes too late for them. A query out of that order
+// or any other statement drops what is left, a refused query fails at its own turn, and nothing is read
+// ahead inside a transaction, where a refused query would fail the transaction.
+TEST_P(AdoTest, queriesReadAheadAnswerTheNextQueriesInTheirOrder) {
+    addReceipts();
+    const bool readsAhead = GetParam() == Target::Server;
+    const ado::ConnectionPtr other = openConnection();
+    const QString count = "select count(*) from receipt";
+    const QString number = "select drNo from receipt where drID = 2";
+    connection->readAhead({count, number});
+    other->execute("delete from receipt where drID = 5");
+    EXPECT_EQ(rows(count), readsAhead ? "5" : "4");
+    EXPECT_EQ(rows(number), "'rc-0009'");
+    connection->readAhead({count, number});
+    other->execute("delete from receipt where drID = 4");
+    EXPECT_EQ(rows(number), "'rc-0009'");
+    EXPECT_EQ(rows(count), "3");
+    const QString cancelled = "select count(*) from receipt where drCancelled = 1";
+    connection->readAhead({cancelled});
+    connection->execute("update receipt set drCancelled = 1 where drID = 1");
+    EXPECT_EQ(rows(cancelled), "2");
+    connection->readAhead({count, "select nosuch from receipt", number});
+    EXPECT_EQ(rows(count), "3");
+    EXPECT_EQ(rows("select nosuch from receipt").section(' ', 0, 1), "error -2147217900");
+    EXPECT_EQ(rows(number), "'rc-0009'");
+    ado::Transaction transaction(connection);
+    connection->execute("update receipt set drAmount = 2 where drID = 1");
+    connection->readAhead({"select nosuch from receipt"});
+    EXPECT_EQ(errorOf([&] { connection->execute("update receipt set drAmount = 3 where drID = 1"); }), "");
+}
+
 // A fault put in front of the engine fails exactly the statement asked for, whatever runs it (the
 // connection, a recordset reading or adding rows, a command), and the work's transaction is rolled back
 // whole; asked for none, it counts the statements and fails none.

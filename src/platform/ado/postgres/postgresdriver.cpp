@@ -20,6 +20,7 @@
 
 #include <QRegularExpression>
 #include <QTimeZone>
+#include <algorithm>
 
 namespace ado::postgres {
 
@@ -108,6 +109,7 @@ QString PostgresDriver::name() const {
 }
 
 PGconn* PostgresDriver::line() const {
+    readAhead_.clear();
     if (!connection_) throw core::RuntimeError::of(core::err::ObjectClosed);
     return connection_.get();
 }
@@ -170,6 +172,7 @@ void PostgresDriver::close() {
             result->released = true;
         }
     cursors_.clear();
+    readAhead_.clear();
     endHolding();
     inserts_.reset();
     engineInserts_.clear();
@@ -281,6 +284,7 @@ long PostgresDriver::execute(const QString& sql) {
 }
 
 std::unique_ptr<Cursor> PostgresDriver::query(const QString& sql) {
+    if (auto cursor = readAheadCursor(sql)) return cursor;
     line();
     if (!isQuery(sql)) return runAtOnce(sql);
     const dialect::LiftedLiterals lifted = lifted_.of(sql);
@@ -407,17 +411,43 @@ QVariantList PostgresDriver::firstValues(const QStringList& queries) {
     return values;
 }
 
+PostgresDriver::ReadRows PostgresDriver::rowsOf(Answer& answer, const QString& query) {
+    auto result = std::make_shared<QueryResult>();
+    result->rows = std::move(answer.rows);
+    QStringList names = answer.spelled ? std::move(*answer.spelled)
+                                       : spelledAsWritten(columnNames(result->rows.get()), query);
+    return {query, std::move(result), std::move(names)};
+}
+
 void PostgresDriver::queryTogether(const QStringList& queries,
                                    const std::function<void(qsizetype, Cursor&)>& read) {
     std::vector<Answer> answers = runPipelined(queries);
     for (qsizetype i = 0; i < queries.size(); ++i) {
-        Answer& answer = answers[size_t(i)];
-        auto result = std::make_shared<QueryResult>();
-        result->rows = std::move(answer.rows);
-        QStringList names = answer.spelled ? std::move(*answer.spelled)
-                                           : spelledAsWritten(columnNames(result->rows.get()), queries[i]);
-        read(i, *openCursor(std::move(result), std::move(names)));
+        ReadRows rows = rowsOf(answers[size_t(i)], queries[i]);
+        read(i, *openCursor(std::move(rows.result), std::move(rows.names)));
     }
+}
+
+void PostgresDriver::readAhead(const QStringList& queries) {
+    if (!std::all_of(queries.cbegin(), queries.cend(), isQuery)) return;
+    std::vector<Answer> answers;
+    try {
+        answers = runPipelined(queries);
+    } catch (const core::RuntimeError&) {
+        return;
+    }
+    for (qsizetype i = 0; i < queries.size(); ++i)
+        readAhead_.push_back(rowsOf(answers[size_t(i)], queries[i]));
+}
+
+std::unique_ptr<Cursor> PostgresDriver::readAheadCursor(const QString& sql) {
+    if (readAhead_.empty() || readAhead_.front().sql != sql) {
+        readAhead_.clear();
+        return nullptr;
+    }
+    ReadRows rows = std::move(readAhead_.front());
+    readAhead_.pop_front();
+    return openCursor(std::move(rows.result), std::move(rows.names));
 }
 
 void PostgresDriver::callProcedure(const QString& name, const QVariantList& parameters) {

@@ -5,6 +5,7 @@
 #include "platform/ado/nestingdriver.h"
 #include "postgreslibpq.h"
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -45,6 +46,8 @@ public:
     // As firstValues, the queries in one round trip; their rows are read once all have come back.
     void queryTogether(const QStringList& queries,
                        const std::function<void(qsizetype, Cursor&)>& read) override;
+    // The queries in one round trip, their rows kept for the queries that follow in the same order.
+    void readAhead(const QStringList& queries) override;
     // Rows added are then held and sent in one round trip with the next statement that is not a script.
     void holdAddedRows() override;
     // CALL name(...) inside the caller's transaction, its values written as literals: the engine picks the
@@ -100,8 +103,16 @@ private:
     // transaction's begin, and inserts.
     bool holding_ = false;
     std::vector<Statement> held_;
+    // Queries read ahead, in the order they are expected, with their rows and their columns as spelled.
+    struct ReadRows {
+        QString sql;
+        std::shared_ptr<QueryResult> result;
+        QStringList names;
+    };
+    mutable std::deque<ReadRows> readAhead_;
 
-    // The open connection; error 3704 when it is closed.
+    // The open connection; error 3704 when it is closed. Every statement goes through it, so what was
+    // read ahead goes with it.
     PGconn* line() const;
     // Runs a script of one or more statements, after the statements held.
     PgResult run(const QString& sql);
@@ -116,6 +127,10 @@ private:
     // The statements, in the module's dialect, in one round trip after the statements held: a query or an
     // update through the statement its shape prepared, any other as it is translated. Their answers.
     std::vector<Answer> runPipelined(const QStringList& statements);
+    // An answer of runPipelined to `query`, as rows a cursor reads and the columns as the query spells them.
+    ReadRows rowsOf(Answer& answer, const QString& query);
+    // The cursor of `sql` when it is the next query read ahead; null, and nothing read ahead kept, when not.
+    std::unique_ptr<Cursor> readAheadCursor(const QString& sql);
     void sendHeld();
     void endHolding();
     // Whether the outermost transaction's begin waits for its first statement still.
